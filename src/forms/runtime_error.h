@@ -1,0 +1,31 @@
+#pragma once
+// The one error type of the program. A procedure that has an error trap catches
+// RuntimeError where its trap sits; nothing else catches it silently.
+#include <stdexcept>
+#include <string>
+
+namespace forms {
+
+// Error numbers of the old platform that the program's traps tell apart.
+enum ErrorNumber : int {
+    kErrReturnWithoutGosub = 3,
+    kErrInvalidCall = 5,
+    kErrOverflow = 6,
+    kErrSubscriptOutOfRange = 9,
+    kErrDivisionByZero = 11,
+    kErrTypeMismatch = 13,
+    kErrInputPastEnd = 62,
+    kErrFileNotFound = 53,
+    kErrCancel = 32755,  // the file dialog's "cancel was selected"
+};
+
+class RuntimeError : public std::runtime_error {
+public:
+    RuntimeError(int number, const std::string& what) : std::runtime_error(what), number_(number) {}
+    int number() const { return number_; }
+
+private:
+    int number_;
+};
+
+}  // namespace forms

@@ -1,0 +1,253 @@
+#include "forms/values.h"
+
+#include <cfloat>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cctype>
+#include <algorithm>
+#include <limits>
+
+namespace forms {
+namespace {
+
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+[[noreturn]] void TypeMismatch() { throw RuntimeError(kErrTypeMismatch, "Type mismatch"); }
+[[noreturn]] void Overflow() { throw RuntimeError(kErrOverflow, "Overflow"); }
+
+// Parses a whole-text number (blanks allowed around it); false when the text
+// is not entirely one number.
+bool ParseWhole(std::string_view text, double& out) {
+    size_t i = 0, n = text.size();
+    while (i < n && IsBlank(text[i])) ++i;
+    size_t end = n;
+    while (end > i && IsBlank(text[end - 1])) --end;
+    if (i == end) return false;
+    std::string buf;
+    buf.reserve(end - i);
+    if (text[i] == '+' || text[i] == '-') buf.push_back(text[i++]);
+    bool digits = false;
+    while (i < end && IsDigit(text[i])) { buf.push_back(text[i++]); digits = true; }
+    if (i < end && text[i] == '.') {
+        buf.push_back(text[i++]);
+        while (i < end && IsDigit(text[i])) { buf.push_back(text[i++]); digits = true; }
+    }
+    if (!digits) return false;
+    if (i < end && (text[i] == 'e' || text[i] == 'E' || text[i] == 'd' || text[i] == 'D')) {
+        buf.push_back('e');
+        ++i;
+        if (i < end && (text[i] == '+' || text[i] == '-')) buf.push_back(text[i++]);
+        bool expDigits = false;
+        while (i < end && IsDigit(text[i])) { buf.push_back(text[i++]); expDigits = true; }
+        if (!expDigits) return false;
+    }
+    if (i != end) return false;
+    out = std::strtod(buf.c_str(), nullptr);
+    return std::isfinite(out);
+}
+
+}  // namespace
+
+double Val(std::string_view text) {
+    // The old Val skips blanks, tabs and line feeds anywhere inside the number.
+    std::string buf;
+    size_t i = 0, n = text.size();
+    auto skip = [&] { while (i < n && IsBlank(text[i])) ++i; };
+    skip();
+    if (i + 1 < n && text[i] == '&' && (text[i + 1] == 'H' || text[i + 1] == 'h')) {
+        i += 2;
+        long long v = 0;
+        while (i < n && std::isxdigit(static_cast<unsigned char>(text[i])) && v < (1LL << 40)) {
+            v = v * 16 + std::stoi(std::string(1, text[i]), nullptr, 16);
+            ++i;
+        }
+        return static_cast<double>(v);
+    }
+    if (i < n && (text[i] == '+' || text[i] == '-')) { buf.push_back(text[i++]); skip(); }
+    bool digits = false;
+    while (i < n && (IsDigit(text[i]) || IsBlank(text[i]))) {
+        if (IsDigit(text[i])) { buf.push_back(text[i]); digits = true; }
+        ++i;
+    }
+    if (i < n && text[i] == '.') {
+        buf.push_back('.');
+        ++i;
+        while (i < n && (IsDigit(text[i]) || IsBlank(text[i]))) {
+            if (IsDigit(text[i])) { buf.push_back(text[i]); digits = true; }
+            ++i;
+        }
+    }
+    if (!digits) return 0.0;
+    if (i < n && (text[i] == 'e' || text[i] == 'E' || text[i] == 'd' || text[i] == 'D')) {
+        std::string exp = "e";
+        size_t j = i + 1;
+        while (j < n && IsBlank(text[j])) ++j;
+        if (j < n && (text[j] == '+' || text[j] == '-')) exp.push_back(text[j++]);
+        bool expDigits = false;
+        while (j < n && (IsDigit(text[j]) || IsBlank(text[j]))) {
+            if (IsDigit(text[j])) { exp.push_back(text[j]); expDigits = true; }
+            ++j;
+        }
+        if (expDigits) buf += exp;
+    }
+    double v = std::strtod(buf.c_str(), nullptr);
+    if (!std::isfinite(v)) Overflow();
+    return v;
+}
+
+bool IsNumeric(std::string_view text) {
+    double v;
+    return ParseWhole(text, v);
+}
+
+double CDbl(std::string_view text) {
+    double v;
+    if (!ParseWhole(text, v)) TypeMismatch();
+    return v;
+}
+
+float CSng(std::string_view text) { return CSng(CDbl(text)); }
+
+double CDbl(double value) { return value; }
+
+float CSng(double value) {
+    if (std::isnan(value) || std::fabs(value) > FLT_MAX) Overflow();
+    return static_cast<float>(value);
+}
+
+double RoundHalfEven(double value, int decimals) {
+    if (decimals <= 0) return std::nearbyint(value);
+    double scale = std::pow(10.0, decimals);
+    double scaled = value * scale;
+    if (!std::isfinite(scaled)) return value;
+    return std::nearbyint(scaled) / scale;
+}
+
+int16_t CInt(double value) {
+    double r = std::nearbyint(value);
+    if (!(r >= -32768.0 && r <= 32767.0)) Overflow();
+    return static_cast<int16_t>(r);
+}
+
+int32_t CLng(double value) {
+    double r = std::nearbyint(value);
+    if (!(r >= -2147483648.0 && r <= 2147483647.0)) Overflow();
+    return static_cast<int32_t>(r);
+}
+
+int16_t CInt(std::string_view text) { return CInt(CDbl(text)); }
+int32_t CLng(std::string_view text) { return CLng(CDbl(text)); }
+
+int16_t AddInt16(int16_t a, int b) {
+    long r = static_cast<long>(a) + b;
+    if (r < -32768 || r > 32767) Overflow();
+    return static_cast<int16_t>(r);
+}
+
+double Divide(double numerator, double denominator) {
+    if (denominator == 0.0) {
+        if (numerator == 0.0) Overflow();  // 0/0 is an overflow on the old platform
+        throw RuntimeError(kErrDivisionByZero, "Division by zero");
+    }
+    return numerator / denominator;
+}
+
+namespace {
+
+// Seven significant digits, trailing zeros dropped, E notation outside the
+// range the old platform prints in fixed form.
+std::string SignificantText(double value, int digits) {
+    if (value == 0.0) return "0";
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.*e", digits - 1, value);
+    // buf: [-]d.dddddde[+-]XX
+    std::string s(buf);
+    size_t e = s.find('e');
+    std::string mant = s.substr(0, e);
+    int exp = std::atoi(s.c_str() + e + 1);
+    bool neg = mant[0] == '-';
+    if (neg) mant.erase(0, 1);
+    std::string dig;
+    for (char c : mant) if (c != '.') dig.push_back(c);
+    while (dig.size() > 1 && dig.back() == '0') dig.pop_back();
+    std::string out;
+    if (exp >= digits || exp < -4) {
+        out = dig.substr(0, 1);
+        if (dig.size() > 1) out += "." + dig.substr(1);
+        char eb[16];
+        std::snprintf(eb, sizeof eb, "E%c%02d", exp < 0 ? '-' : '+', exp < 0 ? -exp : exp);
+        out += eb;
+    } else if (exp >= 0) {
+        if (static_cast<int>(dig.size()) <= exp + 1) {
+            out = dig + std::string(exp + 1 - dig.size(), '0');
+        } else {
+            out = dig.substr(0, exp + 1) + "." + dig.substr(exp + 1);
+        }
+    } else {
+        out = "0." + std::string(-exp - 1, '0') + dig;
+    }
+    return neg ? "-" + out : out;
+}
+
+}  // namespace
+
+std::string SingleText(float value) { return SignificantText(value, 7); }
+std::string DoubleText(double value) { return SignificantText(value, 15); }
+
+std::string LTrim(std::string_view s) {
+    size_t i = 0;
+    while (i < s.size() && s[i] == ' ') ++i;
+    return std::string(s.substr(i));
+}
+
+std::string RTrim(std::string_view s) {
+    size_t n = s.size();
+    while (n > 0 && s[n - 1] == ' ') --n;
+    return std::string(s.substr(0, n));
+}
+
+std::string Trim(std::string_view s) { return LTrim(RTrim(s)); }
+
+std::string Left(std::string_view s, long n) {
+    if (n < 0) throw RuntimeError(kErrInvalidCall, "Invalid procedure call or argument");
+    return std::string(s.substr(0, std::min<size_t>(n, s.size())));
+}
+
+std::string Right(std::string_view s, long n) {
+    if (n < 0) throw RuntimeError(kErrInvalidCall, "Invalid procedure call or argument");
+    size_t k = std::min<size_t>(n, s.size());
+    return std::string(s.substr(s.size() - k));
+}
+
+std::string Mid(std::string_view s, long start, long length) {
+    if (start < 1) throw RuntimeError(kErrInvalidCall, "Invalid procedure call or argument");
+    if (static_cast<size_t>(start) > s.size()) return {};
+    std::string_view rest = s.substr(start - 1);
+    if (length < 0) return std::string(rest);
+    return std::string(rest.substr(0, std::min<size_t>(length, rest.size())));
+}
+
+long InStr(std::string_view haystack, std::string_view needle, long start) {
+    if (start < 1) throw RuntimeError(kErrInvalidCall, "Invalid procedure call or argument");
+    if (static_cast<size_t>(start) > haystack.size() + 1) return 0;
+    size_t p = haystack.find(needle, start - 1);
+    return p == std::string_view::npos ? 0 : static_cast<long>(p) + 1;
+}
+
+long InStrRev(std::string_view haystack, std::string_view needle, long start) {
+    long n = static_cast<long>(haystack.size());
+    if (start == -1) start = n;
+    if (start < 1 || start > n) return 0;
+    long last = start - static_cast<long>(needle.size()) + 1;
+    for (long i = last; i >= 1; --i)
+        if (haystack.substr(i - 1, needle.size()) == needle) return i;
+    return 0;
+}
+
+long Len(std::string_view s) { return static_cast<long>(s.size()); }
+
+std::string Str(long value) { return std::to_string(value); }
+
+}  // namespace forms
