@@ -1,1 +1,30 @@
-int main() { return 0; }
+// quillory-scenario [--qt] FILE...: runs scenario scripts, headless by default.
+#include <cstring>
+#include <iostream>
+#include <vector>
+
+#include "app/scenario_runner.h"
+#include "qt/qt_scenario_backend.h"
+
+int main(int argc, char** argv) {
+    bool qt = false;
+    std::vector<std::string> files;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--qt") == 0) qt = true;
+        else files.emplace_back(argv[i]);
+    }
+    if (files.empty()) {
+        std::cerr << "usage: quillory-scenario [--qt] FILE...\n";
+        return 2;
+    }
+    app::BackendFactory factory = qt ? qtback::ScenarioBackendFactory(argc, argv) : app::BackendFactory(app::MakeHeadlessBackend);
+    int passed = 0, failed = 0;
+    for (const auto& f : files) {
+        std::cout << "== " << f << '\n';
+        auto r = app::RunScenario(f, factory, std::cout);
+        passed += r.passed;
+        failed += r.failed;
+    }
+    if (files.size() > 1) std::cout << passed << " passed, " << failed << " failed\n";
+    return failed == 0 ? 0 : 1;
+}

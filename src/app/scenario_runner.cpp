@@ -1,1 +1,464 @@
-// placeholder until the runner lands
+#include "app/scenario_runner.h"
+
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+#include <vector>
+
+#include "app/demo_program.h"
+#include "forms/application.h"
+#include "forms/runtime_error.h"
+#include "forms/values.h"
+
+namespace app {
+namespace {
+
+namespace fs = std::filesystem;
+using forms::Control;
+using forms::Form;
+
+class HeadlessBackend : public ScenarioBackend {
+public:
+    forms::Services& Platform() override { return services_; }
+    forms::HeadlessServices& Answers() override { return services_; }
+    bool Png(Form&, Control*, const std::string&, std::string& why) override {
+        why = "png needs --qt";
+        return false;
+    }
+
+private:
+    forms::HeadlessServices services_;
+};
+
+// "Name(3)" -> name and index; index -1 without brackets.
+void SplitIndex(const std::string& s, std::string& name, int& index) {
+    auto open = s.find('(');
+    if (open == std::string::npos || s.back() != ')') {
+        name = s;
+        index = -1;
+        return;
+    }
+    name = s.substr(0, open);
+    index = std::stoi(s.substr(open + 1));
+}
+
+std::string Num(double v) {
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%.6g", v);
+    return buf;
+}
+
+std::string ColourText(forms::Colour c) {
+    return std::to_string(forms::RedOf(c)) + "," + std::to_string(forms::GreenOf(c)) + "," +
+           std::to_string(forms::BlueOf(c));
+}
+
+void WritePrimitive(std::ostream& out, const forms::Primitive& p) {
+    using forms::PrimitiveKind;
+    out << "  ";
+    switch (p.kind) {
+        case PrimitiveKind::Line: out << "line " << Num(p.x1) << ' ' << Num(p.y1) << ' ' << Num(p.x2) << ' ' << Num(p.y2); break;
+        case PrimitiveKind::Box: out << "box " << Num(p.x1) << ' ' << Num(p.y1) << ' ' << Num(p.x2) << ' ' << Num(p.y2); break;
+        case PrimitiveKind::FilledBox: out << "fbox " << Num(p.x1) << ' ' << Num(p.y1) << ' ' << Num(p.x2) << ' ' << Num(p.y2); break;
+        case PrimitiveKind::Circle: out << "circle " << Num(p.x1) << ' ' << Num(p.y1) << ' ' << Num(p.x2); break;
+        case PrimitiveKind::Point: out << "point " << Num(p.x1) << ' ' << Num(p.y1); break;
+        case PrimitiveKind::Text: out << "text " << Num(p.x1) << ' ' << Num(p.y1) << " \"" << p.text << "\" size=" << Num(p.fontSize); break;
+    }
+    out << " colour=" << ColourText(p.colour);
+    if (p.kind != PrimitiveKind::Text) out << " width=" << p.drawWidth << " style=" << p.drawStyle;
+    if ((p.kind == PrimitiveKind::Box || p.kind == PrimitiveKind::Circle) && p.fillStyle == 0)
+        out << " fill=" << ColourText(p.fillColour);
+    out << '\n';
+}
+
+void WriteLayer(std::ostream& out, const char* title, const forms::DrawingLayer& layer) {
+    out << title << " scale=" << Num(layer.scale.left) << ',' << Num(layer.scale.top) << ',' << Num(layer.scale.width)
+        << ',' << Num(layer.scale.height) << " back=" << ColourText(layer.background) << '\n';
+    if (layer.picture)
+        out << "  image " << layer.picture->widthPx << 'x' << layer.picture->heightPx << ' '
+            << fs::path(layer.picture->path).filename().string() << '\n';
+    for (const auto& p : layer.primitives) WritePrimitive(out, p);
+}
+
+void WriteSnapshot(std::ostream& out, const forms::Snapshot& s) {
+    if (s.kept) WriteLayer(out, "picture", *s.kept);
+    WriteLayer(out, "current", s.current);
+}
+
+int ButtonCode(const std::string& b) {
+    if (b == "OK") return forms::vbOK;
+    if (b == "Cancel") return forms::vbCancel;
+    if (b == "Yes") return forms::vbYes;
+    if (b == "No") return forms::vbNo;
+    if (b == "Abort") return forms::vbAbort;
+    if (b == "Retry") return forms::vbRetry;
+    if (b == "Ignore") return forms::vbIgnore;
+    return -1;
+}
+
+int KeyCodeByName(const std::string& k) {
+    if (k == "Enter") return forms::kKeyReturn;
+    if (k == "Escape") return forms::kKeyEscape;
+    if (k == "Backspace") return forms::kKeyBack;
+    if (k == "Delete") return forms::kKeyDelete;
+    if (k == "Tab") return forms::kKeyTab;
+    if (k == "Up") return forms::kKeyUp;
+    if (k == "Down") return forms::kKeyDown;
+    return -1;
+}
+
+class Runner {
+public:
+    Runner(const std::string& path, const BackendFactory& factory, std::ostream& out)
+        : path_(path), folder_(fs::absolute(path).parent_path()), out_(out) {
+        backend_ = factory();
+        app_ = std::make_unique<forms::Application>(backend_->Platform());
+        backend_->Attach(*app_);
+    }
+
+    ScenarioResult Run() {
+        std::ifstream in(path_);
+        if (!in) {
+            Fail(0, "cannot open " + path_);
+            return result_;
+        }
+        std::vector<std::string> lines;
+        for (std::string line; std::getline(in, line);) {
+            if (!line.empty() && line.back() == '\r') line.pop_back();
+            lines.push_back(line);
+        }
+        size_t first = 0;
+        while (first < lines.size() && (forms::Trim(lines[first]).empty() || lines[first][0] == '#')) ++first;
+        bool demo = first < lines.size() && forms::Trim(lines[first]) == "program demo";
+        program_ = demo ? MakeDemo(*app_) : MakeQuillory(*app_);
+        Guard(0, [&] { program_->Start(); });
+        for (size_t i = demo ? first + 1 : 0; i < lines.size(); ++i) {
+            std::string line = lines[i];
+            if (forms::Trim(line).empty() || forms::LTrim(line)[0] == '#') continue;
+            line_ = static_cast<int>(i + 1);
+            Guard(line_, [&] { Execute(forms::LTrim(line)); });
+            app_->CollectRetired();
+            backend_->Settle();
+        }
+        out_ << result_.passed << " passed, " << result_.failed << " failed\n";
+        return result_;
+    }
+
+private:
+    template <class F>
+    void Guard(int line, F&& f) {
+        try {
+            f();
+        } catch (const forms::RuntimeError& e) {
+            Fail(line, "run-time error " + std::to_string(e.number()) + ": " + e.what());
+        } catch (const std::exception& e) {
+            Fail(line, e.what());
+        }
+    }
+
+    void Pass(const std::string& what) {
+        ++result_.passed;
+        out_ << "ok   " << line_ << ": " << what << '\n';
+    }
+    void Fail(int line, const std::string& what) {
+        ++result_.failed;
+        out_ << "FAIL " << line << ": " << what << '\n';
+    }
+    void Fail(const std::string& what) { Fail(line_, what); }
+
+    std::string Resolve(const std::string& p) const {
+        fs::path fp(p);
+        return (fp.is_absolute() ? fp : folder_ / fp).lexically_normal().string();
+    }
+
+    // Splits "FORM.CONTROL(i).PROP" (or "FORM.PROP") into its parts.
+    struct Target {
+        Form* form = nullptr;
+        Control* control = nullptr;
+        std::string property;
+    };
+
+    Form& FormNamed(const std::string& name) { return app_->FormByName(name); }
+
+    Control& ControlOf(Form& form, const std::string& spec) {
+        std::string name;
+        int index;
+        SplitIndex(spec, name, index);
+        Control* c = form.FindControl(name, index);
+        if (!c) throw std::runtime_error("no control " + spec + " on " + form.Name());
+        return *c;
+    }
+
+    Target ParseControl(const std::string& spec) {
+        auto dot = spec.find('.');
+        if (dot == std::string::npos) throw std::runtime_error("expected FORM.CONTROL: " + spec);
+        Target t;
+        t.form = &FormNamed(spec.substr(0, dot));
+        t.control = &ControlOf(*t.form, spec.substr(dot + 1));
+        return t;
+    }
+
+    Target ParseProperty(const std::string& spec) {
+        auto dot = spec.find('.');
+        if (dot == std::string::npos) throw std::runtime_error("expected FORM.PROP: " + spec);
+        Target t;
+        std::string rest = spec.substr(dot + 1);
+        auto dot2 = rest.find('.');
+        if (spec.substr(0, dot) == "Screen") {
+            t.property = rest;
+            return t;
+        }
+        t.form = &FormNamed(spec.substr(0, dot));
+        if (dot2 == std::string::npos) {
+            t.property = rest;
+        } else {
+            t.control = &ControlOf(*t.form, rest.substr(0, dot2));
+            t.property = rest.substr(dot2 + 1);
+        }
+        return t;
+    }
+
+    std::string Read(const Target& t) {
+        if (!t.form) {
+            if (t.property == "MousePointer") return std::to_string(app_->MousePointer());
+            throw std::runtime_error("Screen has no property " + t.property);
+        }
+        return t.control ? t.control->GetProperty(t.property) : t.form->GetProperty(t.property);
+    }
+
+    void Execute(const std::string& line) {
+        std::string cmd, rest;
+        auto sp = line.find(' ');
+        cmd = line.substr(0, sp);
+        rest = sp == std::string::npos ? std::string() : line.substr(sp + 1);
+        std::istringstream args(rest);
+        auto& answers = backend_->Answers();
+
+        if (cmd == "open-file" || cmd == "save-file") {
+            answers.fileAnswers.push_back(Resolve(forms::Trim(rest)));
+        } else if (cmd == "cancel-file") {
+            answers.fileAnswers.push_back(std::nullopt);
+        } else if (cmd == "answer") {
+            int code = ButtonCode(forms::Trim(rest));
+            if (code < 0) return Fail("unknown button " + rest);
+            answers.messageAnswers.push_back(code);
+        } else if (cmd == "popup") {
+            std::string what = forms::Trim(rest);
+            if (what == "none") answers.popupAnswers.push_back("");
+            else answers.popupAnswers.push_back(what.substr(what.find('.') + 1));
+        } else if (cmd == "click" || cmd == "dblclick") {
+            Click(ParseControl(forms::Trim(rest)), cmd == "dblclick");
+        } else if (cmd == "type") {
+            auto sp2 = rest.find(' ');
+            Target t = ParseControl(rest.substr(0, sp2));
+            std::string text = sp2 == std::string::npos ? std::string() : rest.substr(sp2 + 1);
+            Type(t, text);
+        } else if (cmd == "key") {
+            std::string spec, key;
+            args >> spec >> key;
+            Key(ParseControl(spec), key);
+        } else if (cmd == "choose") {
+            auto sp2 = rest.find(' ');
+            Target t = ParseControl(rest.substr(0, sp2));
+            std::string item = sp2 == std::string::npos ? std::string() : rest.substr(sp2 + 1);
+            auto* combo = dynamic_cast<forms::ComboBox*>(t.control);
+            if (!combo) return Fail("choose needs a combo box");
+            if (!combo->AcceptsUserInput()) return Fail("choose refused: " + combo->QualifiedName() + " is disabled or hidden");
+            if (!combo->UserChoose(item)) return Fail("no item \"" + item + "\" in " + combo->QualifiedName());
+        } else if (cmd == "set") {
+            auto sp2 = rest.find(' ');
+            Target t = ParseProperty(rest.substr(0, sp2));
+            std::string value = sp2 == std::string::npos ? std::string() : rest.substr(sp2 + 1);
+            bool ok = t.control ? t.control->SetProperty(t.property, value) : t.form->SetProperty(t.property, value);
+            if (!ok) Fail("cannot set " + t.property);
+        } else if (cmd == "menu") {
+            Target t = ParseControl(forms::Trim(rest));
+            auto* m = dynamic_cast<forms::Menu*>(t.control);
+            if (!m) return Fail("not a menu item: " + rest);
+            if (!m->Choosable() || !m->Visible()) return Fail("menu refused: " + m->QualifiedName() + " is disabled or hidden");
+            m->UserChoose();
+        } else if (cmd == "mouse-move" || cmd == "mouse-down" || cmd == "mouse-up") {
+            Mouse(cmd, args);
+        } else if (cmd == "resize" || cmd == "move") {
+            std::string name;
+            int a = 0, b = 0;
+            args >> name >> a >> b;
+            Form& f = FormNamed(name);
+            if (cmd == "resize") f.UserResize(a, b);
+            else f.UserMove(a, b);
+        } else if (cmd == "activate") {
+            FormNamed(forms::Trim(rest)).UserActivate();
+        } else if (cmd == "close") {
+            FormNamed(forms::Trim(rest)).UserClose();
+        } else if (cmd == "tick") {
+            app_->AdvanceClock(static_cast<long>(forms::Val(rest)));
+        } else if (cmd == "expect") {
+            Expect(rest);
+        } else if (cmd == "expect-near") {
+            std::string spec;
+            double want = 0, tol = 0;
+            args >> spec >> want >> tol;
+            std::string got = Read(ParseProperty(spec));
+            double v = forms::Val(got);
+            if (std::fabs(v - want) <= tol) Pass(spec + " = " + got);
+            else Fail(spec + " = " + got + ", expected " + Num(want) + " +- " + Num(tol));
+        } else if (cmd == "expect-message") {
+            ExpectMessage(rest);
+        } else if (cmd == "expect-no-message") {
+            auto& msgs = answers.messages;
+            if (checkedMessages_ >= msgs.size()) Pass("no message");
+            else Fail("unexpected message \"" + msgs[checkedMessages_].request.title + " | " +
+                      msgs[checkedMessages_].request.text + "\"");
+            checkedMessages_ = msgs.size();
+        } else if (cmd == "print") {
+            std::string spec = forms::Trim(rest);
+            out_ << "     " << spec << " = " << Read(ParseProperty(spec)) << '\n';
+        } else if (cmd == "dump") {
+            Dump(FormNamed(forms::Trim(rest)));
+        } else if (cmd == "drawing") {
+            std::string spec = forms::Trim(rest);
+            if (spec == "Clipboard") {
+                if (!answers.clipboard) out_ << "clipboard empty\n";
+                else WriteSnapshot(out_, *answers.clipboard);
+                return;
+            }
+            Target t = ParseControl(spec);
+            auto* pic = dynamic_cast<forms::PictureBox*>(t.control);
+            if (!pic) return Fail("not a picture box: " + spec);
+            out_ << "drawing " << spec << '\n';
+            WriteSnapshot(out_, pic->Draw().TakeSnapshot());
+        } else if (cmd == "png") {
+            std::string spec, file;
+            args >> spec >> file;
+            auto dot = spec.find('.');
+            Form& f = FormNamed(spec.substr(0, dot));
+            Control* c = dot == std::string::npos ? nullptr : &ControlOf(f, spec.substr(dot + 1));
+            std::string why;
+            if (backend_->Png(f, c, Resolve(file), why)) out_ << "     png " << spec << " -> " << file << '\n';
+            else out_ << "     png skipped: " << why << '\n';
+        } else if (cmd == "expect-file") {
+            auto eq = rest.find(" = ");
+            if (eq == std::string::npos) return Fail("expect-file needs PATH = PATH");
+            std::string a = Resolve(forms::Trim(rest.substr(0, eq))), b = Resolve(forms::Trim(rest.substr(eq + 3)));
+            std::ifstream fa(a, std::ios::binary), fb(b, std::ios::binary);
+            std::string ca((std::istreambuf_iterator<char>(fa)), {}), cb((std::istreambuf_iterator<char>(fb)), {});
+            if (fa.is_open() && fb.is_open() && ca == cb) Pass("files equal");
+            else Fail("files differ: " + a + " " + b);
+        } else {
+            Fail("unknown command: " + cmd);
+        }
+    }
+
+    void Click(const Target& t, bool dbl) {
+        Control* c = t.control;
+        if (!c->AcceptsUserInput()) return Fail("click refused: " + c->QualifiedName() + " is disabled or hidden");
+        if (auto* b = dynamic_cast<forms::CommandButton*>(c)) return dbl ? Fail("no double click on a button") : b->UserClick();
+        if (auto* o = dynamic_cast<forms::OptionButton*>(c)) return o->UserClick();
+        if (auto* x = dynamic_cast<forms::CheckBox*>(c)) return x->UserClick();
+        if (auto* l = dynamic_cast<forms::Label*>(c)) return dbl ? l->UserDblClick() : l->UserClick();
+        if (auto* i = dynamic_cast<forms::ImageControl*>(c)) return dbl ? i->UserDblClick() : i->UserClick();
+        if (auto* p = dynamic_cast<forms::PictureBox*>(c)) return dbl ? p->UserDblClick() : p->UserClick();
+        if (auto* tb = dynamic_cast<forms::TextBox*>(c)) return tb->UserClick();
+        Fail("cannot click " + c->QualifiedName());
+    }
+
+    void Type(const Target& t, const std::string& text) {
+        if (!t.control->AcceptsUserInput()) return Fail("type refused: " + t.control->QualifiedName() + " is disabled or hidden");
+        if (auto* tb = dynamic_cast<forms::TextBox*>(t.control)) {
+            tb->UserSelectAll();
+            for (char ch : text) tb->UserKeyChar(ch);
+        } else if (auto* cb = dynamic_cast<forms::ComboBox*>(t.control)) {
+            cb->UserSelectAll();
+            for (char ch : text) cb->UserKeyChar(ch);
+        } else {
+            Fail("cannot type into " + t.control->QualifiedName());
+        }
+    }
+
+    void Key(const Target& t, const std::string& key) {
+        int code = KeyCodeByName(key);
+        if (code < 0) return Fail("unknown key " + key);
+        if (!t.control->AcceptsUserInput()) return Fail("key refused: " + t.control->QualifiedName() + " is disabled or hidden");
+        if (auto* tb = dynamic_cast<forms::TextBox*>(t.control)) tb->UserKey(code);
+        else if (auto* cb = dynamic_cast<forms::ComboBox*>(t.control)) cb->UserKey(code);
+        else Fail("cannot send keys to " + t.control->QualifiedName());
+    }
+
+    void Mouse(const std::string& cmd, std::istringstream& args) {
+        std::string spec;
+        double x = 0, y = 0;
+        int button = 0, shift = 0;
+        args >> spec >> x >> y;
+        if (cmd != "mouse-move") args >> button;
+        args >> shift;
+        if (spec.find('.') == std::string::npos) {
+            Form& f = FormNamed(spec);
+            if (cmd == "mouse-move") f.UserMouseMove(button, shift, x, y);
+            else Fail(cmd + " needs a control");
+            return;
+        }
+        Target t = ParseControl(spec);
+        auto* pic = dynamic_cast<forms::PictureBox*>(t.control);
+        if (!pic) return Fail(cmd + " needs a picture box");
+        if (!pic->AcceptsUserInput()) return Fail(cmd + " refused: " + pic->QualifiedName() + " is disabled or hidden");
+        if (cmd == "mouse-move") pic->UserMouseMove(button, shift, x, y);
+        else if (cmd == "mouse-down") pic->UserMouseDown(button, shift, x, y);
+        else pic->UserMouseUp(button, shift, x, y);
+    }
+
+    void Expect(const std::string& rest) {
+        auto eq = rest.find(" =");
+        if (eq == std::string::npos) return Fail("expect needs FORM.CONTROL.PROP = TEXT");
+        std::string spec = forms::Trim(rest.substr(0, eq));
+        std::string want = rest.size() > eq + 3 ? rest.substr(eq + 3) : std::string();
+        std::string got = Read(ParseProperty(spec));
+        if (got == want) Pass(spec + " = " + got);
+        else Fail(spec + " = \"" + got + "\", expected \"" + want + "\"");
+    }
+
+    void ExpectMessage(const std::string& rest) {
+        auto bar = rest.find(" | ");
+        std::string title = bar == std::string::npos ? forms::Trim(rest) : rest.substr(0, bar);
+        std::string text = bar == std::string::npos ? std::string() : rest.substr(bar + 3);
+        auto& msgs = backend_->Answers().messages;
+        if (checkedMessages_ >= msgs.size()) return Fail("no message box, expected \"" + title + " | " + text + "\"");
+        const auto& m = msgs[checkedMessages_++].request;
+        if (m.title == title && m.text == text) Pass("message \"" + title + " | " + text + "\"");
+        else Fail("message \"" + m.title + " | " + m.text + "\", expected \"" + title + " | " + text + "\"");
+    }
+
+    void Dump(Form& f) {
+        out_ << "form " << f.Name() << ' ' << forms::BoolText(f.Visible()) << ' ' << forms::BoolText(f.Enabled())
+             << " \"" << f.Caption() << "\" " << f.Left() << ' ' << f.Top() << ' ' << f.Width() << ' ' << f.Height()
+             << '\n';
+        for (const auto& c : f.Controls()) {
+            out_ << "  " << c->QualifiedName() << ' ' << forms::BoolText(c->Visible()) << ' '
+                 << forms::BoolText(c->Enabled()) << " \"" << c->DumpValue() << "\" " << c->Left() << ' ' << c->Top()
+                 << ' ' << c->Width() << ' ' << c->Height() << '\n';
+        }
+    }
+
+    std::string path_;
+    fs::path folder_;
+    std::ostream& out_;
+    std::unique_ptr<ScenarioBackend> backend_;
+    std::unique_ptr<forms::Application> app_;
+    std::unique_ptr<Program> program_;
+    ScenarioResult result_;
+    int line_ = 0;
+    size_t checkedMessages_ = 0;
+};
+
+}  // namespace
+
+std::unique_ptr<ScenarioBackend> MakeHeadlessBackend() { return std::make_unique<HeadlessBackend>(); }
+
+ScenarioResult RunScenario(const std::string& path, const BackendFactory& backend, std::ostream& out) {
+    Runner runner(path, backend, out);
+    return runner.Run();
+}
+
+}  // namespace app

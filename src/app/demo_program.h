@@ -1,0 +1,12 @@
+#pragma once
+// A small window used only to exercise the forms layer and both back ends
+// from scenario scripts ("program demo" as a script's first command).
+#include <memory>
+
+#include "app/program.h"
+
+namespace app {
+
+std::unique_ptr<Program> MakeDemo(forms::Application& application);
+
+}  // namespace app

@@ -1,0 +1,162 @@
+#pragma once
+// Controls of the forms layer.
+//
+// Firing rules (the level synchronisation of the program depends on them):
+//  1. Events fire inside the write. A setter that changes a value runs the
+//     control's handler before it returns; handlers may write other controls,
+//     whose handlers run in turn (re-entrancy is normal).
+//  2. A write that does not change the value fires nothing.
+//  3. Program writes and user input differ only where the old platform did:
+//     - Label: a program write that changes Caption fires Change.
+//     - TextBox: a program write of Text fires Change. A keystroke fires
+//       KeyDown, then KeyPress (which may swallow the key by setting it to 0),
+//       then the text changes and Change fires.
+//     - ComboBox: a user's pick from the list fires only Click; typing, or a
+//       program write of Text, fires Change; a program write of ListIndex fires
+//       Click; AddItem, RemoveItem and Clear fire nothing.
+//     - OptionButton: Value = True clears the other buttons of its container
+//       (frame or form, not the control array) and fires Click only when the
+//       button was not selected already. Clearing the others fires nothing.
+//     - CheckBox: a change of Value fires Click, whoever writes it.
+//     - Slider: Change fires only when the user moves it, never on a program
+//       write; a program write outside Min..Max is run-time error 380.
+//     - ProgressBar: a Value outside Min..Max is clamped, not refused.
+//  4. User input (the User* calls, which the back ends and tests use) is
+//     refused while the control, its container or its form is disabled or
+//     hidden; program writes are never refused for that reason.
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "forms/colour.h"
+
+namespace forms {
+
+class Form;
+class Application;
+
+enum class ControlKind {
+    Label, TextBox, CommandButton, ComboBox, OptionButton, CheckBox, Frame, Shape, Line,
+    Image, PictureBox, Slider, ProgressBar, Timer, CommonDialog, Menu
+};
+
+// Key codes the program and the scenario language use.
+enum KeyCode : int {
+    kKeyBack = 8, kKeyTab = 9, kKeyReturn = 13, kKeyEscape = 27, kKeyUp = 38, kKeyDown = 40,
+    kKeyDelete = 46
+};
+
+// Mouse buttons and shift state as the old platform passes them.
+enum MouseButton : int { kLeftButton = 1, kRightButton = 2, kMiddleButton = 4 };
+enum ShiftState : int { kShiftMask = 1, kCtrlMask = 2, kAltMask = 4 };
+
+class Control {
+public:
+    Control(Form& form, ControlKind kind, std::string name, int index);
+    virtual ~Control() = default;
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+
+    ControlKind Kind() const { return kind_; }
+    const std::string& Name() const { return name_; }
+    int Index() const { return index_; }  // -1 outside a control array
+    std::string QualifiedName() const;    // Name or Name(index)
+    Form& Parent() const { return form_; }
+    Application& App() const;
+
+    // The frame this control sits in; nullptr for the form itself.
+    Control* Container() const { return container_; }
+    void SetContainer(Control* frame);
+
+    int Left() const { return left_; }
+    int Top() const { return top_; }
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    virtual void SetLeft(int v);
+    virtual void SetTop(int v);
+    virtual void SetWidth(int v);
+    virtual void SetHeight(int v);
+    void Move(int left, int top, int width, int height);
+
+    bool Enabled() const { return enabled_; }
+    virtual void SetEnabled(bool v);
+    bool Visible() const { return visible_; }
+    virtual void SetVisible(bool v);
+    // Enabled and visible itself, in every container and on its form.
+    bool EffectivelyEnabled() const;
+    bool EffectivelyVisible() const;
+    bool AcceptsUserInput() const { return EffectivelyEnabled() && EffectivelyVisible(); }
+
+    std::string ToolTipText;
+    Colour ForeColor() const { return foreColour_; }
+    void SetForeColor(Colour c) { foreColour_ = c; Touch(); }
+    Colour BackColor() const { return backColour_; }
+    virtual void SetBackColor(Colour c) { backColour_ = c; Touch(); }
+    double FontSize() const { return fontSize_; }
+    virtual void SetFontSize(double v) { fontSize_ = v; Touch(); }
+    bool FontBold() const { return fontBold_; }
+    void SetFontBold(bool v) { fontBold_ = v; Touch(); }
+    int TabIndex = 0;
+
+    // Property access by name, as scripts address them ("Text", "Caption",
+    // "Value", "List(3)"...). Values print as the old platform shows them:
+    // True/False, numbers without a leading blank.
+    virtual std::string GetProperty(const std::string& property) const;
+    // A program write by name; false when the control has no such property.
+    virtual bool SetProperty(const std::string& property, const std::string& value);
+    // The value column of a dump line: text, caption or value.
+    virtual std::string DumpValue() const { return {}; }
+
+    // Raised by every change the back end may need to show.
+    unsigned long Revision() const { return revision_; }
+    void Touch() { ++revision_; }
+
+protected:
+    Form& form_;
+
+private:
+    ControlKind kind_;
+    std::string name_;
+    int index_;
+    Control* container_ = nullptr;
+    int left_ = 0, top_ = 0, width_ = 1215, height_ = 495;
+    bool enabled_ = true, visible_ = true;
+    Colour foreColour_ = kBlack, backColour_ = kButtonFace;
+    double fontSize_ = 8.25;
+    bool fontBold_ = false;
+    unsigned long revision_ = 0;
+};
+
+// Indexed controls, addressed as Label1(8), mnuCM(500); indices may be sparse.
+template <class T>
+class ControlArray {
+public:
+    T& operator()(int index) const {
+        auto it = items_.find(index);
+        if (it == items_.end()) ThrowMissing(index);
+        return *it->second;
+    }
+    bool Contains(int index) const { return items_.count(index) != 0; }
+    void Insert(int index, T& control) { items_[index] = &control; }
+    auto begin() const { return items_.begin(); }
+    auto end() const { return items_.end(); }
+    int LBound() const { return items_.empty() ? 0 : items_.begin()->first; }
+    int UBound() const { return items_.empty() ? -1 : items_.rbegin()->first; }
+    size_t Count() const { return items_.size(); }
+
+private:
+    [[noreturn]] static void ThrowMissing(int index);
+    std::map<int, T*> items_;
+};
+
+[[noreturn]] void ThrowControlArrayIndex(int index);
+template <class T>
+void ControlArray<T>::ThrowMissing(int index) { ThrowControlArrayIndex(index); }
+
+std::string BoolText(bool v);
+bool BoolFromText(const std::string& v);  // True, true, -1 or 1
+std::string NumberText(double v);  // whole numbers without decimals, else the short form
+
+}  // namespace forms

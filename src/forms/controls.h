@@ -1,0 +1,306 @@
+#pragma once
+// The control classes. The firing rules are written down in control.h.
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "forms/control.h"
+#include "forms/surface.h"
+
+namespace forms {
+
+struct LoadedPicture;
+
+class Label : public Control {
+public:
+    Label(Form& f, std::string name, int index = -1) : Control(f, ControlKind::Label, std::move(name), index) {}
+    const std::string& Caption() const { return caption_; }
+    void SetCaption(const std::string& v);
+    int Alignment = 0;  // 0 left, 1 right, 2 centre
+    bool AutoSize = false;
+    int BackStyle = 1;  // 0 transparent, 1 opaque
+    int BorderStyle = 0;
+    std::function<void()> Change, Click, DblClick;
+    void UserClick();
+    void UserDblClick();
+    std::string GetProperty(const std::string& p) const override;
+    bool SetProperty(const std::string& p, const std::string& v) override;
+    std::string DumpValue() const override { return caption_; }
+
+private:
+    std::string caption_;
+};
+
+class TextBox : public Control {
+public:
+    TextBox(Form& f, std::string name, int index = -1);
+    const std::string& Text() const { return text_; }
+    void SetText(const std::string& v);
+    int SelStart() const { return selStart_; }
+    int SelLength() const { return selLength_; }
+    void SetSelStart(int v);
+    void SetSelLength(int v);
+    int Alignment = 0;
+    bool Locked = false;
+    int MaxLength = 0;
+    std::function<void()> Change, GotFocus, LostFocus, Click;
+    std::function<void(int& keyAscii)> KeyPress;
+    std::function<void(int& keyCode, int shift)> KeyDown, KeyUp;
+    void SetFocus();
+
+    // User input: a printable character, or a key code (Enter, Backspace...).
+    void UserKeyChar(char c);
+    void UserKey(int keyCode, int shift = 0);
+    void UserSelectAll();
+    void UserClick();
+    std::string GetProperty(const std::string& p) const override;
+    bool SetProperty(const std::string& p, const std::string& v) override;
+    std::string DumpValue() const override { return text_; }
+
+private:
+    void InsertText(const std::string& s);
+    std::string text_;
+    int selStart_ = 0, selLength_ = 0;
+};
+
+class CommandButton : public Control {
+public:
+    CommandButton(Form& f, std::string name, int index = -1) : Control(f, ControlKind::CommandButton, std::move(name), index) {}
+    const std::string& Caption() const { return caption_; }
+    void SetCaption(const std::string& v) { if (v != caption_) { caption_ = v; Touch(); } }
+    std::function<void()> Click;
+    void SetFocus();
+    void UserClick();
+    // Value = True: the program presses the button.
+    void Press();
+    std::string GetProperty(const std::string& p) const override;
+    bool SetProperty(const std::string& p, const std::string& v) override;
+    std::string DumpValue() const override { return caption_; }
+
+private:
+    std::string caption_;
+};
+
+class ComboBox : public Control {
+public:
+    ComboBox(Form& f, std::string name, int index = -1) : Control(f, ControlKind::ComboBox, std::move(name), index) {}
+    const std::string& Text() const { return text_; }
+    void SetText(const std::string& v);
+    int ListIndex() const { return listIndex_; }
+    void SetListIndex(int i);
+    int ListCount() const { return static_cast<int>(list_.size()); }
+    const std::string& List(int i) const;
+    void AddItem(const std::string& item, int index = -1);
+    void RemoveItem(int index);
+    void Clear();
+    int Style = 0;  // 0 drop-down combo, 2 drop-down list
+    std::function<void()> Change, Click, GotFocus, LostFocus;
+    std::function<void(int& keyAscii)> KeyPress;
+    std::function<void(int& keyCode, int shift)> KeyDown;
+    void SetFocus();
+    // A user's pick from the list; typing into the box.
+    void UserChoose(int index);
+    bool UserChoose(const std::string& item);
+    void UserKeyChar(char c);
+    void UserKey(int keyCode, int shift = 0);
+    void UserSelectAll() { selectAll_ = true; }
+    std::string GetProperty(const std::string& p) const override;
+    bool SetProperty(const std::string& p, const std::string& v) override;
+    std::string DumpValue() const override { return text_; }
+    const std::vector<std::string>& Items() const { return list_; }
+
+private:
+    std::string text_;
+    std::vector<std::string> list_;
+    int listIndex_ = -1;
+    bool selectAll_ = false;
+};
+
+class OptionButton : public Control {
+public:
+    OptionButton(Form& f, std::string name, int index = -1) : Control(f, ControlKind::OptionButton, std::move(name), index) {}
+    const std::string& Caption() const { return caption_; }
+    void SetCaption(const std::string& v) { if (v != caption_) { caption_ = v; Touch(); } }
+    bool Value() const { return value_; }
+    void SetValue(bool v);
+    std::function<void()> Click;
+    void UserClick();
+    std::string GetProperty(const std::string& p) const override;
+    bool SetProperty(const std::string& p, const std::string& v) override;
+    std::string DumpValue() const override { return BoolText(value_); }
+
+private:
+    std::string caption_;
+    bool value_ = false;
+};
+
+class CheckBox : public Control {
+public:
+    CheckBox(Form& f, std::string name, int index = -1) : Control(f, ControlKind::CheckBox, std::move(name), index) {}
+    const std::string& Caption() const { return caption_; }
+    void SetCaption(const std::string& v) { if (v != caption_) { caption_ = v; Touch(); } }
+    int Value() const { return value_; }  // 0 unchecked, 1 checked, 2 grey
+    void SetValue(int v);
+    std::function<void()> Click;
+    void UserClick();
+    std::string GetProperty(const std::string& p) const override;
+    bool SetProperty(const std::string& p, const std::string& v) override;
+    std::string DumpValue() const override { return std::to_string(value_); }
+
+private:
+    std::string caption_;
+    int value_ = 0;
+};
+
+class Frame : public Control {
+public:
+    Frame(Form& f, std::string name, int index = -1) : Control(f, ControlKind::Frame, std::move(name), index) {}
+    const std::string& Caption() const { return caption_; }
+    void SetCaption(const std::string& v) { if (v != caption_) { caption_ = v; Touch(); } }
+    int BorderStyle = 1;
+    std::string GetProperty(const std::string& p) const override;
+    bool SetProperty(const std::string& p, const std::string& v) override;
+    std::string DumpValue() const override { return caption_; }
+
+private:
+    std::string caption_;
+};
+
+class Shape : public Control {
+public:
+    Shape(Form& f, std::string name, int index = -1) : Control(f, ControlKind::Shape, std::move(name), index) {}
+    int ShapeType = 0;  // 0 rectangle, 1 square, 2 oval, 3 circle, 4 rounded rectangle
+    Colour BorderColor = kBlack;
+    int BorderWidth = 1;
+    int BackStyle = 0;  // 0 transparent, 1 opaque
+    int FillStyle = 1;
+    Colour FillColor = kBlack;
+    std::string GetProperty(const std::string& p) const override;
+    bool SetProperty(const std::string& p, const std::string& v) override;
+};
+
+class LineControl : public Control {
+public:
+    LineControl(Form& f, std::string name, int index = -1) : Control(f, ControlKind::Line, std::move(name), index) {}
+    int X1 = 0, Y1 = 0, X2 = 0, Y2 = 0;
+    Colour BorderColor = kBlack;
+    int BorderWidth = 1;
+    std::string GetProperty(const std::string& p) const override;
+    bool SetProperty(const std::string& p, const std::string& v) override;
+};
+
+class ImageControl : public Control {
+public:
+    ImageControl(Form& f, std::string name, int index = -1) : Control(f, ControlKind::Image, std::move(name), index) {}
+    std::shared_ptr<const LoadedPicture> Picture;
+    bool Stretch = false;
+    std::function<void()> Click, DblClick;
+    void UserClick();
+    void UserDblClick();
+};
+
+class PictureBox : public Control {
+public:
+    PictureBox(Form& f, std::string name, int index = -1);
+    Surface& Draw() { return surface_; }
+    const Surface& Draw() const { return surface_; }
+    void SetWidth(int v) override;
+    void SetHeight(int v) override;
+    void SetBackColor(Colour c) override;
+    void SetFontSize(double v) override;
+    int BorderStyle() const { return borderStyle_; }
+    void SetBorderStyle(int v);
+    bool AutoRedraw = true;
+    // With AutoSize, loading a picture gives the box the picture's natural size.
+    bool AutoSize = false;
+    void LoadPictureInto(std::shared_ptr<const LoadedPicture> picture);
+
+    std::function<void()> Click, DblClick;
+    // Mouse events in the box's user scale.
+    std::function<void(int button, int shift, double x, double y)> MouseDown, MouseMove, MouseUp;
+    void UserClick();
+    void UserDblClick();
+    void UserMouseDown(int button, int shift, double x, double y);
+    void UserMouseMove(int button, int shift, double x, double y);
+    void UserMouseUp(int button, int shift, double x, double y);
+    std::string GetProperty(const std::string& p) const override;
+    bool SetProperty(const std::string& p, const std::string& v) override;
+
+private:
+    void UpdateInnerSize();
+    Surface surface_;
+    int borderStyle_ = 1;
+};
+
+class Slider : public Control {
+public:
+    Slider(Form& f, std::string name, int index = -1) : Control(f, ControlKind::Slider, std::move(name), index) {}
+    long Min() const { return min_; }
+    long Max() const { return max_; }
+    long Value() const { return value_; }
+    void SetMin(long v);
+    void SetMax(long v);
+    void SetValue(long v);  // error 380 outside Min..Max
+    int Orientation = 1;    // 0 horizontal, 1 vertical
+    long SmallChange = 1, LargeChange = 5, TickFrequency = 1;
+    std::function<void()> Change, Scroll;
+    // The user drags the thumb (Scroll) and lets it go (Change).
+    void UserMove(long value);
+    std::string GetProperty(const std::string& p) const override;
+    bool SetProperty(const std::string& p, const std::string& v) override;
+    std::string DumpValue() const override { return std::to_string(value_); }
+
+private:
+    long min_ = 0, max_ = 10, value_ = 0;
+};
+
+class ProgressBar : public Control {
+public:
+    ProgressBar(Form& f, std::string name, int index = -1) : Control(f, ControlKind::ProgressBar, std::move(name), index) {}
+    double Min() const { return min_; }
+    double Max() const { return max_; }
+    double Value() const { return value_; }
+    void SetMin(double v) { min_ = v; Touch(); }
+    void SetMax(double v) { max_ = v; Touch(); }
+    void SetValue(double v);
+    std::string GetProperty(const std::string& p) const override;
+    bool SetProperty(const std::string& p, const std::string& v) override;
+    std::string DumpValue() const override { return NumberText(value_); }
+
+private:
+    double min_ = 0, max_ = 100, value_ = 0;
+};
+
+class Timer : public Control {
+public:
+    Timer(Form& f, std::string name, int index = -1);
+    ~Timer() override;
+    long Interval() const { return interval_; }
+    void SetInterval(long ms);
+    void SetEnabled(bool v) override;
+    std::function<void()> OnTimer;
+    // Called by the application clock; fires when the interval has passed.
+    void Advance(long nowMs);
+    // When it fires next; -1 while it cannot fire.
+    long NextDue() const { return Enabled() && interval_ > 0 ? lastFired_ + interval_ : -1; }
+
+private:
+    long interval_ = 0;
+    long lastFired_ = 0;
+};
+
+// The open and save dialogs, as a control with its properties.
+class CommonDialog : public Control {
+public:
+    CommonDialog(Form& f, std::string name, int index = -1) : Control(f, ControlKind::CommonDialog, std::move(name), index) {}
+    std::string Filter, FileName, FileTitle, DialogTitle, InitDir;
+    bool CancelError = false;
+    long Flags = 0;
+    // Cancel with CancelError set is run-time error 32755.
+    void ShowOpen();
+    void ShowSave();
+};
+
+}  // namespace forms

@@ -1,0 +1,207 @@
+#include "forms/form.h"
+
+#include <algorithm>
+
+#include "forms/application.h"
+#include "forms/runtime_error.h"
+#include "forms/values.h"
+
+namespace forms {
+
+Form::Form(Application& app, std::string name) : app_(app), name_(std::move(name)), surface_(app.Metrics()) {
+    surface_.SetBackColor(kButtonFace);
+    surface_.SetInnerSize(ScaleWidth(), ScaleHeight());
+}
+
+Form::~Form() = default;
+
+bool Form::HasMenuBar() const {
+    return std::any_of(menuBar_.begin(), menuBar_.end(), [](const Menu* m) { return m->Visible(); });
+}
+
+int Form::ScaleWidth() const { return std::max(0, width_ - kFrameWidth); }
+int Form::ScaleHeight() const { return std::max(0, height_ - kFrameHeight - (HasMenuBar() ? kMenuBarHeight : 0)); }
+
+void Form::SetLeft(int v) { if (v != left_) { left_ = v; Touch(); } }
+void Form::SetTop(int v) { if (v != top_) { top_ = v; Touch(); } }
+
+void Form::SetWidth(int v) {
+    if (v == width_) return;
+    width_ = v;
+    FireResize();
+}
+
+void Form::SetHeight(int v) {
+    if (v == height_) return;
+    height_ = v;
+    FireResize();
+}
+
+void Form::Move(int left, int top, int width, int height) {
+    SetLeft(left);
+    SetTop(top);
+    SetWidth(width);
+    SetHeight(height);
+}
+
+void Form::SetWindowState(int v) {
+    if (v == windowState_) return;
+    windowState_ = v;
+    FireResize();
+}
+
+void Form::FireResize() {
+    surface_.SetInnerSize(ScaleWidth(), ScaleHeight());
+    Touch();
+    if (loaded_ && Resize) Resize();
+}
+
+void Form::RunLoad() {
+    loaded_ = true;
+    if (Load) Load();
+}
+
+void Form::MarkUnloaded() {
+    loaded_ = false;
+    visible_ = false;
+}
+
+void Form::Show() {
+    if (!loaded_) return;
+    bool first = !everShown_;
+    everShown_ = true;
+    if (!visible_) {
+        visible_ = true;
+        Touch();
+        app_.Platform().FormShown(*this);
+        if (first && Resize) Resize();
+    }
+    app_.ActivateForm(*this);
+}
+
+void Form::Hide() {
+    if (!visible_) return;
+    visible_ = false;
+    Touch();
+    app_.Platform().FormHidden(*this);
+}
+
+void Form::Unload() { UnloadWithMode(1); }
+
+void Form::UserClose() { UnloadWithMode(0); }
+
+void Form::UnloadWithMode(int mode) {
+    if (!loaded_) return;
+    int cancel = 0;
+    if (QueryUnload) QueryUnload(cancel, mode);
+    if (cancel) return;
+    if (Unload_) Unload_(cancel);
+    if (cancel || !loaded_) return;
+    visible_ = false;
+    app_.Platform().FormUnloaded(*this);
+    app_.FormGone(*this);
+    MarkUnloaded();
+    if (Terminate) Terminate();
+    if (slot_) slot_->Release();
+}
+
+void Form::UserActivate() {
+    if (loaded_ && visible_) app_.ActivateForm(*this);
+}
+
+void Form::UserResize(int width, int height) {
+    // One resize event for a drag of both edges, as the platform sends it.
+    if (width == width_ && height == height_) return;
+    width_ = width;
+    height_ = height;
+    FireResize();
+}
+
+void Form::UserMove(int left, int top) {
+    SetLeft(left);
+    SetTop(top);
+}
+
+void Form::UserClick() { if (enabled_ && Click) Click(); }
+
+void Form::UserMouseMove(int button, int shift, double x, double y) {
+    if (enabled_ && MouseMove) MouseMove(button, shift, x, y);
+}
+
+void Form::PopupMenu(Menu& menu) {
+    app_.Platform().Sync();
+    Menu* chosen = app_.Platform().ChoosePopupItem(*this, menu);
+    if (chosen && chosen->Choosable() && chosen->Click) chosen->Click();
+}
+
+Control* Form::FindControl(const std::string& name, int index) const {
+    for (const auto& c : controls_)
+        if (c->Name() == name && c->Index() == index) return c.get();
+    return nullptr;
+}
+
+void Form::SetActiveControl(Control* c) {
+    if (c == activeControl_) return;
+    Control* old = activeControl_;
+    activeControl_ = c;
+    if (old) {
+        if (auto* t = dynamic_cast<TextBox*>(old); t && t->LostFocus) t->LostFocus();
+        else if (auto* cb = dynamic_cast<ComboBox*>(old); cb && cb->LostFocus) cb->LostFocus();
+    }
+    if (c) {
+        if (auto* t = dynamic_cast<TextBox*>(c); t && t->GotFocus) t->GotFocus();
+        else if (auto* cb = dynamic_cast<ComboBox*>(c); cb && cb->GotFocus) cb->GotFocus();
+    }
+}
+
+Menu& Form::AddMenu(const std::string& name, const std::string& caption, Menu* parent, int index) {
+    auto m = std::make_unique<Menu>(*this, name, index, parent);
+    Menu& ref = *m;
+    ref.caption_ = caption;
+    if (parent) parent->items_.push_back(&ref);
+    else menuBar_.push_back(&ref);
+    controls_.push_back(std::move(m));
+    return ref;
+}
+
+Menu& Form::AddMenu(ControlArray<Menu>& array, const std::string& name, int index, const std::string& caption,
+                    Menu* parent) {
+    Menu& ref = AddMenu(name, caption, parent, index);
+    array.Insert(index, ref);
+    return ref;
+}
+
+std::string Form::GetProperty(const std::string& p) const {
+    if (p == "Caption") return caption_;
+    if (p == "Left") return std::to_string(left_);
+    if (p == "Top") return std::to_string(top_);
+    if (p == "Width") return std::to_string(width_);
+    if (p == "Height") return std::to_string(height_);
+    if (p == "ScaleWidth") return std::to_string(ScaleWidth());
+    if (p == "ScaleHeight") return std::to_string(ScaleHeight());
+    if (p == "Visible") return BoolText(visible_);
+    if (p == "Enabled") return BoolText(enabled_);
+    if (p == "WindowState") return std::to_string(windowState_);
+    if (p == "BackColor") return std::to_string(surface_.BackColor());
+    if (p == "Name") return name_;
+    throw RuntimeError(438, "Object doesn't support this property or method: " + p);
+}
+
+bool Form::SetProperty(const std::string& p, const std::string& v) {
+    int n = static_cast<int>(Val(v));
+    if (p == "Caption") SetCaption(v);
+    else if (p == "Left") SetLeft(n);
+    else if (p == "Top") SetTop(n);
+    else if (p == "Width") SetWidth(n);
+    else if (p == "Height") SetHeight(n);
+    else if (p == "Enabled") SetEnabled(BoolFromText(v));
+    else if (p == "WindowState") SetWindowState(n);
+    else if (p == "BackColor") SetBackColor(static_cast<Colour>(n));
+    else if (p == "Visible") {
+        if (BoolFromText(v)) Show();
+        else Hide();
+    } else return false;
+    return true;
+}
+
+}  // namespace forms

@@ -1,0 +1,144 @@
+#pragma once
+// A window. Size and position are in twips. The outer Width and Height
+// include the frame; ScaleWidth and ScaleHeight are the inner drawing area.
+// The frame is a fixed amount of the back end, the same headless and in Qt:
+// kFrameWidth across, kFrameHeight down (caption bar and borders), plus
+// kMenuBarHeight when the form has a visible menu bar.
+//
+// Life cycle: a form is loaded on first reference (FormSlot), hidden, and its
+// Load event runs; Show and Hide change visibility only; Unload runs
+// QueryUnload and Unload, and the next reference gets a fresh form with its
+// design-time properties.
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "forms/control.h"
+#include "forms/controls.h"
+#include "forms/menu.h"
+#include "forms/surface.h"
+
+namespace forms {
+
+class Application;
+class FormSlotBase;
+
+constexpr int kFrameWidth = 240;
+constexpr int kFrameHeight = 570;
+constexpr int kMenuBarHeight = 300;
+constexpr int kTwipsPerPixel = 15;
+
+class Form {
+public:
+    Form(Application& app, std::string name);
+    virtual ~Form();
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+
+    Application& App() const { return app_; }
+    const std::string& Name() const { return name_; }
+    bool IsLoaded() const { return loaded_; }
+
+    const std::string& Caption() const { return caption_; }
+    void SetCaption(const std::string& v) { if (v != caption_) { caption_ = v; Touch(); } }
+    int Left() const { return left_; }
+    int Top() const { return top_; }
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    void SetLeft(int v);
+    void SetTop(int v);
+    void SetWidth(int v);   // runs Resize at once when the size changes
+    void SetHeight(int v);
+    void Move(int left, int top, int width, int height);
+    int ScaleWidth() const;
+    int ScaleHeight() const;
+    int WindowState() const { return windowState_; }
+    void SetWindowState(int v);
+    bool Enabled() const { return enabled_; }
+    void SetEnabled(bool v) { if (v != enabled_) { enabled_ = v; Touch(); } }
+    bool Visible() const { return visible_; }
+    Colour BackColor() const { return surface_.BackColor(); }
+    void SetBackColor(Colour c) { surface_.SetBackColor(c); Touch(); }
+    int BorderStyle = 2;  // 2 sizable
+    bool HasMenuBar() const;
+
+    void Show();
+    void Hide();
+    void Unload();          // as the Unload statement; a Cancel in the handlers keeps it
+    void UserClose();       // the close button: QueryUnload with mode 0, then Unload
+    void UserActivate();    // the user brings the window to the front
+    void UserResize(int width, int height);
+    void UserMove(int left, int top);
+    void UserClick();
+    void UserMouseMove(int button, int shift, double x, double y);
+    // Shows an invisible top-level menu as a pop-up; the chosen item's Click
+    // has run when this returns.
+    void PopupMenu(Menu& menu);
+
+    // The bare window surface (Line, Print, Cls on the form itself).
+    Surface& Draw() { return surface_; }
+
+    // Events.
+    std::function<void()> Load, Activate, Deactivate, GotFocus, Click, Resize, Terminate;
+    std::function<void(int& cancel)> Unload_;
+    std::function<void(int& cancel, int mode)> QueryUnload;
+    std::function<void(int button, int shift, double x, double y)> MouseMove;
+
+    // Controls, in creation order, and look-up by name and index.
+    const std::vector<std::unique_ptr<Control>>& Controls() const { return controls_; }
+    Control* FindControl(const std::string& name, int index = -1) const;
+    const std::vector<Menu*>& MenuBar() const { return menuBar_; }
+    Control* ActiveControl() const { return activeControl_; }
+    void SetActiveControl(Control* c);
+
+    // Window properties by name, as scripts address them.
+    std::string GetProperty(const std::string& property) const;
+    bool SetProperty(const std::string& property, const std::string& value);
+
+    unsigned long Revision() const { return revision_; }
+    void Touch() { ++revision_; }
+
+    // Called by FormSlot.
+    void RunLoad();
+    void MarkUnloaded();
+    void AttachSlot(FormSlotBase* slot) { slot_ = slot; }
+
+protected:
+    // Design-time construction of controls.
+    template <class T>
+    T& Add(const std::string& name, int index = -1, Control* container = nullptr) {
+        auto c = std::make_unique<T>(*this, name, index);
+        T& ref = *c;
+        if (container) ref.SetContainer(container);
+        controls_.push_back(std::move(c));
+        return ref;
+    }
+    template <class T>
+    T& Add(ControlArray<T>& array, const std::string& name, int index, Control* container = nullptr) {
+        T& ref = Add<T>(name, index, container);
+        array.Insert(index, ref);
+        return ref;
+    }
+    Menu& AddMenu(const std::string& name, const std::string& caption, Menu* parent = nullptr, int index = -1);
+    Menu& AddMenu(ControlArray<Menu>& array, const std::string& name, int index, const std::string& caption, Menu* parent);
+
+private:
+    void FireResize();
+    void UnloadWithMode(int mode);
+
+    Application& app_;
+    std::string name_;
+    std::string caption_;
+    int left_ = 0, top_ = 0, width_ = 4800, height_ = 3600;
+    int windowState_ = 0;
+    bool enabled_ = true, visible_ = false, loaded_ = false, everShown_ = false;
+    Surface surface_;
+    std::vector<std::unique_ptr<Control>> controls_;
+    std::vector<Menu*> menuBar_;
+    Control* activeControl_ = nullptr;
+    FormSlotBase* slot_ = nullptr;
+    unsigned long revision_ = 0;
+};
+
+}  // namespace forms

@@ -1,0 +1,55 @@
+#pragma once
+// The headless back end: dialogs and message boxes answer from queues that a
+// test fills; what the program asked is recorded for checking; text is
+// measured with fixed, deterministic metrics; pictures keep only their size.
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "forms/services.h"
+
+namespace forms {
+
+struct RecordedMessage {
+    MessageRequest request;
+    int answer = 0;
+    bool answeredByDefault = false;
+};
+
+class HeadlessServices : public Services {
+public:
+    // Queues.
+    std::deque<int> messageAnswers;                       // vbOK, vbYes ...
+    std::deque<std::optional<std::string>> fileAnswers;   // nothing = cancel
+    std::deque<std::string> popupAnswers;                 // menu item names; "" dismisses
+
+    // Records.
+    std::vector<RecordedMessage> messages;
+    std::vector<FileRequest> fileRequests;
+    std::optional<Snapshot> clipboard;
+    bool clipboardCleared = false;
+    std::vector<int> pointerHistory;
+    bool quitCalled = false;
+
+    int MessageBox(const MessageRequest& request) override;
+    std::optional<std::string> FileDialog(const FileRequest& request) override;
+    Menu* ChoosePopupItem(Form& form, Menu& menu) override;
+    void ClipboardClear() override;
+    void ClipboardSetPicture(const Snapshot& picture) override;
+    std::shared_ptr<const LoadedPicture> LoadPicture(const std::string& path) override;
+    void MousePointerChanged(int code) override { pointerHistory.push_back(code); }
+    void Quit() override { quitCalled = true; }
+
+    double TextWidthTwips(const std::string& text, double fontSize, bool bold) const override;
+    double TextHeightTwips(double fontSize, bool bold) const override;
+};
+
+// The default button of a message box style.
+int DefaultAnswer(int style);
+
+// Natural size of a JPEG or BMP file from its header; false when the file is
+// not one of them or cannot be read.
+bool ReadPictureSize(const std::string& path, int& widthPx, int& heightPx);
+
+}  // namespace forms

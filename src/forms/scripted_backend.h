@@ -1,0 +1,28 @@
+#pragma once
+// A back end driven by a script instead of a person: windows may be real
+// (Qt) or not (headless), but message boxes, file dialogs and pop-up menus
+// answer from the queues of a HeadlessServices, which also records them.
+#include <string>
+
+#include "forms/headless.h"
+
+namespace forms {
+
+class Application;
+class Control;
+class Form;
+
+class ScriptedBackend {
+public:
+    virtual ~ScriptedBackend() = default;
+    virtual Services& Platform() = 0;
+    virtual HeadlessServices& Answers() = 0;
+    virtual void Attach(Application&) {}
+    // Brings the windows up to date after a command.
+    virtual void Settle() {}
+    // Writes a real rendering of the window, or of one control; false (with
+    // a reason) when this back end cannot.
+    virtual bool Png(Form& form, Control* control, const std::string& path, std::string& why) = 0;
+};
+
+}  // namespace forms

@@ -1,0 +1,231 @@
+#include "forms/surface.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "forms/runtime_error.h"
+
+namespace forms {
+
+void Surface::SetInnerSize(int widthTwips, int heightTwips) {
+    innerW_ = widthTwips;
+    innerH_ = heightTwips;
+    if (!userScale_) scale_ = {0, 0, static_cast<double>(innerW_), static_cast<double>(innerH_)};
+    ++revision_;
+}
+
+void Surface::SetScaleWidth(double v) {
+    if (v == 0) throw RuntimeError(380, "Invalid property value");
+    scale_.width = v;
+    userScale_ = true;
+}
+
+void Surface::SetScaleHeight(double v) {
+    if (v == 0) throw RuntimeError(380, "Invalid property value");
+    scale_.height = v;
+    userScale_ = true;
+}
+
+void Surface::SetScale(double x1, double y1, double x2, double y2) {
+    if (x2 == x1 || y2 == y1) throw RuntimeError(380, "Invalid property value");
+    scale_ = {x1, y1, x2 - x1, y2 - y1};
+    userScale_ = true;
+}
+
+Primitive Surface::Make(PrimitiveKind kind, std::optional<Colour> colour) const {
+    Primitive p;
+    p.kind = kind;
+    p.colour = colour.value_or(ForeColor);
+    p.drawWidth = DrawWidth;
+    p.drawStyle = DrawStyle;
+    p.fillStyle = FillStyle;
+    p.fillColour = FillColor;
+    p.fontSize = FontSize;
+    p.fontBold = FontBold;
+    return p;
+}
+
+void Surface::Add(Primitive p) {
+    current_.primitives.push_back(std::move(p));
+    ++revision_;
+}
+
+void Surface::Line(double x1, double y1, double x2, double y2, std::optional<Colour> colour) {
+    Primitive p = Make(PrimitiveKind::Line, colour);
+    p.x1 = x1; p.y1 = y1; p.x2 = x2; p.y2 = y2;
+    Add(std::move(p));
+    CurrentX = x2;
+    CurrentY = y2;
+}
+
+void Surface::Box(double x1, double y1, double x2, double y2, std::optional<Colour> colour) {
+    Primitive p = Make(PrimitiveKind::Box, colour);
+    p.x1 = x1; p.y1 = y1; p.x2 = x2; p.y2 = y2;
+    Add(std::move(p));
+    CurrentX = x2;
+    CurrentY = y2;
+}
+
+void Surface::FilledBox(double x1, double y1, double x2, double y2, std::optional<Colour> colour) {
+    Primitive p = Make(PrimitiveKind::FilledBox, colour);
+    p.x1 = x1; p.y1 = y1; p.x2 = x2; p.y2 = y2;
+    p.fillStyle = 0;
+    p.fillColour = p.colour;
+    Add(std::move(p));
+    CurrentX = x2;
+    CurrentY = y2;
+}
+
+void Surface::Circle(double x, double y, double radius, std::optional<Colour> colour) {
+    Primitive p = Make(PrimitiveKind::Circle, colour);
+    p.x1 = x; p.y1 = y; p.x2 = radius;
+    Add(std::move(p));
+    CurrentX = x;
+    CurrentY = y;
+}
+
+void Surface::PSet(double x, double y, std::optional<Colour> colour) {
+    Primitive p = Make(PrimitiveKind::Point, colour);
+    p.x1 = x; p.y1 = y;
+    Add(std::move(p));
+    CurrentX = x;
+    CurrentY = y;
+}
+
+void Surface::Print(const std::string& text, bool newLine) {
+    Primitive p = Make(PrimitiveKind::Text, std::nullopt);
+    p.x1 = CurrentX; p.y1 = CurrentY;
+    p.text = text;
+    Add(std::move(p));
+    if (newLine) {
+        CurrentX = scale_.left;
+        CurrentY += TextHeight(text);
+    } else {
+        CurrentX += TextWidth(text);
+    }
+}
+
+double Surface::TwipsPerUnitX() const { return scale_.width == 0 ? 1 : innerW_ / scale_.width; }
+double Surface::TwipsPerUnitY() const { return scale_.height == 0 ? 1 : innerH_ / scale_.height; }
+
+double Surface::TextWidth(const std::string& text) const {
+    double tw = metrics_->TextWidthTwips(text, FontSize, FontBold);
+    double per = TwipsPerUnitX();
+    return per == 0 ? 0 : std::fabs(tw / per);
+}
+
+double Surface::TextHeight(const std::string&) const {
+    double th = metrics_->TextHeightTwips(FontSize, FontBold);
+    double per = TwipsPerUnitY();
+    return per == 0 ? 0 : std::fabs(th / per);
+}
+
+double Surface::ToUserX(double twipsX) const { return scale_.left + twipsX / TwipsPerUnitX(); }
+double Surface::ToUserY(double twipsY) const { return scale_.top + twipsY / TwipsPerUnitY(); }
+
+void Surface::Cls() {
+    current_.primitives.clear();
+    clearedColour_ = backColour_;
+    CurrentX = scale_.left;
+    CurrentY = scale_.top;
+    ++revision_;
+}
+
+namespace {
+
+// A filled box over the whole surface hides everything drawn before it.
+bool CoversWholeSurface(const Primitive& p, const Scale& s) {
+    if (p.kind != PrimitiveKind::FilledBox) return false;
+    double xlo = std::min(p.x1, p.x2), xhi = std::max(p.x1, p.x2);
+    double ylo = std::min(p.y1, p.y2), yhi = std::max(p.y1, p.y2);
+    double sxlo = std::min(s.left, s.left + s.width), sxhi = std::max(s.left, s.left + s.width);
+    double sylo = std::min(s.top, s.top + s.height), syhi = std::max(s.top, s.top + s.height);
+    return xlo <= sxlo && xhi >= sxhi && ylo <= sylo && yhi >= syhi;
+}
+
+}  // namespace
+
+void Surface::KeepDrawing() {
+    for (size_t i = current_.primitives.size(); i-- > 0;) {
+        if (CoversWholeSurface(current_.primitives[i], scale_)) {
+            current_.primitives.erase(current_.primitives.begin(), current_.primitives.begin() + i);
+            kept_.reset();
+            break;
+        }
+    }
+    // The kept picture becomes everything on the surface now, as a bitmap:
+    // what was kept before, then what was drawn since, each in its own scale.
+    DrawingLayer layer;
+    layer.scale = scale_;
+    layer.background = kept_ ? kept_->background : clearedColour_;
+    if (kept_) {
+        layer.picture = kept_->picture;
+        if (kept_->scale == scale_) {
+            layer.primitives = kept_->primitives;
+        } else if (!kept_->primitives.empty()) {
+            // Re-express the old primitives in the current scale so that they
+            // stay where they were on the surface.
+            for (Primitive p : kept_->primitives) {
+                auto mapX = [&](double x) {
+                    double tw = (x - kept_->scale.left) * innerW_ / kept_->scale.width;
+                    return scale_.left + tw / TwipsPerUnitX();
+                };
+                auto mapY = [&](double y) {
+                    double tw = (y - kept_->scale.top) * innerH_ / kept_->scale.height;
+                    return scale_.top + tw / TwipsPerUnitY();
+                };
+                p.x1 = mapX(p.x1);
+                p.y1 = mapY(p.y1);
+                if (p.kind == PrimitiveKind::Circle) {
+                    p.x2 = p.x2 * std::fabs((innerW_ / kept_->scale.width) / TwipsPerUnitX());
+                } else {
+                    p.x2 = mapX(p.x2);
+                    p.y2 = mapY(p.y2);
+                }
+                layer.primitives.push_back(std::move(p));
+            }
+        }
+    }
+    layer.primitives.insert(layer.primitives.end(), current_.primitives.begin(), current_.primitives.end());
+    kept_ = std::move(layer);
+    current_.primitives.clear();
+    ++revision_;
+}
+
+void Surface::SetPicture(std::shared_ptr<const LoadedPicture> picture) {
+    DrawingLayer layer;
+    layer.scale = scale_;
+    layer.background = backColour_;
+    layer.picture = std::move(picture);
+    kept_ = std::move(layer);
+    ++revision_;
+}
+
+void Surface::ClearPicture() {
+    kept_.reset();
+    ++revision_;
+}
+
+Snapshot Surface::TakeSnapshot() const {
+    Snapshot s;
+    s.widthTwips = innerW_;
+    s.heightTwips = innerH_;
+    s.background = clearedColour_;
+    s.kept = kept_;
+    s.current = current_;
+    s.current.scale = scale_;
+    s.current.background = clearedColour_;
+    return s;
+}
+
+Snapshot Surface::PictureSnapshot() const {
+    Snapshot s;
+    s.widthTwips = innerW_;
+    s.heightTwips = innerH_;
+    s.background = kept_ ? kept_->background : clearedColour_;
+    s.kept = kept_;
+    s.current.scale = scale_;
+    return s;
+}
+
+}  // namespace forms

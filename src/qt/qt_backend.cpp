@@ -1,1 +1,0 @@
-// qt back end
