@@ -1,0 +1,216 @@
+// The firing rules decide whether the level synchronisation of the windows
+// terminates, so each rule is pinned here on a small test window.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "forms/application.h"
+#include "forms/headless.h"
+#include "forms/runtime_error.h"
+
+using namespace forms;
+
+namespace {
+
+class TestForm : public Form {
+public:
+    explicit TestForm(Application& a) : Form(a, "frmTest") {
+        Add<OptionButton>(Opt, "Opt", 0);
+        Add<OptionButton>(Opt, "Opt", 1);
+        Add<OptionButton>(Opt, "Opt", 2, &Frame1);
+        Add<OptionButton>(Opt, "Opt", 3, &Frame1);
+        Caption1.SetCaption("design");
+        Load = [this] { log.push_back("Load"); };
+        Resize = [this] {
+            log.push_back("Resize " + std::to_string(Width()));
+            // A resize handler that sets the size again re-enters at once.
+            if (Width() < 3000) SetWidth(3000);
+        };
+    }
+    std::vector<std::string> log;
+    TextBox& Text1 = Add<TextBox>("Text1");
+    TextBox& Text2 = Add<TextBox>("Text2");
+    Label& Caption1 = Add<Label>("Caption1");
+    ComboBox& Combo1 = Add<ComboBox>("Combo1");
+    Frame& Frame1 = Add<Frame>("Frame1");
+    ControlArray<OptionButton> Opt;
+    Slider& Slider1 = Add<Slider>("Slider1");
+    ProgressBar& Bar = Add<ProgressBar>("Bar");
+    CommonDialog& Dialog = Add<CommonDialog>("Dialog");
+};
+
+struct Fixture : ::testing::Test {
+    HeadlessServices services;
+    Application app{services};
+    FormSlot<TestForm> slot{app, "frmTest", [this] { return std::make_unique<TestForm>(app); }};
+    TestForm& f() { return slot(); }
+    std::vector<std::string>& log() { return f().log; }
+};
+
+using FiringRules = Fixture;
+
+TEST_F(FiringRules, AWriteThatChangesNothingFiresNothing) {
+    f().Text1.Change = [this] { log().push_back("Text1"); };
+    f().Caption1.Change = [this] { log().push_back("Caption1"); };
+    f().Combo1.Change = [this] { log().push_back("Combo1"); };
+    log().clear();
+    f().Text1.SetText("");
+    f().Caption1.SetCaption("design");
+    f().Combo1.SetText("");
+    EXPECT_TRUE(log().empty());
+    f().Text1.SetText("a");
+    f().Text1.SetText("a");
+    f().Caption1.SetCaption("new");
+    EXPECT_EQ(log(), (std::vector<std::string>{"Text1", "Caption1"}));
+}
+
+TEST_F(FiringRules, HandlersRunInsideTheWriteThatCausedThem) {
+    f().Text1.Change = [this] {
+        log().push_back("Text1 begin");
+        f().Text2.SetText(f().Text1.Text() + "!");
+        log().push_back("Text1 end");
+    };
+    f().Text2.Change = [this] { log().push_back("Text2 sees " + f().Text2.Text()); };
+    log().clear();
+    f().Text1.SetText("x");
+    log().push_back("after write");
+    EXPECT_EQ(log(), (std::vector<std::string>{"Text1 begin", "Text2 sees x!", "Text1 end", "after write"}));
+}
+
+TEST_F(FiringRules, KeystrokesRunKeyDownKeyPressThenChange) {
+    auto& t = f().Text1;
+    t.KeyDown = [this](int& code, int) { log().push_back("KeyDown " + std::to_string(code)); };
+    t.KeyPress = [this](int& ascii) {
+        log().push_back("KeyPress " + std::to_string(ascii));
+        if (ascii == 'x') ascii = 0;  // swallowed
+    };
+    t.Change = [this] { log().push_back("Change " + f().Text1.Text()); };
+    log().clear();
+    t.UserSelectAll();
+    t.UserKeyChar('7');
+    t.UserKeyChar('x');
+    t.UserKey(kKeyReturn);
+    EXPECT_EQ(log(), (std::vector<std::string>{"KeyDown 55", "KeyPress 55", "Change 7", "KeyDown 88", "KeyPress 120",
+                                               "KeyDown 13", "KeyPress 13"}));
+    EXPECT_EQ(t.Text(), "7");
+}
+
+TEST_F(FiringRules, ComboPickFiresClickOnlyAndListWritesFireNothing) {
+    auto& c = f().Combo1;
+    c.Change = [this] { log().push_back("Change " + f().Combo1.Text()); };
+    c.Click = [this] { log().push_back("Click " + f().Combo1.Text()); };
+    log().clear();
+    c.AddItem("A");
+    c.AddItem("B");
+    c.UserChoose("B");
+    c.SetListIndex(0);
+    c.SetText("C");
+    c.Clear();
+    EXPECT_EQ(log(), (std::vector<std::string>{"Click B", "Click A", "Change C"}));
+    EXPECT_EQ(c.ListCount(), 0);
+}
+
+TEST_F(FiringRules, OptionGroupsFollowTheContainerAndClickOnlyWhenNewlySelected) {
+    auto& o = f().Opt;
+    for (auto& [i, b] : o) {
+        int index = i;
+        b->Click = [this, index] { log().push_back("Click " + std::to_string(index)); };
+    }
+    log().clear();
+    o(0).SetValue(true);
+    o(0).SetValue(true);
+    o(2).SetValue(true);  // another container: option 0 stays
+    o(1).UserClick();
+    EXPECT_EQ(log(), (std::vector<std::string>{"Click 0", "Click 2", "Click 1"}));
+    EXPECT_FALSE(o(0).Value());
+    EXPECT_TRUE(o(2).Value());
+}
+
+TEST_F(FiringRules, SliderFiresOnlyForTheUserAndRefusesOutOfRangeWrites) {
+    auto& s = f().Slider1;
+    s.SetMax(100);
+    s.Change = [this] { log().push_back("Change " + std::to_string(f().Slider1.Value())); };
+    log().clear();
+    s.SetValue(40);
+    s.UserMove(60);
+    EXPECT_EQ(log(), (std::vector<std::string>{"Change 60"}));
+    try {
+        s.SetValue(101);
+        FAIL() << "write beyond Max accepted";
+    } catch (const RuntimeError& e) {
+        EXPECT_EQ(e.number(), 380);
+    }
+    f().Bar.SetMax(10);
+    f().Bar.SetValue(12);
+    EXPECT_EQ(f().Bar.Value(), 10);
+}
+
+TEST_F(FiringRules, DisabledOrHiddenControlsRefuseUserInputButNotProgramWrites) {
+    f().Text1.Change = [this] { log().push_back("Change"); };
+    log().clear();
+    f().Frame1.SetEnabled(false);
+    f().Opt(2).UserClick();
+    EXPECT_FALSE(f().Opt(2).Value());
+    f().Text1.SetVisible(false);
+    f().Text1.UserKeyChar('1');
+    EXPECT_TRUE(log().empty());
+    f().Text1.SetText("1");
+    EXPECT_EQ(log().size(), 1u);
+    EXPECT_THROW(f().Text1.SetFocus(), RuntimeError);
+}
+
+using FormLife = Fixture;
+
+TEST_F(FormLife, ReferenceLoadsHiddenAndUnloadGivesAFreshForm) {
+    EXPECT_FALSE(slot.IsLoaded());
+    f().Text1.SetText("changed");
+    EXPECT_TRUE(slot.IsLoaded());
+    EXPECT_FALSE(f().Visible());
+    EXPECT_EQ(log(), (std::vector<std::string>{"Load"}));
+    f().Unload();
+    EXPECT_FALSE(slot.IsLoaded());
+    EXPECT_EQ(f().Text1.Text(), "");
+    EXPECT_EQ(f().Caption1.Caption(), "design");
+    app.CollectRetired();
+}
+
+TEST_F(FormLife, AnUnloadHandlerCanRefuse) {
+    f().Unload_ = [](int& cancel) { cancel = 1; };
+    f().Unload();
+    EXPECT_TRUE(slot.IsLoaded());
+}
+
+TEST_F(FormLife, SettingTheSizeRunsResizeAtOnceAndReentrantly) {
+    log().clear();
+    f().SetWidth(2000);
+    EXPECT_EQ(log(), (std::vector<std::string>{"Resize 2000", "Resize 3000"}));
+    EXPECT_EQ(f().ScaleWidth(), 3000 - kFrameWidth);
+}
+
+TEST_F(FormLife, CancelledFileDialogIsATrappableError) {
+    f().Dialog.CancelError = true;
+    services.fileAnswers.push_back(std::nullopt);
+    try {
+        f().Dialog.ShowOpen();
+        FAIL();
+    } catch (const RuntimeError& e) {
+        EXPECT_EQ(e.number(), kErrCancel);
+    }
+    services.fileAnswers.push_back("/data/models/corr_20240209.csv");
+    f().Dialog.ShowOpen();
+    EXPECT_EQ(f().Dialog.FileTitle, "corr_20240209.csv");
+}
+
+TEST(MessageBoxes, UnansweredBoxesTakeTheDefaultButtonAndAreRecorded) {
+    HeadlessServices s;
+    Application app(s);
+    EXPECT_EQ(app.MsgBox("Go?", vbYesNo + vbDefaultButton2, "Q"), vbNo);
+    s.messageAnswers.push_back(vbYes);
+    EXPECT_EQ(app.MsgBox("Go?", vbYesNo, "Q"), vbYes);
+    ASSERT_EQ(s.messages.size(), 2u);
+    EXPECT_TRUE(s.messages[0].answeredByDefault);
+    EXPECT_EQ(s.messages[1].request.title, "Q");
+}
+
+}  // namespace

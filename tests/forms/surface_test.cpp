@@ -1,0 +1,103 @@
+// The kept picture and the transient drawing: the target line of the
+// windows relies on Cls removing exactly what was drawn since the keep.
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "forms/headless.h"
+#include "forms/runtime_error.h"
+#include "forms/surface.h"
+
+using namespace forms;
+
+namespace {
+
+struct SurfaceTest : ::testing::Test {
+    HeadlessServices metrics;
+    Surface s{metrics};
+    void SetUp() override {
+        s.SetInnerSize(1500, 3000);
+        s.SetScale(0, 100, 7.6, 600);  // y from 100 to 600 downwards
+    }
+};
+
+TEST_F(SurfaceTest, ClsGoesBackToTheKeptPictureNotTheBackground) {
+    s.Line(0, 200, 7.6, 200);
+    s.KeepDrawing();
+    s.Line(0, 300, 7.6, 300, RGB(255, 150, 0));
+    EXPECT_EQ(s.CurrentPrimitives().size(), 1u);
+    s.Cls();
+    EXPECT_TRUE(s.CurrentPrimitives().empty());
+    ASSERT_TRUE(s.KeptLayer());
+    ASSERT_EQ(s.KeptLayer()->primitives.size(), 1u);
+    EXPECT_EQ(s.KeptLayer()->primitives[0].y1, 200);
+}
+
+TEST_F(SurfaceTest, AChangedBackColourShowsOnlyAtTheNextClear) {
+    s.Cls();
+    s.SetBackColor(RGB(1, 2, 3));
+    EXPECT_EQ(s.TakeSnapshot().background, kWhite);
+    s.Cls();
+    EXPECT_EQ(s.TakeSnapshot().background, RGB(1, 2, 3));
+}
+
+TEST_F(SurfaceTest, KeptDrawingStaysPutWhenTheScaleMoves) {
+    s.Line(0, 200, 7.6, 200);
+    s.KeepDrawing();
+    s.SetScaleTop(200);  // the view scrolls down by 100 units
+    s.KeepDrawing();     // flatten again in the new scale
+    // The line was 100 units below the old top; on screen it stays there,
+    // which in the new scale is at 300.
+    ASSERT_EQ(s.KeptLayer()->primitives.size(), 1u);
+    EXPECT_DOUBLE_EQ(s.KeptLayer()->primitives[0].y1, 300);
+}
+
+TEST_F(SurfaceTest, AFullFilledBoxHidesWhatWasKeptBefore) {
+    s.Line(0, 200, 7.6, 200);
+    s.KeepDrawing();
+    s.FilledBox(0, 100, 7.6, 600, kWhite);
+    s.Line(0, 250, 7.6, 250);
+    s.KeepDrawing();
+    EXPECT_EQ(s.KeptLayer()->primitives.size(), 2u);
+}
+
+TEST_F(SurfaceTest, TextSizeIsInUserUnitsAndPrintMovesTheCursor) {
+    s.FontSize = 10;
+    // 10 pt: 240 twips a line; 3000 twips are 500 units, so 40 units a line.
+    EXPECT_DOUBLE_EQ(s.TextHeight("x"), 40);
+    s.CurrentX = 1;
+    s.CurrentY = 150;
+    s.Print("A");
+    EXPECT_DOUBLE_EQ(s.CurrentY, 190);
+    EXPECT_DOUBLE_EQ(s.CurrentX, 0);
+    EXPECT_NEAR(s.ToUserY(1500), 350, 1e-9);
+}
+
+TEST(PictureSize, ReadsJpegAndBmpHeadersAndRefusesOthers) {
+    std::string dir = ::testing::TempDir();
+    {
+        std::ofstream bmp(dir + "/p.bmp", std::ios::binary);
+        unsigned char h[26] = {'B', 'M'};
+        h[18] = 200; h[19] = 1;   // width 456
+        h[22] = 0x9C; h[23] = 0xFF; h[24] = 0xFF; h[25] = 0xFF;  // height -100 (top-down)
+        bmp.write(reinterpret_cast<char*>(h), sizeof h);
+        std::ofstream jpg(dir + "/p.jpg", std::ios::binary);
+        const unsigned char j[] = {0xFF, 0xD8, 0xFF, 0xE0, 0x00, 0x04, 0x00, 0x00,
+                                   0xFF, 0xC0, 0x00, 0x11, 0x08, 0x75, 0x30, 0x01, 0xF4};
+        jpg.write(reinterpret_cast<const char*>(j), sizeof j);
+        std::ofstream txt(dir + "/p.txt");
+        txt << "not a picture";
+    }
+    int w = 0, h = 0;
+    ASSERT_TRUE(ReadPictureSize(dir + "/p.bmp", w, h));
+    EXPECT_EQ(w, 456);
+    EXPECT_EQ(h, 100);
+    ASSERT_TRUE(ReadPictureSize(dir + "/p.jpg", w, h));
+    EXPECT_EQ(w, 500);
+    EXPECT_EQ(h, 30000);
+    EXPECT_FALSE(ReadPictureSize(dir + "/p.txt", w, h));
+    HeadlessServices s;
+    EXPECT_THROW(s.LoadPicture(dir + "/p.txt"), RuntimeError);
+}
+
+}  // namespace
