@@ -397,6 +397,7 @@ private:
         if (spec.find('.') == std::string::npos) {
             Form& f = FormNamed(spec);
             if (cmd == "mouse-move") f.UserMouseMove(button, shift, x, y);
+            else if (cmd == "mouse-down") f.UserMouseDown(button, shift, x, y);
             else Fail(cmd + " needs a control");
             return;
         }

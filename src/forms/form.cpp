@@ -128,6 +128,10 @@ void Form::UserMouseMove(int button, int shift, double x, double y) {
     if (enabled_ && MouseMove) MouseMove(button, shift, x, y);
 }
 
+void Form::UserMouseDown(int button, int shift, double x, double y) {
+    if (enabled_ && MouseDown) MouseDown(button, shift, x, y);
+}
+
 void Form::PopupMenu(Menu& menu) {
     app_.Platform().Sync();
     Menu* chosen = app_.Platform().ChoosePopupItem(*this, menu);

@@ -72,6 +72,7 @@ public:
     void UserMove(int left, int top);
     void UserClick();
     void UserMouseMove(int button, int shift, double x, double y);
+    void UserMouseDown(int button, int shift, double x, double y);
     // Shows an invisible top-level menu as a pop-up; the chosen item's Click
     // has run when this returns.
     void PopupMenu(Menu& menu);
@@ -83,7 +84,8 @@ public:
     std::function<void()> Load, Activate, Deactivate, GotFocus, Click, Resize, Terminate;
     std::function<void(int& cancel)> Unload_;
     std::function<void(int& cancel, int mode)> QueryUnload;
-    std::function<void(int button, int shift, double x, double y)> MouseMove;
+    // Pointer events over the bare window surface (not over a control), in twips.
+    std::function<void(int button, int shift, double x, double y)> MouseMove, MouseDown;
 
     // Controls, in creation order, and look-up by name and index.
     const std::vector<std::unique_ptr<Control>>& Controls() const { return controls_; }
