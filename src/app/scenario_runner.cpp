@@ -401,13 +401,11 @@ private:
             else Fail(cmd + " needs a control");
             return;
         }
-        Target t = ParseControl(spec);
-        auto* pic = dynamic_cast<forms::PictureBox*>(t.control);
-        if (!pic) return Fail(cmd + " needs a picture box");
-        if (!pic->AcceptsUserInput()) return Fail(cmd + " refused: " + pic->QualifiedName() + " is disabled or hidden");
-        if (cmd == "mouse-move") pic->UserMouseMove(button, shift, x, y);
-        else if (cmd == "mouse-down") pic->UserMouseDown(button, shift, x, y);
-        else pic->UserMouseUp(button, shift, x, y);
+        Control* c = ParseControl(spec).control;
+        if (!c->AcceptsUserInput()) return Fail(cmd + " refused: " + c->QualifiedName() + " is disabled or hidden");
+        if (cmd == "mouse-move") c->UserMouseMove(button, shift, x, y);
+        else if (cmd == "mouse-down") c->UserMouseDown(button, shift, x, y);
+        else c->UserMouseUp(button, shift, x, y);
     }
 
     void Expect(const std::string& rest) {

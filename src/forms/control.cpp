@@ -52,6 +52,10 @@ bool Control::EffectivelyVisible() const {
     return true;
 }
 
+void Control::UserMouseDown(int b, int s, double x, double y) { if (AcceptsUserInput() && MouseDown) MouseDown(b, s, x, y); }
+void Control::UserMouseMove(int b, int s, double x, double y) { if (AcceptsUserInput() && MouseMove) MouseMove(b, s, x, y); }
+void Control::UserMouseUp(int b, int s, double x, double y) { if (AcceptsUserInput() && MouseUp) MouseUp(b, s, x, y); }
+
 std::string Control::GetProperty(const std::string& p) const {
     if (p == "Left") return std::to_string(left_);
     if (p == "Top") return std::to_string(top_);

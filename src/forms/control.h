@@ -89,6 +89,13 @@ public:
     bool EffectivelyVisible() const;
     bool AcceptsUserInput() const { return EffectivelyEnabled() && EffectivelyVisible(); }
 
+    // Pointer events; picture boxes report x and y in their user scale, other
+    // controls in twips from their top left corner.
+    std::function<void(int button, int shift, double x, double y)> MouseDown, MouseMove, MouseUp;
+    void UserMouseDown(int button, int shift, double x, double y);
+    void UserMouseMove(int button, int shift, double x, double y);
+    void UserMouseUp(int button, int shift, double x, double y);
+
     std::string ToolTipText;
     Colour ForeColor() const { return foreColour_; }
     void SetForeColor(Colour c) { foreColour_ = c; Touch(); }

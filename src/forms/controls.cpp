@@ -477,9 +477,6 @@ void PictureBox::LoadPictureInto(std::shared_ptr<const LoadedPicture> picture) {
 
 void PictureBox::UserClick() { if (AcceptsUserInput() && Click) Click(); }
 void PictureBox::UserDblClick() { if (AcceptsUserInput() && DblClick) DblClick(); }
-void PictureBox::UserMouseDown(int b, int s, double x, double y) { if (AcceptsUserInput() && MouseDown) MouseDown(b, s, x, y); }
-void PictureBox::UserMouseMove(int b, int s, double x, double y) { if (AcceptsUserInput() && MouseMove) MouseMove(b, s, x, y); }
-void PictureBox::UserMouseUp(int b, int s, double x, double y) { if (AcceptsUserInput() && MouseUp) MouseUp(b, s, x, y); }
 
 std::string PictureBox::GetProperty(const std::string& p) const {
     if (p == "ScaleLeft") return DoubleText(surface_.ScaleLeft());

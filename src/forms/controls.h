@@ -218,13 +218,8 @@ public:
     void LoadPictureInto(std::shared_ptr<const LoadedPicture> picture);
 
     std::function<void()> Click, DblClick;
-    // Mouse events in the box's user scale.
-    std::function<void(int button, int shift, double x, double y)> MouseDown, MouseMove, MouseUp;
     void UserClick();
     void UserDblClick();
-    void UserMouseDown(int button, int shift, double x, double y);
-    void UserMouseMove(int button, int shift, double x, double y);
-    void UserMouseUp(int button, int shift, double x, double y);
     std::string GetProperty(const std::string& p) const override;
     bool SetProperty(const std::string& p, const std::string& v) override;
 
