@@ -1,0 +1,189 @@
+#include "model/age_conversion.h"
+
+#include "forms/values.h"
+#include "model/depth_conversion.h"
+#include "model/item_reader.h"
+
+namespace model {
+namespace {
+
+constexpr int kCompositeDepth = 5, kErrorPlus = 6, kAge = 7, kErrorMinus = 8, kEventFreeDepth = 11;
+constexpr const char* kByEventFreeDepth = "(interpolated by EFD)";
+constexpr const char* kByVarveCount = "(interpolated by varve count)";
+
+double Cell(const DepthModel& m, int column, long row) { return FastVal(m.gAgeModel(column, row)); }
+
+void RequireAgeModel(const DepthModel& m) {
+    if (m.gAgeModelRows < 2) SubscriptOutOfRange();
+}
+
+// The upper of the two neighbouring control points used for x in the key
+// column: the last pair that brackets x, the first two above the model, the
+// last two below it (and at the last point). Keys that bracket x nowhere keep
+// the earlier choice.
+long Bracket(const DepthModel& m, int key, double x, long earlier) {
+    const long n = m.gAgeModelRows;
+    long lo = (earlier >= 1 && earlier < n) ? earlier : 1;
+    double upper = Cell(m, key, 1);
+    const double first = upper;
+    for (long j = 1; j < n; ++j) {
+        const double lower = Cell(m, key, j + 1);
+        if (upper <= x && x < lower) lo = j;
+        upper = lower;
+    }
+    if (first > x) lo = 1;
+    else if (upper <= x) lo = n - 1;
+    return lo;
+}
+
+// The value of a column at x on the line through control points lo and lo + 1.
+double Line(const DepthModel& m, long lo, int key, double x, int column) {
+    const double k0 = Cell(m, key, lo), k1 = Cell(m, key, lo + 1);
+    const double v0 = Cell(m, column, lo), v1 = Cell(m, column, lo + 1);
+    return v0 + forms::Divide((x - k0) * (v1 - v0), k1 - k0);
+}
+
+double Fraction(const DepthModel& m, long lo, int column, double f) {
+    const double v0 = Cell(m, column, lo);
+    return v0 + (Cell(m, column, lo + 1) - v0) * f;
+}
+
+void KeepRows(DepthModel& m, long lo) {
+    m.gAgeRowLo = forms::CInt(static_cast<double>(lo));
+    m.gAgeRowHi = forms::CInt(static_cast<double>(lo + 1));
+}
+
+void KeepErrors(DepthModel& m, double plus, double minus) {
+    m.gAgeErrPlus = forms::CSng(plus);
+    m.gAgeErrMinus = forms::CSng(minus);
+}
+
+double NoValue(DepthModel& m, float x) {
+    KeepErrors(m, x, x);
+    return x;
+}
+
+// Varves counted between the upper point and the level (above) and between
+// the level and the lower point (below); rows exactly at one of the three
+// depths count for neither.
+struct VarveCounts {
+    double above = 0, below = 0;
+};
+
+VarveCounts CountVarves(const DepthModel& m, double level, double upper, double lower) {
+    VarveCounts counts;
+    for (long i = 1; i <= m.gVarveCount; ++i) {
+        const double d = m.gVarve(0, i);
+        const double increment = double(m.gVarve(1, i)) - double(m.gVarve(1, i - 1));
+        if (upper < d && d < level) counts.above += increment;
+        else if (level < d && d < lower) counts.below += increment;
+        if (d > lower) break;
+    }
+    return counts;
+}
+
+double EventFreeDepthToAge(DepthModel& m, float efd);
+
+double CompositeDepthToAge(DepthModel& m, float cd) {
+    if (cd == 9999.0f || cd == -9999.0f) return NoValue(m, cd);
+    RequireAgeModel(m);
+    auto byEventFreeDepth = [&] { return EventFreeDepthToAge(m, forms::CSng(CDToEFD(m, cd))); };
+    if (!m.gVarvesLoaded || cd < m.gVarveTopCD || cd > m.gVarveBottomCD) return byEventFreeDepth();
+
+    const long lo = Bracket(m, kCompositeDepth, cd, m.gAgeRowLo);
+    KeepRows(m, lo);
+    const double upper = Cell(m, kCompositeDepth, lo), lower = Cell(m, kCompositeDepth, lo + 1);
+    if (upper < m.gVarveTopCD || lower > m.gVarveBottomCD) return byEventFreeDepth();
+
+    const VarveCounts counts = CountVarves(m, cd, upper, lower);
+    m.gAgeCaption = kByVarveCount;
+    if (counts.above + counts.below == 0) {
+        KeepErrors(m, Cell(m, kErrorPlus, lo), Cell(m, kErrorMinus, lo));
+        return Cell(m, kAge, lo);
+    }
+    const double f = counts.above / (counts.above + counts.below);
+    KeepErrors(m, Fraction(m, lo, kErrorPlus, f), Fraction(m, lo, kErrorMinus, f));
+    return Fraction(m, lo, kAge, f);
+}
+
+double EventFreeDepthToAge(DepthModel& m, float efd) {
+    if (efd == 9999.0f || efd == -9999.0f) return NoValue(m, efd);
+    RequireAgeModel(m);
+    const long lo = Bracket(m, kEventFreeDepth, efd, m.gAgeRowLo);
+    KeepRows(m, lo);
+    const bool inVarves = m.gVarvesLoaded && m.gVarveTopEFD <= efd && efd <= m.gVarveBottomEFD &&
+                          Cell(m, kEventFreeDepth, lo) >= m.gVarveTopEFD &&
+                          Cell(m, kEventFreeDepth, lo + 1) <= m.gVarveBottomEFD;
+    if (inVarves) {
+        const double cd = EFDToCD(m, efd);
+        const VarveCounts counts =
+            CountVarves(m, cd, Cell(m, kCompositeDepth, lo), Cell(m, kCompositeDepth, lo + 1));
+        // Without counts on either side the level takes the lower point's age.
+        const double f = counts.above + counts.below == 0 ? 1.0 : counts.above / (counts.above + counts.below);
+        m.gAgeCaption = kByVarveCount;
+        KeepErrors(m, Fraction(m, lo, kErrorPlus, f), Fraction(m, lo, kErrorMinus, f));
+        return Fraction(m, lo, kAge, f);
+    }
+    m.gAgeCaption = kByEventFreeDepth;
+    KeepErrors(m, Line(m, lo, kEventFreeDepth, efd, kErrorPlus), Line(m, lo, kEventFreeDepth, efd, kErrorMinus));
+    return Line(m, lo, kEventFreeDepth, efd, kAge);
+}
+
+// First varve row from `from` on whose depth is at least `depth`, minus one.
+long VarveRowAbove(const DepthModel& m, long from, double depth) {
+    long i = from;
+    while (i <= m.gVarveCount && !(m.gVarve(0, i) >= depth)) ++i;
+    return i - 1;
+}
+
+double AgeToEventFreeDepth(DepthModel& m, float age) {
+    RequireAgeModel(m);
+    const long lo = Bracket(m, kAge, age, 1);
+    const double efdLo = Cell(m, kEventFreeDepth, lo), efdHi = Cell(m, kEventFreeDepth, lo + 1);
+    if (m.gVarvesLoaded && EventFreeDepthToAge(m, m.gVarveTopEFD) <= age &&
+        age <= EventFreeDepthToAge(m, m.gVarveBottomEFD) && efdLo >= m.gVarveTopEFD && efdHi <= m.gVarveBottomEFD) {
+        const double d1 = age - EventFreeDepthToAge(m, forms::CSng(efdLo));
+        const double d2 = EventFreeDepthToAge(m, forms::CSng(efdHi)) - age;
+        const double cdLo = Cell(m, kCompositeDepth, lo), cdHi = Cell(m, kCompositeDepth, lo + 1);
+        const long i1 = VarveRowAbove(m, 1, cdLo);
+        const long i2 = VarveRowAbove(m, i1 + 1, cdHi);
+        const double target =
+            d1 + d2 == 0 ? 0.0 : (double(m.gVarve(1, i2)) - double(m.gVarve(1, i1))) * d1 / (d1 + d2);
+        double cd = cdHi, sum = 0;  // a target beyond the counts ends at the lower point
+        for (long i = i1 + 1; i <= m.gVarveCount; ++i) {
+            sum += double(m.gVarve(1, i)) - double(m.gVarve(1, i - 1));
+            if (sum >= target) {
+                cd = cdLo + double(m.gVarve(0, i - 1)) - double(m.gVarve(0, i1));
+                break;
+            }
+        }
+        auto error = [&](int column) {
+            const double e0 = Cell(m, column, lo);
+            return e0 + forms::Divide((Cell(m, column, lo + 1) - e0) * (cd - cdLo), cdHi - cdLo);
+        };
+        KeepErrors(m, error(kErrorPlus), error(kErrorMinus));
+        return CDToEFD(m, forms::CSng(cd));
+    }
+    m.gAgeCaption = kByEventFreeDepth;
+    KeepErrors(m, Line(m, lo, kAge, age, kErrorPlus), Line(m, lo, kAge, age, kErrorMinus));
+    return Line(m, lo, kAge, age, kEventFreeDepth);
+}
+
+}  // namespace
+
+double CDToAge(DepthModel& m, float cd) {
+    m.gAgeCaption.clear();
+    return CompositeDepthToAge(m, cd);
+}
+
+double EFDToAge(DepthModel& m, float efd) {
+    m.gAgeCaption.clear();
+    return EventFreeDepthToAge(m, efd);
+}
+
+double AgeToEFD(DepthModel& m, float age) {
+    m.gAgeCaption.clear();
+    return AgeToEventFreeDepth(m, age);
+}
+
+}  // namespace model

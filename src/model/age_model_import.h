@@ -1,0 +1,52 @@
+#pragma once
+// Import of the age-depth model into AgeModelTable and of the varve counts
+// into VarveCountTable.
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "model/depth_model.h"
+#include "model/duo_link.h"
+#include "model/item_reader.h"
+
+namespace model {
+
+// The age-depth import runs in two parts, so that the window can ask whether
+// to go on when the file was made for another correlation model.
+struct AgeModelHeader {
+    std::string versionDate;  // taken from the header's composite-depth title
+    bool versionMatches = false;
+    std::string warning;      // the question for the "WARNING!!" box when it does not
+};
+
+struct AgeModelImport {
+    bool refused = false;  // a point names a bore hole no model defines
+    std::string message;   // the window's "Error" message for that refusal
+};
+
+// Sets gVerAgeModel from the file name, empties both age tables and reads the
+// header record (11 items) into row 0 of gAgeModel.
+AgeModelHeader BeginAgeModelImport(DepthModel& m, ItemReader& file, std::string_view fileName);
+
+// Reads the control points ("C"/"V" rows into gAgeModel, "R" rows into
+// gAgeModelAux, other codes dropped), derives every point's composite depth
+// from its drilling position where it has one and its event-free depth, takes
+// the error names from the header and sets gAgeModelLoaded. A point whose bore
+// hole no model names and whose composite depth is not a number stops the
+// import: refused when no Duo model is loaded, a thrown format error when one
+// is. Other run-time errors are thrown. Earlier points stay derived either way.
+AgeModelImport FinishAgeModelImport(DepthModel& m, ItemReader& file, const DuoModelLink* duo);
+
+// Composite depth of an age point's drilling position in bore hole 1 to 4, or
+// 5 to 8 of the Duo model (converted to the main composite depth); nothing
+// when the position cannot be placed.
+std::optional<float> AgePointDepth(const DepthModel& m, int boreHole, std::string_view section,
+                                   std::string_view psp, const DuoModelLink* duo);
+
+// Reads the varve counts: a header of two items, then pairs of composite depth
+// and cumulative count (numbers, else error 13). Sets gVerVarves after the
+// header, and gVarvesLoaded only after success; a file without counts is
+// error 9. Needs a loaded event list.
+void ImportVarveCounts(DepthModel& m, ItemReader& file, std::string_view fileName);
+
+}  // namespace model

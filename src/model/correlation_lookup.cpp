@@ -1,0 +1,73 @@
+#include "model/correlation_lookup.h"
+
+#include <string>
+
+#include "forms/values.h"
+
+namespace model {
+namespace {
+
+std::string_view LastThree(std::string_view s) { return s.size() <= 3 ? s : s.substr(s.size() - 3); }
+
+}  // namespace
+
+bool IsTopLabel(std::string_view label) {
+    std::string_view t = LastThree(label);
+    return t == "top" || t == "Top";
+}
+
+bool IsBottomLabel(std::string_view label) {
+    std::string_view t = LastThree(label);
+    return t == "tom" || t == "Bot";
+}
+
+int16_t GetSectionNo(const DepthModel& m, int16_t boreHole, std::string_view name) {
+    if (boreHole == -9999 || boreHole == 9999 || name == "-9999" || name == "9999") return 9999;
+    if (boreHole < 0 || boreHole >= static_cast<int>(m.gSectionCount.size())) return 9999;
+    const std::string padded = forms::Right("000" + std::string(name), 3);
+    try {
+        for (int16_t i = 1;; ++i) {
+            const std::string& section = m.gSectionName(boreHole, i);
+            if (section == name || forms::Right("000" + section, 3) == padded) return i;
+            if (i >= m.gSectionCount[boreHole]) return 9999;
+        }
+    } catch (const forms::RuntimeError&) {
+        return 9999;
+    }
+}
+
+int16_t CountTops(const DepthModel& m, int16_t boreHole, long lastRow) {
+    int16_t count = 0;
+    for (long r = 0; r <= lastRow; ++r)
+        if (IsTopLabel(m.gCorrTable(0, boreHole, 0, r))) count = forms::AddInt16(count, 1);
+    return count;
+}
+
+int16_t BHNo(const DepthModel& m, std::string_view name) {
+    for (int16_t k = 1; k <= 4; ++k)
+        if (m.gBoreHoleName[k] == name) return k;
+    return -9999;
+}
+
+int16_t GetBH(const DepthModel& m, std::string_view name) {
+    int16_t found = 9999;
+    for (int16_t k = 1; k <= 4; ++k)
+        if (m.gBoreHoleName[k] == name) found = k;
+    return found;
+}
+
+int16_t AlphaNum(const DepthModel& m, std::string_view name) {
+    int16_t k = BHNo(m, name);
+    return k == -9999 ? 1 : k;
+}
+
+bool IsBelowEveryBottom(const DepthModel& m, float level, const DuoModelLink* duo) {
+    for (int k = 1; k <= 4; ++k)
+        if (!(level > m.gBoreHoleBottom[k])) return false;
+    if (duo && duo->ModelLoaded())
+        for (int k = 1; k <= 4; ++k)
+            if (!(level > duo->MasterFittedBottom(k))) return false;
+    return true;
+}
+
+}  // namespace model

@@ -1,0 +1,39 @@
+#pragma once
+// Small look-ups over the correlation model: section labels, section numbers,
+// bore-hole names and the below-bottom test of a level.
+#include <cstdint>
+#include <string_view>
+
+#include "model/depth_model.h"
+#include "model/duo_link.h"
+
+namespace model {
+
+// A level label ending "top" or "Top" opens a section; one ending "tom" or
+// "Bot" closes it.
+bool IsTopLabel(std::string_view label);
+bool IsBottomLabel(std::string_view label);
+
+// Section number (1 to gSectionCount(bh)) of a section name, matched exactly
+// or by its last three characters with leading zeros ("1", "01", "001");
+// 9999 for a no-value bore hole or name, no match, or a bore hole outside the
+// tables. Section 1 is always examined.
+int16_t GetSectionNo(const DepthModel& m, int16_t boreHole, std::string_view name);
+
+// Number of rows 0 to lastRow whose plane-0 label of the bore hole opens a
+// section: the section number of that row.
+int16_t CountTops(const DepthModel& m, int16_t boreHole, long lastRow);
+
+// 1 to 4 for the first bore hole named so, else -9999.
+int16_t BHNo(const DepthModel& m, std::string_view name);
+// 1 to 4 for the last bore hole named so, else 9999.
+int16_t GetBH(const DepthModel& m, std::string_view name);
+// 1 to 4 for the first bore hole named so, else 1.
+int16_t AlphaNum(const DepthModel& m, std::string_view name);
+
+// True when a composite depth lies below the bottom of every bore hole, and
+// below every bottom of the Duo model when one is loaded. A bottom of 9999
+// (a bore hole without data) refuses no level up to 9999.
+bool IsBelowEveryBottom(const DepthModel& m, float level, const DuoModelLink* duo);
+
+}  // namespace model

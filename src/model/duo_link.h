@@ -1,0 +1,29 @@
+#pragma once
+// What the main depth model reads of the Duo window's model: its bore-hole
+// names (bore holes 5 to 8 of the main age-depth import), its position look-ups
+// and its bottoms fitted to the main composite depth. The Duo window implements
+// it; a null link means that no Duo model is loaded and no Duo names exist.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace model {
+
+// A composite depth found from a drilling position: a number (9999 = no
+// value), or no value at all when the position's section has no usable tie.
+using TrinityDepth = std::optional<double>;
+
+class DuoModelLink {
+public:
+    virtual ~DuoModelLink() = default;
+
+    virtual bool ModelLoaded() const = 0;                       // gDuoModelLoaded
+    virtual std::string BoreHoleName(int k) const = 0;          // gBoreHoleName2(k), k = 1 to 4
+    virtual int16_t GetSectionNo2(int16_t boreHole, std::string_view name) const = 0;
+    virtual TrinityDepth TrinityToCD2(int16_t boreHole, int16_t section, float psp) const = 0;
+    virtual float DuoToMainCD(float duoDepth) const = 0;
+    virtual float MasterFittedBottom(int k) const = 0;          // gBoreHoleBottom2(1, k), k = 1 to 4
+};
+
+}  // namespace model

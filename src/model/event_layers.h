@@ -1,0 +1,25 @@
+#pragma once
+// Import of the list of event layers into EventTable, and their combination
+// into CombinedEventTable, from which event-free depths are computed.
+#include <string_view>
+
+#include "model/depth_model.h"
+#include "model/item_reader.h"
+
+namespace model {
+
+// Reads the event list (a header record, then records of bore hole, section,
+// top PSP, bottom PSP and type), combines the layers and derives the
+// event-free depths of the layers and of the correlation model (plane 2 and
+// gCorrRow column 2). Sets gVerEvents from the file name first and
+// gEventsLoaded only when everything succeeded. A run-time error is thrown
+// with both event counts set back to -9999; the rows read stay in gEventList.
+// Needs a loaded correlation model.
+void ImportEventList(DepthModel& m, ItemReader& file, std::string_view fileName);
+
+// Converts every layer to composite depth (a position the model cannot place
+// gets 9999 at both ends), sorts the layers by top, merges overlapping ones
+// (layers that only touch stay apart) and fills the event-free columns.
+void CombineAndSortEvents(DepthModel& m);
+
+}  // namespace model

@@ -1,0 +1,97 @@
+#include "model/file_names.h"
+
+#include <array>
+
+#include "forms/values.h"
+
+namespace model {
+namespace {
+
+using forms::Left;
+using forms::Len;
+using forms::Mid;
+using forms::Right;
+using forms::Trim;
+
+bool IsFolderSeparator(char c) { return c == '\\' || c == '/'; }
+
+// One-based position of the last folder separator at or before `from`, 0 when none.
+long LastSeparator(std::string_view s, long from) {
+    for (long p = from; p >= 1; --p)
+        if (IsFolderSeparator(s[p - 1])) return p;
+    return 0;
+}
+
+constexpr std::array<std::string_view, 12> kMonths = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                                      "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+
+// The month text of a label: " Feb. ", but " May " without a full stop.
+std::string MonthText(std::string_view month) {
+    return month == "May" ? " May " : " " + std::string(month) + ". ";
+}
+
+// Eight characters without blanks at either end that read as a number equal
+// to their leading numeric value, as eight digits do.
+bool IsDateRun(std::string_view w) {
+    if (w.size() != 8 || w.front() == ' ' || w.back() == ' ') return false;
+    if (!forms::IsNumeric(w)) return false;
+    return forms::CDbl(w) == forms::Val(w);
+}
+
+}  // namespace
+
+std::string GetFileDate(std::string_view path) {
+    const long n = Len(path);
+    std::string base = Right(path, 4) == ".csv" ? Left(path, n - 4) : std::string(path);
+
+    for (long i = 1; i <= n - 7; ++i) {
+        std::string_view d = path.substr(i - 1, 8);
+        if (!IsDateRun(d)) continue;
+        std::string_view mm = d.substr(4, 2);
+        for (size_t m = 0; m < kMonths.size(); ++m) {
+            char text[3] = {static_cast<char>('0' + (m + 1) / 10), static_cast<char>('0' + (m + 1) % 10), 0};
+            if (mm == text) return std::string(d.substr(6, 2)) + MonthText(kMonths[m]) + std::string(d.substr(0, 4));
+        }
+        return std::string(d);
+    }
+
+    for (long i = 5; i <= n - 7; ++i) {
+        std::string_view three = path.substr(i - 1, 3);
+        for (std::string_view month : kMonths) {
+            if (three != month) continue;
+            std::string s = Trim(Mid(path, i - 3, month == "May" ? 11 : 12));
+            return Left(s, 2) + MonthText(month) + Right(s, 4);
+        }
+    }
+
+    long p = LastSeparator(base, Len(base) - 2);
+    if (p > 0) return Mid(base, p + 1);
+    return std::string(path);
+}
+
+std::string GetFileTitle(std::string_view path) {
+    long p = LastSeparator(path, Len(path) - 1);
+    long length = Len(path) - p - 4;
+    if (length < 0) throw forms::RuntimeError(forms::kErrInvalidCall, "Invalid procedure call or argument");
+    return Mid(path, p + 1, length);
+}
+
+std::string GetMiddleField(std::string_view text) {
+    auto isSeparator = [](char c) { return c == '-' || c == ' '; };
+    size_t start = std::string_view::npos, end = std::string_view::npos;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (!isSeparator(text[i])) continue;
+        if (start == std::string_view::npos) {
+            start = i;
+        } else {
+            end = i;
+            break;
+        }
+    }
+    if (start == std::string_view::npos) return std::string(text);
+    if (end != std::string_view::npos) return std::string(text.substr(start + 1, end - start - 1));
+    if (start + 1 == text.size()) return std::string(text.substr(0, text.size() - 1));
+    return std::string(text.substr(start + 1));
+}
+
+}  // namespace model

@@ -1,0 +1,54 @@
+#pragma once
+// The one reader of every comma-separated data file the program imports.
+//
+// The whole file is read into memory once and split in a single pass. An item
+// ends at a comma or at a line end (CR-LF, a bare CR or a bare LF), so a line
+// end separates items exactly as a comma does and a record is a number of
+// items, not a line. An item in double quotes may hold commas and line ends and
+// is handed out without its quotes; text between the closing quote and the next
+// separator is dropped. Blanks and tabs around an unquoted item are dropped.
+//
+// The end of the file is tested only before the first item of a record
+// (AtEnd); blank lines there are passed over, so a file may end with extra line
+// ends. Asking for an item past the end of the file is run-time error 62, which
+// the importers turn into "File format error.". A UTF-8 byte-order mark is
+// skipped and the last line needs no line end.
+//
+// Items are views into the reader's buffer: they stay valid until the reader
+// is destroyed or moved.
+#include <string>
+#include <string_view>
+
+namespace model {
+
+class ItemReader {
+public:
+    explicit ItemReader(std::string contents);
+
+    // Reads the whole file; a file that cannot be opened is run-time error 53.
+    static ItemReader Open(const std::string& path);
+
+    // True when nothing but blank lines is left before the next record.
+    bool AtEnd();
+
+    // The next item; error 62 when the file ends before it.
+    std::string_view Item();
+
+    // The next item read as a text that must be a number (error 13 otherwise).
+    double Number();
+
+private:
+    std::string buffer_;
+    size_t pos_ = 0;
+    bool itemFollows_ = false;  // a comma was just passed: one more item, perhaps empty
+};
+
+// The leading numeric part of a text, 0 when there is none: forms::Val, with a
+// fast path for items that are plain numbers.
+double FastVal(std::string_view text);
+
+// A text that must be wholly a number: forms::CDbl (error 13 otherwise), with
+// the same fast path.
+double StrictNumber(std::string_view text);
+
+}  // namespace model
