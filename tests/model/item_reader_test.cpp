@@ -1,0 +1,99 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "forms/runtime_error.h"
+#include "forms/values.h"
+#include "model/item_reader.h"
+
+using model::ItemReader;
+
+namespace {
+
+// Every record of `items` items until the end of the file.
+std::vector<std::vector<std::string>> Records(const std::string& text, int items) {
+    ItemReader reader(text);
+    std::vector<std::vector<std::string>> records;
+    while (!reader.AtEnd()) {
+        records.emplace_back();
+        for (int i = 0; i < items; ++i) records.back().emplace_back(reader.Item());
+    }
+    return records;
+}
+
+int ErrorNumber(const std::string& text, int items) {
+    try {
+        Records(text, items);
+    } catch (const forms::RuntimeError& e) {
+        return e.number();
+    }
+    return 0;
+}
+
+using Rows = std::vector<std::vector<std::string>>;
+
+}  // namespace
+
+TEST(ItemReader, LineEndsOfEveryKindSeparateItemsLikeCommas) {
+    const Rows expected = {{"a", "1"}, {"b", "2"}, {"c", "3"}};
+    EXPECT_EQ(Records("a,1\r\nb,2\r\nc,3\r\n", 2), expected);
+    EXPECT_EQ(Records("a,1\nb,2\nc,3", 2), expected);    // last line without a line end
+    EXPECT_EQ(Records("a,1\rb,2\rc,3\r", 2), expected);   // bare CR
+    EXPECT_EQ(Records("\xEF\xBB\xBF" "a,1\nb,2\r\nc,3\r", 2), expected);  // BOM, mixed ends
+    // A record is a number of items, not a line.
+    EXPECT_EQ(Records("a\n1,b\n2\nc,3\n", 2), expected);
+    EXPECT_EQ(Records("a,1,b,2,c,3\n", 2), expected);
+}
+
+TEST(ItemReader, QuotesProtectCommasAndBlanksAroundPlainItemsAreDropped) {
+    EXPECT_EQ(Records("\"Tephra, AT\",\" x \"\n", 2), (Rows{{"Tephra, AT", " x "}}));
+    EXPECT_EQ(Records("  a  ,\tb\t\n", 2), (Rows{{"a", "b"}}));
+    EXPECT_EQ(Records("\"a\"junk,b\n", 2), (Rows{{"a", "b"}}));  // text after the closing quote
+    EXPECT_EQ(Records("a,,\n", 3), (Rows{{"a", "", ""}}));        // empty items
+    EXPECT_EQ(Records("\"two\nlines\",b", 2), (Rows{{"two\nlines", "b"}}));
+}
+
+TEST(ItemReader, EndOfFileIsTestedOnlyBeforeARecord) {
+    // Blank lines between or after records are not records.
+    EXPECT_EQ(Records("a,1\n\n\nb,2\n\r\n  \n", 2), (Rows{{"a", "1"}, {"b", "2"}}));
+    EXPECT_EQ(Records("", 2), Rows{});
+    // A record cut short at the end of the file is error 62.
+    EXPECT_EQ(ErrorNumber("a,1\nb", 2), forms::kErrInputPastEnd);
+    EXPECT_EQ(ErrorNumber("a,1,b", 2), forms::kErrInputPastEnd);
+    // A comma promises one more (empty) item even at the very end.
+    EXPECT_EQ(Records("a,", 2), (Rows{{"a", ""}}));
+}
+
+TEST(ItemReader, OpensFilesWholeAndReportsAMissingOne) {
+    const std::string path = testing::TempDir() + "item_reader_test.csv";
+    std::ofstream(path, std::ios::binary) << "x,1.5\r\ny,-2e1";
+    ItemReader reader = ItemReader::Open(path);
+    EXPECT_EQ(reader.Item(), "x");
+    EXPECT_DOUBLE_EQ(reader.Number(), 1.5);
+    EXPECT_EQ(reader.Item(), "y");
+    EXPECT_DOUBLE_EQ(reader.Number(), -20.0);
+    EXPECT_TRUE(reader.AtEnd());
+    std::remove(path.c_str());
+    try {
+        ItemReader::Open(path);
+        FAIL() << "a missing file must be an error";
+    } catch (const forms::RuntimeError& e) {
+        EXPECT_EQ(e.number(), forms::kErrFileNotFound);
+    }
+}
+
+TEST(ItemReader, FastConversionsAgreeWithThePlatformRules) {
+    for (const char* text : {"12.5", "-0.25", "1e3", ".5", "-.5", "007", "12.5cm", "1 2", "+3", "&H1F", "---", "",
+                             "inf", "nan", "-inf", "1.", "1d2", "0x10", "9999", "123456789012345678"}) {
+        EXPECT_EQ(model::FastVal(text), forms::Val(text)) << text;
+        bool numeric = forms::IsNumeric(text);
+        if (numeric) {
+            EXPECT_EQ(model::StrictNumber(text), forms::CDbl(text)) << text;
+        } else {
+            EXPECT_THROW(model::StrictNumber(text), forms::RuntimeError) << text;
+        }
+    }
+}
