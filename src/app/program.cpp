@@ -1,25 +1,24 @@
 #include "app/program.h"
 
+#include "main/quillory.h"
+
 namespace app {
 namespace {
 
-// Until the main window lands: an empty main window.
-class FrmMain : public forms::Form {
+class QuilloryProgram : public Program {
 public:
-    explicit FrmMain(forms::Application& a) : Form(a, "frmMain") { SetCaption(" Quillory "); }
-};
-
-class Quillory : public Program {
-public:
-    explicit Quillory(forms::Application& a) : frmMain_(a, "frmMain", [&a] { return std::make_unique<FrmMain>(a); }) {}
-    void Start() override { frmMain_().Show(); }
+    explicit QuilloryProgram(forms::Application& a) : quillory_(a) {}
+    // The main window is the program's only entry.
+    void Start() override { quillory_.frmMain().Show(); }
 
 private:
-    forms::FormSlot<FrmMain> frmMain_;
+    quillory::Quillory quillory_;
 };
 
 }  // namespace
 
-std::unique_ptr<Program> MakeQuillory(forms::Application& application) { return std::make_unique<Quillory>(application); }
+std::unique_ptr<Program> MakeQuillory(forms::Application& application) {
+    return std::make_unique<QuilloryProgram>(application);
+}
 
 }  // namespace app

@@ -1,0 +1,60 @@
+#pragma once
+// The main window's side of the program state: its depth model and the
+// settings, guards and results its procedures share.
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "model/depth_model.h"
+
+namespace quillory {
+
+// One lamina of the section last found by GetPSP, for the Level Divider.
+struct SectionLamina {
+    std::string label, psp, compositeDepth;
+};
+
+// Rows 1 to 300 are usable; row 0 is never used.
+inline constexpr int kSectionLaminaeRows = 301;
+// GetPSP empties the rows after the section's laminae up to this one.
+inline constexpr int kSectionLaminaeCleared = 50;
+
+struct MainState {
+    model::DepthModel model;
+
+    // LevelSyncGuard: who writes the level now, and which input took it last.
+    int16_t gDrivenBy = 0;
+    int16_t gDriveIndex = 0;
+    bool gText3UserEdit = false;
+    std::string gSavedText2, gSavedText3, gSavedText4;
+
+    // Results of GetPSP.
+    float gPSP = 0;
+    float gTargetCD = 0;
+    int16_t gTopRow = 0, gRowA = 0, gRowB = 0;
+    std::vector<SectionLamina> gSectionLaminae = std::vector<SectionLamina>(kSectionLaminaeRows);
+
+    // Display.
+    int16_t gRange = 0;
+    int16_t gFontSize = 0;
+    int16_t gAgeDepthCol = 0;
+    int16_t gEventDepthCol = 0;
+    int32_t gLayoutA = 0;
+    int16_t gCentreY = 0;
+    bool gFolded = false;
+    float gUnfoldedWidth = 0;
+    int16_t gFoldedWidth = 0;
+    std::array<bool, 5> gBoreHoleEmpty{};
+    int16_t gClickedColumn = 0;
+    std::string gBHLetter;
+    int16_t gBH = 0;  // bore hole last chosen by SearchCoreTop
+
+    // Level Divider hand-over.
+    bool gDividerOpen = false;
+    bool gMenuBHBusy = false, gFromMenuBH = false;
+    float gDivLamina0Depth = 0, gDivTargetDepth = 0, gDivLamina1Depth = 0;
+    std::string gDivLamina0Label, gDivLamina1Label;
+};
+
+}  // namespace quillory

@@ -1,0 +1,17 @@
+#pragma once
+// One of the four photo windows; its flag tells the main windows that it holds
+// a photo, and unloading the window clears it.
+#include <string>
+
+#include "forms/form.h"
+
+namespace quillory {
+
+struct Quillory;
+
+class FrmPhoto : public forms::Form {
+public:
+    FrmPhoto(Quillory& q, const std::string& name, bool& inUse);
+};
+
+}  // namespace quillory

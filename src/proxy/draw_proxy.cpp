@@ -1,0 +1,9 @@
+#include "proxy/draw_proxy.h"
+
+namespace quillory {
+
+// The panels hold no data until the proxy import exists, so there is nothing
+// to draw yet.
+void DrawProxy(FrmMain&, int16_t) {}
+
+}  // namespace quillory
