@@ -1,0 +1,121 @@
+// The example data set loads in the order a user loads it, and gives the
+// values worked out by hand from its files.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "forms/values.h"
+#include "model/age_conversion.h"
+#include "model/age_model_import.h"
+#include "model/correlation_import.h"
+#include "model/depth_conversion.h"
+#include "model/event_layers.h"
+
+using namespace model;
+
+namespace {
+
+const std::string kExamples = std::string(QUILLORY_SOURCE_DIR) + "/examples/";
+
+class Examples : public testing::Test {
+protected:
+    void SetUp() override {
+        Load("QL22_correlation_20240209.csv", [&](ItemReader& f, const std::string& path) {
+            ImportCorrelationModel(m, f, path, correlation);
+        });
+        Load("QL22_event_layers_20240212.csv",
+             [&](ItemReader& f, const std::string& path) { ImportEventList(m, f, path); });
+        Load("QL22_age_model_20240215.csv", [&](ItemReader& f, const std::string& path) {
+            header = BeginAgeModelImport(m, f, path);
+            ages = FinishAgeModelImport(m, f, nullptr);
+        });
+    }
+
+    template <class Import>
+    void Load(const std::string& name, Import import) {
+        const std::string path = kExamples + name;
+        ItemReader file = ItemReader::Open(path);
+        import(file, path);
+    }
+
+    DepthModel m;
+    CorrelationImport correlation;
+    AgeModelHeader header;
+    AgeModelImport ages;
+};
+
+}  // namespace
+
+TEST_F(Examples, LoadInOrderWithoutError) {
+    EXPECT_EQ(m.gVerCorrelation, "09 Feb. 2024");
+    EXPECT_EQ(m.gRowCount, 316);
+    for (int k = 1; k <= 4; ++k) EXPECT_EQ(m.gSectionCount[k], 24) << k;
+    EXPECT_EQ(correlation.columnTitles[1], "Core QL22-1 (A)");
+    EXPECT_EQ(m.gEventCount, 17);
+    EXPECT_EQ(m.gMergedEventCount, 16);  // the LST tephra is listed in two cores
+    EXPECT_TRUE(header.versionMatches);  // the age model was made for this correlation model
+    EXPECT_FALSE(ages.refused);
+    EXPECT_TRUE(m.gAgeModelLoaded);
+    EXPECT_EQ(m.gAgeModelRows, 20);
+    EXPECT_EQ(m.gAgeModelAuxRows, 2);
+    EXPECT_EQ(m.gAgeErrNamePlus, "95.4 %");
+
+    ItemReader varves = ItemReader::Open(kExamples + "QL22_varve_counts_20240220.csv");
+    ImportVarveCounts(m, varves, "QL22_varve_counts_20240220.csv");
+    EXPECT_EQ(m.gVarveCount, 41);
+    EXPECT_FLOAT_EQ(m.gVarveTopCD, 300);
+    EXPECT_FLOAT_EQ(m.gVarveBottomCD, 700);
+}
+
+TEST_F(Examples, CompositeDepthOfDrillingPositions) {
+    // A-02 has the ties M007 (PSP 12.4, 113.7 cm) and M008 (PSP 35.8, 136.6 cm):
+    // PSP 20.0 lies between them: 113.7 + 7.6 x 22.9 / 23.4 = 121.137607 cm.
+    EXPECT_NEAR(*TrinityToCD(m, 1, 2, 20.0f), 121.137607, 1e-6);
+    // PSP 3.0 lies above M007: 1:1 from it, 113.7 - 9.4 = 104.3 cm; so does
+    // the section's top row, 113.7 - 12.4 = 101.3 cm.
+    EXPECT_NEAR(*TrinityToCD(m, 1, 2, 3.0f), 104.3, 1e-9);
+    EXPECT_NEAR(forms::Val(m.gCorrTable(1, 1, 2, 12)), 101.3, 1e-9);
+    // Age point Poz-4138 at B-08 PSP 59.0, between M042 (45.6, 797.7 cm) and
+    // M043 (63.1, 815.1 cm): 797.7 + 13.4 x 17.4 / 17.5 = 811.0234 cm.
+    EXPECT_EQ(m.gAgeModel(1, 10), "Poz-4138");
+    EXPECT_EQ(m.gAgeModel(5, 10), "811.0234");
+}
+
+TEST_F(Examples, EventFreeDepths) {
+    // Above 200 cm lie the Vasset tephra, A-02 PSP 30.1 to 31.7, that is
+    // 113.7 + 17.7 x 22.9 / 23.4 = 131.0218 to 113.7 + 19.3 x 22.9 / 23.4 =
+    // 132.5876 cm (1.5658 cm), and the void in B-02, PSP 22.9 to 27.1 between
+    // M010 (22.4, 176.0 cm) and M011 (44.0, 197.6 cm), 176.5 to 180.7 cm (4.2 cm).
+    EXPECT_EQ(m.gEventList(6, 1), "131.0218");
+    EXPECT_EQ(m.gEventList(7, 2), "180.7");
+    EXPECT_DOUBLE_EQ(CDToEFD(m, 200), 194.23);   // 200 - 5.7658
+    EXPECT_DOUBLE_EQ(CDToEFD(m, 178), 174.93);   // inside the void: its top, 176.5 - 1.5658
+    EXPECT_DOUBLE_EQ(EFDToCD(m, 194.23f), 200);  // 194.23 + 5.7658, rounded
+    // B-02 PSP 25.0 (in the void): 176.0 + 2.6 = 178.6 cm composite depth.
+    EXPECT_NEAR(*TrinityToCD(m, 2, 2, 25.0f), 178.6, 1e-9);
+}
+
+TEST_F(Examples, AgeWithErrorsAndUnit) {
+    // 280 cm lies below three layers: 1.5658 + 4.2 + the turbidite in C-03
+    // (262.0069 to 269.4188 cm, 7.4119 cm): event-free depth 266.82 cm.
+    // Around it VC-03 (230.6 cm, EFD 224.83, 2469 +/- 15) and VC-04 (301.2 cm,
+    // EFD 288.02, 3244 +/- 17), both in varve years:
+    // 2469 + 41.99 x 775 / 63.19 = 2983.99; errors 15 + 41.99 x 2 / 63.19 = 16.33.
+    EXPECT_EQ(m.gAgeModel(11, 3), "224.83");
+    EXPECT_EQ(m.gAgeModel(11, 4), "288.02");
+    EXPECT_NEAR(CDToAge(m, 280), 2983.99, 1e-2);
+    EXPECT_NEAR(m.gAgeErrPlus, 16.33, 1e-2);
+    EXPECT_NEAR(m.gAgeErrMinus, 16.33, 1e-2);
+    EXPECT_EQ(m.gAgeModel(9, m.gAgeRowLo), "varve yr BP");
+    EXPECT_EQ(m.gAgeModel(9, m.gAgeRowHi), "varve yr BP");
+    EXPECT_EQ(m.gAgeCaption, "(interpolated by EFD)");
+
+    // With the varve counts, 350 cm between VC-04 and VC-05 (388.0 cm, 4209
+    // +/- 20): 415 varves above it (310 to 340 cm) and 828 - 521 = 307 below
+    // (360 to 380 cm): 3244 + 965 x 415 / 722 = 3798.67, errors 17 + 3 x 415 / 722.
+    ItemReader varves = ItemReader::Open(kExamples + "QL22_varve_counts_20240220.csv");
+    ImportVarveCounts(m, varves, "QL22_varve_counts_20240220.csv");
+    EXPECT_NEAR(CDToAge(m, 350), 3798.6745, 1e-3);
+    EXPECT_NEAR(m.gAgeErrPlus, 18.7244, 1e-3);
+    EXPECT_EQ(m.gAgeCaption, "(interpolated by varve count)");
+}
