@@ -139,6 +139,9 @@ void FrmMain::PickSectionNumber(bool userPick) {
         Text1.SetText("0");
         Text2.SetText("");
         if (s_.model.gRowCount > 1) {
+            // SearchCoreTop finds the section by its name: show the name of
+            // the section just picked first, or the view stays on the old one.
+            ShowSectionName();
             SearchCoreTop();
             GetCompositDepth();
         }
