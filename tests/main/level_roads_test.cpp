@@ -1,0 +1,192 @@
+// The roads of a level: typed into one of the three boxes, chosen as bore
+// hole, section and PSP, or moved with the slider. Every road ends, each box
+// handler runs once per keystroke, and a level below every bore hole is
+// refused.
+#include <gtest/gtest.h>
+
+#include "main_window_fixture.h"
+
+namespace main_test {
+namespace {
+
+class LevelRoadTest : public MainWindowTest {
+protected:
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        ImportAll();
+        ASSERT_TRUE(services.messages.empty());
+        RecordLevelHandlers();
+    }
+    double ViewTop() { return Main().BoreHole(1).Draw().ScaleTop(); }
+};
+
+TEST_F(LevelRoadTest, TypedCompositeDepthFillsEveryScale) {
+    quillory::FrmMain& f = Main();
+    Type(f.Text2, "320");
+    // One road per keystroke; each writes the read-out and the event-free box once.
+    EXPECT_EQ(Count("Text2"), 3);
+    EXPECT_EQ(Count("Label1(8)"), 3);
+    EXPECT_EQ(Count("Text3"), 3);
+    // 320 lies in the gap between A's sections, inside B's.
+    EXPECT_EQ(f.Combo1.Text(), "B");
+    EXPECT_EQ(f.Text1.Text(), "220");
+    EXPECT_EQ(f.Label1(8).Caption(), "320");
+    EXPECT_EQ(f.Text3.Text(), "310");
+    EXPECT_EQ(f.Text4.Text(), "1100");
+    EXPECT_EQ(f.Combo5.Text(), "01");
+    EXPECT_EQ(f.Slider1.Value(), 320);
+    EXPECT_DOUBLE_EQ(ViewTop(), 70);
+    EXPECT_EQ(q.main.gDrivenBy, 0);
+    EXPECT_TRUE(services.messages.empty());
+}
+
+TEST_F(LevelRoadTest, LevelBelowEveryBottomIsRefusedAndTheBoxesRestored) {
+    quillory::FrmMain& f = Main();
+    Type(f.Text2, "800");
+    ASSERT_EQ(services.messages.size(), 1u);
+    EXPECT_EQ(services.messages[0].request.text, "Requested horizon is below core bottom.");
+    EXPECT_EQ(services.messages[0].request.title, "Error");
+    EXPECT_EQ(services.messages[0].request.style, forms::vbExclamation);
+    EXPECT_EQ(f.Text2.Text(), "240");
+    EXPECT_EQ(f.Text3.Text(), "230");
+    EXPECT_EQ(f.Text4.Text(), "793");
+    EXPECT_EQ(f.Label1(8).Caption(), "240");
+    EXPECT_EQ(q.main.gDrivenBy, 0);
+
+    // A level at the deepest bottom is accepted.
+    Type(f.Text2, "700");
+    EXPECT_EQ(services.messages.size(), 1u);
+    EXPECT_EQ(f.Label1(8).Caption(), "700");
+}
+
+TEST_F(LevelRoadTest, SelfWrittenLevelSkipsTheBottomTest) {
+    q.shared.gActionCount.Set(9999);
+    q.main.gDrivenBy = 2;
+    Main().Text2.SetText("800");
+    EXPECT_TRUE(services.messages.empty());
+    EXPECT_EQ(Main().Label1(8).Caption(), "800");
+}
+
+TEST_F(LevelRoadTest, TypedEventFreeDepthMovesTheComposite) {
+    quillory::FrmMain& f = Main();
+    Type(f.Text3, "290");
+    EXPECT_EQ(f.Text2.Text(), "300");
+    EXPECT_EQ(f.Text3.Text(), "290");
+    EXPECT_EQ(f.Combo1.Text(), "B");
+    EXPECT_EQ(f.Text1.Text(), "200");
+    EXPECT_EQ(f.Text4.Text(), "1000");
+    EXPECT_EQ(Count("Text2"), 3);
+    EXPECT_FALSE(q.main.gText3UserEdit);
+}
+
+TEST_F(LevelRoadTest, TypedAgeKeepsItsTextAndMovesBothDepths) {
+    quillory::FrmMain& f = Main();
+    Type(f.Text4, "2000");
+    EXPECT_EQ(f.Text4.Text(), "2000");
+    EXPECT_EQ(f.Text3.Text(), "490");
+    EXPECT_EQ(f.Text2.Text(), "500");
+    EXPECT_EQ(f.Label7.Caption(), "Age (yr BP)");
+    EXPECT_EQ(Count("Text4"), 4);
+    EXPECT_TRUE(services.messages.empty());
+}
+
+TEST_F(LevelRoadTest, TypedPositionInTheSectionGivesTheLevel) {
+    quillory::FrmMain& f = Main();
+    Type(f.Text1, "50");
+    EXPECT_EQ(f.Text2.Text(), "50");
+    EXPECT_EQ(f.Label1(8).Caption(), "50");
+    EXPECT_EQ(f.Text3.Text(), "50");
+    EXPECT_DOUBLE_EQ(ViewTop(), -200);
+    EXPECT_EQ(Count("Text1"), 2);
+    EXPECT_EQ(Count("Text2"), 2);
+    EXPECT_EQ(q.main.gDrivenBy, 0);
+}
+
+TEST_F(LevelRoadTest, ChangingTheBoreHoleShowsTheSameLevelThere) {
+    quillory::FrmMain& f = Main();
+    ASSERT_TRUE(f.Combo1.UserChoose("B"));
+    EXPECT_EQ(f.Combo1.Text(), "B");
+    EXPECT_EQ(f.Combo2.ListCount(), 1);
+    EXPECT_EQ(f.Combo2.Text(), "1");
+    EXPECT_EQ(f.Text1.Text(), "140");
+    EXPECT_EQ(f.Text2.Text(), "240");
+    EXPECT_EQ(q.main.gDrivenBy, 0);
+    EXPECT_EQ(q.main.gDriveIndex, 1);
+    EXPECT_TRUE(services.messages.empty());
+}
+
+// Picking a section number centres the view on the section picked, also when
+// the list holds the plain numbers that a change of bore hole puts there.
+TEST_F(LevelRoadTest, PickedSectionNumberCentresOnThatSection) {
+    quillory::FrmMain& f = Main();
+    ASSERT_TRUE(f.Combo1.UserChoose("A"));
+    ASSERT_TRUE(f.Combo2.UserChoose("2"));
+    EXPECT_EQ(f.Combo5.Text(), "02");
+    EXPECT_EQ(f.Text1.Text(), "0");
+    EXPECT_EQ(f.Text2.Text(), "350");
+    EXPECT_DOUBLE_EQ(ViewTop(), 100);
+    EXPECT_EQ(q.main.gDrivenBy, 0);
+}
+
+TEST_F(LevelRoadTest, SliderMovesTheLevelOnTheCompositeScale) {
+    quillory::FrmMain& f = Main();
+    f.Slider1.UserMove(400);
+    EXPECT_EQ(f.Text2.Text(), "400");
+    EXPECT_EQ(f.Label1(8).Caption(), "400");
+    EXPECT_EQ(Count("Text2"), 1);
+    EXPECT_TRUE(f.Option2(1).Value());
+    EXPECT_EQ(q.main.gDriveIndex, 6);
+    EXPECT_EQ(q.main.gDrivenBy, 0);
+}
+
+// A bore hole whose PSP cannot be computed at the level has no level there,
+// whatever an earlier search found in another bore hole.
+TEST_F(LevelRoadTest, FailedPositionSearchDisablesTheBoreHoleItem) {
+    quillory::FrmMain& f = Main();
+    Type(f.Text2, "500");  // the bottom of B: no section of B lies below it
+    EXPECT_TRUE(f.mnuBH(1).Enabled());
+    EXPECT_FALSE(f.mnuBH(2).Enabled());
+    EXPECT_FALSE(f.GetPSP(2, 500));
+    EXPECT_TRUE(f.GetPSP(1, 500));
+    EXPECT_FLOAT_EQ(q.main.gPSP, 150);
+}
+
+// A level the bottom test accepts but the slider cannot show still completes
+// its road: the slider stops at its end.
+TEST_F(LevelRoadTest, LevelOutsideTheSliderRangeCompletesItsRoad) {
+    quillory::FrmMain& f = Main();
+    Type(f.Text2, "-5");
+    EXPECT_EQ(f.Label1(8).Caption(), "-5");
+    EXPECT_EQ(f.Slider1.Value(), 0);
+    EXPECT_DOUBLE_EQ(ViewTop(), -255);
+    EXPECT_EQ(q.main.gDrivenBy, 0);
+}
+
+TEST_F(LevelRoadTest, EachUserActionIsPushedToTheDuoWindowOnce) {
+    quillory::FrmMain& f = Main();
+    quillory::Frm2Main& duo = q.frm2Main();
+    q.shared.gDuoModelLoaded = true;
+    Type(f.Text2, "3");
+    EXPECT_EQ(duo.Text2.Text(), "9999");
+    EXPECT_EQ(q.shared.gActionCount.Get(), 1);
+    EXPECT_EQ(q.duo.gDrivenBy2, 0);
+    // A further write in the same action is not pushed again.
+    duo.Text2.SetText("x");
+    q.main.gDrivenBy = 2;
+    f.Text2.SetText("4");
+    EXPECT_EQ(duo.Text2.Text(), "x");
+}
+
+TEST_F(LevelRoadTest, TraceGoesToTheDebuggingWindowOnlyWhenUnlocked) {
+    quillory::FrmMain& f = Main();
+    Type(f.Text2, "3");
+    EXPECT_EQ(q.frmTest.IfLoaded(), nullptr);
+    q.shared.gDebugUnlocked = true;
+    Type(f.Text2, "4");
+    EXPECT_EQ(q.frmTest().Lines(),
+              (std::vector<std::string>{"frmMain.Text2_Change", "ActionCount: 0", "DrivenBy: 2", "DriveIndex: 2", "Y: ",
+                                        "text2.text: 4", "----------"}));
+}
+
+}  // namespace
+}  // namespace main_test
