@@ -268,6 +268,14 @@ private:
             if (!combo) return Fail("choose needs a combo box");
             if (!combo->AcceptsUserInput()) return Fail("choose refused: " + combo->QualifiedName() + " is disabled or hidden");
             if (!combo->UserChoose(item)) return Fail("no item \"" + item + "\" in " + combo->QualifiedName());
+        } else if (cmd == "slide") {
+            std::string spec;
+            long value = 0;
+            args >> spec >> value;
+            auto* slider = dynamic_cast<forms::Slider*>(ParseControl(spec).control);
+            if (!slider) return Fail("slide needs a slider");
+            if (!slider->AcceptsUserInput()) return Fail("slide refused: " + slider->QualifiedName() + " is disabled or hidden");
+            slider->UserMove(value);
         } else if (cmd == "set") {
             auto sp2 = rest.find(' ');
             Target t = ParseProperty(rest.substr(0, sp2));
