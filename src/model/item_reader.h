@@ -37,8 +37,15 @@ public:
     // The next item read as a text that must be a number (error 13 otherwise).
     double Number();
 
+    // The next item's leading numeric value, 0 when it has none (Val).
+    double NumberVal();
+
 private:
+    // Reads the next item when it is a short plain decimal, in the same pass.
+    bool TryShortDecimal(double& value);
+
     std::string buffer_;
+    size_t size_;
     size_t pos_ = 0;
     bool itemFollows_ = false;  // a comma was just passed: one more item, perhaps empty
 };

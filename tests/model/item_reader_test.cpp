@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <fstream>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -94,6 +95,33 @@ TEST(ItemReader, FastConversionsAgreeWithThePlatformRules) {
             EXPECT_EQ(model::StrictNumber(text), forms::CDbl(text)) << text;
         } else {
             EXPECT_THROW(model::StrictNumber(text), forms::RuntimeError) << text;
+        }
+    }
+}
+
+TEST(ItemReader, NumbersReadInPassAgreeWithTheTextReaders) {
+    // Short decimals take the fast path; everything else the platform's readers.
+    std::mt19937 random(3);
+    std::string text;
+    std::vector<std::string> items;
+    for (int i = 0; i < 20000; ++i) {
+        const int digits = 1 + static_cast<int>(random() % 18), point = static_cast<int>(random() % (digits + 1));
+        std::string item = random() % 4 == 0 ? "-" : "";
+        for (int d = 0; d < digits; ++d) {
+            if (d == point && d > 0) item += '.';
+            item += static_cast<char>('0' + random() % 10);
+        }
+        items.push_back(item);
+    }
+    for (const char* odd : {"1e3", "2.5cm", " 7 ", "+4", "-", ".", "", "12..3", "1.5E-2", "0.1", "-0"}) items.push_back(odd);
+    for (size_t i = 0; i < items.size(); ++i) text += items[i] + (i % 7 == 6 ? "\r\n" : ",");
+    ItemReader values(text), strict(text);
+    for (const std::string& item : items) {
+        EXPECT_EQ(values.NumberVal(), forms::Val(item)) << item;
+        if (forms::IsNumeric(item)) {
+            EXPECT_EQ(strict.Number(), forms::CDbl(item)) << item;
+        } else {
+            EXPECT_THROW(strict.Number(), forms::RuntimeError) << item;
         }
     }
 }
