@@ -26,12 +26,12 @@ Frm2Main::Frm2Main(Quillory& q) : Form(q.app, "frm2Main"), q_(q) {
         OptionButton& o = Add<OptionButton>(Option2, "Option2", k, &Frame2);
         o.Move(240, 540 + 300 * k, 2400, 255);
         o.SetCaption(scales[k]);
-        o.Click = [this] { Option2_Click(); };
     }
+    Option2(1).SetValue(true);
     Option2(0).SetVisible(false);
     Option2(2).SetEnabled(false);
     Option2(3).SetEnabled(false);
-    Option2(1).SetValue(true);
+    for (auto& [k, o] : Option2) o->Click = [this] { Option2_Click(); };
     Frame4.Move(120, 6480, 2760, 780);
     Add<OptionButton>(Option4, "Option4", 0, &Frame4).SetCaption("Fit to the master core");
     Add<OptionButton>(Option4, "Option4", 1, &Frame4).SetCaption("Duo's own depth");
