@@ -113,7 +113,13 @@ void FrmMain::Text2_Change() {
     }
     EvaluateBoreHoleMenus(v);
     s_.gDrivenBy = 0;
-    DisplayAge();
+    try {
+        DisplayAge();
+    } catch (const RuntimeError&) {
+        // An age model the conversions cannot use (fewer than two points, two
+        // points at one depth) leaves the age read-out as it was instead of
+        // ending the program on every change of level.
+    }
 }
 
 void FrmMain::Text3_Change() {

@@ -149,6 +149,16 @@ TEST_F(LevelRoadTest, FailedPositionSearchDisablesTheBoreHoleItem) {
     EXPECT_FALSE(f.GetPSP(2, 500));
     EXPECT_TRUE(f.GetPSP(1, 500));
     EXPECT_FLOAT_EQ(q.main.gPSP, 150);
+
+    // A pick on bore hole B at that level leaves the PSP box alone instead of
+    // writing A's position into it.
+    q.main.gDrivenBy = 9999;
+    f.Combo1.SetText("B");
+    f.Text1.SetText("7");
+    q.main.gDrivenBy = 9;
+    f.Text2.SetText("500.0");
+    EXPECT_EQ(f.Text1.Text(), "7");
+    EXPECT_EQ(q.main.gDrivenBy, 0);
 }
 
 // A level the bottom test accepts but the slider cannot show still completes
@@ -186,6 +196,22 @@ TEST_F(LevelRoadTest, TraceGoesToTheDebuggingWindowOnlyWhenUnlocked) {
     EXPECT_EQ(q.frmTest().Lines(),
               (std::vector<std::string>{"frmMain.Text2_Change", "ActionCount: 0", "DrivenBy: 2", "DriveIndex: 2", "Y: ",
                                         "text2.text: 4", "----------"}));
+}
+
+// An age model the conversions cannot use shows "File format error." at its
+// import; later levels still complete their road.
+TEST_F(MainWindowTest, UnusableAgeModelDoesNotEndTheProgram) {
+    quillory::FrmMain& f = Main();
+    Import(f.Command1, "model_20240209.csv", CorrelationModel());
+    Import(f.Command3, "events.csv", EventList());
+    Import(f.Command4, "ages.csv",
+           "Label,Bore hole,Section,PSP,Composite depth (09 Feb. 2024),Error (+) 95.4,Age,Error (-) 95.4,Type,Unit,"
+           "Remark\nL1,---,---,---,0,10,0,10,C1,yr BP,\n");
+    ASSERT_EQ(services.messages.size(), 1u);
+    EXPECT_EQ(services.messages[0].request.text, "File format error.");
+    EXPECT_NO_THROW(Type(f.Text2, "120"));
+    EXPECT_EQ(f.Label1(8).Caption(), "120");
+    EXPECT_EQ(f.Text3.Text(), "110");
 }
 
 }  // namespace
