@@ -50,6 +50,10 @@ Frm2Main::Frm2Main(Quillory& q) : Form(q.app, "frm2Main"), q_(q) {
                                                   {200, "2 m"},  {500, "5 m"},   {1000, "10 m"},
                                                   {2000, "20 m"}, {5000, "50 m"}, {9999, "Whole core"}};
     for (auto [i, caption] : ranges) AddMenu(mnuCM, "mnuCM", i, caption, mnuRange);
+    Menu& rightButton = AddMenu("mnuRB", "RightButton");
+    rightButton.SetVisible(false);
+    mnuHorizontal = &AddMenu("mnuHorizontal", "Target horizon", &rightButton);
+    mnuHorizontal->SetChecked(true);
 
     Unload_ = [this](int&) { q_.ShutDown(*this); };
     Terminate = [this] { q_.ShutDown(*this); };

@@ -30,6 +30,7 @@ public:
     forms::Menu* mnuRange = nullptr;
     forms::Menu* mnuLink = nullptr;
     forms::ControlArray<forms::Menu> mnuCM;
+    forms::Menu* mnuHorizontal = nullptr;  // "Target horizon" of the columns' pop-up
 
 private:
     void Option2_Click();

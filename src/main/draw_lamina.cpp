@@ -1,10 +1,173 @@
-// The full redraw of the main window's core columns and proxy panels.
+// The full redraw of the main window's core columns and proxy panels: the
+// frames, the sections and gaps of the bore holes, and the hand-offs to the
+// ruler, the event layers, the markers and the panels.
+#include "forms/values.h"
+#include "main/column_drawing.h"
 #include "main/frm_main.h"
+#include "main/quillory.h"
+#include "model/correlation_lookup.h"
+#include "proxy/draw_proxy.h"
 
 namespace quillory {
 
-// The columns are drawn by the core-column display; until it is built the
-// level roads call this and nothing is drawn.
-void FrmMain::DrawLamina() {}
+using namespace forms;
+using namespace columns;
+
+namespace {
+
+// Gaps between sections shorter than this get a cross over their grey box.
+constexpr float kCrossedGap = 2000;
+
+bool IsGapRow(std::string_view name) {
+    return StartsWith(name, "Gap", "gap") || StartsWith(name, "Void", "void");
+}
+
+// Section bottom i of a bore hole and the next section top j below it, for
+// each gap that lies deeper than its bottom and reaches into the view.
+template <class F>
+void ForEachVisibleGap(const model::DepthModel& m, const TieDepths& d, int bh, const View& v, F draw) {
+    const long n = m.gRowCount;
+    for (long i = 1; i <= n - 1; ++i) {
+        if (!model::IsBottomLabel(m.gCorrTable(0, bh, 0, i))) continue;
+        long j = i + 1;
+        while (j < n && !model::IsTopLabel(m.gCorrTable(0, bh, 0, j))) ++j;
+        const float yi = d.boreHole[bh][i], yj = d.boreHole[bh][j];
+        if (yj > yi && yj > v.top && yi < v.bottom) draw(yi, yj);
+    }
+}
+
+}  // namespace
+
+void FrmMain::DrawLamina() {
+    model::DepthModel& m = s_.model;
+    const int plane = m.gVerticalScale;
+    const long n = m.gRowCount;
+    const TieDepths d = TieDepths::Read(m, plane);
+
+    // Clear every column to its background, hiding the kept picture.
+    for (int i = 0; i <= 5; ++i) {
+        Surface& s = BoreHole(i).Draw();
+        s.Cls();
+        BoreHole(i).SetFontSize(s_.gFontSize);
+        FillView(s, s.BackColor());
+    }
+
+    // Bore-hole heads: no core above the first section top. A bore hole
+    // whose only top is on the last row has no section at all.
+    for (int bh = 1; bh <= 4; ++bh) {
+        long r = 1;
+        while (r < n && !model::IsTopLabel(m.gCorrTable(0, bh, 0, r))) ++r;
+        Surface& s = BoreHole(bh).Draw();
+        Band(s, s.ScaleTop(), d.boreHole[bh][r], kGrey);
+        if (r < n) {
+            Cross(s, s.ScaleTop(), d.boreHole[bh][r]);
+        } else {
+            s_.gBoreHoleEmpty[bh] = true;
+            BoreHole(bh).SetEnabled(false);
+            Label1(bh).SetEnabled(false);
+        }
+    }
+
+    // The composite column: core from the first to the last tie row.
+    {
+        Surface& s = BoreHole(0).Draw();
+        FillView(s, kLightCyan);
+        Band(s, s.ScaleTop(), d.composite[1], kGrey);
+        Cross(s, s.ScaleTop(), d.composite[1]);
+        Band(s, d.composite[n], s.ScaleTop() + s.ScaleHeight(), kGrey);
+        DrawBH5();
+    }
+
+    // Marked intervals of the bore holes: the stretches between ties of
+    // rows named after the bore hole, measured from the first row with a
+    // composite depth.
+    float start = 9999;
+    for (long r = 1; r <= n; ++r) {
+        if (d.composite[r] != 9999 && d.composite[r] != 0) {
+            start = d.composite[r];
+            break;
+        }
+    }
+    for (int bh = 1; bh <= 4; ++bh) {
+        Surface& s = BoreHole(bh).Draw();
+        const View v = View::Of(s);
+        const std::string& name = m.gBoreHoleName[bh];
+        const std::vector<float>& y = d.boreHole[bh];
+        float lower = start, upper = 0;
+        long gap = 0;
+        for (long i = 1; i <= n - 1; ++i) {
+            const std::string& lamina = m.gCorrRow(0, i);
+            const std::string& previous = m.gCorrRow(0, i - 1);
+            if (IsGapRow(lamina)) {
+                gap = i;
+                if (previous == name) Band(s, lower, y[i - 1], kLightCyan);
+            }
+            if (d.composite[i] == 9999 || y[i] == 9999) continue;
+            upper = lower;
+            lower = y[i];
+            if (lamina == name && gap > 0 && m.gCorrRow(0, gap + 1) == name) {
+                const float psp = static_cast<float>(Val(m.gCorrTable(plane, bh, 1, i)));
+                const float pspAfterGap = static_cast<float>(Val(m.gCorrTable(plane, bh, 1, gap + 1)));
+                upper = lower - psp + pspAfterGap;
+            }
+            if (!v.Reaches(upper, lower)) continue;
+            if (lamina == name) {
+                Band(s, upper, lower, kLightCyan);
+                gap = 0;
+            }
+            bool namesNoBoreHole = true;
+            for (int k = 1; k <= 4; ++k) namesNoBoreHole = namesNoBoreHole && lamina != m.gBoreHoleName[k];
+            if (namesNoBoreHole && previous == name) {
+                Band(s, upper, lower, kLightCyan);
+                gap = 0;
+            }
+        }
+        if (m.gDrawBottom == m.gBoreHoleBottom[bh]) Band(s, lower, m.gDrawBottom, kLightCyan);
+    }
+
+    // No core between sections and below each bottom.
+    const View v1 = View::Of(BoreHole(1).Draw());
+    for (int bh = 1; bh <= 4; ++bh) {
+        Surface& s = BoreHole(bh).Draw();
+        ForEachVisibleGap(m, d, bh, v1, [&](float top, float bottom) { Band(s, top, bottom, kGrey); });
+    }
+    for (int bh = 1; bh <= 4; ++bh) {
+        Surface& s = BoreHole(bh).Draw();
+        Band(s, m.gBoreHoleBottom[bh], s.ScaleTop() + s.ScaleHeight(), kGrey);
+    }
+
+    if (m.gMergedEventCount > 0) DrawEvents();
+
+    // Short gaps are crossed over the event layers; long ones stay plain.
+    for (int bh = 1; bh <= 4; ++bh) {
+        Surface& s = BoreHole(bh).Draw();
+        ForEachVisibleGap(m, d, bh, v1, [&](float top, float bottom) {
+            if (bottom - top < kCrossedGap) Cross(s, top, bottom);
+        });
+    }
+
+    DrawMarkers();
+
+    for (int i = 0; i <= 5; ++i) BoreHole(i).Draw().KeepDrawing();
+
+    const Surface& composite = BoreHole(0).Draw();
+    for (int k = 0; k <= 4; ++k) {
+        Picture1(k).Draw().SetScaleTop(composite.ScaleTop());
+        Picture1(k).Draw().SetScaleHeight(composite.ScaleHeight());
+    }
+    for (int16_t k = 0; k <= 4; ++k) {
+        if (sh_.gProxyLoaded[k]) {
+            DrawProxy(*this, k);
+        } else {
+            Surface& p = Picture1(k).Draw();
+            FillView(p, p.BackColor());
+        }
+    }
+
+    // What the type-in road restores when it refuses a level.
+    s_.gSavedText2 = Text2.Text();
+    s_.gSavedText3 = Text3.Text();
+    s_.gSavedText4 = Text4.Text();
+}
 
 }  // namespace quillory

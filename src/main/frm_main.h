@@ -94,9 +94,36 @@ public:
     void DrawLamina();
     void InvTrinityToCD() {}
 
+    // --- core-column display ---
+    void DrawBH5();
+    void DrawEvents();
+    void TargetLine(float y);
+    void EraseTargetLines();
+    void MouseMoveProcedure(int16_t index, int button, int shift, float x, float y);
+    void MouseDownProcedure(int16_t index, int button, int shift, float x, float y);
+    void SetRange(int16_t window, int16_t range);
+
 private:
     void BuildDesign();
     void WireHandlers();
+
+    // Core-column display: markers, layout and folding, pointing, menus.
+    void WireColumnHandlers();
+    void DrawMarkers();
+    void Form_Resize();
+    void Form_MouseDown(float x);
+    void Form_MouseMove(float y);
+    void FoldAtRuler();
+    void BoreHole_MouseMove(int16_t index, int button, int shift, float x, float y);
+    void BoreHole_MouseDown(int16_t index, int button, int shift, float x, float y);
+    void PickOnBoreHole(int16_t index, int button, int shift, float x, float y);
+    void mnuSize_Click(int16_t index);
+    void mnuRuler_Click(bool depth);
+    void mnuBH_Click(int16_t index);
+    void mnuDivider_Click();
+    void mnuHorizontal_Click();
+    void mnuLink_Click();
+    void mnuCopyDepth_Click();
 
     // Start-up and shut-down.
     void Form_Load();

@@ -58,6 +58,7 @@ void FrmMain::WireHandlers() {
     };
     Text1.KeyPress = [this](int&) { sh_.gActionCount.Set(0); };
     Text4.KeyPress = [this](int&) { sh_.gActionCount.Set(0); };
+    WireColumnHandlers();
 }
 
 }  // namespace quillory

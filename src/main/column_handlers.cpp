@@ -1,0 +1,115 @@
+// Connects the core columns, the window's background, the pointer resets
+// and the display menus to their procedures.
+#include "duo/duo_columns.h"
+#include "forms/application.h"
+#include "main/column_drawing.h"
+#include "main/frm_main.h"
+#include "main/quillory.h"
+
+namespace quillory {
+
+using namespace forms;
+
+void FrmMain::WireColumnHandlers() {
+    // The ruler's numbers stand across a width of ten units.
+    BoreHole(5).Draw().SetScaleWidth(columns::kRulerWidth);
+
+    for (auto& [k, column] : BoreHole) {
+        const auto index = static_cast<int16_t>(k);
+        column->MouseMove = [this, index](int b, int s, double x, double y) {
+            BoreHole_MouseMove(index, b, s, static_cast<float>(x), static_cast<float>(y));
+        };
+        column->MouseDown = [this, index](int b, int s, double x, double y) {
+            BoreHole_MouseDown(index, b, s, static_cast<float>(x), static_cast<float>(y));
+        };
+    }
+    // A panel follows the columns; a pick on it is a pick on the composite column.
+    for (auto& [k, panel] : Picture1) {
+        const int index = k;
+        panel->MouseMove = [this](int, int, double, double y) { TargetLine(static_cast<float>(y)); };
+        panel->MouseDown = [this, index](int b, int s, double x, double y) {
+            if (b == kRightButton) PopupMenu(*panelMenu[index].popup);
+            else MouseDownProcedure(0, b, s, static_cast<float>(x), static_cast<float>(y));
+        };
+    }
+
+    Resize = [this] { Form_Resize(); };
+    MouseDown = [this](int, int, double x, double) { Form_MouseDown(static_cast<float>(x)); };
+    MouseMove = [this](int, int, double, double y) { Form_MouseMove(static_cast<float>(y)); };
+
+    // Leaving the columns: buttons reset the pointer; labels and the panels'
+    // own controls also take the target lines away.
+    for (Control* c : std::initializer_list<Control*>{&Command1, &Command2, &Command3, &Command4, &Command5, &Command7})
+        c->MouseMove = [this](int, int, double, double) { App().SetMousePointer(vbDefault); };
+    auto leave = [this](int pointer) {
+        return [this, pointer](int, int, double, double) {
+            App().SetMousePointer(pointer);
+            EraseTargetLines();
+            if (sh_.gDuoModelLoaded) EraseTargetLines2(q_);
+        };
+    };
+    for (auto& [k, label] : Label1) label->MouseMove = leave(vbArrow);
+    for (Control* c : std::initializer_list<Control*>{&Label2, &Label3, &Label4, &Label5, &Label6, &Label7, &Label8,
+                                                      &Label9, &Label10})
+        c->MouseMove = leave(vbArrow);
+    for (int k = 0; k <= 4; ++k)
+        for (Control* c : std::initializer_list<Control*>{&Command6(k), &Check1(k), &Text5(k), &Text6(k)})
+            c->MouseMove = leave(vbDefault);
+
+    for (auto& [k, item] : mnuCM) {
+        const auto range = static_cast<int16_t>(k);
+        item->Click = [this, range] { SetRange(1, range); };
+    }
+    mnuLink->Click = [this] { mnuLink_Click(); };
+    for (auto& [k, item] : mnuSize) {
+        const auto size = static_cast<int16_t>(k);
+        item->Click = [this, size] { mnuSize_Click(size); };
+    }
+    for (auto* items : {&mnuDepPrec, &mnuAgePrec}) {
+        for (auto& [k, item] : *items) {
+            const auto decimals = static_cast<int16_t>(k);
+            item->Click = [this, items, decimals] {
+                for (int i = 0; i <= 4; ++i) (*items)(i).SetChecked(false);
+                (*items)(decimals).SetChecked(true);
+                (items == &mnuDepPrec ? s_.model.gDepthPrecision : s_.model.gAgePrecision) = decimals;
+            };
+        }
+    }
+    mnuDepth->Click = [this] { mnuRuler_Click(true); };
+    mnuAge->Click = [this] { mnuRuler_Click(false); };
+    for (auto& [k, item] : mnuBH) {
+        const auto boreHole = static_cast<int16_t>(k);
+        item->Click = [this, boreHole] { mnuBH_Click(boreHole); };
+    }
+    mnuDivider->Click = [this] { mnuDivider_Click(); };
+    mnuHorizontal->Click = [this] { mnuHorizontal_Click(); };
+    mnuHorizontalBH->Click = [this] { mnuHorizontal_Click(); };
+    for (PanelMenu& pm : panelMenu) pm.horizontal->Click = [this] { mnuHorizontal_Click(); };
+    for (Menu* toggle : {mnuShowTiePoints, mnuShowLabCodes}) {
+        toggle->Click = [this, toggle] {
+            toggle->SetChecked(!toggle->Checked());
+            DrawLamina();
+        };
+    }
+    mnuQYDuo->Click = [this] { LaunchDuo(q_); };
+    mnuPhoto->Click = [this] {
+        if (sh_.gPhoto1Open) q_.frmPhoto().Show();
+        if (sh_.gPhoto2Open) q_.frm2Photo().Show();
+        if (sh_.gPhoto3Open) q_.frm3Photo().Show();
+        if (sh_.gPhoto4Open) q_.frm4Photo().Show();
+    };
+    mnuRX93->Click = [this] { q_.frmRX93().Show(); };
+    mnuVersion->Click = [this] { q_.frmVersion().Show(); };
+    mnuAlign->Click = [this] { SetTop(q_.frm2Main().Top()); };
+
+    // Copies of the kept drawings, without the target line over them.
+    auto copyKept = [this](PictureBox& column) {
+        App().Platform().ClipboardClear();
+        App().Platform().ClipboardSetPicture(column.Draw().PictureSnapshot());
+    };
+    mnuCompCopy->Click = [this, copyKept] { copyKept(BoreHole(0)); };
+    mnuCopyCore->Click = [this, copyKept] { copyKept(BoreHole(s_.gClickedColumn)); };
+    mnuCopyDepth->Click = [this] { mnuCopyDepth_Click(); };
+}
+
+}  // namespace quillory

@@ -1,0 +1,128 @@
+// The ruler beside the core columns: depth ticks in the columns' units, or
+// ages placed at their composite depth, with the varve-counted interval and
+// the target-horizon mark.
+#include <algorithm>
+#include <cmath>
+#include <optional>
+
+#include "forms/application.h"
+#include "forms/values.h"
+#include "main/column_drawing.h"
+#include "main/frm_main.h"
+#include "main/quillory.h"
+#include "model/age_conversion.h"
+#include "model/depth_conversion.h"
+
+namespace quillory {
+
+using namespace forms;
+using namespace columns;
+
+namespace {
+
+// Draws the ticks of fixed values from `from` to `to`. Ticks far outside the
+// view would be cut off by the column anyway, so they are not drawn at all;
+// the margin keeps a number whose tick lies just outside but whose text
+// reaches in.
+struct DepthTicks {
+    Surface& s;
+    double range;
+    double lo, hi;
+
+    void Run(int from, int to, int step, double x1, std::optional<double> numberX) {
+        const int first = std::max(from, from + step * static_cast<int>(std::ceil((lo - from) / step)));
+        for (int v = first; v <= to && v <= hi; v += step) {
+            s.Line(x1, v, 9, v, kBlack);
+            if (numberX) Number(*numberX, v, SingleText(static_cast<float>(v)));
+        }
+    }
+    void Number(double x, double y, const std::string& text) {
+        s.CurrentX = x;
+        s.CurrentY = y - range * 0.01;
+        s.Print(text);
+    }
+};
+
+}  // namespace
+
+void FrmMain::DrawBH5() {
+    model::DepthModel& m = s_.model;
+    Surface& s = BoreHole(5).Draw();
+    const bool ageRuler = !mnuDepth->Checked();
+    if (mnuAge->Checked()) App().SetMousePointer(vbHourglass);
+
+    s.SetScaleHeight(RoundHalfEven(s_.gRange * 1.007) + 0.14);
+    const Surface& column = BoreHole(1).Draw();
+    s.SetScaleTop(column.ScaleTop() - (s.ScaleHeight() - column.ScaleHeight()) / 2);
+    BoreHole(5).SetFontSize(7);
+    FillView(s, s.BackColor());
+    const double top = s.ScaleTop(), bottom = s.ScaleTop() + s.ScaleHeight();
+
+    float ageTop = 0, ageBottom = 0;
+    if (ageRuler) {
+        ageTop = static_cast<float>(model::CDToAge(m, static_cast<float>(top)));
+        ageBottom = static_cast<float>(model::CDToAge(m, static_cast<float>(bottom)));
+    }
+    if (m.gVarvesLoaded) s.FilledBox(8.2, m.gVarveTopCD, 9, m.gVarveBottomCD, kVarveInterval);
+    if (mnuHorizontalBH->Checked()) {
+        const double mid = top + s.ScaleHeight() / 2;
+        s.Line(7.5, mid, 9.5, mid, kTargetHorizon);
+        s.FillStyle = 0;
+        s.FillColor = kTargetHorizon;
+        s.Circle(7.25, mid, 0.25, kTargetHorizon);
+    }
+
+    const double range = s_.gRange;
+    if (!ageRuler) {
+        s.Line(9, 0, 9, bottom, kBlack);
+        const double margin = 0.05 * s.ScaleHeight() + range * 0.01;
+        DepthTicks ticks{s, range, top - margin, bottom + margin};
+        if (s_.gFontSize > 1) {
+            ticks.Run(0, 0, 100, 7, 4.8);
+            ticks.Run(100, 900, 100, 7, 2.8);
+            ticks.Run(1000, 10000, 100, 7, 1.8);
+        }
+        if (s_.gFontSize > 1 && s_.gRange < 2000) {
+            ticks.Run(50, 50, 100, 8, 3.8);
+            ticks.Run(150, 950, 100, 8, 2.8);
+            ticks.Run(1050, 9950, 100, 8, 1.8);
+        }
+        ticks.Run(10, 9990, 10, 8.5, std::nullopt);
+    } else {
+        auto levelOf = [&](double age) { return model::EFDToCD(m, static_cast<float>(model::AgeToEFD(m, static_cast<float>(age)))); };
+        DepthTicks ticks{s, range, 0, 0};
+        const double y0 = levelOf(0);
+        s.Line(9, y0, 9, bottom, kBlack);
+        if (s_.gFontSize > 1) {
+            if (ageTop < 100) {
+                s.Line(8, y0, 9, y0, kBlack);
+                ticks.Number(6.2, y0, "0");
+            }
+            auto labelled = [&](long from, long to, bool skipped, double x, long divisor) {
+                if (skipped) return;
+                for (long age = from; age <= to; age += 1000) {
+                    if (!(ageTop < age && age < ageBottom)) continue;
+                    const double y = levelOf(static_cast<double>(age));
+                    s.Line(8, y, 9, y, kBlack);
+                    ticks.Number(x, y, Str(age / divisor));
+                }
+            };
+            labelled(1000, 9000, ageTop >= 9100 && ageBottom >= 9100, 2.8, 1);
+            labelled(10000, 99000, ageTop <= 9900 && ageBottom >= 99100, 1.8, 1);
+            labelled(100000, 999000, ageTop <= 99900 && ageBottom >= 999100, 3.8, 1000);
+            auto minor = [&](long step, long offset, double x1) {
+                const long from = static_cast<long>(RoundHalfEven(ageTop / static_cast<float>(step))) * step - offset;
+                const long to = static_cast<long>(RoundHalfEven(ageBottom / static_cast<float>(step))) * step;
+                for (long age = from; age <= to; age += step) {
+                    const double y = levelOf(static_cast<double>(age));
+                    if (y > 0) s.Line(x1, y, 9, y, kBlack);
+                }
+            };
+            minor(1000, 500, 8.1);
+            minor(100, 0, 8.55);
+        }
+    }
+    App().SetMousePointer(vbDefault);
+}
+
+}  // namespace quillory

@@ -1,0 +1,77 @@
+// The event layers on the core columns: other layers first, then tephras
+// with their names, then voids, each on its bore hole and the composite column.
+#include <vector>
+
+#include "forms/values.h"
+#include "main/column_drawing.h"
+#include "main/frm_main.h"
+#include "main/quillory.h"
+#include "model/correlation_lookup.h"
+#include "model/event_types.h"
+
+namespace quillory {
+
+using namespace forms;
+using namespace columns;
+
+void FrmMain::DrawEvents() {
+    const model::DepthModel& m = s_.model;
+    int bottomCol = 7;
+    if (m.gVerticalScale == 1) s_.gEventDepthCol = 6, bottomCol = 7;
+    if (m.gVerticalScale == 2) s_.gEventDepthCol = 8, bottomCol = 8;
+    if (m.gVerticalScale == 3) s_.gEventDepthCol = 9, bottomCol = 9;
+    const int topCol = s_.gEventDepthCol;
+
+    struct Layer {
+        int boreHole;
+        float top, bottom;
+        long row;
+    };
+    std::vector<Layer> tephras, voids;
+    Surface& composite = BoreHole(0).Draw();
+    auto onBoth = [&](const Layer& l, auto draw) {
+        const double w = BoreHole(l.boreHole).Draw().ScaleWidth();
+        draw(BoreHole(l.boreHole).Draw(), w, l);
+        draw(composite, w, l);
+    };
+
+    for (long i = 1; i <= m.gEventCount; ++i) {
+        const double T = composite.ScaleTop(), H = composite.ScaleHeight();
+        const float t = static_cast<float>(Val(m.gEventList(topCol, i)));
+        const float b = static_cast<float>(Val(m.gEventList(bottomCol, i)));
+        const bool visible = (T < t && t < T + H) || (T < b && b < T + H) || (t < T && b > T + H);
+        if (!visible) continue;
+        // A layer in a bore hole the model does not have has no column.
+        const int k = model::BHNo(m, m.gEventList(1, i));
+        if (k < 1 || k > 4) continue;
+        const Layer layer{k, t, b, i};
+        const std::string& type = m.gEventList(5, i);
+        if (model::IsTephra(type)) {
+            tephras.push_back(layer);
+        } else if (model::IsVoid(type)) {
+            voids.push_back(layer);
+        } else {
+            onBoth(layer, [](Surface& s, double w, const Layer& l) { s.FilledBox(0, l.top, w, l.bottom, kOtherEvent); });
+        }
+    }
+
+    const double nameOffset =
+        static_cast<double>(s_.gLayoutA) / Height() * (s_.gRange / 60.0) * (s_.gFontSize / 6.0);
+    for (const Layer& layer : tephras) {
+        onBoth(layer, [](Surface& s, double w, const Layer& l) { s.FilledBox(0, l.top, w, l.bottom, kTephra); });
+        if (!mnuSize(1).Checked()) {
+            composite.CurrentX = 0.2;
+            composite.CurrentY = layer.bottom - nameOffset;
+            composite.Print(model::GetTephraName(m.gEventList(5, layer.row)));
+        }
+    }
+    for (const Layer& layer : voids) {
+        onBoth(layer, [](Surface& s, double w, const Layer& l) {
+            s.FilledBox(0, l.top, w, l.bottom, kGrey);
+            s.Line(0, l.top, w, l.bottom, kDarkGrey);
+            s.Line(0, l.bottom, w, l.top, kDarkGrey);
+        });
+    }
+}
+
+}  // namespace quillory

@@ -1,0 +1,193 @@
+// The markers and labels drawn over the columns: the age-depth model's runs,
+// dated and rejected points, the target horizon and the tie rows with their
+// pins, lines and labels.
+#include <optional>
+
+#include "forms/values.h"
+#include "main/column_drawing.h"
+#include "main/frm_main.h"
+#include "main/quillory.h"
+#include "model/correlation_lookup.h"
+
+namespace quillory {
+
+using namespace forms;
+using namespace columns;
+
+namespace {
+
+// The colour of a dated point by its type, or nothing for other types.
+std::optional<Colour> PointColour(const std::string& type) {
+    if (type == "C1") return RGB(100, 100, 255);
+    if (type == "C2") return RGB(255, 100, 100);
+    if (type == "C3") return RGB(100, 255, 100);
+    if (type == "C4") return RGB(100, 100, 100);
+    if (type == "C5") return RGB(128, 128, 128);
+    return std::nullopt;
+}
+
+void Point(Surface& s, double x, double y, double radius, Colour c) {
+    s.FillColor = c;
+    s.Circle(x, y, radius, c);
+}
+
+// The rows of an age table around the view: from the last row above the top
+// to the first row on or below the bottom (9999 counting as below).
+std::pair<long, long> AgeWindow(const model::Table2<std::string>& table, int column, long rows, const View& v) {
+    long first = 1, last = rows;
+    for (long j = 1; j <= rows; ++j) {
+        const double p = Val(table(column, j));
+        if (p == 9999 || p >= v.bottom) {
+            last = j;
+            break;
+        }
+        if (p < v.top) first = j;
+    }
+    return {first, last};
+}
+
+// The bore hole an age-model row belongs to; a name that is none of the
+// four and not "---" keeps the previous row's choice.
+int BoreHoleOfRow(const model::DepthModel& m, const std::string& cell, int previous) {
+    if (cell == "---") return 0;
+    for (int k = 1; k <= 4; ++k)
+        if (cell == m.gBoreHoleName[k]) return k;
+    return previous;
+}
+
+std::string TieLabel(const model::DepthModel& m, int bh, long row) {
+    return m.gCorrTable(0, bh, 0, row) + " (" + m.gCorrTable(0, bh, 1, row) + " cm)";
+}
+
+}  // namespace
+
+void FrmMain::DrawMarkers() {
+    model::DepthModel& m = s_.model;
+    const int plane = m.gVerticalScale;
+    Surface& composite = BoreHole(0).Draw();
+    const View v0 = View::Of(composite);
+    const bool labelsOff = mnuSize(1).Checked();
+
+    if (plane == 1) s_.gAgeDepthCol = 5;
+    if (plane == 2) s_.gAgeDepthCol = 11;
+    if (plane == 3) s_.gAgeDepthCol = 7;
+    const int col = s_.gAgeDepthCol;
+    auto position = [&](long row) { return static_cast<float>(Val(m.gAgeModel(col, row))); };
+
+    // Varve-counted runs of the age-depth model, at the left edge.
+    if (m.gAgeModelLoaded) {
+        long runStart = -9999, runEnd = -9999;
+        for (long j = 2; j <= m.gAgeModelRows; ++j) {
+            const bool v = m.gAgeModel(0, j) == "V", before = m.gAgeModel(0, j - 1) == "V";
+            if (v && !before) runStart = j;
+            if (!v && before) runEnd = j - 1;
+            if (v && j == m.gAgeModelRows) runEnd = j;
+            if (runStart != -9999 && runEnd != -9999 && position(runStart) < v0.bottom && position(runEnd) > v0.top) {
+                composite.FilledBox(0, position(runStart), 0.8, position(runEnd), kVarveRun);
+                runStart = runEnd = -9999;
+            }
+        }
+    }
+
+    for (int i = 0; i <= 4; ++i) BoreHole(i).Draw().FillStyle = 0;
+
+    // Dated points with their lab codes, then the rejected ("R") points.
+    int b = 0;
+    auto labelY = [&](double p) { return p - composite.ScaleHeight() * composite.FontSize / 700; };
+    if (m.gAgeModelLoaded) {
+        auto [first, last] = AgeWindow(m.gAgeModel, col, m.gAgeModelRows, v0);
+        for (long j = first; j <= last; ++j) {
+            const std::string& type = m.gAgeModel(0, j);
+            if (type == "V") continue;
+            b = BoreHoleOfRow(m, m.gAgeModel(2, j), b);
+            const float p = position(j);
+            if (auto c = PointColour(type)) {
+                Point(composite, 0.6, p, 0.3, *c);
+                if (b != 0) Point(BoreHole(b).Draw(), 0.6, p, 0.35, *c);
+            }
+            if (mnuShowLabCodes->Checked() && !labelsOff) {
+                composite.CurrentX = 1.1;
+                composite.CurrentY = labelY(p);
+                composite.Print(m.gAgeModel(1, j));
+            }
+        }
+    }
+    if (m.gAgeModelLoaded && m.gAgeModelAuxRows >= 1) {
+        // Rejected points stay at their composite depth on every scale.
+        auto [first, last] = AgeWindow(m.gAgeModelAux, 5, m.gAgeModelAuxRows, v0);
+        for (long j = first; j <= last; ++j) {
+            b = BoreHoleOfRow(m, m.gAgeModelAux(2, j), b);
+            const float p = static_cast<float>(Val(m.gAgeModelAux(5, j)));
+            if (m.gAgeModelAux(0, j) == "R") {
+                Point(composite, 0.6, p, 0.2, kRejectedPoint);
+                if (b != 0) Point(BoreHole(b).Draw(), 0.6, p, 0.25, kRejectedPoint);
+            }
+            if (!labelsOff) {
+                composite.CurrentX = 1.1;
+                composite.CurrentY = labelY(p);
+                composite.Print(m.gAgeModelAux(1, j));
+            }
+        }
+    }
+
+    if (mnuHorizontalBH->Checked()) {
+        for (int i = 0; i <= 4; ++i) {
+            Surface& s = BoreHole(i).Draw();
+            const double c = s.ScaleTop() + s_.gRange / 2.0;
+            s.Line(0, c, kColumnWidth, c, kTargetHorizon);
+        }
+    }
+
+    // Tie rows. Labels stand above their line; their height follows the
+    // range, the font size and how far the window was stretched.
+    const double stretch = static_cast<double>(s_.gLayoutA) / Height();
+    auto labelHeight = [&](double divisor) { return stretch * (s_.gRange / 60.0) * (s_.gFontSize / divisor); };
+    const double h6 = labelHeight(6), h5 = labelHeight(5);
+    const View v1 = View::Of(BoreHole(1).Draw());
+    const TieDepths d = TieDepths::Read(m, plane);
+    const bool tiePoints = mnuShowTiePoints->Checked();
+    for (long i = 1; i <= m.gRowCount; ++i) {
+        const std::string& lamina = m.gCorrRow(0, i);
+        for (int bh = 1; bh <= 4; ++bh) {
+            const float y = d.boreHole[bh][i];
+            if (y == 9999 || !v1.Reaches(y - h6, y)) continue;
+            Surface& s = BoreHole(bh).Draw();
+            const std::string& label = m.gCorrTable(0, bh, 0, i);
+            const bool pin = StartsWith(label, "Pin", "pin");
+            if (pin) {
+                Point(s, 0.1, y, 0.2, kPin);
+                if (s_.gFontSize > 1) {
+                    s.ForeColor = kLabel;
+                    s.CurrentX = 0.5;
+                    s.CurrentY = y - h6 / 2;
+                    s.Print(TieLabel(m, bh, i));
+                    s.ForeColor = kBlack;
+                }
+                continue;
+            }
+            Colour c = kTie;
+            if (model::IsTopLabel(label) || model::IsBottomLabel(label)) c = kSectionTie;
+            else if (Len(lamina) <= 1) c = kSingleLetterTie;
+            s.Line(0, y, kColumnWidth, y, c);
+            if (s_.gFontSize > 1) {
+                s.CurrentX = 0.2;
+                s.CurrentY = y - h6;
+                s.Print(TieLabel(m, bh, i));
+            }
+        }
+
+        const float y0 = d.composite[i];
+        if (y0 == 9999 || !v1.Reaches(y0 - h5, y0)) continue;
+        if (Len(lamina) != 1 && tiePoints) composite.Line(0, y0, kColumnWidth, y0, kTie);
+        // A row without a lamina name holds the no-value marker, not a name.
+        if (s_.gFontSize > 1 && Len(lamina) >= 2 && tiePoints && lamina != "9999") {
+            composite.ForeColor = kLabel;
+            composite.CurrentX = 1.02 * composite.ScaleWidth() - Len(lamina) * s_.gFontSize / 11.0;
+            composite.CurrentY = y0 + stretch * (s_.gRange / 400.0) * (s_.gFontSize / 5.0);
+            composite.Print(lamina);
+            composite.ForeColor = kBlack;
+        }
+    }
+}
+
+}  // namespace quillory
