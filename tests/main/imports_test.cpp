@@ -107,6 +107,18 @@ TEST_F(MainWindowTest, FailedEventImportEnablesNothing) {
     EXPECT_FALSE(f.mnuAlign->Enabled());
     EXPECT_TRUE(f.Command3.Enabled());
     EXPECT_FALSE(f.Command4.Enabled());
+
+    // A fault while the layers are combined (a top beyond the single range)
+    // comes after the list was read whole: still nothing is enabled.
+    Import(f.Command3, "events.csv", "Bore hole,Section,Top,Bottom,Type\nA,01,1e40,60,Tephra AT\n");
+    ASSERT_EQ(services.messages.size(), 2u);
+    EXPECT_EQ(services.messages[1].request.text, "File format error.");
+    EXPECT_FALSE(q.main.model.gEventsLoaded);
+    EXPECT_FALSE(f.mnuQYDuo->Enabled());
+    EXPECT_FALSE(f.mnuAlign->Enabled());
+    EXPECT_FALSE(f.Label5.Enabled());
+    EXPECT_TRUE(f.Command3.Enabled());
+    EXPECT_FALSE(f.Command4.Enabled());
 }
 
 // The varve counts are loaded only when the whole file was read.
