@@ -174,11 +174,11 @@ void FrmMain::Command4_Click() {
         if (!path) return EndImport(false);
         model::ItemReader file = model::ItemReader::Open(*path);
         opened = true;
+        q_.frmVersion().Label2(4).SetCaption(model::GetFileDate(*path));
         App().SetMousePointer(vbHourglass);
         ShowProgress(ProgressBar1, 200);
         ProgressBar1.SetValue(1);
         model::AgeModelHeader header = model::BeginAgeModelImport(m, file, *path);
-        q_.frmVersion().Label2(4).SetCaption(m.gVerAgeModel);
         if (!header.versionMatches && App().MsgBox(header.warning, vbYesNo, "WARNING!!") == vbNo)
             return EndImport(false);
         model::AgeModelImport result = model::FinishAgeModelImport(m, file, DuoLink(q_));
