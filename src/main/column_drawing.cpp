@@ -1,6 +1,6 @@
 #include "main/column_drawing.h"
 
-#include "forms/values.h"
+#include "model/item_reader.h"
 
 namespace quillory::columns {
 
@@ -8,11 +8,11 @@ TieDepths TieDepths::Read(const model::DepthModel& m, int plane) {
     TieDepths d;
     const long rows = m.gRowCount + 1;
     d.composite.resize(rows);
-    for (long r = 0; r < rows; ++r) d.composite[r] = static_cast<float>(forms::Val(m.gCorrRow(plane, r)));
+    for (long r = 0; r < rows; ++r) d.composite[r] = static_cast<float>(model::FastVal(m.gCorrRow(plane, r)));
     for (int bh = 1; bh <= 4; ++bh) {
         d.boreHole[bh].resize(rows);
         for (long r = 0; r < rows; ++r)
-            d.boreHole[bh][r] = static_cast<float>(forms::Val(m.gCorrTable(plane, bh, 2, r)));
+            d.boreHole[bh][r] = static_cast<float>(model::FastVal(m.gCorrTable(plane, bh, 2, r)));
     }
     return d;
 }

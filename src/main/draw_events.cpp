@@ -8,6 +8,7 @@
 #include "main/quillory.h"
 #include "model/correlation_lookup.h"
 #include "model/event_types.h"
+#include "model/item_reader.h"
 
 namespace quillory {
 
@@ -37,8 +38,8 @@ void FrmMain::DrawEvents() {
 
     for (long i = 1; i <= m.gEventCount; ++i) {
         const double T = composite.ScaleTop(), H = composite.ScaleHeight();
-        const float t = static_cast<float>(Val(m.gEventList(topCol, i)));
-        const float b = static_cast<float>(Val(m.gEventList(bottomCol, i)));
+        const float t = static_cast<float>(model::FastVal(m.gEventList(topCol, i)));
+        const float b = static_cast<float>(model::FastVal(m.gEventList(bottomCol, i)));
         const bool visible = (T < t && t < T + H) || (T < b && b < T + H) || (t < T && b > T + H);
         if (!visible) continue;
         // A layer in a bore hole the model does not have has no column.

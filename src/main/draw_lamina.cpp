@@ -68,13 +68,19 @@ void FrmMain::DrawLamina() {
         }
     }
 
-    // The composite column: core from the first to the last tie row.
+    // The composite column: core from the first to the last tie row that
+    // has a composite depth. A row without one (a section top or bottom of a
+    // single bore hole) holds the no-value marker, which as a depth would
+    // grey the whole column.
     {
+        long first = 1, last = n;
+        while (first < n && d.composite[first] == 9999) ++first;
+        while (last > 1 && d.composite[last] == 9999) --last;
         Surface& s = BoreHole(0).Draw();
         FillView(s, kLightCyan);
-        Band(s, s.ScaleTop(), d.composite[1], kGrey);
-        Cross(s, s.ScaleTop(), d.composite[1]);
-        Band(s, d.composite[n], s.ScaleTop() + s.ScaleHeight(), kGrey);
+        Band(s, s.ScaleTop(), d.composite[first], kGrey);
+        Cross(s, s.ScaleTop(), d.composite[first]);
+        Band(s, d.composite[last], s.ScaleTop() + s.ScaleHeight(), kGrey);
         DrawBH5();
     }
 
@@ -146,7 +152,7 @@ void FrmMain::DrawLamina() {
         });
     }
 
-    DrawMarkers();
+    DrawMarkers(d);
 
     for (int i = 0; i <= 5; ++i) BoreHole(i).Draw().KeepDrawing();
 

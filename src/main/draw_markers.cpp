@@ -61,7 +61,7 @@ std::string TieLabel(const model::DepthModel& m, int bh, long row) {
 
 }  // namespace
 
-void FrmMain::DrawMarkers() {
+void FrmMain::DrawMarkers(const TieDepths& d) {
     model::DepthModel& m = s_.model;
     const int plane = m.gVerticalScale;
     Surface& composite = BoreHole(0).Draw();
@@ -144,7 +144,6 @@ void FrmMain::DrawMarkers() {
     auto labelHeight = [&](double divisor) { return stretch * (s_.gRange / 60.0) * (s_.gFontSize / divisor); };
     const double h6 = labelHeight(6), h5 = labelHeight(5);
     const View v1 = View::Of(BoreHole(1).Draw());
-    const TieDepths d = TieDepths::Read(m, plane);
     const bool tiePoints = mnuShowTiePoints->Checked();
     for (long i = 1; i <= m.gRowCount; ++i) {
         const std::string& lamina = m.gCorrRow(0, i);

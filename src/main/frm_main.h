@@ -13,6 +13,7 @@
 namespace quillory {
 
 struct Quillory;
+namespace columns { struct TieDepths; }
 struct MainState;
 struct SharedState;
 
@@ -109,7 +110,7 @@ private:
 
     // Core-column display: markers, layout and folding, pointing, menus.
     void WireColumnHandlers();
-    void DrawMarkers();
+    void DrawMarkers(const columns::TieDepths& depths);
     void Form_Resize();
     void Form_MouseDown(float x);
     void Form_MouseMove(float y);

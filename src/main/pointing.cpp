@@ -10,6 +10,7 @@
 #include "main/quillory.h"
 #include "model/age_conversion.h"
 #include "model/depth_conversion.h"
+#include "model/item_reader.h"
 
 namespace quillory {
 
@@ -36,7 +37,7 @@ void FrmMain::MouseMoveProcedure(int16_t index, int, int, float x, float y) {
         // read out age points at every level.
         if (index >= 1 && index <= 4 && y > m.gBoreHoleBottom[index]) return;
         for (long j = 1; j <= m.gAgeModelRows; ++j) {
-            const double a = CDbl(m.gAgeModel(5, j));
+            const double a = model::StrictNumber(m.gAgeModel(5, j));
             if (std::abs(a - y) < 0.003 * s_.gRange && (index == kComposite || x < 1.0))
                 column.ToolTipText = m.gAgeModel(1, j) + " (" +
                                      SingleText(static_cast<float>(RoundHalfEven(a, m.gDepthPrecision))) + " cm)";
@@ -45,7 +46,7 @@ void FrmMain::MouseMoveProcedure(int16_t index, int, int, float x, float y) {
         const double tolerance = 0.002 * s_.gRange;
         if (index != kComposite) {
             for (long r = 1; r <= m.gRowCount; ++r) {
-                const double depth = CDbl(m.gCorrTable(m.gVerticalScale, index, 2, r));
+                const double depth = model::StrictNumber(m.gCorrTable(m.gVerticalScale, index, 2, r));
                 if ((depth - y) * (depth - y) < tolerance * tolerance)
                     column.ToolTipText =
                         m.gCorrTable(0, index, 0, r) + " (" + m.gCorrTable(m.gVerticalScale, index, 1, r) + " cm)";

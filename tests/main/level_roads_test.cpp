@@ -47,10 +47,11 @@ TEST_F(LevelRoadTest, LevelBelowEveryBottomIsRefusedAndTheBoxesRestored) {
     EXPECT_EQ(services.messages[0].request.text, "Requested horizon is below core bottom.");
     EXPECT_EQ(services.messages[0].request.title, "Error");
     EXPECT_EQ(services.messages[0].request.style, forms::vbExclamation);
-    EXPECT_EQ(f.Text2.Text(), "240");
-    EXPECT_EQ(f.Text3.Text(), "230");
-    EXPECT_EQ(f.Text4.Text(), "793");
-    EXPECT_EQ(f.Label1(8).Caption(), "240");
+    // The boxes go back to the last level drawn: "80", typed one key earlier.
+    EXPECT_EQ(f.Text2.Text(), "80");
+    EXPECT_EQ(f.Text3.Text(), "70");
+    EXPECT_EQ(f.Text4.Text(), "241");
+    EXPECT_EQ(f.Label1(8).Caption(), "80");
     EXPECT_EQ(q.main.gDrivenBy, 0);
 
     // A level at the deepest bottom is accepted.
