@@ -1,0 +1,113 @@
+// The item reader against a plain character-by-character reading of the same
+// rules, and its in-pass numbers against the full conversions of the items.
+// The first byte gives the number of items a record; the rest is the file.
+#include <cstdint>
+#include <cstring>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "forms/values.h"
+#include "fuzz_check.h"
+
+namespace {
+
+// One item per call, read the slow way: a comma or a line end (CR-LF as one)
+// ends an item, quotes protect and are stripped, blanks around a plain item go.
+class Reference {
+public:
+    explicit Reference(std::string_view text) : s_(text) {
+        if (s_.substr(0, 3) == "\xEF\xBB\xBF") p_ = 3;
+    }
+    bool AtEnd() {
+        if (!itemFollows_) {
+            size_t q = p_;
+            while (q < s_.size() && (s_[q] == ' ' || s_[q] == '\t' || s_[q] == '\r' || s_[q] == '\n')) {
+                if (s_[q] == '\r' || s_[q] == '\n') p_ = q + 1;
+                ++q;
+            }
+            if (q == s_.size()) p_ = q;
+        }
+        return p_ >= s_.size();
+    }
+    std::optional<std::string> Item() {
+        if (p_ >= s_.size() && !itemFollows_) return std::nullopt;
+        while (p_ < s_.size() && (s_[p_] == ' ' || s_[p_] == '\t')) ++p_;
+        std::string item;
+        if (p_ < s_.size() && s_[p_] == '"') {
+            for (++p_; p_ < s_.size() && s_[p_] != '"'; ++p_) item += s_[p_];
+            if (p_ < s_.size()) ++p_;
+            while (p_ < s_.size() && !IsSeparator(s_[p_])) ++p_;
+        } else {
+            for (; p_ < s_.size() && !IsSeparator(s_[p_]); ++p_) item += s_[p_];
+            while (!item.empty() && (item.back() == ' ' || item.back() == '\t')) item.pop_back();
+        }
+        itemFollows_ = p_ < s_.size() && s_[p_] == ',';
+        if (p_ < s_.size()) {
+            if (s_[p_] == '\r' && p_ + 1 < s_.size() && s_[p_ + 1] == '\n') ++p_;
+            ++p_;
+        }
+        return item;
+    }
+
+private:
+    static bool IsSeparator(char c) { return c == ',' || c == '\r' || c == '\n'; }
+    std::string_view s_;
+    size_t p_ = 0;
+    bool itemFollows_ = false;
+};
+
+// A number or the run-time error that refused it.
+struct Outcome {
+    double value = 0;
+    int error = 0;
+    bool operator==(const Outcome& o) const {
+        return error == o.error && (error != 0 || std::memcmp(&value, &o.value, sizeof value) == 0);
+    }
+};
+
+template <class F>
+Outcome Try(F f) {
+    try {
+        return {f(), 0};
+    } catch (const forms::RuntimeError& e) {
+        return {0, e.number()};
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    if (size == 0) return 0;
+    const int width = data[0] % 6 + 1;
+    const std::string text(reinterpret_cast<const char*>(data) + 1, size - 1);
+    Reference reference(text);
+    model::ItemReader items{std::string(text)}, strict{std::string(text)}, lenient{std::string(text)};
+    for (;;) {
+        const bool end = reference.AtEnd();
+        fuzz::Require(items.AtEnd() == end && strict.AtEnd() == end && lenient.AtEnd() == end);
+        if (end) return 0;
+        for (int i = 0; i < width; ++i) {
+            const std::optional<std::string> expected = reference.Item();
+            std::optional<std::string> got;
+            int error = 0;
+            try {
+                got = std::string(items.Item());
+            } catch (const forms::RuntimeError& e) {
+                error = e.number();
+            }
+            const Outcome number = Try([&] { return strict.Number(); });
+            const Outcome val = Try([&] { return lenient.NumberVal(); });
+            if (!expected) {
+                // Past the end: error 62 from every way of reading.
+                fuzz::Require(error == forms::kErrInputPastEnd && number.error == forms::kErrInputPastEnd &&
+                              val.error == forms::kErrInputPastEnd);
+                return 0;
+            }
+            fuzz::Require(got == expected);
+            fuzz::Require(number == Try([&] { return forms::CDbl(*expected); }));
+            fuzz::Require(val == Try([&] { return forms::Val(*expected); }));
+        }
+    }
+}
