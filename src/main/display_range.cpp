@@ -18,11 +18,14 @@ namespace {
 constexpr int16_t kWholeCore = 9999;
 constexpr int kRanges[] = {20, 50, 100, 200, 500, 1000, 2000, 5000, 9999};
 
-// The whole core in whole metres and a half beyond the last tie row. A core
-// so deep that the range would not fit the range's 16 bits gets the largest
-// range there is instead of an overflow.
+// The whole core in whole metres and a half beyond the last tie row that has
+// a composite depth (rows closing a single bore hole hold the no-value
+// marker instead). A core so deep that the range would not fit the range's
+// 16 bits gets the largest range there is instead of an overflow.
 int16_t WholeCoreRange(const model::DepthModel& m) {
-    const double last = Val(m.gCorrRow(1, m.gRowCount));
+    long row = m.gRowCount;
+    while (row > 1 && Val(m.gCorrRow(1, row)) == 9999) --row;
+    const double last = Val(m.gCorrRow(1, row));
     const double range = RoundHalfEven(last / 1000 + 0.5) * 1000 + 500;
     return static_cast<int16_t>(std::min<double>(range, std::numeric_limits<int16_t>::max()));
 }
