@@ -1,1 +1,21 @@
-int main() { return 0; }
+// quillory: the program in real windows.
+#include <QApplication>
+
+#include "app/program.h"
+#include "forms/application.h"
+#include "qt/qt_services.h"
+
+int main(int argc, char** argv) {
+    QApplication qt(argc, argv);
+    // The program ends when its forms say so (End, or the last one closed),
+    // not when Qt sees no window for a moment.
+    QApplication::setQuitOnLastWindowClosed(false);
+    qtback::QtServices services;
+    forms::Application application(services);
+    services.Attach(application);
+    auto program = app::MakeQuillory(application);
+    services.UserEvent([&] { program->Start(); });
+    if (!services.Running()) return 0;
+    services.StartClock();
+    return QApplication::exec();
+}

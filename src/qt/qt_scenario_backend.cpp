@@ -1,9 +1,92 @@
 #include "qt/qt_scenario_backend.h"
 
-namespace qtback {
+#include <QApplication>
+#include <QPixmap>
 
-std::function<std::unique_ptr<forms::ScriptedBackend>()> ScenarioBackendFactory(int&, char**) {
-    return [] { return std::unique_ptr<forms::ScriptedBackend>(); };
+#include "qt/form_window.h"
+#include "qt/qt_services.h"
+#include "qt/qt_units.h"
+
+namespace qtback {
+namespace {
+
+// Real windows; the script answers what would ask a person, and the script's
+// own records (messages, clipboard, pointer) stay complete. Text is measured
+// with the headless metrics so that a script gives the same results on both
+// back ends, whatever fonts the machine has.
+class ScriptedQtServices : public QtServices {
+public:
+    forms::HeadlessServices answers;
+
+    int MessageBox(const forms::MessageRequest& request) override { return answers.MessageBox(request); }
+    std::optional<std::string> FileDialog(const forms::FileRequest& request) override {
+        return answers.FileDialog(request);
+    }
+    forms::Menu* ChoosePopupItem(forms::Form& form, forms::Menu& menu) override {
+        return answers.ChoosePopupItem(form, menu);
+    }
+    void ClipboardClear() override {
+        QtServices::ClipboardClear();
+        answers.ClipboardClear();
+    }
+    void ClipboardSetPicture(const forms::Snapshot& picture) override {
+        QtServices::ClipboardSetPicture(picture);
+        answers.ClipboardSetPicture(picture);
+    }
+    void MousePointerChanged(int code) override {
+        QtServices::MousePointerChanged(code);
+        answers.MousePointerChanged(code);
+    }
+    void Quit() override { answers.Quit(); }
+    double TextWidthTwips(const std::string& text, double fontSize, bool bold) const override {
+        return answers.TextWidthTwips(text, fontSize, bold);
+    }
+    double TextHeightTwips(double fontSize, bool bold) const override { return answers.TextHeightTwips(fontSize, bold); }
+};
+
+class QtScenarioBackend : public forms::ScriptedBackend {
+public:
+    QtScenarioBackend() { services_.SetWidgetInput(false); }
+    forms::Services& Platform() override { return services_; }
+    forms::HeadlessServices& Answers() override { return services_.answers; }
+    void Attach(forms::Application& application) override { services_.Attach(application); }
+
+    void Settle() override {
+        services_.Sync();
+        QCoreApplication::processEvents();
+        // Windows of unloaded forms go now; no event loop runs to do it.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    bool Png(forms::Form& form, forms::Control* control, const std::string& path, std::string& why) override {
+        Settle();
+        FormWindow& window = services_.WindowOf(form);
+        window.Sync();
+        QWidget* target = control ? window.WidgetOf(*control) : &window;
+        if (!target) {
+            why = control->QualifiedName() + " has no widget";
+            return false;
+        }
+        if (!target->grab().save(ToQString(path), "PNG")) {
+            why = "cannot write " + path;
+            return false;
+        }
+        return true;
+    }
+
+private:
+    ScriptedQtServices services_;
+};
+
+}  // namespace
+
+std::function<std::unique_ptr<forms::ScriptedBackend>()> ScenarioBackendFactory(int& argc, char** argv) {
+    std::shared_ptr<QApplication> application;
+    if (!QApplication::instance()) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        application = std::make_shared<QApplication>(argc, argv);
+    }
+    return [application] { return std::unique_ptr<forms::ScriptedBackend>(std::make_unique<QtScenarioBackend>()); };
 }
 
 }  // namespace qtback

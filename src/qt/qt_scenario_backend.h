@@ -1,6 +1,7 @@
 #pragma once
-// The Qt back end for scenario scripts: real widgets (offscreen or on a
-// display), dialogs answered by the script.
+// The Qt back end for scenario scripts: real widgets (offscreen unless
+// QT_QPA_PLATFORM says otherwise), with message boxes, file dialogs and
+// pop-up menus answered by the script.
 #include <functional>
 #include <memory>
 
@@ -8,6 +9,8 @@
 
 namespace qtback {
 
+// Creates the QApplication once (reusing one that exists) and returns a
+// factory of back ends; the application lives as long as the factory.
 std::function<std::unique_ptr<forms::ScriptedBackend>()> ScenarioBackendFactory(int& argc, char** argv);
 
 }  // namespace qtback

@@ -1,0 +1,239 @@
+#pragma once
+// The view of each kind of control (see control_view.h).
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "forms/controls.h"
+#include "qt/control_view.h"
+#include "qt/surface_widget.h"
+
+class QKeyEvent;
+
+namespace qtback {
+
+class LabelView : public ControlView {
+public:
+    LabelView(forms::Label& label, QWidget* parent, FormWindow& window);
+    bool Graphical() const override { return true; }
+
+protected:
+    void SyncContent() override;
+    bool Filter(QObject* watched, QEvent* event) override;
+
+private:
+    forms::Label& label_;
+    QLabel* w_;
+};
+
+class ButtonView : public ControlView {
+public:
+    ButtonView(forms::CommandButton& button, QWidget* parent, FormWindow& window);
+
+protected:
+    void SyncContent() override;
+
+private:
+    forms::CommandButton& button_;
+    QPushButton* w_;
+};
+
+class OptionView : public ControlView {
+public:
+    OptionView(forms::OptionButton& option, QWidget* parent, FormWindow& window);
+
+protected:
+    void SyncContent() override;
+
+private:
+    forms::OptionButton& option_;
+    QRadioButton* w_;
+};
+
+class CheckView : public ControlView {
+public:
+    CheckView(forms::CheckBox& check, QWidget* parent, FormWindow& window);
+
+protected:
+    void SyncContent() override;
+
+private:
+    forms::CheckBox& check_;
+    QCheckBox* w_;
+};
+
+class FrameView : public ControlView {
+public:
+    FrameView(forms::Frame& frame, QWidget* parent, FormWindow& window);
+
+protected:
+    void SyncContent() override;
+    bool OwnsPoint(QPointF p) const override;
+
+private:
+    forms::Frame& frame_;
+    QGroupBox* w_;
+};
+
+// A widget that paints itself with a function: shapes and lines.
+class PaintedWidget : public QWidget {
+public:
+    PaintedWidget(QWidget* parent, std::function<void(QPainter&)> paint);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    std::function<void(QPainter&)> paint_;
+};
+
+class ShapeView : public ControlView {
+public:
+    ShapeView(forms::Shape& shape, QWidget* parent, FormWindow& window);
+    bool Graphical() const override { return true; }
+
+protected:
+    void SyncContent() override;
+    void SyncAlways() override;
+
+private:
+    struct Look {
+        int type, borderWidth, backStyle, fillStyle;
+        forms::Colour border, fill;
+        bool operator==(const Look&) const = default;
+    };
+    Look Current() const;
+    void Paint(QPainter& painter) const;
+    forms::Shape& shape_;
+    Look look_{};
+};
+
+class LineView : public ControlView {
+public:
+    LineView(forms::LineControl& line, QWidget* parent, FormWindow& window);
+    bool Graphical() const override { return true; }
+
+protected:
+    void SyncContent() override {}
+    void SyncAlways() override;
+    void SyncGeometry() override;
+
+private:
+    struct Look {
+        int x1, y1, x2, y2, width;
+        forms::Colour colour;
+        bool operator==(const Look&) const = default;
+    };
+    Look Current() const;
+    void Paint(QPainter& painter) const;
+    forms::LineControl& line_;
+    Look look_{};
+};
+
+class ImageView : public ControlView {
+public:
+    ImageView(forms::ImageControl& image, QWidget* parent, FormWindow& window);
+    bool Graphical() const override { return true; }
+
+protected:
+    void SyncContent() override {}
+    void SyncAlways() override;
+    bool Filter(QObject* watched, QEvent* event) override;
+
+private:
+    forms::ImageControl& image_;
+    QLabel* w_;
+    std::shared_ptr<const forms::LoadedPicture> shown_;
+};
+
+class PictureView : public ControlView {
+public:
+    PictureView(forms::PictureBox& picture, QWidget* parent, FormWindow& window);
+
+protected:
+    void SyncContent() override;
+    void SyncAlways() override;
+    QPointF MouseUnits(QPointF widgetPixels) const override;
+    bool Filter(QObject* watched, QEvent* event) override;
+
+private:
+    forms::PictureBox& picture_;
+    SurfaceWidget* w_;
+};
+
+class SliderView : public ControlView {
+public:
+    SliderView(forms::Slider& slider, QWidget* parent, FormWindow& window);
+
+protected:
+    void SyncContent() override;
+
+private:
+    forms::Slider& slider_;
+    QSlider* w_;
+};
+
+class ProgressView : public ControlView {
+public:
+    ProgressView(forms::ProgressBar& bar, QWidget* parent, FormWindow& window);
+
+protected:
+    void SyncContent() override;
+
+private:
+    // The bar's range is fractional; the widget shows it in fine steps.
+    static constexpr int kSteps = 1000;
+    forms::ProgressBar& bar_;
+    QProgressBar* w_;
+};
+
+// Keystrokes go to the model, which decides the text; the line edit only
+// moves the caret and the selection itself.
+class TextView : public ControlView {
+public:
+    TextView(forms::TextBox& box, QWidget* parent, FormWindow& window);
+
+protected:
+    void SyncContent() override;
+    void SyncAlways() override;
+    bool Filter(QObject* watched, QEvent* event) override;
+
+private:
+    bool Key(QKeyEvent* key);
+    void PushSelection();
+    void Paste();
+    void Cut();
+    forms::TextBox& box_;
+    QLineEdit* w_;
+    int selStart_ = -1, selLength_ = -1;  // the model's selection last shown
+};
+
+class ComboView : public ControlView {
+public:
+    ComboView(forms::ComboBox& combo, QWidget* parent, FormWindow& window);
+
+protected:
+    void SyncContent() override;
+    bool Filter(QObject* watched, QEvent* event) override;
+
+private:
+    bool Key(QKeyEvent* key);
+    forms::ComboBox& combo_;
+    QComboBox* w_;
+    std::vector<std::string> items_;
+};
+
+// Keys the model knows by code (Enter, Escape, Backspace, Delete, Tab, Up,
+// Down); -1 for the others.
+int FormsKeyCode(int qtKey);
+
+}  // namespace qtback

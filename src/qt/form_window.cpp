@@ -1,0 +1,200 @@
+#include "qt/form_window.h"
+
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QMouseEvent>
+
+#include "forms/application.h"
+#include "qt/control_view.h"
+#include "qt/qt_services.h"
+#include "qt/qt_units.h"
+#include "qt/surface_widget.h"
+
+namespace qtback {
+
+FormWindow::FormWindow(forms::Form& form, QtServices& services) : form_(form), services_(services) {
+    // Which window is active is the model's to say (see QtServices::Sync).
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setObjectName(ToQString(form.Name()));
+    menuBar_ = new QMenuBar(this);
+    menuBar_->setNativeMenuBar(false);
+    menus_ = std::make_unique<MenuBarView>(*menuBar_, form_, [this](forms::Menu& m) {
+        UserEvent([&m] { m.UserChoose(); });
+    });
+    client_ = new SurfaceWidget(this);
+    client_->installEventFilter(this);
+}
+
+FormWindow::~FormWindow() {
+    // The form may be gone already; the children go first, while this
+    // window still answers that input is closed.
+    detached_ = true;
+    delete client_;
+    delete menuBar_;
+}
+
+void FormWindow::Detach() {
+    detached_ = true;
+    hide();
+    deleteLater();
+}
+
+bool FormWindow::InputOpen() const { return !detached_ && services_.InputOpen(); }
+
+void FormWindow::UserEvent(const std::function<void()>& action) {
+    if (InputOpen()) services_.UserEvent(action);
+}
+
+QWidget* FormWindow::ContainerWidget(const forms::Control* frame) const {
+    if (!frame) return client_;
+    auto it = byControl_.find(frame);
+    return it == byControl_.end() ? client_ : it->second->Widget();
+}
+
+QWidget* FormWindow::WidgetOf(const forms::Control& control) const {
+    auto it = byControl_.find(&control);
+    return it == byControl_.end() ? nullptr : it->second->Widget();
+}
+
+void FormWindow::Sync() {
+    if (detached_) return;
+    AddViews();
+    menus_->Sync();
+    SyncWindow();
+    client_->Present(form_.Draw());
+    for (ControlView* view : views_) view->Sync();
+    SyncFocus();
+}
+
+// Controls are created with the form; a form may still add some later (a
+// control array growing), so new ones are looked for on every sync.
+void FormWindow::AddViews() {
+    const auto& controls = form_.Controls();
+    if (controls.size() == controlsSeen_) return;
+    for (size_t i = controlsSeen_; i < controls.size(); ++i) {
+        forms::Control& c = *controls[i];
+        if (ControlView* view = MakeControlView(c, ContainerWidget(c.Container()), *this)) {
+            views_.push_back(view);
+            byControl_[&c] = view;
+        }
+    }
+    controlsSeen_ = controls.size();
+    Restack();
+}
+
+// Graphical controls lie under the windowed ones; within each layer, later
+// controls lie on top.
+void FormWindow::Restack() {
+    for (ControlView* view : views_)
+        if (view->Graphical()) view->Widget()->raise();
+    for (ControlView* view : views_)
+        if (!view->Graphical()) view->Widget()->raise();
+}
+
+void FormWindow::SyncWindow() {
+    bool bar = form_.HasMenuBar();
+    if (synced_ && form_.Revision() == revision_ && bar == !menuBar_->isHidden()) return;
+    synced_ = true;
+    revision_ = form_.Revision();
+    setWindowTitle(ToQString(form_.Caption()));
+    client_->setEnabled(form_.Enabled());
+    menuBar_->setEnabled(form_.Enabled());
+    menuBar_->setVisible(bar);
+    int state = form_.WindowState();
+    if (state == 0) {
+        resize(Pixels(form_.ScaleWidth()), Pixels(form_.ScaleHeight()) + MenuBarHeight());
+        move(Pixels(form_.Left()), Pixels(form_.Top()));
+    }
+    Qt::WindowStates wanted = state == 1 ? Qt::WindowMinimized : state == 2 ? Qt::WindowMaximized : Qt::WindowNoState;
+    if (windowState() != wanted) setWindowState(wanted);
+    LayOut();
+}
+
+void FormWindow::SyncFocus() {
+    const forms::Control* active = form_.ActiveControl();
+    if (active == focus_) return;
+    focus_ = active;
+    if (QWidget* w = active ? WidgetOf(*active) : nullptr) w->setFocus(Qt::OtherFocusReason);
+}
+
+int FormWindow::MenuBarHeight() const { return menuBar_->isHidden() ? 0 : menuBar_->sizeHint().height(); }
+
+void FormWindow::LayOut() {
+    int bar = MenuBarHeight();
+    menuBar_->setGeometry(0, 0, width(), bar);
+    client_->setGeometry(0, bar, width(), height() - bar);
+}
+
+void FormWindow::closeEvent(QCloseEvent* event) {
+    // The form decides (QueryUnload may cancel); unloading it hides this window.
+    event->ignore();
+    if (InputOpen() && form_.Enabled()) UserEvent([this] { form_.UserClose(); });
+}
+
+void FormWindow::resizeEvent(QResizeEvent*) {
+    LayOut();
+    if (!InputOpen() || isMinimized()) return;
+    int w = client_->width(), h = client_->height();
+    // The size the model already has, as this window shows it: no change.
+    if (w == Pixels(form_.ScaleWidth()) && h == Pixels(form_.ScaleHeight())) return;
+    int width = static_cast<int>(Twips(w)) + forms::kFrameWidth;
+    int height = static_cast<int>(Twips(h)) + forms::kFrameHeight + (form_.HasMenuBar() ? forms::kMenuBarHeight : 0);
+    UserEvent([this, width, height] { form_.UserResize(width, height); });
+}
+
+void FormWindow::moveEvent(QMoveEvent*) {
+    if (!InputOpen() || windowState() != Qt::WindowNoState) return;
+    QPoint at = pos();
+    if (at.x() == Pixels(form_.Left()) && at.y() == Pixels(form_.Top())) return;
+    UserEvent([this, at] { form_.UserMove(static_cast<int>(Twips(at.x())), static_cast<int>(Twips(at.y()))); });
+}
+
+void FormWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange || !InputOpen()) return;
+    int state = isMinimized() ? 1 : isMaximized() ? 2 : 0;
+    if (state != form_.WindowState()) UserEvent([this, state] { form_.SetWindowState(state); });
+}
+
+bool FormWindow::event(QEvent* event) {
+    // A disabled window cannot become the active one, as on the old platform.
+    if (event->type() == QEvent::WindowActivate && InputOpen() && form_.Enabled() && form_.App().ActiveForm() != &form_)
+        UserEvent([this] { form_.UserActivate(); });
+    return QWidget::event(event);
+}
+
+bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == client_ && InputOpen()) {
+        switch (event->type()) {
+            case QEvent::MouseMove:
+            case QEvent::MouseButtonPress:
+            case QEvent::MouseButtonRelease:
+                SurfacePointer(event);
+                break;
+            default:
+                break;
+        }
+    }
+    return false;
+}
+
+// The pointer over the bare surface, not over a control on it.
+void FormWindow::SurfacePointer(QEvent* event) {
+    auto* m = static_cast<QMouseEvent*>(event);
+    if (client_->childAt(m->position().toPoint())) return;
+    QPointF twips = client_->InnerTwips(m->position());
+    const forms::Surface& s = form_.Draw();
+    double x = s.ToUserX(twips.x()), y = s.ToUserY(twips.y());
+    int shift = ShiftCode(m->modifiers());
+    if (event->type() == QEvent::MouseMove) {
+        int buttons = ButtonCode(m->buttons());
+        UserEvent([&] { form_.UserMouseMove(buttons, shift, x, y); });
+    } else if (event->type() == QEvent::MouseButtonPress) {
+        int button = ButtonCode(m->button());
+        UserEvent([&] { form_.UserMouseDown(button, shift, x, y); });
+    } else if (m->button() == Qt::LeftButton) {
+        UserEvent([this] { form_.UserClick(); });
+    }
+}
+
+}  // namespace qtback

@@ -1,0 +1,72 @@
+#pragma once
+// The top-level window of one form: its menu bar, its bare surface as the
+// background of the client area (exactly ScaleWidth x ScaleHeight), and a
+// view for each control.
+#include <QWidget>
+#include <functional>
+#include <memory>
+#include <unordered_map>
+#include <vector>
+
+#include "forms/form.h"
+#include "qt/menu_view.h"
+
+class QMenuBar;
+
+namespace qtback {
+
+class ControlView;
+class QtServices;
+class SurfaceWidget;
+
+class FormWindow : public QWidget {
+public:
+    FormWindow(forms::Form& form, QtServices& services);
+    ~FormWindow() override;
+
+    forms::Form& Model() const { return form_; }
+    // Brings the window and its controls up to date with the form.
+    void Sync();
+    // The form was unloaded: the window stops talking to it, hides, and is
+    // deleted once the event that unloaded it is over.
+    void Detach();
+
+    bool InputOpen() const;
+    // Runs a user action on the form, then the back end syncs every window.
+    void UserEvent(const std::function<void()>& action);
+    // The widget controls inside frame (nullptr: the form) are placed in.
+    QWidget* ContainerWidget(const forms::Control* frame) const;
+    QWidget* WidgetOf(const forms::Control& control) const;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void AddViews();
+    void Restack();
+    void SyncWindow();
+    void SyncFocus();
+    void LayOut();
+    int MenuBarHeight() const;
+    void SurfacePointer(QEvent* event);
+
+    forms::Form& form_;
+    QtServices& services_;
+    QMenuBar* menuBar_;
+    std::unique_ptr<MenuBarView> menus_;
+    SurfaceWidget* client_;
+    std::vector<ControlView*> views_;
+    std::unordered_map<const forms::Control*, ControlView*> byControl_;
+    size_t controlsSeen_ = 0;
+    bool synced_ = false;
+    unsigned long revision_ = 0;
+    const forms::Control* focus_ = nullptr;
+    bool detached_ = false;
+};
+
+}  // namespace qtback

@@ -1,0 +1,175 @@
+#include "qt/qt_services.h"
+
+#include <QClipboard>
+#include <QCoreApplication>
+#include <QCursor>
+#include <QFontMetricsF>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <algorithm>
+
+#include "forms/runtime_error.h"
+#include "qt/dialogs.h"
+#include "qt/form_window.h"
+#include "qt/menu_view.h"
+#include "qt/picture_loader.h"
+#include "qt/qt_units.h"
+#include "qt/snapshot_renderer.h"
+
+namespace qtback {
+namespace {
+
+constexpr int kClockPeriodMs = 10;
+// After a long handler the clock moves on by at most this much at once: the
+// old platform's timers did not catch up on the ticks they missed.
+constexpr long kLongestStepMs = 250;
+
+}  // namespace
+
+QtServices::QtServices() = default;
+
+QtServices::~QtServices() {
+    for (auto& [form, window] : windows_) delete window;
+}
+
+void QtServices::Attach(forms::Application& application) { app_ = &application; }
+
+void QtServices::StartClock() {
+    elapsed_.start();
+    creditedMs_ = 0;
+    QObject::connect(&clock_, &QTimer::timeout, &clock_, [this] { Tick(); });
+    clock_.start(kClockPeriodMs);
+}
+
+void QtServices::Tick() {
+    if (modal_ > 0 || eventDepth_ > 0 || !app_ || app_->Ended()) return;
+    long now = static_cast<long>(elapsed_.elapsed());
+    long step = std::min(now - creditedMs_, kLongestStepMs);
+    creditedMs_ = now;
+    if (step > 0) RunEvent([this, step] { app_->AdvanceClock(step); });
+}
+
+void QtServices::UserEvent(const std::function<void()>& action) {
+    if (InputOpen()) RunEvent(action);
+}
+
+void QtServices::RunEvent(const std::function<void()>& action) {
+    ++eventDepth_;
+    try {
+        action();
+    } catch (const forms::RuntimeError& e) {
+        QMessageBox::critical(ActiveWindow(), "Quillory",
+                              QString("Run-time error '%1':\n\n%2").arg(e.number()).arg(ToQString(e.what())));
+        app_->End();
+    } catch (const std::exception& e) {
+        QMessageBox::critical(ActiveWindow(), "Quillory", ToQString(e.what()));
+        app_->End();
+    }
+    --eventDepth_;
+    Sync();
+    if (eventDepth_ > 0) return;
+    // Forms unloaded during the event are destroyed only now that no
+    // handler of theirs is running.
+    app_->CollectRetired();
+    if (!Running()) QCoreApplication::quit();
+}
+
+bool QtServices::Running() const {
+    if (!app_ || app_->Ended()) return false;
+    auto forms = app_->LoadedForms();
+    return std::any_of(forms.begin(), forms.end(), [](const forms::Form* f) { return f->Visible(); });
+}
+
+FormWindow& QtServices::WindowOf(forms::Form& form) {
+    FormWindow*& window = windows_[&form];
+    if (!window) window = new FormWindow(form, *this);
+    return *window;
+}
+
+void QtServices::Sync() {
+    if (!app_ || syncing_) return;
+    syncing_ = true;
+    for (forms::Form* form : app_->LoadedForms()) {
+        if (!form->Visible()) {
+            auto it = windows_.find(form);
+            if (it != windows_.end() && !it->second->isHidden()) it->second->hide();
+            continue;
+        }
+        FormWindow& window = WindowOf(*form);
+        window.Sync();
+        if (window.isHidden()) window.show();
+    }
+    // The window of the form the model made active comes to the front (a
+    // script has no front to bring it to).
+    forms::Form* active = app_->ActiveForm();
+    if (widgetInput_ && active != activeShown_) {
+        activeShown_ = active;
+        auto it = windows_.find(active);
+        if (it != windows_.end() && !it->second->isHidden()) {
+            it->second->raise();
+            it->second->activateWindow();
+        }
+    }
+    syncing_ = false;
+}
+
+void QtServices::FormUnloaded(forms::Form& form) {
+    if (activeShown_ == &form) activeShown_ = nullptr;
+    auto it = windows_.find(&form);
+    if (it == windows_.end()) return;
+    it->second->Detach();
+    windows_.erase(it);
+}
+
+QWidget* QtServices::ActiveWindow() const {
+    if (!app_ || !app_->ActiveForm()) return nullptr;
+    auto it = windows_.find(app_->ActiveForm());
+    return it == windows_.end() || it->second->isHidden() ? nullptr : it->second;
+}
+
+int QtServices::MessageBox(const forms::MessageRequest& request) {
+    return Modal([&] { return ShowMessageBox(request, ActiveWindow()); });
+}
+
+std::optional<std::string> QtServices::FileDialog(const forms::FileRequest& request) {
+    return Modal([&] { return ShowFileDialog(request, ActiveWindow()); });
+}
+
+forms::Menu* QtServices::ChoosePopupItem(forms::Form&, forms::Menu& menu) {
+    return Modal([&] { return ExecPopup(menu, QCursor::pos()); });
+}
+
+void QtServices::ClipboardClear() { QGuiApplication::clipboard()->clear(); }
+
+void QtServices::ClipboardSetPicture(const forms::Snapshot& picture) {
+    QGuiApplication::clipboard()->setImage(RenderSnapshot(picture));
+}
+
+std::shared_ptr<const forms::LoadedPicture> QtServices::LoadPicture(const std::string& path) {
+    return LoadPictureFile(path);
+}
+
+void QtServices::MousePointerChanged(int code) {
+    if (code == forms::vbDefault) {
+        while (QGuiApplication::overrideCursor()) QGuiApplication::restoreOverrideCursor();
+        return;
+    }
+    Qt::CursorShape shape = code == forms::vbCrosshair ? Qt::CrossCursor
+                            : code == forms::vbIbeam   ? Qt::IBeamCursor
+                            : code == forms::vbHourglass ? Qt::WaitCursor
+                                                         : Qt::ArrowCursor;
+    if (QGuiApplication::overrideCursor()) QGuiApplication::changeOverrideCursor(shape);
+    else QGuiApplication::setOverrideCursor(shape);
+}
+
+void QtServices::Quit() { QCoreApplication::quit(); }
+
+double QtServices::TextWidthTwips(const std::string& text, double fontSize, bool bold) const {
+    return Twips(QFontMetricsF(FontFor(fontSize, bold)).horizontalAdvance(ToQString(text)));
+}
+
+double QtServices::TextHeightTwips(double fontSize, bool bold) const {
+    return Twips(QFontMetricsF(FontFor(fontSize, bold)).height());
+}
+
+}  // namespace qtback

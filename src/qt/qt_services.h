@@ -1,0 +1,94 @@
+#pragma once
+// The Qt back end of the forms layer: each loaded, visible form is a
+// top-level window (FormWindow), dialogs ask a person, the clock follows
+// real time.
+//
+// Windows follow the model through Sync, which costs little when nothing
+// changed (revision counters). It runs after every user event, before every
+// modal step (the forms layer's Sync hook) and after every clock tick.
+#include <QElapsedTimer>
+#include <QTimer>
+#include <functional>
+#include <map>
+
+#include "forms/application.h"
+#include "forms/services.h"
+
+class QWidget;
+
+namespace qtback {
+
+class FormWindow;
+
+class QtServices : public forms::Services {
+public:
+    QtServices();
+    ~QtServices() override;
+
+    void Attach(forms::Application& application);
+    // Drives the application's timers from real time.
+    void StartClock();
+    // Off when a script is the user: widgets then only show the model.
+    void SetWidgetInput(bool on) { widgetInput_ = on; }
+
+    bool InputOpen() const { return widgetInput_ && !syncing_ && app_ != nullptr; }
+    // Runs one user action on the model and brings every window up to date.
+    // A run-time error that no handler trapped ends the program, as it did
+    // on the old platform, after saying so.
+    void UserEvent(const std::function<void()>& action);
+    // Not ended, and some form is visible.
+    bool Running() const;
+    // The window of a loaded form, made when missing (shown or not).
+    FormWindow& WindowOf(forms::Form& form);
+
+    int MessageBox(const forms::MessageRequest& request) override;
+    std::optional<std::string> FileDialog(const forms::FileRequest& request) override;
+    forms::Menu* ChoosePopupItem(forms::Form& form, forms::Menu& menu) override;
+    void ClipboardClear() override;
+    void ClipboardSetPicture(const forms::Snapshot& picture) override;
+    std::shared_ptr<const forms::LoadedPicture> LoadPicture(const std::string& path) override;
+    void FormUnloaded(forms::Form& form) override;
+    void MousePointerChanged(int code) override;
+    void Quit() override;
+    void Sync() override;
+    double TextWidthTwips(const std::string& text, double fontSize, bool bold) const override;
+    double TextHeightTwips(double fontSize, bool bold) const override;
+
+protected:
+    // Message boxes, file dialogs and pop-up menus block; the clock stands
+    // still meanwhile, as no time passes for a test while a queue answers.
+    template <class F>
+    auto Modal(F&& ask);
+    QWidget* ActiveWindow() const;
+
+private:
+    void RunEvent(const std::function<void()>& action);
+    void Tick();
+
+    forms::Application* app_ = nullptr;
+    std::map<forms::Form*, FormWindow*> windows_;
+    const forms::Form* activeShown_ = nullptr;
+    bool widgetInput_ = true;
+    bool syncing_ = false;
+    int modal_ = 0;
+    int eventDepth_ = 0;
+    QTimer clock_;
+    QElapsedTimer elapsed_;
+    long creditedMs_ = 0;
+};
+
+template <class F>
+auto QtServices::Modal(F&& ask) {
+    Sync();
+    ++modal_;
+    struct Leave {
+        QtServices& s;
+        ~Leave() {
+            --s.modal_;
+            s.creditedMs_ = s.elapsed_.isValid() ? static_cast<long>(s.elapsed_.elapsed()) : 0;
+        }
+    } leave{*this};
+    return ask();
+}
+
+}  // namespace qtback

@@ -1,0 +1,32 @@
+#include "qt/qt_units.h"
+
+#include <QGuiApplication>
+#include <algorithm>
+#include <cmath>
+
+#include "forms/form.h"
+
+namespace qtback {
+
+int Pixels(double twips) { return static_cast<int>(std::lround(twips / forms::kTwipsPerPixel)); }
+
+int PixelSpan(double startTwips, double lengthTwips) {
+    return Pixels(startTwips + lengthTwips) - Pixels(startTwips);
+}
+
+double Twips(double pixels) { return pixels * forms::kTwipsPerPixel; }
+
+QColor ToQColor(forms::Colour c) { return QColor(forms::RedOf(c), forms::GreenOf(c), forms::BlueOf(c)); }
+
+QFont FontFor(double points, bool bold) {
+    QFont font = QGuiApplication::font();
+    font.setPixelSize(std::max(1, static_cast<int>(std::lround(points * 4.0 / 3.0))));
+    font.setBold(bold);
+    return font;
+}
+
+QString ToQString(const std::string& s) { return QString::fromStdString(s); }
+
+std::string ToStdString(const QString& s) { return s.toStdString(); }
+
+}  // namespace qtback

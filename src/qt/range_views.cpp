@@ -1,0 +1,54 @@
+// Sliders and progress bars.
+#include <algorithm>
+#include <climits>
+
+#include "qt/control_views.h"
+
+namespace qtback {
+namespace {
+
+int ToInt(long v) { return static_cast<int>(std::clamp<long>(v, INT_MIN, INT_MAX)); }
+
+}  // namespace
+
+SliderView::SliderView(forms::Slider& slider, QWidget* parent, FormWindow& window)
+    : ControlView(slider, new QSlider(parent), window), slider_(slider), w_(static_cast<QSlider*>(widget_)) {
+    w_->setTickPosition(QSlider::TicksBelow);
+    // A drag reaches the model when the thumb is let go; a step from the
+    // keyboard or a click on the track at once.
+    QObject::connect(w_, &QSlider::valueChanged, this, [this](int v) {
+        if (!w_->isSliderDown()) Input([this, v] { slider_.UserMove(v); });
+    });
+    QObject::connect(w_, &QSlider::sliderReleased, this, [this] {
+        long v = w_->value();
+        Input([this, v] { slider_.UserMove(v); });
+    });
+}
+
+void SliderView::SyncContent() {
+    const forms::Slider& s = slider_;
+    bool vertical = s.Orientation == 1;
+    w_->setOrientation(vertical ? Qt::Vertical : Qt::Horizontal);
+    // The old platform's vertical slider has its minimum at the top.
+    w_->setInvertedAppearance(vertical);
+    w_->setInvertedControls(vertical);
+    w_->setRange(ToInt(s.Min()), ToInt(s.Max()));
+    w_->setSingleStep(ToInt(s.SmallChange));
+    w_->setPageStep(ToInt(s.LargeChange));
+    w_->setTickInterval(ToInt(s.TickFrequency));
+    w_->setValue(ToInt(s.Value()));
+}
+
+ProgressView::ProgressView(forms::ProgressBar& bar, QWidget* parent, FormWindow& window)
+    : ControlView(bar, new QProgressBar(parent), window), bar_(bar), w_(static_cast<QProgressBar*>(widget_)) {
+    w_->setTextVisible(false);
+    w_->setRange(0, kSteps);
+}
+
+void ProgressView::SyncContent() {
+    double span = bar_.Max() - bar_.Min();
+    double fraction = span == 0 ? 0 : (bar_.Value() - bar_.Min()) / span;
+    w_->setValue(static_cast<int>(std::clamp(fraction, 0.0, 1.0) * kSteps));
+}
+
+}  // namespace qtback

@@ -1,0 +1,26 @@
+#pragma once
+// Paints what a surface holds (forms::Snapshot) into an image at the
+// surface's inner pixel size. One renderer serves the picture boxes on
+// screen, the clipboard and the scenario runner's png.
+#include <QImage>
+#include <optional>
+
+#include "forms/surface.h"
+
+namespace qtback {
+
+QImage RenderSnapshot(const forms::Snapshot& snapshot);
+
+// Renders snapshot after snapshot, keeping the image of the kept picture
+// while it stays the same, so a transient mark drawn over a large drawing
+// (the target line following the mouse) costs only the mark.
+class SnapshotRenderer {
+public:
+    QImage Render(const forms::Snapshot& snapshot);
+
+private:
+    std::optional<forms::DrawingLayer> kept_;
+    QImage keptImage_;
+};
+
+}  // namespace qtback

@@ -1,0 +1,53 @@
+#include "qt/surface_widget.h"
+
+#include <QPainter>
+
+#include "qt/qt_units.h"
+
+namespace qtback {
+
+SurfaceWidget::SurfaceWidget(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+}
+
+void SurfaceWidget::SetSunkenBorder(bool on) {
+    if (on == sunken_) return;
+    sunken_ = on;
+    update();
+}
+
+void SurfaceWidget::Present(const forms::Surface& surface) {
+    if (presented_ && surface.Revision() == revision_) return;
+    presented_ = true;
+    revision_ = surface.Revision();
+    image_ = renderer_.Render(surface.TakeSnapshot());
+    update();
+}
+
+QPointF SurfaceWidget::InnerTwips(QPointF p) const { return {Twips(p.x() - Border()), Twips(p.y() - Border())}; }
+
+void SurfaceWidget::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    // Beyond the drawing (a widget larger than its surface says) the window
+    // colour shows, as around an unpainted area.
+    painter.fillRect(rect(), palette().window());
+    painter.drawImage(Border(), Border(), image_);
+    if (!sunken_) return;
+    QRect r = rect().adjusted(0, 0, -1, -1);
+    painter.setPen(QColor(160, 160, 160));
+    painter.drawLine(r.topLeft(), r.topRight());
+    painter.drawLine(r.topLeft(), r.bottomLeft());
+    painter.setPen(Qt::white);
+    painter.drawLine(r.bottomLeft(), r.bottomRight());
+    painter.drawLine(r.topRight(), r.bottomRight());
+    r.adjust(1, 1, -1, -1);
+    painter.setPen(QColor(105, 105, 105));
+    painter.drawLine(r.topLeft(), r.topRight());
+    painter.drawLine(r.topLeft(), r.bottomLeft());
+    painter.setPen(QColor(227, 227, 227));
+    painter.drawLine(r.bottomLeft(), r.bottomRight());
+    painter.drawLine(r.topRight(), r.bottomRight());
+}
+
+}  // namespace qtback

@@ -1,0 +1,34 @@
+#pragma once
+// A widget showing a forms::Surface: the bare area of a window, or a picture
+// box with its sunken border.
+#include <QImage>
+#include <QWidget>
+
+#include "forms/surface.h"
+#include "qt/snapshot_renderer.h"
+
+namespace qtback {
+
+class SurfaceWidget : public QWidget {
+public:
+    explicit SurfaceWidget(QWidget* parent);
+    void SetSunkenBorder(bool on);
+    // Pixels of border on each side around the drawing.
+    int Border() const { return sunken_ ? 2 : 0; }
+    // Repaints when the surface changed since the last call.
+    void Present(const forms::Surface& surface);
+    // A point of the widget in twips of the surface's inner area.
+    QPointF InnerTwips(QPointF widgetPixels) const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    bool sunken_ = false;
+    unsigned long revision_ = 0;
+    bool presented_ = false;
+    SnapshotRenderer renderer_;
+    QImage image_;
+};
+
+}  // namespace qtback
