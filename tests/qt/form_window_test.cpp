@@ -1,0 +1,274 @@
+// The Qt windows against the model: program writes reach the widgets without
+// coming back as user input, and user input on the widgets reaches the
+// controls exactly as a test's User* calls would.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QRadioButton>
+#include <QResizeEvent>
+#include <QSlider>
+#include <string>
+#include <vector>
+
+#include "forms/application.h"
+#include "qt/form_window.h"
+#include "qt/qt_services.h"
+#include "qt_test_app.h"
+
+using namespace forms;
+
+namespace {
+
+class FrmTest : public Form {
+public:
+    explicit FrmTest(Application& a) : Form(a, "frmTest") {
+        Move(0, 0, 7200, 6000);
+        Text1.Move(120, 120, 1500, 300);
+        Combo1.Move(120, 600, 1500, 300);
+        Combo1.AddItem("alpha");
+        Combo1.AddItem("beta");
+        Frame1.Move(120, 1080, 3000, 900);
+        Add<OptionButton>(Option1, "Option1", 0, &Frame1).Move(120, 300, 1200, 300);
+        Add<OptionButton>(Option1, "Option1", 1, &Frame1).Move(1500, 300, 1200, 300);
+        Check1.Move(120, 2100, 1500, 300);
+        Slider1.Move(1800, 120, 375, 1800);
+        Slider1.SetMax(100);
+        // 100 x 80 pixels inside a 2-pixel border; x 0..10 right, y 0..100 up.
+        Picture1.Move(3300, 120, 1560, 1260);
+        Picture1.Draw().SetScale(0, 100, 10, 0);
+        Menu& file = AddMenu("mnuFile", "File");
+        AddMenu("mnuOne", "One", &file).Click = [this] { log.push_back("menu one"); };
+        AddMenu("mnuTwo", "Two", &file).SetEnabled(false);
+
+        Text1.Change = [this] { log.push_back("change " + Text1.Text()); };
+        Text1.KeyPress = [this](int& ascii) {
+            log.push_back("keypress " + std::to_string(ascii));
+            if (ascii == 'x') ascii = 0;  // the program refuses this key
+        };
+        Combo1.Click = [this] { log.push_back("combo click " + Combo1.Text()); };
+        Combo1.Change = [this] { log.push_back("combo change " + Combo1.Text()); };
+        for (auto& [i, o] : Option1) {
+            int index = i;
+            o->Click = [this, index] { log.push_back("option " + std::to_string(index)); };
+        }
+        Check1.Click = [this] { log.push_back("check " + std::to_string(Check1.Value())); };
+        Slider1.Change = [this] { log.push_back("slider " + std::to_string(Slider1.Value())); };
+        Picture1.MouseDown = [this](int button, int shift, double x, double y) {
+            down.push_back({static_cast<double>(button), static_cast<double>(shift), x, y});
+        };
+        QueryUnload = [this](int& cancel, int) { cancel = keepOpen ? 1 : 0; };
+        Resize = [this] { log.push_back("resize"); };
+    }
+
+    TextBox& Text1 = Add<TextBox>("Text1");
+    ComboBox& Combo1 = Add<ComboBox>("Combo1");
+    Frame& Frame1 = Add<Frame>("Frame1");
+    ControlArray<OptionButton> Option1;
+    CheckBox& Check1 = Add<CheckBox>("Check1");
+    Slider& Slider1 = Add<Slider>("Slider1");
+    PictureBox& Picture1 = Add<PictureBox>("Picture1");
+
+    std::vector<std::string> log;
+    std::vector<std::vector<double>> down;
+    bool keepOpen = false;
+};
+
+class FormWindowTest : public ::testing::Test {
+protected:
+    FormWindowTest() { qttest::EnsureQtApplication(); }
+
+    void SetUp() override {
+        services.Attach(app);
+        services.UserEvent([this] { form().Show(); });
+        form().log.clear();
+    }
+
+    template <class W>
+    W* Widget(Control& c) {
+        return dynamic_cast<W*>(services.WindowOf(form()).WidgetOf(c));
+    }
+    static void Key(QWidget* w, int key, const QString& text = {}, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+        QKeyEvent press(QEvent::KeyPress, key, mods, text);
+        QCoreApplication::sendEvent(w, &press);
+    }
+    static void Mouse(QWidget* w, QEvent::Type type, QPoint at, Qt::MouseButton button,
+                      Qt::KeyboardModifiers mods = Qt::NoModifier) {
+        Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
+        QMouseEvent e(type, QPointF(at), w->mapToGlobal(QPointF(at)), button, held, mods);
+        QCoreApplication::sendEvent(w, &e);
+    }
+    // A click on the left end, where a radio button has its indicator.
+    static void Click(QWidget* w) {
+        QPoint at(5, w->height() / 2);
+        Mouse(w, QEvent::MouseButtonPress, at, Qt::LeftButton);
+        Mouse(w, QEvent::MouseButtonRelease, at, Qt::LeftButton);
+    }
+
+    qtback::QtServices services;
+    Application app{services};
+    FormSlot<FrmTest> form{app, "frmTest", [this] { return std::make_unique<FrmTest>(app); }};
+    using Log = std::vector<std::string>;
+};
+
+TEST_F(FormWindowTest, ProgramWritesReachTheWidgetsWithoutComingBackAsInput) {
+    FrmTest& f = form();
+    services.UserEvent([&] {
+        f.Text1.SetText("12");
+        f.Combo1.SetListIndex(1);
+        f.Option1(1).SetValue(true);
+        f.Check1.SetValue(1);
+        f.Slider1.SetValue(40);
+    });
+    // Only the model's own events: a slider fires nothing on a program write.
+    EXPECT_EQ(f.log, (Log{"change 12", "combo click beta", "option 1", "check 1"}));
+    EXPECT_EQ(Widget<QLineEdit>(f.Text1)->text(), "12");
+    EXPECT_EQ(Widget<QComboBox>(f.Combo1)->currentText(), "beta");
+    EXPECT_TRUE(Widget<QRadioButton>(f.Option1(1))->isChecked());
+    EXPECT_TRUE(Widget<QCheckBox>(f.Check1)->isChecked());
+    EXPECT_EQ(Widget<QSlider>(f.Slider1)->value(), 40);
+}
+
+TEST_F(FormWindowTest, AKeystrokeRunsTheTextBoxHandlersOnce) {
+    FrmTest& f = form();
+    QLineEdit* edit = Widget<QLineEdit>(f.Text1);
+    Key(edit, Qt::Key_7, "7");
+    EXPECT_EQ(f.log, (Log{"keypress 55", "change 7"}));
+    EXPECT_EQ(edit->text(), "7");
+    f.log.clear();
+    Key(edit, Qt::Key_Backspace);
+    EXPECT_EQ(f.log, (Log{"keypress 8", "change "}));
+    EXPECT_EQ(f.Text1.Text(), "");
+}
+
+TEST_F(FormWindowTest, TheModelDecidesTheTextOfALineEdit) {
+    FrmTest& f = form();
+    QLineEdit* edit = Widget<QLineEdit>(f.Text1);
+    Key(edit, Qt::Key_X, "x");  // swallowed by KeyPress
+    EXPECT_EQ(edit->text(), "");
+    services.UserEvent([&] { f.Text1.SetText("123"); });
+    edit->setSelection(1, 1);  // the person selects the "2"
+    Key(edit, Qt::Key_9, "9");
+    EXPECT_EQ(f.Text1.Text(), "193");
+    EXPECT_EQ(edit->text(), "193");
+    EXPECT_EQ(edit->cursorPosition(), 2);
+}
+
+TEST_F(FormWindowTest, ClickingTheSelectedOptionKeepsItSelected) {
+    FrmTest& f = form();
+    QRadioButton* first = Widget<QRadioButton>(f.Option1(0));
+    QRadioButton* second = Widget<QRadioButton>(f.Option1(1));
+    Click(first);
+    Click(second);
+    EXPECT_EQ(f.log, (Log{"option 0", "option 1"}));
+    EXPECT_FALSE(first->isChecked());
+    // Without auto-exclusion Qt unchecks a checked radio button on a click;
+    // the model keeps it, and so must the widget.
+    Click(second);
+    EXPECT_TRUE(f.Option1(1).Value());
+    EXPECT_TRUE(second->isChecked());
+    EXPECT_EQ(f.log.size(), 2u);
+}
+
+TEST_F(FormWindowTest, APickFromTheListIsAChoiceNotTyping) {
+    FrmTest& f = form();
+    QComboBox* combo = Widget<QComboBox>(f.Combo1);
+    combo->setCurrentIndex(1);
+    emit combo->activated(1);
+    EXPECT_EQ(f.log, (Log{"combo click beta"}));
+    EXPECT_EQ(f.Combo1.ListIndex(), 1);
+    f.log.clear();
+    Key(combo, Qt::Key_S, "s");
+    EXPECT_EQ(f.log, (Log{"combo change betas"}));
+    EXPECT_EQ(combo->currentText(), "betas");
+}
+
+TEST_F(FormWindowTest, AStepOfTheSliderByThePersonFiresChange) {
+    FrmTest& f = form();
+    Widget<QSlider>(f.Slider1)->triggerAction(QSlider::SliderSingleStepAdd);
+    EXPECT_EQ(f.log, (Log{"slider 1"}));
+    EXPECT_EQ(f.Slider1.Value(), 1);
+}
+
+TEST_F(FormWindowTest, PictureBoxPressesArriveInItsUserScale) {
+    FrmTest& f = form();
+    QWidget* picture = Widget<QWidget>(f.Picture1);
+    ASSERT_EQ(picture->size(), QSize(104, 84));
+    // 25 pixels right and 20 down inside the border: x 2.5, y 75 (y points up).
+    Mouse(picture, QEvent::MouseButtonPress, QPoint(2 + 25, 2 + 20), Qt::RightButton, Qt::ShiftModifier);
+    ASSERT_EQ(f.down.size(), 1u);
+    EXPECT_EQ(f.down[0][0], kRightButton);
+    EXPECT_EQ(f.down[0][1], kShiftMask);
+    EXPECT_DOUBLE_EQ(f.down[0][2], 2.5);
+    EXPECT_DOUBLE_EQ(f.down[0][3], 75);
+}
+
+TEST_F(FormWindowTest, MenuItemsShowTheirStateAndRunTheirClick) {
+    FrmTest& f = form();
+    services.UserEvent([&] { static_cast<Menu*>(f.FindControl("mnuOne"))->SetChecked(true); });
+    QMenuBar* bar = services.WindowOf(f).findChild<QMenuBar*>();
+    ASSERT_NE(bar, nullptr);
+    QList<QAction*> top = bar->actions();
+    ASSERT_EQ(top.size(), 1);
+    ASSERT_NE(top[0]->menu(), nullptr);
+    QList<QAction*> items = top[0]->menu()->actions();
+    ASSERT_EQ(items.size(), 2);
+    EXPECT_TRUE(items[0]->isChecked());
+    EXPECT_FALSE(items[1]->isEnabled());
+    items[0]->trigger();
+    EXPECT_EQ(f.log, (Log{"menu one"}));
+}
+
+TEST_F(FormWindowTest, AResizeByThePersonCountsTheFrameBackIn) {
+    FrmTest& f = form();
+    qtback::FormWindow& window = services.WindowOf(f);
+    // The inner area shows exactly ScaleWidth x ScaleHeight.
+    EXPECT_EQ(window.width() * 15, f.ScaleWidth());
+    int bar = window.height() - f.ScaleHeight() / 15;
+    window.resize(400, bar + 300);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(f.Width(), 400 * 15 + kFrameWidth);
+    EXPECT_EQ(f.Height(), 300 * 15 + kFrameHeight + kMenuBarHeight);
+    EXPECT_EQ(f.log, (Log{"resize"}));
+}
+
+TEST_F(FormWindowTest, ASizeBetweenPixelsIsNotTakenForAResize) {
+    FrmTest& f = form();
+    services.UserEvent([&] { f.SetWidth(7210); });  // not a whole number of pixels
+    f.log.clear();
+    qtback::FormWindow& window = services.WindowOf(f);
+    QResizeEvent same(window.size(), window.size());
+    QCoreApplication::sendEvent(&window, &same);
+    EXPECT_EQ(f.Width(), 7210);
+    EXPECT_TRUE(f.log.empty());
+}
+
+TEST_F(FormWindowTest, TheCloseButtonAsksTheFormAndAnUnloadedFormsWindowGoes) {
+    qtback::FormWindow* window = &services.WindowOf(form());
+    form().keepOpen = true;
+    QCloseEvent refused;
+    QCoreApplication::sendEvent(window, &refused);
+    ASSERT_TRUE(form.IsLoaded());
+    EXPECT_TRUE(window->isVisible());
+
+    form().keepOpen = false;
+    QPointer<qtback::FormWindow> watch(window);
+    QCloseEvent accepted;
+    QCoreApplication::sendEvent(window, &accepted);
+    EXPECT_FALSE(form.IsLoaded());
+    EXPECT_FALSE(window->isVisible());
+    // The form is destroyed; syncing and deleting the window must not touch it.
+    services.Sync();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(watch.isNull());
+}
+
+}  // namespace

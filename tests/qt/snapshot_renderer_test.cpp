@@ -1,0 +1,84 @@
+// Rendering a surface's primitives in its user scale, pixel by pixel.
+#include <gtest/gtest.h>
+
+#include <QImage>
+
+#include "forms/headless.h"
+#include "forms/surface.h"
+#include "qt/snapshot_renderer.h"
+#include "qt_test_app.h"
+
+using namespace forms;
+
+namespace {
+
+constexpr QRgb kRed = 0xFFFF0000, kBlue = 0xFF0000FF, kWhitePixel = 0xFFFFFFFF;
+
+struct SnapshotRendererTest : ::testing::Test {
+    SnapshotRendererTest() {
+        qttest::EnsureQtApplication();
+        s.SetInnerSize(100 * 15, 50 * 15);  // 100 x 50 pixels
+        s.Cls();
+    }
+    HeadlessServices metrics;
+    Surface s{metrics};
+};
+
+TEST_F(SnapshotRendererTest, AYUpScalePutsSmallValuesAtTheBottom) {
+    s.SetScale(0, 50, 100, 0);  // y from 50 at the top to 0 at the bottom
+    s.Line(0, 10, 100, 10, RGB(255, 0, 0));
+    QImage image = qtback::RenderSnapshot(s.TakeSnapshot());
+    ASSERT_EQ(image.size(), QSize(100, 50));
+    EXPECT_EQ(image.pixel(50, 40), kRed);
+    EXPECT_EQ(image.pixel(50, 10), kWhitePixel);
+}
+
+TEST_F(SnapshotRendererTest, ANegativeWidthMirrorsX) {
+    s.SetScale(100, 0, 0, 50);  // x from 100 at the left to 0 at the right
+    s.Line(20, 0, 20, 50, RGB(0, 0, 255));
+    QImage image = qtback::RenderSnapshot(s.TakeSnapshot());
+    EXPECT_EQ(image.pixel(80, 25), kBlue);
+    EXPECT_EQ(image.pixel(20, 25), kWhitePixel);
+}
+
+TEST_F(SnapshotRendererTest, TheKeptPictureStaysInTheScaleItWasDrawnIn) {
+    s.SetScale(0, 0, 100, 50);
+    s.FilledBox(0, 0, 9, 9, RGB(255, 0, 0));
+    s.KeepDrawing();
+    s.SetScale(0, 0, 10, 5);  // ten times coarser: the box must not grow
+    s.Line(5, 0, 5, 5, RGB(0, 0, 255));
+    QImage image = qtback::RenderSnapshot(s.TakeSnapshot());
+    EXPECT_EQ(image.pixel(5, 5), kRed);
+    EXPECT_EQ(image.pixel(20, 20), kWhitePixel);
+    EXPECT_EQ(image.pixel(50, 25), kBlue);
+}
+
+TEST_F(SnapshotRendererTest, ABoxIsFilledWithTheFillColourAndOutlinedInItsOwn) {
+    s.FillStyle = 0;
+    s.FillColor = RGB(0, 0, 255);
+    s.Box(150, 150, 750, 600, RGB(255, 0, 0));  // twips: pixels 10..50 x 10..40
+    QImage image = qtback::RenderSnapshot(s.TakeSnapshot());
+    EXPECT_EQ(image.pixel(10, 20), kRed);
+    EXPECT_EQ(image.pixel(50, 20), kRed);
+    EXPECT_EQ(image.pixel(30, 25), kBlue);
+    EXPECT_EQ(image.pixel(51, 25), kWhitePixel);
+}
+
+TEST_F(SnapshotRendererTest, TheCachedKeptPictureFollowsAChangedKeep) {
+    qtback::SnapshotRenderer renderer;
+    s.Line(0, 150, 1500, 150, RGB(255, 0, 0));
+    s.KeepDrawing();
+    EXPECT_EQ(renderer.Render(s.TakeSnapshot()).pixel(50, 10), kRed);
+    s.Line(0, 300, 1500, 300, RGB(0, 0, 255));  // a transient mark: the keep is reused
+    QImage marked = renderer.Render(s.TakeSnapshot());
+    EXPECT_EQ(marked.pixel(50, 10), kRed);
+    EXPECT_EQ(marked.pixel(50, 20), kBlue);
+    s.Cls();
+    s.FilledBox(0, 0, 1500, 750, kWhite);  // a new drawing over the whole surface, kept
+    s.KeepDrawing();
+    QImage redrawn = renderer.Render(s.TakeSnapshot());
+    EXPECT_EQ(redrawn.pixel(50, 10), kWhitePixel);
+    EXPECT_EQ(redrawn.pixel(50, 20), kWhitePixel);
+}
+
+}  // namespace
