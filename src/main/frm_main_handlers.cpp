@@ -58,6 +58,10 @@ void FrmMain::WireHandlers() {
     };
     Text1.KeyPress = [this](int&) { sh_.gActionCount.Set(0); };
     Text4.KeyPress = [this](int&) { sh_.gActionCount.Set(0); };
+    Text3.MouseDown = [this](int, int, double, double) { s_.gText3UserEdit = true; };
+    for (TextBox* box : {&Text1, &Text2, &Text3, &Text4})
+        box->MouseMove = [this](int, int, double, double) { App().SetMousePointer(vbIbeam); };
+    Slider1.MouseMove = [this](int, int, double, double) { App().SetMousePointer(vbDefault); };
     WireColumnHandlers();
 }
 

@@ -80,6 +80,20 @@ TEST_F(LevelRoadTest, TypedEventFreeDepthMovesTheComposite) {
     EXPECT_FALSE(q.main.gText3UserEdit);
 }
 
+// A press into the event-free box marks what follows as the user's: a text
+// pasted with the mouse moves the level, a program's write only shows.
+TEST_F(LevelRoadTest, PressIntoTheEventFreeBoxMakesItsNextChangeMoveTheLevel) {
+    quillory::FrmMain& f = Main();
+    f.Text3.SetText("100");
+    EXPECT_EQ(f.Text2.Text(), "240");
+    f.Text3.UserMouseMove(0, 0, 10, 10);
+    EXPECT_EQ(app.MousePointer(), forms::vbIbeam);
+    f.Text3.UserMouseDown(1, 0, 10, 10);
+    f.Text3.SetText("290");
+    EXPECT_EQ(f.Text2.Text(), "300");
+    EXPECT_FALSE(q.main.gText3UserEdit);
+}
+
 TEST_F(LevelRoadTest, TypedAgeKeepsItsTextAndMovesBothDepths) {
     quillory::FrmMain& f = Main();
     Type(f.Text4, "2000");
