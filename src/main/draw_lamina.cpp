@@ -165,7 +165,10 @@ void FrmMain::DrawLamina() {
         if (sh_.gProxyLoaded[k]) {
             DrawProxy(*this, k);
         } else {
+            // The fill hides everything on the panel; clearing first keeps
+            // repeated redraws from piling up hidden drawing.
             Surface& p = Picture1(k).Draw();
+            p.Cls();
             FillView(p, p.BackColor());
         }
     }
