@@ -143,6 +143,41 @@ TEST_F(LevelRoadTest, PickedSectionNumberCentresOnThatSection) {
     EXPECT_EQ(q.main.gDrivenBy, 0);
 }
 
+TEST_F(LevelRoadTest, SectionNameThatMatchesNothingChangesNothing) {
+    quillory::FrmMain& f = Main();
+    const std::string section = f.Combo2.Text();
+    f.Combo5.SetFocus();
+    f.Combo5.UserSelectAll();
+    f.Combo5.UserKeyChar('z');
+    EXPECT_EQ(f.Combo2.Text(), section);
+    EXPECT_EQ(f.Text2.Text(), "240");
+    EXPECT_EQ(Count("Text2"), 0);
+}
+
+TEST_F(LevelRoadTest, ScaleOptionsFollowEachOtherAndRecentre) {
+    quillory::FrmMain& f = Main();
+    f.Option2(0).SetValue(true);  // drilling depth: the section top's drilling depth plus the PSP
+    EXPECT_EQ(q.main.model.gVerticalScale, 0);
+    EXPECT_EQ(q.duo.gVerticalScale2, 0);
+    EXPECT_TRUE(q.frm2Main().Option2(0).Value());
+    EXPECT_DOUBLE_EQ(ViewTop(), -10);
+    EXPECT_EQ(f.Text2.Text(), "240");
+    f.Option2(1).SetValue(true);
+    EXPECT_EQ(q.main.model.gVerticalScale, 1);
+    EXPECT_TRUE(q.frm2Main().Option2(1).Value());
+    EXPECT_EQ(q.main.gDrivenBy, 0);
+}
+
+TEST_F(MainWindowTest, ExtrapolationChoiceBeforeAModelOnlyResetsTheProgressBar) {
+    quillory::FrmMain& f = Main();
+    f.ProgressBar1.SetVisible(true);
+    f.ProgressBar1.SetValue(5);
+    f.Option4(0).SetValue(true);
+    EXPECT_FALSE(f.ProgressBar1.Visible());
+    EXPECT_EQ(f.ProgressBar1.Value(), 0);
+    EXPECT_EQ(f.Text2.Text(), "---");
+}
+
 TEST_F(LevelRoadTest, SliderMovesTheLevelOnTheCompositeScale) {
     quillory::FrmMain& f = Main();
     f.Slider1.UserMove(400);
