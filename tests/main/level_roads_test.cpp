@@ -154,6 +154,20 @@ TEST_F(LevelRoadTest, SectionNameThatMatchesNothingChangesNothing) {
     EXPECT_EQ(Count("Text2"), 0);
 }
 
+// A section number typed beyond the bore hole's sections ends that step; the
+// program goes on and the next level is taken normally.
+TEST_F(LevelRoadTest, TypedSectionNumberOutsideTheTablesEndsOnlyThatStep) {
+    quillory::FrmMain& f = Main();
+    f.Combo2.SetFocus();
+    f.Combo2.UserSelectAll();
+    EXPECT_NO_THROW(f.Combo2.UserKeyChar('9'));
+    EXPECT_NO_THROW(f.Combo2.UserKeyChar('9'));
+    EXPECT_EQ(q.main.gDrivenBy, 0);
+    Type(f.Text2, "120");
+    EXPECT_EQ(f.Label1(8).Caption(), "120");
+    EXPECT_EQ(f.Text1.Text(), "120");
+}
+
 TEST_F(LevelRoadTest, ScaleOptionsFollowEachOtherAndRecentre) {
     quillory::FrmMain& f = Main();
     f.Option2(0).SetValue(true);  // drilling depth: the section top's drilling depth plus the PSP
