@@ -1,0 +1,185 @@
+// The ruler, the display range, the layout and folding of the window, and the
+// menus that redraw the columns.
+#include "columns_fixture.h"
+#include "main/column_drawing.h"
+
+namespace main_test {
+namespace {
+
+using forms::PrimitiveKind;
+using namespace quillory::columns;
+
+class WindowTest : public ColumnsTest {
+protected:
+    void SetUp() override {
+        ColumnsTest::SetUp();
+        Load();
+        GoTo("320");  // the view runs from 70 to 570
+    }
+};
+
+TEST_F(WindowTest, RulerSpansALittleMoreThanTheColumnsAroundTheSameMiddle) {
+    const auto& r = Column(5);
+    EXPECT_DOUBLE_EQ(r.ScaleHeight(), 503.14);
+    EXPECT_DOUBLE_EQ(r.ScaleTop(), 70 - 3.14 / 2);
+    const auto numbers = Texts(Kept(5));
+    for (const char* n : {"100", "150", "200", "250", "300", "350", "400", "450", "500", "550"})
+        EXPECT_NE(std::find(numbers.begin(), numbers.end(), n), numbers.end()) << n;
+    // No half-way numbers at 20 m and more.
+    Main().mnuCM(2000).UserChoose();
+    EXPECT_DOUBLE_EQ(Column(5).ScaleHeight(), 2014.14);
+    for (const std::string& t : Texts(Kept(5))) EXPECT_EQ(std::stoi(t) % 100, 0) << t;
+}
+
+TEST_F(WindowTest, AgeRulerLabelsOnlyAgesInsideTheView) {
+    Import(Main().Command3, "events.csv", EventList());
+    Import(Main().Command4, "ages.csv", AgeModel());
+    services.pointerHistory.clear();
+    Main().mnuAge->UserChoose();
+    EXPECT_TRUE(Main().mnuAge->Checked());
+    EXPECT_FALSE(Main().mnuDepth->Checked());
+    // Ages from about 200 to 2360 years lie in the view.
+    EXPECT_EQ(Texts(Kept(5)), (std::vector<std::string>{"1000", "2000"}));
+    EXPECT_EQ(services.pointerHistory.front(), forms::vbHourglass);
+    EXPECT_EQ(app.MousePointer(), forms::vbDefault);
+}
+
+TEST_F(WindowTest, RangeCentresEveryColumnAndCountsAsAnAction) {
+    auto& f = Main();
+    const int32_t before = q.shared.gActionCount.Get();
+    f.mnuCM(200).UserChoose();
+    for (int i = 0; i <= 4; ++i) {
+        EXPECT_EQ(Column(i).ScaleTop(), 220) << i;
+        EXPECT_EQ(Column(i).ScaleHeight(), 200) << i;
+        EXPECT_EQ(f.Picture1(i).Draw().ScaleTop(), 220) << i;
+    }
+    EXPECT_TRUE(f.mnuCM(200).Checked());
+    EXPECT_FALSE(f.mnuCM(500).Checked());
+    EXPECT_EQ(q.shared.gActionCount.Get(), before + 1);
+    EXPECT_EQ(q.frmRX93().Label3.Caption(), "100 %");
+    EXPECT_EQ(q.frmRX93().Picture1.Height(), 4868);  // 100 cm of 9735 twips for 200 cm
+    // Linked: the Duo window's items follow, its columns do not without a model.
+    EXPECT_TRUE(q.frm2Main().mnuCM(200).Checked());
+    // The same item again applies the range again.
+    f.mnuCM(200).UserChoose();
+    EXPECT_EQ(q.shared.gActionCount.Get(), before + 2);
+}
+
+TEST_F(WindowTest, RangeWithoutATypedInputModeKeepsTheViewTop) {
+    auto& f = Main();
+    f.Option1(2).SetValue(true);
+    f.mnuCM(1000).UserChoose();
+    EXPECT_EQ(Column(1).ScaleTop(), 70);
+    EXPECT_EQ(Column(1).ScaleHeight(), 1000);
+}
+
+TEST_F(WindowTest, UnlinkedRangeLeavesTheDuoWindowsItems) {
+    q.frm2Main().mnuLink->SetChecked(false);
+    Main().mnuCM(50).UserChoose();
+    EXPECT_FALSE(q.frm2Main().mnuCM(50).Checked());
+}
+
+TEST_F(WindowTest, WholeCoreRangeRoundsTheLastTieHalfToEven) {
+    auto& f = Main();
+    auto& m = q.main.model;
+    const std::pair<const char*, int> cases[] = {{"2400", 3500}, {"2500", 3500}, {"1000", 2500}, {"2000", 2500}};
+    for (auto [last, range] : cases) {
+        m.gCorrRow(1, m.gRowCount) = last;
+        f.SetRange(1, 9999);
+        EXPECT_EQ(q.main.gRange, range) << last;
+    }
+    // The whole core is picked 750 cm above its middle's level on the composite column.
+    EXPECT_EQ(f.Text2.Text(), "500");
+    EXPECT_EQ(Column(0).ScaleTop(), -750);
+    EXPECT_TRUE(f.mnuCM(9999).Checked());
+}
+
+TEST_F(WindowTest, LayoutKeepsTheSmallestHeightAndLeavesAMinimisedWindow) {
+    auto& f = Main();
+    f.UserResize(f.Width(), 4000);
+    EXPECT_EQ(f.Height(), 5700);
+    EXPECT_EQ(f.BoreHole(3).Height(), 5700 - 1320);
+    EXPECT_EQ(f.Slider1.Height(), 5700 - 1320 + 240);
+    EXPECT_EQ(f.Text5(2).Top(), f.Picture1(2).Top() + f.Picture1(2).Height() - 285);
+    EXPECT_EQ(q.main.gCentreY, 240 + (5700 - 1320) / 2);
+    f.SetHeight(400);
+    EXPECT_EQ(f.BoreHole(3).Height(), 5700 - 1320);
+}
+
+TEST_F(WindowTest, FoldingInAGapAndUnfoldingThere) {
+    auto& f = Main();
+    f.UserMouseDown(forms::kLeftButton, 0, 4150, 5000);
+    EXPECT_EQ(f.Width(), 4260 + 180);
+    EXPECT_TRUE(q.main.gFolded);
+    f.UserMouseDown(forms::kLeftButton, 0, 4150, 5000);
+    EXPECT_EQ(f.Width(), 9840);
+    EXPECT_FALSE(q.main.gFolded);
+    // Cut off inside bore hole C, a click right of B widens the window to D.
+    f.UserResize(6000, f.Height());
+    f.UserMouseDown(forms::kLeftButton, 0, 5300, 5000);
+    EXPECT_EQ(f.Width(), 6560 + 180);
+    EXPECT_FLOAT_EQ(q.main.gUnfoldedWidth, 6740);
+    EXPECT_FALSE(q.main.gFolded);
+}
+
+TEST_F(WindowTest, RulerClickWithPanelsShownEndsTheWindowBeforeTheCompositeColumn) {
+    auto& f = Main();
+    f.UserResize(12000, f.Height());
+    f.BoreHole(5).UserMouseDown(forms::kLeftButton, 0, 3, 300);
+    EXPECT_EQ(f.Width(), 8400 - 150);
+    EXPECT_TRUE(q.main.gFolded);
+    EXPECT_FALSE(f.BoreHole(5).Visible());
+}
+
+TEST_F(WindowTest, TargetHorizonMarkMovesInAllSevenItems) {
+    auto& f = Main();
+    f.panelMenu[3].horizontal->SetEnabled(true);
+    f.panelMenu[3].horizontal->UserChoose();
+    std::vector<forms::Menu*> items{f.mnuHorizontal, f.mnuHorizontalBH};
+    for (auto& pm : f.panelMenu) items.push_back(pm.horizontal);
+    for (forms::Menu* m : items) EXPECT_FALSE(m->Checked()) << m->Name();
+    f.mnuHorizontalBH->UserChoose();
+    for (forms::Menu* m : items) EXPECT_TRUE(m->Checked()) << m->Name();
+}
+
+TEST_F(WindowTest, PrecisionChangesOnlyLaterRoundings) {
+    auto& f = Main();
+    f.mnuDepPrec(0).UserChoose();
+    EXPECT_EQ(q.main.model.gDepthPrecision, 0);
+    EXPECT_TRUE(f.mnuDepPrec(0).Checked());
+    EXPECT_FALSE(f.mnuDepPrec(2).Checked());
+    EXPECT_EQ(f.Text2.Text(), "320");
+    f.BoreHole(0).UserMouseDown(forms::kLeftButton, 0, 3, 123.6f);
+    EXPECT_EQ(f.Text2.Text(), "124");
+}
+
+TEST_F(WindowTest, FontSizeRedrawsAndSizesBothWindowsTitles) {
+    auto& f = Main();
+    f.mnuSize(9).UserChoose();
+    EXPECT_EQ(q.main.gFontSize, 9);
+    EXPECT_EQ(f.Label1(2).FontSize(), 10);
+    EXPECT_EQ(q.frm2Main().Label1(2).FontSize(), 10);
+    EXPECT_EQ(Column(1).FontSize, 9);
+    EXPECT_TRUE(f.mnuSize(9).Checked());
+    EXPECT_FALSE(f.mnuSize(7).Checked());
+}
+
+TEST_F(WindowTest, RulerCopyIsDrawnOnWhiteAndTheRulerKeepsItsColour) {
+    auto& f = Main();
+    f.BoreHole(5).SetBackColor(forms::RGB(200, 200, 200));
+    services.popupAnswers = {"mnuCopyDepth"};
+    f.BoreHole(5).UserMouseDown(forms::kRightButton, 0, 3, 300);
+    ASSERT_TRUE(services.clipboard.has_value());
+    const auto& copied = services.clipboard->current.primitives;
+    ASSERT_FALSE(copied.empty());
+    EXPECT_EQ(copied.front().colour, forms::kWhite);
+    EXPECT_EQ(f.BoreHole(5).BackColor(), forms::RGB(200, 200, 200));
+    // Redrawn on screen in its own colour over the white copy.
+    const auto& screen = Column(5).CurrentPrimitives();
+    const auto fills = Of(screen, PrimitiveKind::FilledBox, forms::RGB(200, 200, 200));
+    ASSERT_EQ(fills.size(), 1u);
+    EXPECT_EQ(fills[0].y1, Column(5).ScaleTop());
+}
+
+}  // namespace
+}  // namespace main_test
