@@ -117,5 +117,27 @@ TEST_F(MarkersTest, DatedPointsAndLabCodesOnTheCompositeColumn) {
     EXPECT_TRUE(std::none_of(Kept(0).begin(), Kept(0).end(), [](const forms::Primitive& p) { return p.text == "L2"; }));
 }
 
+TEST_F(MarkersTest, VarveCountedRunIsOneBoxAtTheLeftEdge) {
+    Import(Main().Command3, "events.csv", EventList());
+    std::string ages =
+        "Label,Bore hole,Section,PSP,Composite depth (09 Feb. 2024),Error (+) 95.4,Age,Error (-) 95.4,Type,Unit,"
+        "Remark\n";
+    const char* rows[][3] = {{"10", "10", "C1"},   {"20", "20", "C1"},   {"30", "30", "C1"},  {"100", "100", "V"},
+                             {"150", "150", "V"},  {"200", "200", "V"},  {"250", "250", "V"}, {"300", "300", "V"},
+                             {"350", "350", "V"},  {"500", "500", "C1"}};
+    int n = 0;
+    for (auto& r : rows)
+        ages += "L" + std::to_string(++n) + ",---,---,---," + r[0] + ",5," + r[1] + ",5," + r[2] + ",yr BP,\n";
+    Import(Main().Command4, "ages.csv", ages);
+    ASSERT_TRUE(services.messages.empty());
+    GoTo("320");
+    const auto runs = Of(Kept(0), PrimitiveKind::FilledBox, kVarveRun);
+    ASSERT_EQ(runs.size(), 1u);
+    EXPECT_EQ(runs[0].x1, 0);
+    EXPECT_EQ(runs[0].y1, 100);
+    EXPECT_EQ(runs[0].x2, 0.8);
+    EXPECT_EQ(runs[0].y2, 350);
+}
+
 }  // namespace
 }  // namespace main_test

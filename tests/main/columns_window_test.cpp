@@ -181,5 +181,20 @@ TEST_F(WindowTest, RulerCopyIsDrawnOnWhiteAndTheRulerKeepsItsColour) {
     EXPECT_EQ(fills[0].y1, Column(5).ScaleTop());
 }
 
+TEST_F(WindowTest, DividerForABoreHoleOpensOnlyBetweenTwoDistinctLaminae) {
+    auto& f = Main();
+    f.mnuBH(2).Click();  // 320 lies between the pin at 200 and B's bottom at 500
+    EXPECT_TRUE(q.main.gDividerOpen);
+    EXPECT_FALSE(q.main.gMenuBHBusy);
+    EXPECT_TRUE(q.frmDivider().Visible());
+    EXPECT_TRUE(q.frmDivider().Text2.Visible());
+    EXPECT_FALSE(q.frmDivider().Label1.Visible());
+    EXPECT_EQ(f.Combo1.Text(), "B");
+    EXPECT_FLOAT_EQ(q.main.gDivLamina0Depth, 100);
+    EXPECT_FLOAT_EQ(q.main.gDivLamina1Depth, 400);
+    EXPECT_EQ(q.main.gDivLamina0Label, "Pin-1");
+    EXPECT_EQ(q.main.gDivLamina1Label, "B-01-Bot");
+}
+
 }  // namespace
 }  // namespace main_test
