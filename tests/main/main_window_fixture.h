@@ -4,6 +4,9 @@
 // hole B one section from 100 to 500; C and D are empty.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <string>
@@ -58,8 +61,13 @@ protected:
 
     quillory::FrmMain& Main() { return q.frmMain(); }
 
+    // Each test process writes into its own folder: ctest runs tests in
+    // parallel, and the file names carry meaning (the version date).
     std::string WriteFile(const std::string& name, const std::string& text) {
-        const std::string path = testing::TempDir() + name;
+        const std::filesystem::path dir =
+            std::filesystem::path(testing::TempDir()) / ("quillory-" + std::to_string(getpid()));
+        std::filesystem::create_directories(dir);
+        const std::string path = (dir / name).string();
         std::ofstream(path, std::ios::binary) << text;
         return path;
     }
