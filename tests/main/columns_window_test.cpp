@@ -88,6 +88,11 @@ TEST_F(WindowTest, WholeCoreRangeRoundsTheLastTieHalfToEven) {
         f.SetRange(1, 9999);
         EXPECT_EQ(q.main.gRange, range) << last;
     }
+    // A last row without a composite depth does not count as the core's end.
+    m.gCorrRow(1, m.gRowCount) = "9999";
+    m.gCorrRow(1, m.gRowCount - 1) = "1000";
+    f.SetRange(1, 9999);
+    EXPECT_EQ(q.main.gRange, 2500);
     // The whole core is picked 750 cm above its middle's level on the composite column.
     EXPECT_EQ(f.Text2.Text(), "500");
     EXPECT_EQ(Column(0).ScaleTop(), -750);
