@@ -147,28 +147,6 @@ TEST_F(WindowTest, TargetHorizonMarkMovesInAllSevenItems) {
     for (forms::Menu* m : items) EXPECT_TRUE(m->Checked()) << m->Name();
 }
 
-TEST_F(WindowTest, PrecisionChangesOnlyLaterRoundings) {
-    auto& f = Main();
-    f.mnuDepPrec(0).UserChoose();
-    EXPECT_EQ(q.main.model.gDepthPrecision, 0);
-    EXPECT_TRUE(f.mnuDepPrec(0).Checked());
-    EXPECT_FALSE(f.mnuDepPrec(2).Checked());
-    EXPECT_EQ(f.Text2.Text(), "320");
-    f.BoreHole(0).UserMouseDown(forms::kLeftButton, 0, 3, 123.6f);
-    EXPECT_EQ(f.Text2.Text(), "124");
-}
-
-TEST_F(WindowTest, FontSizeRedrawsAndSizesBothWindowsTitles) {
-    auto& f = Main();
-    f.mnuSize(9).UserChoose();
-    EXPECT_EQ(q.main.gFontSize, 9);
-    EXPECT_EQ(f.Label1(2).FontSize(), 10);
-    EXPECT_EQ(q.frm2Main().Label1(2).FontSize(), 10);
-    EXPECT_EQ(Column(1).FontSize, 9);
-    EXPECT_TRUE(f.mnuSize(9).Checked());
-    EXPECT_FALSE(f.mnuSize(7).Checked());
-}
-
 TEST_F(WindowTest, RulerCopyIsDrawnOnWhiteAndTheRulerKeepsItsColour) {
     auto& f = Main();
     f.BoreHole(5).SetBackColor(forms::RGB(200, 200, 200));
