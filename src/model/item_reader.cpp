@@ -1,6 +1,7 @@
 #include "model/item_reader.h"
 
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cstdint>
 #include <cmath>
@@ -27,27 +28,85 @@ bool IsSeparator(char c) { return kSeparator[static_cast<unsigned char>(c)]; }
 constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
                                    1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
-// Eight characters from p as one little-endian word; the buffer carries
-// padding, so a word may reach past the end of the text.
-// A short decimal ("-12.345"): at most 15 digits, no exponent. Its digits
-// and its power of ten are both exact doubles, so one division gives the
+// The value of a decimal digit, or something of 10 or more for any other
+// character (the text's closing NUL included).
+inline unsigned Digit(const char* p) { return static_cast<unsigned char>(*p) - static_cast<unsigned>('0'); }
+
+// A short decimal ("-12.345"): an optional minus, digits, an optional point
+// and digits, no exponent, read from p up to the first other character. The
+// text must end in a NUL, which stops every loop here. When its digits make a
+// whole number of at most 2^53 (and so at most 19 decimals), the digits and
+// the power of ten are both exact doubles, so one division gives the
 // correctly rounded value, as every full reader would. Returns the end of the
-// number, or nullptr when the text does not start with one.
-const char* ParseShortDecimal(const char* p, const char* end, double& out) {
-    const bool negative = p < end && *p == '-';
-    if (negative) ++p;
+// number, or nullptr when the text does not start with one of these.
+// Numbers of eight characters or fewer take ParseWordDecimal instead; this
+// one is kept out of line so that the common path stays small.
+[[gnu::noinline]] const char* ParseShortDecimal(const char* p, double& out) {
+    const bool negative = *p == '-';
+    p += negative;
+    const char* first = p;
     uint64_t mantissa = 0;
-    int digits = 0, decimals = 0;
-    for (; p < end && *p >= '0' && *p <= '9'; ++p, ++digits) mantissa = mantissa * 10 + static_cast<unsigned>(*p - '0');
-    if (p < end && *p == '.') {
-        for (++p; p < end && *p >= '0' && *p <= '9'; ++p, ++digits, ++decimals)
-            mantissa = mantissa * 10 + static_cast<unsigned>(*p - '0');
+    // Nineteen digits never overflow; longer numbers wrap and go to the full reader.
+    for (unsigned d; (d = Digit(p)) < 10; ++p) mantissa = mantissa * 10 + d;
+    long digits = p - first, decimals = 0;
+    if (*p == '.') {
+        const char* point = ++p;
+        for (unsigned d; (d = Digit(p)) < 10; ++p) mantissa = mantissa * 10 + d;
+        decimals = p - point;
+        digits += decimals;
     }
-    if (digits == 0 || digits > 15) return nullptr;
-    if (p < end && (*p == 'e' || *p == 'E' || *p == 'd' || *p == 'D')) return nullptr;
+    if (digits == 0 || digits > 19 || mantissa > (uint64_t{1} << 53)) return nullptr;
     const double value = static_cast<double>(mantissa) / kPowersOfTen[decimals];
     out = negative ? -value : value;
     return p;
+}
+
+// Eight bytes from p as one word, the first byte lowest.
+inline uint64_t Word(const char* p) {
+    static_assert(std::endian::native == std::endian::little);
+    uint64_t w;
+    std::memcpy(&w, p, sizeof w);
+    return w;
+}
+
+constexpr uint64_t Bytes(unsigned char c) { return 0x0101010101010101ULL * c; }
+
+// A high bit in every byte of v that is zero; exact for the lowest such byte.
+constexpr uint64_t ZeroBytes(uint64_t v) { return (v - Bytes(1)) & ~v & Bytes(0x80); }
+
+// The bytes below byte n (n < 8).
+constexpr uint64_t Below(unsigned n) { return (uint64_t{1} << (8 * n)) - 1; }
+
+// The same short decimal as ParseShortDecimal when it ends, with its
+// separator, within the eight bytes at p: the digits are found and converted
+// as one word, without a branch per character that a processor would guess
+// wrong on numbers of varying length. nullptr when it does not apply.
+inline const char* ParseWordDecimal(const char* p, double& out) {
+    const uint64_t w = Word(p);
+    const uint64_t ends = ZeroBytes(w ^ Bytes(',')) | ZeroBytes(w ^ Bytes('\n')) | ZeroBytes(w ^ Bytes('\r')) | ZeroBytes(w);
+    if (ends == 0) return nullptr;
+    const unsigned length = static_cast<unsigned>(std::countr_zero(ends)) / 8;  // 0 to 7
+    const unsigned sign = (w & 0xFF) == '-';
+    uint64_t digits = (w & Below(length)) >> (8 * sign);
+    unsigned count = length - sign, decimals = 0;
+    const uint64_t points = ZeroBytes(w ^ Bytes('.')) & Below(length);
+    if (points != 0) {
+        const unsigned point = static_cast<unsigned>(std::countr_zero(points)) / 8 - sign;
+        decimals = count - point - 1;
+        digits = (digits & Below(point)) | ((digits >> 8) & ~Below(point));
+        --count;
+    }
+    if (count == 0) return nullptr;
+    // Leading zeros up to eight digits, then all eight must be digits.
+    digits = (digits << (8 * (8 - count))) | (Bytes('0') >> (8 * count));
+    if (((digits & Bytes(0xF0)) | (((digits + Bytes(0x06)) & Bytes(0xF0)) >> 4)) != Bytes(0x33)) return nullptr;
+    digits = ((digits & Bytes(0x0F)) * 2561) >> 8;
+    digits = ((digits & 0x00FF00FF00FF00FFULL) * 6553601) >> 16;
+    digits = ((digits & 0x0000FFFF0000FFFFULL) * 42949672960001ULL) >> 32;
+    const double value = static_cast<double>(digits) / kPowersOfTen[decimals];
+    // The sign bit set without a branch: minus signs come at random.
+    out = std::bit_cast<double>(std::bit_cast<uint64_t>(value) | uint64_t{sign} << 63);
+    return p + length;
 }
 
 // A plain decimal number (optional minus, digits, point, exponent) parsed
@@ -55,7 +114,6 @@ const char* ParseShortDecimal(const char* p, const char* end, double& out) {
 bool ParsePlain(std::string_view text, double& out) {
     if (text.empty()) return false;
     const char* end = text.data() + text.size();
-    if (ParseShortDecimal(text.data(), end, out) == end) return true;
     char c = text.front();
     if (!((c >= '0' && c <= '9') || c == '-' || c == '.')) return false;
     auto [ptr, ec] = std::from_chars(text.data(), end, out);
@@ -65,6 +123,7 @@ bool ParsePlain(std::string_view text, double& out) {
 }  // namespace
 
 ItemReader::ItemReader(std::string contents) : buffer_(std::move(contents)), size_(buffer_.size()) {
+    buffer_.append(kPadding, '\0');
     if (size_ >= 3 && std::memcmp(buffer_.data(), "\xEF\xBB\xBF", 3) == 0) pos_ = 3;
 }
 
@@ -75,6 +134,7 @@ ItemReader ItemReader::Open(const std::string& path) {
     std::streamoff size = in.tellg();
     std::string contents;
     if (size > 0) {
+        contents.reserve(static_cast<size_t>(size) + kPadding);
         contents.resize(static_cast<size_t>(size));
         in.seekg(0, std::ios::beg);
         in.read(contents.data(), size);
@@ -135,23 +195,28 @@ std::string_view ItemReader::Item() {
     return item;
 }
 
-bool ItemReader::TryShortDecimal(double& value) {
-    const size_t n = size_;
+[[gnu::always_inline]] inline bool ItemReader::TryShortDecimal(double& value) {
     const char* data = buffer_.data();
-    const char* end = ParseShortDecimal(data + pos_, data + n, value);
+    const char* end = ParseWordDecimal(data + pos_, value);
+    if (!end) end = ParseShortDecimal(data + pos_, value);
     if (!end) return false;
+    // The number must fill its item: a separator or the end of the file follows.
+    const char c = *end;
     size_t p = static_cast<size_t>(end - data);
-    if (p < n && !IsSeparator(data[p])) return false;  // more text: the general reader decides
-    itemFollows_ = false;
-    if (p < n) {
-        char sep = data[p++];
-        if (sep == ',') {
-            itemFollows_ = true;
-        } else if (sep == '\r' && p < n && data[p] == '\n') {
-            ++p;
-        }
+    if (c == ',') {
+        pos_ = p + 1;
+        itemFollows_ = true;
+        return true;
+    }
+    if (c == '\n') {
+        ++p;
+    } else if (c == '\r') {
+        p += 1 + (data[p + 1] == '\n');
+    } else if (p != size_) {
+        return false;  // more text: the general reader decides
     }
     pos_ = p;
+    itemFollows_ = false;
     return true;
 }
 

@@ -44,6 +44,9 @@ private:
     // Reads the next item when it is a short plain decimal, in the same pass.
     bool TryShortDecimal(double& value);
 
+    // The file and kPadding NULs after it, so that a number can be read a word
+    // at a time up to its very end.
+    static constexpr size_t kPadding = 8;
     std::string buffer_;
     size_t size_;
     size_t pos_ = 0;
