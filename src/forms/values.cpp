@@ -119,7 +119,11 @@ float CSng(double value) {
 
 double RoundHalfEven(double value, int decimals) {
     if (decimals <= 0) return std::nearbyint(value);
-    double scale = std::pow(10.0, decimals);
+    // The powers of ten that a double holds exactly, without a call to pow
+    // (which gives the same values): depth conversions round every result.
+    static constexpr double kExact[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11,
+                                        1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    double scale = decimals <= 22 ? kExact[decimals] : std::pow(10.0, decimals);
     double scaled = value * scale;
     if (!std::isfinite(scaled)) return value;
     return std::nearbyint(scaled) / scale;
@@ -175,7 +179,7 @@ std::string SignificantText(double value, int digits) {
     std::string out;
     if (exp >= digits || exp < -4) {
         out = dig.substr(0, 1);
-        if (dig.size() > 1) out += "." + dig.substr(1);
+        if (dig.size() > 1) out.append(".").append(dig, 1);
         char eb[16];
         std::snprintf(eb, sizeof eb, "E%c%02d", exp < 0 ? '-' : '+', exp < 0 ? -exp : exp);
         out += eb;

@@ -1,8 +1,11 @@
 #include "model/age_conversion.h"
 
+#include <cmath>
+
 #include "forms/values.h"
 #include "model/depth_conversion.h"
 #include "model/item_reader.h"
+#include "model/search.h"
 
 namespace model {
 namespace {
@@ -11,11 +14,24 @@ constexpr int kCompositeDepth = 5, kErrorPlus = 6, kAge = 7, kErrorMinus = 8, kE
 constexpr const char* kByEventFreeDepth = "(interpolated by EFD)";
 constexpr const char* kByVarveCount = "(interpolated by varve count)";
 
-double Cell(const DepthModel& m, int column, long row) { return FastVal(m.gAgeModel(column, row)); }
-
-void RequireAgeModel(const DepthModel& m) {
+void RequireAgeModel(DepthModel& m) {
     if (m.gAgeModelRows < 2) SubscriptOutOfRange();
+    AgeModelIndex& index = m.gAgeIndex;
+    if (index.valid && index.column[0].size() == static_cast<size_t>(m.gAgeModelRows) + 1) return;
+    for (int c = 0; c < 12; ++c) {
+        std::vector<double>& values = index.column[c];
+        values.resize(static_cast<size_t>(m.gAgeModelRows) + 1);
+        for (long j = 0; j <= m.gAgeModelRows; ++j) values[j] = FastVal(m.gAgeModel(c, j));
+        // NaN never compares, so a column holding one is not ascending.
+        index.ascending[c] = true;
+        for (long j = 1; j < m.gAgeModelRows; ++j)
+            if (!(values[j + 1] >= values[j])) index.ascending[c] = false;
+    }
+    index.valid = true;
 }
+
+// A cell's number; RequireAgeModel has read them, and rows are 0 to gAgeModelRows.
+double Cell(const DepthModel& m, int column, long row) { return m.gAgeIndex.column[column][row]; }
 
 // The upper of the two neighbouring control points used for x in the key
 // column: the last pair that brackets x, the first two above the model, the
@@ -23,16 +39,14 @@ void RequireAgeModel(const DepthModel& m) {
 // the earlier choice.
 long Bracket(const DepthModel& m, int key, double x, long earlier) {
     const long n = m.gAgeModelRows;
+    const std::vector<double>& keys = m.gAgeIndex.column[key];
+    if (keys[1] > x) return 1;
+    if (keys[n] <= x) return n - 1;
+    // Keys that never decrease bracket x once at most: the pair below the first key above x.
+    if (m.gAgeIndex.ascending[key] && !std::isnan(x)) return FirstReached(n, [&](long k) { return keys[k] > x; }) - 1;
     long lo = (earlier >= 1 && earlier < n) ? earlier : 1;
-    double upper = Cell(m, key, 1);
-    const double first = upper;
-    for (long j = 1; j < n; ++j) {
-        const double lower = Cell(m, key, j + 1);
-        if (upper <= x && x < lower) lo = j;
-        upper = lower;
-    }
-    if (first > x) lo = 1;
-    else if (upper <= x) lo = n - 1;
+    for (long j = 1; j < n; ++j)
+        if (keys[j] <= x && x < keys[j + 1]) lo = j;
     return lo;
 }
 

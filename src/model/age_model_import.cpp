@@ -87,6 +87,7 @@ AgeModelHeader BeginAgeModelImport(DepthModel& m, ItemReader& file, std::string_
     m.gVerAgeModel = GetFileDate(fileName);
     m.gAgeModel.Redim(12, 1);
     m.gAgeModelAux.Redim(12, 1);
+    m.gAgeIndex.valid = false;
     const AgeRecord header = ReadAgeRecord(file);
     for (int c = 0; c <= 10; ++c) m.gAgeModel(c, 0) = header[c];
 
@@ -100,6 +101,7 @@ AgeModelHeader BeginAgeModelImport(DepthModel& m, ItemReader& file, std::string_
 }
 
 AgeModelImport FinishAgeModelImport(DepthModel& m, ItemReader& file, const DuoModelLink* duo) {
+    m.gAgeIndex.valid = false;
     int32_t rows = 0, auxRows = 0;
     while (!file.AtEnd()) {
         AgeRecord record = ReadAgeRecord(file);

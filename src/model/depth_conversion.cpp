@@ -5,6 +5,7 @@
 #include "forms/values.h"
 #include "model/correlation_lookup.h"
 #include "model/item_reader.h"
+#include "model/search.h"
 
 namespace model {
 namespace {
@@ -21,17 +22,10 @@ float Bottom(const DepthModel& m, long i) { return m.gEventBottom(1, i); }
 // a binary search where `reached` never turns false again, else a walk.
 template <class Pred>
 long FirstLayer(long count, bool ascending, Pred reached) {
-    if (!ascending) {
-        long i = 1;
-        while (i <= count && !reached(i)) ++i;
-        return i;
-    }
-    long lo = 1, hi = count + 1;
-    while (lo < hi) {
-        long mid = lo + (hi - lo) / 2;
-        if (reached(mid)) hi = mid; else lo = mid + 1;
-    }
-    return lo;
+    if (ascending) return FirstReached(count, reached);
+    long i = 1;
+    while (i <= count && !reached(i)) ++i;
+    return i;
 }
 
 }  // namespace
@@ -85,7 +79,7 @@ double CDToEFD(const DepthModel& m, float cd) {
     const long count = m.gMergedEventCount;
 
     // The first layer whose bottom is not above the level.
-    const long i = FirstLayer(count, index.bottomsAscending, [&](long k) { return Bottom(m, k) >= cd; });
+    const long i = FirstLayer(count, index.bottomsAscending, [&](long k) { return index.bottom[k] >= cd; });
 
     float s = index.thicknessAbove[i];
     if (i <= count && Top(m, i) < cd) s = static_cast<float>(double(s) + double(cd) - double(Top(m, i)));
@@ -111,6 +105,7 @@ void IndexCombinedEvents(DepthModel& m) {
     index.thicknessAbove.assign(count + 2, 0.0f);
     index.gapAbove.assign(count + 2, 0.0);
     index.thicknessAboveExact.assign(count + 2, 0.0);
+    index.bottom.assign(count + 2, 0.0f);
     index.bottomsAscending = index.gapsAscending = true;
     float s = 0;
     double g = 0, t = 0;
@@ -122,6 +117,7 @@ void IndexCombinedEvents(DepthModel& m) {
         index.gapAbove[i] = g;
         index.thicknessAboveExact[i] = t;
         index.thicknessAbove[i] = s;
+        index.bottom[i] = Bottom(m, i);
         s = static_cast<float>(double(s) + double(Bottom(m, i)) - double(Top(m, i)));
         if (i > 1 && Bottom(m, i) < Bottom(m, i - 1)) index.bottomsAscending = false;
         if (i > 1 && static_cast<float>(g) < static_cast<float>(index.gapAbove[i - 1])) index.gapsAscending = false;

@@ -32,6 +32,17 @@ struct CombinedEventIndex {
     std::vector<float> thicknessAbove;  // [i]: single-precision sum of layers 1 .. i-1
     std::vector<double> gapAbove;       // [i]: event-free depth of the top of layer i
     std::vector<double> thicknessAboveExact;  // [i]: layers 1 .. i-1 summed in double
+    std::vector<float> bottom;          // [i]: the bottom of layer i, side by side for the search
+};
+
+// The numbers of AgeModelTable's rows 0 to gAgeModelRows (FastVal of each
+// cell), read once so that the age conversions need not read texts on every
+// call, and whether the keys they search by never decrease. Whoever changes
+// AgeModelTable's cells clears `valid`; the conversions rebuild it then.
+struct AgeModelIndex {
+    bool valid = false;
+    std::array<std::vector<double>, 12> column;
+    std::array<bool, 12> ascending{};
 };
 
 struct DepthModel {
@@ -77,6 +88,7 @@ struct DepthModel {
     bool gAgeModelLoaded = false;
     std::string gVerAgeModel;
     std::string gAgeErrNamePlus, gAgeErrNameMinus;
+    AgeModelIndex gAgeIndex;
 
     // VarveCountTable: (0, i) composite depth, (1, i) cumulative count; row 0 unused.
     Table2<float> gVarve{2, 0};

@@ -63,6 +63,7 @@ void RecomputeAgePoints(DepthModel& m, Table2<std::string>& table, long rows, bo
 void RecomputeDerivedDepths(DepthModel& m, const DuoModelLink* duo) {
     RecomputeLevels(m);
     RecomputeAgePoints(m, m.gAgeModel, m.gAgeModelRows, false, duo);
+    m.gAgeIndex.valid = false;
     RecomputeAgePoints(m, m.gAgeModelAux, m.gAgeModelAuxRows, true, duo);
 }
 

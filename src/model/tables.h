@@ -17,21 +17,25 @@ namespace model {
 template <class T>
 class Table2 {
 public:
-    explicit Table2(int columns = 1, int rows = 0) : columns_(columns), cells_(Size(columns, rows)) {}
+    explicit Table2(int columns = 1, int rows = 0) : columns_(columns), rows_(rows), cells_(Size(columns, rows)) {}
 
     T& operator()(long column, long row) { return cells_[Index(column, row)]; }
     const T& operator()(long column, long row) const { return cells_[Index(column, row)]; }
 
     int Columns() const { return columns_; }
-    long Rows() const { return static_cast<long>(cells_.size() / columns_); }
+    long Rows() const { return rows_; }
 
     // Rows 0 to rows - 1, contents dropped (the platform's ReDim).
     void Redim(int columns, long rows) {
-        columns_ = columns;
         cells_.assign(Size(columns, rows), T{});
+        columns_ = columns;
+        rows_ = rows;
     }
     // Rows 0 to rows - 1, the rows kept (ReDim Preserve of the last index).
-    void ResizeRows(long rows) { cells_.resize(Size(columns_, rows)); }
+    void ResizeRows(long rows) {
+        cells_.resize(Size(columns_, rows));
+        rows_ = rows;
+    }
 
 private:
     static size_t Size(int columns, long rows) {
@@ -44,6 +48,7 @@ private:
     }
 
     int columns_;
+    long rows_;  // kept beside the cells: every subscript is checked against it
     std::vector<T> cells_;
 };
 
