@@ -1,5 +1,6 @@
 // The item reader against a plain character-by-character reading of the same
-// rules, and its in-pass numbers against the full conversions of the items.
+// rules, and its numbers (read in the pass, or from an item's text) against
+// the full conversions of the items.
 // The first byte gives the number of items a record; the rest is the file.
 #include <cstdint>
 #include <cstring>
@@ -106,8 +107,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                 return 0;
             }
             fuzz::Require(got == expected);
-            fuzz::Require(number == Try([&] { return forms::CDbl(*expected); }));
-            fuzz::Require(val == Try([&] { return forms::Val(*expected); }));
+            const Outcome cdbl = Try([&] { return forms::CDbl(*expected); });
+            const Outcome plainVal = Try([&] { return forms::Val(*expected); });
+            fuzz::Require(number == cdbl && val == plainVal);
+            // The same conversions of a text already read.
+            fuzz::Require(Try([&] { return model::StrictNumber(*expected); }) == cdbl);
+            fuzz::Require(Try([&] { return model::FastVal(*expected); }) == plainVal);
         }
     }
 }

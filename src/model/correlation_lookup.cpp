@@ -7,19 +7,19 @@
 namespace model {
 namespace {
 
-std::string_view LastThree(std::string_view s) { return s.size() <= 3 ? s : s.substr(s.size() - 3); }
+// The last three characters are `a` or `b` (three characters each); compared
+// in place, as every level change asks this of every row.
+bool EndsInEither(std::string_view s, const char* a, const char* b) {
+    if (s.size() < 3) return false;
+    const char* t = s.data() + s.size() - 3;
+    return (t[0] == a[0] && t[1] == a[1] && t[2] == a[2]) || (t[0] == b[0] && t[1] == b[1] && t[2] == b[2]);
+}
 
 }  // namespace
 
-bool IsTopLabel(std::string_view label) {
-    std::string_view t = LastThree(label);
-    return t == "top" || t == "Top";
-}
+bool IsTopLabel(std::string_view label) { return EndsInEither(label, "top", "Top"); }
 
-bool IsBottomLabel(std::string_view label) {
-    std::string_view t = LastThree(label);
-    return t == "tom" || t == "Bot";
-}
+bool IsBottomLabel(std::string_view label) { return EndsInEither(label, "tom", "Bot"); }
 
 int16_t GetSectionNo(const DepthModel& m, int16_t boreHole, std::string_view name) {
     if (boreHole == -9999 || boreHole == 9999 || name == "-9999" || name == "9999") return 9999;

@@ -78,13 +78,13 @@ constexpr uint64_t ZeroBytes(uint64_t v) { return (v - Bytes(1)) & ~v & Bytes(0x
 constexpr uint64_t Below(unsigned n) { return (uint64_t{1} << (8 * n)) - 1; }
 
 // The same short decimal as ParseShortDecimal when it ends, with its
-// separator, within the eight bytes at p: the digits are found and converted
-// as one word, without a branch per character that a processor would guess
-// wrong on numbers of varying length. nullptr when it does not apply.
-inline const char* ParseWordDecimal(const char* p, double& out) {
-    const uint64_t w = Word(p);
+// separator (a comma, a line end or a NUL), within the eight bytes of w: the
+// digits are found and converted as one word, without a branch per character
+// that a processor would guess wrong on numbers of varying length. Returns
+// the number's length, or -1 when this does not apply.
+inline int ParseWordDecimal(uint64_t w, double& out) {
     const uint64_t ends = ZeroBytes(w ^ Bytes(',')) | ZeroBytes(w ^ Bytes('\n')) | ZeroBytes(w ^ Bytes('\r')) | ZeroBytes(w);
-    if (ends == 0) return nullptr;
+    if (ends == 0) return -1;
     const unsigned length = static_cast<unsigned>(std::countr_zero(ends)) / 8;  // 0 to 7
     const unsigned sign = (w & 0xFF) == '-';
     uint64_t digits = (w & Below(length)) >> (8 * sign);
@@ -96,24 +96,38 @@ inline const char* ParseWordDecimal(const char* p, double& out) {
         digits = (digits & Below(point)) | ((digits >> 8) & ~Below(point));
         --count;
     }
-    if (count == 0) return nullptr;
+    if (count == 0) return -1;
     // Leading zeros up to eight digits, then all eight must be digits.
     digits = (digits << (8 * (8 - count))) | (Bytes('0') >> (8 * count));
-    if (((digits & Bytes(0xF0)) | (((digits + Bytes(0x06)) & Bytes(0xF0)) >> 4)) != Bytes(0x33)) return nullptr;
+    if (((digits & Bytes(0xF0)) | (((digits + Bytes(0x06)) & Bytes(0xF0)) >> 4)) != Bytes(0x33)) return -1;
     digits = ((digits & Bytes(0x0F)) * 2561) >> 8;
     digits = ((digits & 0x00FF00FF00FF00FFULL) * 6553601) >> 16;
     digits = ((digits & 0x0000FFFF0000FFFFULL) * 42949672960001ULL) >> 32;
     const double value = static_cast<double>(digits) / kPowersOfTen[decimals];
     // The sign bit set without a branch: minus signs come at random.
     out = std::bit_cast<double>(std::bit_cast<uint64_t>(value) | uint64_t{sign} << 63);
-    return p + length;
+    return static_cast<int>(length);
+}
+
+// A text of 1 to 7 characters as a word, NULs above it, loaded without
+// reading past its end and without a copy through memory.
+inline uint64_t ShortWord(const char* p, size_t n) {
+    auto byte = [&](size_t i) { return uint64_t{static_cast<unsigned char>(p[i])}; };
+    if (n < 4) return byte(0) | byte(n / 2) << (8 * (n / 2)) | byte(n - 1) << (8 * (n - 1));
+    uint32_t low, high;  // the first and the last four characters, overlapping
+    std::memcpy(&low, p, 4);
+    std::memcpy(&high, p + n - 4, 4);
+    return low | (uint64_t{high} >> (8 * (8 - n))) << 32;
 }
 
 // A plain decimal number (optional minus, digits, point, exponent) parsed
-// whole; false for anything the platform's own readers must look at.
+// whole; false for anything the platform's own readers must look at. Texts
+// of up to seven characters, most cells of the tables, are read as one word.
 bool ParsePlain(std::string_view text, double& out) {
     if (text.empty()) return false;
     const char* end = text.data() + text.size();
+    if (text.size() < 8 && ParseWordDecimal(ShortWord(text.data(), text.size()), out) == static_cast<int>(text.size()))
+        return true;
     char c = text.front();
     if (!((c >= '0' && c <= '9') || c == '-' || c == '.')) return false;
     auto [ptr, ec] = std::from_chars(text.data(), end, out);
@@ -197,8 +211,8 @@ std::string_view ItemReader::Item() {
 
 [[gnu::always_inline]] inline bool ItemReader::TryShortDecimal(double& value) {
     const char* data = buffer_.data();
-    const char* end = ParseWordDecimal(data + pos_, value);
-    if (!end) end = ParseShortDecimal(data + pos_, value);
+    const int length = ParseWordDecimal(Word(data + pos_), value);
+    const char* end = length >= 0 ? data + pos_ + length : ParseShortDecimal(data + pos_, value);
     if (!end) return false;
     // The number must fill its item: a separator or the end of the file follows.
     const char c = *end;
@@ -235,6 +249,9 @@ double ItemReader::NumberVal() {
 double FastVal(std::string_view text) {
     double v;
     if (ParsePlain(text, v)) return v;
+    // A text that starts with a letter (a label) has no numeric part.
+    const char c = text.empty() ? '\0' : text.front();
+    if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')) return 0.0;
     return forms::Val(text);
 }
 
