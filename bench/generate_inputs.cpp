@@ -207,6 +207,19 @@ std::string AgeModelFile(const CoreLayout& layout, int points, unsigned seed) {
     return out;
 }
 
+std::string VarveCountsFile(const CoreLayout& layout, int counts, unsigned seed) {
+    std::mt19937 random(seed);
+    double deepest = 0;
+    for (const Section& s : layout.sections) deepest = std::max(deepest, s.top);
+    std::string out = "Composite depth (cm),Cumulative varve count\r\n";
+    long total = 0;
+    for (int i = 0; i < counts; ++i) {
+        out += Fixed(std::round(deepest / 4) + 0.5 * i) + "," + std::to_string(total) + "\r\n";
+        total += 3 + static_cast<long>(random() % 6);
+    }
+    return out;
+}
+
 std::string NumericFile(long records, int fields, unsigned seed) {
     std::mt19937 random(seed);
     std::string out;

@@ -43,6 +43,10 @@ std::string EventListFile(const CoreLayout& layout, int layers = 2000, unsigned 
 // depth, ages growing with depth; the composite-depth title carries kVersionLabel.
 std::string AgeModelFile(const CoreLayout& layout, int points = 200, unsigned seed = 3);
 
+// `counts` cumulative varve counts every 0.5 cm from a quarter of the layout's
+// depth down, by composite depth.
+std::string VarveCountsFile(const CoreLayout& layout, int counts = 1000, unsigned seed = 5);
+
 // `records` records of `fields` numbers each (an integer, then decimals).
 std::string NumericFile(long records = 400000, int fields = 59, unsigned seed = 4);
 

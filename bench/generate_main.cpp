@@ -31,6 +31,7 @@ int main(int argc, char** argv) {
     bool ok = Write(dir + "correlation_5000_" + date + ".csv", bench::CorrelationModelFile(layout)) &&
               Write(dir + "event_layers_2000.csv", bench::EventListFile(layout)) &&
               Write(dir + "age_model_200.csv", bench::AgeModelFile(layout)) &&
+              Write(dir + "varve_counts_1000.csv", bench::VarveCountsFile(layout)) &&
               Write(dir + "numeric_400000x59.csv", bench::NumericFile());
     return ok ? 0 : 1;
 }

@@ -1,0 +1,60 @@
+#include "bench/bench_files.h"
+
+#include <filesystem>
+#include <fstream>
+#include <stdexcept>
+#include <unistd.h>
+
+#include "bench/generate_inputs.h"
+
+namespace bench {
+namespace {
+
+struct Folder {
+    std::filesystem::path path =
+        std::filesystem::temp_directory_path() / ("quillory-bench-" + std::to_string(getpid()));
+    Folder() { std::filesystem::create_directories(path); }
+    ~Folder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path, ignored);
+    }
+};
+
+std::string Write(const Folder& folder, const std::string& name, const std::string& text) {
+    const std::string path = (folder.path / name).string();
+    std::ofstream out(path, std::ios::binary);
+    out << text;
+    if (!out) throw std::runtime_error("cannot write " + path);
+    return path;
+}
+
+const Folder& TheFolder() {
+    static const Folder folder;
+    return folder;
+}
+
+BenchFiles Generate() {
+    const Folder& folder = TheFolder();
+    const CoreLayout layout = MakeLayout();
+    BenchFiles files;
+    files.correlation = Write(folder, std::string("correlation_5000_") + kVersionDigits + ".csv",
+                              CorrelationModelFile(layout));
+    files.events = Write(folder, "event_layers_2000.csv", EventListFile(layout));
+    files.ages = Write(folder, "age_model_200.csv", AgeModelFile(layout));
+    files.varves = Write(folder, "varve_counts_1000.csv", VarveCountsFile(layout));
+    return files;
+}
+
+}  // namespace
+
+const BenchFiles& Files() {
+    static const BenchFiles files = Generate();
+    return files;
+}
+
+const std::string& NumericPath() {
+    static const std::string path = Write(TheFolder(), "numeric_400000x59.csv", NumericFile());
+    return path;
+}
+
+}  // namespace bench

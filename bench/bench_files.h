@@ -1,0 +1,20 @@
+#pragma once
+// The generated benchmark inputs, written once per run into a fresh folder
+// under the system's temporary folder and removed when the run ends.
+#include <string>
+
+namespace bench {
+
+struct BenchFiles {
+    std::string correlation;  // 5,000 tie rows, named with the version date
+    std::string events;       // 2,000 event layers
+    std::string ages;         // 200 age control points
+    std::string varves;       // 1,000 varve counts
+};
+
+const BenchFiles& Files();
+
+// 400,000 records of 59 numbers, about 150 MB: written on first use only.
+const std::string& NumericPath();
+
+}  // namespace bench

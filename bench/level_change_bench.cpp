@@ -1,0 +1,57 @@
+// One full change of level in the main window, headless: a composite depth
+// typed into its box after the generated correlation model, event list and
+// age model were imported through the window's buttons. Every read-out (bore
+// hole, section, PSP, event-free depth, age, slider, columns) follows.
+#include <benchmark/benchmark.h>
+
+#include <stdexcept>
+#include <string>
+
+#include "bench/bench_files.h"
+#include "forms/application.h"
+#include "forms/headless.h"
+#include "main/quillory.h"
+
+namespace {
+
+struct Program {
+    forms::HeadlessServices services;
+    forms::Application app{services};
+    quillory::Quillory q{app};
+
+    Program() {
+        quillory::FrmMain& f = q.frmMain();
+        f.Show();
+        Import(f.Command1, bench::Files().correlation);
+        Import(f.Command3, bench::Files().events);
+        Import(f.Command4, bench::Files().ages);
+        if (!services.messages.empty()) throw std::runtime_error("import refused: " + services.messages[0].request.text);
+        f.Text2.SetFocus();
+    }
+    void Import(forms::CommandButton& button, const std::string& path) {
+        services.fileAnswers.push_back(path);
+        button.UserClick();
+    }
+};
+
+// Each change types the last digit of a level far from the one before; the
+// keys before it are typed with the clock stopped.
+void BM_TypedCompositeDepth(benchmark::State& state) {
+    Program program;
+    quillory::FrmMain& f = program.q.frmMain();
+    const std::string levels[] = {"1234", "9876"};
+    int i = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        i ^= 1;
+        f.Text2.UserSelectAll();
+        for (size_t k = 0; k + 1 < levels[i].size(); ++k) f.Text2.UserKeyChar(levels[i][k]);
+        state.ResumeTiming();
+        f.Text2.UserKeyChar(levels[i].back());
+    }
+    if (f.Label1(8).Caption() != levels[i]) state.SkipWithError("the typed level was not taken");
+    if (f.Text3.Text().empty() || f.Text4.Text().empty()) state.SkipWithError("a read-out stayed empty");
+}
+BENCHMARK(BM_TypedCompositeDepth)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
