@@ -202,6 +202,23 @@ TEST(AgeConversion, InterpolatesAndExtrapolatesLinearlyWithErrors) {
     EXPECT_DOUBLE_EQ(EFDToAge(m, -9999), -9999);
 }
 
+TEST(AgeConversion, FollowsEveryNewAgeModelAndKeysOutOfOrder) {
+    DepthModel m = ThreePoints();
+    EXPECT_DOUBLE_EQ(CDToAge(m, 150), 1500);
+    // A model of the same size read afterwards: its numbers, not the old ones.
+    LoadAges(m, AgeHeader() + "a,---,---,---,100,1,100,1,C1,yr,\n"
+                              "b,---,---,---,200,1,300,1,C1,yr,\n"
+                              "c,---,---,---,300,1,500,1,C1,yr,\n");
+    EXPECT_DOUBLE_EQ(CDToAge(m, 150), 200);
+    // Depths out of order: the last pair of neighbours around the level counts.
+    LoadAges(m, AgeHeader() + "a,---,---,---,100,1,100,1,C1,yr,\n"
+                              "b,---,---,---,300,1,300,1,C1,yr,\n"
+                              "c,---,---,---,200,1,400,1,C1,yr,\n"
+                              "d,---,---,---,400,1,600,1,C1,yr,\n");
+    EXPECT_DOUBLE_EQ(CDToAge(m, 250), 450);  // between c and d, not a and b (250)
+    EXPECT_EQ(m.gAgeRowLo, 3);
+}
+
 TEST(AgeConversion, NeedsTwoControlPointsAndDistinctKeys) {
     DepthModel none = ModelWithEvents();
     EXPECT_THROW(CDToAge(none, 100), forms::RuntimeError);

@@ -88,7 +88,10 @@ TEST(ItemReader, OpensFilesWholeAndReportsAMissingOne) {
 
 TEST(ItemReader, FastConversionsAgreeWithThePlatformRules) {
     for (const char* text : {"12.5", "-0.25", "1e3", ".5", "-.5", "007", "12.5cm", "1 2", "+3", "&H1F", "---", "",
-                             "inf", "nan", "-inf", "1.", "1d2", "0x10", "9999", "123456789012345678"}) {
+                             "inf", "nan", "-inf", "1.", "1d2", "0x10", "9999", "123456789012345678",
+                             // Around the eight characters read as one word.
+                             "1234567", "-123456", "12345678", "-1234.56", "1234.567", "0.000001", "1,5", "12/3",
+                             "1.2.3", "-1-2", "A-01-top"}) {
         EXPECT_EQ(model::FastVal(text), forms::Val(text)) << text;
         bool numeric = forms::IsNumeric(text);
         if (numeric) {
