@@ -10,6 +10,8 @@
 namespace qtback {
 
 class SurfaceWidget : public QWidget {
+    Q_OBJECT
+
 public:
     explicit SurfaceWidget(QWidget* parent);
     void SetSunkenBorder(bool on);

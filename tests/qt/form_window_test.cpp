@@ -4,24 +4,31 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPointer>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QResizeEvent>
 #include <QSlider>
+#include <QTimer>
 #include <string>
 #include <vector>
 
 #include "forms/application.h"
+#include "forms/runtime_error.h"
 #include "qt/form_window.h"
 #include "qt/qt_services.h"
+#include "qt/surface_widget.h"
 #include "qt_test_app.h"
 
 using namespace forms;
@@ -65,6 +72,12 @@ public:
         Picture1.MouseDown = [this](int button, int shift, double x, double y) {
             down.push_back({static_cast<double>(button), static_cast<double>(shift), x, y});
         };
+        MouseMove = [this](int, int, double x, double y) {
+            log.push_back("form move " + std::to_string(int(x)) + " " + std::to_string(int(y)));
+        };
+        Command1.Move(120, 2520, 1200, 375);
+        Command1.SetCaption("Fail");
+        Command1.Click = [] { throw RuntimeError(kErrDivisionByZero, "Division by zero"); };
         QueryUnload = [this](int& cancel, int) { cancel = keepOpen ? 1 : 0; };
         Resize = [this] { log.push_back("resize"); };
     }
@@ -76,6 +89,7 @@ public:
     CheckBox& Check1 = Add<CheckBox>("Check1");
     Slider& Slider1 = Add<Slider>("Slider1");
     PictureBox& Picture1 = Add<PictureBox>("Picture1");
+    CommandButton& Command1 = Add<CommandButton>("Command1");
 
     std::vector<std::string> log;
     std::vector<std::vector<double>> down;
@@ -111,6 +125,10 @@ protected:
         QPoint at(5, w->height() / 2);
         Mouse(w, QEvent::MouseButtonPress, at, Qt::LeftButton);
         Mouse(w, QEvent::MouseButtonRelease, at, Qt::LeftButton);
+    }
+
+    qtback::SurfaceWidget* Client() {
+        return services.WindowOf(form()).findChild<qtback::SurfaceWidget*>(QString(), Qt::FindDirectChildrenOnly);
     }
 
     qtback::QtServices services;
@@ -162,6 +180,14 @@ TEST_F(FormWindowTest, TheModelDecidesTheTextOfALineEdit) {
     EXPECT_EQ(edit->cursorPosition(), 2);
 }
 
+TEST_F(FormWindowTest, APasteChangesTheTextOnceWithoutKeystrokes) {
+    FrmTest& f = form();
+    QGuiApplication::clipboard()->setText("4.5\nsecond line");
+    Key(Widget<QLineEdit>(f.Text1), Qt::Key_V, {}, Qt::ControlModifier);
+    EXPECT_EQ(f.log, (Log{"change 4.5"}));
+    EXPECT_EQ(Widget<QLineEdit>(f.Text1)->text(), "4.5");
+}
+
 TEST_F(FormWindowTest, ClickingTheSelectedOptionKeepsItSelected) {
     FrmTest& f = form();
     QRadioButton* first = Widget<QRadioButton>(f.Option1(0));
@@ -209,6 +235,40 @@ TEST_F(FormWindowTest, PictureBoxPressesArriveInItsUserScale) {
     EXPECT_EQ(f.down[0][1], kShiftMask);
     EXPECT_DOUBLE_EQ(f.down[0][2], 2.5);
     EXPECT_DOUBLE_EQ(f.down[0][3], 75);
+}
+
+TEST_F(FormWindowTest, ThePointerOverTheBareWindowIsTheFormsAndOverAControlNot) {
+    FrmTest& f = form();
+    qtback::SurfaceWidget* client = Client();
+    ASSERT_NE(client, nullptr);
+    Mouse(client, QEvent::MouseMove, QPoint(300, 300), Qt::NoButton);
+    EXPECT_EQ(f.log, (Log{"form move 4500 4500"}));
+    // A move that a control passed on to the window (Text1 is at 8, 8).
+    Mouse(client, QEvent::MouseMove, QPoint(20, 12), Qt::NoButton);
+    EXPECT_EQ(f.log.size(), 1u);
+}
+
+TEST_F(FormWindowTest, HidingTheMenuBarGivesItsHeightToTheInnerArea) {
+    FrmTest& f = form();
+    qtback::FormWindow& window = services.WindowOf(f);
+    services.UserEvent([&] { f.FindControl("mnuFile")->SetVisible(false); });
+    EXPECT_EQ(f.ScaleHeight(), 6000 - kFrameHeight);
+    EXPECT_EQ(window.height() * 15, f.ScaleHeight());
+    EXPECT_EQ(Client()->geometry(), window.rect());
+}
+
+TEST_F(FormWindowTest, AnUntrappedRunTimeErrorIsShownAndEndsTheProgram) {
+    FrmTest& f = form();
+    QString shown;
+    QTimer::singleShot(0, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            shown = box->text();
+            box->accept();
+        }
+    });
+    Widget<QPushButton>(f.Command1)->click();
+    EXPECT_EQ(shown, "Run-time error '11':\n\nDivision by zero");
+    EXPECT_TRUE(app.Ended());
 }
 
 TEST_F(FormWindowTest, MenuItemsShowTheirStateAndRunTheirClick) {

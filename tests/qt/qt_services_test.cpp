@@ -3,18 +3,25 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QClipboard>
+#include <QElapsedTimer>
+#include <QMenu>
 #include <QDialog>
 #include <QDir>
 #include <QImage>
 #include <QImageReader>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <functional>
 
+#include "forms/application.h"
+#include "forms/headless.h"
 #include "forms/runtime_error.h"
 #include "qt/dialogs.h"
+#include "qt/menu_view.h"
 #include "qt/picture_loader.h"
 #include "qt/qt_services.h"
 #include "qt_test_app.h"
@@ -110,6 +117,92 @@ TEST_F(QtServicesTest, AMessageBoxHasTheStylesButtonsIconAndDefault) {
     EXPECT_EQ(answer, vbNo);
     EXPECT_EQ(icon, QMessageBox::Question);
     EXPECT_EQ(buttons, 3);
+}
+
+// A form with a timer, and a pop-up menu of three items, one hidden.
+class FrmClock : public Form {
+public:
+    explicit FrmClock(Application& a) : Form(a, "frmClock") {
+        Timer1.SetInterval(20);
+        Timer1.OnTimer = [this] { ++ticks; };
+        Menu& pop = AddMenu("mnuPop", "Pop");
+        pop.SetVisible(false);
+        AddMenu("mnuCopy", "Copy", &pop);
+        AddMenu("mnuHidden", "Hidden", &pop).SetVisible(false);
+        AddMenu("mnuPaste", "Paste", &pop);
+    }
+    Timer& Timer1 = Add<Timer>("Timer1");
+    int ticks = 0;
+};
+
+struct QtClockTest : QtServicesTest {
+    QtClockTest() {
+        services.Attach(app);
+        services.UserEvent([this] { form().Show(); });
+    }
+    // Runs the event loop until done() or two seconds have passed.
+    static void RunUntil(const std::function<bool()>& done) {
+        QElapsedTimer waited;
+        waited.start();
+        while (!done() && waited.elapsed() < 2000) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+    Application app{services};
+    FormSlot<FrmClock> form{app, "frmClock", [this] { return std::make_unique<FrmClock>(app); }};
+};
+
+TEST_F(QtClockTest, TheClockFiresTimersInRealTime) {
+    services.StartClock();
+    RunUntil([this] { return form().ticks >= 2; });
+    EXPECT_GE(form().ticks, 2);
+}
+
+TEST_F(QtClockTest, TimeStandsStillWhileAMessageBoxWaits) {
+    services.StartClock();
+    int ticksWhileWaiting = -1;
+    WhenModalShows([&](QWidget* box) {
+        int before = form().ticks;
+        QElapsedTimer open;
+        open.start();
+        while (open.elapsed() < 100) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        ticksWhileWaiting = form().ticks - before;
+        static_cast<QMessageBox*>(box)->accept();
+    });
+    app.MsgBox("Wait");
+    EXPECT_EQ(ticksWhileWaiting, 0);
+}
+
+TEST_F(QtClockTest, APopUpShowsTheVisibleItemsAndGivesTheOneChosen) {
+    Menu& pop = *static_cast<Menu*>(form().FindControl("mnuPop"));
+    QStringList shown;
+    auto* poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, [poll, &shown] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu) return;
+        poll->stop();
+        poll->deleteLater();
+        for (QAction* a : menu->actions())
+            if (a->isVisible()) shown << a->text();
+        menu->setActiveAction(menu->actions().last());
+        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QCoreApplication::sendEvent(menu, &enter);
+    });
+    poll->start(5);
+    Menu* chosen = services.ChoosePopupItem(form(), pop);
+    EXPECT_EQ(shown, (QStringList{"Copy", "Paste"}));
+    EXPECT_EQ(chosen, form().FindControl("mnuPaste"));
+}
+
+TEST_F(QtServicesTest, TheClipboardGetsTheDrawingAtItsPixelSize) {
+    HeadlessServices metrics;
+    Surface s{metrics};
+    s.SetInnerSize(40 * 15, 30 * 15);
+    s.Cls();
+    s.FilledBox(0, 0, 150, 150, RGB(255, 0, 0));
+    services.ClipboardSetPicture(s.TakeSnapshot());
+    QImage copied = QGuiApplication::clipboard()->image();
+    EXPECT_EQ(copied.size(), QSize(40, 30));
+    EXPECT_EQ(copied.pixelColor(5, 5), QColor(255, 0, 0));
+    EXPECT_EQ(copied.pixelColor(20, 20), QColor(255, 255, 255));
 }
 
 }  // namespace
