@@ -155,6 +155,27 @@ TEST_F(FormWindowTest, ProgramWritesReachTheWidgetsWithoutComingBackAsInput) {
     EXPECT_EQ(Widget<QSlider>(f.Slider1)->value(), 40);
 }
 
+TEST_F(FormWindowTest, ControlsSitAtTheirTwipsInsideTheirContainer) {
+    FrmTest& f = form();
+    QWidget* frame = Widget<QWidget>(f.Frame1);
+    QWidget* option = Widget<QWidget>(f.Option1(1));
+    EXPECT_EQ(frame->geometry(), QRect(8, 72, 200, 60));
+    EXPECT_EQ(option->parentWidget(), frame);
+    EXPECT_EQ(option->geometry(), QRect(100, 20, 80, 20));
+    services.UserEvent([&] {
+        f.Text1.SetLeft(1500);
+        f.Frame1.SetVisible(false);
+    });
+    EXPECT_EQ(Widget<QWidget>(f.Text1)->x(), 100);
+    EXPECT_FALSE(option->isVisible());
+}
+
+TEST_F(FormWindowTest, TheProgramsSetFocusMovesTheKeyboardFocus) {
+    FrmTest& f = form();
+    services.UserEvent([&] { f.Text1.SetFocus(); });
+    EXPECT_EQ(services.WindowOf(f).focusWidget(), Widget<QWidget>(f.Text1));
+}
+
 TEST_F(FormWindowTest, AKeystrokeRunsTheTextBoxHandlersOnce) {
     FrmTest& f = form();
     QLineEdit* edit = Widget<QLineEdit>(f.Text1);
