@@ -50,30 +50,28 @@ void Surface::Add(Primitive p) {
     ++revision_;
 }
 
-void Surface::Line(double x1, double y1, double x2, double y2, std::optional<Colour> colour) {
-    Primitive p = Make(PrimitiveKind::Line, colour);
+void Surface::AddSpan(PrimitiveKind kind, double x1, double y1, double x2, double y2, std::optional<Colour> colour) {
+    Primitive p = Make(kind, colour);
     p.x1 = x1; p.y1 = y1; p.x2 = x2; p.y2 = y2;
+    if (kind == PrimitiveKind::FilledBox) {
+        p.fillStyle = 0;
+        p.fillColour = p.colour;
+    }
     Add(std::move(p));
     CurrentX = x2;
     CurrentY = y2;
+}
+
+void Surface::Line(double x1, double y1, double x2, double y2, std::optional<Colour> colour) {
+    AddSpan(PrimitiveKind::Line, x1, y1, x2, y2, colour);
 }
 
 void Surface::Box(double x1, double y1, double x2, double y2, std::optional<Colour> colour) {
-    Primitive p = Make(PrimitiveKind::Box, colour);
-    p.x1 = x1; p.y1 = y1; p.x2 = x2; p.y2 = y2;
-    Add(std::move(p));
-    CurrentX = x2;
-    CurrentY = y2;
+    AddSpan(PrimitiveKind::Box, x1, y1, x2, y2, colour);
 }
 
 void Surface::FilledBox(double x1, double y1, double x2, double y2, std::optional<Colour> colour) {
-    Primitive p = Make(PrimitiveKind::FilledBox, colour);
-    p.x1 = x1; p.y1 = y1; p.x2 = x2; p.y2 = y2;
-    p.fillStyle = 0;
-    p.fillColour = p.colour;
-    Add(std::move(p));
-    CurrentX = x2;
-    CurrentY = y2;
+    AddSpan(PrimitiveKind::FilledBox, x1, y1, x2, y2, colour);
 }
 
 void Surface::Circle(double x, double y, double radius, std::optional<Colour> colour) {

@@ -133,6 +133,8 @@ public:
 private:
     Primitive Make(PrimitiveKind kind, std::optional<Colour> colour) const;
     void Add(Primitive p);
+    // Line, box or filled box from (x1, y1) to (x2, y2); the pen ends at (x2, y2).
+    void AddSpan(PrimitiveKind kind, double x1, double y1, double x2, double y2, std::optional<Colour> colour);
 
     const FontMetrics* metrics_;
     int innerW_ = 0, innerH_ = 0;
