@@ -164,6 +164,8 @@ namespace {
 // range the old platform prints in fixed form.
 std::string SignificantText(double value, int digits) {
     if (value == 0.0) return "0";
+    // The old platform's numbers are never infinite: a sum that got there overflowed.
+    if (!std::isfinite(value)) Overflow();
     char buf[64];
     std::snprintf(buf, sizeof buf, "%.*e", digits - 1, value);
     // buf: [-]d.dddddde[+-]XX

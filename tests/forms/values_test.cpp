@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "forms/values.h"
 
 using namespace forms;
@@ -60,6 +62,10 @@ TEST(Text, SingleTextIsShortWithNoLeadingBlank) {
     EXPECT_EQ(SingleText(0.00001f), "1E-05");
     EXPECT_EQ(SingleText(0.0f), "0");
     EXPECT_EQ(DoubleText(1.0 / 3.0), "0.333333333333333");
+    // No old number is infinite: one that got there is an overflow, not a text.
+    EXPECT_THROW(DoubleText(HUGE_VAL), RuntimeError);
+    EXPECT_THROW(SingleText(-HUGE_VALF), RuntimeError);
+    EXPECT_THROW(DoubleText(NAN), RuntimeError);
 }
 
 TEST(Text, CharacterWindowsAreOneBasedAndClamped) {

@@ -111,6 +111,22 @@ TEST(EventImport, AFailedImportResetsTheCountsAndKeepsTheRows) {
     EXPECT_TRUE(m.gEventsLoaded);
 }
 
+TEST(EventImport, LayersTooThickForASingleSumAreAnOverflow) {
+    // Found by fuzzing: the thickness above the third layer passes the float
+    // range, and its event-free depth became an infinite number written as text.
+    DepthModel m;
+    LoadCorrelation(m, StraightCorrelation());
+    ItemReader file(EventHeader() + "A,01,-3e38,0,Slump\nA,01,1,3e38,Slump\nA,01,3.2e38,3.3e38,Slump\n");
+    try {
+        ImportEventList(m, file, "events.csv");
+        FAIL() << "the import must stop";
+    } catch (const forms::RuntimeError& e) {
+        EXPECT_EQ(e.number(), forms::kErrOverflow);
+    }
+    EXPECT_EQ(m.gEventCount, kNotLoaded);
+    EXPECT_FALSE(m.gEventsLoaded);
+}
+
 TEST(EventTypes, TephraAndVoidTestsAndTephraNames) {
     EXPECT_TRUE(IsTephra("Tephra AT"));
     EXPECT_TRUE(IsTephra("cryptotephra"));
