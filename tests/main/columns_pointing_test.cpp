@@ -168,5 +168,24 @@ TEST_F(PointingTest, WithTheDividerOpenPointingReadsNothingAndPicksNothing) {
     EXPECT_EQ(f.Text2.Text(), "320");
 }
 
+TEST_F(PointingTest, DuoWindowShowsTheLineEvenWithTheMainTargetHorizonOff) {
+    auto& f = Main();
+    quillory::Frm2Main& duo = q.frm2Main();
+    q.shared.gDuoModelLoaded = true;
+    duo.Option4(0).SetValue(true);  // fit to the master core: the same level
+    f.mnuHorizontalBH->UserChoose();
+    f.BoreHole(1).UserMouseMove(0, 0, 3, 200);
+    EXPECT_TRUE(Column(1).CurrentPrimitives().empty());
+    for (int k = 0; k <= 4; ++k) {
+        const auto& s = duo.BoreHole(k).Draw();
+        EXPECT_TRUE(HasLine(s.CurrentPrimitives(), s.ScaleLeft(), 200, s.ScaleLeft() + s.ScaleWidth(), 200, kTargetLine))
+            << k;
+    }
+    EXPECT_TRUE(HasLine(duo.BoreHole(5).Draw().CurrentPrimitives(), -0.3, 200, 2.2, 200, kTargetLine));
+    // Leaving the columns clears both windows.
+    f.Label7.UserMouseMove(0, 0, 1, 1);
+    for (int k = 0; k <= 5; ++k) EXPECT_TRUE(duo.BoreHole(k).Draw().CurrentPrimitives().empty()) << k;
+}
+
 }  // namespace
 }  // namespace main_test
