@@ -20,6 +20,13 @@ using namespace columns;
 
 namespace {
 
+// A tick's number stands a little above it, left of the tick.
+void Number(Surface& s, double range, double x, double y, const std::string& text) {
+    s.CurrentX = x;
+    s.CurrentY = y - range * 0.01;
+    s.Print(text);
+}
+
 // Draws the ticks of fixed values from `from` to `to`. Ticks far outside the
 // view would be cut off by the column anyway, so they are not drawn at all;
 // the margin keeps a number whose tick lies just outside but whose text
@@ -33,13 +40,8 @@ struct DepthTicks {
         const int first = std::max(from, from + step * static_cast<int>(std::ceil((lo - from) / step)));
         for (int v = first; v <= to && v <= hi; v += step) {
             s.Line(x1, v, 9, v, kBlack);
-            if (numberX) Number(*numberX, v, SingleText(static_cast<float>(v)));
+            if (numberX) Number(s, range, *numberX, v, SingleText(static_cast<float>(v)));
         }
-    }
-    void Number(double x, double y, const std::string& text) {
-        s.CurrentX = x;
-        s.CurrentY = y - range * 0.01;
-        s.Print(text);
     }
 };
 
@@ -90,13 +92,12 @@ void FrmMain::DrawBH5() {
         ticks.Run(10, 9990, 10, 8.5, std::nullopt);
     } else {
         auto levelOf = [&](double age) { return model::EFDToCD(m, static_cast<float>(model::AgeToEFD(m, static_cast<float>(age)))); };
-        DepthTicks ticks{s, range, 0, 0};
         const double y0 = levelOf(0);
         s.Line(9, y0, 9, bottom, kBlack);
         if (s_.gFontSize > 1) {
             if (ageTop < 100) {
                 s.Line(8, y0, 9, y0, kBlack);
-                ticks.Number(6.2, y0, "0");
+                Number(s, range, 6.2, y0, "0");
             }
             auto labelled = [&](long from, long to, bool skipped, double x, long divisor) {
                 if (skipped) return;
@@ -104,7 +105,7 @@ void FrmMain::DrawBH5() {
                     if (!(ageTop < age && age < ageBottom)) continue;
                     const double y = levelOf(static_cast<double>(age));
                     s.Line(8, y, 9, y, kBlack);
-                    ticks.Number(x, y, Str(age / divisor));
+                    Number(s, range, x, y, Str(age / divisor));
                 }
             };
             labelled(1000, 9000, ageTop >= 9100 && ageBottom >= 9100, 2.8, 1);
