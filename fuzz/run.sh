@@ -3,12 +3,13 @@
 # all at once, each from its committed seed corpus into a working copy under
 # build-fuzz/corpus. Fails when any target finds a crash, a hang or a broken
 # table; the input that did it is left in build-fuzz/findings/<target>/.
+# FUZZ_BUILD names another build folder, for a long run beside a short one.
 #   fuzz/run.sh [SECONDS]
 set -e
 cd "$(dirname "$0")/.."
 SECONDS_EACH=${1:-20}
 TARGETS="item_reader correlation_model event_list age_model varve_counts"
-BUILD=build-fuzz
+BUILD=${FUZZ_BUILD:-build-fuzz}
 
 cmake -S . -B $BUILD -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DQUILLORY_FUZZ=ON -DQUILLORY_TESTS=OFF >/dev/null
