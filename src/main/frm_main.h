@@ -4,11 +4,16 @@
 // (positions, captions, menus) is built in frm_main_design.cpp; its
 // procedures live in one file per topic.
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 
 #include "forms/controls.h"
 #include "forms/form.h"
+
+namespace model {
+class ItemReader;
+}
 
 namespace quillory {
 
@@ -139,6 +144,10 @@ private:
     // Shows the open dialog; nothing when the user cancelled.
     std::optional<std::string> AskFileName();
     void EndImport(bool opened);
+    // The frame of every import: the dialog, the opened file, and the error
+    // trap that reports a fault after the file was opened.
+    void RunImport(forms::CommandButton* retry,
+                   const std::function<void(const std::string& path, model::ItemReader& file)>& read);
 
     // Scale and extrapolation options.
     void Option2_Click();

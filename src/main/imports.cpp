@@ -1,6 +1,8 @@
 // The import buttons: each reads its file into the depth model and opens the
 // next step of the work. A cancelled dialog changes nothing; a file that
 // cannot be read shows "File format error." and leaves the button usable.
+#include <functional>
+
 #include "duo/duo_link.h"
 #include "forms/values.h"
 #include "main/frm_main.h"
@@ -36,6 +38,21 @@ void FrmMain::EndImport(bool opened) {
     if (opened) App().MsgBox("File format error.", vbExclamation, "Error");
 }
 
+void FrmMain::RunImport(CommandButton* retry, const std::function<void(const std::string&, model::ItemReader&)>& read) {
+    bool opened = false;
+    try {
+        std::optional<std::string> path = AskFileName();
+        if (!path) return EndImport(false);
+        model::ItemReader file = model::ItemReader::Open(*path);
+        opened = true;
+        read(*path, file);
+    } catch (const RuntimeError&) {
+        EndImport(opened);
+        // An import that disabled its button before the fault gives it back.
+        if (opened && retry) retry->SetEnabled(true);
+    }
+}
+
 namespace {
 void ShowProgress(ProgressBar& bar, double max) {
     bar.SetValue(0);
@@ -47,21 +64,16 @@ void ShowProgress(ProgressBar& bar, double max) {
 
 void FrmMain::Command1_Click() {
     model::DepthModel& m = s_.model;
-    bool opened = false;
-    try {
-        std::optional<std::string> path = AskFileName();
-        if (!path) return EndImport(false);
-        model::ItemReader file = model::ItemReader::Open(*path);
-        opened = true;
+    RunImport(nullptr, [&](const std::string& path, model::ItemReader& file) {
         Touch();
         // The version and the file's title are shown before the records are
         // read, and stay when they turn out unreadable.
-        q_.frmVersion().Label2(1).SetCaption(model::GetFileDate(*path));
-        SetCaption(Caption() + "   [" + model::GetFileTitle(*path) + "]");
+        q_.frmVersion().Label2(1).SetCaption(model::GetFileDate(path));
+        SetCaption(Caption() + "   [" + model::GetFileTitle(path) + "]");
         ShowProgress(ProgressBar1, 0);
         App().SetMousePointer(vbHourglass);
         model::CorrelationImport shown;
-        model::ImportCorrelationModel(m, file, *path, shown);
+        model::ImportCorrelationModel(m, file, path, shown);
         ProgressBar1.SetMax(8.0 * m.gRowCount);
         ProgressBar1.SetValue(8.0 * m.gRowCount);
 
@@ -118,24 +130,17 @@ void FrmMain::Command1_Click() {
         ProgressBar1.SetValue(0);
         ProgressBar1.SetVisible(false);
         App().SetMousePointer(vbDefault);
-    } catch (const RuntimeError&) {
-        EndImport(opened);
-    }
+    });
 }
 
 void FrmMain::Command3_Click() {
     model::DepthModel& m = s_.model;
-    bool opened = false;
-    try {
-        std::optional<std::string> path = AskFileName();
-        if (!path) return EndImport(false);
-        model::ItemReader file = model::ItemReader::Open(*path);
-        opened = true;
+    RunImport(&Command3, [&](const std::string& path, model::ItemReader& file) {
         Touch();
-        q_.frmVersion().Label2(3).SetCaption(model::GetFileDate(*path));
+        q_.frmVersion().Label2(3).SetCaption(model::GetFileDate(path));
         ShowProgress(ProgressBar1, 1);
         App().SetMousePointer(vbHourglass);
-        model::ImportEventList(m, file, *path);
+        model::ImportEventList(m, file, path);
         Command3.SetEnabled(false);
         // Only a list that was read whole opens the next steps.
         for (Control* c : std::initializer_list<Control*>{&Label5, &Option3(0), &Option3(1)}) c->SetEnabled(true);
@@ -160,25 +165,17 @@ void FrmMain::Command3_Click() {
                 c->SetEnabled(typeIn);
         Command4.SetEnabled(true);
         if (Command4.Enabled()) Command4.SetFocus();
-    } catch (const RuntimeError&) {
-        EndImport(opened);
-        if (opened) Command3.SetEnabled(true);
-    }
+    });
 }
 
 void FrmMain::Command4_Click() {
     model::DepthModel& m = s_.model;
-    bool opened = false;
-    try {
-        std::optional<std::string> path = AskFileName();
-        if (!path) return EndImport(false);
-        model::ItemReader file = model::ItemReader::Open(*path);
-        opened = true;
-        q_.frmVersion().Label2(4).SetCaption(model::GetFileDate(*path));
+    RunImport(&Command4, [&](const std::string& path, model::ItemReader& file) {
+        q_.frmVersion().Label2(4).SetCaption(model::GetFileDate(path));
         App().SetMousePointer(vbHourglass);
         ShowProgress(ProgressBar1, 200);
         ProgressBar1.SetValue(1);
-        model::AgeModelHeader header = model::BeginAgeModelImport(m, file, *path);
+        model::AgeModelHeader header = model::BeginAgeModelImport(m, file, path);
         if (!header.versionMatches && App().MsgBox(header.warning, vbYesNo, "WARNING!!") == vbNo)
             return EndImport(false);
         model::AgeModelImport result = model::FinishAgeModelImport(m, file, DuoLink(q_));
@@ -197,23 +194,15 @@ void FrmMain::Command4_Click() {
         Command4.SetEnabled(false);
         ProgressBar1.SetVisible(false);
         ProgressBar1.SetValue(0);
-    } catch (const RuntimeError&) {
-        EndImport(opened);
-        if (opened) Command4.SetEnabled(true);
-    }
+    });
 }
 
 void FrmMain::Command5_Click() {
     model::DepthModel& m = s_.model;
-    bool opened = false;
-    try {
-        std::optional<std::string> path = AskFileName();
-        if (!path) return EndImport(false);
-        model::ItemReader file = model::ItemReader::Open(*path);
-        opened = true;
+    RunImport(nullptr, [&](const std::string& path, model::ItemReader& file) {
         App().SetMousePointer(vbHourglass);
         ShowProgress(ProgressBar1, 2000);
-        model::ImportVarveCounts(m, file, *path);
+        model::ImportVarveCounts(m, file, path);
         q_.frmVersion().Label2(5).SetCaption(m.gVerVarves);
         DrawLamina();
         DisplayAge();
@@ -222,9 +211,7 @@ void FrmMain::Command5_Click() {
         ProgressBar1.SetVisible(false);
         ProgressBar1.SetValue(0);
         App().SetMousePointer(vbDefault);
-    } catch (const RuntimeError&) {
-        EndImport(opened);
-    }
+    });
 }
 
 }  // namespace quillory
