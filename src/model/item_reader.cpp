@@ -8,6 +8,11 @@
 #include <cstring>
 #include <fstream>
 
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include "forms/runtime_error.h"
 #include "forms/values.h"
 
@@ -136,24 +141,57 @@ bool ParsePlain(std::string_view text, double& out) {
 
 }  // namespace
 
-ItemReader::ItemReader(std::string contents) : buffer_(std::move(contents)), size_(buffer_.size()) {
-    buffer_.append(kPadding, '\0');
-    if (size_ >= 3 && std::memcmp(buffer_.data(), "\xEF\xBB\xBF", 3) == 0) pos_ = 3;
+ItemReader::ItemReader(std::string contents) : ItemReader(CopyOf(contents), contents.size()) {}
+
+ItemReader::ItemReader(Text text, size_t size) : text_(std::move(text)), size_(size) {
+    if (size_ >= 3 && std::memcmp(text_.get(), "\xEF\xBB\xBF", 3) == 0) pos_ = 3;
+}
+
+// A text copied with the padding a mapped file has.
+ItemReader::Text ItemReader::CopyOf(std::string_view contents) {
+    Text text(new char[contents.size() + kPadding], Release{0});
+    std::memcpy(text.get(), contents.data(), contents.size());
+    std::memset(text.get() + contents.size(), 0, kPadding);
+    return text;
+}
+
+void ItemReader::Release::operator()(char* text) const {
+    if (mapped != 0) {
+        munmap(text, mapped);
+    } else {
+        delete[] text;
+    }
+}
+
+// The file read-only over a region of zeros: the kernel fills the rest of the
+// file's last page with NULs and the region's further pages hold the rest of
+// the padding. Nothing when the file cannot be mapped.
+ItemReader::Text ItemReader::Map(int file, size_t size) {
+    const size_t page = static_cast<size_t>(sysconf(_SC_PAGESIZE));
+    const size_t length = (size + kPadding + page - 1) / page * page;
+    void* region = mmap(nullptr, length, PROT_READ, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (region == MAP_FAILED) return Text(nullptr, Release{0});
+    if (mmap(region, size, PROT_READ, MAP_PRIVATE | MAP_FIXED | MAP_POPULATE, file, 0) == MAP_FAILED) {
+        munmap(region, length);
+        return Text(nullptr, Release{0});
+    }
+    return Text(static_cast<char*>(region), Release{length});
 }
 
 ItemReader ItemReader::Open(const std::string& path) {
+    const int file = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (file < 0) throw forms::RuntimeError(forms::kErrFileNotFound, "File not found");
+    struct stat status {};
+    const bool regular = fstat(file, &status) == 0 && S_ISREG(status.st_mode) && status.st_size > 0;
+    Text text = regular ? Map(file, static_cast<size_t>(status.st_size)) : Text(nullptr, Release{0});
+    close(file);
+    if (text) return ItemReader(std::move(text), static_cast<size_t>(status.st_size));
+
+    // Anything else is read as a stream, as far as it goes.
     std::ifstream in(path, std::ios::binary);
-    if (!in) throw forms::RuntimeError(forms::kErrFileNotFound, "File not found");
-    in.seekg(0, std::ios::end);
-    std::streamoff size = in.tellg();
     std::string contents;
-    if (size > 0) {
-        contents.reserve(static_cast<size_t>(size) + kPadding);
-        contents.resize(static_cast<size_t>(size));
-        in.seekg(0, std::ios::beg);
-        in.read(contents.data(), size);
-        contents.resize(static_cast<size_t>(in.gcount()));
-    }
+    char block[65536];
+    while (in.read(block, sizeof block) || in.gcount() > 0) contents.append(block, static_cast<size_t>(in.gcount()));
     return ItemReader(std::move(contents));
 }
 
@@ -162,7 +200,7 @@ bool ItemReader::AtEnd() {
         // Pass over blank lines: blanks and tabs up to a line end.
         size_t p = pos_;
         while (p < size_) {
-            char c = buffer_[p];
+            char c = text_.get()[p];
             if (IsBlank(c)) {
                 ++p;
             } else if (c == '\n' || c == '\r') {
@@ -178,7 +216,7 @@ bool ItemReader::AtEnd() {
 
 std::string_view ItemReader::Item() {
     const size_t n = size_;
-    const char* data = buffer_.data();
+    const char* data = text_.get();
     if (pos_ >= n && !itemFollows_) throw forms::RuntimeError(forms::kErrInputPastEnd, "Input past end of file");
     size_t p = pos_;
     while (p < n && IsBlank(data[p])) ++p;
@@ -210,7 +248,7 @@ std::string_view ItemReader::Item() {
 }
 
 [[gnu::always_inline]] inline bool ItemReader::TryShortDecimal(double& value) {
-    const char* data = buffer_.data();
+    const char* data = text_.get();
     const int length = ParseWordDecimal(Word(data + pos_), value);
     const char* end = length >= 0 ? data + pos_ + length : ParseShortDecimal(data + pos_, value);
     if (!end) return false;

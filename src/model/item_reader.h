@@ -15,7 +15,11 @@
 // skipped and the last line needs no line end.
 //
 // Items are views into the reader's buffer: they stay valid until the reader
-// is destroyed or moved.
+// is destroyed. A regular file is mapped into memory rather than copied; like
+// every mapped file, one that another program cuts short while it is being
+// read ends the program (SIGBUS).
+#include <cstddef>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -44,10 +48,21 @@ private:
     // Reads the next item when it is a short plain decimal, in the same pass.
     bool TryShortDecimal(double& value);
 
-    // The file and kPadding NULs after it, so that a number can be read a word
-    // at a time up to its very end.
+    // Gives back a copied text or a mapped file.
+    struct Release {
+        size_t mapped;  // the length of the mapping; 0 for a copy
+        void operator()(char* text) const;
+    };
+    using Text = std::unique_ptr<char, Release>;
+
+    ItemReader(Text text, size_t size);
+    static Text CopyOf(std::string_view contents);
+    static Text Map(int file, size_t size);
+
+    // The file and at least kPadding NULs after it, so that a number can be
+    // read a word at a time up to its very end.
     static constexpr size_t kPadding = 8;
-    std::string buffer_;
+    Text text_;
     size_t size_;
     size_t pos_ = 0;
     bool itemFollows_ = false;  // a comma was just passed: one more item, perhaps empty

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <random>
@@ -84,6 +85,30 @@ TEST(ItemReader, OpensFilesWholeAndReportsAMissingOne) {
     } catch (const forms::RuntimeError& e) {
         EXPECT_EQ(e.number(), forms::kErrFileNotFound);
     }
+}
+
+TEST(ItemReader, AFileOfWholePagesIsReadToItsLastNumberAndAFolderIsEmpty) {
+    // 4096 bytes: the file ends exactly where a memory page does, numbers
+    // read a word at a time touch the bytes after it.
+    std::string text = "\xEF\xBB\xBF";
+    while (text.size() < 4096 - 8) text += "1.5,";
+    text += std::string(4096 - text.size() - 3, '7') + "-.5";
+    ASSERT_EQ(text.size(), 4096u);
+    const std::string path = testing::TempDir() + "item_reader_page.csv";
+    std::ofstream(path, std::ios::binary) << text;
+    ItemReader reader = ItemReader::Open(path);
+    double last = 0;
+    long count = 0;
+    while (!reader.AtEnd()) {
+        last = reader.NumberVal();
+        ++count;
+    }
+    EXPECT_EQ(count, std::count(text.begin(), text.end(), ',') + 1);
+    EXPECT_EQ(last, forms::Val(text.substr(text.rfind(',') + 1)));
+    std::remove(path.c_str());
+
+    // A folder opens as an empty file, as it always did.
+    EXPECT_TRUE(ItemReader::Open(testing::TempDir()).AtEnd());
 }
 
 TEST(ItemReader, FastConversionsAgreeWithThePlatformRules) {
