@@ -1,5 +1,6 @@
 #include "duo/frm2_main.h"
 
+#include "main/core_window_design.h"
 #include "main/quillory.h"
 
 namespace quillory {
@@ -21,16 +22,7 @@ Frm2Main::Frm2Main(Quillory& q) : Form(q.app, "frm2Main"), q_(q) {
     Label8.SetCaption("Error:  --- ");
     Slider1.Move(7590, 120, 255, 9015);
     Frame2.Move(120, 7320, 2760, 2655);
-    const char* scales[] = {"Drilling depth", "Composite depth", "Event free depth (EFD)", "Age"};
-    for (int k = 0; k < 4; ++k) {
-        OptionButton& o = Add<OptionButton>(Option2, "Option2", k, &Frame2);
-        o.Move(240, 540 + 300 * k, 2400, 255);
-        o.SetCaption(scales[k]);
-    }
-    Option2(1).SetValue(true);
-    Option2(0).SetVisible(false);
-    Option2(2).SetEnabled(false);
-    Option2(3).SetEnabled(false);
+    AddScaleOptions(*this, Option2, Frame2);
     for (auto& [k, o] : Option2) o->Click = [this] { Option2_Click(); };
     Frame4.Move(120, 6480, 2760, 780);
     Add<OptionButton>(Option4, "Option4", 0, &Frame4).SetCaption("Fit to the master core");
@@ -42,14 +34,7 @@ Frm2Main::Frm2Main(Quillory& q) : Form(q.app, "frm2Main"), q_(q) {
     for (int k = 0; k <= 4; ++k) Add<PictureBox>(Picture1, "Picture1", k);
     for (int k = 0; k <= 4; ++k) Add<Label>(Label1, "Label1", k);
 
-    mnuRange = &AddMenu("mnuRange", "Range");
-    mnuLink = &AddMenu("mnuLink", "Link range", mnuRange);
-    mnuLink->SetChecked(true);
-    AddMenu("break50", "-", mnuRange);
-    const std::pair<int, const char*> ranges[] = {{20, "20 cm"}, {50, "50 cm"},  {100, "1 m"},
-                                                  {200, "2 m"},  {500, "5 m"},   {1000, "10 m"},
-                                                  {2000, "20 m"}, {5000, "50 m"}, {9999, "Whole core"}};
-    for (auto [i, caption] : ranges) AddMenu(mnuCM, "mnuCM", i, caption, mnuRange);
+    AddRangeMenu(*this, mnuRange, mnuLink, mnuCM);
     Menu& rightButton = AddMenu("mnuRB", "RightButton");
     rightButton.SetVisible(false);
     mnuHorizontal = &AddMenu("mnuHorizontal", "Target horizon", &rightButton);

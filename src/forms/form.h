@@ -106,8 +106,8 @@ public:
     void MarkUnloaded();
     void AttachSlot(FormSlotBase* slot) { slot_ = slot; }
 
-protected:
-    // Design-time construction of controls.
+    // Construction of controls: at design time, or later as the platform's
+    // Controls.Add does; shared design pieces of similar windows use it too.
     template <class T>
     T& Add(const std::string& name, int index = -1, Control* container = nullptr) {
         auto c = std::make_unique<T>(*this, name, index);

@@ -3,6 +3,7 @@
 // the frame that holds the control).
 #include "forms/colour.h"
 #include "main/frm_main.h"
+#include "main/core_window_design.h"
 #include "main/quillory.h"
 
 namespace quillory {
@@ -94,16 +95,7 @@ void FrmMain::BuildDesign() {
     // Vertical scale of the drawing, with the conversion and photo commands.
     Place(Frame2, 120, 7320, 2760, 2655);
     Titled(Label11, "Vertical scale for drawing").Move(120, 240, 2520, 255);
-    const char* scales[] = {"Drilling depth", "Composite depth", "Event free depth (EFD)", "Age"};
-    for (int k = 0; k < 4; ++k) {
-        OptionButton& o = Add<OptionButton>(Option2, "Option2", k, &Frame2);
-        o.Move(240, 540 + 300 * k, 2400, 255);
-        o.SetCaption(scales[k]);
-    }
-    Option2(1).SetValue(true);
-    Option2(0).SetVisible(false);
-    Option2(2).SetEnabled(false);
-    Option2(3).SetEnabled(false);
+    AddScaleOptions(*this, Option2, Frame2);
     Place(Command2, 120, 1800, 2520, 315);
     Command2.SetCaption("Convert from data file");
     Command2.SetEnabled(false);
@@ -187,15 +179,8 @@ void FrmMain::BuildDesign() {
     CommonDialog1.SetVisible(false);
 
     // Menu bar.
-    mnuRange = &AddMenu("mnuRange", "Range");
-    mnuLink = &AddMenu("mnuLink", "Link range", mnuRange);
-    mnuLink->SetChecked(true);
+    AddRangeMenu(*this, mnuRange, mnuLink, mnuCM);
     mnuLink->SetEnabled(false);
-    AddMenu("break50", "-", mnuRange);
-    const std::pair<int, const char*> ranges[] = {{20, "20 cm"}, {50, "50 cm"},  {100, "1 m"},
-                                                  {200, "2 m"},  {500, "5 m"},   {1000, "10 m"},
-                                                  {2000, "20 m"}, {5000, "50 m"}, {9999, "Whole core"}};
-    for (auto [i, caption] : ranges) AddMenu(mnuCM, "mnuCM", i, caption, mnuRange);
 
     mnuFont = &AddMenu("mnuFont", "Font");
     AddMenu(mnuSize, "mnuSize", 1, "---", mnuFont);
