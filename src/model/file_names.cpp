@@ -27,7 +27,9 @@ constexpr std::array<std::string_view, 12> kMonths = {"Jan", "Feb", "Mar", "Apr"
 
 // The month text of a label: " Feb. ", but " May " without a full stop.
 std::string MonthText(std::string_view month) {
-    return month == "May" ? " May " : " " + std::string(month) + ". ";
+    if (month == "May") return " May ";
+    std::string text(" ");
+    return text.append(month).append(". ");
 }
 
 // Eight characters without blanks at either end that read as a number equal
