@@ -3,6 +3,7 @@
 // old platform did, column first and row last (gCorrRow(column, row)); a
 // subscript outside a table is run-time error 9, never memory outside it.
 // Rows grow as records are read; the columns are fixed.
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -14,10 +15,14 @@ namespace model {
     throw forms::RuntimeError(forms::kErrSubscriptOutOfRange, "Subscript out of range");
 }
 
+// Each column's cells lie together, with room for `capacity_` rows, so that
+// a walk down a column (every level change makes several) reads memory in
+// order; rows are added a few at a time into that room, which doubles when full.
 template <class T>
 class Table2 {
 public:
-    explicit Table2(int columns = 1, int rows = 0) : columns_(columns), rows_(rows), cells_(Size(columns, rows)) {}
+    explicit Table2(int columns = 1, int rows = 0)
+        : columns_(columns), rows_(rows), capacity_(rows), cells_(Size(columns, rows)) {}
 
     T& operator()(long column, long row) { return cells_[Index(column, row)]; }
     const T& operator()(long column, long row) const { return cells_[Index(column, row)]; }
@@ -29,11 +34,18 @@ public:
     void Redim(int columns, long rows) {
         cells_.assign(Size(columns, rows), T{});
         columns_ = columns;
-        rows_ = rows;
+        rows_ = capacity_ = rows;
     }
     // Rows 0 to rows - 1, the rows kept (ReDim Preserve of the last index).
     void ResizeRows(long rows) {
-        cells_.resize(Size(columns_, rows));
+        Size(columns_, rows);
+        if (rows > capacity_) {
+            Grow(std::max(rows, 2 * capacity_));
+        } else {
+            // Rows given up come back empty.
+            for (long c = 0; c < columns_; ++c)
+                for (long r = rows; r < rows_; ++r) cells_[Offset(c, r)] = T{};
+        }
         rows_ = rows;
     }
 
@@ -42,13 +54,26 @@ private:
         if (columns < 1 || rows < 0) SubscriptOutOfRange();
         return static_cast<size_t>(columns) * static_cast<size_t>(rows);
     }
+    size_t Offset(long column, long row) const {
+        return static_cast<size_t>(column) * static_cast<size_t>(capacity_) + static_cast<size_t>(row);
+    }
     size_t Index(long column, long row) const {
-        if (column < 0 || column >= columns_ || row < 0 || row >= Rows()) SubscriptOutOfRange();
-        return static_cast<size_t>(row) * columns_ + static_cast<size_t>(column);
+        if (column < 0 || column >= columns_ || row < 0 || row >= rows_) SubscriptOutOfRange();
+        return Offset(column, row);
+    }
+    void Grow(long capacity) {
+        std::vector<T> cells(Size(columns_, capacity));
+        for (long c = 0; c < columns_; ++c)
+            for (long r = 0; r < rows_; ++r)
+                cells[static_cast<size_t>(c) * static_cast<size_t>(capacity) + static_cast<size_t>(r)] =
+                    std::move(cells_[Offset(c, r)]);
+        cells_ = std::move(cells);
+        capacity_ = capacity;
     }
 
     int columns_;
-    long rows_;  // kept beside the cells: every subscript is checked against it
+    long rows_;      // kept beside the cells: every subscript is checked against it
+    long capacity_;  // rows each column has room for
     std::vector<T> cells_;
 };
 
