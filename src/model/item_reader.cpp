@@ -33,30 +33,26 @@ bool IsSeparator(char c) { return kSeparator[static_cast<unsigned char>(c)]; }
 constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
                                    1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
-// The value of a decimal digit, or something of 10 or more for any other
-// character (the text's closing NUL included).
-inline unsigned Digit(const char* p) { return static_cast<unsigned char>(*p) - static_cast<unsigned>('0'); }
-
 // A short decimal ("-12.345"): an optional minus, digits, an optional point
-// and digits, no exponent, read from p up to the first other character. The
-// text must end in a NUL, which stops every loop here. When its digits make a
-// whole number of at most 2^53 (and so at most 19 decimals), the digits and
-// the power of ten are both exact doubles, so one division gives the
-// correctly rounded value, as every full reader would. Returns the end of the
-// number, or nullptr when the text does not start with one of these.
-// Numbers of eight characters or fewer take ParseWordDecimal instead; this
-// one is kept out of line so that the common path stays small.
-[[gnu::noinline]] const char* ParseShortDecimal(const char* p, double& out) {
-    const bool negative = *p == '-';
+// and digits, no exponent, read from p up to the first other character or
+// `end`. When its digits make a whole number of at most 2^53 (and so at most
+// 19 decimals), the digits and the power of ten are both exact doubles, so one
+// division gives the correctly rounded value, as every full reader would.
+// Returns the end of the number, or nullptr when the text does not start with
+// one of these. The item reader takes ParseWordDecimal first for numbers of
+// up to seven characters; this one is kept out of line so that path stays small.
+[[gnu::noinline]] const char* ParseShortDecimal(const char* p, const char* end, double& out) {
+    auto digit = [&] { return p < end && *p >= '0' && *p <= '9'; };
+    const bool negative = p < end && *p == '-';
     p += negative;
     const char* first = p;
     uint64_t mantissa = 0;
     // Nineteen digits never overflow; longer numbers wrap and go to the full reader.
-    for (unsigned d; (d = Digit(p)) < 10; ++p) mantissa = mantissa * 10 + d;
+    for (; digit(); ++p) mantissa = mantissa * 10 + static_cast<unsigned>(*p - '0');
     long digits = p - first, decimals = 0;
-    if (*p == '.') {
+    if (p < end && *p == '.') {
         const char* point = ++p;
-        for (unsigned d; (d = Digit(p)) < 10; ++p) mantissa = mantissa * 10 + d;
+        for (; digit(); ++p) mantissa = mantissa * 10 + static_cast<unsigned>(*p - '0');
         decimals = p - point;
         digits += decimals;
     }
@@ -114,25 +110,14 @@ inline int ParseWordDecimal(uint64_t w, double& out) {
     return static_cast<int>(length);
 }
 
-// A text of 1 to 7 characters as a word, NULs above it, loaded without
-// reading past its end and without a copy through memory.
-inline uint64_t ShortWord(const char* p, size_t n) {
-    auto byte = [&](size_t i) { return uint64_t{static_cast<unsigned char>(p[i])}; };
-    if (n < 4) return byte(0) | byte(n / 2) << (8 * (n / 2)) | byte(n - 1) << (8 * (n - 1));
-    uint32_t low, high;  // the first and the last four characters, overlapping
-    std::memcpy(&low, p, 4);
-    std::memcpy(&high, p + n - 4, 4);
-    return low | (uint64_t{high} >> (8 * (8 - n))) << 32;
-}
-
 // A plain decimal number (optional minus, digits, point, exponent) parsed
-// whole; false for anything the platform's own readers must look at. Texts
-// of up to seven characters, most cells of the tables, are read as one word.
+// whole; false for anything the platform's own readers must look at. Cells
+// are read digit by digit: many repeat one pattern ("9999"), which a
+// processor predicts better than it computes a word.
 bool ParsePlain(std::string_view text, double& out) {
     if (text.empty()) return false;
     const char* end = text.data() + text.size();
-    if (text.size() < 8 && ParseWordDecimal(ShortWord(text.data(), text.size()), out) == static_cast<int>(text.size()))
-        return true;
+    if (ParseShortDecimal(text.data(), end, out) == end) return true;
     char c = text.front();
     if (!((c >= '0' && c <= '9') || c == '-' || c == '.')) return false;
     auto [ptr, ec] = std::from_chars(text.data(), end, out);
@@ -250,7 +235,7 @@ std::string_view ItemReader::Item() {
 [[gnu::always_inline]] inline bool ItemReader::TryShortDecimal(double& value) {
     const char* data = text_.get();
     const int length = ParseWordDecimal(Word(data + pos_), value);
-    const char* end = length >= 0 ? data + pos_ + length : ParseShortDecimal(data + pos_, value);
+    const char* end = length >= 0 ? data + pos_ + length : ParseShortDecimal(data + pos_, data + size_, value);
     if (!end) return false;
     // The number must fill its item: a separator or the end of the file follows.
     const char c = *end;
