@@ -4,40 +4,16 @@
 // hole, section, PSP, event-free depth, age, slider, columns) follows.
 #include <benchmark/benchmark.h>
 
-#include <stdexcept>
 #include <string>
 
-#include "bench/bench_files.h"
-#include "forms/application.h"
-#include "forms/headless.h"
-#include "main/quillory.h"
+#include "bench/loaded_window.h"
 
 namespace {
-
-struct Program {
-    forms::HeadlessServices services;
-    forms::Application app{services};
-    quillory::Quillory q{app};
-
-    Program() {
-        quillory::FrmMain& f = q.frmMain();
-        f.Show();
-        Import(f.Command1, bench::Files().correlation);
-        Import(f.Command3, bench::Files().events);
-        Import(f.Command4, bench::Files().ages);
-        if (!services.messages.empty()) throw std::runtime_error("import refused: " + services.messages[0].request.text);
-        f.Text2.SetFocus();
-    }
-    void Import(forms::CommandButton& button, const std::string& path) {
-        services.fileAnswers.push_back(path);
-        button.UserClick();
-    }
-};
 
 // Each change types the last digit of a level far from the one before; the
 // keys before it are typed with the clock stopped.
 void BM_TypedCompositeDepth(benchmark::State& state) {
-    Program program;
+    bench::LoadedWindow program;
     quillory::FrmMain& f = program.q.frmMain();
     const std::string levels[] = {"1234", "9876"};
     int i = 0;
