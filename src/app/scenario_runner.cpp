@@ -183,35 +183,35 @@ private:
 
     Form& FormNamed(const std::string& name) { return app_->FormByName(name); }
 
-    Control& ControlOf(Form& form, const std::string& spec) {
+    Control& ControlOf(Form& form, const std::string& address) {
         std::string name;
         int index;
-        SplitIndex(spec, name, index);
+        SplitIndex(address, name, index);
         Control* c = form.FindControl(name, index);
-        if (!c) throw std::runtime_error("no control " + spec + " on " + form.Name());
+        if (!c) throw std::runtime_error("no control " + address + " on " + form.Name());
         return *c;
     }
 
-    Target ParseControl(const std::string& spec) {
-        auto dot = spec.find('.');
-        if (dot == std::string::npos) throw std::runtime_error("expected FORM.CONTROL: " + spec);
+    Target ParseControl(const std::string& address) {
+        auto dot = address.find('.');
+        if (dot == std::string::npos) throw std::runtime_error("expected FORM.CONTROL: " + address);
         Target t;
-        t.form = &FormNamed(spec.substr(0, dot));
-        t.control = &ControlOf(*t.form, spec.substr(dot + 1));
+        t.form = &FormNamed(address.substr(0, dot));
+        t.control = &ControlOf(*t.form, address.substr(dot + 1));
         return t;
     }
 
-    Target ParseProperty(const std::string& spec) {
-        auto dot = spec.find('.');
-        if (dot == std::string::npos) throw std::runtime_error("expected FORM.PROP: " + spec);
+    Target ParseProperty(const std::string& address) {
+        auto dot = address.find('.');
+        if (dot == std::string::npos) throw std::runtime_error("expected FORM.PROP: " + address);
         Target t;
-        std::string rest = spec.substr(dot + 1);
+        std::string rest = address.substr(dot + 1);
         auto dot2 = rest.find('.');
-        if (spec.substr(0, dot) == "Screen") {
+        if (address.substr(0, dot) == "Screen") {
             t.property = rest;
             return t;
         }
-        t.form = &FormNamed(spec.substr(0, dot));
+        t.form = &FormNamed(address.substr(0, dot));
         if (dot2 == std::string::npos) {
             t.property = rest;
         } else {
@@ -257,9 +257,9 @@ private:
             std::string text = sp2 == std::string::npos ? std::string() : rest.substr(sp2 + 1);
             Type(t, text);
         } else if (cmd == "key") {
-            std::string spec, key;
-            args >> spec >> key;
-            Key(ParseControl(spec), key);
+            std::string address, key;
+            args >> address >> key;
+            Key(ParseControl(address), key);
         } else if (cmd == "choose") {
             auto sp2 = rest.find(' ');
             Target t = ParseControl(rest.substr(0, sp2));
@@ -269,10 +269,10 @@ private:
             if (!combo->AcceptsUserInput()) return Fail("choose refused: " + combo->QualifiedName() + " is disabled or hidden");
             if (!combo->UserChoose(item)) return Fail("no item \"" + item + "\" in " + combo->QualifiedName());
         } else if (cmd == "slide") {
-            std::string spec;
+            std::string address;
             long value = 0;
-            args >> spec >> value;
-            auto* slider = dynamic_cast<forms::Slider*>(ParseControl(spec).control);
+            args >> address >> value;
+            auto* slider = dynamic_cast<forms::Slider*>(ParseControl(address).control);
             if (!slider) return Fail("slide needs a slider");
             if (!slider->AcceptsUserInput()) return Fail("slide refused: " + slider->QualifiedName() + " is disabled or hidden");
             slider->UserMove(value);
@@ -306,13 +306,13 @@ private:
         } else if (cmd == "expect") {
             Expect(rest);
         } else if (cmd == "expect-near") {
-            std::string spec;
+            std::string address;
             double want = 0, tol = 0;
-            args >> spec >> want >> tol;
-            std::string got = Read(ParseProperty(spec));
+            args >> address >> want >> tol;
+            std::string got = Read(ParseProperty(address));
             double v = forms::Val(got);
-            if (std::fabs(v - want) <= tol) Pass(spec + " = " + got);
-            else Fail(spec + " = " + got + ", expected " + Num(want) + " +- " + Num(tol));
+            if (std::fabs(v - want) <= tol) Pass(address + " = " + got);
+            else Fail(address + " = " + got + ", expected " + Num(want) + " +- " + Num(tol));
         } else if (cmd == "expect-message") {
             ExpectMessage(rest);
         } else if (cmd == "expect-no-message") {
@@ -322,30 +322,30 @@ private:
                       msgs[checkedMessages_].request.text + "\"");
             checkedMessages_ = msgs.size();
         } else if (cmd == "print") {
-            std::string spec = forms::Trim(rest);
-            out_ << "     " << spec << " = " << Read(ParseProperty(spec)) << '\n';
+            std::string address = forms::Trim(rest);
+            out_ << "     " << address << " = " << Read(ParseProperty(address)) << '\n';
         } else if (cmd == "dump") {
             Dump(FormNamed(forms::Trim(rest)));
         } else if (cmd == "drawing") {
-            std::string spec = forms::Trim(rest);
-            if (spec == "Clipboard") {
+            std::string address = forms::Trim(rest);
+            if (address == "Clipboard") {
                 if (!answers.clipboard) out_ << "clipboard empty\n";
                 else WriteSnapshot(out_, *answers.clipboard);
                 return;
             }
-            Target t = ParseControl(spec);
+            Target t = ParseControl(address);
             auto* pic = dynamic_cast<forms::PictureBox*>(t.control);
-            if (!pic) return Fail("not a picture box: " + spec);
-            out_ << "drawing " << spec << '\n';
+            if (!pic) return Fail("not a picture box: " + address);
+            out_ << "drawing " << address << '\n';
             WriteSnapshot(out_, pic->Draw().TakeSnapshot());
         } else if (cmd == "png") {
-            std::string spec, file;
-            args >> spec >> file;
-            auto dot = spec.find('.');
-            Form& f = FormNamed(spec.substr(0, dot));
-            Control* c = dot == std::string::npos ? nullptr : &ControlOf(f, spec.substr(dot + 1));
+            std::string address, file;
+            args >> address >> file;
+            auto dot = address.find('.');
+            Form& f = FormNamed(address.substr(0, dot));
+            Control* c = dot == std::string::npos ? nullptr : &ControlOf(f, address.substr(dot + 1));
             std::string why;
-            if (backend_->Png(f, c, Resolve(file), why)) out_ << "     png " << spec << " -> " << file << '\n';
+            if (backend_->Png(f, c, Resolve(file), why)) out_ << "     png " << address << " -> " << file << '\n';
             else out_ << "     png skipped: " << why << '\n';
         } else if (cmd == "expect-file") {
             auto eq = rest.find(" = ");
@@ -396,20 +396,20 @@ private:
     }
 
     void Mouse(const std::string& cmd, std::istringstream& args) {
-        std::string spec;
+        std::string address;
         double x = 0, y = 0;
         int button = 0, shift = 0;
-        args >> spec >> x >> y;
+        args >> address >> x >> y;
         if (cmd != "mouse-move") args >> button;
         args >> shift;
-        if (spec.find('.') == std::string::npos) {
-            Form& f = FormNamed(spec);
+        if (address.find('.') == std::string::npos) {
+            Form& f = FormNamed(address);
             if (cmd == "mouse-move") f.UserMouseMove(button, shift, x, y);
             else if (cmd == "mouse-down") f.UserMouseDown(button, shift, x, y);
             else Fail(cmd + " needs a control");
             return;
         }
-        Control* c = ParseControl(spec).control;
+        Control* c = ParseControl(address).control;
         if (!c->AcceptsUserInput()) return Fail(cmd + " refused: " + c->QualifiedName() + " is disabled or hidden");
         if (cmd == "mouse-move") c->UserMouseMove(button, shift, x, y);
         else if (cmd == "mouse-down") c->UserMouseDown(button, shift, x, y);
@@ -419,11 +419,11 @@ private:
     void Expect(const std::string& rest) {
         auto eq = rest.find(" =");
         if (eq == std::string::npos) return Fail("expect needs FORM.CONTROL.PROP = TEXT");
-        std::string spec = forms::Trim(rest.substr(0, eq));
+        std::string address = forms::Trim(rest.substr(0, eq));
         std::string want = rest.size() > eq + 3 ? rest.substr(eq + 3) : std::string();
-        std::string got = Read(ParseProperty(spec));
-        if (got == want) Pass(spec + " = " + got);
-        else Fail(spec + " = \"" + got + "\", expected \"" + want + "\"");
+        std::string got = Read(ParseProperty(address));
+        if (got == want) Pass(address + " = " + got);
+        else Fail(address + " = \"" + got + "\", expected \"" + want + "\"");
     }
 
     void ExpectMessage(const std::string& rest) {
