@@ -32,6 +32,7 @@ void FormSlotBase::Unload() {
 void FormSlotBase::Release() {
     if (!form_) return;
     form_->AttachSlot(nullptr);
+    form_->MarkRetired();
     app_.Retire(std::move(form_));
 }
 
@@ -73,10 +74,10 @@ void Application::ActivateForm(Form& form) {
     if (activeForm_ == &form) return;
     Form* old = activeForm_;
     activeForm_ = &form;
-    if (old && old->Deactivate) old->Deactivate();
+    if (old) old->Fire(old->Deactivate);
     if (activeForm_ != &form) return;  // a handler moved the focus on
-    if (form.Activate) form.Activate();
-    if (activeForm_ == &form && form.GotFocus) form.GotFocus();
+    form.Fire(form.Activate);
+    if (activeForm_ == &form) form.Fire(form.GotFocus);
 }
 
 void Application::FormGone(Form& form) {

@@ -99,6 +99,11 @@ public:
     void Retire(std::unique_ptr<Form> form);
     void CollectRetired();
 
+    // How deep the events that run now are nested (EventScope).
+    int EventDepth() const { return eventDepth_; }
+    void EnterEvent() { ++eventDepth_; }
+    void LeaveEvent() { --eventDepth_; }
+
     // The End statement.
     void End();
     bool Ended() const { return ended_; }
@@ -112,6 +117,7 @@ private:
     std::vector<Timer*> timers_;
     std::vector<std::unique_ptr<Form>> retired_;
     bool ended_ = false;
+    int eventDepth_ = 0;
 };
 
 }  // namespace forms

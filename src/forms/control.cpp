@@ -9,6 +9,13 @@
 
 namespace forms {
 
+EventScope::EventScope(Application& app) : app_(app) {
+    if (app_.EventDepth() >= kMaxEventDepth) throw RuntimeError(kErrOutOfStack, "Out of stack space");
+    app_.EnterEvent();
+}
+
+EventScope::~EventScope() { app_.LeaveEvent(); }
+
 Control::Control(Form& form, ControlKind kind, std::string name, int index)
     : form_(form), kind_(kind), name_(std::move(name)), index_(index) {}
 
@@ -16,6 +23,13 @@ Application& Control::App() const { return form_.App(); }
 
 std::string Control::QualifiedName() const {
     return index_ < 0 ? name_ : name_ + "(" + std::to_string(index_) + ")";
+}
+
+bool Control::FormRetired() const { return form_.Retired(); }
+
+void Control::Touch() {
+    if (form_.Retired()) throw RuntimeError(kErrObjectUnloaded, "Object was unloaded");
+    ++revision_;
 }
 
 void Control::SetContainer(Control* frame) { container_ = frame; Touch(); }
@@ -52,9 +66,9 @@ bool Control::EffectivelyVisible() const {
     return true;
 }
 
-void Control::UserMouseDown(int b, int s, double x, double y) { if (AcceptsUserInput() && MouseDown) MouseDown(b, s, x, y); }
-void Control::UserMouseMove(int b, int s, double x, double y) { if (AcceptsUserInput() && MouseMove) MouseMove(b, s, x, y); }
-void Control::UserMouseUp(int b, int s, double x, double y) { if (AcceptsUserInput() && MouseUp) MouseUp(b, s, x, y); }
+void Control::UserMouseDown(int b, int s, double x, double y) { if (AcceptsUserInput()) Fire(MouseDown, b, s, x, y); }
+void Control::UserMouseMove(int b, int s, double x, double y) { if (AcceptsUserInput()) Fire(MouseMove, b, s, x, y); }
+void Control::UserMouseUp(int b, int s, double x, double y) { if (AcceptsUserInput()) Fire(MouseUp, b, s, x, y); }
 
 std::string Control::GetProperty(const std::string& p) const {
     if (p == "Left") return std::to_string(left_);

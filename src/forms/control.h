@@ -25,6 +25,7 @@
 //     refused while the control, its container or its form is disabled or
 //     hidden; program writes are never refused for that reason.
 #include <functional>
+#include <utility>
 #include <map>
 #include <memory>
 #include <string>
@@ -46,6 +47,27 @@ enum class ControlKind {
 enum KeyCode : int {
     kKeyBack = 8, kKeyTab = 9, kKeyReturn = 13, kKeyEscape = 27, kKeyUp = 38, kKeyDown = 40,
     kKeyDelete = 46
+};
+
+// Handlers nest: a write inside a handler runs the written control's handler
+// before the write returns. The old platform's stack of 1 MB ran out after a
+// few thousand nested calls, and each nested event took several frames of its
+// own (the message dispatch, the control's code, the handler), so a handler
+// that keeps setting off itself ended with "Out of stack space" after some
+// hundreds of nested events. Beyond this depth the next event is run-time
+// error 28, which the handlers' traps can catch like any other error.
+inline constexpr int kMaxEventDepth = 1000;
+
+// One level of nested events for as long as it lives.
+class EventScope {
+public:
+    explicit EventScope(Application& app);
+    ~EventScope();
+    EventScope(const EventScope&) = delete;
+    EventScope& operator=(const EventScope&) = delete;
+
+private:
+    Application& app_;
 };
 
 // Mouse buttons and shift state as the old platform passes them.
@@ -116,11 +138,24 @@ public:
     // The value column of a dump line: text, caption or value.
     virtual std::string DumpValue() const { return {}; }
 
-    // Raised by every change the back end may need to show.
+    // Raised by every change the back end may need to show. A change of a
+    // control whose form was unloaded would go to a window no one sees: it
+    // is run-time error 364 ("Object was unloaded") instead.
     unsigned long Revision() const { return revision_; }
-    void Touch() { ++revision_; }
+    void Touch();
 
 protected:
+    // Runs an event handler, if there is one, one level deeper in the chain
+    // of nested events. Once the form is unloaded its events no longer fire
+    // (the rest of a key's events after a KeyPress that closed the window).
+    template <class Handler, class... Args>
+    void Fire(const Handler& handler, Args&&... args) {
+        if (!handler || FormRetired()) return;
+        EventScope scope(App());
+        handler(std::forward<Args>(args)...);
+    }
+    bool FormRetired() const;
+
     Form& form_;
 
 private:

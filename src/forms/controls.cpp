@@ -41,11 +41,11 @@ void Label::SetCaption(const std::string& v) {
     if (v == caption_) return;
     caption_ = v;
     Touch();
-    if (Change) Change();
+    Fire(Change);
 }
 
-void Label::UserClick() { if (AcceptsUserInput() && Click) Click(); }
-void Label::UserDblClick() { if (AcceptsUserInput() && DblClick) DblClick(); }
+void Label::UserClick() { if (AcceptsUserInput()) Fire(Click); }
+void Label::UserDblClick() { if (AcceptsUserInput()) Fire(DblClick); }
 
 std::string Label::GetProperty(const std::string& p) const {
     if (p == "Caption") return caption_;
@@ -72,7 +72,7 @@ void TextBox::SetText(const std::string& v) {
     selStart_ = std::min<int>(selStart_, static_cast<int>(text_.size()));
     selLength_ = 0;
     Touch();
-    if (Change) Change();
+    Fire(Change);
 }
 
 void TextBox::SetSelStart(int v) {
@@ -99,7 +99,7 @@ void TextBox::UserSelectAll() {
 void TextBox::UserClick() {
     if (!AcceptsUserInput()) return;
     form_.SetActiveControl(this);
-    if (Click) Click();
+    Fire(Click);
 }
 
 void TextBox::InsertText(const std::string& s) {
@@ -115,30 +115,34 @@ void TextBox::InsertText(const std::string& s) {
     selStart_ = caret;
     selLength_ = 0;
     Touch();
-    if (Change) Change();
+    Fire(Change);
 }
 
 void TextBox::UserKeyChar(char c) {
     if (!AcceptsUserInput()) return;
     form_.SetActiveControl(this);
     int code = KeyCodeOf(c);
-    if (KeyDown) KeyDown(code, 0);
+    Fire(KeyDown, code, 0);
+    if (FormRetired()) return;
     int ascii = static_cast<unsigned char>(c);
-    if (code != 0 && KeyPress) KeyPress(ascii);
+    if (code != 0) Fire(KeyPress, ascii);
+    if (FormRetired()) return;
     if (code != 0 && ascii != 0 && !Locked) InsertText(std::string(1, static_cast<char>(ascii)));
     int up = code;
-    if (KeyUp) KeyUp(up, 0);
+    Fire(KeyUp, up, 0);
 }
 
 void TextBox::UserKey(int keyCode, int shift) {
     if (!AcceptsUserInput()) return;
     form_.SetActiveControl(this);
     int code = keyCode;
-    if (KeyDown) KeyDown(code, shift);
+    Fire(KeyDown, code, shift);
+    if (FormRetired()) return;
     if (code == 0) return;
     if (code == kKeyReturn || code == kKeyEscape || code == kKeyBack) {
         int ascii = code;
-        if (KeyPress) KeyPress(ascii);
+        Fire(KeyPress, ascii);
+        if (FormRetired()) return;
         if (ascii == kKeyBack && !Locked) {
             if (selLength_ == 0 && selStart_ > 0) { --selStart_; selLength_ = 1; }
             InsertText("");
@@ -149,7 +153,7 @@ void TextBox::UserKey(int keyCode, int shift) {
     } else if (code == kKeyTab) {
         form_.SetActiveControl(nullptr);
     }
-    if (KeyUp) KeyUp(code, shift);
+    Fire(KeyUp, code, shift);
 }
 
 std::string TextBox::GetProperty(const std::string& p) const {
@@ -179,10 +183,10 @@ void CommandButton::SetFocus() {
 void CommandButton::UserClick() {
     if (!AcceptsUserInput()) return;
     form_.SetActiveControl(this);
-    if (Click) Click();
+    Fire(Click);
 }
 
-void CommandButton::Press() { if (Click) Click(); }
+void CommandButton::Press() { Fire(Click); }
 
 std::string CommandButton::GetProperty(const std::string& p) const {
     if (p == "Caption") return caption_;
@@ -204,7 +208,7 @@ void ComboBox::SetText(const std::string& v) {
     auto it = std::find(list_.begin(), list_.end(), v);
     listIndex_ = it == list_.end() ? -1 : static_cast<int>(it - list_.begin());
     Touch();
-    if (Change) Change();
+    Fire(Change);
 }
 
 void ComboBox::SetListIndex(int i) {
@@ -213,7 +217,7 @@ void ComboBox::SetListIndex(int i) {
     listIndex_ = i;
     text_ = i >= 0 ? list_[i] : std::string();
     Touch();
-    if (Click) Click();
+    Fire(Click);
 }
 
 const std::string& ComboBox::List(int i) const {
@@ -259,7 +263,7 @@ void ComboBox::UserChoose(int index) {
     listIndex_ = index;
     text_ = list_[index];
     Touch();
-    if (Click) Click();
+    Fire(Click);
 }
 
 bool ComboBox::UserChoose(const std::string& item) {
@@ -273,9 +277,11 @@ void ComboBox::UserKeyChar(char c) {
     if (!AcceptsUserInput() || Style == 2) return;
     form_.SetActiveControl(this);
     int code = KeyCodeOf(c);
-    if (KeyDown) KeyDown(code, 0);
+    Fire(KeyDown, code, 0);
+    if (FormRetired()) return;
     int ascii = static_cast<unsigned char>(c);
-    if (code != 0 && KeyPress) KeyPress(ascii);
+    if (code != 0) Fire(KeyPress, ascii);
+    if (FormRetired()) return;
     if (code == 0 || ascii == 0) return;
     std::string next = selectAll_ ? std::string(1, static_cast<char>(ascii)) : text_ + static_cast<char>(ascii);
     selectAll_ = false;
@@ -286,10 +292,12 @@ void ComboBox::UserKey(int keyCode, int shift) {
     if (!AcceptsUserInput()) return;
     form_.SetActiveControl(this);
     int code = keyCode;
-    if (KeyDown) KeyDown(code, shift);
+    Fire(KeyDown, code, shift);
+    if (FormRetired()) return;
     if (code == kKeyReturn || code == kKeyEscape || code == kKeyBack) {
         int ascii = code;
-        if (KeyPress) KeyPress(ascii);
+        Fire(KeyPress, ascii);
+        if (FormRetired()) return;
         if (ascii == kKeyBack && Style != 2) {
             std::string next = selectAll_ || text_.empty() ? std::string() : text_.substr(0, text_.size() - 1);
             selectAll_ = false;
@@ -335,7 +343,7 @@ void OptionButton::SetValue(bool v) {
     }
     value_ = true;
     Touch();
-    if (Click) Click();
+    Fire(Click);
 }
 
 void OptionButton::UserClick() {
@@ -364,7 +372,7 @@ void CheckBox::SetValue(int v) {
     if (v == value_) return;
     value_ = v;
     Touch();
-    if (Click) Click();
+    Fire(Click);
 }
 
 void CheckBox::UserClick() {
@@ -438,8 +446,8 @@ bool LineControl::SetProperty(const std::string& p, const std::string& v) {
 
 // ---- Image ----
 
-void ImageControl::UserClick() { if (AcceptsUserInput() && Click) Click(); }
-void ImageControl::UserDblClick() { if (AcceptsUserInput() && DblClick) DblClick(); }
+void ImageControl::UserClick() { if (AcceptsUserInput()) Fire(Click); }
+void ImageControl::UserDblClick() { if (AcceptsUserInput()) Fire(DblClick); }
 
 // ---- PictureBox ----
 
@@ -475,8 +483,8 @@ void PictureBox::LoadPictureInto(std::shared_ptr<const LoadedPicture> picture) {
     Touch();
 }
 
-void PictureBox::UserClick() { if (AcceptsUserInput() && Click) Click(); }
-void PictureBox::UserDblClick() { if (AcceptsUserInput() && DblClick) DblClick(); }
+void PictureBox::UserClick() { if (AcceptsUserInput()) Fire(Click); }
+void PictureBox::UserDblClick() { if (AcceptsUserInput()) Fire(DblClick); }
 
 std::string PictureBox::GetProperty(const std::string& p) const {
     if (p == "ScaleLeft") return DoubleText(surface_.ScaleLeft());
@@ -535,8 +543,8 @@ void Slider::UserMove(long v) {
     if (v == value_) return;
     value_ = v;
     Touch();
-    if (Scroll) Scroll();
-    if (Change) Change();
+    Fire(Scroll);
+    Fire(Change);
 }
 
 std::string Slider::GetProperty(const std::string& p) const {
@@ -597,7 +605,7 @@ void Timer::SetEnabled(bool v) {
 void Timer::Advance(long nowMs) {
     if (!Enabled() || interval_ <= 0 || nowMs - lastFired_ < interval_) return;
     lastFired_ = nowMs;
-    if (OnTimer) OnTimer();
+    Fire(OnTimer);
 }
 
 // ---- CommonDialog ----

@@ -16,6 +16,11 @@ Form::Form(Application& app, std::string name) : app_(app), name_(std::move(name
 
 Form::~Form() = default;
 
+void Form::Touch() {
+    if (retired_) throw RuntimeError(kErrObjectUnloaded, "Object was unloaded");
+    ++revision_;
+}
+
 bool Form::HasMenuBar() const {
     return std::any_of(menuBar_.begin(), menuBar_.end(), [](const Menu* m) { return m->Visible(); });
 }
@@ -54,12 +59,12 @@ void Form::SetWindowState(int v) {
 void Form::FireResize() {
     surface_.SetInnerSize(ScaleWidth(), ScaleHeight());
     Touch();
-    if (loaded_ && Resize) Resize();
+    if (loaded_) Fire(Resize);
 }
 
 void Form::RunLoad() {
     loaded_ = true;
-    if (Load) Load();
+    Fire(Load);
 }
 
 void Form::MarkUnloaded() {
@@ -75,7 +80,7 @@ void Form::Show() {
         visible_ = true;
         Touch();
         app_.Platform().FormShown(*this);
-        if (first && Resize) Resize();
+        if (first) Fire(Resize);
     }
     app_.ActivateForm(*this);
 }
@@ -94,15 +99,15 @@ void Form::UserClose() { UnloadWithMode(0); }
 void Form::UnloadWithMode(int mode) {
     if (!loaded_) return;
     int cancel = 0;
-    if (QueryUnload) QueryUnload(cancel, mode);
+    Fire(QueryUnload, cancel, mode);
     if (cancel) return;
-    if (Unload_) Unload_(cancel);
+    Fire(Unload_, cancel);
     if (cancel || !loaded_) return;
     visible_ = false;
     app_.Platform().FormUnloaded(*this);
     app_.FormGone(*this);
     MarkUnloaded();
-    if (Terminate) Terminate();
+    Fire(Terminate);
     if (slot_) slot_->Release();
 }
 
@@ -123,20 +128,20 @@ void Form::UserMove(int left, int top) {
     SetTop(top);
 }
 
-void Form::UserClick() { if (enabled_ && Click) Click(); }
+void Form::UserClick() { if (enabled_) Fire(Click); }
 
 void Form::UserMouseMove(int button, int shift, double x, double y) {
-    if (enabled_ && MouseMove) MouseMove(button, shift, x, y);
+    if (enabled_) Fire(MouseMove, button, shift, x, y);
 }
 
 void Form::UserMouseDown(int button, int shift, double x, double y) {
-    if (enabled_ && MouseDown) MouseDown(button, shift, x, y);
+    if (enabled_) Fire(MouseDown, button, shift, x, y);
 }
 
 void Form::PopupMenu(Menu& menu) {
     app_.Platform().Sync();
     Menu* chosen = app_.Platform().ChoosePopupItem(*this, menu);
-    if (chosen && chosen->Choosable() && chosen->Click) chosen->Click();
+    if (chosen && chosen->Choosable()) chosen->UserChoose();
 }
 
 Control* Form::FindControl(const std::string& name, int index) const {
@@ -150,12 +155,12 @@ void Form::SetActiveControl(Control* c) {
     Control* old = activeControl_;
     activeControl_ = c;
     if (old) {
-        if (auto* t = dynamic_cast<TextBox*>(old); t && t->LostFocus) t->LostFocus();
-        else if (auto* cb = dynamic_cast<ComboBox*>(old); cb && cb->LostFocus) cb->LostFocus();
+        if (auto* t = dynamic_cast<TextBox*>(old)) Fire(t->LostFocus);
+        else if (auto* cb = dynamic_cast<ComboBox*>(old)) Fire(cb->LostFocus);
     }
     if (c) {
-        if (auto* t = dynamic_cast<TextBox*>(c); t && t->GotFocus) t->GotFocus();
-        else if (auto* cb = dynamic_cast<ComboBox*>(c); cb && cb->GotFocus) cb->GotFocus();
+        if (auto* t = dynamic_cast<TextBox*>(c)) Fire(t->GotFocus);
+        else if (auto* cb = dynamic_cast<ComboBox*>(c)) Fire(cb->GotFocus);
     }
 }
 

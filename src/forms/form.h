@@ -99,11 +99,26 @@ public:
     bool SetProperty(const std::string& property, const std::string& value);
 
     unsigned long Revision() const { return revision_; }
-    void Touch() { ++revision_; }
+    // A change after the form was unloaded is run-time error 364, as for its
+    // controls (control.h).
+    void Touch();
+
+    // Runs one of the form's event handlers one level deeper in the chain of
+    // nested events; nothing once the form is unloaded.
+    template <class Handler, class... Args>
+    void Fire(const Handler& handler, Args&&... args) {
+        if (!handler || retired_) return;
+        EventScope scope(app_);
+        handler(std::forward<Args>(args)...);
+    }
 
     // Called by FormSlot.
     void RunLoad();
     void MarkUnloaded();
+    // Unloaded and handed back by its slot: the next reference gets a fresh
+    // form, and this one takes no events and no changes any more.
+    bool Retired() const { return retired_; }
+    void MarkRetired() { retired_ = true; }
     void AttachSlot(FormSlotBase* slot) { slot_ = slot; }
 
     // Construction of controls: at design time, or later as the platform's
@@ -134,7 +149,7 @@ private:
     std::string caption_;
     int left_ = 0, top_ = 0, width_ = 4800, height_ = 3600;
     int windowState_ = 0;
-    bool enabled_ = true, visible_ = false, loaded_ = false, everShown_ = false;
+    bool enabled_ = true, visible_ = false, loaded_ = false, everShown_ = false, retired_ = false;
     Surface surface_;
     std::vector<std::unique_ptr<Control>> controls_;
     std::vector<Menu*> menuBar_;

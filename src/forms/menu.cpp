@@ -20,7 +20,7 @@ bool Menu::Choosable() const {
 
 bool Menu::UserChoose() {
     if (!Choosable()) return false;
-    if (Click) Click();
+    Fire(Click);
     return true;
 }
 

@@ -14,8 +14,10 @@ enum ErrorNumber : int {
     kErrSubscriptOutOfRange = 9,
     kErrDivisionByZero = 11,
     kErrTypeMismatch = 13,
+    kErrOutOfStack = 28,
     kErrInputPastEnd = 62,
     kErrFileNotFound = 53,
+    kErrObjectUnloaded = 364,
     kErrCancel = 32755,  // the file dialog's "cancel was selected"
 };
 

@@ -141,9 +141,40 @@ TEST_F(FiringRules, SliderFiresOnlyForTheUserAndRefusesOutOfRangeWrites) {
     } catch (const RuntimeError& e) {
         EXPECT_EQ(e.number(), 380);
     }
+    try {
+        s.SetValue(-1);
+        FAIL() << "write below Min accepted";
+    } catch (const RuntimeError& e) {
+        EXPECT_EQ(e.number(), 380);
+    }
+    EXPECT_EQ(s.Value(), 60);
+    f().Bar.SetMin(2);
     f().Bar.SetMax(10);
     f().Bar.SetValue(12);
     EXPECT_EQ(f().Bar.Value(), 10);
+    f().Bar.SetValue(-5);
+    EXPECT_EQ(f().Bar.Value(), 2);
+}
+
+TEST_F(FiringRules, AHandlerThatKeepsSettingOffItselfRunsOutOfStackAsATrappableError) {
+    int depth = 0, trapped = 0;
+    f().Text1.Change = [&] {
+        ++depth;
+        try {
+            f().Text1.SetText(f().Text1.Text() + "x");
+        } catch (const RuntimeError& e) {
+            if (e.number() != kErrOutOfStack) throw;
+            ++trapped;
+        }
+    };
+    f().Text1.SetText("x");
+    EXPECT_EQ(depth, kMaxEventDepth);
+    EXPECT_EQ(trapped, 1);
+    // The chain unwound: events fire again from the top.
+    log().clear();
+    f().Text1.Change = [this] { log().push_back("Change"); };
+    f().Text1.SetText("again");
+    EXPECT_EQ(log(), (std::vector<std::string>{"Change"}));
 }
 
 TEST_F(FiringRules, DisabledOrHiddenControlsRefuseUserInputButNotProgramWrites) {
@@ -172,6 +203,39 @@ TEST_F(FormLife, ReferenceLoadsHiddenAndUnloadGivesAFreshForm) {
     EXPECT_FALSE(slot.IsLoaded());
     EXPECT_EQ(f().Text1.Text(), "");
     EXPECT_EQ(f().Caption1.Caption(), "design");
+    app.CollectRetired();
+}
+
+TEST_F(FormLife, AFormThatUnloadsItselfInAKeyPressTakesNoMoreEventsOfThatKey) {
+    TestForm& form = f();
+    form.Text1.KeyPress = [&form](int&) { form.Unload(); };
+    form.Text1.Change = [&form] { form.log.push_back("Change"); };
+    form.Text1.KeyUp = [&form](int&, int) { form.log.push_back("KeyUp"); };
+    form.log.clear();
+    form.Text1.UserKeyChar('7');
+    EXPECT_TRUE(form.log.empty());
+    EXPECT_EQ(form.Text1.Text(), "");
+    EXPECT_FALSE(slot.IsLoaded());
+    app.CollectRetired();
+}
+
+TEST_F(FormLife, AWriteToAnUnloadedFormIsATrappableErrorAndTheNextReferenceLoadsItAgain) {
+    TestForm& form = f();
+    int number = 0;
+    form.Text2.Change = [&form, &number] {
+        form.Unload();
+        try {
+            form.Text1.SetText("lost");
+        } catch (const RuntimeError& e) {
+            number = e.number();
+        }
+    };
+    form.Text2.SetText("close");
+    EXPECT_EQ(number, kErrObjectUnloaded);
+    EXPECT_THROW(form.SetCaption("lost"), RuntimeError);
+    // Through its slot the window is there again, fresh.
+    EXPECT_EQ(f().Text1.Text(), "");
+    EXPECT_NE(&f(), &form);
     app.CollectRetired();
 }
 
