@@ -1,13 +1,13 @@
 #include "duo/duo_link.h"
 
-#include "main/quillory.h"
-
 namespace quillory {
 
 // Until the Duo window imports its own correlation model there is nothing to
-// link: gDuoModelLoaded stays False and no level has a Duo depth.
-const model::DuoModelLink* DuoLink(Quillory&) { return nullptr; }
+// link: gDuoModelLoaded stays False and no level has a depth in the other model.
+const model::DuoModelLink* DuoLink(const SharedState&) { return nullptr; }
 
-float MainToDuoCD(Quillory&, float) { return 9999.0f; }
+float MainToDuoCD(float) { return 9999.0f; }
+
+float DuoToMainCD(float) { return 9999.0f; }
 
 }  // namespace quillory

@@ -1,16 +1,18 @@
 #pragma once
-// What the main window asks of the Duo model: its link for the below-bottom
-// test and the age import, and the conversion of a pushed level.
+// The link between the two models, as the windows use it: the Duo model as
+// the main depth model reads it, and the conversions between the two
+// composite depths.
 #include "model/duo_link.h"
+#include "side/shared_state.h"
 
 namespace quillory {
 
-struct Quillory;
-
 // The Duo model as the main depth model sees it; null while none is loaded.
-const model::DuoModelLink* DuoLink(Quillory& q);
+const model::DuoModelLink* DuoLink(const SharedState& shared);
 
-// The Duo composite depth of a main composite depth; 9999 for no value.
-float MainToDuoCD(Quillory& q, float depth);
+// The Duo composite depth of a main composite depth, and the main composite
+// depth of a Duo one; 9999 for no value.
+float MainToDuoCD(float depth);
+float DuoToMainCD(float depth);
 
 }  // namespace quillory

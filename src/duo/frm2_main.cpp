@@ -1,47 +1,49 @@
 #include "duo/frm2_main.h"
 
-#include "main/core_window_design.h"
-#include "main/quillory.h"
+#include "forms/values.h"
 
 namespace quillory {
 
 using namespace forms;
 
-Frm2Main::Frm2Main(Quillory& q) : Form(q.app, "frm2Main"), q_(q) {
+Frm2Main::Frm2Main(Application& app, const CoreEnvironment& env) : CoreWindow(app, "frm2Main", env) {
+    BuildDesign();
+    for (auto& [k, o] : Option2) o->Click = [this] { Option2_Click(); };
+}
+
+void Frm2Main::BuildDesign() {
+    BuildCoreDesign();
     SetCaption(" QuilloryDuo ");
     Move(0, 0, 11730, 11055);
-    Text2.Move(1440, 4560, 1095, 285);
-    Text3.Move(1440, 5160, 1095, 285);
-    Text4.Move(1440, 6000, 1095, 285);
-    Text2.SetText("---");
-    for (TextBox* t : {&Text2, &Text3, &Text4}) {
-        t->Alignment = 1;
-        t->SetEnabled(false);
-    }
-    Label7.SetCaption("Age (unspecified unit)");
-    Label8.SetCaption("Error:  --- ");
-    Slider1.Move(7590, 120, 255, 9015);
-    Frame2.Move(120, 7320, 2760, 2655);
-    AddScaleOptions(*this, Option2, Frame2);
-    for (auto& [k, o] : Option2) o->Click = [this] { Option2_Click(); };
-    Frame4.Move(120, 6480, 2760, 780);
-    Add<OptionButton>(Option4, "Option4", 0, &Frame4).SetCaption("Fit to the master core");
-    Add<OptionButton>(Option4, "Option4", 1, &Frame4).SetCaption("Duo's own depth");
+    // The Duo's own choice: its columns fitted to the master core, or on its
+    // own composite depth.
+    Frame1.Move(120, 6480, 2760, 780);
+    Frame1.SetVisible(true);
+    Label6.SetVisible(false);
+    Option4(0).SetCaption("Fit to the master core");
+    Option4(1).SetCaption("Duo's own depth");
     Option4(0).Move(120, 180, 2520, 255);
     Option4(1).Move(120, 450, 2520, 255);
-    Option4(1).SetValue(true);
-    for (int k = 0; k <= 5; ++k) Add<PictureBox>(BoreHole, "BoreHole", k);
-    for (int k = 0; k <= 4; ++k) Add<PictureBox>(Picture1, "Picture1", k);
-    for (int k = 0; k <= 4; ++k) Add<Label>(Label1, "Label1", k);
 
-    AddRangeMenu(*this, mnuRange, mnuLink, mnuCM);
-    Menu& rightButton = AddMenu("mnuRB", "RightButton");
-    rightButton.SetVisible(false);
-    mnuHorizontal = &AddMenu("mnuHorizontal", "Target horizon", &rightButton);
-    mnuHorizontal->SetChecked(true);
+    mnuTool = &AddMenu("mnuTool", "Tool");
+    mnuDivider2 = &AddMenu("mnuDivider2", "Open divider", mnuTool);
+    for (int k = 1; k <= 4; ++k)
+        AddMenu(mnuBH, "mnuBH", k, "Bore hole " + std::string(1, static_cast<char>('E' + k - 1)), mnuDivider2);
+    mnuAlign = &AddMenu("mnuAlign", "Align forms", mnuTool);
+    AddMenu("break98", "-", mnuTool).SetVisible(false);
+    mnuCompCopy = &AddMenu("mnuCompCopy", "Copy", mnuTool);
+    mnuCompCopy->SetVisible(false);
+    AddMenu("break9", "-", mnuTool);
+    mnuHorizontalBH = &AddMenu("mnuHorizontalBH", "Target horizon", mnuTool);
+    mnuShowTiePoints = &AddMenu("mnuShowTiePoints", "Tie points", mnuTool);
+    mnuShowLabCodes = &AddMenu("mnuShowLabCodes", "Lab codes", mnuTool);
+    AddMenu("break997", "-", mnuTool);
+    mnuPhoto = &AddMenu("mnuPhoto", "Show photo", mnuTool);
+    for (Menu* m : {mnuHorizontalBH, mnuShowTiePoints, mnuShowLabCodes}) m->SetChecked(true);
+    mnuInfo = &AddMenu("mnuInfo", "Information");
+    mnuVersion = &AddMenu("mnuVersion", "Version info", mnuInfo);
 
-    Unload_ = [this](int&) { q_.ShutDown(*this); };
-    Terminate = [this] { q_.ShutDown(*this); };
+    BuildCorePopups();
 }
 
 // The Duo window's scale choice follows the main window's for drilling and
@@ -49,13 +51,44 @@ Frm2Main::Frm2Main(Quillory& q) : Form(q.app, "frm2Main"), q_(q) {
 void Frm2Main::Option2_Click() {
     int k = Option2(0).Value() ? 0 : Option2(1).Value() ? 1 : -1;
     if (k < 0) return;
-    FrmMain& main = q_.frmMain();
+    CoreWindow& main = Other();
     main.Option2(k).SetValue(true);
-    q_.duo.gVerticalScale2 = static_cast<int16_t>(k);
-    if (q_.main.model.gRowCount > 1) {
+    state.model.gVerticalScale = static_cast<int16_t>(k);
+    if (main.state.model.gRowCount > 1) {
         main.SearchCoreTop();
         main.GetCompositDepth();
     }
+}
+
+void Frm2Main::ApplyRange(int16_t range) {
+    CheckRange(range);
+    if (!shared.gDuoModelLoaded) return;
+    CoreWindow& main = Other();
+    if (Option4(0).Value()) {
+        state.gRange = main.state.gRange;
+        for (int i = 0; i <= 5; ++i) {
+            BoreHole(i).Draw().SetScaleTop(main.BoreHole(i).Draw().ScaleTop());
+            BoreHole(i).Draw().SetScaleHeight(main.BoreHole(i).Draw().ScaleHeight());
+        }
+    } else {
+        state.gRange = range == kWholeCore ? main.state.gRange : range;
+        for (int i = 0; i <= 5; ++i) BoreHole(i).Draw().SetScaleHeight(state.gRange);
+        if (range != kWholeCore) {
+            // The box is chosen by the main window's scale.
+            std::optional<double> centre;
+            if (main.Option2(1).Value()) centre = Val(Text2.Text());
+            else if (main.Option2(2).Value()) centre = Val(Text3.Text());
+            else if (main.Option2(3).Value()) centre = Val(Text4.Text());
+            if (centre)
+                for (int i = 0; i <= 5; ++i) BoreHole(i).Draw().SetScaleTop(*centre - state.gRange / 2.0);
+        } else {
+            MouseDownProcedure(0, kLeftButton, 0, 1, main.ToOtherCD(static_cast<float>(Val(main.Text2.Text()))));
+        }
+    }
+    FollowColumns();
+    DrawLamina();
+    EraseTargetLines();
+    main.EraseTargetLines();
 }
 
 }  // namespace quillory

@@ -1,40 +1,27 @@
 #pragma once
-// The Duo window: loaded hidden by the main window's first references, shown
-// only once the main window's event list is loaded. Holds the controls that
-// the main window reads and writes.
-#include "forms/controls.h"
-#include "forms/form.h"
+// The Duo window: the core window over the Duo side, loaded hidden by the
+// main window's first references and shown only once the main window's event
+// list is loaded. Until it has a correlation model of its own it takes no
+// input; the main window reads and writes its controls.
+#include "window/core_window.h"
 
 namespace quillory {
 
-struct Quillory;
-
-class Frm2Main : public forms::Form {
+class Frm2Main : public CoreWindow {
 public:
-    explicit Frm2Main(Quillory& q);
+    Frm2Main(forms::Application& app, const CoreEnvironment& env);
 
-    forms::TextBox& Text2 = Add<forms::TextBox>("Text2");
-    forms::TextBox& Text3 = Add<forms::TextBox>("Text3");
-    forms::TextBox& Text4 = Add<forms::TextBox>("Text4");
-    forms::Label& Label7 = Add<forms::Label>("Label7");
-    forms::Label& Label8 = Add<forms::Label>("Label8");
-    forms::Label& Label9 = Add<forms::Label>("Label9");
-    forms::Slider& Slider1 = Add<forms::Slider>("Slider1");
-    forms::Frame& Frame2 = Add<forms::Frame>("Frame2");
-    forms::Frame& Frame4 = Add<forms::Frame>("Frame4");
-    forms::ControlArray<forms::OptionButton> Option2;
-    forms::ControlArray<forms::OptionButton> Option4;
-    forms::ControlArray<forms::PictureBox> BoreHole;
-    forms::ControlArray<forms::PictureBox> Picture1;
-    forms::ControlArray<forms::Label> Label1;
-    forms::Menu* mnuRange = nullptr;
-    forms::Menu* mnuLink = nullptr;
-    forms::ControlArray<forms::Menu> mnuCM;
-    forms::Menu* mnuHorizontal = nullptr;  // "Target horizon" of the columns' pop-up
+    // The Duo's range pass: drawn on the master core's depth it takes the
+    // main window's scales, on its own depth it centres on its own boxes.
+    void ApplyRange(int16_t range) override;
+
+protected:
+    bool IsMaster() const override { return false; }
+    bool FitsMaster() const override { return Option4(0).Value(); }
 
 private:
+    void BuildDesign();
     void Option2_Click();
-    Quillory& q_;
 };
 
 }  // namespace quillory

@@ -1,22 +1,11 @@
 // Start-up and shut-down of the main window, and its activation handlers.
 #include "forms/values.h"
 #include "main/frm_main.h"
-#include "main/quillory.h"
+#include "tools/frm_divider.h"
 
 namespace quillory {
 
 using namespace forms;
-
-FrmMain::FrmMain(Quillory& q) : Form(q.app, "frmMain"), q_(q), s_(q.main), sh_(q.shared) {
-    BuildDesign();
-    WireHandlers();
-    Load = [this] { Form_Load(); };
-    Activate = [this] { Form_Activate(); };
-    GotFocus = [this] { Form_GotFocus(); };
-    Click = [this] { Draw().Cls(); };
-    Unload_ = [this](int&) { q_.ShutDown(*this); };
-    Terminate = [this] { q_.ShutDown(*this); };
-}
 
 // The precision items carry the delivered setting; the last checked one wins.
 static int16_t CheckedIndex(const ControlArray<Menu>& items) {
@@ -27,25 +16,25 @@ static int16_t CheckedIndex(const ControlArray<Menu>& items) {
 }
 
 void FrmMain::Form_Load() {
-    model::DepthModel& m = s_.model;
-    m.gDepthPrecision = CheckedIndex(mnuDepPrec);
-    m.gAgePrecision = CheckedIndex(mnuAgePrec);
-    sh_.gDebugUnlocked = false;
+    model::DepthModel& m = state.model;
+    shared.precision.gDepthPrecision = CheckedIndex(mnuDepPrec);
+    shared.precision.gAgePrecision = CheckedIndex(mnuAgePrec);
+    shared.gDebugUnlocked = false;
     Frame5.SetEnabled(false);
-    s_.gBoreHoleEmpty.fill(false);
-    sh_.gBoreHoleEmpty2.fill(false);
-    s_.gRange = 500;
-    s_.gAgeDepthCol = 5;
-    s_.gEventDepthCol = 6;
-    sh_.gDuoModelLoaded = false;
+    state.gBoreHoleEmpty.fill(false);
+    OtherState().gBoreHoleEmpty.fill(false);
+    state.gRange = 500;
+    state.gAgeDepthCol = 5;
+    state.gEventDepthCol = 6;
+    shared.gDuoModelLoaded = false;
     for (Menu* item : {mnuAge, mnuDepth, mnuQYDuo, mnuAlign}) item->SetEnabled(false);
     // The window is narrowed so that the proxy panels lie outside it.
     SetWidth(Picture1(0).Left() + 120);
     Label10.SetCaption("");
-    s_.gFolded = false;
-    s_.gUnfoldedWidth = static_cast<float>(Width());
-    sh_.gAxisTextEnabled = true;
-    sh_.gPhoto1Open = false;
+    state.gFolded = false;
+    state.gUnfoldedWidth = static_cast<float>(Width());
+    state.gAxisTextEnabled = true;
+    shared.gPhoto1Open = false;
     m.gVarvesLoaded = false;
     mnuPhoto->SetEnabled(false);
     for (PanelMenu& pm : panelMenu)
@@ -55,8 +44,8 @@ void FrmMain::Form_Load() {
     mnuCopyDepth->SetEnabled(false);
     Combo2.SetEnabled(false);
     Combo5.SetEnabled(false);
-    s_.gFoldedWidth = CInt(static_cast<double>(Width()));
-    sh_.gProxyLoaded.fill(false);
+    state.gFoldedWidth = CInt(static_cast<double>(Width()));
+    state.gProxyLoaded.fill(false);
     for (int k = 0; k <= 4; ++k) {
         Combo3(k).SetText("---");
         Combo4(k).SetText("---");
@@ -69,21 +58,21 @@ void FrmMain::Form_Load() {
         Text6(k).SetVisible(false);
         Command6(k).SetEnabled(false);
     }
-    s_.gLayoutA = Height();
+    state.gLayoutA = Height();
     m.gAgeModelLoaded = false;
     m.gEventsLoaded = false;
-    s_.gFontSize = 7;
-    s_.gDriveIndex = 1;
+    state.gFontSize = 7;
+    state.gDriveIndex = 1;
     for (Menu* menu : {mnuRange, mnuFont, mnuTool, mnuInfo}) menu->SetEnabled(false);
-    s_.gRange = 500;
+    state.gRange = 500;
     mnuCM(500).SetChecked(true);
     // From here the holy-trinity handlers must not act on the start texts.
-    s_.gDrivenBy = 9999;
+    state.gDrivenBy = DrivenBy::kHolding;
     Combo1.SetText("A");
     Combo2.Clear();
     Combo2.SetText("01");
     for (int i = 0; i <= 4; ++i) {
-        BoreHole(i).Draw().SetScaleHeight(s_.gRange);
+        BoreHole(i).Draw().SetScaleHeight(state.gRange);
         BoreHole(i).Draw().SetScaleWidth(7.6);
     }
     for (int k = 0; k <= 4; ++k) {
@@ -97,26 +86,26 @@ void FrmMain::Form_Load() {
     Option2(0).SetEnabled(false);
     Option2(1).SetEnabled(false);
     m.gVerticalScale = 1;
-    s_.gCentreY = CInt(BoreHole(1).Top() + BoreHole(1).Height() / 2.0);
-    Line1.Y1 = Line1.Y2 = s_.gCentreY;
-    Line2(0).Y1 = s_.gCentreY;
-    q_.frmDivider.Unload();
-    s_.gDividerOpen = false;
+    state.gCentreY = CInt(BoreHole(1).Top() + BoreHole(1).Height() / 2.0);
+    Line1.Y1 = Line1.Y2 = state.gCentreY;
+    Line2(0).Y1 = state.gCentreY;
+    tools_.divider.Unload();
+    state.gDividerOpen = false;
     for (Control* c : std::initializer_list<Control*>{&Command3, &Command4, &Command5, &Command7, &Label5, &Option3(0),
                                                       &Option3(1)})
         c->SetEnabled(false);
     m.gEventCount = model::kNotLoaded;
     m.gMergedEventCount = model::kNotLoaded;
-    s_.gText3UserEdit = false;
-    s_.gMenuBHBusy = false;
-    s_.gFromMenuBH = false;
+    state.gText3UserEdit = false;
+    state.gMenuBHBusy = false;
+    state.gFromMenuBH = false;
     SetHeight(Frame2.Top() + Frame2.Height() + 1080);
 }
 
 void FrmMain::Form_Activate() {
     // The divider's unload handler gives the main window back.
-    q_.frmDivider.Unload();
-    s_.gDividerOpen = false;
+    tools_.divider.Unload();
+    state.gDividerOpen = false;
     Touch();
 }
 
@@ -124,9 +113,9 @@ void FrmMain::Form_GotFocus() {
     Draw().Cls();
     Touch();
     // Reading the Duo window's place loads it, hidden, on the first focus.
-    Frm2Main& duo = q_.frm2Main();
-    sh_.gFormMouse[2] = static_cast<float>(duo.Top() + duo.Height());
-    sh_.gFormMouse[0] = 0;
+    CoreWindow& duo = Other();
+    shared.gFormMouse[2] = static_cast<float>(duo.Top() + duo.Height());
+    shared.gFormMouse[0] = 0;
 }
 
 }  // namespace quillory

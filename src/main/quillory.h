@@ -1,22 +1,22 @@
 #pragma once
-// The running program: the platform, the state both windows share, the main
-// window's state and the one instance of each of the nineteen windows, each
-// loaded on first reference.
+// The running program: the platform, the state both windows share, the state
+// of each window side and the one instance of each of the nineteen windows,
+// each loaded on first reference.
 #include <string>
 
-#include "duo/duo_state.h"
 #include "duo/frm2_main.h"
 #include "forms/application.h"
 #include "main/frm_main.h"
-#include "main/main_state.h"
-#include "main/shared_state.h"
 #include "photo/frm_photo.h"
 #include "proxy/frm_select.h"
+#include "side/shared_state.h"
+#include "side/side_state.h"
 #include "tools/frm_divider.h"
 #include "tools/frm_rx93.h"
 #include "tools/frm_test.h"
 #include "tools/frm_version.h"
 #include "tools/placeholder_window.h"
+#include "window/slot_counterpart.h"
 
 namespace quillory {
 
@@ -25,18 +25,16 @@ struct Quillory {
 
     forms::Application& app;
     SharedState shared;
-    MainState main;
-    DuoState duo;
+    // The main window's side and the Duo window's side.
+    SideState main, duo;
 
     forms::FormSlot<FrmMain> frmMain;
     forms::FormSlot<Frm2Main> frm2Main;
     forms::FormSlot<FrmPhoto> frmPhoto, frm2Photo, frm3Photo, frm4Photo;
     forms::FormSlot<PlaceholderWindow> frmConversion, frm2Conversion;
-    forms::FormSlot<FrmDivider> frmDivider;
-    forms::FormSlot<PlaceholderWindow> frm2Divider;
+    forms::FormSlot<FrmDivider> frmDivider, frm2Divider;
     forms::FormSlot<PlaceholderWindow> frmExport, frm2Export;
-    forms::FormSlot<FrmVersion> frmVersion;
-    forms::FormSlot<PlaceholderWindow> frm2Version;
+    forms::FormSlot<FrmVersion> frmVersion, frm2Version;
     forms::FormSlot<FrmRX93> frmRX93;
     forms::FormSlot<PlaceholderWindow> frmPass;
     forms::FormSlot<FrmTest> frmTest;
@@ -47,6 +45,13 @@ struct Quillory {
     void UnloadAllForms(const forms::Form* closing);
     // A main window closes: every window goes and the program ends.
     void ShutDown(const forms::Form& closing);
+
+private:
+    CoreEnvironment Environment(SideState& side, Counterpart& counterpart, forms::FormSlot<FrmDivider>& divider,
+                                forms::FormSlot<FrmVersion>& version, forms::FormSlot<FrmSelect>& select);
+
+    // Each main window's view of the other.
+    SlotCounterpart duoOfMain_, masterOfDuo_;
 };
 
 }  // namespace quillory

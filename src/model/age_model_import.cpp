@@ -120,7 +120,10 @@ AgeModelImport FinishAgeModelImport(DepthModel& m, ItemReader& file, const DuoMo
             const std::string message = "Bore hole name '" + name +
                                         "' has not been defined. Import parallel correlation model to Quillory Duo.";
             if (duo && duo->ModelLoaded()) throw forms::RuntimeError(forms::kErrTypeMismatch, message);
-            return {true, message};
+            AgeModelImport refusal;
+            refusal.refused = true;
+            refusal.message = message;
+            return refusal;
         }
         if (name != "---" && m.gAgeModel(3, j) != "---" && m.gAgeModel(4, j) != "---")
             if (auto depth = AgePointDepth(m, b, m.gAgeModel(3, j), m.gAgeModel(4, j), duo))
@@ -128,10 +131,11 @@ AgeModelImport FinishAgeModelImport(DepthModel& m, ItemReader& file, const DuoMo
         m.gAgeModel(11, j) = forms::DoubleText(CDToEFD(m, forms::CSng(FastVal(m.gAgeModel(5, j)))));
     }
 
-    m.gAgeErrNamePlus = ErrorName(m.gAgeModel(6, 0));
-    m.gAgeErrNameMinus = ErrorName(m.gAgeModel(8, 0));
     m.gAgeModelLoaded = true;
-    return {};
+    AgeModelImport result;
+    result.errorNamePlus = ErrorName(m.gAgeModel(6, 0));
+    result.errorNameMinus = ErrorName(m.gAgeModel(8, 0));
+    return result;
 }
 
 void ImportVarveCounts(DepthModel& m, ItemReader& file, std::string_view fileName) {

@@ -22,6 +22,8 @@ struct AgeModelHeader {
 struct AgeModelImport {
     bool refused = false;  // a point names a bore hole no model defines
     std::string message;   // the window's "Error" message for that refusal
+    // The names of the two age errors, from the header (shown by both windows).
+    std::string errorNamePlus, errorNameMinus;
 };
 
 // Sets gVerAgeModel from the file name, empties both age tables and reads the
@@ -31,7 +33,7 @@ AgeModelHeader BeginAgeModelImport(DepthModel& m, ItemReader& file, std::string_
 // Reads the control points ("C"/"V" rows into gAgeModel, "R" rows into
 // gAgeModelAux, other codes dropped), derives every point's composite depth
 // from its drilling position where it has one and its event-free depth, takes
-// the error names from the header and sets gAgeModelLoaded. A point whose bore
+// sets gAgeModelLoaded and returns the error names from the header. A point whose bore
 // hole no model names and whose composite depth is not a number stops the
 // import: refused when no Duo model is loaded, a thrown format error when one
 // is. Other run-time errors are thrown. Earlier points stay derived either way.

@@ -74,7 +74,7 @@ TrinityDepth TrinityToCD(const DepthModel& m, int16_t boreHole, int16_t section,
 
 double CDToEFD(const DepthModel& m, float cd) {
     RequireEventList(m);
-    if (m.gEventCount == 0) return forms::RoundHalfEven(cd, m.gDepthPrecision);
+    if (m.gEventCount == 0) return forms::RoundHalfEven(cd, m.precision->gDepthPrecision);
     const CombinedEventIndex& index = m.gEventIndex;
     const long count = m.gMergedEventCount;
 
@@ -83,12 +83,12 @@ double CDToEFD(const DepthModel& m, float cd) {
 
     float s = index.thicknessAbove[i];
     if (i <= count && Top(m, i) < cd) s = static_cast<float>(double(s) + double(cd) - double(Top(m, i)));
-    return forms::RoundHalfEven(double(cd) - double(s), m.gDepthPrecision);
+    return forms::RoundHalfEven(double(cd) - double(s), m.precision->gDepthPrecision);
 }
 
 double EFDToCD(const DepthModel& m, float efd) {
     RequireEventList(m);
-    if (m.gEventCount == 0) return forms::RoundHalfEven(efd, m.gDepthPrecision);
+    if (m.gEventCount == 0) return forms::RoundHalfEven(efd, m.precision->gDepthPrecision);
     if (efd == -9999.0f || efd == 9999.0f) return efd;
     const CombinedEventIndex& index = m.gEventIndex;
     const long count = m.gMergedEventCount;
@@ -96,7 +96,7 @@ double EFDToCD(const DepthModel& m, float efd) {
     // The first layer whose top lies at or below the level in event-free depth.
     const long i = FirstLayer(count, index.gapsAscending,
                               [&](long k) { return static_cast<float>(index.gapAbove[k]) >= efd; });
-    return forms::RoundHalfEven(double(efd) + index.thicknessAboveExact[i], m.gDepthPrecision);
+    return forms::RoundHalfEven(double(efd) + index.thicknessAboveExact[i], m.precision->gDepthPrecision);
 }
 
 void IndexCombinedEvents(DepthModel& m) {

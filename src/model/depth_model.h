@@ -24,6 +24,15 @@ enum class Extrapolation { kProportional, kOneToOne };
 // Option3: the overlapping-event choice; kept as a setting, read by nothing.
 enum class EventOverlap { kIntersection, kUnion };
 
+// The decimals of rounded depths and ages. Both windows' models read one set,
+// which the program owns (the precision menu sets it); a model on its own
+// reads the delivered setting.
+struct Precision {
+    int16_t gDepthPrecision = 2;  // decimals of depth results
+    int16_t gAgePrecision = 0;    // decimals of ages
+};
+inline constexpr Precision kDeliveredPrecision{};
+
 // Look-up data that CombineAndSortEvents derives from the combined layers so
 // that the event conversions can search instead of walking every layer.
 struct CombinedEventIndex {
@@ -87,7 +96,6 @@ struct DepthModel {
     int32_t gAgeModelAuxRows = 0;
     bool gAgeModelLoaded = false;
     std::string gVerAgeModel;
-    std::string gAgeErrNamePlus, gAgeErrNameMinus;
     AgeModelIndex gAgeIndex;
 
     // VarveCountTable: (0, i) composite depth, (1, i) cumulative count; row 0 unused.
@@ -101,8 +109,8 @@ struct DepthModel {
     int16_t gVerticalScale = 1;  // 0 drilling, 1 composite, 2 event-free depth, 3 age
     Extrapolation gExtrapolation = Extrapolation::kOneToOne;
     EventOverlap gEventOverlap = EventOverlap::kIntersection;
-    int16_t gDepthPrecision = 2;  // decimals of depth results
-    int16_t gAgePrecision = 0;    // decimals of ages
+    // The precision setting it rounds by; the program points both models at one.
+    const Precision* precision = &kDeliveredPrecision;
 
     // Left by the last age conversion: the errors of its result, the two
     // control points it used, and the interpolation caption it chose ("" when

@@ -1,10 +1,8 @@
 #include "photo/frm_photo.h"
 
-#include "main/quillory.h"
-
 namespace quillory {
 
-FrmPhoto::FrmPhoto(Quillory& q, const std::string& name, bool& inUse) : Form(q.app, name) {
+FrmPhoto::FrmPhoto(forms::Application& app, const std::string& name, bool& inUse) : Form(app, name) {
     SetCaption("Photo");
     Unload_ = [&inUse](int&) { inUse = false; };
 }

@@ -7,11 +7,9 @@
 
 namespace quillory {
 
-struct Quillory;
-
 class FrmPhoto : public forms::Form {
 public:
-    FrmPhoto(Quillory& q, const std::string& name, bool& inUse);
+    FrmPhoto(forms::Application& app, const std::string& name, bool& inUse);
 };
 
 }  // namespace quillory

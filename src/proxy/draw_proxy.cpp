@@ -4,6 +4,6 @@ namespace quillory {
 
 // The panels hold no data until the proxy import exists, so there is nothing
 // to draw yet.
-void DrawProxy(FrmMain&, int16_t) {}
+void DrawProxy(SideWindow&, int16_t) {}
 
 }  // namespace quillory

@@ -1,11 +1,11 @@
 #pragma once
-// Redraws proxy panel Picture1(panel) of the main window from its data.
+// Redraws proxy panel Picture1(panel) of a main window from its data.
 #include <cstdint>
 
 namespace quillory {
 
-class FrmMain;
+class SideWindow;
 
-void DrawProxy(FrmMain& main, int16_t panel);
+void DrawProxy(SideWindow& window, int16_t panel);
 
 }  // namespace quillory

@@ -1,10 +1,10 @@
 #include "tools/frm_divider.h"
 
-#include "main/quillory.h"
 
 namespace quillory {
 
-FrmDivider::FrmDivider(Quillory& q) : Form(q.app, "frmDivider") {
+FrmDivider::FrmDivider(forms::Application& app, const std::string& name, SideRef owner, SideState& ownerState)
+    : Form(app, name) {
     SetCaption("Level Divider");
     Add<forms::ComboBox>(Combo1, "Combo1", 0).Move(240, 840, 975, 345);
     Add<forms::ComboBox>(Combo1, "Combo1", 1).Move(240, 3000, 975, 345);
@@ -17,10 +17,10 @@ FrmDivider::FrmDivider(Quillory& q) : Form(q.app, "frmDivider") {
     Text2.SetText("Text2");
     Label1.Move(3000, 1920, 615, 255);
     Label1.SetCaption("Label1");
-    Unload_ = [&q](int&) {
-        // Closing the divider gives the main window back to the user.
-        if (FrmMain* main = q.frmMain.IfLoaded()) main->SetEnabled(true);
-        q.main.gDividerOpen = false;
+    Unload_ = [owner, &ownerState](int&) {
+        // Closing the divider gives its window back to the user.
+        if (SideWindow* window = owner.IfLoaded()) window->SetEnabled(true);
+        ownerState.gDividerOpen = false;
     };
 }
 

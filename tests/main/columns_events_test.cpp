@@ -2,7 +2,7 @@
 // tephra names on the composite column only, and a layer in a bore hole the
 // model does not have.
 #include "columns_fixture.h"
-#include "main/column_drawing.h"
+#include "window/column_drawing.h"
 
 namespace main_test {
 namespace {

@@ -1,7 +1,7 @@
 // The frames of the core columns: core, no core, gaps and their crosses,
 // empty bore holes, the composite column's ends, and what a redraw leaves.
 #include "columns_fixture.h"
-#include "main/column_drawing.h"
+#include "window/column_drawing.h"
 
 namespace main_test {
 namespace {

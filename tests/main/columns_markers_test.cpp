@@ -2,7 +2,7 @@
 // pins, the composite column's names, age points, the target horizon, and
 // the font-size item that turns labels off.
 #include "columns_fixture.h"
-#include "main/column_drawing.h"
+#include "window/column_drawing.h"
 
 namespace main_test {
 namespace {

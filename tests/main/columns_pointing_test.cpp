@@ -2,7 +2,7 @@
 // the hover read-outs and their tolerances, and the order of the writes by
 // which a click on a column picks a level.
 #include "columns_fixture.h"
-#include "main/column_drawing.h"
+#include "window/column_drawing.h"
 
 namespace main_test {
 namespace {
@@ -100,7 +100,7 @@ TEST_F(PointingTest, LeftClickOnABoreHolePicksTheLevelByTheBoxRoad) {
     };
     watch(f.Combo1.Change, "Combo1", [] { return std::string(); });
     watch(f.Text1.Change, "Text1 count ", [this] { return std::to_string(q.shared.gActionCount.Get()); });
-    watch(f.Text2.Change, "Text2 by ", [this] { return std::to_string(q.main.gDrivenBy); });
+    watch(f.Text2.Change, "Text2 by ", [this] { return std::to_string(static_cast<int>(q.main.gDrivenBy)); });
     ASSERT_EQ(f.Combo1.Text(), "B");
     f.BoreHole(1).UserMouseDown(forms::kLeftButton, 0, 3, 250.123f);
     ASSERT_GE(writes.size(), 3u);
@@ -114,7 +114,7 @@ TEST_F(PointingTest, LeftClickOnABoreHolePicksTheLevelByTheBoxRoad) {
     EXPECT_EQ(f.Combo1.Text(), "A");
     EXPECT_EQ(f.Text2.Text(), "250.12");
     EXPECT_EQ(f.Text1.Text(), "250.12");
-    EXPECT_EQ(q.main.gDrivenBy, 0);
+    EXPECT_EQ(q.main.gDrivenBy, quillory::DrivenBy::kNobody);
     EXPECT_EQ(q.main.gClickedColumn, 1);
     EXPECT_EQ(q.main.gDriveIndex, 5);
 }
@@ -126,7 +126,7 @@ TEST_F(PointingTest, ClickBelowABoreHoleBottomPicksNothing) {
     EXPECT_EQ(f.Combo1.Text(), "A");
     EXPECT_EQ(f.Text2.Text(), "250");
     EXPECT_EQ(q.main.gBHLetter, "B");
-    EXPECT_EQ(q.main.gDrivenBy, 0);
+    EXPECT_EQ(q.main.gDrivenBy, quillory::DrivenBy::kNobody);
 }
 
 TEST_F(PointingTest, CompositeClickWritesTheRoundedLevel) {

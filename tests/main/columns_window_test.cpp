@@ -1,7 +1,7 @@
 // The ruler, the display range, the layout and folding of the window, and the
 // menus that redraw the columns.
 #include "columns_fixture.h"
-#include "main/column_drawing.h"
+#include "window/column_drawing.h"
 
 namespace main_test {
 namespace {
@@ -85,13 +85,13 @@ TEST_F(WindowTest, WholeCoreRangeRoundsTheLastTieHalfToEven) {
     const std::pair<const char*, int> cases[] = {{"2400", 3500}, {"2500", 3500}, {"1000", 2500}, {"2000", 2500}};
     for (auto [last, range] : cases) {
         m.gCorrRow(1, m.gRowCount) = last;
-        f.SetRange(1, 9999);
+        f.SetRange(9999);
         EXPECT_EQ(q.main.gRange, range) << last;
     }
     // A last row without a composite depth does not count as the core's end.
     m.gCorrRow(1, m.gRowCount) = "9999";
     m.gCorrRow(1, m.gRowCount - 1) = "1000";
-    f.SetRange(1, 9999);
+    f.SetRange(9999);
     EXPECT_EQ(q.main.gRange, 2500);
     // The whole core is picked 750 cm above its middle's level on the composite column.
     EXPECT_EQ(f.Text2.Text(), "500");

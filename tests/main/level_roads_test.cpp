@@ -36,7 +36,7 @@ TEST_F(LevelRoadTest, TypedCompositeDepthFillsEveryScale) {
     EXPECT_EQ(f.Combo5.Text(), "01");
     EXPECT_EQ(f.Slider1.Value(), 320);
     EXPECT_DOUBLE_EQ(ViewTop(), 70);
-    EXPECT_EQ(q.main.gDrivenBy, 0);
+    EXPECT_EQ(q.main.gDrivenBy, quillory::DrivenBy::kNobody);
     EXPECT_TRUE(services.messages.empty());
 }
 
@@ -52,7 +52,7 @@ TEST_F(LevelRoadTest, LevelBelowEveryBottomIsRefusedAndTheBoxesRestored) {
     EXPECT_EQ(f.Text3.Text(), "70");
     EXPECT_EQ(f.Text4.Text(), "241");
     EXPECT_EQ(f.Label1(8).Caption(), "80");
-    EXPECT_EQ(q.main.gDrivenBy, 0);
+    EXPECT_EQ(q.main.gDrivenBy, quillory::DrivenBy::kNobody);
 
     // A level at the deepest bottom is accepted.
     Type(f.Text2, "700");
@@ -62,7 +62,7 @@ TEST_F(LevelRoadTest, LevelBelowEveryBottomIsRefusedAndTheBoxesRestored) {
 
 TEST_F(LevelRoadTest, SelfWrittenLevelSkipsTheBottomTest) {
     q.shared.gActionCount.Set(9999);
-    q.main.gDrivenBy = 2;
+    q.main.gDrivenBy = quillory::DrivenBy::kTyped;
     Main().Text2.SetText("800");
     EXPECT_TRUE(services.messages.empty());
     EXPECT_EQ(Main().Label1(8).Caption(), "800");
@@ -114,7 +114,7 @@ TEST_F(LevelRoadTest, TypedPositionInTheSectionGivesTheLevel) {
     EXPECT_DOUBLE_EQ(ViewTop(), -200);
     EXPECT_EQ(Count("Text1"), 2);
     EXPECT_EQ(Count("Text2"), 2);
-    EXPECT_EQ(q.main.gDrivenBy, 0);
+    EXPECT_EQ(q.main.gDrivenBy, quillory::DrivenBy::kNobody);
 }
 
 TEST_F(LevelRoadTest, ChangingTheBoreHoleShowsTheSameLevelThere) {
@@ -125,7 +125,7 @@ TEST_F(LevelRoadTest, ChangingTheBoreHoleShowsTheSameLevelThere) {
     EXPECT_EQ(f.Combo2.Text(), "1");
     EXPECT_EQ(f.Text1.Text(), "140");
     EXPECT_EQ(f.Text2.Text(), "240");
-    EXPECT_EQ(q.main.gDrivenBy, 0);
+    EXPECT_EQ(q.main.gDrivenBy, quillory::DrivenBy::kNobody);
     EXPECT_EQ(q.main.gDriveIndex, 1);
     EXPECT_TRUE(services.messages.empty());
 }
@@ -140,7 +140,7 @@ TEST_F(LevelRoadTest, PickedSectionNumberCentresOnThatSection) {
     EXPECT_EQ(f.Text1.Text(), "0");
     EXPECT_EQ(f.Text2.Text(), "350");
     EXPECT_DOUBLE_EQ(ViewTop(), 100);
-    EXPECT_EQ(q.main.gDrivenBy, 0);
+    EXPECT_EQ(q.main.gDrivenBy, quillory::DrivenBy::kNobody);
 }
 
 TEST_F(LevelRoadTest, SectionNameThatMatchesNothingChangesNothing) {
@@ -162,7 +162,7 @@ TEST_F(LevelRoadTest, TypedSectionNumberOutsideTheTablesEndsOnlyThatStep) {
     f.Combo2.UserSelectAll();
     EXPECT_NO_THROW(f.Combo2.UserKeyChar('9'));
     EXPECT_NO_THROW(f.Combo2.UserKeyChar('9'));
-    EXPECT_EQ(q.main.gDrivenBy, 0);
+    EXPECT_EQ(q.main.gDrivenBy, quillory::DrivenBy::kNobody);
     Type(f.Text2, "120");
     EXPECT_EQ(f.Label1(8).Caption(), "120");
     EXPECT_EQ(f.Text1.Text(), "120");
@@ -172,14 +172,14 @@ TEST_F(LevelRoadTest, ScaleOptionsFollowEachOtherAndRecentre) {
     quillory::FrmMain& f = Main();
     f.Option2(0).SetValue(true);  // drilling depth: the section top's drilling depth plus the PSP
     EXPECT_EQ(q.main.model.gVerticalScale, 0);
-    EXPECT_EQ(q.duo.gVerticalScale2, 0);
+    EXPECT_EQ(q.duo.model.gVerticalScale, 0);
     EXPECT_TRUE(q.frm2Main().Option2(0).Value());
     EXPECT_DOUBLE_EQ(ViewTop(), -10);
     EXPECT_EQ(f.Text2.Text(), "240");
     f.Option2(1).SetValue(true);
     EXPECT_EQ(q.main.model.gVerticalScale, 1);
     EXPECT_TRUE(q.frm2Main().Option2(1).Value());
-    EXPECT_EQ(q.main.gDrivenBy, 0);
+    EXPECT_EQ(q.main.gDrivenBy, quillory::DrivenBy::kNobody);
 }
 
 TEST_F(MainWindowTest, ExtrapolationChoiceBeforeAModelOnlyResetsTheProgressBar) {
@@ -200,7 +200,7 @@ TEST_F(LevelRoadTest, SliderMovesTheLevelOnTheCompositeScale) {
     EXPECT_EQ(Count("Text2"), 1);
     EXPECT_TRUE(f.Option2(1).Value());
     EXPECT_EQ(q.main.gDriveIndex, 6);
-    EXPECT_EQ(q.main.gDrivenBy, 0);
+    EXPECT_EQ(q.main.gDrivenBy, quillory::DrivenBy::kNobody);
 }
 
 // A bore hole whose PSP cannot be computed at the level has no level there,
@@ -216,13 +216,13 @@ TEST_F(LevelRoadTest, FailedPositionSearchDisablesTheBoreHoleItem) {
 
     // A pick on bore hole B at that level leaves the PSP box alone instead of
     // writing A's position into it.
-    q.main.gDrivenBy = 9999;
+    q.main.gDrivenBy = quillory::DrivenBy::kHolding;
     f.Combo1.SetText("B");
     f.Text1.SetText("7");
-    q.main.gDrivenBy = 9;
+    q.main.gDrivenBy = quillory::DrivenBy::kBoreHoleClick;
     f.Text2.SetText("500.0");
     EXPECT_EQ(f.Text1.Text(), "7");
-    EXPECT_EQ(q.main.gDrivenBy, 0);
+    EXPECT_EQ(q.main.gDrivenBy, quillory::DrivenBy::kNobody);
 }
 
 // A level the bottom test accepts but the slider cannot show still completes
@@ -233,7 +233,7 @@ TEST_F(LevelRoadTest, LevelOutsideTheSliderRangeCompletesItsRoad) {
     EXPECT_EQ(f.Label1(8).Caption(), "-5");
     EXPECT_EQ(f.Slider1.Value(), 0);
     EXPECT_DOUBLE_EQ(ViewTop(), -255);
-    EXPECT_EQ(q.main.gDrivenBy, 0);
+    EXPECT_EQ(q.main.gDrivenBy, quillory::DrivenBy::kNobody);
 }
 
 TEST_F(LevelRoadTest, EachUserActionIsPushedToTheDuoWindowOnce) {
@@ -243,10 +243,10 @@ TEST_F(LevelRoadTest, EachUserActionIsPushedToTheDuoWindowOnce) {
     Type(f.Text2, "3");
     EXPECT_EQ(duo.Text2.Text(), "9999");
     EXPECT_EQ(q.shared.gActionCount.Get(), 1);
-    EXPECT_EQ(q.duo.gDrivenBy2, 0);
+    EXPECT_EQ(q.duo.gDrivenBy, quillory::DrivenBy::kNobody);
     // A further write in the same action is not pushed again.
     duo.Text2.SetText("x");
-    q.main.gDrivenBy = 2;
+    q.main.gDrivenBy = quillory::DrivenBy::kTyped;
     f.Text2.SetText("4");
     EXPECT_EQ(duo.Text2.Text(), "x");
 }

@@ -10,7 +10,7 @@ using forms::vbDefault;
 
 TEST_F(MainWindowTest, StartsWithOnlyTheCorrelationImportUsable) {
     quillory::FrmMain& f = Main();
-    const quillory::MainState& s = q.main;
+    const quillory::SideState& s = q.main;
     EXPECT_EQ(f.Text1.Text(), "0");
     EXPECT_EQ(f.Text2.Text(), "---");
     EXPECT_EQ(f.Combo1.Text(), "A");
@@ -22,12 +22,12 @@ TEST_F(MainWindowTest, StartsWithOnlyTheCorrelationImportUsable) {
     EXPECT_EQ(s.gFoldedWidth, 9840);
     // The last height of the start-up lays the columns out again.
     EXPECT_EQ(s.gCentreY, 5108);
-    EXPECT_EQ(s.gDrivenBy, 9999);
+    EXPECT_EQ(s.gDrivenBy, quillory::DrivenBy::kHolding);
     EXPECT_EQ(s.gDriveIndex, 1);
     EXPECT_EQ(s.gRange, 500);
     EXPECT_EQ(s.gEventDepthCol, 6);
-    EXPECT_EQ(s.model.gDepthPrecision, 2);
-    EXPECT_EQ(s.model.gAgePrecision, 0);
+    EXPECT_EQ(q.shared.precision.gDepthPrecision, 2);
+    EXPECT_EQ(q.shared.precision.gAgePrecision, 0);
     EXPECT_EQ(s.model.gVerticalScale, 1);
     EXPECT_EQ(s.model.gEventCount, -9999);
     EXPECT_EQ(s.model.gMergedEventCount, -9999);

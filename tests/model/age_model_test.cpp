@@ -116,16 +116,17 @@ TEST(AgeModelImport, SortsRowsByTypeAndDerivesDepthsFromPositions) {
     EXPECT_EQ(m.gAgeModel(5, 6), "700");    // a section without ties places nothing
     EXPECT_EQ(m.gAgeModelAux(0, 1), "R");
     EXPECT_EQ(m.gAgeModelAux(5, 1), "---");  // "R" rows keep the file's depth
-    EXPECT_EQ(m.gAgeErrNamePlus, "95.4 %");
-    EXPECT_EQ(m.gAgeErrNameMinus, "68,3 %");
+    EXPECT_EQ(r.errorNamePlus, "95.4 %");
+    EXPECT_EQ(r.errorNameMinus, "68,3 %");
 }
 
 TEST(AgeModelImport, ErrorTitlesWithAnEarlyPointGiveANameAndNoneWithoutOne) {
     DepthModel m = ModelWithEvents();
-    LoadAges(m, AgeHeader("CD (09 Feb. 2024)", ".95 range", "Error") + "a,---,---,---,100,1,1,1,C1,yr,\n");
+    AgeModelImport r =
+        LoadAges(m, AgeHeader("CD (09 Feb. 2024)", ".95 range", "Error") + "a,---,---,---,100,1,1,1,C1,yr,\n");
     EXPECT_TRUE(m.gAgeModelLoaded);
-    EXPECT_EQ(m.gAgeErrNamePlus, ".95  %");
-    EXPECT_EQ(m.gAgeErrNameMinus, "");
+    EXPECT_EQ(r.errorNamePlus, ".95  %");
+    EXPECT_EQ(r.errorNameMinus, "");
 }
 
 TEST(AgeModelImport, UndefinedBoreHolesAreRefusedOrAFormatErrorWithADuoModel) {

@@ -48,17 +48,17 @@ double WalkCDToEFD(const DepthModel& m, float cd) {
             break;
         }
     }
-    return forms::RoundHalfEven(double(cd) - double(s), m.gDepthPrecision);
+    return forms::RoundHalfEven(double(cd) - double(s), m.precision->gDepthPrecision);
 }
 
 double WalkEFDToCD(const DepthModel& m, float efd) {
     double g = 0, t = 0;
     for (long i = 1;; ++i) {
         const double prevTop = i > 1 ? m.gEventTop(1, i - 1) : 0.0, prevBottom = i > 1 ? m.gEventBottom(1, i - 1) : 0.0;
-        if (i > m.gMergedEventCount) return forms::RoundHalfEven(efd + t + prevBottom - prevTop, m.gDepthPrecision);
+        if (i > m.gMergedEventCount) return forms::RoundHalfEven(efd + t + prevBottom - prevTop, m.precision->gDepthPrecision);
         g = g + m.gEventTop(1, i) - prevBottom;
         t = t + prevBottom - prevTop;
-        if (static_cast<float>(g) >= efd) return forms::RoundHalfEven(efd + t, m.gDepthPrecision);
+        if (static_cast<float>(g) >= efd) return forms::RoundHalfEven(efd + t, m.precision->gDepthPrecision);
     }
 }
 

@@ -58,7 +58,7 @@ TEST_F(Examples, LoadInOrderWithoutError) {
     EXPECT_TRUE(m.gAgeModelLoaded);
     EXPECT_EQ(m.gAgeModelRows, 20);
     EXPECT_EQ(m.gAgeModelAuxRows, 2);
-    EXPECT_EQ(m.gAgeErrNamePlus, "95.4 %");
+    EXPECT_EQ(ages.errorNamePlus, "95.4 %");
 
     ItemReader varves = ItemReader::Open(kExamples + "QL22_varve_counts_20240220.csv");
     ImportVarveCounts(m, varves, "QL22_varve_counts_20240220.csv");

@@ -7,9 +7,8 @@
 
 #include "forms/application.h"
 #include "forms/values.h"
-#include "main/column_drawing.h"
-#include "main/frm_main.h"
-#include "main/quillory.h"
+#include "window/column_drawing.h"
+#include "window/core_window.h"
 #include "model/age_conversion.h"
 #include "model/depth_conversion.h"
 
@@ -47,13 +46,13 @@ struct DepthTicks {
 
 }  // namespace
 
-void FrmMain::DrawBH5() {
-    model::DepthModel& m = s_.model;
+void CoreWindow::DrawBH5() {
+    model::DepthModel& m = state.model;
     Surface& s = BoreHole(5).Draw();
     const bool ageRuler = !mnuDepth->Checked();
     if (mnuAge->Checked()) App().SetMousePointer(vbHourglass);
 
-    s.SetScaleHeight(RoundHalfEven(s_.gRange * 1.007) + 0.14);
+    s.SetScaleHeight(RoundHalfEven(state.gRange * 1.007) + 0.14);
     const Surface& column = BoreHole(1).Draw();
     s.SetScaleTop(column.ScaleTop() - (s.ScaleHeight() - column.ScaleHeight()) / 2);
     BoreHole(5).SetFontSize(7);
@@ -74,17 +73,17 @@ void FrmMain::DrawBH5() {
         s.Circle(7.25, mid, 0.25, kTargetHorizon);
     }
 
-    const double range = s_.gRange;
+    const double range = state.gRange;
     if (!ageRuler) {
         s.Line(9, 0, 9, bottom, kBlack);
         const double margin = 0.05 * s.ScaleHeight() + range * 0.01;
         DepthTicks ticks{s, range, top - margin, bottom + margin};
-        if (s_.gFontSize > 1) {
+        if (state.gFontSize > 1) {
             ticks.Run(0, 0, 100, 7, 4.8);
             ticks.Run(100, 900, 100, 7, 2.8);
             ticks.Run(1000, 10000, 100, 7, 1.8);
         }
-        if (s_.gFontSize > 1 && s_.gRange < 2000) {
+        if (state.gFontSize > 1 && state.gRange < 2000) {
             ticks.Run(50, 50, 100, 8, 3.8);
             ticks.Run(150, 950, 100, 8, 2.8);
             ticks.Run(1050, 9950, 100, 8, 1.8);
@@ -94,7 +93,7 @@ void FrmMain::DrawBH5() {
         auto levelOf = [&](double age) { return model::EFDToCD(m, static_cast<float>(model::AgeToEFD(m, static_cast<float>(age)))); };
         const double y0 = levelOf(0);
         s.Line(9, y0, 9, bottom, kBlack);
-        if (s_.gFontSize > 1) {
+        if (state.gFontSize > 1) {
             if (ageTop < 100) {
                 s.Line(8, y0, 9, y0, kBlack);
                 Number(s, range, 6.2, y0, "0");

@@ -1,12 +1,11 @@
-// The import buttons: each reads its file into the depth model and opens the
-// next step of the work. A cancelled dialog changes nothing; a file that
-// cannot be read shows "File format error." and leaves the button usable.
+// The main window's import buttons: each reads its file into the master depth
+// model and opens the next step of the work.
 #include <functional>
 
-#include "duo/duo_link.h"
 #include "forms/values.h"
 #include "main/frm_main.h"
-#include "main/quillory.h"
+#include "tools/frm_rx93.h"
+#include "tools/frm_version.h"
 #include "model/age_model_import.h"
 #include "model/depth_conversion.h"
 #include "model/correlation_import.h"
@@ -18,59 +17,15 @@ namespace quillory {
 
 using namespace forms;
 
-std::optional<std::string> FrmMain::AskFileName() {
-    CommonDialog1.CancelError = true;
-    CommonDialog1.Filter = "DataFile(*.csv)|*.csv";
-    try {
-        CommonDialog1.ShowOpen();
-    } catch (const RuntimeError& e) {
-        if (e.number() != kErrCancel) throw;
-        return std::nullopt;
-    }
-    return CommonDialog1.FileName;
-}
-
-// The error trap shared by the imports.
-void FrmMain::EndImport(bool opened) {
-    ProgressBar1.SetValue(0);
-    ProgressBar1.SetVisible(false);
-    App().SetMousePointer(vbDefault);
-    if (opened) App().MsgBox("File format error.", vbExclamation, "Error");
-}
-
-void FrmMain::RunImport(CommandButton* retry, const std::function<void(const std::string&, model::ItemReader&)>& read) {
-    bool opened = false;
-    try {
-        std::optional<std::string> path = AskFileName();
-        if (!path) return EndImport(false);
-        model::ItemReader file = model::ItemReader::Open(*path);
-        opened = true;
-        read(*path, file);
-    } catch (const RuntimeError&) {
-        EndImport(opened);
-        // An import that disabled its button before the fault gives it back.
-        if (opened && retry) retry->SetEnabled(true);
-    }
-}
-
-namespace {
-void ShowProgress(ProgressBar& bar, double max) {
-    bar.SetValue(0);
-    bar.SetVisible(true);
-    bar.SetMin(0);
-    bar.SetMax(max);
-}
-}  // namespace
-
 void FrmMain::Command1_Click() {
-    model::DepthModel& m = s_.model;
+    model::DepthModel& m = state.model;
     RunImport(nullptr, [&](const std::string& path, model::ItemReader& file) {
         Touch();
         // The version and the file's title are shown before the records are
         // read, and stay when they turn out unreadable.
-        q_.frmVersion().Label2(1).SetCaption(model::GetFileDate(path));
+        tools_.version().Label2(1).SetCaption(model::GetFileDate(path));
         SetCaption(Caption() + "   [" + model::GetFileTitle(path) + "]");
-        ShowProgress(ProgressBar1, 0);
+        ShowProgress(0);
         App().SetMousePointer(vbHourglass);
         model::CorrelationImport shown;
         model::ImportCorrelationModel(m, file, path, shown);
@@ -82,7 +37,7 @@ void FrmMain::Command1_Click() {
             mnuBH(k).SetCaption(shown.boreHoleMenuCaptions[k]);
         }
         Slider1.SetMax(shown.sliderMax);
-        q_.frm2Main().Slider1.SetMax(shown.sliderMax);
+        Other().Slider1.SetMax(shown.sliderMax);
         for (const std::string& item : shown.sectionNumbers) Combo2.AddItem(item);
         for (const std::string& item : shown.sectionNames) Combo5.AddItem(item);
 
@@ -110,10 +65,10 @@ void FrmMain::Command1_Click() {
         for (Menu* menu : {mnuRange, mnuFont, mnuTool, mnuInfo, mnuPrecision}) menu->SetEnabled(true);
 
         // The view opens at composite depth 240.
-        s_.gDrivenBy = 2;
-        sh_.gActionCount.Set(0);
+        state.gDrivenBy = DrivenBy::kTyped;
+        shared.gActionCount.Set(ActionCount::kUserAction);
         Text2.SetText("240");
-        s_.gDrivenBy = 0;
+        state.gDrivenBy = DrivenBy::kNobody;
 
         const float level = static_cast<float>(Val(Text2.Text()));
         EvaluateBoreHoleMenus(level);
@@ -122,7 +77,7 @@ void FrmMain::Command1_Click() {
         for (const std::string& item : shown.boreHoleItems) Combo1.AddItem(item);
         mnuCopyDepth->SetEnabled(true);
 
-        FrmRX93& correlator = q_.frmRX93();
+        FrmRX93& correlator = mainTools_.rx93();
         const double columnHeight = BoreHole(0).Height();
         correlator.Picture1.SetHeight(CInt(columnHeight * 100 / BoreHole(0).Draw().ScaleHeight()));
         correlator.Label2.SetCaption(Str(correlator.Picture1.Height()));
@@ -134,11 +89,11 @@ void FrmMain::Command1_Click() {
 }
 
 void FrmMain::Command3_Click() {
-    model::DepthModel& m = s_.model;
+    model::DepthModel& m = state.model;
     RunImport(&Command3, [&](const std::string& path, model::ItemReader& file) {
         Touch();
-        q_.frmVersion().Label2(3).SetCaption(model::GetFileDate(path));
-        ShowProgress(ProgressBar1, 1);
+        tools_.version().Label2(3).SetCaption(model::GetFileDate(path));
+        ShowProgress(1);
         App().SetMousePointer(vbHourglass);
         model::ImportEventList(m, file, path);
         Command3.SetEnabled(false);
@@ -169,21 +124,23 @@ void FrmMain::Command3_Click() {
 }
 
 void FrmMain::Command4_Click() {
-    model::DepthModel& m = s_.model;
+    model::DepthModel& m = state.model;
     RunImport(&Command4, [&](const std::string& path, model::ItemReader& file) {
-        q_.frmVersion().Label2(4).SetCaption(model::GetFileDate(path));
+        tools_.version().Label2(4).SetCaption(model::GetFileDate(path));
         App().SetMousePointer(vbHourglass);
-        ShowProgress(ProgressBar1, 200);
+        ShowProgress(200);
         ProgressBar1.SetValue(1);
         model::AgeModelHeader header = model::BeginAgeModelImport(m, file, path);
         if (!header.versionMatches && App().MsgBox(header.warning, vbYesNo, "WARNING!!") == vbNo)
             return EndImport(false);
-        model::AgeModelImport result = model::FinishAgeModelImport(m, file, DuoLink(q_));
+        model::AgeModelImport result = model::FinishAgeModelImport(m, file, DuoModel());
         if (result.refused) {
             EndImport(false);
             App().MsgBox(result.message, vbExclamation, "Error");
             return;
         }
+        shared.gAgeErrNamePlus = result.errorNamePlus;
+        shared.gAgeErrNameMinus = result.errorNameMinus;
         const bool typeIn = Option1(0).Value();
         for (Control* c : std::initializer_list<Control*>{&Label7, &Label8, &Label9, &Text4}) c->SetEnabled(typeIn);
         App().SetMousePointer(vbDefault);
@@ -198,12 +155,12 @@ void FrmMain::Command4_Click() {
 }
 
 void FrmMain::Command5_Click() {
-    model::DepthModel& m = s_.model;
+    model::DepthModel& m = state.model;
     RunImport(nullptr, [&](const std::string& path, model::ItemReader& file) {
         App().SetMousePointer(vbHourglass);
-        ShowProgress(ProgressBar1, 2000);
+        ShowProgress(2000);
         model::ImportVarveCounts(m, file, path);
-        q_.frmVersion().Label2(5).SetCaption(m.gVerVarves);
+        tools_.version().Label2(5).SetCaption(m.gVerVarves);
         DrawLamina();
         DisplayAge();
         Command5.SetEnabled(false);

@@ -1,18 +1,17 @@
 // The age read-out of the current level.
 #include "forms/values.h"
-#include "main/frm_main.h"
-#include "main/quillory.h"
+#include "window/core_window.h"
 #include "model/age_conversion.h"
 
 namespace quillory {
 
 using namespace forms;
 
-void FrmMain::DisplayAge() {
-    model::DepthModel& m = s_.model;
+void CoreWindow::DisplayAge() {
+    model::DepthModel& m = state.model;
     if (!m.gAgeModelLoaded) return;
     // While the user types an age, the box keeps the typed text.
-    if (s_.gDriveIndex != 4) {
+    if (state.gDriveIndex != 4) {
         const double age = model::CDToAge(m, static_cast<float>(Val(Text2.Text())));
         ShowInterpolation();
         Text4.SetText(AgeText(age));
@@ -22,10 +21,10 @@ void FrmMain::DisplayAge() {
     Label7.SetCaption(unitLo != unitHi ? "Age (Hybrid unit)" : "Age (" + unitHi + ")");
     const std::string plus = AgeText(m.gAgeErrPlus), minus = AgeText(m.gAgeErrMinus);
     if (plus != minus)
-        Label8.SetCaption("Error:  +" + plus + " (" + m.gAgeErrNamePlus + ")/ -" + minus + " (" + m.gAgeErrNameMinus +
+        Label8.SetCaption("Error:  +" + plus + " (" + shared.gAgeErrNamePlus + ")/ -" + minus + " (" + shared.gAgeErrNameMinus +
                           ")");
     else
-        Label8.SetCaption("Error:  +/- " + plus + " (" + m.gAgeErrNamePlus + ")");
+        Label8.SetCaption("Error:  +/- " + plus + " (" + shared.gAgeErrNamePlus + ")");
 }
 
 }  // namespace quillory

@@ -4,9 +4,8 @@
 #include <optional>
 
 #include "forms/values.h"
-#include "main/column_drawing.h"
-#include "main/frm_main.h"
-#include "main/quillory.h"
+#include "window/column_drawing.h"
+#include "window/core_window.h"
 #include "model/correlation_lookup.h"
 
 namespace quillory {
@@ -61,17 +60,17 @@ std::string TieLabel(const model::DepthModel& m, int bh, long row) {
 
 }  // namespace
 
-void FrmMain::DrawMarkers(const TieDepths& d) {
-    model::DepthModel& m = s_.model;
+void CoreWindow::DrawMarkers(const TieDepths& d) {
+    model::DepthModel& m = state.model;
     const int plane = m.gVerticalScale;
     Surface& composite = BoreHole(0).Draw();
     const View v0 = View::Of(composite);
     const bool labelsOff = mnuSize(1).Checked();
 
-    if (plane == 1) s_.gAgeDepthCol = 5;
-    if (plane == 2) s_.gAgeDepthCol = 11;
-    if (plane == 3) s_.gAgeDepthCol = 7;
-    const int col = s_.gAgeDepthCol;
+    if (plane == 1) state.gAgeDepthCol = 5;
+    if (plane == 2) state.gAgeDepthCol = 11;
+    if (plane == 3) state.gAgeDepthCol = 7;
+    const int col = state.gAgeDepthCol;
     auto position = [&](long row) { return static_cast<float>(Val(m.gAgeModel(col, row))); };
 
     // Varve-counted runs of the age-depth model, at the left edge.
@@ -133,15 +132,15 @@ void FrmMain::DrawMarkers(const TieDepths& d) {
     if (mnuHorizontalBH->Checked()) {
         for (int i = 0; i <= 4; ++i) {
             Surface& s = BoreHole(i).Draw();
-            const double c = s.ScaleTop() + s_.gRange / 2.0;
+            const double c = s.ScaleTop() + state.gRange / 2.0;
             s.Line(0, c, kColumnWidth, c, kTargetHorizon);
         }
     }
 
     // Tie rows. Labels stand above their line; their height follows the
     // range, the font size and how far the window was stretched.
-    const double stretch = static_cast<double>(s_.gLayoutA) / Height();
-    auto labelHeight = [&](double divisor) { return stretch * (s_.gRange / 60.0) * (s_.gFontSize / divisor); };
+    const double stretch = static_cast<double>(state.gLayoutA) / Height();
+    auto labelHeight = [&](double divisor) { return stretch * (state.gRange / 60.0) * (state.gFontSize / divisor); };
     const double h6 = labelHeight(6), h5 = labelHeight(5);
     const View v1 = View::Of(BoreHole(1).Draw());
     const bool tiePoints = mnuShowTiePoints->Checked();
@@ -155,7 +154,7 @@ void FrmMain::DrawMarkers(const TieDepths& d) {
             const bool pin = StartsWith(label, "Pin", "pin");
             if (pin) {
                 Point(s, 0.1, y, 0.2, kPin);
-                if (s_.gFontSize > 1) {
+                if (state.gFontSize > 1) {
                     s.ForeColor = kLabel;
                     s.CurrentX = 0.5;
                     s.CurrentY = y - h6 / 2;
@@ -168,7 +167,7 @@ void FrmMain::DrawMarkers(const TieDepths& d) {
             if (model::IsTopLabel(label) || model::IsBottomLabel(label)) c = kSectionTie;
             else if (Len(lamina) <= 1) c = kSingleLetterTie;
             s.Line(0, y, kColumnWidth, y, c);
-            if (s_.gFontSize > 1) {
+            if (state.gFontSize > 1) {
                 s.CurrentX = 0.2;
                 s.CurrentY = y - h6;
                 s.Print(TieLabel(m, bh, i));
@@ -179,10 +178,10 @@ void FrmMain::DrawMarkers(const TieDepths& d) {
         if (y0 == 9999 || !v1.Reaches(y0 - h5, y0)) continue;
         if (Len(lamina) != 1 && tiePoints) composite.Line(0, y0, kColumnWidth, y0, kTie);
         // A row without a lamina name holds the no-value marker, not a name.
-        if (s_.gFontSize > 1 && Len(lamina) >= 2 && tiePoints && lamina != "9999") {
+        if (state.gFontSize > 1 && Len(lamina) >= 2 && tiePoints && lamina != "9999") {
             composite.ForeColor = kLabel;
-            composite.CurrentX = 1.02 * composite.ScaleWidth() - Len(lamina) * s_.gFontSize / 11.0;
-            composite.CurrentY = y0 + stretch * (s_.gRange / 400.0) * (s_.gFontSize / 5.0);
+            composite.CurrentX = 1.02 * composite.ScaleWidth() - Len(lamina) * state.gFontSize / 11.0;
+            composite.CurrentY = y0 + stretch * (state.gRange / 400.0) * (state.gFontSize / 5.0);
             composite.Print(lamina);
             composite.ForeColor = kBlack;
         }

@@ -1,12 +1,15 @@
 #pragma once
-// The main window's side of the program state: its depth model and the
-// settings, guards and results its procedures share.
+// The state of one main window (one side): its depth model and the settings,
+// guards and results its procedures share. The program holds two: the main
+// window's set and the Duo window's, whose fields are the main names with the
+// suffix 2 (gDrivenBy2, gRange2...).
 #include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
 
 #include "model/depth_model.h"
+#include "side/driven_by.h"
 
 namespace quillory {
 
@@ -20,11 +23,13 @@ inline constexpr int kSectionLaminaeRows = 301;
 // GetPSP empties the rows after the section's laminae up to this one.
 inline constexpr int kSectionLaminaeCleared = 50;
 
-struct MainState {
+struct SideState {
     model::DepthModel model;
 
-    // LevelSyncGuard: who writes the level now, and which input took it last.
-    int16_t gDrivenBy = 0;
+    // LevelSyncGuard: who writes the level now, and which input took it last
+    // (0 batch conversion, 1 holy trinity, 2 to 4 the composite-depth,
+    // event-free depth and age boxes, 5 the mouse, 6 the slider).
+    DrivenBy gDrivenBy = DrivenBy::kNobody;
     int16_t gDriveIndex = 0;
     bool gText3UserEdit = false;
     std::string gSavedText2, gSavedText3, gSavedText4;
@@ -49,6 +54,10 @@ struct MainState {
     int16_t gClickedColumn = 0;
     std::string gBHLetter;
     int16_t gBH = 0;  // bore hole last chosen by SearchCoreTop
+
+    // Proxy panels 0 to 4 hold data.
+    std::array<bool, 5> gProxyLoaded{};
+    bool gAxisTextEnabled = false;
 
     // Level Divider hand-over.
     bool gDividerOpen = false;

@@ -1,8 +1,8 @@
 // GetPSP: the section, tie rows and position in the section of a composite
 // depth in one bore hole, and the lamina lists it hands to the Level Divider.
 #include "forms/values.h"
-#include "main/frm_main.h"
-#include "main/quillory.h"
+#include "tools/frm_divider.h"
+#include "window/core_window.h"
 #include "model/correlation_lookup.h"
 
 namespace quillory {
@@ -15,9 +15,9 @@ constexpr double kNoValue = 9999;
 
 }  // namespace
 
-bool FrmMain::GetPSP(int16_t b, float depth) {
+bool CoreWindow::GetPSP(int16_t b, float depth) {
     if (Command1.Enabled()) return false;
-    const model::DepthModel& m = s_.model;
+    const model::DepthModel& m = state.model;
     const bool composite = Option2(1).Value();
     const bool drilling = Option2(0).Value();
     try {
@@ -28,10 +28,10 @@ bool FrmMain::GetPSP(int16_t b, float depth) {
 
         // The section: the first whose bottom, placed 1:1 from the last valid
         // tie, lies deeper than the level.
-        s_.gTopRow = 0;
+        state.gTopRow = 0;
         long last = 0, bottom = 0;
         for (long r = 1; r <= m.gRowCount; ++r) {
-            if (model::IsTopLabel(label(r))) s_.gTopRow = static_cast<int16_t>(r);
+            if (model::IsTopLabel(label(r))) state.gTopRow = static_cast<int16_t>(r);
             if (Val(m.gCorrTable(1, b, 2, r)) != kNoValue && Val(rowDepth(r)) != kNoValue) last = r;
             if (model::IsBottomLabel(label(r))) {
                 double offset = Val(psp(r)) - Val(psp(last));
@@ -41,16 +41,16 @@ bool FrmMain::GetPSP(int16_t b, float depth) {
         }
 
         // The two ties around the level.
-        s_.gRowA = s_.gRowB = 0;
+        state.gRowA = state.gRowB = 0;
         if (composite || drilling) {
-            for (long r = s_.gTopRow;; ++r) {
+            for (long r = state.gTopRow;; ++r) {
                 bool tie = psp(r) != "9999" && rowDepth(r) != "9999" && (composite ? r <= bottom : r < bottom);
                 if (tie) {
-                    s_.gRowA = s_.gRowB;
-                    s_.gRowB = static_cast<int16_t>(r);
+                    state.gRowA = state.gRowB;
+                    state.gRowB = static_cast<int16_t>(r);
                 }
                 if (rowDepth(r) != "9999" && drillDepth(r) != "9999" && static_cast<float>(Val(rowDepth(r))) > depth &&
-                    s_.gRowA > 0)
+                    state.gRowA > 0)
                     break;
                 if (composite && r >= bottom) break;
             }
@@ -59,53 +59,53 @@ bool FrmMain::GetPSP(int16_t b, float depth) {
         // The Level Divider's lists: the laminae of the section, unless the
         // divider itself is writing the level.
         int n = 0;
-        if (s_.gDrivenBy != 8) {
-            if (s_.gTopRow == 0) return false;
-            FrmDivider& divider = q_.frmDivider();
+        if (state.gDrivenBy != DrivenBy::kDivider) {
+            if (state.gTopRow == 0) return false;
+            FrmDivider& divider = tools_.divider();
             divider.Combo1(0).Clear();
             divider.Combo1(1).Clear();
-            for (long r = s_.gTopRow;; ++r) {
+            for (long r = state.gTopRow;; ++r) {
                 if (CDbl(psp(r)) != kNoValue) {
                     divider.Combo1(0).AddItem(label(r));
                     divider.Combo1(1).AddItem(label(r));
                     ++n;
                     if (n >= kSectionLaminaeRows) return false;
-                    s_.gSectionLaminae[n] = {label(r), psp(r), rowDepth(r)};
+                    state.gSectionLaminae[n] = {label(r), psp(r), rowDepth(r)};
                 }
                 if (model::IsBottomLabel(label(r))) break;
             }
             divider.Label5.SetCaption(m.gBoreHoleName.at(b) + "-" +
-                                      m.gSectionName(b, model::CountTops(m, b, s_.gTopRow)));
+                                      m.gSectionName(b, model::CountTops(m, b, state.gTopRow)));
         }
 
-        s_.gTargetCD = static_cast<float>(BoreHole(b).Draw().ScaleTop() + s_.gRange / 2.0);
+        state.gTargetCD = static_cast<float>(BoreHole(b).Draw().ScaleTop() + state.gRange / 2.0);
 
         // The position in the section, at the centre of the bore hole's column.
         if (drilling) {
-            s_.gPSP = static_cast<float>(depth - Val(drillDepth(s_.gTopRow)));
+            state.gPSP = static_cast<float>(depth - Val(drillDepth(state.gTopRow)));
         } else if (composite) {
-            if (s_.gRowB == 0) return false;
-            const double t = s_.gTargetCD;
-            const double cB = CDbl(rowDepth(s_.gRowB)), pB = CDbl(psp(s_.gRowB));
+            if (state.gRowB == 0) return false;
+            const double t = state.gTargetCD;
+            const double cB = CDbl(rowDepth(state.gRowB)), pB = CDbl(psp(state.gRowB));
             const bool oneToOne = m.gExtrapolation == model::Extrapolation::kOneToOne;
-            if (oneToOne && static_cast<float>(cB) < s_.gTargetCD) {
-                s_.gPSP = static_cast<float>(pB - (cB - t));
+            if (oneToOne && static_cast<float>(cB) < state.gTargetCD) {
+                state.gPSP = static_cast<float>(pB - (cB - t));
             } else {
-                if (s_.gRowA == 0) return false;
-                const double cA = CDbl(rowDepth(s_.gRowA)), pA = CDbl(psp(s_.gRowA));
-                if (oneToOne && static_cast<float>(cA) > s_.gTargetCD)
-                    s_.gPSP = static_cast<float>(pA + (t - cA));
+                if (state.gRowA == 0) return false;
+                const double cA = CDbl(rowDepth(state.gRowA)), pA = CDbl(psp(state.gRowA));
+                if (oneToOne && static_cast<float>(cA) > state.gTargetCD)
+                    state.gPSP = static_cast<float>(pA + (t - cA));
                 else
-                    s_.gPSP = static_cast<float>(pA + Divide((t - cA) * (pB - pA), cB - cA));
+                    state.gPSP = static_cast<float>(pA + Divide((t - cA) * (pB - pA), cB - cA));
             }
         } else {
             // On the event-free and age scales no position is computed.
             return false;
         }
 
-        BoreHole(b).ToolTipText = "Target depth: " + SingleText(s_.gPSP) + " (cm)";
-        for (int i = n + 1; i <= kSectionLaminaeCleared; ++i) s_.gSectionLaminae[i] = {};
-        Label4.SetCaption(Str(s_.gTopRow) + "/" + Str(s_.gRowA) + "/" + Str(s_.gRowB));
+        BoreHole(b).ToolTipText = "Target depth: " + SingleText(state.gPSP) + " (cm)";
+        for (int i = n + 1; i <= kSectionLaminaeCleared; ++i) state.gSectionLaminae[i] = {};
+        Label4.SetCaption(Str(state.gTopRow) + "/" + Str(state.gRowA) + "/" + Str(state.gRowB));
         return true;
     } catch (const RuntimeError&) {
         return false;

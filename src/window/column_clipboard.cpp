@@ -1,14 +1,13 @@
 // Copies of the drawn columns: the composite column, the column last
 // clicked and the ruler, the ruler on a white background.
 #include "forms/application.h"
-#include "main/frm_main.h"
-#include "main/quillory.h"
+#include "window/core_window.h"
 
 namespace quillory {
 
 using namespace forms;
 
-void FrmMain::mnuCopyDepth_Click() {
+void CoreWindow::mnuCopyDepth_Click() {
     PictureBox& ruler = BoreHole(5);
     const Colour back = ruler.BackColor();
     ruler.SetBackColor(kWhite);

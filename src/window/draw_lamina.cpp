@@ -2,9 +2,8 @@
 // frames, the sections and gaps of the bore holes, and the hand-offs to the
 // ruler, the event layers, the markers and the panels.
 #include "forms/values.h"
-#include "main/column_drawing.h"
-#include "main/frm_main.h"
-#include "main/quillory.h"
+#include "window/column_drawing.h"
+#include "window/core_window.h"
 #include "model/correlation_lookup.h"
 #include "proxy/draw_proxy.h"
 
@@ -38,8 +37,10 @@ void ForEachVisibleGap(const model::DepthModel& m, const TieDepths& d, int bh, c
 
 }  // namespace
 
-void FrmMain::DrawLamina() {
-    model::DepthModel& m = s_.model;
+void CoreWindow::DrawLamina() {
+    model::DepthModel& m = state.model;
+    // Before a correlation model is read there are no columns to draw.
+    if (m.gRowCount < 1) return;
     const int plane = m.gVerticalScale;
     const long n = m.gRowCount;
     const TieDepths d = TieDepths::Read(m, plane);
@@ -48,7 +49,7 @@ void FrmMain::DrawLamina() {
     for (int i = 0; i <= 5; ++i) {
         Surface& s = BoreHole(i).Draw();
         s.Cls();
-        BoreHole(i).SetFontSize(s_.gFontSize);
+        BoreHole(i).SetFontSize(state.gFontSize);
         FillView(s, s.BackColor());
     }
 
@@ -62,7 +63,7 @@ void FrmMain::DrawLamina() {
         if (r < n) {
             Cross(s, s.ScaleTop(), d.boreHole[bh][r]);
         } else {
-            s_.gBoreHoleEmpty[bh] = true;
+            state.gBoreHoleEmpty[bh] = true;
             BoreHole(bh).SetEnabled(false);
             Label1(bh).SetEnabled(false);
         }
@@ -156,13 +157,9 @@ void FrmMain::DrawLamina() {
 
     for (int i = 0; i <= 5; ++i) BoreHole(i).Draw().KeepDrawing();
 
-    const Surface& composite = BoreHole(0).Draw();
-    for (int k = 0; k <= 4; ++k) {
-        Picture1(k).Draw().SetScaleTop(composite.ScaleTop());
-        Picture1(k).Draw().SetScaleHeight(composite.ScaleHeight());
-    }
+    FollowColumns();
     for (int16_t k = 0; k <= 4; ++k) {
-        if (sh_.gProxyLoaded[k]) {
+        if (state.gProxyLoaded[k]) {
             DrawProxy(*this, k);
         } else {
             // The fill hides everything on the panel; clearing first keeps
@@ -174,9 +171,9 @@ void FrmMain::DrawLamina() {
     }
 
     // What the type-in road restores when it refuses a level.
-    s_.gSavedText2 = Text2.Text();
-    s_.gSavedText3 = Text3.Text();
-    s_.gSavedText4 = Text4.Text();
+    state.gSavedText2 = Text2.Text();
+    state.gSavedText3 = Text3.Text();
+    state.gSavedText4 = Text4.Text();
 }
 
 }  // namespace quillory

@@ -2,27 +2,27 @@
 // ruler's scale, the Level Divider, the target horizon, tie points and lab
 // codes.
 #include "forms/values.h"
-#include "main/frm_main.h"
-#include "main/quillory.h"
+#include "tools/frm_divider.h"
+#include "window/core_window.h"
 
 namespace quillory {
 
 using namespace forms;
 
-void FrmMain::mnuSize_Click(int16_t index) {
-    s_.gFontSize = index;
+void CoreWindow::mnuSize_Click(int16_t index) {
+    state.gFontSize = index;
     mnuSize(1).SetChecked(false);
     for (int i = 5; i <= 9; ++i) mnuSize(i).SetChecked(false);
     mnuSize(index).SetChecked(true);
     DrawLamina();
-    Frm2Main& duo = q_.frm2Main();
+    CoreWindow& duo = Other();
     for (int i = 0; i <= 4; ++i) {
         Label1(i).SetFontSize(index + 1);
         duo.Label1(i).SetFontSize(index + 1);
     }
 }
 
-void FrmMain::mnuRuler_Click(bool depth) {
+void CoreWindow::mnuRuler_Click(bool depth) {
     mnuAge->SetChecked(!depth);
     mnuDepth->SetChecked(depth);
     Surface& ruler = BoreHole(5).Draw();
@@ -31,16 +31,16 @@ void FrmMain::mnuRuler_Click(bool depth) {
     ruler.KeepDrawing();
 }
 
-void FrmMain::mnuBH_Click(int16_t index) {
-    s_.gMenuBHBusy = true;
-    s_.gFromMenuBH = true;
+void CoreWindow::mnuBH_Click(int16_t index) {
+    state.gMenuBHBusy = true;
+    state.gFromMenuBH = true;
     MouseDownProcedure(index, kRightButton, 0, 1, static_cast<float>(Val(Text2.Text())));
-    if (s_.gDivLamina0Depth != s_.gDivLamina1Depth) mnuDivider_Click();
-    s_.gMenuBHBusy = false;
+    if (state.gDivLamina0Depth != state.gDivLamina1Depth) mnuDivider_Click();
+    state.gMenuBHBusy = false;
 }
 
-void FrmMain::mnuDivider_Click() {
-    FrmDivider& divider = q_.frmDivider();
+void CoreWindow::mnuDivider_Click() {
+    FrmDivider& divider = tools_.divider();
     if (Option1(0).Value()) {
         divider.Text2.SetVisible(true);
         divider.Label1.SetVisible(false);
@@ -49,10 +49,10 @@ void FrmMain::mnuDivider_Click() {
         divider.Label1.SetVisible(true);
     }
     divider.Show();
-    s_.gDividerOpen = true;
+    state.gDividerOpen = true;
 }
 
-void FrmMain::mnuHorizontal_Click() {
+void CoreWindow::mnuHorizontal_Click() {
     const bool on = !panelMenu[0].horizontal->Checked();
     mnuHorizontal->SetChecked(on);
     for (PanelMenu& pm : panelMenu) pm.horizontal->SetChecked(on);

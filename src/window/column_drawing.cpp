@@ -1,4 +1,4 @@
-#include "main/column_drawing.h"
+#include "window/column_drawing.h"
 
 #include "model/item_reader.h"
 

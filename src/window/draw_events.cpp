@@ -3,9 +3,8 @@
 #include <vector>
 
 #include "forms/values.h"
-#include "main/column_drawing.h"
-#include "main/frm_main.h"
-#include "main/quillory.h"
+#include "window/column_drawing.h"
+#include "window/core_window.h"
 #include "model/correlation_lookup.h"
 #include "model/event_types.h"
 #include "model/item_reader.h"
@@ -15,13 +14,21 @@ namespace quillory {
 using namespace forms;
 using namespace columns;
 
-void FrmMain::DrawEvents() {
-    const model::DepthModel& m = s_.model;
-    int bottomCol = 7;
-    if (m.gVerticalScale == 1) s_.gEventDepthCol = 6, bottomCol = 7;
-    if (m.gVerticalScale == 2) s_.gEventDepthCol = 8, bottomCol = 8;
-    if (m.gVerticalScale == 3) s_.gEventDepthCol = 9, bottomCol = 9;
-    const int topCol = s_.gEventDepthCol;
+std::pair<int, int> CoreWindow::EventColumns() const {
+    switch (state.model.gVerticalScale) {
+        case 2: return {8, 8};
+        case 3: return {9, 9};
+        case 1: return {6, 7};
+        default: return {state.gEventDepthCol, 7};
+    }
+}
+
+Colour CoreWindow::TephraColour() const { return kTephra; }
+
+void CoreWindow::DrawEvents() {
+    const model::DepthModel& m = state.model;
+    const auto [topCol, bottomCol] = EventColumns();
+    state.gEventDepthCol = static_cast<int16_t>(topCol);
 
     struct Layer {
         int boreHole;
@@ -57,9 +64,10 @@ void FrmMain::DrawEvents() {
     }
 
     const double nameOffset =
-        static_cast<double>(s_.gLayoutA) / Height() * (s_.gRange / 60.0) * (s_.gFontSize / 6.0);
+        static_cast<double>(state.gLayoutA) / Height() * (state.gRange / 60.0) * (state.gFontSize / 6.0);
+    const Colour tephra = TephraColour();
     for (const Layer& layer : tephras) {
-        onBoth(layer, [](Surface& s, double w, const Layer& l) { s.FilledBox(0, l.top, w, l.bottom, kTephra); });
+        onBoth(layer, [tephra](Surface& s, double w, const Layer& l) { s.FilledBox(0, l.top, w, l.bottom, tephra); });
         if (!mnuSize(1).Checked()) {
             composite.CurrentX = 0.2;
             composite.CurrentY = layer.bottom - nameOffset;

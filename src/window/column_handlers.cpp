@@ -1,16 +1,20 @@
 // Connects the core columns, the window's background, the pointer resets
 // and the display menus to their procedures.
-#include "duo/duo_columns.h"
 #include "forms/application.h"
-#include "main/column_drawing.h"
-#include "main/frm_main.h"
-#include "main/quillory.h"
+#include "window/column_drawing.h"
+#include "tools/frm_version.h"
+#include "window/core_window.h"
 
 namespace quillory {
 
 using namespace forms;
 
-void FrmMain::WireColumnHandlers() {
+void CoreWindow::ToggleAndRedraw(Menu& item) {
+    item.SetChecked(!item.Checked());
+    DrawLamina();
+}
+
+void CoreWindow::WireColumnHandlers() {
     // The ruler's numbers stand across a width of ten units.
     BoreHole(5).Draw().SetScaleWidth(columns::kRulerWidth);
 
@@ -44,8 +48,7 @@ void FrmMain::WireColumnHandlers() {
     auto leave = [this](int pointer) {
         return [this, pointer](int, int, double, double) {
             App().SetMousePointer(pointer);
-            EraseTargetLines();
-            if (sh_.gDuoModelLoaded) EraseTargetLines2(q_);
+            EraseBothTargetLines();
         };
     };
     for (auto& [k, label] : Label1) label->MouseMove = leave(vbArrow);
@@ -58,22 +61,12 @@ void FrmMain::WireColumnHandlers() {
 
     for (auto& [k, item] : mnuCM) {
         const auto range = static_cast<int16_t>(k);
-        item->Click = [this, range] { SetRange(1, range); };
+        item->Click = [this, range] { SetRange(range); };
     }
     mnuLink->Click = [this] { mnuLink_Click(); };
     for (auto& [k, item] : mnuSize) {
         const auto size = static_cast<int16_t>(k);
         item->Click = [this, size] { mnuSize_Click(size); };
-    }
-    for (auto* items : {&mnuDepPrec, &mnuAgePrec}) {
-        for (auto& [k, item] : *items) {
-            const auto decimals = static_cast<int16_t>(k);
-            item->Click = [this, items, decimals] {
-                for (int i = 0; i <= 4; ++i) (*items)(i).SetChecked(false);
-                (*items)(decimals).SetChecked(true);
-                (items == &mnuDepPrec ? s_.model.gDepthPrecision : s_.model.gAgePrecision) = decimals;
-            };
-        }
     }
     mnuDepth->Click = [this] { mnuRuler_Click(true); };
     mnuAge->Click = [this] { mnuRuler_Click(false); };
@@ -85,22 +78,14 @@ void FrmMain::WireColumnHandlers() {
     mnuHorizontal->Click = [this] { mnuHorizontal_Click(); };
     mnuHorizontalBH->Click = [this] { mnuHorizontal_Click(); };
     for (PanelMenu& pm : panelMenu) pm.horizontal->Click = [this] { mnuHorizontal_Click(); };
-    for (Menu* toggle : {mnuShowTiePoints, mnuShowLabCodes}) {
-        toggle->Click = [this, toggle] {
-            toggle->SetChecked(!toggle->Checked());
-            DrawLamina();
-        };
-    }
-    mnuQYDuo->Click = [this] { LaunchDuo(q_); };
+    mnuShowTiePoints->Click = [this] { ToggleAndRedraw(*mnuShowTiePoints); };
     mnuPhoto->Click = [this] {
-        if (sh_.gPhoto1Open) q_.frmPhoto().Show();
-        if (sh_.gPhoto2Open) q_.frm2Photo().Show();
-        if (sh_.gPhoto3Open) q_.frm3Photo().Show();
-        if (sh_.gPhoto4Open) q_.frm4Photo().Show();
+        const bool open[] = {shared.gPhoto1Open, shared.gPhoto2Open, shared.gPhoto3Open, shared.gPhoto4Open};
+        for (int i = 0; i < 4; ++i)
+            if (open[i]) photos_[i]->GetForm().Show();
     };
-    mnuRX93->Click = [this] { q_.frmRX93().Show(); };
-    mnuVersion->Click = [this] { q_.frmVersion().Show(); };
-    mnuAlign->Click = [this] { SetTop(q_.frm2Main().Top()); };
+    mnuVersion->Click = [this] { tools_.version().Show(); };
+    mnuAlign->Click = [this] { SetTop(Other().Top()); };
 
     // Copies of the kept drawings, without the target line over them.
     auto copyKept = [this](PictureBox& column) {
@@ -108,7 +93,7 @@ void FrmMain::WireColumnHandlers() {
         App().Platform().ClipboardSetPicture(column.Draw().PictureSnapshot());
     };
     mnuCompCopy->Click = [this, copyKept] { copyKept(BoreHole(0)); };
-    mnuCopyCore->Click = [this, copyKept] { copyKept(BoreHole(s_.gClickedColumn)); };
+    mnuCopyCore->Click = [this, copyKept] { copyKept(BoreHole(state.gClickedColumn)); };
     mnuCopyDepth->Click = [this] { mnuCopyDepth_Click(); };
 }
 

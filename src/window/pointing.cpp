@@ -6,8 +6,8 @@
 
 #include "forms/application.h"
 #include "forms/values.h"
-#include "main/frm_main.h"
-#include "main/quillory.h"
+#include "tools/frm_divider.h"
+#include "window/core_window.h"
 #include "model/age_conversion.h"
 #include "model/depth_conversion.h"
 #include "model/item_reader.h"
@@ -18,19 +18,18 @@ using namespace forms;
 
 namespace {
 constexpr int16_t kComposite = 0, kRuler = 5;
-constexpr int16_t kPickedOnComposite = 2, kPickedOnBoreHole = 9, kMouseOnColumn = 5;
-constexpr int32_t kSelfWrite = 9999;
+constexpr int16_t kMouseOnColumn = 5;
 }  // namespace
 
-void FrmMain::BoreHole_MouseMove(int16_t index, int button, int shift, float x, float y) {
-    s_.gFromMenuBH = false;
+void CoreWindow::BoreHole_MouseMove(int16_t index, int button, int shift, float x, float y) {
+    state.gFromMenuBH = false;
     TargetLine(y);
     App().SetMousePointer(index == kRuler ? vbDefault : vbCrosshair);
-    if (!s_.gDividerOpen) MouseMoveProcedure(index, button, shift, x, y);
+    if (!state.gDividerOpen) MouseMoveProcedure(index, button, shift, x, y);
 }
 
-void FrmMain::MouseMoveProcedure(int16_t index, int, int, float x, float y) {
-    model::DepthModel& m = s_.model;
+void CoreWindow::MouseMoveProcedure(int16_t index, int, int, float x, float y) {
+    model::DepthModel& m = state.model;
     PictureBox& column = BoreHole(index);
     try {
         // Only a bore hole has a bottom; the composite column and the ruler
@@ -38,12 +37,12 @@ void FrmMain::MouseMoveProcedure(int16_t index, int, int, float x, float y) {
         if (index >= 1 && index <= 4 && y > m.gBoreHoleBottom[index]) return;
         for (long j = 1; j <= m.gAgeModelRows; ++j) {
             const double a = model::StrictNumber(m.gAgeModel(5, j));
-            if (std::abs(a - y) < 0.003 * s_.gRange && (index == kComposite || x < 1.0))
+            if (std::abs(a - y) < 0.003 * state.gRange && (index == kComposite || x < 1.0))
                 column.ToolTipText = m.gAgeModel(1, j) + " (" +
-                                     SingleText(static_cast<float>(RoundHalfEven(a, m.gDepthPrecision))) + " cm)";
+                                     SingleText(static_cast<float>(RoundHalfEven(a, shared.precision.gDepthPrecision))) + " cm)";
         }
         if (index == kRuler) return;
-        const double tolerance = 0.002 * s_.gRange;
+        const double tolerance = 0.002 * state.gRange;
         if (index != kComposite) {
             for (long r = 1; r <= m.gRowCount; ++r) {
                 const double depth = model::StrictNumber(m.gCorrTable(m.gVerticalScale, index, 2, r));
@@ -52,22 +51,22 @@ void FrmMain::MouseMoveProcedure(int16_t index, int, int, float x, float y) {
                         m.gCorrTable(0, index, 0, r) + " (" + m.gCorrTable(m.gVerticalScale, index, 1, r) + " cm)";
             }
         }
-        const double centre = BoreHole(1).Draw().ScaleTop() + s_.gRange / 2.0;
+        const double centre = BoreHole(1).Draw().ScaleTop() + state.gRange / 2.0;
         if ((y - centre) * (y - centre) < tolerance * tolerance && GetPSP(index, y)) {
-            s_.gDivLamina0Depth = static_cast<float>(Val(m.gCorrTable(0, index, 1, s_.gRowA)));
-            s_.gDivTargetDepth = s_.gPSP;
-            s_.gDivLamina1Depth = static_cast<float>(Val(m.gCorrTable(0, index, 1, s_.gRowB)));
-            s_.gDivLamina0Label = m.gCorrTable(0, index, 0, s_.gRowA);
-            s_.gDivLamina1Label = m.gCorrTable(0, index, 0, s_.gRowB);
+            state.gDivLamina0Depth = static_cast<float>(Val(m.gCorrTable(0, index, 1, state.gRowA)));
+            state.gDivTargetDepth = state.gPSP;
+            state.gDivLamina1Depth = static_cast<float>(Val(m.gCorrTable(0, index, 1, state.gRowB)));
+            state.gDivLamina0Label = m.gCorrTable(0, index, 0, state.gRowA);
+            state.gDivLamina1Label = m.gCorrTable(0, index, 0, state.gRowB);
         }
     } catch (const RuntimeError&) {
         // The read-outs keep what they had.
     }
 }
 
-void FrmMain::BoreHole_MouseDown(int16_t index, int button, int shift, float x, float y) {
-    sh_.gActionCount.Set(0);
-    s_.gClickedColumn = index;
+void CoreWindow::BoreHole_MouseDown(int16_t index, int button, int shift, float x, float y) {
+    shared.gActionCount.Set(ActionCount::kUserAction);
+    state.gClickedColumn = index;
     Control* separator = FindControl("break98");
     if (index == kComposite && button == kRightButton) {
         mnuCompCopy->SetVisible(true);
@@ -78,30 +77,30 @@ void FrmMain::BoreHole_MouseDown(int16_t index, int button, int shift, float x, 
     } else if (index == kRuler && button == kRightButton) {
         PopupMenu(*mnuRBdepth);
     } else {
-        s_.gDriveIndex = kMouseOnColumn;
-        s_.gMenuBHBusy = true;
+        state.gDriveIndex = kMouseOnColumn;
+        state.gMenuBHBusy = true;
         if (button == kRightButton) {
             App().SetMousePointer(vbDefault);
             MouseDownProcedure(index, kRightButton, shift, x, static_cast<float>(Val(Text2.Text())));
         }
-        s_.gMenuBHBusy = false;
+        state.gMenuBHBusy = false;
         MouseDownProcedure(index, button, shift, x, y);
     }
     mnuCompCopy->SetVisible(false);
     separator->SetVisible(false);
 }
 
-void FrmMain::MouseDownProcedure(int16_t index, int button, int shift, float x, float y) {
+void CoreWindow::MouseDownProcedure(int16_t index, int button, int shift, float x, float y) {
     try {
-        if (s_.gDividerOpen) {
-            s_.gDrivenBy = 0;
+        if (state.gDividerOpen) {
+            state.gDrivenBy = DrivenBy::kNobody;
             return;
         }
         if (index == kRuler) {
             if (button == kRightButton) PopupMenu(*mnuRBdepth);
         } else if (index == kComposite) {
-            s_.gDrivenBy = kPickedOnComposite;
-            model::DepthModel& m = s_.model;
+            state.gDrivenBy = DrivenBy::kTyped;
+            model::DepthModel& m = state.model;
             if (button == kLeftButton) {
                 if (Option2(1).Value()) Text2.SetText(DepthText(y));
                 else if (Option2(2).Value()) Text2.SetText(DepthText(model::EFDToCD(m, y)));
@@ -109,8 +108,8 @@ void FrmMain::MouseDownProcedure(int16_t index, int button, int shift, float x, 
                     Text2.SetText(SingleText(static_cast<float>(
                         model::EFDToCD(m, static_cast<float>(model::AgeToEFD(m, y))))));
             }
-            if (button == kRightButton && !s_.gFromMenuBH) {
-                s_.gFromMenuBH = true;
+            if (button == kRightButton && !state.gFromMenuBH) {
+                state.gFromMenuBH = true;
                 PopupMenu(*mnuTool);
             }
         } else {
@@ -119,36 +118,36 @@ void FrmMain::MouseDownProcedure(int16_t index, int button, int shift, float x, 
     } catch (const RuntimeError&) {
         // What the writes already started stays; the pick ends here.
     }
-    s_.gDrivenBy = 0;
+    state.gDrivenBy = DrivenBy::kNobody;
 }
 
-void FrmMain::PickOnBoreHole(int16_t index, int button, int shift, float x, float y) {
-    const model::DepthModel& m = s_.model;
-    if (button == kLeftButton) s_.gFromMenuBH = false;
-    if (button == kRightButton) s_.gFromMenuBH = true;
-    s_.gBHLetter = m.gBoreHoleName[index];
+void CoreWindow::PickOnBoreHole(int16_t index, int button, int shift, float x, float y) {
+    const model::DepthModel& m = state.model;
+    if (button == kLeftButton) state.gFromMenuBH = false;
+    if (button == kRightButton) state.gFromMenuBH = true;
+    state.gBHLetter = m.gBoreHoleName[index];
     if (y > m.gBoreHoleBottom[index]) return;
     if (button == kLeftButton) {
-        Combo1.SetText(s_.gBHLetter);
-        s_.gFromMenuBH = false;
+        Combo1.SetText(state.gBHLetter);
+        state.gFromMenuBH = false;
         // The section is left as it is; the scale's box below replaces this
         // provisional position with the one found for the bore hole.
-        if (sh_.gActionCount.Get() == 0) {
-            sh_.gActionCount.Set(kSelfWrite);
+        if (shared.gActionCount.Get() == ActionCount::kUserAction) {
+            shared.gActionCount.Set(ActionCount::kSelfWrite);
             Text1.SetText(DepthText(y));
-            sh_.gActionCount.Set(0);
+            shared.gActionCount.Set(ActionCount::kUserAction);
         }
-        s_.gDrivenBy = kPickedOnBoreHole;
+        state.gDrivenBy = DrivenBy::kBoreHoleClick;
         if (Option2(1).Value()) Text2.SetText(DepthText(y));
         else if (Option2(2).Value()) Text3.SetText(DepthText(y));
         else if (Option2(3).Value()) Text4.SetText(DepthText(y));
-        q_.frmDivider().Hide();
+        tools_.divider().Hide();
     } else if (button == kRightButton) {
-        s_.gFromMenuBH = true;
+        state.gFromMenuBH = true;
         Combo1.SetText(m.gBoreHoleName[index]);
         MouseMoveProcedure(index, button, shift, x, y);
-        if (s_.gDivLamina0Depth == s_.gDivLamina1Depth) return;
-        if (!s_.gMenuBHBusy) PopupMenu(*mnuRB);
+        if (state.gDivLamina0Depth == state.gDivLamina1Depth) return;
+        if (!state.gMenuBHBusy) PopupMenu(*mnuRB);
     }
 }
 

@@ -1,9 +1,8 @@
 // Holy-trinity navigation: bore hole, section number, section name and PSP
 // give a level; the slider gives a composite depth.
-#include "duo/duo_link.h"
 #include "forms/values.h"
-#include "main/frm_main.h"
-#include "main/quillory.h"
+#include "tools/frm_divider.h"
+#include "window/core_window.h"
 #include "model/age_conversion.h"
 #include "model/correlation_lookup.h"
 #include "model/depth_conversion.h"
@@ -12,49 +11,51 @@ namespace quillory {
 
 using namespace forms;
 
-namespace {
-constexpr int16_t kTrinity = 1, kTyped = 2, kDivider = 8, kHolding = 9999;
-}  // namespace
-
-int16_t FrmMain::BoreHoleIndex(const std::string& name) const {
+int16_t CoreWindow::BoreHoleIndex(const std::string& name) const {
     for (int16_t k = 1; k <= 4; ++k)
-        if (s_.model.gBoreHoleName[k] == name) return k;
+        if (state.model.gBoreHoleName[k] == name) return k;
     return 0;
 }
 
 // A typed bore-hole name, section number or PSP can point outside the tables;
 // that ends the step instead of the program, and hands the level back.
 template <class F>
-void FrmMain::Guarded(F step) {
+void CoreWindow::Guarded(F step) {
     try {
         step();
     } catch (const RuntimeError&) {
-        s_.gDrivenBy = 0;
+        state.gDrivenBy = DrivenBy::kNobody;
     }
 }
 
-void FrmMain::SearchCoreTop() {
-    const model::DepthModel& m = s_.model;
-    if (int16_t k = BoreHoleIndex(Combo1.Text())) s_.gBH = k;
-    const long top = m.gSectionTop(s_.gBH, CInt(Val(Combo2.Text())));
+void CoreWindow::SearchCoreTop() {
+    const model::DepthModel& m = state.model;
+    if (int16_t k = BoreHoleIndex(Combo1.Text())) state.gBH = k;
+    const long top = m.gSectionTop(state.gBH, CInt(Val(Combo2.Text())));
     float y;
     if (m.gVerticalScale != 0) {
-        int16_t section = model::GetSectionNo(m, s_.gBH, Combo5.Text());
-        y = static_cast<float>(model::TrinityToCD(m, s_.gBH, section, static_cast<float>(Val(Text1.Text()))).value_or(0));
-        if (Option2(2).Value()) y = static_cast<float>(model::CDToEFD(m, y));
-        if (Option2(3).Value()) y = static_cast<float>(model::CDToAge(s_.model, y));
+        int16_t section = model::GetSectionNo(m, state.gBH, Combo5.Text());
+        y = TrinityLevel(static_cast<float>(
+            model::TrinityToCD(m, state.gBH, section, static_cast<float>(Val(Text1.Text()))).value_or(0)));
     } else {
-        y = static_cast<float>(Val(m.gCorrTable(0, s_.gBH, 2, top)) + Val(Text1.Text()));
+        y = static_cast<float>(Val(m.gCorrTable(0, state.gBH, 2, top)) + Val(Text1.Text()));
     }
     for (int j = 0; j <= 5; ++j) {
         BoreHole(j).Draw().Cls();
-        BoreHole(j).Draw().SetScaleTop(y - s_.gRange / 2.0);
+        BoreHole(j).Draw().SetScaleTop(y - state.gRange / 2.0);
     }
     DrawLamina();
 }
 
-void FrmMain::GetCompositDepth() {
-    const model::DepthModel& m = s_.model;
+float CoreWindow::TrinityLevel(float compositeDepth) {
+    float y = compositeDepth;
+    if (Option2(2).Value()) y = static_cast<float>(model::CDToEFD(state.model, y));
+    if (Option2(3).Value()) y = static_cast<float>(model::CDToAge(state.model, y));
+    return y;
+}
+
+void CoreWindow::GetCompositDepth() {
+    const model::DepthModel& m = state.model;
     const int16_t b = BoreHoleIndex(Combo1.Text());
     const int16_t section = CInt(Val(Combo2.Text()));
     float c = static_cast<float>(model::TrinityToCD(m, b, section, static_cast<float>(Val(Text1.Text()))).value_or(0));
@@ -65,8 +66,8 @@ void FrmMain::GetCompositDepth() {
     PushLevel(static_cast<float>(Val(Text2.Text())));
 }
 
-void FrmMain::BoreHoleChange(int16_t b) {
-    const model::DepthModel& m = s_.model;
+void CoreWindow::BoreHoleChange(int16_t b) {
+    const model::DepthModel& m = state.model;
     const int16_t k = BoreHoleIndex(Combo1.Text());
     const std::string keptNumber = Combo2.Text(), keptName = Combo5.Text();
     Combo2.Clear();
@@ -83,92 +84,90 @@ void FrmMain::BoreHoleChange(int16_t b) {
         Combo2.SetText(Str(count));
         Combo5.SetText(m.gSectionName(k, count));
     }
-    if (s_.gFromMenuBH) return;
+    if (state.gFromMenuBH) return;
     Text1.SetText("0");
     Text2.SetText("");
     if (m.gRowCount <= 1) return;
     PictureBox& centre = BoreHole(1);
     const float mid = static_cast<float>(centre.Draw().ScaleTop() + centre.Draw().ScaleHeight() / 2);
     const bool found = GetPSP(b, mid);
-    s_.gDrivenBy = kHolding;
-    Combo5.SetText(Mid(q_.frmDivider().Label5.Caption(), 3));
+    state.gDrivenBy = DrivenBy::kHolding;
+    Combo5.SetText(Mid(tools_.divider().Label5.Caption(), 3));
     // Without a level in this bore hole the PSP stays at the section top.
-    if (found) Text1.SetText(SingleText(s_.gPSP));
+    if (found) Text1.SetText(SingleText(state.gPSP));
     if (Text1.Text() == "n/a") return;
-    const int32_t kept = sh_.gActionCount.Get();
-    sh_.gActionCount.Set(kHolding);
+    const int32_t kept = shared.gActionCount.Get();
+    shared.gActionCount.Set(ActionCount::kSelfWrite);
     GetCompositDepth();
-    sh_.gActionCount.Set(kept);
+    shared.gActionCount.Set(kept);
 }
 
-void FrmMain::ChangeBoreHoleByName() {
+void CoreWindow::ChangeBoreHoleByName() {
     for (int16_t k = 1; k <= 4; ++k)
-        if (Combo1.Text() == s_.model.gBoreHoleName[k]) BoreHoleChange(k);
+        if (Combo1.Text() == state.model.gBoreHoleName[k]) BoreHoleChange(k);
 }
 
-void FrmMain::ShowSectionName() {
-    const model::DepthModel& m = s_.model;
+void CoreWindow::ShowSectionName() {
+    const model::DepthModel& m = state.model;
     Combo5.SetText(m.gSectionName(model::GetBH(m, Combo1.Text()), CInt(Val(Combo2.Text()))));
 }
 
-void FrmMain::Combo1_Change() {
-    if (s_.gDrivenBy != 0) return;
+void CoreWindow::Combo1_Change() {
+    if (state.gDrivenBy != DrivenBy::kNobody) return;
     Guarded([this] {
-        s_.gDrivenBy = kTrinity;
+        state.gDrivenBy = DrivenBy::kTrinity;
         ChangeBoreHoleByName();
-        s_.gDrivenBy = 0;
+        state.gDrivenBy = DrivenBy::kNobody;
     });
 }
 
-void FrmMain::Combo1_Click() {
+void CoreWindow::Combo1_Click() {
     Guarded([this] {
-        s_.gDrivenBy = kTrinity;
+        state.gDrivenBy = DrivenBy::kTrinity;
         ChangeBoreHoleByName();
         ConnectLinesTo(Text1);
-        s_.gDriveIndex = 1;
-        s_.gDrivenBy = 0;
+        state.gDriveIndex = 1;
+        state.gDrivenBy = DrivenBy::kNobody;
         ShowSectionName();
     });
 }
 
-void FrmMain::PickSectionNumber(bool userPick) {
-    if (s_.gDrivenBy != 0) return;
+void CoreWindow::PickSectionNumber(bool userPick) {
+    if (state.gDrivenBy != DrivenBy::kNobody) return;
     Guarded([this, userPick] {
-        if (userPick) sh_.gActionCount.Set(0);
-        s_.gDrivenBy = kTrinity;
+        if (userPick) shared.gActionCount.Set(ActionCount::kUserAction);
+        state.gDrivenBy = DrivenBy::kTrinity;
         Text1.SetText("0");
         Text2.SetText("");
-        if (s_.model.gRowCount > 1) {
+        if (state.model.gRowCount > 1) {
             // SearchCoreTop finds the section by its name: show the name of
             // the section just picked first, or the view stays on the old one.
             ShowSectionName();
             SearchCoreTop();
             GetCompositDepth();
         }
-        s_.gDrivenBy = 0;
+        state.gDrivenBy = DrivenBy::kNobody;
         if (userPick) {
             ConnectLinesTo(Text1);
-            s_.gDriveIndex = 1;
+            state.gDriveIndex = 1;
         }
         ShowSectionName();
     });
 }
 
-void FrmMain::Combo2_Change() { PickSectionNumber(false); }
-void FrmMain::Combo2_Click() { PickSectionNumber(true); }
 
-void FrmMain::SelectSectionByName(bool userPick) {
+void CoreWindow::SelectSectionByName(bool userPick) {
     Guarded([this, userPick] {
-        const model::DepthModel& m = s_.model;
+        const model::DepthModel& m = state.model;
         const int16_t b = model::GetBH(m, Combo1.Text());
-        s_.gBHLetter = Str(b);
+        state.gBHLetter = Str(b);
         if (b < 0 || b > 4) throw RuntimeError(kErrSubscriptOutOfRange, "Subscript out of range");
         for (int16_t s = 1; s <= m.gSectionCount[b]; ++s) {
             if (m.gSectionName(b, s) != Combo5.Text()) continue;
             // A section picked by name is a new user action.
             if (userPick) {
-                sh_.gActionCount.Set(0);
-                s_.gDrivenBy = 0;
+                shared.gActionCount.Set(ActionCount::kUserAction);
+                state.gDrivenBy = DrivenBy::kNobody;
             }
             Combo2.SetText(Str(s));
             return;
@@ -176,29 +175,27 @@ void FrmMain::SelectSectionByName(bool userPick) {
     });
 }
 
-void FrmMain::Combo5_Change() { SelectSectionByName(false); }
-void FrmMain::Combo5_Click() { SelectSectionByName(true); }
 
-void FrmMain::Text1_Change() {
-    if (s_.gDrivenBy != 0 && s_.gDrivenBy != kDivider) return;
+void CoreWindow::Text1_Change() {
+    if (state.gDrivenBy != DrivenBy::kNobody && state.gDrivenBy != DrivenBy::kDivider) return;
     Guarded([this] {
-        if (s_.gDrivenBy != kDivider) s_.gDrivenBy = kTrinity;
-        if (!s_.gFromMenuBH) {
+        if (state.gDrivenBy != DrivenBy::kDivider) state.gDrivenBy = DrivenBy::kTrinity;
+        if (!state.gFromMenuBH) {
             SearchCoreTop();
             GetCompositDepth();
         }
-        s_.gDrivenBy = 0;
+        state.gDrivenBy = DrivenBy::kNobody;
     });
 }
 
-void FrmMain::Slider1_Change() {
-    s_.gDrivenBy = kTyped;
-    sh_.gActionCount.Set(0);
+void CoreWindow::Slider1_Change() {
+    state.gDrivenBy = DrivenBy::kTyped;
+    shared.gActionCount.Set(ActionCount::kUserAction);
     Text2.SetText(Str(Slider1.Value()));
     Option1(1).SetValue(true);
     Option2(1).SetValue(true);
-    s_.gDrivenBy = 0;
-    s_.gDriveIndex = 6;
+    state.gDrivenBy = DrivenBy::kNobody;
+    state.gDriveIndex = 6;
 }
 
 }  // namespace quillory

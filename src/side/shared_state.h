@@ -1,0 +1,52 @@
+#pragma once
+// What both main windows share while the program runs: the action counter of
+// the level synchronisation, the precision settings, the names of the age
+// errors, the photo flags and the window-placement state.
+#include <array>
+#include <cstdint>
+#include <limits>
+#include <string>
+
+#include "model/depth_model.h"
+
+namespace quillory {
+
+// Counts pushes of one user action between the two main windows. The
+// display-range change adds one on top; the count saturates instead of
+// wrapping, so a long run of range changes can never turn it back into "a
+// user action has started".
+class ActionCount {
+public:
+    static constexpr int32_t kUserAction = 0;  // a user action has started
+    static constexpr int32_t kPushed = 1;      // it has been pushed to the other window
+    static constexpr int32_t kSelfWrite = 9999;  // a procedure writes a box itself
+
+    int32_t Get() const { return value_; }
+    void Set(int32_t v) { value_ = v; }
+    void Increment() {
+        if (value_ < std::numeric_limits<int32_t>::max()) ++value_;
+    }
+
+private:
+    int32_t value_ = kUserAction;
+};
+
+struct SharedState {
+    ActionCount gActionCount;
+    bool gDuoModelLoaded = false;
+    // Decimals of every rounded depth and age; both depth models read them.
+    model::Precision precision;
+    // Set by the main age-depth import, shown by both windows' age read-outs.
+    std::string gAgeErrNamePlus, gAgeErrNameMinus;
+    // Photo windows 1 to 4 hold a photo.
+    bool gPhoto1Open = false, gPhoto2Open = false, gPhoto3Open = false, gPhoto4Open = false;
+    // (0) pointer y over the main background, (1) main bottom edge at that
+    // move, (2) Duo bottom edge when the main window got the focus.
+    std::array<float, 3> gFormMouse{};
+    bool gDebugUnlocked = false;
+    // Set by the first close of a main window: the shut-down is under way and
+    // a second close (the other main window unloaded by it) only lets go.
+    bool gShuttingDown = false;
+};
+
+}  // namespace quillory

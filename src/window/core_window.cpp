@@ -1,0 +1,75 @@
+// The core window's construction and the handlers of the controls both main
+// windows share: the holy trinity, the type-in boxes and their focus and key
+// events, the slider and the columns.
+#include "window/core_window.h"
+
+#include "forms/application.h"
+
+namespace quillory {
+
+using namespace forms;
+
+CoreWindow::CoreWindow(Application& app, const std::string& name, const CoreEnvironment& env)
+    : SideWindow(app, name, env.shared, env.state),
+      tools_(env.tools),
+      photos_(env.photos),
+      counterpart_(env.counterpart),
+      shutDown_(env.shutDown) {
+    Click = [this] { Draw().Cls(); };
+    Unload_ = [this](int&) { shutDown_(*this); };
+    Terminate = [this] { shutDown_(*this); };
+}
+
+void CoreWindow::WireHandlers() {
+    Combo1.Change = [this] { Combo1_Change(); };
+    Combo1.Click = [this] { Combo1_Click(); };
+    Combo2.Change = [this] { PickSectionNumber(false); };
+    Combo2.Click = [this] { PickSectionNumber(true); };
+    Combo5.Change = [this] { SelectSectionByName(false); };
+    Combo5.Click = [this] { SelectSectionByName(true); };
+    Text1.Change = [this] { Text1_Change(); };
+    Slider1.Change = [this] { Slider1_Change(); };
+
+    Text2.Change = [this] { Text2_Change(); };
+    Text3.Change = [this] { Text3_Change(); };
+    Text4.Change = [this] { Text4_Change(); };
+    Label1(8).Change = [this] { Label1_Change(8); };
+
+    Text1.GotFocus = [this] {
+        ConnectLinesTo(Text1);
+        state.gDriveIndex = 1;
+    };
+    Text2.GotFocus = [this] {
+        SaveBoxes(state.model.gEventsLoaded, state.model.gAgeModelLoaded);
+        ConnectLinesTo(Text2);
+        state.gDriveIndex = 2;
+    };
+    Text3.GotFocus = [this] {
+        SaveBoxes(true, state.model.gAgeModelLoaded);
+        ConnectLinesTo(Text3);
+        state.gDriveIndex = 3;
+    };
+    Text4.GotFocus = [this] {
+        SaveBoxes(true, true);
+        ConnectLinesTo(Text4);
+        state.gDriveIndex = 4;
+    };
+    Text2.KeyDown = [this](int&, int) {
+        state.gDrivenBy = DrivenBy::kTyped;
+        shared.gActionCount.Set(ActionCount::kUserAction);
+    };
+    Text3.KeyDown = [this](int&, int) { state.gText3UserEdit = true; };
+    Text3.KeyPress = [this](int&) {
+        state.gText3UserEdit = true;
+        shared.gActionCount.Set(ActionCount::kUserAction);
+    };
+    Text1.KeyPress = [this](int&) { shared.gActionCount.Set(ActionCount::kUserAction); };
+    Text4.KeyPress = [this](int&) { shared.gActionCount.Set(ActionCount::kUserAction); };
+    Text3.MouseDown = [this](int, int, double, double) { state.gText3UserEdit = true; };
+    for (TextBox* box : {&Text1, &Text2, &Text3, &Text4})
+        box->MouseMove = [this](int, int, double, double) { App().SetMousePointer(vbIbeam); };
+    Slider1.MouseMove = [this](int, int, double, double) { App().SetMousePointer(vbDefault); };
+    WireColumnHandlers();
+}
+
+}  // namespace quillory

@@ -1,0 +1,207 @@
+#pragma once
+// The core window: the procedures both main windows run over their own side
+// (the level boxes, the holy trinity, the position search, the read-outs, the
+// drawing of the columns, pointing and picking, the target line, the range,
+// the layout and folding, and the frame of every import). The main window and
+// the Duo window are each one of these; where the Duo window's procedures
+// differ, it overrides the hooks below, whose defaults are the main window's.
+#include <cstdint>
+#include <array>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "forms/application.h"
+#include "side/side_window.h"
+#include "window/counterpart.h"
+
+namespace model {
+class ItemReader;
+}
+
+namespace quillory {
+
+class FrmDivider;
+class FrmVersion;
+class FrmSelect;
+namespace columns { struct TieDepths; }
+
+// The tool windows that belong to one side.
+struct SideTools {
+    forms::FormSlot<FrmDivider>& divider;
+    forms::FormSlot<FrmVersion>& version;
+    forms::FormSlot<FrmSelect>& select;
+};
+
+// What a main window reaches beyond itself.
+struct CoreEnvironment {
+    SharedState& shared;
+    SideState& state;
+    SideTools tools;
+    Counterpart& counterpart;
+    // The four photo windows, shared by both main windows.
+    std::array<forms::FormSlotBase*, 4> photos;
+    // Closing either main window ends the program.
+    std::function<void(const forms::Form& closing)> shutDown;
+};
+
+// A ruler mark of the target line: a line from x1 to x2 and a dot.
+struct RulerMark {
+    double x1, x2, dotX, radius;
+};
+
+class CoreWindow : public SideWindow {
+public:
+    CoreWindow(forms::Application& app, const std::string& name, const CoreEnvironment& env);
+
+    // --- level finding and read-outs ---
+    void SearchCoreTop();
+    void GetCompositDepth();
+    void BoreHoleChange(int16_t b);
+    // Finds bore hole b's section, tie rows and PSP at a composite depth.
+    // Returns false when no PSP was computed: gPSP then holds nothing valid
+    // for this call, and callers treat the bore hole as having no level here.
+    bool GetPSP(int16_t b, float depth);
+    void DisplayAge();
+
+    // --- core-column display ---
+    // The full redraw of the columns and panels.
+    void DrawLamina() override;
+    void DrawBH5();
+    void DrawEvents();
+    // The target line at a level of this window's drawn scale, here and,
+    // converted, in the other window.
+    void TargetLine(float y);
+    void EraseTargetLines() override;
+    // This window's and, while the Duo model is loaded, the other's.
+    void EraseBothTargetLines();
+    void MouseMoveProcedure(int16_t index, int button, int shift, float x, float y);
+    void MouseDownProcedure(int16_t index, int button, int shift, float x, float y);
+    // A range item of this window: the range applies here, and in both
+    // windows while the ranges are linked.
+    void SetRange(int16_t range);
+    // The range pass of one window.
+    virtual void ApplyRange(int16_t range);
+    // Draws the target line in this window only, at a level of its own scale.
+    void DrawTargetLine(float y, const RulerMark& mark);
+
+    CoreWindow& Other() { return static_cast<CoreWindow&>(counterpart_.Window()); }
+    // The other window's state, without loading its window.
+    SideState& OtherState() { return counterpart_.State(); }
+    // A composite depth of this window's model in the other window's.
+    float ToOtherCD(float depth) { return counterpart_.ToOtherCD(depth); }
+
+    // The range item "Whole core".
+    static constexpr int16_t kWholeCore = 9999;
+
+protected:
+    // --- hooks: the main window's behaviour, which the Duo window overrides ---
+    // A composite depth that lies below every bore hole the user may reach.
+    virtual bool BelowEveryBottom(float compositeDepth);
+    // The master core's window runs its range pass first.
+    virtual bool IsMaster() const { return true; }
+    // The window draws its columns on the master core's composite depth.
+    virtual bool FitsMaster() const { return false; }
+    // Whether a pointer here marks its level in the other window too.
+    virtual bool MirrorsTargetLine() const { return shared.gDuoModelLoaded; }
+    // Where the target line marks the ruler of this window, and where this
+    // window's pointer marks the other window's ruler.
+    virtual RulerMark OwnTargetMark() const { return {7.5, 9.5, 7.25, 0.25}; }
+    virtual RulerMark TargetMarkInOther() const { return {-0.3, 2.2, 1.95, 0.25}; }
+    // The event table's columns of a layer's top and bottom on the drawn scale.
+    virtual std::pair<int, int> EventColumns() const;
+    virtual forms::Colour TephraColour() const;
+    // The level of a holy-trinity position on the columns, from its
+    // composite depth.
+    virtual float TrinityLevel(float compositeDepth);
+    // What only one window does at the start of a typed level's road and
+    // after a range pass.
+    virtual void TraceLevelChange() {}
+    virtual void AfterRangePass() {}
+
+    // --- shared steps the windows' own code builds on ---
+    // The design both windows share: the controls with the Range and Font
+    // menus, and the pop-up menus (built after the window's own menu bar).
+    void BuildCoreDesign();
+    void BuildCorePopups();
+    void WireHandlers();
+    // The frame of every import: the dialog, the opened file, and the error
+    // trap that reports a fault after the file was opened.
+    void RunImport(forms::CommandButton* retry,
+                   const std::function<void(const std::string& path, model::ItemReader& file)>& read);
+    void EndImport(bool opened);
+    void ShowProgress(double max);
+    void EvaluateBoreHoleMenus(float level);
+    void PushLevel(float level);
+    void ConnectLinesTo(const forms::TextBox& box);
+    // The level of the box of the drawn scale (Option2), and the level the
+    // view centres on (Option1(0): the composite-depth read-out).
+    std::optional<double> ScaleBoxLevel() const;
+    std::optional<double> ViewLevel() const;
+    // The panels take the composite column's scale.
+    void FollowColumns();
+    void CheckRange(int16_t range);
+    // A display menu item that switches a drawing on and off.
+    void ToggleAndRedraw(forms::Menu& item);
+    std::string DepthText(double v) const;
+    std::string AgeText(double v) const;
+
+    // The Duo model as this window's importers read it (counterpart.h).
+    const model::DuoModelLink* DuoModel() { return counterpart_.DuoModel(); }
+
+    const SideTools tools_;
+    const std::array<forms::FormSlotBase*, 4> photos_;
+
+private:
+    void AddScaleOptions(forms::ControlArray<forms::OptionButton>& option2, forms::Frame& frame);
+    // Layout and folding, pointing, menus.
+    void WireColumnHandlers();
+    void DrawMarkers(const columns::TieDepths& depths);
+    void Form_Resize();
+    void Form_MouseDown(float x);
+    void Form_MouseMove(float y);
+    void FoldAtRuler();
+    void BoreHole_MouseMove(int16_t index, int button, int shift, float x, float y);
+    void BoreHole_MouseDown(int16_t index, int button, int shift, float x, float y);
+    void PickOnBoreHole(int16_t index, int button, int shift, float x, float y);
+    void mnuSize_Click(int16_t index);
+    void mnuRuler_Click(bool depth);
+    void mnuBH_Click(int16_t index);
+    void mnuDivider_Click();
+    void mnuHorizontal_Click();
+    void mnuLink_Click();
+    void mnuCopyDepth_Click();
+
+    // Imports.
+    // Shows the open dialog; nothing when the user cancelled.
+    std::optional<std::string> AskFileName();
+
+    // Holy trinity.
+    void Combo1_Change();
+    void Combo1_Click();
+    void Text1_Change();
+    void Slider1_Change();
+    // Runs a holy-trinity step; a run-time error ends it with the guard open.
+    template <class F> void Guarded(F step);
+    void ChangeBoreHoleByName();
+    void ShowSectionName();
+    void SelectSectionByName(bool userPick);
+    void PickSectionNumber(bool userPick);
+    int16_t BoreHoleIndex(const std::string& name) const;
+
+    // Type-in boxes and level synchronisation.
+    void Text2_Change();
+    void Text3_Change();
+    void Text4_Change();
+    void Label1_Change(int index);
+    void SaveBoxes(bool text3, bool text4);
+    bool RefuseBelowBottom(float compositeDepth);
+    void ShowHolyTrinity(float level);
+    void CentreColumns();
+    void ShowInterpolation();
+
+    Counterpart& counterpart_;
+    std::function<void(const forms::Form&)> shutDown_;
+};
+
+}  // namespace quillory

@@ -1,0 +1,28 @@
+#pragma once
+// The other main window as one main window reaches it: the main window's
+// counterpart is the Duo window, the Duo window's is the main window (its
+// master core).
+#include "model/duo_link.h"
+#include "side/side_state.h"
+
+namespace quillory {
+
+class CoreWindow;
+
+class Counterpart {
+public:
+    virtual ~Counterpart() = default;
+    // The other window; reaching it loads it, hidden, the first time.
+    virtual CoreWindow& Window() = 0;
+    // The other window's state, reached without loading its window.
+    virtual SideState& State() = 0;
+    // A composite depth of this window's model in the other's; 9999 when
+    // there is none.
+    virtual float ToOtherCD(float depth) = 0;
+    // The Duo model as this window's importers and bottom test read it: the
+    // main window's link to the Duo model, null while none is loaded (and
+    // always for the Duo window, which reads the master model itself).
+    virtual const model::DuoModelLink* DuoModel() = 0;
+};
+
+}  // namespace quillory

@@ -1,0 +1,87 @@
+// The display range: how many cm of the drawing scale the columns and panels
+// of each main window show, applied to the main window, the Duo window or
+// both while "Link range" carries its check mark.
+#include <limits>
+
+#include "forms/values.h"
+#include "window/core_window.h"
+
+namespace quillory {
+
+using namespace forms;
+
+namespace {
+
+constexpr int kRanges[] = {20, 50, 100, 200, 500, 1000, 2000, 5000, 9999};
+
+// The whole core in whole metres and a half beyond the last tie row that has
+// a composite depth (rows closing a single bore hole hold the no-value
+// marker instead). A core so deep that the range would not fit the range's
+// 16 bits gets the largest range there is instead of an overflow.
+int16_t WholeCoreRange(const model::DepthModel& m) {
+    long row = m.gRowCount;
+    while (row > 1 && Val(m.gCorrRow(1, row)) == 9999) --row;
+    const double last = Val(m.gCorrRow(1, row));
+    const double range = RoundHalfEven(last / 1000 + 0.5) * 1000 + 500;
+    return static_cast<int16_t>(std::min<double>(range, std::numeric_limits<int16_t>::max()));
+}
+
+}  // namespace
+
+void CoreWindow::CheckRange(int16_t range) {
+    for (int i : kRanges) mnuCM(i).SetChecked(false);
+    mnuCM(range).SetChecked(true);
+}
+
+void CoreWindow::SetRange(int16_t range) {
+    CoreWindow& master = IsMaster() ? *this : Other();
+    CoreWindow& duo = IsMaster() ? Other() : *this;
+    // The Duo window's "Link range" is the switch; the main window's item
+    // only shows it. The master's pass runs first, since a Duo drawn on the
+    // master core's depth takes its scales.
+    const bool linked = duo.mnuLink->Checked();
+    if (&master == this || linked) master.ApplyRange(range);
+    if (&duo == this || linked) duo.ApplyRange(range);
+    shared.gActionCount.Increment();
+}
+
+void CoreWindow::ApplyRange(int16_t range) {
+    state.gRange = range == kWholeCore ? WholeCoreRange(state.model) : range;
+    for (int i = 0; i <= 5; ++i) BoreHole(i).Draw().SetScaleHeight(state.gRange);
+    CheckRange(range);
+    if (range != kWholeCore) {
+        if (std::optional<double> centre = ViewLevel())
+            for (int i = 0; i <= 5; ++i) BoreHole(i).Draw().SetScaleTop(*centre - state.gRange / 2.0);
+    } else {
+        // A pick near the top of the core centres every column on it.
+        MouseDownProcedure(0, kLeftButton, 0, 1, static_cast<float>(state.gRange / 2.0 - 750));
+    }
+    FollowColumns();
+    DrawLamina();
+    EraseTargetLines();
+    AfterRangePass();
+}
+
+void CoreWindow::mnuLink_Click() {
+    CoreWindow& duo = Other();
+    if (mnuLink->Checked()) {
+        mnuLink->SetChecked(false);
+        duo.mnuLink->SetChecked(false);
+        return;
+    }
+    mnuLink->SetChecked(true);
+    duo.mnuLink->SetChecked(true);
+    for (int i : kRanges)
+        if (i != kWholeCore) duo.mnuCM(i).SetChecked(false);
+    for (int i : kRanges) {
+        if (i == kWholeCore) break;
+        if (mnuCM(i).Checked()) {
+            duo.SetRange(static_cast<int16_t>(i));
+            duo.mnuCM(i).SetChecked(true);
+            return;
+        }
+    }
+    duo.SetRange(kWholeCore);
+}
+
+}  // namespace quillory

@@ -1,0 +1,56 @@
+// The frame every import of a main window shares: the open dialog, the
+// opened file, the progress bar and hourglass, and the error trap that reports
+// a file it cannot read. A cancelled dialog changes nothing; a file that
+// cannot be read shows "File format error." and leaves the button usable.
+#include "forms/application.h"
+#include "forms/runtime_error.h"
+#include "model/item_reader.h"
+#include "window/core_window.h"
+
+namespace quillory {
+
+using namespace forms;
+
+std::optional<std::string> CoreWindow::AskFileName() {
+    CommonDialog1.CancelError = true;
+    CommonDialog1.Filter = "DataFile(*.csv)|*.csv";
+    try {
+        CommonDialog1.ShowOpen();
+    } catch (const RuntimeError& e) {
+        if (e.number() != kErrCancel) throw;
+        return std::nullopt;
+    }
+    return CommonDialog1.FileName;
+}
+
+void CoreWindow::EndImport(bool opened) {
+    ProgressBar1.SetValue(0);
+    ProgressBar1.SetVisible(false);
+    App().SetMousePointer(vbDefault);
+    if (opened) App().MsgBox("File format error.", vbExclamation, "Error");
+}
+
+void CoreWindow::RunImport(CommandButton* retry,
+                           const std::function<void(const std::string&, model::ItemReader&)>& read) {
+    bool opened = false;
+    try {
+        std::optional<std::string> path = AskFileName();
+        if (!path) return EndImport(false);
+        model::ItemReader file = model::ItemReader::Open(*path);
+        opened = true;
+        read(*path, file);
+    } catch (const RuntimeError&) {
+        EndImport(opened);
+        // An import that disabled its button before the fault gives it back.
+        if (opened && retry) retry->SetEnabled(true);
+    }
+}
+
+void CoreWindow::ShowProgress(double max) {
+    ProgressBar1.SetValue(0);
+    ProgressBar1.SetVisible(true);
+    ProgressBar1.SetMin(0);
+    ProgressBar1.SetMax(max);
+}
+
+}  // namespace quillory

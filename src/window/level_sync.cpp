@@ -1,0 +1,187 @@
+// The type-in boxes and the level synchronisation: the road of a composite
+// depth and its event-free and age twins, the refusal of a level below every
+// bore hole, and the push of a user action to the Duo window.
+#include "forms/values.h"
+#include "tools/frm_divider.h"
+#include "window/core_window.h"
+#include "model/age_conversion.h"
+#include "model/correlation_lookup.h"
+#include "model/depth_conversion.h"
+
+namespace quillory {
+
+using namespace forms;
+
+bool CoreWindow::BelowEveryBottom(float compositeDepth) {
+    return model::IsBelowEveryBottom(state.model, compositeDepth, counterpart_.DuoModel());
+}
+
+bool CoreWindow::RefuseBelowBottom(float compositeDepth) {
+    if (shared.gActionCount.Get() == ActionCount::kSelfWrite) return false;
+    if (!BelowEveryBottom(compositeDepth)) return false;
+    App().MsgBox("Requested horizon is below core bottom.", vbExclamation, "Error");
+    Text2.SetText(state.gSavedText2);
+    if (state.model.gEventsLoaded) Text3.SetText(state.gSavedText3);
+    if (state.model.gAgeModelLoaded) Text4.SetText(state.gSavedText4);
+    return true;
+}
+
+std::optional<double> CoreWindow::ScaleBoxLevel() const {
+    if (Option2(1).Value()) return Val(Text2.Text());
+    if (Option2(2).Value()) return Val(Text3.Text());
+    if (Option2(3).Value()) return Val(Text4.Text());
+    return std::nullopt;
+}
+
+std::optional<double> CoreWindow::ViewLevel() const {
+    if (Option1(0).Value()) return Val(Label1(8).Caption());
+    if (Option1(1).Value()) return ScaleBoxLevel();
+    return std::nullopt;
+}
+
+void CoreWindow::FollowColumns() {
+    for (int k = 0; k <= 4; ++k) {
+        Picture1(k).Draw().SetScaleTop(BoreHole(0).Draw().ScaleTop());
+        Picture1(k).Draw().SetScaleHeight(BoreHole(0).Draw().ScaleHeight());
+    }
+}
+
+void CoreWindow::CentreColumns() {
+    if (std::optional<double> x = ScaleBoxLevel())
+        for (int k = 0; k <= 4; ++k) BoreHole(k).Draw().SetScaleTop(*x - state.gRange / 2.0);
+    for (int k = 0; k <= 4; ++k) Picture1(k).Draw().SetScaleTop(BoreHole(0).Draw().ScaleTop());
+}
+
+void CoreWindow::ShowHolyTrinity(float level) {
+    const model::DepthModel& m = state.model;
+    if (state.gDrivenBy == DrivenBy::kTyped) {
+        for (int16_t b = 1; b <= 4; ++b) {
+            if (GetPSP(b, level) && state.gPSP >= 0) {
+                Combo1.SetText(m.gBoreHoleName[b]);
+                Text1.SetText(DepthText(state.gPSP));
+                return;
+            }
+        }
+    } else {
+        state.gBHLetter = Combo1.Text();
+        int16_t b = BoreHoleIndex(Combo1.Text());
+        if (GetPSP(b == 0 ? 1 : b, level)) Text1.SetText(DepthText(state.gPSP));
+    }
+}
+
+void CoreWindow::EvaluateBoreHoleMenus(float level) {
+    for (int16_t b = 1; b <= 4; ++b) mnuBH(b).SetEnabled(GetPSP(b, level) && state.gPSP >= 0);
+    for (int16_t b = 1; b <= 4; ++b)
+        if (level > state.model.gBoreHoleBottom[b]) mnuBH(b).SetEnabled(false);
+}
+
+// One push per user action: the other window's road pushes nothing back,
+// since the count is no longer that of a fresh user action.
+void CoreWindow::PushLevel(float level) {
+    if (!shared.gDuoModelLoaded || shared.gActionCount.Get() != ActionCount::kUserAction) return;
+    CoreWindow& other = Other();
+    other.state.gDrivenBy = DrivenBy::kTyped;
+    shared.gActionCount.Set(ActionCount::kPushed);
+    other.Text2.SetText(SingleText(counterpart_.ToOtherCD(level)));
+    other.state.gDrivenBy = DrivenBy::kNobody;
+}
+
+void CoreWindow::Text2_Change() {
+    TraceLevelChange();
+    float v = 0;
+    try {
+        v = static_cast<float>(Val(Text2.Text()));
+        if (RefuseBelowBottom(v)) return;
+        if (state.gDrivenBy == DrivenBy::kTyped || state.gDrivenBy == DrivenBy::kBoreHoleClick) {
+            // A level beyond the slider's range still moves the view: the
+            // slider stops at its end.
+            long tick = CLng(RoundHalfEven(v));
+            Slider1.SetValue(std::clamp(tick, Slider1.Min(), Slider1.Max()));
+            CentreColumns();
+            if (state.model.gRowCount > 0) DrawLamina();
+            if (!Command1.Enabled()) {
+                ShowHolyTrinity(v);
+                Label1(8).SetCaption(Text2.Text());
+                Combo5.SetText(Mid(tools_.divider().Label5.Caption(), 3));
+                state.gDrivenBy = DrivenBy::kNobody;
+                EvaluateBoreHoleMenus(v);
+                DisplayAge();
+                PushLevel(v);
+                return;
+            }
+        }
+    } catch (const RuntimeError&) {
+        // The level is shown no further; menus and age still follow it.
+    }
+    EvaluateBoreHoleMenus(v);
+    state.gDrivenBy = DrivenBy::kNobody;
+    try {
+        DisplayAge();
+    } catch (const RuntimeError&) {
+        // An age model the conversions cannot use (fewer than two points, two
+        // points at one depth) leaves the age read-out as it was instead of
+        // ending the program on every change of level.
+    }
+}
+
+void CoreWindow::Text3_Change() {
+    model::DepthModel& m = state.model;
+    const float c = static_cast<float>(model::EFDToCD(m, static_cast<float>(Val(Text3.Text()))));
+    if (RefuseBelowBottom(c)) return;
+    if (state.gDriveIndex == 4) state.gText3UserEdit = true;
+    if (state.gText3UserEdit) {
+        state.gDrivenBy = DrivenBy::kTyped;
+        Text2.SetText(SingleText(c));
+        state.gDrivenBy = DrivenBy::kNobody;
+        state.gText3UserEdit = false;
+    }
+}
+
+void CoreWindow::Text4_Change() {
+    model::DepthModel& m = state.model;
+    const float e = static_cast<float>(model::AgeToEFD(m, static_cast<float>(Val(Text4.Text()))));
+    ShowInterpolation();
+    const float c = static_cast<float>(model::EFDToCD(m, e));
+    if (RefuseBelowBottom(c)) return;
+    if (state.gDriveIndex == 4) Text3.SetText(DepthText(e));
+    const std::string& unitLo = m.gAgeModel(9, m.gAgeRowLo);
+    const std::string& unitHi = m.gAgeModel(9, m.gAgeRowHi);
+    Label7.SetCaption(unitLo != unitHi ? "Age (Hybrid unit)" : "Age (" + unitHi + ")");
+    const std::string plus = AgeText(m.gAgeErrPlus), minus = AgeText(m.gAgeErrMinus);
+    Label8.SetCaption(plus != minus ? "Error:  +" + plus + " / -" + minus : "Error:  +/- " + plus);
+}
+
+void CoreWindow::Label1_Change(int index) {
+    if (index != 8 || !state.model.gEventsLoaded) return;
+    const float e = static_cast<float>(model::CDToEFD(state.model, static_cast<float>(Val(Label1(8).Caption()))));
+    Label1(10).SetCaption(SingleText(e));
+    Text3.SetText(SingleText(e));
+}
+
+void CoreWindow::SaveBoxes(bool text3, bool text4) {
+    state.gSavedText2 = Text2.Text();
+    if (text3) state.gSavedText3 = Text3.Text();
+    if (text4) state.gSavedText4 = Text4.Text();
+}
+
+void CoreWindow::ConnectLinesTo(const TextBox& box) {
+    const int y = box.Top() + 120;
+    Line2(1).Y1 = Line2(1).Y2 = y;
+    Line2(0).Y2 = y;
+    Line2(0).Touch();
+    Line2(1).Touch();
+}
+
+std::string CoreWindow::DepthText(double v) const {
+    return SingleText(static_cast<float>(RoundHalfEven(v, shared.precision.gDepthPrecision)));
+}
+
+std::string CoreWindow::AgeText(double v) const {
+    return SingleText(static_cast<float>(RoundHalfEven(v, shared.precision.gAgePrecision)));
+}
+
+void CoreWindow::ShowInterpolation() {
+    if (state.gDriveIndex != 0 && !state.model.gAgeCaption.empty()) Label9.SetCaption(state.model.gAgeCaption);
+}
+
+}  // namespace quillory
