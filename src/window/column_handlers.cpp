@@ -15,9 +15,6 @@ void CoreWindow::ToggleAndRedraw(Menu& item) {
 }
 
 void CoreWindow::WireColumnHandlers() {
-    // The ruler's numbers stand across a width of ten units.
-    BoreHole(5).Draw().SetScaleWidth(columns::kRulerWidth);
-
     for (auto& [k, column] : BoreHole) {
         const auto index = static_cast<int16_t>(k);
         column->MouseMove = [this, index](int b, int s, double x, double y) {

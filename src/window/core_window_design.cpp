@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "forms/colour.h"
+#include "window/column_drawing.h"
 #include "window/core_window.h"
 
 namespace quillory {
@@ -164,6 +165,8 @@ void CoreWindow::BuildCoreDesign() {
         title.SetCaption(k == 0 ? "Composite" : "Bore hole " + std::string(1, static_cast<char>('A' + k - 1)));
     }
     for (auto& [k, p] : BoreHole) p->Draw().SetScale(0, 0, 7.6, 500);
+    // The ruler's numbers stand across a width of ten units.
+    BoreHole(5).Draw().SetScaleWidth(columns::kRulerWidth);
 
     // Proxy panels, each with its import button and controls.
     for (int k = 0; k <= 4; ++k) {

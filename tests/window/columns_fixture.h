@@ -9,7 +9,15 @@
 #include <vector>
 
 #include "forms/surface.h"
-#include "main_window_fixture.h"
+#include "main/main_window_fixture.h"
+
+namespace forms {
+// Primitives in failure messages as a line of their fields.
+inline void PrintTo(const Primitive& p, std::ostream* os) {
+    *os << "{kind " << static_cast<int>(p.kind) << " (" << p.x1 << ", " << p.y1 << ")-(" << p.x2 << ", " << p.y2
+        << ") colour " << p.colour << " fill " << p.fillStyle << "/" << p.fillColour << " \"" << p.text << "\"}";
+}
+}  // namespace forms
 
 namespace main_test {
 
@@ -57,6 +65,13 @@ protected:
     }
 
 public:
+    static bool HasLine(const std::vector<forms::Primitive>& list, double x1, double y1, double x2, double y2,
+                        forms::Colour colour) {
+        return std::any_of(list.begin(), list.end(), [&](const forms::Primitive& p) {
+            return p.kind == forms::PrimitiveKind::Line && p.colour == colour && p.x1 == x1 && p.y1 == y1 &&
+                   p.x2 == x2 && p.y2 == y2;
+        });
+    }
     static std::vector<forms::Primitive> Of(const std::vector<forms::Primitive>& list, forms::PrimitiveKind kind,
                                             forms::Colour colour) {
         std::vector<forms::Primitive> out;
@@ -79,13 +94,6 @@ protected:
         return std::any_of(list.begin(), list.end(), [&](const forms::Primitive& p) {
             return p.kind == forms::PrimitiveKind::FilledBox && p.colour == colour && p.x1 == 0 && p.x2 == 7.6 &&
                    p.y1 == y1 && p.y2 == y2;
-        });
-    }
-    static bool HasLine(const std::vector<forms::Primitive>& list, double x1, double y1, double x2, double y2,
-                        forms::Colour colour) {
-        return std::any_of(list.begin(), list.end(), [&](const forms::Primitive& p) {
-            return p.kind == forms::PrimitiveKind::Line && p.colour == colour && p.x1 == x1 && p.y1 == y1 &&
-                   p.x2 == x2 && p.y2 == y2;
         });
     }
 };

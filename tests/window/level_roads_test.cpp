@@ -4,7 +4,7 @@
 // refused.
 #include <gtest/gtest.h>
 
-#include "main_window_fixture.h"
+#include "main/main_window_fixture.h"
 
 namespace main_test {
 namespace {
@@ -223,6 +223,20 @@ TEST_F(LevelRoadTest, FailedPositionSearchDisablesTheBoreHoleItem) {
     f.Text2.SetText("500.0");
     EXPECT_EQ(f.Text1.Text(), "7");
     EXPECT_EQ(q.main.gDrivenBy, quillory::DrivenBy::kNobody);
+}
+
+// A bore hole's item is disabled below its bottom even where its position
+// search still finds the level (a bottom taken from a drawn depth above the
+// section's last tie).
+TEST_F(LevelRoadTest, BoreHoleItemsBelowTheirBottomAreDisabled) {
+    quillory::FrmMain& f = Main();
+    q.main.model.gBoreHoleBottom[2] = 450;
+    Type(f.Text2, "480");
+    EXPECT_TRUE(f.GetPSP(2, 480));
+    EXPECT_FALSE(f.mnuBH(2).Enabled());
+    EXPECT_TRUE(f.mnuBH(1).Enabled());
+    Type(f.Text2, "440");
+    EXPECT_TRUE(f.mnuBH(2).Enabled());
 }
 
 // A level the bottom test accepts but the slider cannot show still completes
