@@ -25,7 +25,7 @@ bench::LoadedWindow& Loaded() {
 
 void RedrawAt(benchmark::State& state, int16_t range) {
     quillory::FrmMain& f = Loaded().q.frmMain();
-    f.SetRange(1, range);
+    f.SetRange(range);
     for (auto _ : state) f.DrawLamina();
     size_t primitives = 0;
     for (int i = 0; i <= 5; ++i) primitives += f.BoreHole(i).Draw().KeptLayer()->primitives.size();
@@ -39,7 +39,7 @@ void BM_DrawLamina_WholeCore(benchmark::State& state) { RedrawAt(state, 9999); }
 // column and panel, and the read-outs of tie rows and age points.
 void BM_MouseMoveWithTargetLine(benchmark::State& state) {
     quillory::FrmMain& f = Loaded().q.frmMain();
-    f.SetRange(1, 5000);
+    f.SetRange(5000);
     const double top = f.BoreHole(0).Draw().ScaleTop();
     double y = top;
     for (auto _ : state) {
