@@ -25,21 +25,9 @@ void Frm2Main::BuildDesign() {
     Option4(0).Move(120, 180, 2520, 255);
     Option4(1).Move(120, 450, 2520, 255);
 
-    mnuTool = &AddMenu("mnuTool", "Tool");
-    mnuDivider2 = &AddMenu("mnuDivider2", "Open divider", mnuTool);
-    for (int k = 1; k <= 4; ++k)
-        AddMenu(mnuBH, "mnuBH", k, "Bore hole " + std::string(1, static_cast<char>('E' + k - 1)), mnuDivider2);
-    mnuAlign = &AddMenu("mnuAlign", "Align forms", mnuTool);
-    AddMenu("break98", "-", mnuTool).SetVisible(false);
-    mnuCompCopy = &AddMenu("mnuCompCopy", "Copy", mnuTool);
-    mnuCompCopy->SetVisible(false);
-    AddMenu("break9", "-", mnuTool);
-    mnuHorizontalBH = &AddMenu("mnuHorizontalBH", "Target horizon", mnuTool);
-    mnuShowTiePoints = &AddMenu("mnuShowTiePoints", "Tie points", mnuTool);
-    mnuShowLabCodes = &AddMenu("mnuShowLabCodes", "Lab codes", mnuTool);
+    AddToolMenu('E', "Align forms");
     AddMenu("break997", "-", mnuTool);
     mnuPhoto = &AddMenu("mnuPhoto", "Show photo", mnuTool);
-    for (Menu* m : {mnuHorizontalBH, mnuShowTiePoints, mnuShowLabCodes}) m->SetChecked(true);
     mnuInfo = &AddMenu("mnuInfo", "Information");
     mnuVersion = &AddMenu("mnuVersion", "Version info", mnuInfo);
 

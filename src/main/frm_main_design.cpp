@@ -13,24 +13,12 @@ void FrmMain::BuildDesign() {
     // The Duo window's "Link range" is the switch; this one only shows it.
     mnuLink->SetEnabled(false);
 
-    mnuTool = &AddMenu("mnuTool", "Tool");
-    mnuDivider2 = &AddMenu("mnuDivider2", "Open divider", mnuTool);
-    for (int k = 1; k <= 4; ++k)
-        AddMenu(mnuBH, "mnuBH", k, "Bore hole " + std::string(1, static_cast<char>('A' + k - 1)), mnuDivider2);
-    mnuAlign = &AddMenu("mnuAlign", "Aign forms", mnuTool);
-    AddMenu("break98", "-", mnuTool).SetVisible(false);
-    mnuCompCopy = &AddMenu("mnuCompCopy", "Copy", mnuTool);
-    mnuCompCopy->SetVisible(false);
-    AddMenu("break9", "-", mnuTool);
-    mnuHorizontalBH = &AddMenu("mnuHorizontalBH", "Target horizon", mnuTool);
-    mnuShowTiePoints = &AddMenu("mnuShowTiePoints", "Tie points", mnuTool);
-    mnuShowLabCodes = &AddMenu("mnuShowLabCodes", "Lab codes", mnuTool);
+    AddToolMenu('A', "Aign forms");
     AddMenu("break97", "-", mnuTool);
     mnuQYDuo = &AddMenu("mnuQYDuo", "Open Quillory Duo", mnuTool);
     AddMenu("break997", "-", mnuTool);
     mnuPhoto = &AddMenu("mnuPhoto", "Show photo", mnuTool);
     mnuRX93 = &AddMenu("mnuRX93", "Correlation assist", mnuTool);
-    for (Menu* m : {mnuHorizontalBH, mnuShowTiePoints, mnuShowLabCodes}) m->SetChecked(true);
 
     mnuPrecision = &AddMenu("mnuPrecision", "Precision");
     Menu& depthPrecision = AddMenu("mnuDepthPrecision", "Depth", mnuPrecision);

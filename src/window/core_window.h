@@ -124,6 +124,9 @@ protected:
     // menus, and the pop-up menus (built after the window's own menu bar).
     void BuildCoreDesign();
     void BuildCorePopups();
+    // The Tool menu's items both windows have, up to "Lab codes"; each
+    // window adds its own after them.
+    void AddToolMenu(char firstBoreHole, const std::string& alignCaption);
     void WireHandlers();
     // The frame of every import: the dialog, the opened file, and the error
     // trap that reports a fault after the file was opened.

@@ -210,6 +210,23 @@ void CoreWindow::BuildCoreDesign() {
     mnuSize(7).SetChecked(true);
 }
 
+void CoreWindow::AddToolMenu(char firstBoreHole, const std::string& alignCaption) {
+    mnuTool = &AddMenu("mnuTool", "Tool");
+    mnuDivider2 = &AddMenu("mnuDivider2", "Open divider", mnuTool);
+    for (int k = 1; k <= 4; ++k)
+        AddMenu(mnuBH, "mnuBH", k, "Bore hole " + std::string(1, static_cast<char>(firstBoreHole + k - 1)),
+                mnuDivider2);
+    mnuAlign = &AddMenu("mnuAlign", alignCaption, mnuTool);
+    AddMenu("break98", "-", mnuTool).SetVisible(false);
+    mnuCompCopy = &AddMenu("mnuCompCopy", "Copy", mnuTool);
+    mnuCompCopy->SetVisible(false);
+    AddMenu("break9", "-", mnuTool);
+    mnuHorizontalBH = &AddMenu("mnuHorizontalBH", "Target horizon", mnuTool);
+    mnuShowTiePoints = &AddMenu("mnuShowTiePoints", "Tie points", mnuTool);
+    mnuShowLabCodes = &AddMenu("mnuShowLabCodes", "Lab codes", mnuTool);
+    for (Menu* m : {mnuHorizontalBH, mnuShowTiePoints, mnuShowLabCodes}) m->SetChecked(true);
+}
+
 void CoreWindow::BuildCorePopups() {
     // Pop-up menus: columns, ruler, proxy panels.
     mnuRB = &AddMenu("mnuRB", "RightButton");
