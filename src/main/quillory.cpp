@@ -35,8 +35,8 @@ Quillory::Quillory(forms::Application& application)
       frmRX93(app, "frmRX93", [this] { return std::make_unique<FrmRX93>(app); }),
       frmPass(app, "frmPass", [this] { return std::make_unique<PlaceholderWindow>(app, "frmPass", "Password"); }),
       frmTest(app, "frmTest", [this] { return std::make_unique<FrmTest>(app); }),
-      frmSelect(app, "frmSelect", [this] { return std::make_unique<FrmSelect>(app, "frmSelect"); }),
-      frm2Select(app, "frm2Select", [this] { return std::make_unique<FrmSelect>(app, "frm2Select"); }),
+      frmSelect(app, "frmSelect", [this] { return std::make_unique<FrmSelect>(app, "frmSelect", SideRef(frmMain)); }),
+      frm2Select(app, "frm2Select", [this] { return std::make_unique<FrmSelect>(app, "frm2Select", SideRef(frm2Main)); }),
       duoOfMain_(frm2Main, duo, MainToDuoCD, [this] { return DuoLink(shared); }),
       masterOfDuo_(frmMain, main, DuoToMainCD, nullptr) {
     // Both depth models round by the one precision setting.
