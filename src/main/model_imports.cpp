@@ -133,7 +133,12 @@ void FrmMain::Command4_Click() {
         model::AgeModelHeader header = model::BeginAgeModelImport(m, file, path);
         if (!header.versionMatches && App().MsgBox(header.warning, vbYesNo, "WARNING!!") == vbNo)
             return EndImport(false);
-        model::AgeModelImport result = model::FinishAgeModelImport(m, file, DuoModel());
+        model::ReadAgeModelRecords(m, file);
+        // The age read-outs follow the input mode once the points are read,
+        // whether or not their depths can then be derived.
+        const bool typeIn = Option1(0).Value();
+        for (Control* c : std::initializer_list<Control*>{&Label7, &Label8, &Label9, &Text4}) c->SetEnabled(typeIn);
+        model::AgeModelImport result = model::DeriveAgeModelDepths(m, DuoModel());
         if (result.refused) {
             EndImport(false);
             App().MsgBox(result.message, vbExclamation, "Error");
@@ -141,13 +146,12 @@ void FrmMain::Command4_Click() {
         }
         shared.gAgeErrNamePlus = result.errorNamePlus;
         shared.gAgeErrNameMinus = result.errorNameMinus;
-        const bool typeIn = Option1(0).Value();
-        for (Control* c : std::initializer_list<Control*>{&Label7, &Label8, &Label9, &Text4}) c->SetEnabled(typeIn);
         App().SetMousePointer(vbDefault);
         DisplayAge();
         DrawLamina();
         mnuAge->SetEnabled(true);
         mnuDepth->SetEnabled(true);
+        counterpart_.TakeAgeModel();
         Command4.SetEnabled(false);
         ProgressBar1.SetVisible(false);
         ProgressBar1.SetValue(0);
@@ -159,10 +163,12 @@ void FrmMain::Command5_Click() {
     RunImport(nullptr, [&](const std::string& path, model::ItemReader& file) {
         App().SetMousePointer(vbHourglass);
         ShowProgress(2000);
-        model::ImportVarveCounts(m, file, path);
+        model::BeginVarveImport(m, file, path);
         tools_.version().Label2(5).SetCaption(m.gVerVarves);
+        model::FinishVarveImport(m, file);
         DrawLamina();
         DisplayAge();
+        counterpart_.DropAgeModel();
         Command5.SetEnabled(false);
         if (Text2.Enabled()) Text2.SetFocus();
         ProgressBar1.SetVisible(false);

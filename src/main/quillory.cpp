@@ -37,8 +37,8 @@ Quillory::Quillory(forms::Application& application)
       frmTest(app, "frmTest", [this] { return std::make_unique<FrmTest>(app); }),
       frmSelect(app, "frmSelect", [this] { return std::make_unique<FrmSelect>(app, "frmSelect", SideRef(frmMain)); }),
       frm2Select(app, "frm2Select", [this] { return std::make_unique<FrmSelect>(app, "frm2Select", SideRef(frm2Main)); }),
-      duoOfMain_(frm2Main, duo, MainToDuoCD, [this] { return DuoLink(shared); }),
-      masterOfDuo_(frmMain, main, DuoToMainCD, nullptr) {
+      duoOfMain_(frm2Main, duo, shared.gDuoModelLoaded, MainToDuoCD, [this] { return DuoLink(shared); }, nullptr),
+      masterOfDuo_(frmMain, main, shared.gDuoModelLoaded, DuoToMainCD, nullptr, nullptr) {
     // Both depth models round by the one precision setting.
     main.model.precision = &shared.precision;
     duo.model.precision = &shared.precision;

@@ -12,6 +12,7 @@ void FrmMain::Option2_Click() {
     if (state.model.gRowCount > 1) {
         SearchCoreTop();
         GetCompositDepth();
+        counterpart_.RecentreOnTrinity();
     }
 }
 

@@ -100,7 +100,7 @@ AgeModelHeader BeginAgeModelImport(DepthModel& m, ItemReader& file, std::string_
     return result;
 }
 
-AgeModelImport FinishAgeModelImport(DepthModel& m, ItemReader& file, const DuoModelLink* duo) {
+void ReadAgeModelRecords(DepthModel& m, ItemReader& file) {
     m.gAgeIndex.valid = false;
     int32_t rows = 0, auxRows = 0;
     while (!file.AtEnd()) {
@@ -112,7 +112,9 @@ AgeModelImport FinishAgeModelImport(DepthModel& m, ItemReader& file, const DuoMo
     }
     m.gAgeModelRows = rows;
     m.gAgeModelAuxRows = auxRows;
+}
 
+AgeModelImport DeriveAgeModelDepths(DepthModel& m, const DuoModelLink* duo) {
     for (long j = 1; j <= m.gAgeModelRows; ++j) {
         const std::string name = m.gAgeModel(2, j);
         const int b = AgePointBoreHole(m, name, duo);
@@ -138,10 +140,18 @@ AgeModelImport FinishAgeModelImport(DepthModel& m, ItemReader& file, const DuoMo
     return result;
 }
 
-void ImportVarveCounts(DepthModel& m, ItemReader& file, std::string_view fileName) {
+AgeModelImport FinishAgeModelImport(DepthModel& m, ItemReader& file, const DuoModelLink* duo) {
+    ReadAgeModelRecords(m, file);
+    return DeriveAgeModelDepths(m, duo);
+}
+
+void BeginVarveImport(DepthModel& m, ItemReader& file, std::string_view fileName) {
     file.Item();
     file.Item();
     m.gVerVarves = GetFileDate(fileName);
+}
+
+void FinishVarveImport(DepthModel& m, ItemReader& file) {
     m.gVarve.Redim(2, 1);
     int32_t k = 0;
     while (!file.AtEnd()) {
@@ -156,6 +166,11 @@ void ImportVarveCounts(DepthModel& m, ItemReader& file, std::string_view fileNam
     m.gVarveTopEFD = forms::CSng(CDToEFD(m, m.gVarveTopCD));
     m.gVarveBottomEFD = forms::CSng(CDToEFD(m, m.gVarveBottomCD));
     m.gVarvesLoaded = true;
+}
+
+void ImportVarveCounts(DepthModel& m, ItemReader& file, std::string_view fileName) {
+    BeginVarveImport(m, file, fileName);
+    FinishVarveImport(m, file);
 }
 
 }  // namespace model

@@ -30,13 +30,19 @@ struct AgeModelImport {
 // header record (11 items) into row 0 of gAgeModel.
 AgeModelHeader BeginAgeModelImport(DepthModel& m, ItemReader& file, std::string_view fileName);
 
-// Reads the control points ("C"/"V" rows into gAgeModel, "R" rows into
-// gAgeModelAux, other codes dropped), derives every point's composite depth
-// from its drilling position where it has one and its event-free depth, takes
-// sets gAgeModelLoaded and returns the error names from the header. A point whose bore
-// hole no model names and whose composite depth is not a number stops the
-// import: refused when no Duo model is loaded, a thrown format error when one
-// is. Other run-time errors are thrown. Earlier points stay derived either way.
+// Reads the control points: "C"/"V" rows into gAgeModel, "R" rows into
+// gAgeModelAux, other codes dropped.
+void ReadAgeModelRecords(DepthModel& m, ItemReader& file);
+
+// Derives every point's composite depth from its drilling position where it
+// has one and its event-free depth, sets gAgeModelLoaded and returns the error
+// names from the header. A point whose bore hole no model names and whose
+// composite depth is not a number stops the derivation: refused when no Duo
+// model is loaded, a thrown format error when one is. Other run-time errors
+// are thrown. Earlier points stay derived either way.
+AgeModelImport DeriveAgeModelDepths(DepthModel& m, const DuoModelLink* duo);
+
+// The two steps above, for readers without a window between them.
 AgeModelImport FinishAgeModelImport(DepthModel& m, ItemReader& file, const DuoModelLink* duo);
 
 // Composite depth of an age point's drilling position in bore hole 1 to 4, or
@@ -45,10 +51,12 @@ AgeModelImport FinishAgeModelImport(DepthModel& m, ItemReader& file, const DuoMo
 std::optional<float> AgePointDepth(const DepthModel& m, int boreHole, std::string_view section,
                                    std::string_view psp, const DuoModelLink* duo);
 
-// Reads the varve counts: a header of two items, then pairs of composite depth
-// and cumulative count (numbers, else error 13). Sets gVerVarves after the
-// header, and gVarvesLoaded only after success; a file without counts is
-// error 9. Needs a loaded event list.
+// Reads the varve counts: a header of two items (BeginVarveImport, which sets
+// gVerVarves), then pairs of composite depth and cumulative count (numbers,
+// else error 13). Sets gVarvesLoaded only after success; a file without
+// counts is error 9. Needs a loaded event list.
+void BeginVarveImport(DepthModel& m, ItemReader& file, std::string_view fileName);
+void FinishVarveImport(DepthModel& m, ItemReader& file);
 void ImportVarveCounts(DepthModel& m, ItemReader& file, std::string_view fileName);
 
 }  // namespace model

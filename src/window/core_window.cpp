@@ -12,8 +12,8 @@ using namespace forms;
 CoreWindow::CoreWindow(Application& app, const std::string& name, const CoreEnvironment& env)
     : SideWindow(app, name, env.shared, env.state),
       tools_(env.tools),
-      photos_(env.photos),
       counterpart_(env.counterpart),
+      photos_(env.photos),
       shutDown_(env.shutDown) {
     Click = [this] { Draw().Cls(); };
     Unload_ = [this](int&) { shutDown_(*this); };
@@ -21,12 +21,26 @@ CoreWindow::CoreWindow(Application& app, const std::string& name, const CoreEnvi
 }
 
 void CoreWindow::WireHandlers() {
+    // A pick from a list (Click) and a key in the PSP box are the user's own
+    // choice of a position: the bore-hole hand-over of a right click on a
+    // column, whose menu may have been dismissed, ends there. The program's
+    // own writes keep it.
     Combo1.Change = [this] { Combo1_Change(); };
-    Combo1.Click = [this] { Combo1_Click(); };
+    Combo1.Click = [this] {
+        state.gFromMenuBH = false;
+        Combo1_Click();
+    };
     Combo2.Change = [this] { PickSectionNumber(false); };
-    Combo2.Click = [this] { PickSectionNumber(true); };
+    Combo2.Click = [this] {
+        state.gFromMenuBH = false;
+        PickSectionNumber(true);
+    };
     Combo5.Change = [this] { SelectSectionByName(false); };
-    Combo5.Click = [this] { SelectSectionByName(true); };
+    Combo5.Click = [this] {
+        state.gFromMenuBH = false;
+        SelectSectionByName(true);
+    };
+    Text1.KeyDown = [this](int&, int) { state.gFromMenuBH = false; };
     Text1.Change = [this] { Text1_Change(); };
     Slider1.Change = [this] { Slider1_Change(); };
 

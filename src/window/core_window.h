@@ -153,6 +153,7 @@ protected:
     const model::DuoModelLink* DuoModel() { return counterpart_.DuoModel(); }
 
     const SideTools tools_;
+    Counterpart& counterpart_;
     const std::array<forms::FormSlotBase*, 4> photos_;
 
 private:
@@ -203,7 +204,6 @@ private:
     void CentreColumns();
     void ShowInterpolation();
 
-    Counterpart& counterpart_;
     std::function<void(const forms::Form&)> shutDown_;
 };
 

@@ -23,6 +23,14 @@ public:
     // main window's link to the Duo model, null while none is loaded (and
     // always for the Duo window, which reads the master model itself).
     virtual const model::DuoModelLink* DuoModel() = 0;
+
+    // What the main window's steps ask of the Duo window (nothing is asked
+    // the other way): re-centre on its holy trinity after a change of the
+    // vertical scale, take over the main age-depth model once it is read,
+    // and let its copy go when varve counts arrive, so that it is made again.
+    virtual void RecentreOnTrinity() = 0;
+    virtual void TakeAgeModel() = 0;
+    virtual void DropAgeModel() = 0;
 };
 
 }  // namespace quillory

@@ -98,15 +98,15 @@ bool CoreWindow::GetPSP(int16_t b, float depth) {
                 else
                     state.gPSP = static_cast<float>(pA + Divide((t - cA) * (pB - pA), cB - cA));
             }
-        } else {
-            // On the event-free and age scales no position is computed.
-            return false;
         }
+        // On the event-free and age scales no position is computed: the
+        // read-outs show the one found last.
+        const bool found = composite || drilling;
 
         BoreHole(b).ToolTipText = "Target depth: " + SingleText(state.gPSP) + " (cm)";
         for (int i = n + 1; i <= kSectionLaminaeCleared; ++i) state.gSectionLaminae[i] = {};
         Label4.SetCaption(Str(state.gTopRow) + "/" + Str(state.gRowA) + "/" + Str(state.gRowB));
-        return true;
+        return found;
     } catch (const RuntimeError&) {
         return false;
     }

@@ -139,11 +139,13 @@ void CoreWindow::Text3_Change() {
 
 void CoreWindow::Text4_Change() {
     model::DepthModel& m = state.model;
-    const float e = static_cast<float>(model::AgeToEFD(m, static_cast<float>(Val(Text4.Text()))));
+    // The event-free box shows the conversion's own result, rounded; cut to
+    // single precision first it could round to the other side of a half.
+    const double efd = model::AgeToEFD(m, static_cast<float>(Val(Text4.Text())));
     ShowInterpolation();
-    const float c = static_cast<float>(model::EFDToCD(m, e));
+    const float c = static_cast<float>(model::EFDToCD(m, static_cast<float>(efd)));
     if (RefuseBelowBottom(c)) return;
-    if (state.gDriveIndex == 4) Text3.SetText(DepthText(e));
+    if (state.gDriveIndex == 4) Text3.SetText(DepthText(efd));
     const std::string& unitLo = m.gAgeModel(9, m.gAgeRowLo);
     const std::string& unitHi = m.gAgeModel(9, m.gAgeRowHi);
     Label7.SetCaption(unitLo != unitHi ? "Age (Hybrid unit)" : "Age (" + unitHi + ")");

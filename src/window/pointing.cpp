@@ -52,7 +52,11 @@ void CoreWindow::MouseMoveProcedure(int16_t index, int, int, float x, float y) {
             }
         }
         const double centre = BoreHole(1).Draw().ScaleTop() + state.gRange / 2.0;
-        if ((y - centre) * (y - centre) < tolerance * tolerance && GetPSP(index, y)) {
+        // On the centre line the divider's laminae are those around the
+        // level in this bore hole, also when the search found no ties there
+        // (rows 0: equal depths, so a right click opens no divider).
+        if ((y - centre) * (y - centre) < tolerance * tolerance) {
+            GetPSP(index, y);
             state.gDivLamina0Depth = static_cast<float>(Val(m.gCorrTable(0, index, 1, state.gRowA)));
             state.gDivTargetDepth = state.gPSP;
             state.gDivLamina1Depth = static_cast<float>(Val(m.gCorrTable(0, index, 1, state.gRowB)));

@@ -121,14 +121,33 @@ TEST_F(MainWindowTest, FailedEventImportEnablesNothing) {
     EXPECT_FALSE(f.Command4.Enabled());
 }
 
-// The varve counts are loaded only when the whole file was read.
+// The varve counts are loaded only when the whole file was read; the version
+// window shows the file's label as soon as its header was read.
 TEST_F(MainWindowTest, FailedVarveImportLeavesTheVarvesUnloaded) {
     ImportAll();
-    services.fileAnswers.push_back(WriteFile("varves.csv", "Depth,Count\n"));
+    services.fileAnswers.push_back(WriteFile("varves_20240220.csv", "Depth,Count\n"));
     Main().Command5.Press();
     ASSERT_EQ(services.messages.size(), 1u);
     EXPECT_EQ(services.messages[0].request.text, "File format error.");
     EXPECT_FALSE(q.main.model.gVarvesLoaded);
+    EXPECT_EQ(q.frmVersion().Label2(5).Caption(), "20 Feb. 2024");
+}
+
+// The age read-outs follow the input mode as soon as the points are read,
+// even when an undefined bore hole then stops the import.
+TEST_F(MainWindowTest, AgeReadOutsAreEnabledBeforeAnUndefinedBoreHoleStopsTheImport) {
+    quillory::FrmMain& f = Main();
+    Import(f.Command1, "model_20240209.csv", CorrelationModel());
+    Import(f.Command3, "events.csv", EventList());
+    ASSERT_FALSE(f.Text4.Enabled());
+    const std::string ages = AgeModel() + "L4,Q,---,---,---,30,3000,30,C1,yr BP,\n";
+    Import(f.Command4, "ages.csv", ages);
+    ASSERT_EQ(services.messages.size(), 1u);
+    EXPECT_EQ(services.messages[0].request.text,
+              "Bore hole name 'Q' has not been defined. Import parallel correlation model to Quillory Duo.");
+    for (forms::Control* c : std::initializer_list<forms::Control*>{&f.Label7, &f.Label8, &f.Label9, &f.Text4})
+        EXPECT_TRUE(c->Enabled()) << c->Name();
+    EXPECT_FALSE(q.main.model.gAgeModelLoaded);
 }
 
 TEST_F(MainWindowTest, DeclinedVersionWarningLeavesTheAgeImportUsable) {

@@ -157,6 +157,43 @@ TEST_F(PointingTest, CopyOfTheClickedColumnLeavesTheTargetLineOut) {
     EXPECT_TRUE(services.clipboard->current.primitives.empty());
 }
 
+// The divider's laminae come from the bore hole under the pointer, also when
+// its position search finds no ties there: then no divider opens.
+TEST_F(PointingTest, AFailedSearchOnTheCentreLineLeavesNoLaminaeOfAnotherBoreHole) {
+    auto& f = Main();
+    GoTo("500");  // the bottom of B: its search finds no section below it
+    f.BoreHole(1).UserMouseMove(0, 0, 3, 500);
+    ASSERT_EQ(q.main.gDivLamina0Label, "M2");
+    ASSERT_EQ(q.main.gDivLamina1Label, "A-02-Bot");
+    f.BoreHole(2).UserMouseMove(0, 0, 3, 500);
+    EXPECT_NE(q.main.gDivLamina0Label, "M2");
+    EXPECT_NE(q.main.gDivLamina1Label, "A-02-Bot");
+    EXPECT_EQ(q.main.gDivLamina0Depth, q.main.gDivLamina1Depth);
+    services.popupAnswers = {"mnuDivider"};
+    f.BoreHole(2).UserMouseDown(forms::kRightButton, 0, 3, 500);
+    EXPECT_EQ(services.popupAnswers.size(), 1u);
+    EXPECT_FALSE(q.frmDivider().Visible());
+}
+
+// A right click leaves the bore-hole hand-over set even when its menu is
+// dismissed; the user's next choice of a bore hole or a PSP still moves the
+// level.
+TEST_F(PointingTest, TheUsersOwnTrinityInputEndsADismissedRightClicksHandOver) {
+    auto& f = Main();
+    services.popupAnswers = {""};
+    f.BoreHole(1).UserMouseDown(forms::kRightButton, 0, 3, 320);
+    ASSERT_TRUE(q.main.gFromMenuBH);
+    ASSERT_TRUE(f.Combo1.UserChoose("A"));
+    EXPECT_FALSE(q.main.gFromMenuBH);
+    Type(f.Text1, "20");
+    EXPECT_EQ(f.Label1(8).Caption(), "370");
+    // The program's own writes keep the hand-over as it is.
+    q.main.gFromMenuBH = true;
+    f.Text1.SetText("40");
+    EXPECT_TRUE(q.main.gFromMenuBH);
+    EXPECT_EQ(f.Label1(8).Caption(), "370");
+}
+
 TEST_F(PointingTest, WithTheDividerOpenPointingReadsNothingAndPicksNothing) {
     auto& f = Main();
     q.main.gDividerOpen = true;

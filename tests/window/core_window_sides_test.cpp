@@ -104,7 +104,11 @@ public:
         return depth + 1000;
     }
     const model::DuoModelLink* DuoModel() override { return nullptr; }
+    void RecentreOnTrinity() override { calls.push_back("recentre"); }
+    void TakeAgeModel() override { calls.push_back("take ages"); }
+    void DropAgeModel() override { calls.push_back("drop ages"); }
     std::vector<float> asked;
+    std::vector<std::string> calls;
 
 private:
     quillory::Quillory& q_;
@@ -163,6 +167,29 @@ TEST_F(StandInCounterpartTest, TheTargetLineIsMirroredAtTheConvertedLevelUnlessT
     EXPECT_TRUE(counterpart.asked.empty());
     EXPECT_TRUE(ColumnsTest::HasLine(duo.BoreHole(1).Draw().CurrentPrimitives(), 0, 260, 7.6, 260,
                                      quillory::columns::kTargetLine));
+}
+
+TEST_F(StandInCounterpartTest, TheMainStepsThatConcernTheDuoWindowAskItsCounterpart) {
+    quillory::FrmMain& f = Window();
+    Import(f.Command3, "events.csv", EventList());
+    Import(f.Command4, "ages.csv", AgeModel());
+    EXPECT_EQ(counterpart.calls, (std::vector<std::string>{"take ages"}));
+    services.fileAnswers.push_back(WriteFile("varves.csv", "Depth,Count\n100,10\n200,30\n"));
+    f.Command5.Press();
+    EXPECT_TRUE(services.messages.empty());
+    EXPECT_EQ(counterpart.calls, (std::vector<std::string>{"take ages", "drop ages"}));
+    f.Option2(0).SetValue(true);  // a new vertical scale re-centres both windows
+    EXPECT_EQ(counterpart.calls, (std::vector<std::string>{"take ages", "drop ages", "recentre"}));
+}
+
+// The Duo window re-centres on its own trinity only once it has a model.
+TEST_F(DuoSideTest, AChangeOfScaleRecentresTheDuoWindowOnceItHasAModel) {
+    Main().Option2(0).SetValue(true);
+    EXPECT_EQ(Duo().Text2.Text(), "---");
+    q.shared.gDuoModelLoaded = true;
+    Main().Option2(1).SetValue(true);
+    EXPECT_EQ(Duo().Label1(8).Caption(), Duo().Text2.Text());
+    EXPECT_NE(Duo().Text2.Text(), "---");
 }
 
 }  // namespace

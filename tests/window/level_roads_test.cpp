@@ -4,6 +4,7 @@
 // refused.
 #include <gtest/gtest.h>
 
+#include "forms/values.h"
 #include "main/main_window_fixture.h"
 
 namespace main_test {
@@ -239,6 +240,20 @@ TEST_F(LevelRoadTest, BoreHoleItemsBelowTheirBottomAreDisabled) {
     EXPECT_TRUE(f.mnuBH(2).Enabled());
 }
 
+// On the event-free scale no position is computed, yet the read-outs of the
+// search are written: the rows it found (no section qualifies, so the last
+// top of the bore hole, and no ties) and the tool tip of the last PSP.
+TEST_F(LevelRoadTest, APositionSearchOnTheEventFreeScaleStillWritesItsReadOuts) {
+    quillory::FrmMain& f = Main();
+    Type(f.Text2, "150");
+    f.Option2(2).SetValue(true);
+    f.Label4.SetCaption("");
+    f.BoreHole(1).ToolTipText.clear();
+    EXPECT_FALSE(f.GetPSP(1, 120));
+    EXPECT_EQ(f.Label4.Caption(), "4/0/0");
+    EXPECT_EQ(f.BoreHole(1).ToolTipText, "Target depth: " + forms::SingleText(q.main.gPSP) + " (cm)");
+}
+
 // A level the bottom test accepts but the slider cannot show still completes
 // its road: the slider stops at its end.
 TEST_F(LevelRoadTest, LevelOutsideTheSliderRangeCompletesItsRoad) {
@@ -290,6 +305,31 @@ TEST_F(MainWindowTest, UnusableAgeModelDoesNotEndTheProgram) {
     EXPECT_NO_THROW(Type(f.Text2, "120"));
     EXPECT_EQ(f.Label1(8).Caption(), "120");
     EXPECT_EQ(f.Text3.Text(), "110");
+}
+
+// The example files of examples/, loaded as a user loads them.
+class ExampleRoadTest : public MainWindowTest {
+protected:
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        const std::string dir = std::string(QUILLORY_SOURCE_DIR) + "/examples/";
+        for (auto [button, file] : {std::pair{&Main().Command1, "QL22_correlation_20240209.csv"},
+                                    std::pair{&Main().Command3, "QL22_event_layers_20240212.csv"},
+                                    std::pair{&Main().Command4, "QL22_age_model_20240215.csv"}}) {
+            services.fileAnswers.push_back(dir + file);
+            button->UserClick();
+        }
+        ASSERT_TRUE(services.messages.empty()) << services.messages[0].request.text;
+    }
+};
+
+// A typed age gives the event-free depth the age conversion computes,
+// rounded once: 277.66 here, where rounding its single-precision value gave
+// 277.67.
+TEST_F(ExampleRoadTest, ATypedAgeRoundsTheConvertedEventFreeDepthOnce) {
+    Type(Main().Text4, "3117");
+    EXPECT_EQ(Main().Text3.Text(), "277.66");
+    EXPECT_EQ(Main().Text2.Text(), "290.84");
 }
 
 }  // namespace
