@@ -194,6 +194,18 @@ TEST_F(PointingTest, TheUsersOwnTrinityInputEndsADismissedRightClicksHandOver) {
     EXPECT_EQ(f.Label1(8).Caption(), "370");
 }
 
+// At a tie row the search takes that tie above the level and the next one
+// below it, so a right click there offers the divider.
+TEST_F(PointingTest, RightClickOnABoreHoleAtATieRowOpensTheDividerMenu) {
+    auto& f = Main();
+    GoTo("100");  // M1 in bore hole A
+    services.popupAnswers = {""};
+    f.BoreHole(1).UserMouseDown(forms::kRightButton, 0, 3, 100);
+    EXPECT_TRUE(services.popupAnswers.empty());
+    EXPECT_EQ(q.main.gDivLamina0Label, "M1");
+    EXPECT_NE(q.main.gDivLamina0Depth, q.main.gDivLamina1Depth);
+}
+
 TEST_F(PointingTest, WithTheDividerOpenPointingReadsNothingAndPicksNothing) {
     auto& f = Main();
     q.main.gDividerOpen = true;
