@@ -6,6 +6,7 @@
 #include "forms/values.h"
 #include "model/correlation_lookup.h"
 #include "model/depth_conversion.h"
+#include "model/duo_conversion.h"
 #include "model/file_names.h"
 
 namespace model {
@@ -100,7 +101,7 @@ AgeModelHeader BeginAgeModelImport(DepthModel& m, ItemReader& file, std::string_
     return result;
 }
 
-AgeModelImport FinishAgeModelImport(DepthModel& m, ItemReader& file, const DuoModelLink* duo) {
+void ReadAgePoints(DepthModel& m, ItemReader& file) {
     m.gAgeIndex.valid = false;
     int32_t rows = 0, auxRows = 0;
     while (!file.AtEnd()) {
@@ -112,6 +113,10 @@ AgeModelImport FinishAgeModelImport(DepthModel& m, ItemReader& file, const DuoMo
     }
     m.gAgeModelRows = rows;
     m.gAgeModelAuxRows = auxRows;
+}
+
+AgeModelImport FinishAgeModelImport(DepthModel& m, ItemReader& file, const DuoModelLink* duo) {
+    ReadAgePoints(m, file);
 
     for (long j = 1; j <= m.gAgeModelRows; ++j) {
         const std::string name = m.gAgeModel(2, j);
@@ -134,7 +139,7 @@ AgeModelImport FinishAgeModelImport(DepthModel& m, ItemReader& file, const DuoMo
     return {};
 }
 
-void ImportVarveCounts(DepthModel& m, ItemReader& file, std::string_view fileName) {
+void ImportVarveCounts(DepthModel& m, ItemReader& file, std::string_view fileName, Side side) {
     file.Item();
     file.Item();
     m.gVerVarves = GetFileDate(fileName);
@@ -149,8 +154,11 @@ void ImportVarveCounts(DepthModel& m, ItemReader& file, std::string_view fileNam
     m.gVarveCount = k;
     m.gVarveTopCD = m.gVarve(0, 1);
     m.gVarveBottomCD = m.gVarve(0, k);
-    m.gVarveTopEFD = forms::CSng(CDToEFD(m, m.gVarveTopCD));
-    m.gVarveBottomEFD = forms::CSng(CDToEFD(m, m.gVarveBottomCD));
+    auto eventFree = [&](float cd) {
+        return forms::CSng(side == Side::kMain ? CDToEFD(m, cd) : CDToEFD2(m, cd).value_or(0));
+    };
+    m.gVarveTopEFD = eventFree(m.gVarveTopCD);
+    m.gVarveBottomEFD = eventFree(m.gVarveBottomCD);
     m.gVarvesLoaded = true;
 }
 

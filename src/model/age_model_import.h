@@ -43,10 +43,18 @@ AgeModelImport FinishAgeModelImport(DepthModel& m, ItemReader& file, const DuoMo
 std::optional<float> AgePointDepth(const DepthModel& m, int boreHole, std::string_view section,
                                    std::string_view psp, const DuoModelLink* duo);
 
+// Reads the control points after the header: "C"/"V" rows into gAgeModel,
+// "R" rows into gAgeModelAux (codes beginning "c", "v" or "r" take a capital
+// first letter), other codes dropped; sets both row counts. Both windows'
+// age-depth imports start with it.
+void ReadAgePoints(DepthModel& m, ItemReader& file);
+
 // Reads the varve counts: a header of two items, then pairs of composite depth
 // and cumulative count (numbers, else error 13). Sets gVerVarves after the
 // header, and gVarvesLoaded only after success; a file without counts is
-// error 9. Needs a loaded event list.
-void ImportVarveCounts(DepthModel& m, ItemReader& file, std::string_view fileName);
+// error 9. The event-free depths of the first and last count are taken by the
+// side's CDToEFD: the main window's needs a loaded event list, the Duo's
+// gives 0 without one.
+void ImportVarveCounts(DepthModel& m, ItemReader& file, std::string_view fileName, Side side = Side::kMain);
 
 }  // namespace model
