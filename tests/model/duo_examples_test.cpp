@@ -105,4 +105,5 @@ TEST_F(DuoExamples, LevelsOnTheEventFreeRouteAndAges) {
     EXPECT_DOUBLE_EQ(forms::RoundHalfEven(*CDToAge2(duo, 200), 0), 2612);
     EXPECT_DOUBLE_EQ(forms::RoundHalfEven(CDToAge(main, 244.99f), 0), 2645);
     EXPECT_DOUBLE_EQ(forms::RoundHalfEven(*CDToAge2(duo, 600), 0), 8019);
+    EXPECT_DOUBLE_EQ(forms::RoundHalfEven(CDToAge(main, 717.79f), 0), 8007);
 }
