@@ -4,7 +4,6 @@
 
 #include "forms/values.h"
 #include "model/age_conversion.h"
-#include "model/correlation_lookup.h"
 #include "model/depth_conversion.h"
 #include "model/duo_conversion.h"
 #include "duo_fixtures.h"
@@ -18,7 +17,7 @@ namespace {
 // slope 2; 2 a single tie, its top row (200 cm); 3 its top (0, 300), a row at
 // PSP 0 (305) that is no tie, a tie at 10 (320); 4 its top (0, 400) and two
 // ties at PSP 10 (410 and 420); 5 its top (0, 500), a tie at 10 (510), no
-// bottom row. Bore hole F's and G's names repeat ("F" twice).
+// bottom row.
 std::string Sections() {
     return DuoHeader("Bore hole (E)") + DuoRow("", "---", "E-01-top", "0") + DuoRow("T1", "100", "T1", "10") +
            DuoRow("T2", "120", "T2", "20") + DuoRow("", "---", "E-01-Bot", "40") +
@@ -68,24 +67,6 @@ TEST_F(DuoConversions, TrinityToCD2ByTheDuosOwnOption) {
 
     // Drilling positions of the import follow the Duo's option as it stands.
     EXPECT_DOUBLE_EQ(forms::Val(d.duo.gCorrTable(1, 1, 2, 4)), 140);  // E-01-Bot, PSP 40: 120 + 20 (1:1)
-}
-
-TEST_F(DuoConversions, SectionsBoreHolesAndTops) {
-    EXPECT_EQ(GetSectionNo(d.duo, 1, "1"), 1);  // finds "01"
-    EXPECT_EQ(GetSectionNo(d.duo, 1, "05"), 5);
-    EXPECT_EQ(GetSectionNo(d.duo, 1, "A01"), 4);
-    EXPECT_EQ(GetSectionNo(d.duo, 1, "a01"), 9999);
-    EXPECT_EQ(GetSectionNo(d.duo, 1, "9999"), 9999);
-    EXPECT_EQ(GetSectionNo(d.duo, 9999, "01"), 9999);
-    EXPECT_EQ(GetSectionNo(d.duo, 2, "01"), 9999);  // F has no sections
-    EXPECT_EQ(CountTops(d.duo, 1, -1), 0);
-    EXPECT_EQ(CountTops(d.duo, 1, 9), 3);
-    EXPECT_EQ(CountTops(d.duo, 1, d.duo.gRowCount), 5);
-    d.duo.gBoreHoleName[3] = "F";
-    EXPECT_EQ(BHNo(d.duo, "F"), 2);
-    EXPECT_EQ(GetBH(d.duo, "F"), 3);
-    EXPECT_EQ(BHNo(d.duo, "A"), -9999);
-    EXPECT_EQ(GetBH(d.duo, "A"), 9999);
 }
 
 TEST_F(DuoConversions, EventFreeDepthsNeedTheDuoEventList) {
