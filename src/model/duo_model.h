@@ -20,7 +20,8 @@
 namespace model {
 
 // The tie pairs the link converts over: the Duo tie rows whose own composite
-// depth and master composite depth are both numbers, in row order.
+// depth and master composite depth are both numbers, in row order. Made by
+// the Duo correlation import; the Duo model does not change after it.
 struct MasterTiePairs {
     std::vector<double> own;     // S: the row's own composite depth
     std::vector<double> master;  // M: the main composite depth of its master tie point
