@@ -42,6 +42,10 @@ BenchFiles Generate() {
     files.events = Write(folder, "event_layers_2000.csv", EventListFile(layout));
     files.ages = Write(folder, "age_model_200.csv", AgeModelFile(layout));
     files.varves = Write(folder, "varve_counts_1000.csv", VarveCountsFile(layout));
+    const CoreLayout duo = DuoLayout();
+    files.duoCorrelation = Write(folder, std::string("duo_correlation_5000_") + kVersionDigits + ".csv",
+                                 DuoCorrelationModelFile(duo, layout));
+    files.duoEvents = Write(folder, "duo_event_layers_2000.csv", EventListFile(duo, 2000, 8));
     return files;
 }
 

@@ -10,6 +10,8 @@ struct BenchFiles {
     std::string events;       // 2,000 event layers
     std::string ages;         // 200 age control points
     std::string varves;       // 1,000 varve counts
+    std::string duoCorrelation;  // the Duo model: 5,000 tie rows tied to `correlation`
+    std::string duoEvents;       // 2,000 event layers of the Duo model
 };
 
 const BenchFiles& Files();

@@ -6,6 +6,9 @@
 #include "model/age_model_import.h"
 #include "model/correlation_import.h"
 #include "model/depth_model.h"
+#include "model/duo_correlation_import.h"
+#include "model/duo_event_list.h"
+#include "model/duo_master_link.h"
 #include "model/event_layers.h"
 
 namespace bench {
@@ -41,5 +44,29 @@ inline model::DepthModel LoadedModel(int parts) {
     if (parts >= 3) LoadVarves(m);
     return m;
 }
+
+// The main model and the generated Duo model tied to it, loaded as the
+// program holds them; with `events`, both event lists too.
+struct LoadedDuo {
+    model::DepthModel main, duo;
+    model::DuoMasterCore master;
+    bool duoModelLoaded = true;
+    model::MasterCoreLink link{main, duo, master, duoModelLoaded};
+
+    explicit LoadedDuo(bool events) {
+        LoadCorrelation(main);
+        if (events) LoadEvents(main);
+        LoadDuoCorrelation();
+        if (events) {
+            model::ItemReader file = model::ItemReader::Open(Files().duoEvents);
+            model::ImportDuoEventList(duo, master, link, file, Files().duoEvents);
+        }
+    }
+    void LoadDuoCorrelation() {
+        model::ItemReader file = model::ItemReader::Open(Files().duoCorrelation);
+        model::DuoCorrelationImport shown;
+        model::ImportDuoCorrelationModel(duo, master, main, file, Files().duoCorrelation, shown);
+    }
+};
 
 }  // namespace bench

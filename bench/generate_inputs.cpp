@@ -9,7 +9,6 @@
 namespace bench {
 namespace {
 
-constexpr char kBoreHoles[] = {'A', 'B', 'C', 'D'};
 constexpr double kMarkerSpacing = 5.0;  // cm of composite depth between marker laminae
 
 // Uniform in [lo, hi) from the generator's raw output, the same on every platform.
@@ -66,15 +65,16 @@ const Section* SectionAt(const std::vector<Section>& sections, char boreHole, do
     return s.boreHole == boreHole && Holds(s, depth) ? &s : nullptr;
 }
 
-bool HeldAnywhere(const std::vector<Section>& sections, double depth) {
-    for (char b : kBoreHoles)
-        if (SectionAt(sections, b, depth)) return true;
+bool HeldAnywhere(const CoreLayout& layout, double depth) {
+    for (char b : layout.letters)
+        if (SectionAt(layout.sections, b, depth)) return true;
     return false;
 }
 
 // The rows of the sections' tops and bottoms and of the markers every 5 cm
 // that some section holds, then `extra` more markers between them from the top.
-std::vector<Row> Rows(const std::vector<Section>& sections, long extra) {
+std::vector<Row> Rows(const CoreLayout& layout, long extra) {
+    const std::vector<Section>& sections = layout.sections;
     std::vector<Row> rows;
     double deepest = 0;
     for (const Section& s : sections) {
@@ -84,9 +84,9 @@ std::vector<Row> Rows(const std::vector<Section>& sections, long extra) {
     }
     long marker = 0;
     for (long i = 1; i * kMarkerSpacing < deepest; ++i)
-        if (HeldAnywhere(sections, i * kMarkerSpacing)) rows.push_back({i * kMarkerSpacing, 2, nullptr, ++marker});
+        if (HeldAnywhere(layout, i * kMarkerSpacing)) rows.push_back({i * kMarkerSpacing, 2, nullptr, ++marker});
     for (long i = 0; extra > 0 && (i + 0.5) * kMarkerSpacing < deepest; ++i)
-        if (HeldAnywhere(sections, (i + 0.5) * kMarkerSpacing)) {
+        if (HeldAnywhere(layout, (i + 0.5) * kMarkerSpacing)) {
             rows.push_back({(i + 0.5) * kMarkerSpacing, 2, nullptr, ++marker});
             --extra;
         }
@@ -106,10 +106,11 @@ void AppendCells(std::string& out, const std::vector<std::string>& cells) {
 
 }  // namespace
 
-CoreLayout MakeLayout(int tieRows, unsigned seed) {
+CoreLayout MakeLayout(int tieRows, unsigned seed, const std::string& letters) {
     // About 0.28 rows per cm: a marker every 5 cm, two rows per metre-long section in four bore holes.
     const double depth = tieRows / 0.28 + 200;
     CoreLayout layout;
+    layout.letters = letters;
     std::mt19937 random(seed);
     for (int b = 0; b < 4; ++b) {
         double end = -100;
@@ -119,40 +120,52 @@ CoreLayout MakeLayout(int tieRows, unsigned seed) {
             const double length = std::round(Uniform(random, 94, 99.5) * 10) / 10;
             const double stretch = std::round(Uniform(random, 970, 1030)) / 1000;
             if (top > depth) break;
-            layout.sections.push_back({kBoreHoles[b], n, top, length, stretch});
+            layout.sections.push_back({letters[b], n, top, length, stretch});
             end = top + length * stretch;
         }
     }
     // Drop the deepest sections until the rows fit, then fill up with markers.
     auto byTop = [](const Section& a, const Section& b) { return a.top > b.top; };
-    while (static_cast<long>(Rows(layout.sections, 0).size()) > tieRows)
+    while (static_cast<long>(Rows(layout, 0).size()) > tieRows)
         layout.sections.erase(std::min_element(layout.sections.begin(), layout.sections.end(), byTop));
-    layout.extraMarkers = tieRows - static_cast<long>(Rows(layout.sections, 0).size());
+    layout.extraMarkers = tieRows - static_cast<long>(Rows(layout, 0).size());
     return layout;
 }
 
-std::string CorrelationModelFile(const CoreLayout& layout) {
+namespace {
+
+// The correlation model's records; `master`, when given, adds the four master
+// items to each (the header's titles first).
+using MasterCells = std::vector<std::string> (*)(const CoreLayout& master, const Row* row);
+
+std::string CorrelationRecords(const CoreLayout& layout, const CoreLayout* master, MasterCells masterCells) {
     std::string out;
     std::vector<std::string> cells = {"Lamina name"};
-    for (char b : kBoreHoles) {
+    for (char b : layout.letters) {
         cells.push_back(std::string("Core G") + b + " (" + b + ")");
         cells.push_back(std::string("PSP ") + b);
         cells.push_back(std::string("Drilling depth ") + b);
     }
     cells.push_back("Composite depth (cm)");
+    auto appendMaster = [&](const Row* row) {
+        if (!master) return;
+        for (std::string& cell : masterCells(*master, row)) cells.push_back(std::move(cell));
+    };
+    appendMaster(nullptr);
     AppendCells(out, cells);
 
-    for (const Row& row : Rows(layout.sections, layout.extraMarkers)) {
+    for (const Row& row : Rows(layout, layout.extraMarkers)) {
         cells.assign(14, "*");
         for (int b = 0; b < 4; ++b) {
+            const char letter = layout.letters[b];
             const Section* s = row.section;
             std::string label;
             double psp = 0;
-            if (s && s->boreHole == kBoreHoles[b]) {
+            if (s && s->boreHole == letter) {
                 label = std::string(1, s->boreHole) + "-" + TwoDigits(s->number) + (row.order == 1 ? "-top" : "-Bot");
                 psp = row.order == 1 ? 0.0 : s->length;
             } else if (!s) {
-                s = SectionAt(layout.sections, kBoreHoles[b], row.depth);
+                s = SectionAt(layout.sections, letter, row.depth);
                 if (!s) continue;
                 label = MarkerName(row.marker);
                 psp = std::round(PspAt(*s, row.depth) * 10) / 10;
@@ -166,9 +179,32 @@ std::string CorrelationModelFile(const CoreLayout& layout) {
         // The first row's label must be short: the layout test reads it.
         cells[0] = row.section ? "" : MarkerName(row.marker);
         cells[13] = row.section ? "---" : Fixed(row.depth);
+        appendMaster(&row);
         AppendCells(out, cells);
     }
     return out;
+}
+
+// The master position of a Duo row: none for a section's top or bottom, else
+// the first master section that holds the level.
+std::vector<std::string> MasterPosition(const CoreLayout& master, const Row* row) {
+    if (!row) return {"Master bore hole", "Master section", "Master PSP", "Master label (Core GA)"};
+    if (!row->section) {
+        const double depth = kDuoStretch * row->depth + kDuoOffset;
+        for (char b : master.letters)
+            if (const Section* s = SectionAt(master.sections, b, depth))
+                return {std::string(1, b), TwoDigits(s->number), Fixed(std::round(PspAt(*s, depth) * 10) / 10),
+                        "Duo" + MarkerName(row->marker)};
+    }
+    return {"---", "---", "---", "---"};
+}
+
+}  // namespace
+
+std::string CorrelationModelFile(const CoreLayout& layout) { return CorrelationRecords(layout, nullptr, nullptr); }
+
+std::string DuoCorrelationModelFile(const CoreLayout& duo, const CoreLayout& master) {
+    return CorrelationRecords(duo, &master, MasterPosition);
 }
 
 std::string EventListFile(const CoreLayout& layout, int layers, unsigned seed) {
@@ -196,7 +232,7 @@ std::string AgeModelFile(const CoreLayout& layout, int points, unsigned seed) {
         const double age = std::round(10.5 * depth + 0.0009 * depth * depth);
         const double error = std::round(20 + depth * 0.05 + Uniform(random, 0, 30));
         std::string position = "---,---,---," + Fixed(depth);
-        const Section* s = i % 2 ? SectionAt(layout.sections, kBoreHoles[i % 4], depth) : nullptr;
+        const Section* s = i % 2 ? SectionAt(layout.sections, layout.letters[i % 4], depth) : nullptr;
         if (s)
             position = std::string(1, s->boreHole) + "," + TwoDigits(s->number) + "," +
                        Fixed(std::round(PspAt(*s, depth) * 10) / 10) + ",---";

@@ -24,9 +24,13 @@ struct Section {
 struct CoreLayout {
     std::vector<Section> sections;  // by bore hole, then downwards
     long extraMarkers = 0;          // markers between the 5 cm ones that make up the row count
+    std::string letters = "ABCD";   // the bore holes' names
 };
 
-CoreLayout MakeLayout(int tieRows = 5000, unsigned seed = 1);
+CoreLayout MakeLayout(int tieRows = 5000, unsigned seed = 1, const std::string& letters = "ABCD");
+
+// The Duo model's layout beside MakeLayout(): 5,000 rows of bore holes E to H.
+inline CoreLayout DuoLayout() { return MakeLayout(5000, 6, "EFGH"); }
 
 // The version date the file names below carry, and its label.
 inline constexpr const char* kVersionDigits = "20240209";
@@ -35,6 +39,14 @@ inline constexpr const char* kVersionLabel = "09 Feb. 2024";
 // The correlation model (14 items per record, every cell behind one leading
 // character).
 std::string CorrelationModelFile(const CoreLayout& layout);
+
+// The Duo window's correlation model (18 items per record) of `duo`, tied to
+// the master core `master` (the layout of CorrelationModelFile): each marker
+// row names the level of master composite depth kDuoStretch x its own depth +
+// kDuoOffset by the first master bore hole, section and PSP that hold it, and
+// no master position where none does.
+inline constexpr double kDuoStretch = 0.96, kDuoOffset = 12.0;
+std::string DuoCorrelationModelFile(const CoreLayout& duo, const CoreLayout& master);
 
 // `layers` event layers at positions inside the layout's sections.
 std::string EventListFile(const CoreLayout& layout, int layers = 2000, unsigned seed = 2);

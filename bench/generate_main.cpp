@@ -32,6 +32,9 @@ int main(int argc, char** argv) {
               Write(dir + "event_layers_2000.csv", bench::EventListFile(layout)) &&
               Write(dir + "age_model_200.csv", bench::AgeModelFile(layout)) &&
               Write(dir + "varve_counts_1000.csv", bench::VarveCountsFile(layout)) &&
+              Write(dir + "duo_correlation_5000_" + date + ".csv",
+                    bench::DuoCorrelationModelFile(bench::DuoLayout(), layout)) &&
+              Write(dir + "duo_event_layers_2000.csv", bench::EventListFile(bench::DuoLayout(), 2000, 8)) &&
               Write(dir + "numeric_400000x59.csv", bench::NumericFile());
     return ok ? 0 : 1;
 }

@@ -133,7 +133,7 @@ void FrmMain::Command4_Click() {
         model::AgeModelHeader header = model::BeginAgeModelImport(m, file, path);
         if (!header.versionMatches && App().MsgBox(header.warning, vbYesNo, "WARNING!!") == vbNo)
             return EndImport(false);
-        model::ReadAgeModelRecords(m, file);
+        model::ReadAgePoints(m, file);
         // The age read-outs follow the input mode once the points are read,
         // whether or not their depths can then be derived.
         const bool typeIn = Option1(0).Value();

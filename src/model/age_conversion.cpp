@@ -4,6 +4,7 @@
 
 #include "forms/values.h"
 #include "model/depth_conversion.h"
+#include "model/duo_conversion.h"
 #include "model/item_reader.h"
 #include "model/search.h"
 
@@ -96,12 +97,19 @@ VarveCounts CountVarves(const DepthModel& m, double level, double upper, double 
     return counts;
 }
 
-double EventFreeDepthToAge(DepthModel& m, float efd);
+std::optional<double> EventFreeDepthToAge(DepthModel& m, float efd, Side side);
 
-double CompositeDepthToAge(DepthModel& m, float cd) {
+// The event-free depth of a composite depth by the side's rules.
+std::optional<double> EventFreeDepth(const DepthModel& m, float cd, Side side) {
+    return side == Side::kMain ? CDToEFD(m, cd) : CDToEFD2(m, cd);
+}
+
+std::optional<double> CompositeDepthToAge(DepthModel& m, float cd, Side side) {
     if (cd == 9999.0f || cd == -9999.0f) return NoValue(m, cd);
     RequireAgeModel(m);
-    auto byEventFreeDepth = [&] { return EventFreeDepthToAge(m, forms::CSng(CDToEFD(m, cd))); };
+    auto byEventFreeDepth = [&] {
+        return EventFreeDepthToAge(m, forms::CSng(EventFreeDepth(m, cd, side).value_or(0)), side);
+    };
     if (!m.gVarvesLoaded || cd < m.gVarveTopCD || cd > m.gVarveBottomCD) return byEventFreeDepth();
 
     const long lo = Bracket(m, kCompositeDepth, cd, m.gAgeRowLo);
@@ -120,7 +128,7 @@ double CompositeDepthToAge(DepthModel& m, float cd) {
     return Fraction(m, lo, kAge, f);
 }
 
-double EventFreeDepthToAge(DepthModel& m, float efd) {
+double EventFreeDepthToAgeSteps(DepthModel& m, float efd) {
     if (efd == 9999.0f || efd == -9999.0f) return NoValue(m, efd);
     RequireAgeModel(m);
     const long lo = Bracket(m, kEventFreeDepth, efd, m.gAgeRowLo);
@@ -143,6 +151,16 @@ double EventFreeDepthToAge(DepthModel& m, float efd) {
     return Line(m, lo, kEventFreeDepth, efd, kAge);
 }
 
+std::optional<double> EventFreeDepthToAge(DepthModel& m, float efd, Side side) {
+    if (side == Side::kMain) return EventFreeDepthToAgeSteps(m, efd);
+    if (!m.gEventsLoaded) return std::nullopt;
+    try {
+        return EventFreeDepthToAgeSteps(m, efd);
+    } catch (const forms::RuntimeError&) {
+        return std::nullopt;
+    }
+}
+
 // First varve row from `from` on whose depth is at least `depth`, minus one.
 long VarveRowAbove(const DepthModel& m, long from, double depth) {
     long i = from;
@@ -150,14 +168,15 @@ long VarveRowAbove(const DepthModel& m, long from, double depth) {
     return i - 1;
 }
 
-double AgeToEventFreeDepth(DepthModel& m, float age) {
+std::optional<double> AgeToEventFreeDepth(DepthModel& m, float age, Side side) {
     RequireAgeModel(m);
+    auto ageOf = [&](float efd) { return EventFreeDepthToAge(m, efd, side).value_or(0); };
     const long lo = Bracket(m, kAge, age, 1);
     const double efdLo = Cell(m, kEventFreeDepth, lo), efdHi = Cell(m, kEventFreeDepth, lo + 1);
-    if (m.gVarvesLoaded && EventFreeDepthToAge(m, m.gVarveTopEFD) <= age &&
-        age <= EventFreeDepthToAge(m, m.gVarveBottomEFD) && efdLo >= m.gVarveTopEFD && efdHi <= m.gVarveBottomEFD) {
-        const double d1 = age - EventFreeDepthToAge(m, forms::CSng(efdLo));
-        const double d2 = EventFreeDepthToAge(m, forms::CSng(efdHi)) - age;
+    if (m.gVarvesLoaded && ageOf(m.gVarveTopEFD) <= age && age <= ageOf(m.gVarveBottomEFD) &&
+        efdLo >= m.gVarveTopEFD && efdHi <= m.gVarveBottomEFD) {
+        const double d1 = age - ageOf(forms::CSng(efdLo));
+        const double d2 = ageOf(forms::CSng(efdHi)) - age;
         const double cdLo = Cell(m, kCompositeDepth, lo), cdHi = Cell(m, kCompositeDepth, lo + 1);
         const long i1 = VarveRowAbove(m, 1, cdLo);
         const long i2 = VarveRowAbove(m, i1 + 1, cdHi);
@@ -176,28 +195,36 @@ double AgeToEventFreeDepth(DepthModel& m, float age) {
             return e0 + forms::Divide((Cell(m, column, lo + 1) - e0) * (cd - cdLo), cdHi - cdLo);
         };
         KeepErrors(m, error(kErrorPlus), error(kErrorMinus));
-        return CDToEFD(m, forms::CSng(cd));
+        return EventFreeDepth(m, forms::CSng(cd), side);
     }
-    m.gAgeCaption = kByEventFreeDepth;
-    KeepErrors(m, Line(m, lo, kAge, age, kErrorPlus), Line(m, lo, kAge, age, kErrorMinus));
+    if (side == Side::kMain) {
+        m.gAgeCaption = kByEventFreeDepth;
+        KeepErrors(m, Line(m, lo, kAge, age, kErrorPlus), Line(m, lo, kAge, age, kErrorMinus));
+    }
     return Line(m, lo, kAge, age, kEventFreeDepth);
 }
 
 }  // namespace
 
-double CDToAge(DepthModel& m, float cd) {
+double CDToAge(DepthModel& m, float cd) { return *CDToAge(m, cd, Side::kMain); }
+
+double EFDToAge(DepthModel& m, float efd) { return *EFDToAge(m, efd, Side::kMain); }
+
+double AgeToEFD(DepthModel& m, float age) { return *AgeToEFD(m, age, Side::kMain); }
+
+std::optional<double> CDToAge(DepthModel& m, float cd, Side side) {
     m.gAgeCaption.clear();
-    return CompositeDepthToAge(m, cd);
+    return CompositeDepthToAge(m, cd, side);
 }
 
-double EFDToAge(DepthModel& m, float efd) {
+std::optional<double> EFDToAge(DepthModel& m, float efd, Side side) {
     m.gAgeCaption.clear();
-    return EventFreeDepthToAge(m, efd);
+    return EventFreeDepthToAge(m, efd, side);
 }
 
-double AgeToEFD(DepthModel& m, float age) {
+std::optional<double> AgeToEFD(DepthModel& m, float age, Side side) {
     m.gAgeCaption.clear();
-    return AgeToEventFreeDepth(m, age);
+    return AgeToEventFreeDepth(m, age, side);
 }
 
 }  // namespace model

@@ -10,6 +10,8 @@
 // control points around the level, extrapolation from the first or last two
 // beyond them. An age model of fewer than two points is run-time error 9, two
 // points at one depth (or age) on the way error 11.
+#include <optional>
+
 #include "model/depth_model.h"
 
 namespace model {
@@ -23,5 +25,16 @@ double EFDToAge(DepthModel& m, float efd);
 
 // Event-free depth of an age (no no-value rule: 9999 is extrapolated).
 double AgeToEFD(DepthModel& m, float age);
+
+// The same three by the rules of `side`. The Duo window's (Side::kDuo) differ
+// in three points: an age through event-free depth has no value while the
+// model's event list is not loaded or where a run-time error stops that
+// route (its event-free depth then has none either, and reads as 0 on the
+// way); and AgeToEFD on the line between two control points leaves the errors
+// and the caption as the last conversion left them. Side::kMain always gives
+// a value.
+std::optional<double> CDToAge(DepthModel& m, float cd, Side side);
+std::optional<double> EFDToAge(DepthModel& m, float efd, Side side);
+std::optional<double> AgeToEFD(DepthModel& m, float age, Side side);
 
 }  // namespace model

@@ -6,6 +6,7 @@
 #include "forms/values.h"
 #include "model/correlation_lookup.h"
 #include "model/depth_conversion.h"
+#include "model/duo_conversion.h"
 #include "model/file_names.h"
 
 namespace model {
@@ -100,7 +101,7 @@ AgeModelHeader BeginAgeModelImport(DepthModel& m, ItemReader& file, std::string_
     return result;
 }
 
-void ReadAgeModelRecords(DepthModel& m, ItemReader& file) {
+void ReadAgePoints(DepthModel& m, ItemReader& file) {
     m.gAgeIndex.valid = false;
     int32_t rows = 0, auxRows = 0;
     while (!file.AtEnd()) {
@@ -141,7 +142,7 @@ AgeModelImport DeriveAgeModelDepths(DepthModel& m, const DuoModelLink* duo) {
 }
 
 AgeModelImport FinishAgeModelImport(DepthModel& m, ItemReader& file, const DuoModelLink* duo) {
-    ReadAgeModelRecords(m, file);
+    ReadAgePoints(m, file);
     return DeriveAgeModelDepths(m, duo);
 }
 
@@ -151,7 +152,7 @@ void BeginVarveImport(DepthModel& m, ItemReader& file, std::string_view fileName
     m.gVerVarves = GetFileDate(fileName);
 }
 
-void FinishVarveImport(DepthModel& m, ItemReader& file) {
+void FinishVarveImport(DepthModel& m, ItemReader& file, Side side) {
     m.gVarve.Redim(2, 1);
     int32_t k = 0;
     while (!file.AtEnd()) {
@@ -163,14 +164,17 @@ void FinishVarveImport(DepthModel& m, ItemReader& file) {
     m.gVarveCount = k;
     m.gVarveTopCD = m.gVarve(0, 1);
     m.gVarveBottomCD = m.gVarve(0, k);
-    m.gVarveTopEFD = forms::CSng(CDToEFD(m, m.gVarveTopCD));
-    m.gVarveBottomEFD = forms::CSng(CDToEFD(m, m.gVarveBottomCD));
+    auto eventFree = [&](float cd) {
+        return forms::CSng(side == Side::kMain ? CDToEFD(m, cd) : CDToEFD2(m, cd).value_or(0));
+    };
+    m.gVarveTopEFD = eventFree(m.gVarveTopCD);
+    m.gVarveBottomEFD = eventFree(m.gVarveBottomCD);
     m.gVarvesLoaded = true;
 }
 
-void ImportVarveCounts(DepthModel& m, ItemReader& file, std::string_view fileName) {
+void ImportVarveCounts(DepthModel& m, ItemReader& file, std::string_view fileName, Side side) {
     BeginVarveImport(m, file, fileName);
-    FinishVarveImport(m, file);
+    FinishVarveImport(m, file, side);
 }
 
 }  // namespace model

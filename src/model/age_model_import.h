@@ -30,9 +30,11 @@ struct AgeModelImport {
 // header record (11 items) into row 0 of gAgeModel.
 AgeModelHeader BeginAgeModelImport(DepthModel& m, ItemReader& file, std::string_view fileName);
 
-// Reads the control points: "C"/"V" rows into gAgeModel, "R" rows into
-// gAgeModelAux, other codes dropped.
-void ReadAgeModelRecords(DepthModel& m, ItemReader& file);
+// Reads the control points after the header: "C"/"V" rows into gAgeModel,
+// "R" rows into gAgeModelAux (codes beginning "c", "v" or "r" take a capital
+// first letter), other codes dropped; sets both row counts. Both windows'
+// age-depth imports start with it.
+void ReadAgePoints(DepthModel& m, ItemReader& file);
 
 // Derives every point's composite depth from its drilling position where it
 // has one and its event-free depth, sets gAgeModelLoaded and returns the error
@@ -54,9 +56,11 @@ std::optional<float> AgePointDepth(const DepthModel& m, int boreHole, std::strin
 // Reads the varve counts: a header of two items (BeginVarveImport, which sets
 // gVerVarves), then pairs of composite depth and cumulative count (numbers,
 // else error 13). Sets gVarvesLoaded only after success; a file without
-// counts is error 9. Needs a loaded event list.
+// counts is error 9. The event-free depths of the first and last count are
+// taken by the side's CDToEFD: the main window's needs a loaded event list,
+// the Duo's gives 0 without one.
 void BeginVarveImport(DepthModel& m, ItemReader& file, std::string_view fileName);
-void FinishVarveImport(DepthModel& m, ItemReader& file);
-void ImportVarveCounts(DepthModel& m, ItemReader& file, std::string_view fileName);
+void FinishVarveImport(DepthModel& m, ItemReader& file, Side side = Side::kMain);
+void ImportVarveCounts(DepthModel& m, ItemReader& file, std::string_view fileName, Side side = Side::kMain);
 
 }  // namespace model

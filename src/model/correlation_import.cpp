@@ -1,173 +1,40 @@
 #include "model/correlation_import.h"
 
-#include <algorithm>
-
 #include "forms/values.h"
-#include "model/correlation_lookup.h"
-#include "model/depth_conversion.h"
+#include "model/correlation_steps.h"
 #include "model/file_names.h"
 
 namespace model {
 namespace {
 
-constexpr long kMaxRow = 5000;      // rows 0 to 5000: the header and 5000 tie rows
-constexpr long kMaxSections = 500;  // per bore hole
-
-void ReadRecord(DepthModel& m, ItemReader& file, long row, bool labelRead = false) {
-    if (row > kMaxRow) SubscriptOutOfRange();
-    if (row >= m.gCorrRow.Rows()) {
-        m.gCorrRow.ResizeRows(row + 1);
-        m.gCorrTable.ResizeRows(row + 1);
-    }
-    if (!labelRead) m.gCorrRow(0, row) = file.Item();
-    for (int k = 1; k <= 4; ++k)
-        for (int f = 0; f <= 2; ++f) m.gCorrTable(0, k, f, row) = file.Item();
-    m.gCorrRow(1, row) = file.Item();
-}
-
 void SkipItems(ItemReader& file, int count) {
     for (int i = 0; i < count; ++i) file.Item();
-}
-
-// Every cell carries one leading character that is not part of its value.
-void DropLeadingCharacter(std::string& cell) {
-    if (cell.empty()) throw forms::RuntimeError(forms::kErrInvalidCall, "Invalid procedure call or argument");
-    cell.erase(0, 1);
 }
 
 void ReadRecords(DepthModel& m, ItemReader& file) {
     m.gCorrTable.Redim(0);
     m.gCorrRow.Redim(4, 0);
-    ReadRecord(m, file, 0);
+    ReadCorrelationRecord(m, file, 0);
     // The item after the header tells the layout: a master-core title of three
     // or more characters, or already the short row label of the first tie row.
     std::string_view next = file.Item();
     const bool masterFields = next.size() >= 3;
     if (masterFields) {
         SkipItems(file, 3);
-        ReadRecord(m, file, 1);
+        ReadCorrelationRecord(m, file, 1);
     } else {
         m.gCorrRow.ResizeRows(2);
         m.gCorrTable.ResizeRows(2);
         m.gCorrRow(0, 1) = next;
-        ReadRecord(m, file, 1, true);
+        ReadCorrelationRecord(m, file, 1, true);
     }
     if (masterFields) SkipItems(file, 4);
     long row = 1;
     while (!file.AtEnd()) {
-        ReadRecord(m, file, ++row);
+        ReadCorrelationRecord(m, file, ++row);
         if (masterFields) SkipItems(file, 4);
     }
     m.gRowCount = static_cast<int32_t>(row);
-}
-
-void CleanCells(DepthModel& m) {
-    for (long r = 0; r <= m.gRowCount; ++r)
-        for (int f = 0; f <= 2; ++f)
-            for (int k = 1; k <= 4; ++k) {
-                std::string& cell = m.gCorrTable(0, k, f, r);
-                DropLeadingCharacter(cell);
-                if (!cell.empty() && (cell.front() == '*' || cell.back() == '*')) cell = "9999";
-            }
-    for (long r = 0; r <= m.gRowCount; ++r) {
-        m.gCorrRow(0, r) = forms::Trim(m.gCorrRow(0, r));
-        for (int k = 1; k <= 4; ++k)
-            for (int f = 0; f <= 2; ++f) m.gCorrTable(0, k, f, r) = forms::Trim(m.gCorrTable(0, k, f, r));
-        m.gCorrRow(1, r) = forms::Trim(m.gCorrRow(1, r));
-    }
-}
-
-bool StartsWith(std::string_view s, std::string_view prefix) { return s.substr(0, prefix.size()) == prefix; }
-
-// Names from the header's label cells: "Long name (X)" names bore hole k "X".
-void NameBoreHoles(DepthModel& m, CorrelationImport& out) {
-    m.gBoreHoleName = {"", "A", "B", "C", "D"};
-    for (int k = 1; k <= 4; ++k) {
-        const std::string& h = m.gCorrTable(0, k, 0, 0);
-        long open = 0;
-        for (long p = forms::Len(h) - 1; p >= 1 && open == 0; --p)
-            if (h[p - 1] == '(') open = p;
-        std::string bracket, longText = h;
-        if (open > 0) {
-            bracket = forms::Mid(h, open + 1, forms::Len(h) - open - 1);
-            longText = forms::Trim(forms::Left(h, open - 1));
-        }
-        if (bracket.size() == 1) {
-            m.gBoreHoleName[k] = bracket;
-            m.gBoreHoleLongName[k] = longText;
-        } else {
-            m.gBoreHoleLongName[k] = open > 0 ? bracket : longText;
-        }
-        const bool plainTitle = StartsWith(longText, "Bore hole") || StartsWith(longText, "Bore Hole") ||
-                                StartsWith(longText, "Lamina name") || StartsWith(longText, "Lamina Name");
-        out.columnTitles[k] = plainTitle ? "Bore hole " + m.gBoreHoleName[k]
-                                         : m.gBoreHoleLongName[k] + " (" + m.gBoreHoleName[k] + ")";
-        out.boreHoleMenuCaptions[k] = "Bore hole " + m.gBoreHoleName[k];
-    }
-}
-
-void CleanRowColumns(DepthModel& m) {
-    for (int c = 0; c <= 1; ++c)
-        for (long r = 0; r <= m.gRowCount; ++r) {
-            std::string& cell = m.gCorrRow(c, r);
-            DropLeadingCharacter(cell);
-            cell = forms::Trim(cell);
-            if (cell.empty() || cell == "---") cell = "9999";
-        }
-}
-
-void IndexSections(DepthModel& m) {
-    m.gSectionName.Redim(5, kMaxSections + 1);
-    m.gSectionTop.Redim(5, kMaxSections + 1);
-    m.gSectionBottom.Redim(5, kMaxSections + 1);
-    for (int k = 1; k <= 4; ++k) {
-        int16_t& count = m.gSectionCount[k];
-        count = 0;
-        for (long r = 1; r <= m.gRowCount; ++r) {
-            const std::string& label = m.gCorrTable(0, k, 0, r);
-            if (IsTopLabel(label)) {
-                count = forms::AddInt16(count, 1);
-                m.gSectionName(k, count) = GetMiddleField(label);
-                m.gSectionTop(k, count) = static_cast<int16_t>(r);
-            }
-            if (IsBottomLabel(label)) m.gSectionBottom(k, count) = static_cast<int16_t>(r);
-        }
-    }
-}
-
-// Plane 1: each bore-hole level's composite depth, from its PSP through the
-// section's ties, or the tie row's own composite depth where it has one.
-void DeriveCompositeDepths(DepthModel& m) {
-    for (int k = 1; k <= 4; ++k) {
-        int16_t& section = m.gSectionCount[k];  // the running section number of row r
-        section = 0;
-        for (long r = 1; r <= m.gRowCount; ++r) {
-            if (IsTopLabel(m.gCorrTable(0, k, 0, r))) section = forms::AddInt16(section, 1);
-            const std::string& psp = m.gCorrTable(0, k, 1, r);
-            std::string& depth = m.gCorrTable(1, k, 2, r);
-            if (forms::Right(psp, 4) != "9999" && psp != "---") {
-                TrinityDepth cd = TrinityToCD(m, static_cast<int16_t>(k), section, forms::CSng(FastVal(psp)));
-                // A section without a usable tie has no depth, not depth 0.
-                depth = cd ? forms::DoubleText(*cd) : "9999";
-                m.gCorrTable(1, k, 1, r) = psp;
-            } else {
-                depth = "9999";
-            }
-            const std::string& rowDepth = m.gCorrRow(1, r);
-            const double pspValue = StrictNumber(psp), rowValue = StrictNumber(rowDepth);
-            if (!rowDepth.empty() && pspValue != kNoValue && rowValue != kNoValue) depth = rowDepth;
-        }
-    }
-}
-
-void FindBottoms(DepthModel& m) {
-    m.gDrawBottom = 0;
-    for (int k = 1; k <= 4; ++k) {
-        const long row = m.gSectionBottom(k, m.gSectionCount[k]);
-        m.gBoreHoleBottom[k] = forms::CSng(FastVal(m.gCorrTable(1, k, 2, row)));
-        if (m.gBoreHoleBottom[k] != kNoValue && m.gBoreHoleBottom[k] > m.gDrawBottom)
-            m.gDrawBottom = m.gBoreHoleBottom[k];
-    }
 }
 
 }  // namespace
@@ -175,26 +42,21 @@ void FindBottoms(DepthModel& m) {
 void ImportCorrelationModel(DepthModel& m, ItemReader& file, std::string_view fileName, CorrelationImport& out) {
     m.gVerCorrelation = GetFileDate(fileName);
     ReadRecords(m, file);
-    CleanCells(m);
-    NameBoreHoles(m, out);
-    CleanRowColumns(m);
+    CleanBoreHoleCells(m);
+    TrimCorrelationCells(m);
+    NameBoreHoles(m, {"", "A", "B", "C", "D"}, out.columnTitles, out.boreHoleMenuCaptions);
+    CleanRowColumns(m, true);
     IndexSections(m);
-    DeriveCompositeDepths(m);
-
-    const int16_t largest = *std::max_element(m.gSectionCount.begin() + 1, m.gSectionCount.end());
-    m.gSectionName.ResizeRows(largest + 1);
-    m.gSectionTop.ResizeRows(largest + 1);
-    m.gSectionBottom.ResizeRows(largest + 1);
-
+    DeriveCompositeDepths(m, m.gExtrapolation);
+    CutSectionTables(m);
     FindBottoms(m);
+
     out.sliderMax = forms::CLng(double(m.gDrawBottom) - 0.5);
     for (int i = 1; i <= m.gSectionCount[1]; ++i) {
         out.sectionNumbers.push_back(forms::Right("00" + std::to_string(i), 2));
         out.sectionNames.push_back(m.gSectionName(1, i));
     }
-    out.boreHoleItems.push_back(m.gBoreHoleName[1]);
-    for (int k = 2; k <= 4; ++k)
-        if (m.gBoreHoleBottom[k] != kNoValue) out.boreHoleItems.push_back(m.gBoreHoleName[k]);
+    out.boreHoleItems = BoreHoleItems(m);
 }
 
 }  // namespace model

@@ -30,7 +30,7 @@ long FirstLayer(long count, bool ascending, Pred reached) {
 
 }  // namespace
 
-TrinityDepth TrinityToCD(const DepthModel& m, int16_t boreHole, int16_t section, float psp) {
+TrinityDepth TrinityToCD(const DepthModel& m, int16_t boreHole, int16_t section, float psp, Extrapolation rule) {
     if (boreHole == 0 || psp == 9999.0f || psp == -9999.0f || section == 9999 || section == -9999) return kNoValue;
     if (boreHole < 1 || boreHole > 4 || section > m.gSectionCount[boreHole] || m.gRowCount < 1) return kNoValue;
     try {
@@ -63,7 +63,7 @@ TrinityDepth TrinityToCD(const DepthModel& m, int16_t boreHole, int16_t section,
 
         const double ca = cd(prevRow), cb = cd(row), pa = pspAt(prevRow), pb = pspAt(row);
         auto line = [&] { return ca + forms::Divide((x - pa) * (cb - ca), pb - pa); };
-        if (m.gExtrapolation == Extrapolation::kProportional) return line();
+        if (rule == Extrapolation::kProportional) return line();
         if (x > pb) return cb + (x - pb);
         if (x < pa) return ca + (x - pa);
         return line();

@@ -23,6 +23,9 @@ inline constexpr int32_t kNotLoaded = -9999;
 enum class Extrapolation { kProportional, kOneToOne };
 // Option3: the overlapping-event choice; kept as a setting, read by nothing.
 enum class EventOverlap { kIntersection, kUnion };
+// Whose rules a procedure shared by both windows' models follows where the
+// Duo window's differ from the main window's.
+enum class Side { kMain, kDuo };
 
 // The decimals of rounded depths and ages. Both windows' models read one set,
 // which the program owns (the precision menu sets it); a model on its own

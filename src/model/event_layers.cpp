@@ -9,7 +9,6 @@
 #include "model/file_names.h"
 
 namespace model {
-namespace {
 
 void ReadEventRecords(DepthModel& m, ItemReader& file) {
     m.gEventList.Redim(10, 0);
@@ -25,15 +24,17 @@ void ReadEventRecords(DepthModel& m, ItemReader& file) {
     m.gEventBottom.Redim(4, rows);
 }
 
-// Composite depth of one end of layer i, rounded to 4 decimals.
-float LayerEnd(const DepthModel& m, long i, int pspColumn) {
+namespace {
+
+// Composite depth of one end of layer i.
+float LayerEnd(const DepthModel& m, long i, int pspColumn, Side side, Extrapolation rule) {
     const std::string& name = m.gEventList(1, i);
-    const int16_t boreHole = BHNo(m, name);
+    const int16_t boreHole = side == Side::kMain ? BHNo(m, name) : GetBH(m, name);
     const int16_t section = GetSectionNo(m, GetBH(m, name), m.gEventList(2, i));
     const float psp = forms::CSng(FastVal(m.gEventList(pspColumn, i)));
     // A section without a usable tie places nothing: no value, not depth 0.
-    const double cd = TrinityToCD(m, boreHole, section, psp).value_or(kNoValue);
-    return forms::CSng(forms::RoundHalfEven(cd, 4));
+    const double cd = TrinityToCD(m, boreHole, section, psp, rule).value_or(kNoValue);
+    return forms::CSng(forms::RoundHalfEven(cd, side == Side::kMain ? 4 : m.precision->gDepthPrecision));
 }
 
 void SortByTop(DepthModel& m) {
@@ -81,11 +82,11 @@ void DeriveEventFreeCorrelation(DepthModel& m) {
 
 }  // namespace
 
-void CombineAndSortEvents(DepthModel& m) {
+void CombineEventLayers(DepthModel& m, Side side, Extrapolation rule) {
     m.gMergedEventCount = m.gEventCount;
     for (long i = 1; i <= m.gEventCount; ++i) {
-        m.gEventTop(1, i) = LayerEnd(m, i, 3);
-        m.gEventBottom(1, i) = LayerEnd(m, i, 4);
+        m.gEventTop(1, i) = LayerEnd(m, i, 3, side, rule);
+        m.gEventBottom(1, i) = LayerEnd(m, i, 4, side, rule);
         m.gEventList(6, i) = forms::SingleText(m.gEventTop(1, i));
         m.gEventList(7, i) = forms::SingleText(m.gEventBottom(1, i));
     }
@@ -94,6 +95,10 @@ void CombineAndSortEvents(DepthModel& m) {
         MergeOverlaps(m);
     }
     IndexCombinedEvents(m);
+}
+
+void CombineAndSortEvents(DepthModel& m) {
+    CombineEventLayers(m, Side::kMain, m.gExtrapolation);
     if (m.gEventCount == 0) return;
 
     for (long i = 1; i <= m.gEventCount; ++i)

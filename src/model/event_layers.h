@@ -22,4 +22,16 @@ void ImportEventList(DepthModel& m, ItemReader& file, std::string_view fileName)
 // (layers that only touch stay apart) and fills the event-free columns.
 void CombineAndSortEvents(DepthModel& m);
 
+// The steps both windows share, for the Duo window's list:
+// Reads the records (header included) into gEventList columns 1 to 5 and sets
+// gEventCount; a file without even a header is run-time error 9.
+void ReadEventRecords(DepthModel& m, ItemReader& file);
+// Fills gEventList columns 6 and 7 and plane 1 of the combined layers with
+// the composite depths of each layer's top and bottom, sorts and merges them
+// and indexes them for the event conversions. The main window's rules place a
+// layer by its bore hole's first name and round to 4 decimals; the Duo's
+// (Side::kDuo) by its last name and to gDepthPrecision decimals. Positions
+// are placed by `rule`.
+void CombineEventLayers(DepthModel& m, Side side, Extrapolation rule);
+
 }  // namespace model

@@ -1,0 +1,67 @@
+#include "model/duo_age_model.h"
+
+#include <optional>
+
+#include "forms/values.h"
+#include "model/age_model_import.h"
+#include "model/correlation_lookup.h"
+#include "model/duo_conversion.h"
+
+namespace model {
+namespace {
+
+// The text of the Duo's event-free depth of a composite depth cell; empty
+// without a Duo event list.
+std::string EventFreeText(const DepthModel& duo, const std::string& compositeDepth) {
+    const std::optional<double> efd = CDToEFD2(duo, forms::CSng(FastVal(compositeDepth)));
+    return efd ? forms::DoubleText(*efd) : "";
+}
+
+// The Duo bore hole a control point names: the last of 1 to 4 whose name or
+// letter of place matches, 0 for none.
+int16_t PointBoreHole(const DepthModel& duo, const std::string& name) {
+    static constexpr const char* kLetters[] = {"", "A", "B", "C", "D"};
+    static constexpr const char* kLower[] = {"", "a", "b", "c", "d"};
+    int16_t b = 0;
+    for (int16_t k = 1; k <= 4; ++k)
+        if (name == duo.gBoreHoleName[k] || name == kLetters[k] || name == kLower[k]) b = k;
+    return b;
+}
+
+}  // namespace
+
+bool TransferAgeModel2(const DepthModel& main, DepthModel& duo, const MasterCoreLink& link) {
+    if (!main.gAgeModelLoaded || duo.gAgeModelLoaded || !link.ModelLoaded() || !main.gEventsLoaded ||
+        !duo.gEventsLoaded)
+        return false;
+    const int32_t rows = main.gAgeModelRows;
+    duo.gAgeModel.Redim(12, rows + 1);
+    duo.gAgeModelRows = rows;
+    duo.gVerAgeModel = main.gVerAgeModel;
+    duo.gAgeIndex.valid = false;
+    for (long r = 1; r <= rows; ++r) {
+        duo.gAgeModel(0, r) = main.gAgeModel(0, r);
+        duo.gAgeModel(5, r) = forms::SingleText(link.MainToDuoCD(forms::CSng(FastVal(main.gAgeModel(5, r)))));
+        for (int c = 6; c <= 9; ++c) duo.gAgeModel(c, r) = main.gAgeModel(c, r);
+        duo.gAgeModel(11, r) = EventFreeText(duo, duo.gAgeModel(5, r));
+    }
+    duo.gAgeModelLoaded = true;
+    return true;
+}
+
+void ImportDuoAgeModel(DepthModel& duo, ItemReader& file, std::string_view fileName, Extrapolation rule) {
+    BeginAgeModelImport(duo, file, fileName);
+    ReadAgePoints(duo, file);
+    for (long j = 1; j <= duo.gAgeModelRows; ++j) {
+        const int16_t b = PointBoreHole(duo, duo.gAgeModel(2, j));
+        if (b != 0 && duo.gAgeModel(2, j) != "---" && duo.gAgeModel(3, j) != "---" && duo.gAgeModel(4, j) != "---") {
+            const int16_t section = GetSectionNo(duo, b, duo.gAgeModel(3, j));
+            const double cd = TrinityToCD2(duo, b, section, forms::CSng(FastVal(duo.gAgeModel(4, j))), rule);
+            duo.gAgeModel(5, j) = forms::SingleText(forms::CSng(cd));
+        }
+        duo.gAgeModel(11, j) = EventFreeText(duo, duo.gAgeModel(5, j));
+    }
+    duo.gAgeModelLoaded = true;
+}
+
+}  // namespace model

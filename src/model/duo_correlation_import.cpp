@@ -1,0 +1,130 @@
+#include "model/duo_correlation_import.h"
+
+#include "forms/values.h"
+#include "model/correlation_lookup.h"
+#include "model/correlation_steps.h"
+#include "model/depth_conversion.h"
+#include "model/duo_master_link.h"
+#include "model/file_names.h"
+
+namespace model {
+namespace {
+
+// The master items of a record, in the order they come: bore hole, section,
+// PSP, label.
+constexpr int kMasterItemColumns[] = {1, 2, 3, 0};
+
+void ReadRecord(DepthModel& duo, DuoMasterCore& master, ItemReader& file, long row) {
+    ReadCorrelationRecord(duo, file, row);
+    if (row >= master.gMasterField.Rows()) {
+        master.gMasterField.ResizeRows(row + 1);
+        master.gMasterRow.ResizeRows(row + 1);
+    }
+    for (int c : kMasterItemColumns) master.gMasterField(c, row) = file.Item();
+}
+
+// Reads the header, tells the layout from it, then the tie rows; false for
+// the older layout.
+bool ReadRecords(DepthModel& duo, DuoMasterCore& master, ItemReader& file) {
+    duo.gCorrTable.Redim(0);
+    duo.gCorrRow.Redim(4, 0);
+    master.gMasterField.Redim(4, 0);
+    master.gMasterRow.Redim(3, 0);
+    ReadRecord(duo, master, file, 0);
+    // An older file has no master items: its 15th item is already the first
+    // tie row's label, which holds its one leading character only.
+    if (master.gMasterField(1, 0).size() == 1) return false;
+    long row = 0;
+    while (!file.AtEnd()) ReadRecord(duo, master, file, ++row);
+    duo.gRowCount = static_cast<int32_t>(row);
+    return true;
+}
+
+void TrimMasterFields(const DepthModel& duo, DuoMasterCore& master) {
+    for (long r = 0; r <= duo.gRowCount; ++r)
+        for (int c = 0; c <= 3; ++c) master.gMasterField(c, r) = forms::Trim(master.gMasterField(c, r));
+}
+
+// Rows 0 to gRowCount of the four master fields lose their leading character.
+void DropMasterCharacters(const DepthModel& duo, DuoMasterCore& master) {
+    for (int c = 0; c <= 3; ++c)
+        for (long r = 0; r <= duo.gRowCount; ++r) DropLeadingCharacter(master.gMasterField(c, r));
+}
+
+// gMasterRow: each tie row's master label and the main composite depth of its
+// master position (no value where the main model cannot place it).
+void PlaceMasterPositions(const DepthModel& duo, DuoMasterCore& master, const DepthModel& main) {
+    master.gMasterRow(0, 0) = master.gMasterField(0, 0);
+    for (long r = 1; r <= duo.gRowCount; ++r) {
+        master.gMasterRow(0, r) = master.gMasterField(0, r);
+        int16_t b = 9999;
+        for (int16_t k = 4; k >= 1; --k)
+            if (master.gMasterField(1, r) == main.gBoreHoleName[k]) b = k;
+        const int16_t section = GetSectionNo(main, b, master.gMasterField(2, r));
+        const float psp = forms::CSng(FastVal(master.gMasterField(3, r)));
+        const TrinityDepth depth = TrinityToCD(main, b, section, psp);
+        master.gMasterRow(1, r) = depth ? forms::DoubleText(*depth) : "";
+    }
+}
+
+// The text between the header's first "(" and its last character, when that
+// is longer than one character.
+std::string MasterTitle(const std::string& header) {
+    const long open = forms::InStr(header, "(");
+    const std::string name = open > 0 ? forms::Mid(header, open + 1, forms::Len(header) - 1 - open) : "";
+    return forms::Len(name) > 1 ? name : "Master";
+}
+
+void MarkMissingMasterCells(const DepthModel& duo, DuoMasterCore& master) {
+    for (int c = 0; c <= 1; ++c)
+        for (long r = 0; r <= duo.gRowCount; ++r) {
+            std::string& cell = master.gMasterRow(c, r);
+            if (cell.empty() || cell == "---") cell = "9999";
+        }
+}
+
+}  // namespace
+
+void ImportDuoCorrelationModel(DepthModel& duo, DuoMasterCore& master, const DepthModel& main, ItemReader& file,
+                               std::string_view fileName, DuoCorrelationImport& out) {
+    duo.gVerCorrelation = GetFileDate(fileName);
+    if (!ReadRecords(duo, master, file)) {
+        out.olderLayout = true;
+        return;
+    }
+    CleanBoreHoleCells(duo);
+    TrimCorrelationCells(duo);
+    TrimMasterFields(duo, master);
+    DropMasterCharacters(duo, master);
+    PlaceMasterPositions(duo, master, main);
+    NameBoreHoles(duo, {"", "E", "F", "G", "H"}, out.columnTitles, out.boreHoleMenuCaptions);
+    out.masterTitle = MasterTitle(master.gMasterRow(0, 0));
+    CleanRowColumns(duo, false);
+    MarkMissingMasterCells(duo, master);
+    IndexSections(duo);
+
+    // The Duo window has not loaded its event list yet: the link converts on
+    // the composite-depth route here.
+    IndexTiePairs(duo, master);
+    const bool notLoaded = false;
+    const MasterCoreLink link(main, duo, master, notLoaded);
+    DeriveCompositeDepths(duo, TrinityRule2(master), [&](int k, long r, double depth) {
+        duo.gCorrTable(2, k, 1, r) = duo.gCorrTable(1, k, 1, r);
+        duo.gCorrTable(2, k, 2, r) = forms::SingleText(link.DuoToMainCD(forms::CSng(depth)));
+    });
+    CutSectionTables(duo);
+
+    FindBottoms(duo);
+    for (int k = 1; k <= 4; ++k) master.gBoreHoleBottomFitted[k] = link.DuoToMainCD(duo.gBoreHoleBottom[k]);
+    if (duo.gDrawBottom > main.gDrawBottom) out.sliderMax = forms::CLng(double(duo.gDrawBottom) - 0.5);
+
+    for (int i = 1; i <= duo.gSectionCount[1]; ++i) {
+        out.sectionNumbers.push_back(forms::Str(i));
+        out.sectionNames.push_back(duo.gSectionName(1, i));
+    }
+    for (long r = 1; r <= duo.gRowCount; ++r)
+        duo.gCorrRow(2, r) = forms::SingleText(link.DuoToMainCD(forms::CSng(FastVal(duo.gCorrRow(1, r)))));
+    out.boreHoleItems = BoreHoleItems(duo);
+}
+
+}  // namespace model

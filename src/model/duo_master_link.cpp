@@ -1,0 +1,121 @@
+#include "model/duo_master_link.h"
+
+#include <vector>
+
+#include "forms/values.h"
+#include "model/correlation_lookup.h"
+#include "model/depth_conversion.h"
+#include "model/duo_conversion.h"
+#include "model/item_reader.h"
+#include "model/search.h"
+
+namespace model {
+namespace {
+
+// One side of a conversion: a model and the way its composite depths become
+// event-free depths and back.
+struct Scale {
+    const DepthModel& m;
+    Side side;
+
+    double Efd(double cd) const {
+        const float x = forms::CSng(cd);
+        return side == Side::kMain ? CDToEFD(m, x) : CDToEFD2(m, x).value_or(0);
+    }
+    double Cd(double efd) const { return EFDToCD(m, forms::CSng(efd)); }
+};
+
+// Bore holes 1 to 4; any other index is run-time error 9.
+size_t BoreHole(int k) {
+    if (k < 1 || k > 4) SubscriptOutOfRange();
+    return static_cast<size_t>(k);
+}
+
+bool Ascending(const std::vector<double>& values) {
+    for (size_t i = 1; i < values.size(); ++i)
+        if (!(values[i] >= values[i - 1])) return false;
+    return true;
+}
+
+// Converts x from the `from` depths of the tie pairs to their `to` depths.
+float Convert(float x, const std::vector<double>& from, const std::vector<double>& to, bool ascending,
+              const Scale& source, const Scale& target, bool byEventFreeDepth) {
+    if (x == 9999.0f || x == -9999.0f) return 9999.0f;
+    const long n = static_cast<long>(from.size());
+    if (n == 0) return 9999.0f;
+    const double level = x;
+
+    // B, the first pair that lies below the level (1-based, n + 1 for none);
+    // every pair before it lies at or above the level, so A is the one just
+    // before B. Pairs in depth order are searched, others walked.
+    auto below = [&](long k) { return !(level >= from[k - 1]); };
+    long b = 1;
+    if (ascending) {
+        b = FirstReached(n, below);
+    } else {
+        while (b <= n && !below(b)) ++b;
+    }
+
+    double v;
+    if (b == 1 || b > n) {
+        // Beyond the pairs: the offset from the nearest one.
+        const long k = (b == 1 ? 1 : n) - 1;
+        v = byEventFreeDepth ? target.Cd(source.Efd(level) - source.Efd(from[k]) + target.Efd(to[k]))
+                             : level - from[k] + to[k];
+    } else {
+        const long a = b - 2, c = b - 1;  // the two pairs around the level, 0-based
+        if (!byEventFreeDepth) {
+            v = to[a] + (to[c] - to[a]) * (level - from[a]) / (from[c] - from[a]);
+        } else {
+            const double e = source.Efd(level), eA = source.Efd(from[a]), eB = source.Efd(from[c]);
+            const double fA = target.Efd(to[a]), fB = target.Efd(to[c]);
+            double w;
+            if (eA != eB) w = fB - (fB - fA) * (eB - e) / (eB - eA);
+            else w = e >= eA ? e - eA + fA : e - eB + fB;  // both ties in one event layer
+            v = target.Cd(w);
+        }
+    }
+    return forms::CSng(forms::RoundHalfEven(v, target.m.precision->gDepthPrecision));
+}
+
+}  // namespace
+
+float MasterCoreLink::DuoToMainCD(float duoDepth) const {
+    const MasterTiePairs& pairs = master_.gTiePairs;
+    return Convert(duoDepth, pairs.own, pairs.master, pairs.ownAscending, {duo_, Side::kDuo}, {main_, Side::kMain},
+                   ByEventFreeDepth());
+}
+
+float MasterCoreLink::MainToDuoCD(float mainDepth) const {
+    const MasterTiePairs& pairs = master_.gTiePairs;
+    return Convert(mainDepth, pairs.master, pairs.own, pairs.masterAscending, {main_, Side::kMain},
+                   {duo_, Side::kDuo}, ByEventFreeDepth());
+}
+
+std::string MasterCoreLink::BoreHoleName(int k) const { return duo_.gBoreHoleName[BoreHole(k)]; }
+
+int16_t MasterCoreLink::GetSectionNo2(int16_t boreHole, std::string_view name) const {
+    return GetSectionNo(duo_, boreHole, name);
+}
+
+TrinityDepth MasterCoreLink::TrinityToCD2(int16_t boreHole, int16_t section, float psp) const {
+    return model::TrinityToCD2(duo_, boreHole, section, psp, TrinityRule2(master_));
+}
+
+float MasterCoreLink::MasterFittedBottom(int k) const { return master_.gBoreHoleBottomFitted[BoreHole(k)]; }
+
+void IndexTiePairs(const DepthModel& duo, DuoMasterCore& master) {
+    MasterTiePairs pairs;
+    for (long r = 1; r <= duo.gRowCount; ++r) {
+        const double own = StrictNumber(duo.gCorrRow(1, r));
+        const double depth = FastVal(master.gMasterRow(1, r));
+        if (own == kNoValue || depth == kNoValue) continue;
+        pairs.own.push_back(own);
+        pairs.master.push_back(depth);
+    }
+    pairs.ownAscending = Ascending(pairs.own);
+    pairs.masterAscending = Ascending(pairs.master);
+    master.gTiePairs = std::move(pairs);
+}
+
+}  // namespace model
