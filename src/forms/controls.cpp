@@ -449,7 +449,7 @@ constexpr int kPictureBorder = 4 * kTwipsPerPixel;
 }  // namespace
 
 PictureBox::PictureBox(Form& f, std::string name, int index)
-    : Control(f, ControlKind::PictureBox, std::move(name), index), surface_(f.App().Metrics()) {
+    : Control(f, ControlKind::PictureBox, std::move(name), index), surface_(f.App().Metrics(), &f) {
     UpdateInnerSize();
 }
 

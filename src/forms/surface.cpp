@@ -206,6 +206,7 @@ void Surface::ClearPicture() {
 
 Snapshot Surface::TakeSnapshot() const {
     Snapshot s;
+    s.window = window_;
     s.widthTwips = innerW_;
     s.heightTwips = innerH_;
     s.background = clearedColour_;
@@ -218,6 +219,7 @@ Snapshot Surface::TakeSnapshot() const {
 
 Snapshot Surface::PictureSnapshot() const {
     Snapshot s;
+    s.window = window_;
     s.widthTwips = innerW_;
     s.heightTwips = innerH_;
     s.background = kept_ ? kept_->background : clearedColour_;

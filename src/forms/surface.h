@@ -49,8 +49,11 @@ struct DrawingLayer {
     std::vector<Primitive> primitives;
 };
 
+class Form;
+
 // A surface's whole appearance at one moment, for painting and the clipboard.
 struct Snapshot {
+    const Form* window = nullptr;         // the window the surface is on, when known
     int widthTwips = 0, heightTwips = 0;  // inner size
     Colour background = kWhite;           // shown where there is no kept picture
     std::optional<DrawingLayer> kept;     // the persistent picture
@@ -68,7 +71,9 @@ public:
 
 class Surface {
 public:
-    explicit Surface(const FontMetrics& metrics) : metrics_(&metrics) {}
+    // window: the window the surface is on (a form's own surface or a picture
+    // box's), which its snapshots name.
+    explicit Surface(const FontMetrics& metrics, const Form* window = nullptr) : metrics_(&metrics), window_(window) {}
 
     // Inner size in twips; the default scale is twips from the top left.
     void SetInnerSize(int widthTwips, int heightTwips);
@@ -137,6 +142,7 @@ private:
     void AddSpan(PrimitiveKind kind, double x1, double y1, double x2, double y2, std::optional<Colour> colour);
 
     const FontMetrics* metrics_;
+    const Form* window_;
     int innerW_ = 0, innerH_ = 0;
     bool userScale_ = false;
     Scale scale_;
