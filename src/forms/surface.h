@@ -20,8 +20,11 @@ namespace forms {
 
 struct LoadedPicture;  // a decoded image, owned by the back end
 
+// The user scale, in single precision as the old platform keeps ScaleLeft,
+// ScaleTop, ScaleWidth and ScaleHeight: the drawing compares single-precision
+// table values with these edges, and a level on an edge must equal it.
 struct Scale {
-    double left = 0, top = 0, width = 1, height = 1;
+    float left = 0, top = 0, width = 1, height = 1;
     bool operator==(const Scale&) const = default;
 };
 
@@ -80,15 +83,18 @@ public:
     int InnerWidthTwips() const { return innerW_; }
     int InnerHeightTwips() const { return innerH_; }
 
-    double ScaleLeft() const { return scale_.left; }
-    double ScaleTop() const { return scale_.top; }
-    double ScaleWidth() const { return scale_.width; }
-    double ScaleHeight() const { return scale_.height; }
-    void SetScaleLeft(double v) { scale_.left = v; userScale_ = true; }
-    void SetScaleTop(double v) { scale_.top = v; userScale_ = true; }
+    // Sums of these (the bottom edge ScaleTop + ScaleHeight) are single too,
+    // as on the old platform. A value beyond single precision is an overflow.
+    float ScaleLeft() const { return scale_.left; }
+    float ScaleTop() const { return scale_.top; }
+    float ScaleWidth() const { return scale_.width; }
+    float ScaleHeight() const { return scale_.height; }
+    void SetScaleLeft(double v);
+    void SetScaleTop(double v);
     void SetScaleWidth(double v);
     void SetScaleHeight(double v);
-    // Scale(x1, y1)-(x2, y2): the top-left and bottom-right corners in user units.
+    // Scale(x1, y1)-(x2, y2): the top-left and bottom-right corners in user
+    // units; the width and height are the single corners' differences.
     void SetScale(double x1, double y1, double x2, double y2);
     const Scale& GetScale() const { return scale_; }
 

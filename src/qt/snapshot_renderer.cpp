@@ -17,7 +17,8 @@ using forms::PrimitiveKind;
 class ScaleMap {
 public:
     ScaleMap(const forms::Scale& s, QSize size)
-        : left_(s.left), top_(s.top), sx_(size.width() / s.width), sy_(size.height() / s.height) {}
+        : left_(s.left), top_(s.top), sx_(size.width() / static_cast<double>(s.width)),
+          sy_(size.height() / static_cast<double>(s.height)) {}
     QPoint operator()(double x, double y) const {
         return {static_cast<int>(std::floor((x - left_) * sx_)), static_cast<int>(std::floor((y - top_) * sy_))};
     }
