@@ -1,6 +1,7 @@
 #include "qt/snapshot_renderer.h"
 
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 
 #include "qt/picture_loader.h"
