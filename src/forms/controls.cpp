@@ -457,7 +457,7 @@ constexpr int kPictureBorder = 4 * kTwipsPerPixel;
 }  // namespace
 
 PictureBox::PictureBox(Form& f, std::string name, int index)
-    : Control(f, ControlKind::PictureBox, std::move(name), index), surface_(f.App().Metrics()) {
+    : Control(f, ControlKind::PictureBox, std::move(name), index), surface_(f.App().Metrics(), &f) {
     UpdateInnerSize();
 }
 
@@ -487,10 +487,10 @@ void PictureBox::UserClick() { if (AcceptsUserInput()) Fire(Click); }
 void PictureBox::UserDblClick() { if (AcceptsUserInput()) Fire(DblClick); }
 
 std::string PictureBox::GetProperty(const std::string& p) const {
-    if (p == "ScaleLeft") return DoubleText(surface_.ScaleLeft());
-    if (p == "ScaleTop") return DoubleText(surface_.ScaleTop());
-    if (p == "ScaleWidth") return DoubleText(surface_.ScaleWidth());
-    if (p == "ScaleHeight") return DoubleText(surface_.ScaleHeight());
+    if (p == "ScaleLeft") return SingleText(surface_.ScaleLeft());
+    if (p == "ScaleTop") return SingleText(surface_.ScaleTop());
+    if (p == "ScaleWidth") return SingleText(surface_.ScaleWidth());
+    if (p == "ScaleHeight") return SingleText(surface_.ScaleHeight());
     if (p == "BackColor") return std::to_string(surface_.BackColor());
     if (p == "ForeColor") return std::to_string(surface_.ForeColor);
     if (p == "FillColor") return std::to_string(surface_.FillColor);

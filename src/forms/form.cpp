@@ -8,7 +8,7 @@
 
 namespace forms {
 
-Form::Form(Application& app, std::string name) : app_(app), name_(std::move(name)), surface_(app.Metrics()) {
+Form::Form(Application& app, std::string name) : app_(app), name_(std::move(name)), surface_(app.Metrics(), this) {
     surface_.SetBackColor(kButtonFace);
     surface_.Cls();  // the bare surface starts in the window's colour, not the surface's white
     surface_.SetInnerSize(ScaleWidth(), ScaleHeight());

@@ -4,31 +4,50 @@
 #include <cmath>
 
 #include "forms/runtime_error.h"
+#include "forms/values.h"
 
 namespace forms {
 
 void Surface::SetInnerSize(int widthTwips, int heightTwips) {
     innerW_ = widthTwips;
     innerH_ = heightTwips;
-    if (!userScale_) scale_ = {0, 0, static_cast<double>(innerW_), static_cast<double>(innerH_)};
+    if (!userScale_) scale_ = {0, 0, static_cast<float>(innerW_), static_cast<float>(innerH_)};
     ++revision_;
 }
 
-void Surface::SetScaleWidth(double v) {
+namespace {
+
+float NonZero(float v) {
     if (v == 0) throw RuntimeError(380, "Invalid property value");
-    scale_.width = v;
+    return v;
+}
+
+}  // namespace
+
+void Surface::SetScaleLeft(double v) {
+    scale_.left = CSng(v);
+    userScale_ = true;
+}
+
+void Surface::SetScaleTop(double v) {
+    scale_.top = CSng(v);
+    userScale_ = true;
+}
+
+void Surface::SetScaleWidth(double v) {
+    scale_.width = NonZero(CSng(v));
     userScale_ = true;
 }
 
 void Surface::SetScaleHeight(double v) {
-    if (v == 0) throw RuntimeError(380, "Invalid property value");
-    scale_.height = v;
+    scale_.height = NonZero(CSng(v));
     userScale_ = true;
 }
 
 void Surface::SetScale(double x1, double y1, double x2, double y2) {
-    if (x2 == x1 || y2 == y1) throw RuntimeError(380, "Invalid property value");
-    scale_ = {x1, y1, x2 - x1, y2 - y1};
+    float left = CSng(x1), top = CSng(y1);
+    float width = NonZero(CSng(x2) - left), height = NonZero(CSng(y2) - top);
+    scale_ = {left, top, width, height};
     userScale_ = true;
 }
 
@@ -103,8 +122,8 @@ void Surface::Print(const std::string& text, bool newLine) {
     }
 }
 
-double Surface::TwipsPerUnitX() const { return scale_.width == 0 ? 1 : innerW_ / scale_.width; }
-double Surface::TwipsPerUnitY() const { return scale_.height == 0 ? 1 : innerH_ / scale_.height; }
+double Surface::TwipsPerUnitX() const { return scale_.width == 0 ? 1 : innerW_ / static_cast<double>(scale_.width); }
+double Surface::TwipsPerUnitY() const { return scale_.height == 0 ? 1 : innerH_ / static_cast<double>(scale_.height); }
 
 double Surface::TextWidth(const std::string& text) const {
     double tw = metrics_->TextWidthTwips(text, FontSize, FontBold);
@@ -136,8 +155,10 @@ bool CoversWholeSurface(const Primitive& p, const Scale& s) {
     if (p.kind != PrimitiveKind::FilledBox) return false;
     double xlo = std::min(p.x1, p.x2), xhi = std::max(p.x1, p.x2);
     double ylo = std::min(p.y1, p.y2), yhi = std::max(p.y1, p.y2);
-    double sxlo = std::min(s.left, s.left + s.width), sxhi = std::max(s.left, s.left + s.width);
-    double sylo = std::min(s.top, s.top + s.height), syhi = std::max(s.top, s.top + s.height);
+    // The edges summed in single precision, as the program's own box over the
+    // view sums them.
+    float sxlo = std::min(s.left, s.left + s.width), sxhi = std::max(s.left, s.left + s.width);
+    float sylo = std::min(s.top, s.top + s.height), syhi = std::max(s.top, s.top + s.height);
     return xlo <= sxlo && xhi >= sxhi && ylo <= sylo && yhi >= syhi;
 }
 
@@ -175,7 +196,7 @@ void Surface::KeepDrawing() {
                 p.x1 = mapX(p.x1);
                 p.y1 = mapY(p.y1);
                 if (p.kind == PrimitiveKind::Circle) {
-                    p.x2 = p.x2 * std::fabs((innerW_ / kept_->scale.width) / TwipsPerUnitX());
+                    p.x2 = p.x2 * std::fabs((innerW_ / static_cast<double>(kept_->scale.width)) / TwipsPerUnitX());
                 } else {
                     p.x2 = mapX(p.x2);
                     p.y2 = mapY(p.y2);
@@ -206,6 +227,7 @@ void Surface::ClearPicture() {
 
 Snapshot Surface::TakeSnapshot() const {
     Snapshot s;
+    s.window = window_;
     s.widthTwips = innerW_;
     s.heightTwips = innerH_;
     s.background = clearedColour_;
@@ -218,6 +240,7 @@ Snapshot Surface::TakeSnapshot() const {
 
 Snapshot Surface::PictureSnapshot() const {
     Snapshot s;
+    s.window = window_;
     s.widthTwips = innerW_;
     s.heightTwips = innerH_;
     s.background = kept_ ? kept_->background : clearedColour_;

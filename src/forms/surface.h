@@ -20,8 +20,11 @@ namespace forms {
 
 struct LoadedPicture;  // a decoded image, owned by the back end
 
+// The user scale, in single precision as the old platform keeps ScaleLeft,
+// ScaleTop, ScaleWidth and ScaleHeight: the drawing compares single-precision
+// table values with these edges, and a level on an edge must equal it.
 struct Scale {
-    double left = 0, top = 0, width = 1, height = 1;
+    float left = 0, top = 0, width = 1, height = 1;
     bool operator==(const Scale&) const = default;
 };
 
@@ -49,8 +52,11 @@ struct DrawingLayer {
     std::vector<Primitive> primitives;
 };
 
+class Form;
+
 // A surface's whole appearance at one moment, for painting and the clipboard.
 struct Snapshot {
+    const Form* window = nullptr;         // the window the surface is on, when known
     int widthTwips = 0, heightTwips = 0;  // inner size
     Colour background = kWhite;           // shown where there is no kept picture
     std::optional<DrawingLayer> kept;     // the persistent picture
@@ -68,22 +74,27 @@ public:
 
 class Surface {
 public:
-    explicit Surface(const FontMetrics& metrics) : metrics_(&metrics) {}
+    // window: the window the surface is on (a form's own surface or a picture
+    // box's), which its snapshots name.
+    explicit Surface(const FontMetrics& metrics, const Form* window = nullptr) : metrics_(&metrics), window_(window) {}
 
     // Inner size in twips; the default scale is twips from the top left.
     void SetInnerSize(int widthTwips, int heightTwips);
     int InnerWidthTwips() const { return innerW_; }
     int InnerHeightTwips() const { return innerH_; }
 
-    double ScaleLeft() const { return scale_.left; }
-    double ScaleTop() const { return scale_.top; }
-    double ScaleWidth() const { return scale_.width; }
-    double ScaleHeight() const { return scale_.height; }
-    void SetScaleLeft(double v) { scale_.left = v; userScale_ = true; }
-    void SetScaleTop(double v) { scale_.top = v; userScale_ = true; }
+    // Sums of these (the bottom edge ScaleTop + ScaleHeight) are single too,
+    // as on the old platform. A value beyond single precision is an overflow.
+    float ScaleLeft() const { return scale_.left; }
+    float ScaleTop() const { return scale_.top; }
+    float ScaleWidth() const { return scale_.width; }
+    float ScaleHeight() const { return scale_.height; }
+    void SetScaleLeft(double v);
+    void SetScaleTop(double v);
     void SetScaleWidth(double v);
     void SetScaleHeight(double v);
-    // Scale(x1, y1)-(x2, y2): the top-left and bottom-right corners in user units.
+    // Scale(x1, y1)-(x2, y2): the top-left and bottom-right corners in user
+    // units; the width and height are the single corners' differences.
     void SetScale(double x1, double y1, double x2, double y2);
     const Scale& GetScale() const { return scale_; }
 
@@ -137,6 +148,7 @@ private:
     void AddSpan(PrimitiveKind kind, double x1, double y1, double x2, double y2, std::optional<Colour> colour);
 
     const FontMetrics* metrics_;
+    const Form* window_;
     int innerW_ = 0, innerH_ = 0;
     bool userScale_ = false;
     Scale scale_;

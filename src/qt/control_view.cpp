@@ -64,7 +64,11 @@ void ControlView::Input(const std::function<void()>& action) {
 void ControlView::SetColours(QPalette::ColorRole background, QPalette::ColorRole foreground, bool fill) {
     QPalette palette = widget_->palette();
     palette.setColor(background, ToQColor(control_.BackColor()));
-    palette.setColor(foreground, ToQColor(control_.ForeColor()));
+    // A disabled control's text is grey whatever its ForeColor, as the old
+    // platform drew it.
+    palette.setColor(QPalette::Active, foreground, ToQColor(control_.ForeColor()));
+    palette.setColor(QPalette::Inactive, foreground, ToQColor(control_.ForeColor()));
+    palette.setColor(QPalette::Disabled, foreground, ToQColor(forms::kGrayText));
     widget_->setPalette(palette);
     widget_->setAutoFillBackground(fill);
 }

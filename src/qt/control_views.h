@@ -176,6 +176,7 @@ public:
 
 protected:
     void SyncContent() override;
+    void SyncAlways() override;
 
 private:
     forms::Slider& slider_;

@@ -6,6 +6,7 @@
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QScreen>
 #include <algorithm>
 
 #include "forms/runtime_error.h"
@@ -141,8 +142,13 @@ forms::Menu* QtServices::ChoosePopupItem(forms::Form&, forms::Menu& menu) {
 
 void QtServices::ClipboardClear() { QGuiApplication::clipboard()->clear(); }
 
+// The picture at the pixel ratio of the window it came from, as sharp as
+// that window shows it.
 void QtServices::ClipboardSetPicture(const forms::Snapshot& picture) {
-    QGuiApplication::clipboard()->setImage(RenderSnapshot(picture));
+    qreal ratio = QGuiApplication::primaryScreen()->devicePixelRatio();
+    for (const auto& [form, window] : windows_)
+        if (form == picture.window) ratio = window->devicePixelRatioF();
+    QGuiApplication::clipboard()->setImage(RenderSnapshot(picture, ratio));
 }
 
 std::shared_ptr<const forms::LoadedPicture> QtServices::LoadPicture(const std::string& path) {

@@ -36,7 +36,15 @@ void SliderView::SyncContent() {
     w_->setSingleStep(ToInt(s.SmallChange));
     w_->setPageStep(ToInt(s.LargeChange));
     w_->setTickInterval(ToInt(s.TickFrequency));
-    w_->setValue(ToInt(s.Value()));
+}
+
+// While the person holds the thumb it stays under the hand, whatever the
+// program writes meanwhile (a redraw after each pointer move sets the value);
+// the value where it is let go reaches the model, and from then on the
+// widget shows the model's value again.
+void SliderView::SyncAlways() {
+    int value = ToInt(slider_.Value());
+    if (!w_->isSliderDown() && w_->value() != value) w_->setValue(value);
 }
 
 ProgressView::ProgressView(forms::ProgressBar& bar, QWidget* parent, FormWindow& window)

@@ -1,7 +1,9 @@
 #pragma once
 // Paints what a surface holds (forms::Snapshot) into an image at the
-// surface's inner pixel size. One renderer serves the picture boxes on
-// screen, the clipboard and the scenario runner's png.
+// surface's inner pixel size, with `ratio` device pixels to a pixel (a
+// high-DPI screen's ratio): lines, text and fills are drawn at the device's
+// resolution, not enlarged afterwards. One renderer serves the picture boxes
+// on screen, the clipboard and the scenario runner's png.
 #include <QImage>
 #include <optional>
 
@@ -9,14 +11,14 @@
 
 namespace qtback {
 
-QImage RenderSnapshot(const forms::Snapshot& snapshot);
+QImage RenderSnapshot(const forms::Snapshot& snapshot, qreal ratio = 1);
 
 // Renders snapshot after snapshot, keeping the image of the kept picture
 // while it stays the same, so a transient mark drawn over a large drawing
 // (the target line following the mouse) costs only the mark.
 class SnapshotRenderer {
 public:
-    QImage Render(const forms::Snapshot& snapshot);
+    QImage Render(const forms::Snapshot& snapshot, qreal ratio = 1);
 
 private:
     std::optional<forms::DrawingLayer> kept_;

@@ -17,11 +17,15 @@ void SurfaceWidget::SetSunkenBorder(bool on) {
     update();
 }
 
+// The drawing is rendered at the ratio of the screen the widget is on, so it
+// is drawn again when the window moves to a screen of another ratio.
 void SurfaceWidget::Present(const forms::Surface& surface) {
-    if (presented_ && surface.Revision() == revision_) return;
+    qreal ratio = devicePixelRatioF();
+    if (presented_ && surface.Revision() == revision_ && ratio == ratio_) return;
     presented_ = true;
     revision_ = surface.Revision();
-    image_ = renderer_.Render(surface.TakeSnapshot());
+    ratio_ = ratio;
+    image_ = renderer_.Render(surface.TakeSnapshot(), ratio);
     update();
 }
 

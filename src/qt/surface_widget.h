@@ -17,7 +17,8 @@ public:
     void SetSunkenBorder(bool on);
     // Pixels of border on each side around the drawing.
     int Border() const { return sunken_ ? 2 : 0; }
-    // Repaints when the surface changed since the last call.
+    // Repaints when the surface or the screen's pixel ratio changed since the
+    // last call.
     void Present(const forms::Surface& surface);
     // A point of the widget in twips of the surface's inner area.
     QPointF InnerTwips(QPointF widgetPixels) const;
@@ -28,6 +29,7 @@ protected:
 private:
     bool sunken_ = false;
     unsigned long revision_ = 0;
+    qreal ratio_ = 1;
     bool presented_ = false;
     SnapshotRenderer renderer_;
     QImage image_;

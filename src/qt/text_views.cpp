@@ -208,7 +208,8 @@ void ComboView::SyncContent() {
     }
     w_->setCurrentIndex(combo_.ListIndex());
     if (editable) w_->setEditText(ToQString(combo_.Text()));
-    SetColours(QPalette::Base, QPalette::Text, false);
+    // A drop-down list shows its text on a face like a button's.
+    SetColours(QPalette::Base, editable ? QPalette::Text : QPalette::ButtonText, false);
 }
 
 bool ComboView::Filter(QObject* watched, QEvent* event) {

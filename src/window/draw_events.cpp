@@ -44,7 +44,7 @@ void CoreWindow::DrawEvents() {
     };
 
     for (long i = 1; i <= m.gEventCount; ++i) {
-        const double T = composite.ScaleTop(), H = composite.ScaleHeight();
+        const float T = composite.ScaleTop(), H = composite.ScaleHeight();  // T + H in single precision
         const float t = static_cast<float>(model::FastVal(m.gEventList(topCol, i)));
         const float b = static_cast<float>(model::FastVal(m.gEventList(bottomCol, i)));
         const bool visible = (T < t && t < T + H) || (T < b && b < T + H) || (t < T && b > T + H);

@@ -73,6 +73,36 @@ TEST_F(SurfaceTest, TextSizeIsInUserUnitsAndPrintMovesTheCursor) {
     EXPECT_NEAR(s.ToUserY(1500), 350, 1e-9);
 }
 
+// The old platform keeps ScaleLeft, ScaleTop, ScaleWidth and ScaleHeight in
+// single precision, and the drawing compares single-precision table values
+// with them: a level read from a table at a decimal view edge lies on it.
+TEST_F(SurfaceTest, TheScalePropertiesAreSinglePrecisionValues) {
+    s.SetScaleTop(350.1 - 250);  // a view centred on 350.1 with a range of 500
+    s.SetScaleHeight(500);
+    EXPECT_EQ(s.ScaleTop(), static_cast<float>(100.1));
+    // The bottom edge, as the old platform sums two single values.
+    EXPECT_EQ(s.ScaleTop() + s.ScaleHeight(), static_cast<float>(600.1));
+    s.SetScaleTop(110.1);
+    s.SetScaleHeight(20);
+    EXPECT_EQ(s.ScaleTop() + s.ScaleHeight(), static_cast<float>(130.1));
+    s.SetScale(0.1, 100.1, 7.7, 600.1);
+    EXPECT_EQ(s.ScaleLeft(), 0.1f);
+    EXPECT_EQ(s.ScaleWidth(), 7.7f - 0.1f);
+    EXPECT_EQ(s.ScaleTop() + s.ScaleHeight(), static_cast<float>(600.1));
+    // The pointer in user units comes from the same single values.
+    EXPECT_DOUBLE_EQ(s.ToUserY(0), static_cast<float>(100.1));
+}
+
+TEST_F(SurfaceTest, AScaleBeyondSinglePrecisionIsAnOverflow) {
+    try {
+        s.SetScaleTop(1e39);
+        FAIL() << "no error";
+    } catch (const RuntimeError& e) {
+        EXPECT_EQ(e.number(), kErrOverflow);
+    }
+    EXPECT_EQ(s.ScaleTop(), 100);
+}
+
 TEST(PictureSize, ReadsJpegAndBmpHeadersAndRefusesOthers) {
     std::string dir = ::testing::TempDir();
     {

@@ -20,7 +20,10 @@
 #include <QRadioButton>
 #include <QResizeEvent>
 #include <QSlider>
+#include <QStyle>
+#include <QStyleOptionSlider>
 #include <QTimer>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -75,6 +78,11 @@ public:
         MouseMove = [this](int, int, double x, double y) {
             log.push_back("form move " + std::to_string(int(x)) + " " + std::to_string(int(y)));
         };
+        Label1.Move(120, 3000, 1500, 255);
+        Combo2.Move(120, 3360, 1500, 300);
+        Combo2.Style = 2;
+        Combo2.AddItem("gamma");
+        Combo2.SetListIndex(0);
         Command1.Move(120, 2520, 1200, 375);
         Command1.SetCaption("Fail");
         Command1.Click = [] { throw RuntimeError(kErrDivisionByZero, "Division by zero"); };
@@ -90,6 +98,8 @@ public:
     Slider& Slider1 = Add<Slider>("Slider1");
     PictureBox& Picture1 = Add<PictureBox>("Picture1");
     CommandButton& Command1 = Add<CommandButton>("Command1");
+    Label& Label1 = Add<Label>("Label1");
+    ComboBox& Combo2 = Add<ComboBox>("Combo2");
 
     std::vector<std::string> log;
     std::vector<std::vector<double>> down;
@@ -243,6 +253,104 @@ TEST_F(FormWindowTest, AStepOfTheSliderByThePersonFiresChange) {
     Widget<QSlider>(f.Slider1)->triggerAction(QSlider::SliderSingleStepAdd);
     EXPECT_EQ(f.log, (Log{"slider 1"}));
     EXPECT_EQ(f.Slider1.Value(), 1);
+}
+
+// The person takes the slider's thumb, drags it `pixels` down and lets it go;
+// between the moves, `meanwhile` runs as the program would (a redraw, a timer).
+void DragThumb(QSlider* slider, int pixels, const std::function<void()>& meanwhile = {}) {
+    struct Open : QSlider {
+        static void Options(const QSlider* s, QStyleOptionSlider* o) { (s->*(&Open::initStyleOption))(o); }
+    };
+    QStyleOptionSlider options;
+    Open::Options(slider, &options);
+    QPoint at = slider->style()->subControlRect(QStyle::CC_Slider, &options, QStyle::SC_SliderHandle, slider).center();
+    auto send = [slider](QEvent::Type type, QPoint p, Qt::MouseButton button, Qt::MouseButtons held) {
+        QMouseEvent e(type, QPointF(p), slider->mapToGlobal(QPointF(p)), button, held, Qt::NoModifier);
+        QCoreApplication::sendEvent(slider, &e);
+    };
+    send(QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
+    for (int step = 1; step <= 4; ++step) {
+        send(QEvent::MouseMove, at + QPoint(0, pixels * step / 4), Qt::NoButton, Qt::LeftButton);
+        if (meanwhile) meanwhile();
+    }
+    send(QEvent::MouseButtonRelease, at + QPoint(0, pixels), Qt::LeftButton, Qt::NoButton);
+}
+
+TEST_F(FormWindowTest, ADraggedSliderStaysWhereItWasLetGoAndMovesTheModelOnce) {
+    FrmTest& f = form();
+    QSlider* slider = Widget<QSlider>(f.Slider1);
+    DragThumb(slider, slider->height() / 2);
+    EXPECT_GT(f.Slider1.Value(), 20);
+    EXPECT_EQ(slider->value(), f.Slider1.Value());
+    EXPECT_EQ(f.log, (Log{"slider " + std::to_string(f.Slider1.Value())}));
+}
+
+// A redraw that writes the slider's value while the person still holds the
+// thumb must not pull it from under the hand; the release decides.
+TEST_F(FormWindowTest, ProgramWritesDuringADragLeaveTheThumbUnderTheHand) {
+    FrmTest& f = form();
+    QSlider* slider = Widget<QSlider>(f.Slider1);
+    std::vector<int> held;
+    DragThumb(slider, slider->height() / 2, [&] {
+        services.UserEvent([&] { f.Slider1.SetValue(5); });
+        held.push_back(slider->sliderPosition());
+    });
+    ASSERT_EQ(held.size(), 4u);
+    EXPECT_GT(held.back(), held.front());
+    EXPECT_EQ(f.Slider1.Value(), held.back());
+    EXPECT_EQ(slider->value(), held.back());
+    EXPECT_EQ(f.log, (Log{"slider " + std::to_string(held.back())}));
+    // Once let go the widget follows the program's writes again.
+    services.UserEvent([&] { f.Slider1.SetValue(5); });
+    EXPECT_EQ(slider->value(), 5);
+}
+
+// Pixels of text drawn in red, or blended from it at the glyphs' edges; and
+// pixels of grey text (dark, without a tint).
+int RedPixels(const QImage& image) {
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            QColor c = image.pixelColor(x, y);
+            n += c.red() - std::max(c.green(), c.blue()) > 60;
+        }
+    return n;
+}
+int GreyTextPixels(const QImage& image) {
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            QColor c = image.pixelColor(x, y);
+            n += c.red() < 160 && std::abs(c.red() - c.green()) < 10 && std::abs(c.green() - c.blue()) < 10;
+        }
+    return n;
+}
+
+TEST_F(FormWindowTest, ADisabledControlIsDrawnGreyWhateverItsForeColor) {
+    FrmTest& f = form();
+    std::vector<Control*> controls{&f.Option1(0), &f.Check1, &f.Label1, &f.Combo1, &f.Combo2, &f.Text1, &f.Frame1};
+    services.UserEvent([&] {
+        f.Option1(0).SetCaption("Mmmm");
+        f.Check1.SetCaption("Mmmm");
+        f.Label1.SetCaption("Mmmm");
+        f.Combo1.SetText("Mmmm");
+        f.Text1.SetText("Mmmm");
+        f.Frame1.SetCaption("Mmmm");
+        for (Control* c : controls) c->SetForeColor(RGB(255, 0, 0));
+    });
+    for (Control* c : controls) {
+        SCOPED_TRACE(c->QualifiedName());
+        EXPECT_GT(RedPixels(Widget<QWidget>(*c)->grab().toImage()), 0);
+    }
+    services.UserEvent([&] {
+        for (Control* c : controls) c->SetEnabled(false);
+    });
+    for (Control* c : controls) {
+        SCOPED_TRACE(c->QualifiedName());
+        QImage disabled = Widget<QWidget>(*c)->grab().toImage();
+        EXPECT_EQ(RedPixels(disabled), 0);
+        EXPECT_GT(GreyTextPixels(disabled), 0);
+    }
 }
 
 TEST_F(FormWindowTest, PictureBoxPressesArriveInItsUserScale) {

@@ -6,6 +6,7 @@
 #include "forms/headless.h"
 #include "forms/surface.h"
 #include "qt/snapshot_renderer.h"
+#include "finer_detail.h"
 #include "qt_test_app.h"
 
 using namespace forms;
@@ -79,6 +80,40 @@ TEST_F(SnapshotRendererTest, TheCachedKeptPictureFollowsAChangedKeep) {
     QImage redrawn = renderer.Render(s.TakeSnapshot());
     EXPECT_EQ(redrawn.pixel(50, 10), kWhitePixel);
     EXPECT_EQ(redrawn.pixel(50, 20), kWhitePixel);
+}
+
+TEST_F(SnapshotRendererTest, AtRatioTwoEachPixelIsTwoByTwoDevicePixelsAndTextIsDrawnFiner) {
+    s.FilledBox(150, 150, 450, 450, RGB(255, 0, 0));  // pixels 10 to 30
+    s.Line(0, 600, 1500, 600, RGB(0, 0, 255));         // pixel row 40
+    s.CurrentX = 750;
+    s.CurrentY = 0;
+    s.Print("Mg");
+    QImage image = qtback::RenderSnapshot(s.TakeSnapshot(), 2);
+    ASSERT_EQ(image.size(), QSize(200, 100));
+    EXPECT_EQ(image.devicePixelRatio(), 2);
+    for (int y : {20, 40, 61}) {
+        EXPECT_EQ(image.pixel(19, y), kWhitePixel);
+        EXPECT_EQ(image.pixel(20, y), kRed);
+        EXPECT_EQ(image.pixel(61, y), kRed);
+        EXPECT_EQ(image.pixel(62, y), kWhitePixel);
+    }
+    EXPECT_EQ(image.pixel(100, 79), kWhitePixel);
+    EXPECT_EQ(image.pixel(100, 80), kBlue);
+    EXPECT_EQ(image.pixel(100, 81), kBlue);
+    EXPECT_EQ(image.pixel(100, 82), kWhitePixel);
+    EXPECT_TRUE(qttest::HasFinerDetail(image, QRect(100, 0, 100, 36)));
+}
+
+TEST_F(SnapshotRendererTest, AtRatioTwoABoxOutlineCoversTheDevicePixelsOfItsPixels) {
+    s.Box(150, 150, 450, 450, RGB(255, 0, 0));  // pixels 10 to 30
+    QImage image = qtback::RenderSnapshot(s.TakeSnapshot(), 2);
+    for (int d : {20, 21, 60, 61}) {
+        EXPECT_EQ(image.pixel(d, 40), kRed) << d;
+        EXPECT_EQ(image.pixel(40, d), kRed) << d;
+    }
+    EXPECT_EQ(image.pixel(20, 20), kRed);  // a whole corner
+    EXPECT_EQ(image.pixel(61, 61), kRed);
+    for (int d : {19, 22, 59, 62}) EXPECT_EQ(image.pixel(d, 40), kWhitePixel) << d;
 }
 
 }  // namespace

@@ -39,8 +39,9 @@ protected:
 TEST_F(EventsTest, LayersAreDrawnOnTheirBoreHoleAndTheCompositeColumn) {
     EXPECT_TRUE(HasLayer(2, kGrey, 250, 260));
     EXPECT_TRUE(HasLayer(0, kGrey, 250, 260));
-    EXPECT_TRUE(HasLine(Kept(2), 0, 250, 7.6, 260, kDarkGrey));
-    EXPECT_TRUE(HasLine(Kept(0), 0, 260, 7.6, 250, kDarkGrey));
+    // The diagonals end at the column's ScaleWidth, a single value.
+    EXPECT_TRUE(HasLine(Kept(2), 0, 250, 7.6f, 260, kDarkGrey));
+    EXPECT_TRUE(HasLine(Kept(0), 0, 260, 7.6f, 250, kDarkGrey));
     EXPECT_TRUE(HasLayer(1, kOtherEvent, 370, 380));
     EXPECT_TRUE(HasLayer(0, kOtherEvent, 370, 380));
     EXPECT_EQ(q.main.gEventDepthCol, 6);
@@ -80,6 +81,31 @@ TEST_F(EventsTest, LayerOfAnUnknownBoreHoleIsSkippedAndTheRedrawCompletes) {
     EXPECT_TRUE(HasLine(Kept(1), 0, 100, 7.6, 100, kTie));
     EXPECT_TRUE(HasLine(Kept(0), 0, 300, 7.6, 300, kTargetHorizon));
     EXPECT_EQ(q.main.gSavedText2, "300");
+}
+
+// The columns' scale properties are single precision, as the list's depths
+// are when they are drawn: at a decimal view edge a layer's top or bottom
+// lies on the edge, and the strict tests leave it out.
+TEST_F(EventsTest, AtDecimalViewEdgesALayerFromAnEdgeToBeyondTheViewIsNotDrawn) {
+    Main().mnuCM(20).UserChoose();
+    auto slump = [this](const char* top, const char* bottom) {
+        q.main.model.gEventList(6, 4) = top;
+        q.main.model.gEventList(7, 4) = bottom;
+        Main().DrawLamina();
+    };
+    GoTo("410.1");  // view 400.1 to 420.1
+    slump("400.1", "440");
+    EXPECT_FALSE(HasLayer(1, kOtherEvent, 400.1f, 440));
+    slump("390", "420.1");
+    EXPECT_FALSE(HasLayer(1, kOtherEvent, 390, 420.1f));
+    slump("400", "440");
+    EXPECT_TRUE(HasLayer(1, kOtherEvent, 400, 440));
+    // View 110.1 to 130.1: the bottom edge is the single-precision sum of
+    // ScaleTop and ScaleHeight, which a double sum would put just above 130.1.
+    GoTo("120.1");
+    slump("100", "130.1");
+    EXPECT_FALSE(HasLayer(1, kOtherEvent, 100, 130.1f));
+    EXPECT_FALSE(HasLayer(0, kOtherEvent, 100, 130.1f));
 }
 
 }  // namespace

@@ -56,7 +56,7 @@ TEST_F(MarkersTest, CompositeColumnNamesOnlyRowsThatHaveAName) {
     EXPECT_TRUE(HasLine(Kept(0), 0, 300, 7.6, 300, kTie));
     const auto n = Of(Kept(0), PrimitiveKind::Text, kLabel);
     ASSERT_FALSE(n.empty());
-    EXPECT_NEAR(n[0].x1, 1.02 * 7.6 - 2 * 7 / 11.0, 1e-9);
+    EXPECT_NEAR(n[0].x1, 1.02 * 7.6f - 2 * 7 / 11.0, 1e-9);  // from the single ScaleWidth
     EXPECT_NEAR(n[0].y1, 100 + 500 / 400.0 * 7 / 5.0, 1e-9);
 }
 

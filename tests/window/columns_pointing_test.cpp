@@ -30,7 +30,7 @@ TEST_F(PointingTest, TargetLineIsDrawnOverTheKeptDrawingAndClearedAway) {
     for (int i = 0; i <= 4; ++i) {
         const auto& line = Column(i).CurrentPrimitives();
         ASSERT_EQ(line.size(), 1u) << i;
-        EXPECT_TRUE(HasLine(line, 0, 200, 7.6, 200, kTargetLine)) << i;
+        EXPECT_TRUE(HasLine(line, 0, 200, 7.6f, 200, kTargetLine)) << i;  // to ScaleLeft + ScaleWidth
         const auto& panel = f.Picture1(i).Draw();
         EXPECT_TRUE(HasLine(panel.CurrentPrimitives(), panel.ScaleLeft(), 200,
                             panel.ScaleLeft() + panel.ScaleWidth(), 200, kTargetLine));

@@ -158,14 +158,14 @@ TEST_F(StandInCounterpartTest, TheTargetLineIsMirroredAtTheConvertedLevelUnlessT
     CoreWindow& duo = q.frm2Main();
     Window().TargetLine(250);
     EXPECT_EQ(counterpart.asked, (std::vector<float>{250}));
-    EXPECT_TRUE(ColumnsTest::HasLine(duo.BoreHole(1).Draw().CurrentPrimitives(), 0, 1250, 7.6, 1250,
+    EXPECT_TRUE(ColumnsTest::HasLine(duo.BoreHole(1).Draw().CurrentPrimitives(), 0, 1250, 7.6f, 1250,
                                      quillory::columns::kTargetLine));
 
     duo.Option4(0).SetValue(true);
     counterpart.asked.clear();
     Window().TargetLine(260);
     EXPECT_TRUE(counterpart.asked.empty());
-    EXPECT_TRUE(ColumnsTest::HasLine(duo.BoreHole(1).Draw().CurrentPrimitives(), 0, 260, 7.6, 260,
+    EXPECT_TRUE(ColumnsTest::HasLine(duo.BoreHole(1).Draw().CurrentPrimitives(), 0, 260, 7.6f, 260,
                                      quillory::columns::kTargetLine));
 }
 
