@@ -45,6 +45,59 @@ TEST_F(WindowTest, AgeRulerLabelsOnlyAgesInsideTheView) {
     EXPECT_EQ(app.MousePointer(), forms::vbDefault);
 }
 
+class AgeRulerTest : public WindowTest {
+protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        Import(Main().Command3, "events.csv", EventList());
+        Import(Main().Command4, "ages.csv", AgeModel());
+        Main().mnuAge->UserChoose();
+    }
+    // Draws the age ruler beside columns that show `height` cm from `top`.
+    std::vector<forms::Primitive> RulerFor(double top, double height) {
+        q.main.gRange = static_cast<int16_t>(height);
+        Column(1).SetScaleTop(top);
+        Column(1).SetScaleHeight(height);
+        Column(5).Cls();
+        Main().DrawBH5();
+        return Column(5).CurrentPrimitives();
+    }
+    static std::vector<double> TicksFrom(const std::vector<forms::Primitive>& ruler, double x1) {
+        std::vector<double> out;
+        for (const forms::Primitive& p : ruler)
+            if (p.kind == PrimitiveKind::Line && p.x1 == x1 && p.x2 == 9) out.push_back(p.y1);
+        return out;
+    }
+};
+
+// Beyond the last dated point the ages grow by 5 years a cm (2000 years over
+// the last 400 cm of event-free depth).
+TEST_F(AgeRulerTest, TheTenThousandsRunIsSkippedWhenTheViewSpansItWhole) {
+    // Ages from about 4,700 to beyond 100,000 years: the run of 10,000 to
+    // 99,000 is left out as a whole, the thousands and the hundred
+    // thousands are labelled.
+    const auto wide = Texts(RulerFor(1100, 19000));
+    EXPECT_EQ(wide, (std::vector<std::string>{"5000", "6000", "7000", "8000", "9000", "100"}));
+    // A view ending before 99,100 years labels its ten thousands.
+    const auto shorter = Texts(RulerFor(1100, 9000));
+    EXPECT_EQ(shorter.front(), "5000");
+    EXPECT_NE(std::find(shorter.begin(), shorter.end(), "10000"), shorter.end());
+    EXPECT_NE(std::find(shorter.begin(), shorter.end(), "49000"), shorter.end());
+}
+
+TEST_F(AgeRulerTest, MinorTicksStandAtHalfThousandsAndHundredsBelowAgeZero) {
+    // The view from 0 to 500 cm: ages from just below 0 to about 2,000 years.
+    const auto ruler = RulerFor(0, 500);
+    // Half thousands from -500 (above the core, not drawn) to 1,500; 500
+    // years lie at event-free depth 145, composite depth 155, below the
+    // 10 cm tephra.
+    EXPECT_EQ(TicksFrom(ruler, 8.1), (std::vector<double>{155, 400}));
+    // Hundreds from 0 to 2,000, without the tick at age 0 (at depth 0).
+    const auto hundreds = TicksFrom(ruler, 8.55);
+    EXPECT_EQ(hundreds.size(), 20u);
+    EXPECT_GT(hundreds.front(), 0);
+}
+
 TEST_F(WindowTest, RangeCentresEveryColumnAndCountsAsAnAction) {
     auto& f = Main();
     const int32_t before = q.shared.gActionCount.Get();
