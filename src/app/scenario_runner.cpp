@@ -439,12 +439,13 @@ private:
 
     void Dump(Form& f) {
         out_ << "form " << f.Name() << ' ' << forms::BoolText(f.Visible()) << ' ' << forms::BoolText(f.Enabled())
-             << " \"" << f.Caption() << "\" " << f.Left() << ' ' << f.Top() << ' ' << f.Width() << ' ' << f.Height()
-             << '\n';
+             << " \"" << f.Caption() << "\" " << forms::TwipsText(f.Left()) << ' ' << forms::TwipsText(f.Top()) << ' '
+             << forms::TwipsText(f.Width()) << ' ' << forms::TwipsText(f.Height()) << '\n';
         for (const auto& c : f.Controls()) {
             out_ << "  " << c->QualifiedName() << ' ' << forms::BoolText(c->Visible()) << ' '
-                 << forms::BoolText(c->Enabled()) << " \"" << c->DumpValue() << "\" " << c->Left() << ' ' << c->Top()
-                 << ' ' << c->Width() << ' ' << c->Height() << '\n';
+                 << forms::BoolText(c->Enabled()) << " \"" << c->DumpValue() << "\" " << forms::TwipsText(c->Left()) << ' '
+                 << forms::TwipsText(c->Top()) << ' ' << forms::TwipsText(c->Width()) << ' '
+                 << forms::TwipsText(c->Height()) << '\n';
         }
     }
 

@@ -16,6 +16,7 @@ enum ErrorNumber : int {
     kErrTypeMismatch = 13,
     kErrInputPastEnd = 62,
     kErrFileNotFound = 53,
+    kErrInvalidPicture = 481,
     kErrCancel = 32755,  // the file dialog's "cancel was selected"
 };
 
