@@ -224,6 +224,8 @@ private:
     std::string Read(const Target& t) {
         if (!t.form) {
             if (t.property == "MousePointer") return std::to_string(app_->MousePointer());
+            if (t.property == "Width") return std::to_string(app_->ScreenWidth);
+            if (t.property == "Height") return std::to_string(app_->ScreenHeight);
             throw std::runtime_error("Screen has no property " + t.property);
         }
         return t.control ? t.control->GetProperty(t.property) : t.form->GetProperty(t.property);
@@ -297,6 +299,11 @@ private:
             Form& f = FormNamed(name);
             if (cmd == "resize") f.UserResize(a, b);
             else f.UserMove(a, b);
+        } else if (cmd == "screen") {
+            int width = 0, height = 0;
+            if (!(args >> width >> height) || width <= 0 || height <= 0) return Fail("screen needs WIDTH HEIGHT in twips");
+            app_->ScreenWidth = width;
+            app_->ScreenHeight = height;
         } else if (cmd == "activate") {
             FormNamed(forms::Trim(rest)).UserActivate();
         } else if (cmd == "close") {
