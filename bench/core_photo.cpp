@@ -42,18 +42,25 @@ std::vector<QRgb> DepthProfile(int lengthPx, std::mt19937& random) {
 
 }  // namespace
 
-QImage CorePhoto(int lengthPx, int widthPx, bool upright, unsigned seed) {
+QImage CorePhoto(int lengthPx, int widthPx, int coreWidthPx, bool upright, unsigned seed) {
     std::mt19937 random(seed);
     const std::vector<QRgb> profile = DepthProfile(lengthPx, random);
     std::uniform_int_distribution<int> grain(-9, 9);
     const int w = upright ? widthPx : lengthPx, h = upright ? lengthPx : widthPx;
     QImage image(w, h, QImage::Format_RGB32);
-    const int liner = std::max(2, widthPx / 25);
+    // The core lies in the middle of the scan tray, a ruler on the tray.
+    const int coreFrom = (widthPx - coreWidthPx) / 2, coreTo = coreFrom + coreWidthPx;
+    const int liner = std::max(2, coreWidthPx / 25);
     for (int y = 0; y < h; ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < w; ++x) {
             const int along = upright ? y : x, across = upright ? x : y;
-            if (across < liner || across >= widthPx - liner) {
+            if (across < coreFrom || across >= coreTo) {
+                const bool tick = across < coreFrom / 3 && along % 10 < 2 && (along % 100 < 2 || across < coreFrom / 6);
+                line[x] = tick ? qRgb(235, 235, 225) : qRgb(88, 90, 94);
+                continue;
+            }
+            if (across < coreFrom + liner || across >= coreTo - liner) {
                 line[x] = qRgb(60, 62, 66);  // the liner
                 continue;
             }
@@ -70,7 +77,7 @@ const std::string& LongCorePhotoPath() {
     static QTemporaryDir dir(QDir::tempPath() + "/quillory-bench-XXXXXX");
     static const std::string path = [] {
         QString file = dir.filePath("long_core.jpg");
-        if (!CorePhoto(30000, 2000, false, 7).save(file, "JPG", 90)) throw std::runtime_error("cannot write the photo");
+        if (!CorePhoto(30000, 2000, 2000, false, 7).save(file, "JPG", 90)) throw std::runtime_error("cannot write the photo");
         return file.toStdString();
     }();
     return path;

@@ -1,5 +1,6 @@
 // quillory-generate-photos DIR: writes the two example core photographs,
-// one upright and one lying, 1 pixel a millimetre of a 1.5 m section.
+// one upright and one lying: a 1.2 m section of 10 cm on a 30 cm scan tray,
+// a pixel a millimetre.
 #include <QDir>
 #include <iostream>
 
@@ -11,8 +12,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     QDir dir(argv[1]);
-    bool ok = bench::CorePhoto(1500, 120, true, 22).save(dir.filePath("QL22_A_03_core_photo.jpg"), "JPG", 85) &&
-              bench::CorePhoto(1500, 120, false, 23).save(dir.filePath("QL22_B_03_core_photo_lying.jpg"), "JPG", 85);
+    bool ok = bench::CorePhoto(1200, 300, 100, true, 22).save(dir.filePath("QL22_A_03_core_photo.jpg"), "JPG", 85) &&
+              bench::CorePhoto(1200, 300, 100, false, 23).save(dir.filePath("QL22_B_03_core_photo_lying.jpg"), "JPG", 85);
     if (!ok) std::cerr << "cannot write into " << argv[1] << '\n';
     return ok ? 0 : 1;
 }

@@ -417,7 +417,10 @@ private:
             return;
         }
         Control* c = ParseControl(address).control;
-        if (!c->AcceptsUserInput()) return Fail(cmd + " refused: " + c->QualifiedName() + " is disabled or hidden");
+        // A control whose press holds the mouse takes its moves and release
+        // even when the program hid it meanwhile.
+        bool accepted = cmd == "mouse-down" ? c->AcceptsUserInput() : c->AcceptsPointer();
+        if (!accepted) return Fail(cmd + " refused: " + c->QualifiedName() + " is disabled or hidden");
         if (cmd == "mouse-move") c->UserMouseMove(button, shift, x, y);
         else if (cmd == "mouse-down") c->UserMouseDown(button, shift, x, y);
         else c->UserMouseUp(button, shift, x, y);
