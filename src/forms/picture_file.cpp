@@ -85,17 +85,20 @@ bool BmpEndsEarly(std::ifstream& in, const std::vector<unsigned char>& h) {
     int64_t width = static_cast<int32_t>(Le32(&h[18]));
     int64_t height = static_cast<int32_t>(Le32(&h[22]));
     if (height < 0) height = -height;
+    if (width <= 0 || height == 0) return false;
+    // Width times bits a pixel stays below 2^47; the rows are counted by division.
     int64_t rowBytes = (width * Le16(&h[28]) + 31) / 32 * 4;
     in.clear();
     in.seekg(0, std::ios::end);
-    return static_cast<int64_t>(in.tellg()) < static_cast<int64_t>(Le32(&h[10])) + rowBytes * height;
+    const int64_t pixels = static_cast<int64_t>(in.tellg()) - static_cast<int64_t>(Le32(&h[10]));
+    return rowBytes > 0 && pixels / rowBytes < height;
 }
 
 }  // namespace
 
 bool WithinPictureLimit(long long widthPx, long long heightPx) {
-    return widthPx > 0 && heightPx > 0 &&
-           widthPx * heightPx * 4 <= static_cast<long long>(kPictureAllocationLimitMb) * 1024 * 1024;
+    constexpr long long kPixels = static_cast<long long>(kPictureAllocationLimitMb) * 1024 * 1024 / 4;
+    return widthPx > 0 && heightPx > 0 && widthPx <= kPixels / heightPx;
 }
 
 bool ReadPictureSize(const std::string& path, int& widthPx, int& heightPx) {
@@ -106,6 +109,7 @@ bool ReadPictureSize(const std::string& path, int& widthPx, int& heightPx) {
         if (h.size() < 26) return false;
         widthPx = static_cast<int32_t>(Le32(&h[18]));
         int32_t hh = static_cast<int32_t>(Le32(&h[22]));
+        if (hh == INT32_MIN) return false;  // a top-down height with no positive twin
         heightPx = hh < 0 ? -hh : hh;
         return widthPx > 0 && heightPx > 0;
     }

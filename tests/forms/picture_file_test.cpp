@@ -61,6 +61,7 @@ TEST(PictureFile, ReadsJpegAndBmpSizesAndRefusesOthers) {
     EXPECT_EQ(w, 500);
     EXPECT_EQ(h, 30000);
     EXPECT_FALSE(ReadPictureSize(Write("notes.jpg", {'n', 'o', 't', 'e', 's'}), w, h));
+    EXPECT_FALSE(ReadPictureSize(Write("lowest.bmp", Bmp(10, INT32_MIN, 0)), w, h));
     EXPECT_FALSE(ReadPictureSize(Write("empty.jpg", {}), w, h));
 }
 
@@ -83,6 +84,9 @@ TEST(PictureFile, ABmpShorterThanItsRowsWasCutShort) {
     EXPECT_FALSE(PictureCutShort(Write("whole.bmp", Bmp(5, 3, 48))));
     EXPECT_TRUE(PictureCutShort(Write("cut.bmp", Bmp(5, 3, 47))));
     EXPECT_FALSE(PictureCutShort(Write("notes.bmp", {'n', 'o'})));
+    // The largest sizes a header can declare.
+    EXPECT_TRUE(PictureCutShort(Write("largest.bmp", Bmp(0x7FFFFFFF, -0x7FFFFFFF, 8))));
+    EXPECT_FALSE(WithinPictureLimit(0x7FFFFFFF, 0x7FFFFFFF));
 }
 
 TEST(PictureFile, TheHeadlessLoaderRefusesWhatCannotBeDecoded) {
