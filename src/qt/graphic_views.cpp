@@ -134,8 +134,7 @@ void ImageView::Paint(QPainter& painter, const QRect& exposed) const {
     QSize frame = widget_->size();
     double reduction = std::min(static_cast<double>(natural.width()) / frame.width(),
                                 static_cast<double>(natural.height()) / frame.height());
-    double levelScale = 1;
-    const QImage& level = picture->ForReduction(reduction, levelScale);
+    const QImage& level = picture->ForReduction(reduction);
     double sx = static_cast<double>(level.width()) / frame.width();
     double sy = static_cast<double>(level.height()) / frame.height();
     QRectF source(exposed.x() * sx, exposed.y() * sy, exposed.width() * sx, exposed.height() * sy);

@@ -36,16 +36,10 @@ std::vector<QImage> Halvings(const QImage& image) {
 
 }  // namespace
 
-const QImage& QtPicture::ForReduction(double reduction, double& levelScale) const {
+const QImage& QtPicture::ForReduction(double reduction) const {
     int level = reduction >= 2 ? static_cast<int>(std::floor(std::log2(reduction))) : 0;
     level = std::min(level, static_cast<int>(halvings.size()));
-    if (level == 0) {
-        levelScale = 1;
-        return image;
-    }
-    const QImage& chosen = halvings[level - 1];
-    levelScale = static_cast<double>(chosen.width()) / image.width();
-    return chosen;
+    return level == 0 ? image : halvings[level - 1];
 }
 
 std::shared_ptr<const forms::LoadedPicture> LoadPictureFile(const std::string& path) {

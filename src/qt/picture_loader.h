@@ -19,9 +19,9 @@ struct QtPicture : forms::LoadedPicture {
     // is shown at, so it neither flickers with aliasing nor costs a scaling
     // of the whole picture at each paint.
     std::vector<QImage> halvings;
-    // The image to draw when reduction natural pixels fall on one shown
-    // pixel, and that image's size relative to the natural one (1, 1/2, 1/4...).
-    const QImage& ForReduction(double reduction, double& levelScale) const;
+    // The image to draw when `reduction` natural pixels fall on one shown
+    // pixel: the smallest halving still at least as large as what is shown.
+    const QImage& ForReduction(double reduction) const;
 };
 
 // Throws RuntimeError 53 when the file is missing, 481 when it is not a

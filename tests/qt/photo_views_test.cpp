@@ -101,13 +101,12 @@ TEST_F(QtPictureTest, EveryFormatQtReadsLoadsInThirtyTwoBitsWithItsHalvings) {
     }
     auto indexed = qtback::LoadPictureFile(TwoColours("indexed.png", 40, 20, QImage::Format_Indexed8));
     EXPECT_EQ(dynamic_cast<const qtback::QtPicture&>(*indexed).image.format(), QImage::Format_RGB32);
-    double scale = 0;
     auto loaded = qtback::LoadPictureFile(Path("core.jpg"));
     auto& picture = dynamic_cast<const qtback::QtPicture&>(*loaded);
-    EXPECT_EQ(&picture.ForReduction(5.9, scale), &picture.halvings[1]);
-    EXPECT_EQ(scale, 0.25);
-    EXPECT_EQ(&picture.ForReduction(0.5, scale), &picture.image);
-    EXPECT_EQ(&picture.ForReduction(1000, scale), &picture.halvings.back());
+    // 5.9 natural pixels a shown one: the quarter (750 pixels), not the eighth.
+    EXPECT_EQ(&picture.ForReduction(5.9), &picture.halvings[1]);
+    EXPECT_EQ(&picture.ForReduction(0.5), &picture.image);
+    EXPECT_EQ(&picture.ForReduction(1000), &picture.halvings.back());
 }
 
 TEST_F(QtPictureTest, TheProgramReadsTheScreensSizeInTwips) {
