@@ -59,7 +59,7 @@ public:
         }
         Timer1.OnTimer = [this] { Label3.SetCaption(std::to_string(++ticks_)); };
         Slider1.Change = [this] { Label3.SetCaption("slider " + std::to_string(Slider1.Value())); };
-        Resize = [this] { Label3.SetCaption("inner " + std::to_string(ScaleWidth()) + "x" + std::to_string(ScaleHeight())); };
+        Resize = [this] { Label3.SetCaption("inner " + NumberText(ScaleWidth()) + "x" + NumberText(ScaleHeight())); };
 
         // A column in user scale: x 0..7.6, depth 0..100 downwards.
         Surface& d = Picture1.Draw();

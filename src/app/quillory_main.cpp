@@ -13,6 +13,7 @@ int main(int argc, char** argv) {
     qtback::QtServices services;
     forms::Application application(services);
     services.Attach(application);
+    qtback::TakeScreenSize(application);
     auto program = app::MakeQuillory(application);
     services.UserEvent([&] { program->Start(); });
     if (!services.Running()) return 0;

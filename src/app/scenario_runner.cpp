@@ -224,6 +224,8 @@ private:
     std::string Read(const Target& t) {
         if (!t.form) {
             if (t.property == "MousePointer") return std::to_string(app_->MousePointer());
+            if (t.property == "Width") return std::to_string(app_->ScreenWidth);
+            if (t.property == "Height") return std::to_string(app_->ScreenHeight);
             throw std::runtime_error("Screen has no property " + t.property);
         }
         return t.control ? t.control->GetProperty(t.property) : t.form->GetProperty(t.property);
@@ -297,6 +299,11 @@ private:
             Form& f = FormNamed(name);
             if (cmd == "resize") f.UserResize(a, b);
             else f.UserMove(a, b);
+        } else if (cmd == "screen") {
+            int width = 0, height = 0;
+            if (!(args >> width >> height) || width <= 0 || height <= 0) return Fail("screen needs WIDTH HEIGHT in twips");
+            app_->ScreenWidth = width;
+            app_->ScreenHeight = height;
         } else if (cmd == "activate") {
             FormNamed(forms::Trim(rest)).UserActivate();
         } else if (cmd == "close") {
@@ -410,7 +417,10 @@ private:
             return;
         }
         Control* c = ParseControl(address).control;
-        if (!c->AcceptsUserInput()) return Fail(cmd + " refused: " + c->QualifiedName() + " is disabled or hidden");
+        // A control whose press holds the mouse takes its moves and release
+        // even when the program hid it meanwhile.
+        bool accepted = cmd == "mouse-down" ? c->AcceptsUserInput() : c->AcceptsPointer();
+        if (!accepted) return Fail(cmd + " refused: " + c->QualifiedName() + " is disabled or hidden");
         if (cmd == "mouse-move") c->UserMouseMove(button, shift, x, y);
         else if (cmd == "mouse-down") c->UserMouseDown(button, shift, x, y);
         else c->UserMouseUp(button, shift, x, y);
@@ -439,12 +449,13 @@ private:
 
     void Dump(Form& f) {
         out_ << "form " << f.Name() << ' ' << forms::BoolText(f.Visible()) << ' ' << forms::BoolText(f.Enabled())
-             << " \"" << f.Caption() << "\" " << f.Left() << ' ' << f.Top() << ' ' << f.Width() << ' ' << f.Height()
-             << '\n';
+             << " \"" << f.Caption() << "\" " << forms::TwipsText(f.Left()) << ' ' << forms::TwipsText(f.Top()) << ' '
+             << forms::TwipsText(f.Width()) << ' ' << forms::TwipsText(f.Height()) << '\n';
         for (const auto& c : f.Controls()) {
             out_ << "  " << c->QualifiedName() << ' ' << forms::BoolText(c->Visible()) << ' '
-                 << forms::BoolText(c->Enabled()) << " \"" << c->DumpValue() << "\" " << c->Left() << ' ' << c->Top()
-                 << ' ' << c->Width() << ' ' << c->Height() << '\n';
+                 << forms::BoolText(c->Enabled()) << " \"" << c->DumpValue() << "\" " << forms::TwipsText(c->Left()) << ' '
+                 << forms::TwipsText(c->Top()) << ' ' << forms::TwipsText(c->Width()) << ' '
+                 << forms::TwipsText(c->Height()) << '\n';
         }
     }
 

@@ -34,17 +34,17 @@ void Control::Touch() {
 
 void Control::SetContainer(Control* frame) { container_ = frame; Touch(); }
 
-void Control::SetLeft(int v) { if (v != left_) { left_ = v; Touch(); } }
-void Control::SetTop(int v) { if (v != top_) { top_ = v; Touch(); } }
-void Control::SetWidth(int v) {
+void Control::SetLeft(double v) { if (v != left_) { left_ = v; Touch(); } }
+void Control::SetTop(double v) { if (v != top_) { top_ = v; Touch(); } }
+void Control::SetWidth(double v) {
     if (v < 0) throw RuntimeError(380, "Invalid property value");
     if (v != width_) { width_ = v; Touch(); }
 }
-void Control::SetHeight(int v) {
+void Control::SetHeight(double v) {
     if (v < 0) throw RuntimeError(380, "Invalid property value");
     if (v != height_) { height_ = v; Touch(); }
 }
-void Control::Move(int left, int top, int width, int height) {
+void Control::Move(double left, double top, double width, double height) {
     SetLeft(left);
     SetTop(top);
     SetWidth(width);
@@ -66,15 +66,27 @@ bool Control::EffectivelyVisible() const {
     return true;
 }
 
-void Control::UserMouseDown(int b, int s, double x, double y) { if (AcceptsUserInput()) Fire(MouseDown, b, s, x, y); }
-void Control::UserMouseMove(int b, int s, double x, double y) { if (AcceptsUserInput()) Fire(MouseMove, b, s, x, y); }
-void Control::UserMouseUp(int b, int s, double x, double y) { if (AcceptsUserInput()) Fire(MouseUp, b, s, x, y); }
+bool Control::HasMouseCapture() const { return form_.MouseCapture() == this; }
+
+void Control::UserMouseDown(int b, int s, double x, double y) {
+    if (!AcceptsUserInput()) return;
+    form_.SetMouseCapture(this);
+    Fire(MouseDown, b, s, x, y);
+}
+
+void Control::UserMouseMove(int b, int s, double x, double y) { if (AcceptsPointer()) Fire(MouseMove, b, s, x, y); }
+
+void Control::UserMouseUp(int b, int s, double x, double y) {
+    if (!AcceptsPointer()) return;
+    if (HasMouseCapture()) form_.SetMouseCapture(nullptr);
+    Fire(MouseUp, b, s, x, y);
+}
 
 std::string Control::GetProperty(const std::string& p) const {
-    if (p == "Left") return std::to_string(left_);
-    if (p == "Top") return std::to_string(top_);
-    if (p == "Width") return std::to_string(width_);
-    if (p == "Height") return std::to_string(height_);
+    if (p == "Left") return TwipsText(left_);
+    if (p == "Top") return TwipsText(top_);
+    if (p == "Width") return TwipsText(width_);
+    if (p == "Height") return TwipsText(height_);
     if (p == "Enabled") return BoolText(enabled_);
     if (p == "Visible") return BoolText(visible_);
     if (p == "ForeColor") return std::to_string(foreColour_);
@@ -82,16 +94,17 @@ std::string Control::GetProperty(const std::string& p) const {
     if (p == "FontSize") return NumberText(fontSize_);
     if (p == "FontBold") return BoolText(fontBold_);
     if (p == "ToolTipText") return ToolTipText;
+    if (p == "MousePointer") return std::to_string(mousePointer_);
     if (p == "Index") return std::to_string(index_);
     if (p == "Name") return name_;
     throw RuntimeError(438, "Object doesn't support this property or method: " + p);
 }
 
 bool Control::SetProperty(const std::string& p, const std::string& v) {
-    if (p == "Left") SetLeft(static_cast<int>(Val(v)));
-    else if (p == "Top") SetTop(static_cast<int>(Val(v)));
-    else if (p == "Width") SetWidth(static_cast<int>(Val(v)));
-    else if (p == "Height") SetHeight(static_cast<int>(Val(v)));
+    if (p == "Left") SetLeft(Val(v));
+    else if (p == "Top") SetTop(Val(v));
+    else if (p == "Width") SetWidth(Val(v));
+    else if (p == "Height") SetHeight(Val(v));
     else if (p == "Enabled") SetEnabled(BoolFromText(v));
     else if (p == "Visible") SetVisible(BoolFromText(v));
     else if (p == "ForeColor") SetForeColor(static_cast<Colour>(Val(v)));
@@ -99,6 +112,7 @@ bool Control::SetProperty(const std::string& p, const std::string& v) {
     else if (p == "FontSize") SetFontSize(Val(v));
     else if (p == "FontBold") SetFontBold(BoolFromText(v));
     else if (p == "ToolTipText") ToolTipText = v;
+    else if (p == "MousePointer") SetMousePointer(static_cast<int>(Val(v)));
     else return false;
     return true;
 }
@@ -110,6 +124,8 @@ void ThrowControlArrayIndex(int index) {
 std::string BoolText(bool v) { return v ? "True" : "False"; }
 
 bool BoolFromText(const std::string& v) { return v == "True" || v == "true" || v == "-1" || v == "1"; }
+
+std::string TwipsText(double v) { return SingleText(static_cast<float>(v)); }
 
 std::string NumberText(double v) {
     if (std::floor(v) == v && std::fabs(v) < 1e15) return std::to_string(static_cast<long long>(v));

@@ -92,15 +92,17 @@ public:
     Control* Container() const { return container_; }
     void SetContainer(Control* frame);
 
-    int Left() const { return left_; }
-    int Top() const { return top_; }
-    int Width() const { return width_; }
-    int Height() const { return height_; }
-    virtual void SetLeft(int v);
-    virtual void SetTop(int v);
-    virtual void SetWidth(int v);
-    virtual void SetHeight(int v);
-    void Move(int left, int top, int width, int height);
+    // Twips, kept as the program's arithmetic gives them (4417.5 stays
+    // 4417.5); only a back end that shows the control rounds to pixels.
+    double Left() const { return left_; }
+    double Top() const { return top_; }
+    double Width() const { return width_; }
+    double Height() const { return height_; }
+    virtual void SetLeft(double v);
+    virtual void SetTop(double v);
+    virtual void SetWidth(double v);
+    virtual void SetHeight(double v);
+    void Move(double left, double top, double width, double height);
 
     bool Enabled() const { return enabled_; }
     virtual void SetEnabled(bool v);
@@ -112,13 +114,20 @@ public:
     bool AcceptsUserInput() const { return EffectivelyEnabled() && EffectivelyVisible(); }
 
     // Pointer events; picture boxes report x and y in their user scale, other
-    // controls in twips from their top left corner.
+    // controls in twips from their top left corner. A press captures the
+    // mouse: the moves and the release that follow reach the pressed control
+    // even when the program hides it meanwhile.
     std::function<void(int button, int shift, double x, double y)> MouseDown, MouseMove, MouseUp;
+    bool HasMouseCapture() const;
+    bool AcceptsPointer() const { return AcceptsUserInput() || HasMouseCapture(); }
     void UserMouseDown(int button, int shift, double x, double y);
     void UserMouseMove(int button, int shift, double x, double y);
     void UserMouseUp(int button, int shift, double x, double y);
 
     std::string ToolTipText;
+    // The pointer shown over this control, as the screen's codes (0 default).
+    int MousePointer() const { return mousePointer_; }
+    void SetMousePointer(int code) { if (code != mousePointer_) { mousePointer_ = code; Touch(); } }
     Colour ForeColor() const { return foreColour_; }
     void SetForeColor(Colour c) { foreColour_ = c; Touch(); }
     Colour BackColor() const { return backColour_; }
@@ -163,11 +172,12 @@ private:
     std::string name_;
     int index_;
     Control* container_ = nullptr;
-    int left_ = 0, top_ = 0, width_ = 1215, height_ = 495;
+    double left_ = 0, top_ = 0, width_ = 1215, height_ = 495;
     bool enabled_ = true, visible_ = true;
     Colour foreColour_ = kBlack, backColour_ = kButtonFace;
     double fontSize_ = 8.25;
     bool fontBold_ = false;
+    int mousePointer_ = 0;
     unsigned long revision_ = 0;
 };
 
@@ -200,5 +210,7 @@ void ControlArray<T>::ThrowMissing(int index) { ThrowControlArrayIndex(index); }
 std::string BoolText(bool v);
 bool BoolFromText(const std::string& v);  // True, true, -1 or 1
 std::string NumberText(double v);  // whole numbers without decimals, else the short form
+// A position or size as the old platform shows it: a single-precision number.
+std::string TwipsText(double v);
 
 }  // namespace forms

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 
 #include "forms/application.h"
 #include "forms/form.h"
@@ -462,12 +463,13 @@ PictureBox::PictureBox(Form& f, std::string name, int index)
 }
 
 void PictureBox::UpdateInnerSize() {
-    int border = borderStyle_ ? kPictureBorder : 0;
-    surface_.SetInnerSize(std::max(0, Width() - border), std::max(0, Height() - border));
+    double border = borderStyle_ ? kPictureBorder : 0;
+    auto inner = [border](double outer) { return static_cast<int>(std::lround(std::max(0.0, outer - border))); };
+    surface_.SetInnerSize(inner(Width()), inner(Height()));
 }
 
-void PictureBox::SetWidth(int v) { Control::SetWidth(v); UpdateInnerSize(); }
-void PictureBox::SetHeight(int v) { Control::SetHeight(v); UpdateInnerSize(); }
+void PictureBox::SetWidth(double v) { Control::SetWidth(v); UpdateInnerSize(); }
+void PictureBox::SetHeight(double v) { Control::SetHeight(v); UpdateInnerSize(); }
 void PictureBox::SetBorderStyle(int v) { borderStyle_ = v; UpdateInnerSize(); Touch(); }
 void PictureBox::SetBackColor(Colour c) { Control::SetBackColor(c); surface_.SetBackColor(c); }
 void PictureBox::SetFontSize(double v) { Control::SetFontSize(v); surface_.FontSize = v; }

@@ -206,8 +206,8 @@ public:
     PictureBox(Form& f, std::string name, int index = -1);
     Surface& Draw() { return surface_; }
     const Surface& Draw() const { return surface_; }
-    void SetWidth(int v) override;
-    void SetHeight(int v) override;
+    void SetWidth(double v) override;
+    void SetHeight(double v) override;
     void SetBackColor(Colour c) override;
     void SetFontSize(double v) override;
     int BorderStyle() const { return borderStyle_; }

@@ -1,6 +1,7 @@
 #include "forms/form.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "forms/application.h"
 #include "forms/runtime_error.h"
@@ -11,7 +12,7 @@ namespace forms {
 Form::Form(Application& app, std::string name) : app_(app), name_(std::move(name)), surface_(app.Metrics(), this) {
     surface_.SetBackColor(kButtonFace);
     surface_.Cls();  // the bare surface starts in the window's colour, not the surface's white
-    surface_.SetInnerSize(ScaleWidth(), ScaleHeight());
+    SizeSurface();
 }
 
 Form::~Form() = default;
@@ -21,29 +22,36 @@ void Form::Touch() {
     ++revision_;
 }
 
+// The bare surface measures whole twips.
+void Form::SizeSurface() {
+    surface_.SetInnerSize(static_cast<int>(std::lround(ScaleWidth())), static_cast<int>(std::lround(ScaleHeight())));
+}
+
 bool Form::HasMenuBar() const {
     return std::any_of(menuBar_.begin(), menuBar_.end(), [](const Menu* m) { return m->Visible(); });
 }
 
-int Form::ScaleWidth() const { return std::max(0, width_ - kFrameWidth); }
-int Form::ScaleHeight() const { return std::max(0, height_ - kFrameHeight - (HasMenuBar() ? kMenuBarHeight : 0)); }
+double Form::ScaleWidth() const { return std::max(0.0, width_ - kFrameWidth); }
+double Form::ScaleHeight() const {
+    return std::max(0.0, height_ - kFrameHeight - (HasMenuBar() ? kMenuBarHeight : 0));
+}
 
-void Form::SetLeft(int v) { if (v != left_) { left_ = v; Touch(); } }
-void Form::SetTop(int v) { if (v != top_) { top_ = v; Touch(); } }
+void Form::SetLeft(double v) { if (v != left_) { left_ = v; Touch(); } }
+void Form::SetTop(double v) { if (v != top_) { top_ = v; Touch(); } }
 
-void Form::SetWidth(int v) {
+void Form::SetWidth(double v) {
     if (v == width_) return;
     width_ = v;
     FireResize();
 }
 
-void Form::SetHeight(int v) {
+void Form::SetHeight(double v) {
     if (v == height_) return;
     height_ = v;
     FireResize();
 }
 
-void Form::Move(int left, int top, int width, int height) {
+void Form::Move(double left, double top, double width, double height) {
     SetLeft(left);
     SetTop(top);
     SetWidth(width);
@@ -57,7 +65,7 @@ void Form::SetWindowState(int v) {
 }
 
 void Form::FireResize() {
-    surface_.SetInnerSize(ScaleWidth(), ScaleHeight());
+    SizeSurface();
     Touch();
     if (loaded_) Fire(Resize);
 }
@@ -83,6 +91,10 @@ void Form::Show() {
         if (first) Fire(Resize);
     }
     app_.ActivateForm(*this);
+}
+
+void Form::Refresh() {
+    if (loaded_) app_.Platform().Sync();
 }
 
 void Form::Hide() {
@@ -115,7 +127,7 @@ void Form::UserActivate() {
     if (loaded_ && visible_) app_.ActivateForm(*this);
 }
 
-void Form::UserResize(int width, int height) {
+void Form::UserResize(double width, double height) {
     // One resize event for a drag of both edges, as the platform sends it.
     if (width == width_ && height == height_) return;
     width_ = width;
@@ -123,7 +135,7 @@ void Form::UserResize(int width, int height) {
     FireResize();
 }
 
-void Form::UserMove(int left, int top) {
+void Form::UserMove(double left, double top) {
     SetLeft(left);
     SetTop(top);
 }
@@ -135,10 +147,13 @@ void Form::UserMouseMove(int button, int shift, double x, double y) {
 }
 
 void Form::UserMouseDown(int button, int shift, double x, double y) {
-    if (enabled_) Fire(MouseDown, button, shift, x, y);
+    if (!enabled_) return;
+    capture_ = nullptr;
+    Fire(MouseDown, button, shift, x, y);
 }
 
 void Form::PopupMenu(Menu& menu) {
+    capture_ = nullptr;
     app_.Platform().Sync();
     Menu* chosen = app_.Platform().ChoosePopupItem(*this, menu);
     if (chosen && chosen->Choosable()) chosen->UserChoose();
@@ -183,12 +198,12 @@ Menu& Form::AddMenu(ControlArray<Menu>& array, const std::string& name, int inde
 
 std::string Form::GetProperty(const std::string& p) const {
     if (p == "Caption") return caption_;
-    if (p == "Left") return std::to_string(left_);
-    if (p == "Top") return std::to_string(top_);
-    if (p == "Width") return std::to_string(width_);
-    if (p == "Height") return std::to_string(height_);
-    if (p == "ScaleWidth") return std::to_string(ScaleWidth());
-    if (p == "ScaleHeight") return std::to_string(ScaleHeight());
+    if (p == "Left") return TwipsText(left_);
+    if (p == "Top") return TwipsText(top_);
+    if (p == "Width") return TwipsText(width_);
+    if (p == "Height") return TwipsText(height_);
+    if (p == "ScaleWidth") return TwipsText(ScaleWidth());
+    if (p == "ScaleHeight") return TwipsText(ScaleHeight());
     if (p == "Visible") return BoolText(visible_);
     if (p == "Enabled") return BoolText(enabled_);
     if (p == "WindowState") return std::to_string(windowState_);
@@ -200,10 +215,10 @@ std::string Form::GetProperty(const std::string& p) const {
 bool Form::SetProperty(const std::string& p, const std::string& v) {
     int n = static_cast<int>(Val(v));
     if (p == "Caption") SetCaption(v);
-    else if (p == "Left") SetLeft(n);
-    else if (p == "Top") SetTop(n);
-    else if (p == "Width") SetWidth(n);
-    else if (p == "Height") SetHeight(n);
+    else if (p == "Left") SetLeft(Val(v));
+    else if (p == "Top") SetTop(Val(v));
+    else if (p == "Width") SetWidth(Val(v));
+    else if (p == "Height") SetHeight(Val(v));
     else if (p == "Enabled") SetEnabled(BoolFromText(v));
     else if (p == "WindowState") SetWindowState(n);
     else if (p == "BackColor") SetBackColor(static_cast<Colour>(n));

@@ -1,5 +1,6 @@
 #pragma once
-// A window. Size and position are in twips. The outer Width and Height
+// A window. Size and position are in twips, kept as the program's arithmetic
+// gives them; only a back end that shows the window rounds to pixels. The outer Width and Height
 // include the frame; ScaleWidth and ScaleHeight are the inner drawing area.
 // The frame is a fixed amount of the back end, the same headless and in Qt:
 // kFrameWidth across, kFrameHeight down (caption bar and borders), plus
@@ -42,17 +43,17 @@ public:
 
     const std::string& Caption() const { return caption_; }
     void SetCaption(const std::string& v) { if (v != caption_) { caption_ = v; Touch(); } }
-    int Left() const { return left_; }
-    int Top() const { return top_; }
-    int Width() const { return width_; }
-    int Height() const { return height_; }
-    void SetLeft(int v);
-    void SetTop(int v);
-    void SetWidth(int v);   // runs Resize at once when the size changes
-    void SetHeight(int v);
-    void Move(int left, int top, int width, int height);
-    int ScaleWidth() const;
-    int ScaleHeight() const;
+    double Left() const { return left_; }
+    double Top() const { return top_; }
+    double Width() const { return width_; }
+    double Height() const { return height_; }
+    void SetLeft(double v);
+    void SetTop(double v);
+    void SetWidth(double v);   // runs Resize at once when the size changes
+    void SetHeight(double v);
+    void Move(double left, double top, double width, double height);
+    double ScaleWidth() const;
+    double ScaleHeight() const;
     int WindowState() const { return windowState_; }
     void SetWindowState(int v);
     bool Enabled() const { return enabled_; }
@@ -65,17 +66,23 @@ public:
 
     void Show();
     void Hide();
+    // Repaints the window at once (a back end without a screen has nothing to do).
+    void Refresh();
     void Unload();          // as the Unload statement; a Cancel in the handlers keeps it
     void UserClose();       // the close button: QueryUnload with mode 0, then Unload
     void UserActivate();    // the user brings the window to the front
-    void UserResize(int width, int height);
-    void UserMove(int left, int top);
+    void UserResize(double width, double height);
+    void UserMove(double left, double top);
     void UserClick();
     void UserMouseMove(int button, int shift, double x, double y);
     void UserMouseDown(int button, int shift, double x, double y);
     // Shows an invisible top-level menu as a pop-up; the chosen item's Click
-    // has run when this returns.
+    // has run when this returns. The pop-up takes the mouse from the control
+    // that held it.
     void PopupMenu(Menu& menu);
+    // The control whose press holds the mouse until the release (nullptr: none).
+    Control* MouseCapture() const { return capture_; }
+    void SetMouseCapture(Control* c) { capture_ = c; }
 
     // The bare window surface (Line, Print, Cls on the form itself).
     Surface& Draw() { return surface_; }
@@ -142,18 +149,20 @@ public:
 
 private:
     void FireResize();
+    void SizeSurface();
     void UnloadWithMode(int mode);
 
     Application& app_;
     std::string name_;
     std::string caption_;
-    int left_ = 0, top_ = 0, width_ = 4800, height_ = 3600;
+    double left_ = 0, top_ = 0, width_ = 4800, height_ = 3600;
     int windowState_ = 0;
     bool enabled_ = true, visible_ = false, loaded_ = false, everShown_ = false, retired_ = false;
     Surface surface_;
     std::vector<std::unique_ptr<Control>> controls_;
     std::vector<Menu*> menuBar_;
     Control* activeControl_ = nullptr;
+    Control* capture_ = nullptr;
     FormSlotBase* slot_ = nullptr;
     unsigned long revision_ = 0;
 };

@@ -1,11 +1,11 @@
 #include "forms/headless.h"
 
-#include <cstdint>
 #include <fstream>
 #include <vector>
 
 #include "forms/form.h"
 #include "forms/menu.h"
+#include "forms/picture_file.h"
 #include "forms/runtime_error.h"
 
 namespace forms {
@@ -70,8 +70,11 @@ std::shared_ptr<const LoadedPicture> HeadlessServices::LoadPicture(const std::st
     if (!ReadPictureSize(path, p->widthPx, p->heightPx)) {
         std::ifstream probe(path);
         if (!probe) throw RuntimeError(kErrFileNotFound, "File not found");
-        throw RuntimeError(481, "Invalid picture");
+        throw RuntimeError(kErrInvalidPicture, "Invalid picture");
     }
+    // What the Qt back end would refuse to decode is refused here too.
+    if (PictureCutShort(path) || !WithinPictureLimit(p->widthPx, p->heightPx))
+        throw RuntimeError(kErrInvalidPicture, "Invalid picture");
     p->path = path;
     return p;
 }
@@ -83,51 +86,5 @@ double HeadlessServices::TextWidthTwips(const std::string& text, double fontSize
 }
 
 double HeadlessServices::TextHeightTwips(double fontSize, bool) const { return fontSize * 1.2 * 20.0; }
-
-bool ReadPictureSize(const std::string& path, int& widthPx, int& heightPx) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    unsigned char h[26] = {};
-    in.read(reinterpret_cast<char*>(h), sizeof h);
-    if (in.gcount() < 2) return false;
-    auto le32 = [](const unsigned char* p) {
-        return static_cast<int32_t>(p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<uint32_t>(p[3]) << 24));
-    };
-    if (h[0] == 'B' && h[1] == 'M') {
-        if (in.gcount() < 26) return false;
-        widthPx = le32(h + 18);
-        int32_t hh = le32(h + 22);
-        heightPx = hh < 0 ? -hh : hh;
-        return widthPx > 0 && heightPx > 0;
-    }
-    if (h[0] == 0xFF && h[1] == 0xD8) {
-        // Walk the JPEG segments to the first start-of-frame marker.
-        in.clear();
-        in.seekg(2);
-        for (;;) {
-            int c = in.get();
-            if (c == EOF) return false;
-            if (c != 0xFF) continue;
-            int marker = in.get();
-            while (marker == 0xFF) marker = in.get();
-            if (marker == EOF) return false;
-            if (marker == 0xD8 || marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7)) continue;
-            unsigned char len[2];
-            if (!in.read(reinterpret_cast<char*>(len), 2)) return false;
-            int length = (len[0] << 8) | len[1];
-            if (length < 2) return false;
-            bool sof = marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
-            if (sof) {
-                unsigned char f[5];
-                if (!in.read(reinterpret_cast<char*>(f), 5)) return false;
-                heightPx = (f[1] << 8) | f[2];
-                widthPx = (f[3] << 8) | f[4];
-                return widthPx > 0 && heightPx > 0;
-            }
-            in.seekg(length - 2, std::ios::cur);
-        }
-    }
-    return false;
-}
 
 }  // namespace forms

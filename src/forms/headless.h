@@ -1,7 +1,8 @@
 #pragma once
 // The headless back end: dialogs and message boxes answer from queues that a
 // test fills; what the program asked is recorded for checking; text is
-// measured with fixed, deterministic metrics; pictures keep only their size.
+// measured with fixed, deterministic metrics; pictures keep only their size,
+// read from the file's header (JPEG and BMP).
 #include <deque>
 #include <optional>
 #include <string>
@@ -47,9 +48,5 @@ public:
 
 // The default button of a message box style.
 int DefaultAnswer(int style);
-
-// Natural size of a JPEG or BMP file from its header; false when the file is
-// not one of them or cannot be read.
-bool ReadPictureSize(const std::string& path, int& widthPx, int& heightPx);
 
 }  // namespace forms

@@ -18,6 +18,7 @@ enum ErrorNumber : int {
     kErrInputPastEnd = 62,
     kErrFileNotFound = 53,
     kErrObjectUnloaded = 364,
+    kErrInvalidPicture = 481,
     kErrCancel = 32755,  // the file dialog's "cancel was selected"
 };
 

@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QSignalBlocker>
 
+#include "forms/application.h"
 #include "forms/form.h"
 #include "forms/menu.h"
 #include "qt/control_views.h"
@@ -32,6 +33,8 @@ void ControlView::Sync() {
         QFont font = FontFor(control_.FontSize(), control_.FontBold());
         if (widget_->font() != font) widget_->setFont(font);
         SyncContent();
+        if (control_.MousePointer() == forms::vbDefault) widget_->unsetCursor();
+        else widget_->setCursor(CursorShape(control_.MousePointer()));
         widget_->setVisible(control_.Visible());
     }
     if (control_.ToolTipText != toolTip_) {
@@ -73,19 +76,20 @@ void ControlView::SetColours(QPalette::ColorRole background, QPalette::ColorRole
     widget_->setAutoFillBackground(fill);
 }
 
-bool ControlView::Pointer(QEvent* event) {
-    auto* m = static_cast<QMouseEvent*>(event);
-    if (!OwnsPoint(m->position())) return false;
-    QPointF at = MouseUnits(m->position());
+void ControlView::Pointer(QMouseEvent* m, QPointF widgetPixels) {
+    QPointF at = MouseUnits(widgetPixels);
     int shift = ShiftCode(m->modifiers());
     forms::Control& c = control_;
-    if (event->type() == QEvent::MouseMove)
+    if (m->type() == QEvent::MouseMove)
         Input([&] { c.UserMouseMove(ButtonCode(m->buttons()), shift, at.x(), at.y()); });
-    else if (event->type() == QEvent::MouseButtonPress)
+    else if (m->type() == QEvent::MouseButtonPress)
         Input([&] { c.UserMouseDown(ButtonCode(m->button()), shift, at.x(), at.y()); });
     else
         Input([&] { c.UserMouseUp(ButtonCode(m->button()), shift, at.x(), at.y()); });
-    return false;
+}
+
+void ControlView::CapturedPointer(QMouseEvent* m) {
+    if (InputOpen()) Pointer(m, widget_->mapFromGlobal(m->globalPosition()));
 }
 
 bool ControlView::eventFilter(QObject* watched, QEvent* event) {
@@ -93,9 +97,12 @@ bool ControlView::eventFilter(QObject* watched, QEvent* event) {
         switch (event->type()) {
             case QEvent::MouseMove:
             case QEvent::MouseButtonPress:
-            case QEvent::MouseButtonRelease:
-                Pointer(event);
+            case QEvent::MouseButtonRelease: {
+                auto* m = static_cast<QMouseEvent*>(event);
+                if (window_.ToCapture(m, this)) return true;
+                if (OwnsPoint(m->position())) Pointer(m, m->position());
                 break;
+            }
             case QEvent::FocusIn: {
                 // Only a person moves the focus this way; focus that follows a
                 // sync or a window activation is the model's already.

@@ -6,6 +6,8 @@
 #include <QObject>
 #include <QPointF>
 #include <QWidget>
+
+class QMouseEvent;
 #include <functional>
 #include <string>
 
@@ -27,6 +29,9 @@ public:
     // Labels, images, shapes and lines are painted on their container,
     // under every control that has a window of its own.
     virtual bool Graphical() const { return false; }
+    // A move or release that belongs to this control because its press
+    // captured the mouse, wherever the pointer is now.
+    void CapturedPointer(QMouseEvent* event);
 
 protected:
     // The kind's own properties, after a change of the control.
@@ -58,7 +63,7 @@ protected:
     FormWindow& window_;
 
 private:
-    bool Pointer(QEvent* event);
+    void Pointer(QMouseEvent* event, QPointF widgetPixels);
     bool synced_ = false;
     bool stale_ = false;
     unsigned long revision_ = 0;

@@ -84,16 +84,17 @@ private:
     QGroupBox* w_;
 };
 
-// A widget that paints itself with a function: shapes and lines.
+// A widget that paints itself with a function, given the part of the widget
+// to paint: shapes, lines and images.
 class PaintedWidget : public QWidget {
 public:
-    PaintedWidget(QWidget* parent, std::function<void(QPainter&)> paint);
+    PaintedWidget(QWidget* parent, std::function<void(QPainter&, const QRect& exposed)> paint);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    std::function<void(QPainter&)> paint_;
+    std::function<void(QPainter&, const QRect&)> paint_;
 };
 
 class ShapeView : public ControlView {
@@ -139,6 +140,10 @@ private:
     Look look_{};
 };
 
+// An image control: its picture at its natural size in the top left corner,
+// or stretched to the control's frame. Only the part of the frame that is to
+// be painted is drawn, from the decoded picture or one of its halvings, so a
+// frame far larger than the window costs no more than the window.
 class ImageView : public ControlView {
 public:
     ImageView(forms::ImageControl& image, QWidget* parent, FormWindow& window);
@@ -150,9 +155,10 @@ protected:
     bool Filter(QObject* watched, QEvent* event) override;
 
 private:
+    void Paint(QPainter& painter, const QRect& exposed) const;
     forms::ImageControl& image_;
-    QLabel* w_;
     std::shared_ptr<const forms::LoadedPicture> shown_;
+    bool stretched_ = false;
 };
 
 class PictureView : public ControlView {

@@ -56,6 +56,15 @@ QWidget* FormWindow::WidgetOf(const forms::Control& control) const {
     return it == byControl_.end() ? nullptr : it->second->Widget();
 }
 
+bool FormWindow::ToCapture(QMouseEvent* event, const ControlView* receiver) {
+    if (event->type() == QEvent::MouseButtonPress) return false;
+    const forms::Control* holder = form_.MouseCapture();
+    auto it = holder ? byControl_.find(holder) : byControl_.end();
+    if (it == byControl_.end() || it->second == receiver) return false;
+    it->second->CapturedPointer(event);
+    return true;
+}
+
 void FormWindow::Sync() {
     if (detached_) return;
     AddViews();
@@ -137,8 +146,8 @@ void FormWindow::resizeEvent(QResizeEvent*) {
     int w = client_->width(), h = client_->height();
     // The size the model already has, as this window shows it: no change.
     if (w == Pixels(form_.ScaleWidth()) && h == Pixels(form_.ScaleHeight())) return;
-    int width = static_cast<int>(Twips(w)) + forms::kFrameWidth;
-    int height = static_cast<int>(Twips(h)) + forms::kFrameHeight + (form_.HasMenuBar() ? forms::kMenuBarHeight : 0);
+    double width = Twips(w) + forms::kFrameWidth;
+    double height = Twips(h) + forms::kFrameHeight + (form_.HasMenuBar() ? forms::kMenuBarHeight : 0);
     UserEvent([this, width, height] { form_.UserResize(width, height); });
 }
 
@@ -146,7 +155,7 @@ void FormWindow::moveEvent(QMoveEvent*) {
     if (!InputOpen() || windowState() != Qt::WindowNoState) return;
     QPoint at = pos();
     if (at.x() == Pixels(form_.Left()) && at.y() == Pixels(form_.Top())) return;
-    UserEvent([this, at] { form_.UserMove(static_cast<int>(Twips(at.x())), static_cast<int>(Twips(at.y()))); });
+    UserEvent([this, at] { form_.UserMove(Twips(at.x()), Twips(at.y())); });
 }
 
 void FormWindow::changeEvent(QEvent* event) {
@@ -169,7 +178,7 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
             case QEvent::MouseMove:
             case QEvent::MouseButtonPress:
             case QEvent::MouseButtonRelease:
-                SurfacePointer(event);
+                if (!ToCapture(static_cast<QMouseEvent*>(event), nullptr)) SurfacePointer(event);
                 break;
             default:
                 break;

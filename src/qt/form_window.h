@@ -12,6 +12,7 @@
 #include "qt/menu_view.h"
 
 class QMenuBar;
+class QMouseEvent;
 
 namespace qtback {
 
@@ -37,6 +38,10 @@ public:
     // The widget controls inside frame (nullptr: the form) are placed in.
     QWidget* ContainerWidget(const forms::Control* frame) const;
     QWidget* WidgetOf(const forms::Control& control) const;
+    // Hands a move or release to the control whose press holds the mouse
+    // when it reached another widget of the window (receiver, nullptr for the
+    // bare surface); false when it is the receiver's own.
+    bool ToCapture(QMouseEvent* event, const ControlView* receiver);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -1,5 +1,6 @@
 // Shapes, lines, images and picture boxes.
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <algorithm>
 #include <cstdlib>
@@ -11,18 +12,18 @@
 
 namespace qtback {
 
-PaintedWidget::PaintedWidget(QWidget* parent, std::function<void(QPainter&)> paint)
+PaintedWidget::PaintedWidget(QWidget* parent, std::function<void(QPainter&, const QRect&)> paint)
     : QWidget(parent), paint_(std::move(paint)) {}
 
-void PaintedWidget::paintEvent(QPaintEvent*) {
+void PaintedWidget::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    paint_(painter);
+    paint_(painter, event->rect() & rect());
 }
 
 // ---- Shape ----
 
 ShapeView::ShapeView(forms::Shape& shape, QWidget* parent, FormWindow& window)
-    : ControlView(shape, new PaintedWidget(parent, [this](QPainter& p) { Paint(p); }), window), shape_(shape) {
+    : ControlView(shape, new PaintedWidget(parent, [this](QPainter& p, const QRect&) { Paint(p); }), window), shape_(shape) {
     // Shapes only decorate; the pointer goes through to what is under them.
     widget_->setAttribute(Qt::WA_TransparentForMouseEvents);
 }
@@ -72,7 +73,7 @@ void ShapeView::Paint(QPainter& painter) const {
 // ---- Line ----
 
 LineView::LineView(forms::LineControl& line, QWidget* parent, FormWindow& window)
-    : ControlView(line, new PaintedWidget(parent, [this](QPainter& p) { Paint(p); }), window), line_(line) {
+    : ControlView(line, new PaintedWidget(parent, [this](QPainter& p, const QRect&) { Paint(p); }), window), line_(line) {
     widget_->setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
@@ -106,22 +107,43 @@ void LineView::Paint(QPainter& painter) const {
 // ---- Image ----
 
 ImageView::ImageView(forms::ImageControl& image, QWidget* parent, FormWindow& window)
-    : ControlView(image, new QLabel(parent), window), image_(image), w_(static_cast<QLabel*>(widget_)) {
-    w_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-}
+    : ControlView(image, new PaintedWidget(parent, [this](QPainter& p, const QRect& exposed) { Paint(p, exposed); }),
+                  window),
+      image_(image) {}
 
 // Picture and Stretch are plain fields the program sets directly.
 void ImageView::SyncAlways() {
-    w_->setScaledContents(image_.Stretch);
-    if (image_.Picture == shown_) return;
+    if (image_.Picture == shown_ && image_.Stretch == stretched_) return;
     shown_ = image_.Picture;
+    stretched_ = image_.Stretch;
     auto* picture = dynamic_cast<const QtPicture*>(shown_.get());
-    if (picture) w_->setPixmap(QPixmap::fromImage(picture->image));
-    else w_->clear();
+    // A stretched picture without transparency covers its frame: nothing
+    // under it needs painting.
+    widget_->setAttribute(Qt::WA_OpaquePaintEvent, picture && stretched_ && !picture->image.hasAlphaChannel());
+    widget_->update();
+}
+
+void ImageView::Paint(QPainter& painter, const QRect& exposed) const {
+    auto* picture = dynamic_cast<const QtPicture*>(shown_.get());
+    if (!picture || exposed.isEmpty()) return;
+    const QImage& natural = picture->image;
+    if (!stretched_) {
+        painter.drawImage(exposed.topLeft(), natural, exposed);
+        return;
+    }
+    QSize frame = widget_->size();
+    double reduction = std::min(static_cast<double>(natural.width()) / frame.width(),
+                                static_cast<double>(natural.height()) / frame.height());
+    const QImage& level = picture->ForReduction(reduction);
+    double sx = static_cast<double>(level.width()) / frame.width();
+    double sy = static_cast<double>(level.height()) / frame.height();
+    QRectF source(exposed.x() * sx, exposed.y() * sy, exposed.width() * sx, exposed.height() * sy);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(QRectF(exposed), level, source);
 }
 
 bool ImageView::Filter(QObject* watched, QEvent* event) {
-    if (watched != w_) return false;
+    if (watched != widget_) return false;
     if (LeftButton(event, QEvent::MouseButtonRelease)) Input([this] { image_.UserClick(); });
     else if (LeftButton(event, QEvent::MouseButtonDblClick)) Input([this] { image_.UserDblClick(); });
     return false;
@@ -137,8 +159,12 @@ void PictureView::SyncContent() {
     SetColours(QPalette::Window, QPalette::WindowText, false);
 }
 
-// Drawing changes the surface, not the control's revision.
-void PictureView::SyncAlways() { w_->Present(picture_.Draw()); }
+// Drawing changes the surface, not the control's revision. A hidden box is
+// rendered when it is shown: the hidden box that only measures a loaded
+// photograph would otherwise cost an image of the photograph's full size.
+void PictureView::SyncAlways() {
+    if (picture_.EffectivelyVisible()) w_->Present(picture_.Draw());
+}
 
 QPointF PictureView::MouseUnits(QPointF p) const {
     QPointF twips = w_->InnerTwips(p);

@@ -2,20 +2,60 @@
 
 #include <QFileInfo>
 #include <QImageReader>
+#include <algorithm>
+#include <cmath>
 
+#include "forms/picture_file.h"
 #include "forms/runtime_error.h"
 #include "qt/qt_units.h"
 
 namespace qtback {
+namespace {
+
+// Halvings stop once the picture's longer side would be shorter than this:
+// no window shows a picture smaller.
+constexpr int kSmallestHalving = 128;
+
+[[noreturn]] void Invalid() { throw forms::RuntimeError(forms::kErrInvalidPicture, "Invalid picture"); }
+
+// Painting is fastest from 32-bit pixels; JPEG decodes to them already.
+QImage Paintable(QImage image) {
+    if (image.format() == QImage::Format_RGB32 || image.format() == QImage::Format_ARGB32_Premultiplied) return image;
+    return image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+}
+
+std::vector<QImage> Halvings(const QImage& image) {
+    std::vector<QImage> out;
+    const QImage* last = &image;
+    while (std::max(last->width(), last->height()) / 2 >= kSmallestHalving && std::min(last->width(), last->height()) >= 2) {
+        out.push_back(last->scaled(last->width() / 2, last->height() / 2, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        last = &out.back();
+    }
+    return out;
+}
+
+}  // namespace
+
+const QImage& QtPicture::ForReduction(double reduction) const {
+    int level = reduction >= 2 ? static_cast<int>(std::floor(std::log2(reduction))) : 0;
+    level = std::min(level, static_cast<int>(halvings.size()));
+    return level == 0 ? image : halvings[level - 1];
+}
 
 std::shared_ptr<const forms::LoadedPicture> LoadPictureFile(const std::string& path) {
     QString file = ToQString(path);
     if (!QFileInfo(file).isFile()) throw forms::RuntimeError(forms::kErrFileNotFound, "File not found");
-    if (QImageReader::allocationLimit() < kImageAllocationLimitMb)
-        QImageReader::setAllocationLimit(kImageAllocationLimitMb);
+    if (forms::PictureCutShort(path)) Invalid();
+    // Qt's own default (256 MB) would refuse a long core photograph; the
+    // forms layer's limit takes it and still bounds what a header may claim.
+    QImageReader::setAllocationLimit(forms::kPictureAllocationLimitMb);
     QImageReader reader(file);
+    QImage decoded;
+    if (!reader.read(&decoded) || decoded.isNull()) Invalid();
+    if (!forms::WithinPictureLimit(decoded.width(), decoded.height())) Invalid();
     auto picture = std::make_shared<QtPicture>();
-    if (!reader.read(&picture->image)) throw forms::RuntimeError(481, "Invalid picture");
+    picture->image = Paintable(std::move(decoded));
+    picture->halvings = Halvings(picture->image);
     picture->widthPx = picture->image.width();
     picture->heightPx = picture->image.height();
     picture->path = path;

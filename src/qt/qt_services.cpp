@@ -160,15 +160,19 @@ void QtServices::MousePointerChanged(int code) {
         while (QGuiApplication::overrideCursor()) QGuiApplication::restoreOverrideCursor();
         return;
     }
-    Qt::CursorShape shape = code == forms::vbCrosshair ? Qt::CrossCursor
-                            : code == forms::vbIbeam   ? Qt::IBeamCursor
-                            : code == forms::vbHourglass ? Qt::WaitCursor
-                                                         : Qt::ArrowCursor;
+    Qt::CursorShape shape = CursorShape(code);
     if (QGuiApplication::overrideCursor()) QGuiApplication::changeOverrideCursor(shape);
     else QGuiApplication::setOverrideCursor(shape);
 }
 
 void QtServices::Quit() { QCoreApplication::quit(); }
+
+void TakeScreenSize(forms::Application& application) {
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        application.ScreenWidth = static_cast<int>(Twips(screen->geometry().width()));
+        application.ScreenHeight = static_cast<int>(Twips(screen->geometry().height()));
+    }
+}
 
 double QtServices::TextWidthTwips(const std::string& text, double fontSize, bool bold) const {
     return Twips(QFontMetricsF(FontFor(fontSize, bold)).horizontalAdvance(ToQString(text)));

@@ -77,6 +77,10 @@ private:
     long creditedMs_ = 0;
 };
 
+// The program reads the primary screen's size (Screen.Width, Screen.Height).
+// Scripts keep the screen they set, whatever the machine's.
+void TakeScreenSize(forms::Application& application);
+
 template <class F>
 auto QtServices::Modal(F&& ask) {
     Sync();

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "forms/application.h"
 #include "forms/form.h"
 
 namespace qtback {
@@ -17,6 +18,15 @@ int PixelSpan(double startTwips, double lengthTwips) {
 double Twips(double pixels) { return pixels * forms::kTwipsPerPixel; }
 
 QColor ToQColor(forms::Colour c) { return QColor(forms::RedOf(c), forms::GreenOf(c), forms::BlueOf(c)); }
+
+Qt::CursorShape CursorShape(int code) {
+    switch (code) {
+        case forms::vbCrosshair: return Qt::CrossCursor;
+        case forms::vbIbeam: return Qt::IBeamCursor;
+        case forms::vbHourglass: return Qt::WaitCursor;
+        default: return Qt::ArrowCursor;
+    }
+}
 
 QFont FontFor(double points, bool bold) {
     QFont font = QGuiApplication::font();

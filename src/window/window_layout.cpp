@@ -18,16 +18,16 @@ constexpr int kMinimisedDuo = 360;
 constexpr int kGapToNext = 180;       // a fold or unfold leaves this much of the next column
 constexpr int kRulerFoldMargin = 150;
 
-int Right(const Control& c) { return c.Left() + c.Width(); }
+double Right(const Control& c) { return c.Left() + c.Width(); }
 
 // Two neighbours a and b of the row and the column c after b; folding
 // cuts the window in the gap before b, unfolding shows b whole.
 struct FoldPair {
     const Control& a;
     const Control& b;
-    int nextLeft;     // Left(c), or the right edge after the last panel
-    int unfoldWidth;
-    int foldWidth;
+    double nextLeft;  // Left(c), or the right edge after the last panel
+    double unfoldWidth;
+    double foldWidth;
 };
 
 }  // namespace
@@ -76,15 +76,15 @@ void CoreWindow::Form_Resize() {
 }
 
 void CoreWindow::Form_MouseDown(float x) {
-    const int w = ScaleWidth();
+    const double w = ScaleWidth();
     const Control& slider = Slider1;
-    const int panelsEnd = Right(Picture1(4)) + 360;
+    const double panelsEnd = Right(Picture1(4)) + 360;
     const FoldPair pairs[] = {
         {BoreHole(1), BoreHole(2), BoreHole(3).Left(), BoreHole(3).Left() + kGapToNext, BoreHole(2).Left() + kGapToNext},
         {BoreHole(2), BoreHole(3), BoreHole(4).Left(), BoreHole(4).Left() + kGapToNext, BoreHole(3).Left() + kGapToNext},
         {BoreHole(3), BoreHole(4), BoreHole(0).Left(), BoreHole(0).Left() + kGapToNext, BoreHole(4).Left() + kGapToNext},
-        {slider, BoreHole(0), Picture1(0).Left(), state.gFoldedWidth, BoreHole(0).Left() + kGapToNext},
-        {BoreHole(0), Picture1(0), Picture1(1).Left(), Picture1(1).Left() + kGapToNext, state.gFoldedWidth},
+        {slider, BoreHole(0), Picture1(0).Left(), double(state.gFoldedWidth), BoreHole(0).Left() + kGapToNext},
+        {BoreHole(0), Picture1(0), Picture1(1).Left(), Picture1(1).Left() + kGapToNext, double(state.gFoldedWidth)},
         {Picture1(0), Picture1(1), Picture1(2).Left(), Picture1(2).Left() + kGapToNext, Picture1(1).Left() + kGapToNext},
         {Picture1(1), Picture1(2), Picture1(3).Left(), Picture1(3).Left() + kGapToNext, Picture1(2).Left() + kGapToNext},
         {Picture1(2), Picture1(3), Picture1(4).Left(), Picture1(4).Left() + kGapToNext, Picture1(3).Left() + kGapToNext},
@@ -119,7 +119,7 @@ void CoreWindow::Form_MouseDown(float x) {
 }
 
 void CoreWindow::FoldAtRuler() {
-    const int w = ScaleWidth();
+    const double w = ScaleWidth();
     if (Right(BoreHole(0)) > w) {
         SetWidth(state.gFoldedWidth);
         return;

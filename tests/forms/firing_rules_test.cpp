@@ -23,7 +23,7 @@ public:
         Caption1.SetCaption("design");
         Load = [this] { log.push_back("Load"); };
         Resize = [this] {
-            log.push_back("Resize " + std::to_string(Width()));
+            log.push_back("Resize " + NumberText(Width()));
             // A resize handler that sets the size again re-enters at once.
             if (Width() < 3000) SetWidth(3000);
         };

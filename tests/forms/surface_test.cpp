@@ -2,8 +2,6 @@
 // windows relies on Cls removing exactly what was drawn since the keep.
 #include <gtest/gtest.h>
 
-#include <fstream>
-
 #include "forms/headless.h"
 #include "forms/runtime_error.h"
 #include "forms/surface.h"
@@ -101,33 +99,6 @@ TEST_F(SurfaceTest, AScaleBeyondSinglePrecisionIsAnOverflow) {
         EXPECT_EQ(e.number(), kErrOverflow);
     }
     EXPECT_EQ(s.ScaleTop(), 100);
-}
-
-TEST(PictureSize, ReadsJpegAndBmpHeadersAndRefusesOthers) {
-    std::string dir = ::testing::TempDir();
-    {
-        std::ofstream bmp(dir + "/p.bmp", std::ios::binary);
-        unsigned char h[26] = {'B', 'M'};
-        h[18] = 200; h[19] = 1;   // width 456
-        h[22] = 0x9C; h[23] = 0xFF; h[24] = 0xFF; h[25] = 0xFF;  // height -100 (top-down)
-        bmp.write(reinterpret_cast<char*>(h), sizeof h);
-        std::ofstream jpg(dir + "/p.jpg", std::ios::binary);
-        const unsigned char j[] = {0xFF, 0xD8, 0xFF, 0xE0, 0x00, 0x04, 0x00, 0x00,
-                                   0xFF, 0xC0, 0x00, 0x11, 0x08, 0x75, 0x30, 0x01, 0xF4};
-        jpg.write(reinterpret_cast<const char*>(j), sizeof j);
-        std::ofstream txt(dir + "/p.txt");
-        txt << "not a picture";
-    }
-    int w = 0, h = 0;
-    ASSERT_TRUE(ReadPictureSize(dir + "/p.bmp", w, h));
-    EXPECT_EQ(w, 456);
-    EXPECT_EQ(h, 100);
-    ASSERT_TRUE(ReadPictureSize(dir + "/p.jpg", w, h));
-    EXPECT_EQ(w, 500);
-    EXPECT_EQ(h, 30000);
-    EXPECT_FALSE(ReadPictureSize(dir + "/p.txt", w, h));
-    HeadlessServices s;
-    EXPECT_THROW(s.LoadPicture(dir + "/p.txt"), RuntimeError);
 }
 
 }  // namespace
