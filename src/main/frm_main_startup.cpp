@@ -34,7 +34,7 @@ void FrmMain::Form_Load() {
     state.gFolded = false;
     state.gUnfoldedWidth = static_cast<float>(Width());
     state.gAxisTextEnabled = true;
-    shared.gPhoto1Open = false;
+    shared.photo[0].gPhotoOpen = false;
     m.gVarvesLoaded = false;
     mnuPhoto->SetEnabled(false);
     for (PanelMenu& pm : panelMenu)

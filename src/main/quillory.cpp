@@ -20,10 +20,10 @@ Quillory::Quillory(forms::Application& application)
                    return std::make_unique<Frm2Main>(
                        app, Environment(duo, masterOfDuo_, frm2Divider, frm2Version, frm2Select));
                }),
-      frmPhoto(app, "frmPhoto", [this] { return std::make_unique<FrmPhoto>(app, "frmPhoto", shared.gPhoto1Open); }),
-      frm2Photo(app, "frm2Photo", [this] { return std::make_unique<FrmPhoto>(app, "frm2Photo", shared.gPhoto2Open); }),
-      frm3Photo(app, "frm3Photo", [this] { return std::make_unique<FrmPhoto>(app, "frm3Photo", shared.gPhoto3Open); }),
-      frm4Photo(app, "frm4Photo", [this] { return std::make_unique<FrmPhoto>(app, "frm4Photo", shared.gPhoto4Open); }),
+      frmPhoto(app, "frmPhoto", [this] { return std::make_unique<PhotoWindow>(app, 1, shared.photo, PhotoLinks()); }),
+      frm2Photo(app, "frm2Photo", [this] { return std::make_unique<PhotoWindow>(app, 2, shared.photo, PhotoLinks()); }),
+      frm3Photo(app, "frm3Photo", [this] { return std::make_unique<PhotoWindow>(app, 3, shared.photo, PhotoLinks()); }),
+      frm4Photo(app, "frm4Photo", [this] { return std::make_unique<PhotoWindow>(app, 4, shared.photo, PhotoLinks()); }),
       frmConversion(app, "frmConversion", [this] { return std::make_unique<PlaceholderWindow>(app, "frmConversion", "Conversion & Save"); }),
       frm2Conversion(app, "frm2Conversion", [this] { return std::make_unique<PlaceholderWindow>(app, "frm2Conversion", "Conversion & Save"); }),
       frmDivider(app, "frmDivider", [this] { return std::make_unique<FrmDivider>(app, "frmDivider", SideRef(frmMain), main); }),
@@ -52,6 +52,23 @@ CoreEnvironment Quillory::Environment(SideState& side, Counterpart& counterpart,
                            counterpart,
                            {&frmPhoto, &frm2Photo, &frm3Photo, &frm4Photo},
                            [this](const forms::Form& closing) { ShutDown(closing); }};
+}
+
+PhotoWindowLinks Quillory::PhotoLinks() {
+    auto bothMain = [this](auto act) {
+        if (FrmMain* main = frmMain.IfLoaded()) act(static_cast<CoreWindow&>(*main));
+        if (Frm2Main* duo = frm2Main.IfLoaded()) act(static_cast<CoreWindow&>(*duo));
+    };
+    return {[this] {
+                if (Frm2Main* duo = frm2Main.IfLoaded(); duo && shared.gDuoModelLoaded) duo->EraseTargetLines();
+                if (FrmMain* main = frmMain.IfLoaded()) main->EraseTargetLines();
+            },
+            [this] {
+                if (FrmMain* main = frmMain.IfLoaded()) main->Refresh();
+                if (Frm2Main* duo = frm2Main.IfLoaded(); duo && shared.gDuoModelLoaded) duo->Refresh();
+            },
+            [bothMain] { bothMain([](CoreWindow& w) { w.Command7.SetEnabled(true); }); },
+            [bothMain] { bothMain([](CoreWindow& w) { w.mnuPhoto->SetEnabled(true); }); }};
 }
 
 void Quillory::UnloadAllForms(const forms::Form* closing) {

@@ -7,7 +7,7 @@
 #include "duo/frm2_main.h"
 #include "forms/application.h"
 #include "main/frm_main.h"
-#include "photo/frm_photo.h"
+#include "photo/photo_window.h"
 #include "proxy/frm_select.h"
 #include "side/shared_state.h"
 #include "side/side_state.h"
@@ -30,7 +30,7 @@ struct Quillory {
 
     forms::FormSlot<FrmMain> frmMain;
     forms::FormSlot<Frm2Main> frm2Main;
-    forms::FormSlot<FrmPhoto> frmPhoto, frm2Photo, frm3Photo, frm4Photo;
+    forms::FormSlot<PhotoWindow> frmPhoto, frm2Photo, frm3Photo, frm4Photo;
     forms::FormSlot<PlaceholderWindow> frmConversion, frm2Conversion;
     forms::FormSlot<FrmDivider> frmDivider, frm2Divider;
     forms::FormSlot<PlaceholderWindow> frmExport, frm2Export;
@@ -47,6 +47,9 @@ struct Quillory {
     void ShutDown(const forms::Form& closing);
 
 private:
+    // What a photo window does to the main windows; it reaches only those
+    // still loaded, so a photo window closed at shut-down loads nothing again.
+    PhotoWindowLinks PhotoLinks();
     CoreEnvironment Environment(SideState& side, Counterpart& counterpart, forms::FormSlot<FrmDivider>& divider,
                                 forms::FormSlot<FrmVersion>& version, forms::FormSlot<FrmSelect>& select);
 

@@ -10,7 +10,7 @@
 #include "forms/application.h"
 #include "forms/controls.h"
 #include "forms/form.h"
-#include "photo/photo_window_state.h"
+#include "side/photo_window_state.h"
 
 namespace quillory {
 

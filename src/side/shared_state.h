@@ -8,6 +8,7 @@
 #include <string>
 
 #include "model/depth_model.h"
+#include "side/photo_window_state.h"
 
 namespace quillory {
 
@@ -38,8 +39,8 @@ struct SharedState {
     model::Precision precision;
     // Set by the main age-depth import, shown by both windows' age read-outs.
     std::string gAgeErrNamePlus, gAgeErrNameMinus;
-    // Photo windows 1 to 4 hold a photo.
-    bool gPhoto1Open = false, gPhoto2Open = false, gPhoto3Open = false, gPhoto4Open = false;
+    // The four photo windows, filled by either main window.
+    PhotoStates photo;
     // (0) pointer y over the main background, (1) main bottom edge at that
     // move, (2) Duo bottom edge when the main window got the focus.
     std::array<float, 3> gFormMouse{};

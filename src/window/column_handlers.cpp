@@ -2,6 +2,7 @@
 // and the display menus to their procedures.
 #include "forms/application.h"
 #include "window/column_drawing.h"
+#include "photo/photo_command.h"
 #include "tools/frm_version.h"
 #include "window/core_window.h"
 
@@ -76,10 +77,11 @@ void CoreWindow::WireColumnHandlers() {
     mnuHorizontalBH->Click = [this] { mnuHorizontal_Click(); };
     for (PanelMenu& pm : panelMenu) pm.horizontal->Click = [this] { mnuHorizontal_Click(); };
     mnuShowTiePoints->Click = [this] { ToggleAndRedraw(*mnuShowTiePoints); };
-    mnuPhoto->Click = [this] {
-        const bool open[] = {shared.gPhoto1Open, shared.gPhoto2Open, shared.gPhoto3Open, shared.gPhoto4Open};
-        for (int i = 0; i < 4; ++i)
-            if (open[i]) photos_[i]->GetForm().Show();
+    mnuPhoto->Click = [this] { ShowPhotoWindowsInUse(App(), shared.photo); };
+    Command7.Click = [this] {
+        CoreWindow& master = MasterWindow();
+        CoreWindow& duo = DuoWindow();
+        PhotoCommand({CommonDialog1, *mnuPhoto, master, duo, master.Command7, duo.Command7}, shared.photo, photos_);
     };
     mnuVersion->Click = [this] { tools_.version().Show(); };
     mnuAlign->Click = [this] { SetTop(Other().Top()); };

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "forms/application.h"
+#include "side/photo_window_state.h"
 #include "side/side_window.h"
 #include "window/counterpart.h"
 
@@ -24,6 +25,7 @@ namespace quillory {
 class FrmDivider;
 class FrmVersion;
 class FrmSelect;
+class PhotoWindow;
 namespace columns { struct TieDepths; }
 
 // The tool windows that belong to one side.
@@ -40,7 +42,7 @@ struct CoreEnvironment {
     SideTools tools;
     Counterpart& counterpart;
     // The four photo windows, shared by both main windows.
-    std::array<forms::FormSlotBase*, 4> photos;
+    std::array<forms::FormSlot<PhotoWindow>*, kPhotoWindowCount> photos;
     // Closing either main window ends the program.
     std::function<void(const forms::Form& closing)> shutDown;
 };
@@ -86,6 +88,9 @@ public:
     void DrawTargetLine(float y, const RulerMark& mark);
 
     CoreWindow& Other() { return static_cast<CoreWindow&>(counterpart_.Window()); }
+    // The master core's window and the Duo window, whichever this one is.
+    CoreWindow& MasterWindow() { return IsMaster() ? *this : Other(); }
+    CoreWindow& DuoWindow() { return IsMaster() ? Other() : *this; }
     // The other window's state, without loading its window.
     SideState& OtherState() { return counterpart_.State(); }
     // A composite depth of this window's model in the other window's.
@@ -154,7 +159,7 @@ protected:
 
     const SideTools tools_;
     Counterpart& counterpart_;
-    const std::array<forms::FormSlotBase*, 4> photos_;
+    const std::array<forms::FormSlot<PhotoWindow>*, kPhotoWindowCount> photos_;
 
 private:
     void AddScaleOptions(forms::ControlArray<forms::OptionButton>& option2, forms::Frame& frame);

@@ -34,8 +34,8 @@ void CoreWindow::CheckRange(int16_t range) {
 }
 
 void CoreWindow::SetRange(int16_t range) {
-    CoreWindow& master = IsMaster() ? *this : Other();
-    CoreWindow& duo = IsMaster() ? Other() : *this;
+    CoreWindow& master = MasterWindow();
+    CoreWindow& duo = DuoWindow();
     // The Duo window's "Link range" is the switch; the main window's item
     // only shows it. The master's pass runs first, since a Duo drawn on the
     // master core's depth takes its scales.

@@ -69,8 +69,8 @@ TEST_F(MainWindowTest, ClosingTheMainWindowUnloadsEveryWindowInOrderAndEnds) {
             if (old) old(cancel);
         };
     };
-    q.shared.gPhoto1Open = true;
-    q.shared.gPhoto3Open = true;
+    q.shared.photo[0].gPhotoOpen = true;
+    q.shared.photo[2].gPhotoOpen = true;
     watch(q.frmVersion());
     watch(q.frmPhoto());
     watch(q.frm3Photo());
@@ -80,8 +80,8 @@ TEST_F(MainWindowTest, ClosingTheMainWindowUnloadsEveryWindowInOrderAndEnds) {
     Main().UserClose();
     EXPECT_EQ(order, (std::vector<std::string>{"frm2Main", "frm3Photo", "frmDivider", "frmPhoto", "frmTest",
                                                "frmVersion"}));
-    EXPECT_FALSE(q.shared.gPhoto1Open);
-    EXPECT_FALSE(q.shared.gPhoto3Open);
+    EXPECT_FALSE(q.shared.photo[0].gPhotoOpen);
+    EXPECT_FALSE(q.shared.photo[2].gPhotoOpen);
     EXPECT_TRUE(app.Ended());
     EXPECT_TRUE(app.LoadedForms().empty());
 }

@@ -93,7 +93,7 @@ TEST_F(PhotoCommandTest, CancelOrAFileThatIsNoPictureChangesNothing) {
     EXPECT_FALSE(main.mnuPhoto.Enabled());
     EXPECT_EQ(services.fileRequests.back().filter, kPhotoFilter);
 
-    std::string text = ::testing::TempDir() + "/notes.jpg";
+    std::string text = PhotoTempDir() + "/notes.jpg";
     std::ofstream(text) << "core notes";
     Photo(main, text);
     EXPECT_FALSE(Open(1));

@@ -3,6 +3,9 @@
 // windows (the main window and the Duo window), on the headless back end.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <filesystem>
 #include <fstream>
 #include <optional>
 #include <string>
@@ -30,10 +33,18 @@ struct StandInMain : Form {
     Menu& mnuPhoto = AddMenu("mnuPhoto", "Show photo", &mnuTool);
 };
 
+// A folder of this test process's own: ctest runs tests in parallel.
+inline std::string PhotoTempDir() {
+    const std::filesystem::path dir =
+        std::filesystem::path(::testing::TempDir()) / ("quillory-photo-" + std::to_string(getpid()));
+    std::filesystem::create_directories(dir);
+    return dir.string();
+}
+
 // A file the headless loader takes for a JPEG of that many pixels (a
 // picture box shows 15 twips a pixel).
 inline std::string Jpeg(int widthPx, int heightPx) {
-    std::string path = ::testing::TempDir() + "/photo_" + std::to_string(widthPx) + "x" + std::to_string(heightPx) + ".jpg";
+    std::string path = PhotoTempDir() + "/photo_" + std::to_string(widthPx) + "x" + std::to_string(heightPx) + ".jpg";
     const unsigned char bytes[] = {0xFF, 0xD8, 0xFF, 0xC0, 0x00, 0x0B, 0x08,
                                    static_cast<unsigned char>(heightPx >> 8), static_cast<unsigned char>(heightPx),
                                    static_cast<unsigned char>(widthPx >> 8), static_cast<unsigned char>(widthPx),
