@@ -466,8 +466,19 @@ void PictureBox::UpdateInnerSize() {
     surface_.SetInnerSize(std::max(0, Width() - border), std::max(0, Height() - border));
 }
 
-void PictureBox::SetWidth(int v) { Control::SetWidth(v); UpdateInnerSize(); }
-void PictureBox::SetHeight(int v) { Control::SetHeight(v); UpdateInnerSize(); }
+void PictureBox::SetWidth(int v) {
+    if (v == Width()) return;
+    Control::SetWidth(v);
+    UpdateInnerSize();
+    Fire(Resize);
+}
+
+void PictureBox::SetHeight(int v) {
+    if (v == Height()) return;
+    Control::SetHeight(v);
+    UpdateInnerSize();
+    Fire(Resize);
+}
 void PictureBox::SetBorderStyle(int v) { borderStyle_ = v; UpdateInnerSize(); Touch(); }
 void PictureBox::SetBackColor(Colour c) { Control::SetBackColor(c); surface_.SetBackColor(c); }
 void PictureBox::SetFontSize(double v) { Control::SetFontSize(v); surface_.FontSize = v; }

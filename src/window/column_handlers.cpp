@@ -3,6 +3,7 @@
 #include "forms/application.h"
 #include "window/column_drawing.h"
 #include "tools/frm_version.h"
+#include "tools/frm_export.h"
 #include "window/core_window.h"
 
 namespace quillory {
@@ -82,6 +83,7 @@ void CoreWindow::WireColumnHandlers() {
             if (open[i]) photos_[i]->GetForm().Show();
     };
     mnuVersion->Click = [this] { tools_.version().Show(); };
+    for (int k = 0; k <= 4; ++k) panelMenu[k].exportItem->Click = [this, k] { tools_.exporter().OpenForPanel(k); };
     mnuAlign->Click = [this] { SetTop(Other().Top()); };
 
     // Copies of the kept drawings, without the target line over them.

@@ -22,6 +22,7 @@ class ItemReader;
 namespace quillory {
 
 class FrmDivider;
+class FrmExport;
 class FrmVersion;
 class FrmSelect;
 namespace columns { struct TieDepths; }
@@ -30,6 +31,7 @@ namespace columns { struct TieDepths; }
 struct SideTools {
     forms::FormSlot<FrmDivider>& divider;
     forms::FormSlot<FrmVersion>& version;
+    forms::FormSlot<FrmExport>& exporter;
     forms::FormSlot<FrmSelect>& select;
 };
 
