@@ -108,7 +108,6 @@ void FrmDivider::BuildDesign(const DividerDesign& design) {
         marks[r]->X2 = 720;
         marks[r]->Y1 = marks[r]->Y2 = markY[r];
     }
-    for (const auto& c : Controls()) c->SetFontSize(9);
 }
 
 void FrmDivider::Divide() {
@@ -152,7 +151,7 @@ void FrmDivider::Divide() {
         Text2.SetText(target);
         if (d0_ == d1_) {
             Label3.SetCaption("");
-            Text2.SetText(owner.Text1.Text());
+            Text2.SetText(pendingPSP_.value_or(owner.Text1.Text()));
         } else {
             LayOut(t_ < d0_ ? TargetRow::kAbove : t_ > d1_ ? TargetRow::kBelow : TargetRow::kBetween);
         }
@@ -229,15 +228,19 @@ void FrmDivider::Text2_Change() {
     state_.gDrivenBy = DrivenBy::kDivider;
     const std::string t0 = Text1(0).Text(), t1 = Text1(1).Text();
     if (t0 != t1) {
+        std::optional<float> psp;
         try {
-            if (std::optional<float> psp = SampledTarget()) ShowSampledTarget(*psp);
-            // By the actual scale, an empty box counting as 0.
-            const double s = Val(Text2.Text());
-            LayOut(Val(t0) > s ? TargetRow::kAbove : Val(t1) < s ? TargetRow::kBelow : TargetRow::kBetween);
-            TakeTargetFromCaption();
+            psp = SampledTarget();
         } catch (const RuntimeError&) {
             // A zero divisor ends the handler before it shows anything.
+            state_.gDrivenBy = DrivenBy::kNobody;
+            return;
         }
+        if (psp) ShowSampledTarget(*psp);
+        // By the actual scale, an empty box counting as 0.
+        const double s = Val(Text2.Text());
+        LayOut(Val(t0) > s ? TargetRow::kAbove : Val(t1) < s ? TargetRow::kBelow : TargetRow::kBetween);
+        TakeTargetFromCaption();
     }
     state_.gDrivenBy = DrivenBy::kNobody;
 }

@@ -52,8 +52,6 @@ void FrmVersion::BuildDesign(const std::string& caption) {
         value.SetCaption("n/a");
         value.Alignment = 1;
     }
-    // Arial 9: bold for the window, plain for every label.
-    for (const auto& c : Controls()) c->SetFontSize(9);
 }
 
 void FrmVersion::Form_Load() {
