@@ -28,7 +28,8 @@ Quillory::Quillory(forms::Application& application)
       frm2Conversion(app, "frm2Conversion", [this] { return std::make_unique<PlaceholderWindow>(app, "frm2Conversion", "Conversion & Save"); }),
       frmDivider(app, "frmDivider",
                  [this] {
-                     return std::make_unique<FrmDivider>(app, "frmDivider", DividerDesign{"Level Divider", "Position on the"},
+                     return std::make_unique<FrmDivider>(app, "frmDivider",
+                                                         DividerDesign{"Level Divider", "Position on the"},
                                                          SideRef(frmMain), main, shared);
                  }),
       frm2Divider(app, "frm2Divider",
@@ -38,19 +39,24 @@ Quillory::Quillory(forms::Application& application)
                                                           SideRef(frm2Main), duo, shared);
                   }),
       frmExport(app, "frmExport",
-                [this] { return std::make_unique<FrmExport>(app, "frmExport", "Export", SideRef(frmMain), SideRef(frm2Main)); }),
+                [this] {
+                    return std::make_unique<FrmExport>(app, "frmExport", "Export", SideRef(frmMain),
+                                                       SideRef(frm2Main));
+                }),
       frm2Export(app, "frm2Export",
                  [this] {
-                     return std::make_unique<FrmExport>(app, "frm2Export", "Export Duo", SideRef(frmMain), SideRef(frm2Main));
+                     return std::make_unique<FrmExport>(app, "frm2Export", "Export Duo", SideRef(frmMain),
+                                                        SideRef(frm2Main));
                  }),
       frmVersion(app, "frmVersion",
                  [this] {
-                     return std::make_unique<FrmVersion>(app, "frmVersion", "Version information", SideRef(frmMain), main);
+                     return std::make_unique<FrmVersion>(app, "frmVersion", "Version information",
+                                                         SideRef(frmMain), main);
                  }),
       frm2Version(app, "frm2Version",
                   [this] {
-                      return std::make_unique<FrmVersion>(app, "frm2Version", "Version information (Duo)", SideRef(frm2Main),
-                                                          duo);
+                      return std::make_unique<FrmVersion>(app, "frm2Version", "Version information (Duo)",
+                                                          SideRef(frm2Main), duo);
                   }),
       frmRX93(app, "frmRX93", [this] { return std::make_unique<FrmRX93>(app, SideRef(frmMain)); }),
       frmPass(app, "frmPass", [this] { return std::make_unique<FrmPass>(app, frmTest, shared); }),

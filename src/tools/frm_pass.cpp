@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 
+#include "tools/frm_test.h"
+
 namespace quillory {
 
 using namespace forms;

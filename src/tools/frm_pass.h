@@ -8,9 +8,10 @@
 #include "forms/controls.h"
 #include "forms/form.h"
 #include "side/shared_state.h"
-#include "tools/frm_test.h"
 
 namespace quillory {
+
+class FrmTest;
 
 class FrmPass : public forms::Form {
 public:

@@ -37,7 +37,8 @@ FrmRX93::FrmRX93(Application& app, SideRef columns) : Form(app, "frmRX93"), colu
     Command1.Click = [this] { Command1_Click(); };
     auto pointerBack = [this](int, int, double, double) { App().SetMousePointer(vbDefault); };
     MouseMove = pointerBack;
-    for (Control* c : std::initializer_list<Control*>{&Picture1, &Command1, &Label1, &Label3}) c->MouseMove = pointerBack;
+    for (Control* c : std::initializer_list<Control*>{&Picture1, &Command1, &Label1, &Label3})
+        c->MouseMove = pointerBack;
 }
 
 void FrmRX93::BuildDesign() {
