@@ -40,22 +40,6 @@ TEST_F(CorrelatorTest, TheImportSizesTheRulerHidden) {
     EXPECT_EQ(rx.Picture1.Draw().ScaleHeight(), -100);
 }
 
-TEST_F(CorrelatorTest, StretchingTheWindowStretchesTheRuler) {
-    Main().mnuCM(200).UserChoose();
-    FrmRX93& rx = Rx();
-    rx.Show();
-    EXPECT_EQ(rx.Picture1.Height(), 4868);
-    EXPECT_EQ(rx.Height(), 6058);
-    EXPECT_EQ(rx.Label3.Caption(), "100 %");
-    rx.UserResize(1320, 3190);
-    EXPECT_EQ(rx.Picture1.Height(), 2000);
-    EXPECT_EQ(rx.Label3.Caption(), "41.1 %");
-    rx.UserResize(3000, 1000);
-    EXPECT_EQ(rx.Height(), 1600);
-    EXPECT_EQ(rx.Picture1.Height(), 410);
-    EXPECT_EQ(rx.Width(), 1320);
-}
-
 // 100 cm of a 5000 cm range take 195 twips; the window cannot be that small,
 // and the reference stays 195 so the stretch shows true.
 TEST_F(CorrelatorTest, AClampedRulerShowsItsTrueStretch) {

@@ -1,5 +1,4 @@
-// The logo picture: its click opens the Duo window, its double click the
-// password lock or, once a staff password was taken, the debugging window.
+// The password lock behind the logo and the debugging window's buttons.
 #include <gtest/gtest.h>
 
 #include "main/main_window_fixture.h"
@@ -19,14 +18,6 @@ protected:
         return q.frmPass();
     }
 };
-
-TEST_F(DebugLockTest, TheLogoOpensTheDuoWindowOnceTheEventListIsLoaded) {
-    Main().Image1.UserClick();
-    EXPECT_FALSE(q.frm2Main().Visible());
-    ImportAll();
-    Main().Image1.UserClick();
-    EXPECT_TRUE(q.frm2Main().Visible());
-}
 
 TEST_F(DebugLockTest, OnlyAStaffPasswordAsTypedEnablesOK) {
     Main().Move(600, 300, Main().Width(), Main().Height());
@@ -50,27 +41,6 @@ TEST_F(DebugLockTest, OnlyAStaffPasswordAsTypedEnablesOK) {
     // Pasted as a whole.
     pass.Text1.SetText("tanvel4817");
     EXPECT_TRUE(pass.Command1.Enabled());
-}
-
-TEST_F(DebugLockTest, OKOpensTheDebuggingWindowAndTheLockStaysOpen) {
-    FrmPass& pass = OpenLock();
-    Type(pass.Text1, "Mopa7152");
-    pass.Command1.UserClick();
-    EXPECT_TRUE(q.shared.gDebugUnlocked);
-    EXPECT_TRUE(q.frmTest().Visible());
-    EXPECT_EQ(pass.Text1.Text(), "");
-    EXPECT_FALSE(pass.Command1.Enabled());
-    EXPECT_FALSE(pass.Visible());
-    q.frmTest().UserClose();
-    Main().Image1.UserDblClick();
-    EXPECT_TRUE(q.frmTest().Visible());
-    EXPECT_FALSE(q.frmPass().Visible());
-}
-
-TEST_F(DebugLockTest, CancelClosesTheLockShut) {
-    OpenLock().Command2.UserClick();
-    EXPECT_EQ(q.frmPass.IfLoaded(), nullptr);
-    EXPECT_FALSE(q.shared.gDebugUnlocked);
 }
 
 // The refusal names no person and no address, and repeats nothing typed.

@@ -247,11 +247,5 @@ TEST_F(DividerTest, ClosingKeepsTheHandOverValues) {
     EXPECT_EQ(q.main.gDivLamina1Label, "A2");
 }
 
-TEST_F(DividerTest, TheDuoDividerIsTheSameWindowWithItsOwnCaption) {
-    EXPECT_EQ(q.frmDivider().Label4(1).Caption(), "Position on the");
-    EXPECT_EQ(q.frm2Divider().Caption(), "Level Divider Duo");
-    EXPECT_EQ(q.frm2Divider().Label4(1).Caption(), "Position on the ");
-}
-
 }  // namespace
 }  // namespace main_test
