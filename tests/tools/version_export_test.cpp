@@ -33,6 +33,12 @@ TEST_F(MainWindowTest, ClosingTheVersionWindowFocusesTheNextImport) {
     q.frmVersion().Show();
     q.frmVersion().UserClose();
     EXPECT_EQ(Main().ActiveControl(), &Main().Command7);
+    // While the export window holds the main window, the focus stays put.
+    Main().Text2.SetFocus();
+    Main().SetEnabled(false);
+    q.frmVersion().Show();
+    EXPECT_NO_THROW(q.frmVersion().UserClose());
+    EXPECT_EQ(Main().ActiveControl(), &Main().Text2);
 }
 
 class ExportTest : public MainWindowTest {
