@@ -1,5 +1,6 @@
 #include "app/scenario_runner.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
@@ -340,11 +341,22 @@ private:
                 else WriteSnapshot(out_, *answers.clipboard);
                 return;
             }
-            Target t = ParseControl(address);
-            auto* pic = dynamic_cast<forms::PictureBox*>(t.control);
-            if (!pic) return Fail("not a picture box: " + address);
+            forms::Surface* surface = SurfaceOf(address);
+            if (!surface) return Fail("not a picture box: " + address);
             out_ << "drawing " << address << '\n';
-            WriteSnapshot(out_, pic->Draw().TakeSnapshot());
+            WriteSnapshot(out_, surface->TakeSnapshot());
+        } else if (cmd == "expect-text") {
+            auto eq = rest.find(" = ");
+            if (eq == std::string::npos) return Fail("expect-text needs FORM[.CONTROL] = TEXT");
+            std::string address = forms::Trim(rest.substr(0, eq)), want = rest.substr(eq + 3);
+            forms::Surface* surface = SurfaceOf(address);
+            if (!surface) return Fail("not a picture box: " + address);
+            const auto& drawn = surface->CurrentPrimitives();
+            bool found = std::any_of(drawn.begin(), drawn.end(), [&](const forms::Primitive& p) {
+                return p.kind == forms::PrimitiveKind::Text && p.text == want;
+            });
+            if (found) Pass(address + " shows \"" + want + "\"");
+            else Fail(address + " does not show \"" + want + "\"");
         } else if (cmd == "png") {
             std::string address, file;
             args >> address >> file;
@@ -365,6 +377,13 @@ private:
         } else {
             Fail("unknown command: " + cmd);
         }
+    }
+
+    // A picture box's surface, or the window's own (FORM without a control).
+    forms::Surface* SurfaceOf(const std::string& address) {
+        if (address.find('.') == std::string::npos) return &FormNamed(address).Draw();
+        auto* pic = dynamic_cast<forms::PictureBox*>(ParseControl(address).control);
+        return pic ? &pic->Draw() : nullptr;
     }
 
     void Click(const Target& t, bool dbl) {

@@ -17,7 +17,8 @@ constexpr Colour kBlack = RGB(0, 0, 0);
 constexpr Colour kWhite = RGB(255, 255, 255);
 // The system's face colour of buttons, frames and the window background.
 constexpr Colour kButtonFace = RGB(240, 240, 240);
-// The system's colour of the text of disabled controls.
+// The system's colours of selected text and of the text of disabled controls.
+constexpr Colour kHighlightText = kWhite;
 constexpr Colour kGrayText = RGB(109, 109, 109);
 
 }  // namespace forms

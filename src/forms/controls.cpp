@@ -468,8 +468,19 @@ void PictureBox::UpdateInnerSize() {
     surface_.SetInnerSize(inner(Width()), inner(Height()));
 }
 
-void PictureBox::SetWidth(double v) { Control::SetWidth(v); UpdateInnerSize(); }
-void PictureBox::SetHeight(double v) { Control::SetHeight(v); UpdateInnerSize(); }
+void PictureBox::SetWidth(double v) {
+    if (v == Width()) return;
+    Control::SetWidth(v);
+    UpdateInnerSize();
+    Fire(Resize);
+}
+
+void PictureBox::SetHeight(double v) {
+    if (v == Height()) return;
+    Control::SetHeight(v);
+    UpdateInnerSize();
+    Fire(Resize);
+}
 void PictureBox::SetBorderStyle(int v) { borderStyle_ = v; UpdateInnerSize(); Touch(); }
 void PictureBox::SetBackColor(Colour c) { Control::SetBackColor(c); surface_.SetBackColor(c); }
 void PictureBox::SetFontSize(double v) { Control::SetFontSize(v); surface_.FontSize = v; }

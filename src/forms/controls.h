@@ -217,7 +217,8 @@ public:
     bool AutoSize = false;
     void LoadPictureInto(std::shared_ptr<const LoadedPicture> picture);
 
-    std::function<void()> Click, DblClick;
+    // Resize fires when a write changes the width or the height.
+    std::function<void()> Click, DblClick, Resize;
     void UserClick();
     void UserDblClick();
     std::string GetProperty(const std::string& p) const override;

@@ -2,13 +2,14 @@
 // The main window: the core window over the main side, with what only it has:
 // the logo, the imports of the master model files, the precision menu, the
 // extrapolation choice, the Duo window's launch, the correlator and the
-// debugging trace.
+// debugging window with its lock.
 #include <cstdint>
 
 #include "window/core_window.h"
 
 namespace quillory {
 
+class FrmPass;
 class FrmRX93;
 class FrmTest;
 
@@ -16,6 +17,7 @@ class FrmTest;
 struct MainTools {
     forms::FormSlot<FrmRX93>& rx93;
     forms::FormSlot<FrmTest>& test;
+    forms::FormSlot<FrmPass>& pass;
     // Shows the Duo window beside this one (the logo and "Open Quillory Duo").
     std::function<void()> launchDuo;
 };
@@ -35,6 +37,9 @@ protected:
 private:
     void BuildDesign();
     void WireMainHandlers();
+
+    // The logo's double click: the debugging window, or its lock.
+    void Image1_DblClick();
 
     // Start-up and activation.
     void Form_Load();

@@ -8,8 +8,10 @@ using namespace forms;
 
 void FrmMain::BuildDesign() {
     BuildCoreDesign();
-    SetCaption(" Quillory ");
+    SetCaption("Quillory 7.7.4");
     Image1.Move(120, 60, 2760, 660);
+    // The correlation import opens the bore-hole list.
+    Combo1.SetEnabled(false);
     // The Duo window's "Link range" is the switch; this one only shows it.
     mnuLink->SetEnabled(false);
 

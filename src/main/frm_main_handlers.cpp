@@ -36,6 +36,8 @@ void FrmMain::WireMainHandlers() {
     mnuShowLabCodes->Click = [this] { ToggleAndRedraw(*mnuShowLabCodes); };
     mnuQYDuo->Click = [this] { mainTools_.launchDuo(); };
     mnuRX93->Click = [this] { mainTools_.rx93().Show(); };
+    Image1.Click = [this] { mainTools_.launchDuo(); };
+    Image1.DblClick = [this] { Image1_DblClick(); };
 }
 
 }  // namespace quillory

@@ -1,8 +1,10 @@
 // What the main window shows in the tool windows only it has: the trace of
-// the typed level's road in the debugging window, and the correlator's
-// reference height after a range change.
+// the typed level's road in the debugging window, the correlator's reference
+// height after a range change, and the debugging window or its lock behind
+// the logo.
 #include "forms/values.h"
 #include "main/frm_main.h"
+#include "tools/frm_pass.h"
 #include "tools/frm_rx93.h"
 #include "tools/frm_test.h"
 
@@ -24,13 +26,17 @@ void FrmMain::TraceLevelChange() {
 }
 
 // The correlator draws 100 cm of the composite column at their height here.
-void FrmMain::AfterRangePass() {
-    FrmRX93& rx = mainTools_.rx93();
-    rx.Picture1.SetHeight(CLng(BoreHole(0).Height() * 100 / BoreHole(0).Draw().ScaleHeight()));
-    rx.Label2.SetCaption(Str(rx.Picture1.Height()));
-    rx.Label3.SetCaption(
-        SingleText(static_cast<float>(RoundHalfEven(rx.Picture1.Height() * 100.0 / Val(rx.Label2.Caption()), 1))) +
-        " %");
+void FrmMain::AfterRangePass() { mainTools_.rx93().FollowColumns(); }
+
+void FrmMain::Image1_DblClick() {
+    if (shared.gDebugUnlocked) {
+        mainTools_.test().Show();
+        return;
+    }
+    FrmPass& pass = mainTools_.pass();
+    pass.Show();
+    pass.SetTop(Top() + 7200);
+    pass.SetLeft(Left() + 360);
 }
 
 }  // namespace quillory

@@ -77,11 +77,7 @@ void FrmMain::Command1_Click() {
         for (const std::string& item : shown.boreHoleItems) Combo1.AddItem(item);
         mnuCopyDepth->SetEnabled(true);
 
-        FrmRX93& correlator = mainTools_.rx93();
-        const double columnHeight = BoreHole(0).Height();
-        correlator.Picture1.SetHeight(CInt(columnHeight * 100 / BoreHole(0).Draw().ScaleHeight()));
-        correlator.Label2.SetCaption(Str(correlator.Picture1.Height()));
-        correlator.Label3.SetCaption(SingleText(static_cast<float>(Divide(columnHeight * 100, Val(correlator.Label2.Caption())))));
+        mainTools_.rx93().FollowColumns();
         ProgressBar1.SetValue(0);
         ProgressBar1.SetVisible(false);
         App().SetMousePointer(vbDefault);

@@ -12,13 +12,13 @@ Quillory::Quillory(forms::Application& application)
       frmMain(app, "frmMain",
               [this] {
                   return std::make_unique<FrmMain>(
-                      app, Environment(main, duoOfMain_, frmDivider, frmVersion, frmSelect),
-                      MainTools{frmRX93, frmTest, [this] { LaunchDuo(frmMain(), frm2Main()); }});
+                      app, Environment(main, duoOfMain_, frmDivider, frmVersion, frmExport, frmSelect),
+                      MainTools{frmRX93, frmTest, frmPass, [this] { LaunchDuo(frmMain(), frm2Main()); }});
               }),
       frm2Main(app, "frm2Main",
                [this] {
                    return std::make_unique<Frm2Main>(
-                       app, Environment(duo, masterOfDuo_, frm2Divider, frm2Version, frm2Select));
+                       app, Environment(duo, masterOfDuo_, frm2Divider, frm2Version, frm2Export, frm2Select));
                }),
       frmPhoto(app, "frmPhoto", [this] { return std::make_unique<PhotoWindow>(app, 1, shared.photo, PhotoLinks()); }),
       frm2Photo(app, "frm2Photo", [this] { return std::make_unique<PhotoWindow>(app, 2, shared.photo, PhotoLinks()); }),
@@ -26,15 +26,41 @@ Quillory::Quillory(forms::Application& application)
       frm4Photo(app, "frm4Photo", [this] { return std::make_unique<PhotoWindow>(app, 4, shared.photo, PhotoLinks()); }),
       frmConversion(app, "frmConversion", [this] { return std::make_unique<PlaceholderWindow>(app, "frmConversion", "Conversion & Save"); }),
       frm2Conversion(app, "frm2Conversion", [this] { return std::make_unique<PlaceholderWindow>(app, "frm2Conversion", "Conversion & Save"); }),
-      frmDivider(app, "frmDivider", [this] { return std::make_unique<FrmDivider>(app, "frmDivider", SideRef(frmMain), main); }),
-      frm2Divider(app, "frm2Divider", [this] { return std::make_unique<FrmDivider>(app, "frm2Divider", SideRef(frm2Main), duo); }),
-      frmExport(app, "frmExport", [this] { return std::make_unique<PlaceholderWindow>(app, "frmExport", "Export"); }),
-      frm2Export(app, "frm2Export", [this] { return std::make_unique<PlaceholderWindow>(app, "frm2Export", "Export"); }),
-      frmVersion(app, "frmVersion", [this] { return std::make_unique<FrmVersion>(app, "frmVersion", main); }),
-      frm2Version(app, "frm2Version", [this] { return std::make_unique<FrmVersion>(app, "frm2Version", duo); }),
-      frmRX93(app, "frmRX93", [this] { return std::make_unique<FrmRX93>(app); }),
-      frmPass(app, "frmPass", [this] { return std::make_unique<PlaceholderWindow>(app, "frmPass", "Password"); }),
-      frmTest(app, "frmTest", [this] { return std::make_unique<FrmTest>(app); }),
+      frmDivider(app, "frmDivider",
+                 [this] {
+                     return std::make_unique<FrmDivider>(app, "frmDivider",
+                                                         DividerDesign{"Level Divider", "Position on the"},
+                                                         SideRef(frmMain), main, shared);
+                 }),
+      frm2Divider(app, "frm2Divider",
+                  [this] {
+                      return std::make_unique<FrmDivider>(app, "frm2Divider",
+                                                          DividerDesign{"Level Divider Duo", "Position on the "},
+                                                          SideRef(frm2Main), duo, shared);
+                  }),
+      frmExport(app, "frmExport",
+                [this] {
+                    return std::make_unique<FrmExport>(app, "frmExport", "Export", SideRef(frmMain),
+                                                       SideRef(frm2Main));
+                }),
+      frm2Export(app, "frm2Export",
+                 [this] {
+                     return std::make_unique<FrmExport>(app, "frm2Export", "Export Duo", SideRef(frmMain),
+                                                        SideRef(frm2Main));
+                 }),
+      frmVersion(app, "frmVersion",
+                 [this] {
+                     return std::make_unique<FrmVersion>(app, "frmVersion", "Version information",
+                                                         SideRef(frmMain), main);
+                 }),
+      frm2Version(app, "frm2Version",
+                  [this] {
+                      return std::make_unique<FrmVersion>(app, "frm2Version", "Version information (Duo)",
+                                                          SideRef(frm2Main), duo);
+                  }),
+      frmRX93(app, "frmRX93", [this] { return std::make_unique<FrmRX93>(app, SideRef(frmMain)); }),
+      frmPass(app, "frmPass", [this] { return std::make_unique<FrmPass>(app, frmTest, shared); }),
+      frmTest(app, "frmTest", [this] { return std::make_unique<FrmTest>(app, main); }),
       frmSelect(app, "frmSelect", [this] { return std::make_unique<FrmSelect>(app, "frmSelect", SideRef(frmMain)); }),
       frm2Select(app, "frm2Select", [this] { return std::make_unique<FrmSelect>(app, "frm2Select", SideRef(frm2Main)); }),
       duoOfMain_(frm2Main, duo, shared.gDuoModelLoaded, MainToDuoCD, [this] { return DuoLink(shared); }, nullptr),
@@ -45,10 +71,11 @@ Quillory::Quillory(forms::Application& application)
 }
 
 CoreEnvironment Quillory::Environment(SideState& side, Counterpart& counterpart, FormSlot<FrmDivider>& divider,
-                                      FormSlot<FrmVersion>& version, FormSlot<FrmSelect>& select) {
+                                      FormSlot<FrmVersion>& version, FormSlot<FrmExport>& exporter,
+                                      FormSlot<FrmSelect>& select) {
     return CoreEnvironment{shared,
                            side,
-                           SideTools{divider, version, select},
+                           SideTools{divider, version, exporter, select},
                            counterpart,
                            {&frmPhoto, &frm2Photo, &frm3Photo, &frm4Photo},
                            [this](const forms::Form& closing) { ShutDown(closing); }};

@@ -12,6 +12,8 @@
 #include "side/shared_state.h"
 #include "side/side_state.h"
 #include "tools/frm_divider.h"
+#include "tools/frm_export.h"
+#include "tools/frm_pass.h"
 #include "tools/frm_rx93.h"
 #include "tools/frm_test.h"
 #include "tools/frm_version.h"
@@ -33,10 +35,10 @@ struct Quillory {
     forms::FormSlot<PhotoWindow> frmPhoto, frm2Photo, frm3Photo, frm4Photo;
     forms::FormSlot<PlaceholderWindow> frmConversion, frm2Conversion;
     forms::FormSlot<FrmDivider> frmDivider, frm2Divider;
-    forms::FormSlot<PlaceholderWindow> frmExport, frm2Export;
+    forms::FormSlot<FrmExport> frmExport, frm2Export;
     forms::FormSlot<FrmVersion> frmVersion, frm2Version;
     forms::FormSlot<FrmRX93> frmRX93;
-    forms::FormSlot<PlaceholderWindow> frmPass;
+    forms::FormSlot<FrmPass> frmPass;
     forms::FormSlot<FrmTest> frmTest;
     forms::FormSlot<FrmSelect> frmSelect, frm2Select;
 
@@ -51,7 +53,8 @@ private:
     // still loaded, so a photo window closed at shut-down loads nothing again.
     PhotoWindowLinks PhotoLinks();
     CoreEnvironment Environment(SideState& side, Counterpart& counterpart, forms::FormSlot<FrmDivider>& divider,
-                                forms::FormSlot<FrmVersion>& version, forms::FormSlot<FrmSelect>& select);
+                                forms::FormSlot<FrmVersion>& version, forms::FormSlot<FrmExport>& exporter,
+                                forms::FormSlot<FrmSelect>& select);
 
     // Each main window's view of the other.
     SlotCounterpart duoOfMain_, masterOfDuo_;

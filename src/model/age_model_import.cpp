@@ -28,24 +28,6 @@ void AppendRow(Table2<std::string>& table, int32_t& rows, const AgeRecord& recor
     for (int c = 0; c <= 10; ++c) table(c, rows) = record[c];
 }
 
-// The correlation model's version date at the end of the composite-depth
-// title, bracketed or not; "not specified" unless it ends in a year.
-std::string VersionDate(const std::string& title) {
-    std::string d;
-    const long n = forms::Len(title);
-    if (forms::Right(title, 1) == ")") {
-        // A title shorter than a date gives what it has, not an error.
-        const long start = std::max(1L, n - 12);
-        d = forms::Trim(forms::Mid(title, start, n - start));
-        if (forms::Left(d, 1) == "(") d = forms::Trim(forms::Mid(d, 2));
-    } else {
-        d = forms::Trim(forms::Right(title, 12));
-    }
-    const std::string year = forms::Right(d, 4);
-    if (!forms::IsNumeric(year) || forms::CDbl(year) != forms::Val(year)) return "not specified";
-    return d;
-}
-
 // "95.4 %" from an error title such as "Error (+) 95.4": the four characters
 // from two before the first "." or ",", never before the first character.
 std::string ErrorName(const std::string& title) {
@@ -66,6 +48,22 @@ int AgePointBoreHole(const DepthModel& m, const std::string& name, const DuoMode
 }
 
 }  // namespace
+
+std::string AgeModelVersionDate(const std::string& title) {
+    std::string d;
+    const long n = forms::Len(title);
+    if (forms::Right(title, 1) == ")") {
+        // A title shorter than a date gives what it has, not an error.
+        const long start = std::max(1L, n - 12);
+        d = forms::Trim(forms::Mid(title, start, n - start));
+        if (forms::Left(d, 1) == "(") d = forms::Trim(forms::Mid(d, 2));
+    } else {
+        d = forms::Trim(forms::Right(title, 12));
+    }
+    const std::string year = forms::Right(d, 4);
+    if (!forms::IsNumeric(year) || forms::CDbl(year) != forms::Val(year)) return "not specified";
+    return d;
+}
 
 std::optional<float> AgePointDepth(const DepthModel& m, int boreHole, std::string_view section,
                                    std::string_view psp, const DuoModelLink* duo) {
@@ -93,7 +91,7 @@ AgeModelHeader BeginAgeModelImport(DepthModel& m, ItemReader& file, std::string_
     for (int c = 0; c <= 10; ++c) m.gAgeModel(c, 0) = header[c];
 
     AgeModelHeader result;
-    result.versionDate = VersionDate(m.gAgeModel(5, 0));
+    result.versionDate = AgeModelVersionDate(m.gAgeModel(5, 0));
     result.versionMatches = forms::Trim(m.gVerCorrelation) == result.versionDate;
     result.warning = "Version dates are inconsistent between correlation models for plotting (" +
                      m.gVerCorrelation + ") and age control points (" + result.versionDate +

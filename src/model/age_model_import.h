@@ -26,6 +26,11 @@ struct AgeModelImport {
     std::string errorNamePlus, errorNameMinus;
 };
 
+// The correlation model's version date at the end of the header's
+// composite-depth title, bracketed or not; "not specified" unless it ends in
+// a year.
+std::string AgeModelVersionDate(const std::string& title);
+
 // Sets gVerAgeModel from the file name, empties both age tables and reads the
 // header record (11 items) into row 0 of gAgeModel.
 AgeModelHeader BeginAgeModelImport(DepthModel& m, ItemReader& file, std::string_view fileName);

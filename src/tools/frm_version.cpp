@@ -1,21 +1,82 @@
 #include "tools/frm_version.h"
 
+#include <algorithm>
+
+#include "forms/application.h"
+#include "forms/values.h"
 
 namespace quillory {
 
-FrmVersion::FrmVersion(forms::Application& app, const std::string& name, const SideState& owner)
-    : Form(app, name) {
-    SetCaption("Version information");
-    for (int i : {1, 3, 4, 5}) Add<forms::Label>(Label2, "Label2", i).SetCaption("n/a");
-    Load = [this, &owner] {
-        const model::DepthModel& m = owner.model;
-        // A label not read yet keeps its "n/a".
-        auto show = [this](int i, const std::string& v) { if (!v.empty()) Label2(i).SetCaption(v); };
-        show(1, m.gVerCorrelation);
-        show(3, m.gVerEvents);
-        show(4, m.gVerAgeModel);
-        show(5, m.gVerVarves);
-    };
+using namespace forms;
+
+namespace {
+
+// The owner's caption begins with the product's name; the rest is the version.
+const std::string kProductName = "Quillory";
+constexpr int kHeight = 2100;
+
+}  // namespace
+
+FrmVersion::FrmVersion(Application& app, const std::string& name, const std::string& caption, SideRef owner,
+                       const SideState& ownerState)
+    : Form(app, name), owner_(owner), ownerState_(ownerState) {
+    BuildDesign(caption);
+    Load = [this] { Form_Load(); };
+    // Only the width follows the user.
+    Resize = [this] { SetHeight(kHeight); };
+    Unload_ = [this](int&) { Form_Unload(); };
+    auto pointerBack = [this](int, int, double, double) { App().SetMousePointer(vbDefault); };
+    MouseMove = pointerBack;
+    for (auto* labels : {&Label1, &Label2})
+        for (auto& [i, label] : *labels) label->MouseMove = pointerBack;
+}
+
+void FrmVersion::BuildDesign(const std::string& caption) {
+    SetCaption(caption);
+    Move(0, 0, 3270 + kFrameWidth, 1815 + kFrameHeight);
+    Label3.Move(120, 120, 1575, 255);
+    Label3.SetCaption("Quillory:");
+    Label4.Move(1200, 120, 2415, 255);
+    const char* titles[] = {"Correlation model: ", "List of event layers: ", "Age-depth model: ", "Varve counts: "};
+    const int titleTops[] = {480, 740, 1000, 1260};
+    for (int i = 0; i < 4; ++i) {
+        Label& title = Add<Label>(Label1, "Label1", i);
+        title.Move(120, titleTops[i], 1575, 255);
+        title.SetCaption(titles[i]);
+    }
+    const int items[] = {1, 3, 4, 5};
+    const int valueTops[] = {480, 735, 1005, 1260};
+    for (int k = 0; k < 4; ++k) {
+        Label& value = Add<Label>(Label2, "Label2", items[k]);
+        value.Move(600, valueTops[k], 2415, 255);
+        value.SetCaption("n/a");
+        value.Alignment = 1;
+    }
+}
+
+void FrmVersion::Form_Load() {
+    const model::DepthModel& m = ownerState_.model;
+    Label2(1).SetCaption(m.gVerCorrelation);
+    Label2(3).SetCaption(m.gVerEvents);
+    Label2(4).SetCaption(m.gVerAgeModel);
+    Label2(5).SetCaption(m.gVerVarves);
+    for (int i : {1, 3, 4, 5})
+        if (Label2(i).Caption().empty()) Label2(i).SetCaption("n/a");
+    const std::string& owner = owner_().Caption();
+    Label4.SetCaption(Right(owner, std::max(0L, Len(owner) - Len(kProductName))));
+}
+
+// The focus goes back to the owner's next import, or to "Photo".
+void FrmVersion::Form_Unload() {
+    SideWindow* owner = owner_.IfLoaded();
+    if (!owner) return;
+    for (CommandButton* button : {&owner->Command3, &owner->Command4, &owner->Command5}) {
+        if (button->Enabled() && button->Visible()) {
+            if (button->AcceptsUserInput()) button->SetFocus();
+            return;
+        }
+    }
+    if (owner->Command7.Enabled() && owner->Command7.AcceptsUserInput()) owner->Command7.SetFocus();
 }
 
 }  // namespace quillory

@@ -4,6 +4,7 @@
 #include "window/column_drawing.h"
 #include "photo/photo_command.h"
 #include "tools/frm_version.h"
+#include "tools/frm_export.h"
 #include "window/core_window.h"
 
 namespace quillory {
@@ -84,6 +85,7 @@ void CoreWindow::WireColumnHandlers() {
         PhotoCommand({CommonDialog1, *mnuPhoto, master, duo, master.Command7, duo.Command7}, shared.photo, photos_);
     };
     mnuVersion->Click = [this] { tools_.version().Show(); };
+    for (int k = 0; k <= 4; ++k) panelMenu[k].exportItem->Click = [this, k] { tools_.exporter().OpenForPanel(k); };
     mnuAlign->Click = [this] { SetTop(Other().Top()); };
 
     // Copies of the kept drawings, without the target line over them.

@@ -23,6 +23,7 @@ class ItemReader;
 namespace quillory {
 
 class FrmDivider;
+class FrmExport;
 class FrmVersion;
 class FrmSelect;
 class PhotoWindow;
@@ -32,6 +33,7 @@ namespace columns { struct TieDepths; }
 struct SideTools {
     forms::FormSlot<FrmDivider>& divider;
     forms::FormSlot<FrmVersion>& version;
+    forms::FormSlot<FrmExport>& exporter;
     forms::FormSlot<FrmSelect>& select;
 };
 

@@ -104,7 +104,10 @@ bool CoreWindow::GetPSP(int16_t b, float depth) {
         const bool found = composite || drilling;
 
         BoreHole(b).ToolTipText = "Target depth: " + SingleText(state.gPSP) + " (cm)";
-        for (int i = n + 1; i <= kSectionLaminaeCleared; ++i) state.gSectionLaminae[i] = {};
+        // While the divider writes, its lists stay, and so do the laminae it
+        // finds their entries by.
+        if (state.gDrivenBy != DrivenBy::kDivider)
+            for (int i = n + 1; i <= kSectionLaminaeCleared; ++i) state.gSectionLaminae[i] = {};
         Label4.SetCaption(Str(state.gTopRow) + "/" + Str(state.gRowA) + "/" + Str(state.gRowB));
         return found;
     } catch (const RuntimeError&) {

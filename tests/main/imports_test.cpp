@@ -13,13 +13,14 @@ TEST_F(MainWindowTest, EachImportOpensTheNextStepOnce) {
     Import(f.Command1, "model_20240209.csv", CorrelationModel());
     EXPECT_TRUE(services.messages.empty());
     EXPECT_EQ(services.fileRequests.back().filter, "DataFile(*.csv)|*.csv");
-    EXPECT_EQ(f.Caption(), " Quillory    [model_20240209]");
+    EXPECT_EQ(f.Caption(), "Quillory 7.7.4   [model_20240209]");
     EXPECT_EQ(q.frmVersion().Label2(1).Caption(), "09 Feb. 2024");
     EXPECT_FALSE(f.Command1.Enabled());
     EXPECT_TRUE(f.Command3.Enabled());
     EXPECT_FALSE(f.Command4.Enabled());
     EXPECT_TRUE(f.Command2.Enabled());
     EXPECT_TRUE(f.Text2.Enabled());
+    EXPECT_TRUE(f.Combo1.Enabled());
     EXPECT_FALSE(f.Text3.Enabled());
     EXPECT_TRUE(f.mnuTool->Enabled());
     EXPECT_FALSE(f.mnuQYDuo->Enabled());
@@ -89,7 +90,7 @@ TEST_F(MainWindowTest, UnreadableCorrelationModelKeepsWhatWasReadAndTheButton) {
     // The button can be used again; the caption then carries both titles.
     Import(f.Command1, "model_20240209.csv", CorrelationModel());
     EXPECT_EQ(services.messages.size(), 1u);
-    EXPECT_EQ(f.Caption(), " Quillory    [first_20240101]   [model_20240209]");
+    EXPECT_EQ(f.Caption(), "Quillory 7.7.4   [first_20240101]   [model_20240209]");
     EXPECT_FALSE(f.Command1.Enabled());
 }
 

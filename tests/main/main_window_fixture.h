@@ -103,6 +103,14 @@ protected:
     }
     long Count(const std::string& name) const { return std::count(ran.begin(), ran.end(), name); }
 
+    // The lines printed on a window's own background since it was last cleared.
+    static std::vector<std::string> Printed(forms::Form& f) {
+        std::vector<std::string> lines;
+        for (const forms::Primitive& p : f.Draw().CurrentPrimitives())
+            if (p.kind == forms::PrimitiveKind::Text) lines.push_back(p.text);
+        return lines;
+    }
+
     // Types a whole text into a box as the user does: focus, select all, keys.
     void Type(forms::TextBox& box, const std::string& text) {
         box.SetFocus();

@@ -36,7 +36,8 @@ TEST_F(MainWindowTest, StartsWithOnlyTheCorrelationImportUsable) {
 
     EXPECT_TRUE(f.Command1.Enabled());
     for (forms::Control* c : std::initializer_list<forms::Control*>{&f.Command2, &f.Command3, &f.Command4, &f.Command7,
-                                                                    &f.Text1, &f.Text2, &f.Text3, &f.Text4, &f.Frame5})
+                                                                    &f.Text1, &f.Text2, &f.Text3, &f.Text4, &f.Frame5,
+                                                                    &f.Combo1})
         EXPECT_FALSE(c->Enabled()) << c->QualifiedName();
     EXPECT_TRUE(f.mnuPrecision->Choosable());
     EXPECT_FALSE(f.mnuRange->Enabled());

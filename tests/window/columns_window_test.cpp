@@ -224,8 +224,11 @@ TEST_F(WindowTest, DividerForABoreHoleOpensOnlyBetweenTwoDistinctLaminae) {
     EXPECT_TRUE(q.main.gDividerOpen);
     EXPECT_FALSE(q.main.gMenuBHBusy);
     EXPECT_TRUE(q.frmDivider().Visible());
-    EXPECT_TRUE(q.frmDivider().Text2.Visible());
-    EXPECT_FALSE(q.frmDivider().Label1.Visible());
+    // The level was last typed: the divider shows the target on the actual
+    // scale instead of taking a sampling position.
+    EXPECT_TRUE(q.frmDivider().Option1.Value());
+    EXPECT_FALSE(q.frmDivider().Text2.Visible());
+    EXPECT_TRUE(q.frmDivider().Label1.Visible());
     EXPECT_EQ(f.Combo1.Text(), "B");
     EXPECT_FLOAT_EQ(q.main.gDivLamina0Depth, 100);
     EXPECT_FLOAT_EQ(q.main.gDivLamina1Depth, 400);

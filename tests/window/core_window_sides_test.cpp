@@ -122,11 +122,11 @@ protected:
     forms::FormSlot<quillory::FrmMain> slot{app, "frmMainUnderTest", [this] {
         quillory::CoreEnvironment env{q.shared,
                                       q.main,
-                                      quillory::SideTools{q.frmDivider, q.frmVersion, q.frmSelect},
+                                      quillory::SideTools{q.frmDivider, q.frmVersion, q.frmExport, q.frmSelect},
                                       counterpart,
                                       {&q.frmPhoto, &q.frm2Photo, &q.frm3Photo, &q.frm4Photo},
                                       [](const forms::Form&) {}};
-        return std::make_unique<quillory::FrmMain>(app, env, quillory::MainTools{q.frmRX93, q.frmTest, [] {}});
+        return std::make_unique<quillory::FrmMain>(app, env, quillory::MainTools{q.frmRX93, q.frmTest, q.frmPass, [] {}});
     }};
     quillory::FrmMain& Window() { return slot(); }
 

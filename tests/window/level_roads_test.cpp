@@ -286,7 +286,7 @@ TEST_F(LevelRoadTest, TraceGoesToTheDebuggingWindowOnlyWhenUnlocked) {
     EXPECT_EQ(q.frmTest.IfLoaded(), nullptr);
     q.shared.gDebugUnlocked = true;
     Type(f.Text2, "4");
-    EXPECT_EQ(q.frmTest().Lines(),
+    EXPECT_EQ(Printed(q.frmTest()),
               (std::vector<std::string>{"frmMain.Text2_Change", "ActionCount: 0", "DrivenBy: 2", "DriveIndex: 2", "Y: ",
                                         "text2.text: 4", "----------"}));
 }

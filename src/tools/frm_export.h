@@ -1,0 +1,36 @@
+#pragma once
+// The export window of the proxy panels, a placeholder: its field choices are
+// never read and "Export" only says the function is not there yet. While it
+// is open both main windows wait for it.
+#include <string>
+
+#include "forms/controls.h"
+#include "forms/form.h"
+#include "side/side_ref.h"
+
+namespace quillory {
+
+class FrmExport : public forms::Form {
+public:
+    FrmExport(forms::Application& app, const std::string& name, const std::string& caption, SideRef main, SideRef duo);
+
+    // A panel's "Export" item: the window opens for panel k and both main
+    // windows wait until it closes.
+    void OpenForPanel(int k);
+
+    forms::Frame& Frame2 = Add<forms::Frame>("Frame2");
+    forms::ControlArray<forms::CheckBox> Check1;
+    forms::CommandButton& Command1 = Add<forms::CommandButton>("Command1");
+    // The panel the window was opened for.
+    forms::Label& Label1 = Add<forms::Label>("Label1");
+    forms::ProgressBar& ProgressBar1 = Add<forms::ProgressBar>("ProgressBar1");
+
+private:
+    void BuildDesign(const std::string& caption);
+    void Command1_Click();
+    void GiveBackMainWindows();
+
+    SideRef main_, duo_;
+};
+
+}  // namespace quillory
