@@ -16,6 +16,8 @@ enum ErrorNumber : int {
     kErrTypeMismatch = 13,
     kErrInputPastEnd = 62,
     kErrFileNotFound = 53,
+    kErrDeviceIO = 57,
+    kErrPathFileAccess = 75,
     kErrCancel = 32755,  // the file dialog's "cancel was selected"
 };
 

@@ -50,6 +50,8 @@ struct DuoStub : DuoModelLink {
     bool loaded = true;
     bool ModelLoaded() const override { return loaded; }
     std::string BoreHoleName(int k) const override { return std::string(1, static_cast<char>('D' + k)); }
+    std::string BoreHoleLongName(int) const override { return ""; }
+    SectionEnds SectionEnds2(int16_t, int16_t) const override { return {"0", std::nullopt}; }
     int16_t GetSectionNo2(int16_t, std::string_view name) const override { return name == "01" ? 1 : 9999; }
     TrinityDepth TrinityToCD2(int16_t, int16_t section, float psp) const override {
         return section == 1 ? TrinityDepth(psp + 40.0) : TrinityDepth(kNoValue);
