@@ -5,8 +5,17 @@
 // PSP 20 (120 cm) and 80 (180 cm); B ("Core Q-2") has one section B-01 whose
 // first row is a tie (PSP 0, 120 cm), a tie at PSP 50 (180 cm) and no closing
 // row. The event list holds one layer, A-01 PSP 40 to 45 (140 to 145 cm).
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <string>
+#include <vector>
 
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include "model/age_model_import.h"
 #include "model/conversion_input.h"
 #include "model/depth_model.h"
 #include "model/duo_link.h"
@@ -30,6 +39,54 @@ inline model::DepthModel ConversionModel(bool events = true) {
         model::ImportEventList(m, file, "/data/Q_events_20240212.csv");
     }
     return m;
+}
+
+// Age points at 100, 200 and 300 cm composite depth (event-free depths 100,
+// 195 and 295) with ages 1000, 2000 and 3000, errors +10/-20, +30/-40 and
+// +30/-40, the last in another unit.
+inline void LoadConversionAges(model::DepthModel& m) {
+    model::ItemReader file(
+        "Label,Bore hole,Section,PSP,Composite depth (09 Feb. 2024),Error (+) 95.4,Age,Error (-) 68.3,Type,Unit,Remark\n"
+        "a,---,---,---,100,10,1000,20,C,cal BP,\n"
+        "b,---,---,---,200,30,2000,40,C,cal BP,\n"
+        "c,---,---,---,300,30,3000,40,V,varve yr,\n");
+    model::BeginAgeModelImport(m, file, "/data/Q_ages_20240301.csv");
+    model::FinishAgeModelImport(m, file, nullptr);
+}
+
+// A folder of its own for each test, removed afterwards.
+struct ScratchFolder {
+    std::filesystem::path path = std::filesystem::path(testing::TempDir()) /
+                                 ("quillory-conversion-" + std::to_string(getpid()) + "-" +
+                                  testing::UnitTest::GetInstance()->current_test_info()->name());
+    ScratchFolder() {
+        std::filesystem::remove_all(path);
+        std::filesystem::create_directories(path);
+    }
+    ~ScratchFolder() {
+        std::error_code ignored;
+        std::filesystem::permissions(path, std::filesystem::perms::owner_all, ignored);
+        std::filesystem::remove_all(path, ignored);
+    }
+    std::string File(const std::string& name) const { return (path / name).string(); }
+    // The names of everything in the folder.
+    std::vector<std::string> Names() const {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(path)) names.push_back(entry.path().filename());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+};
+
+inline std::string Contents(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+inline void WriteFile(const std::string& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary) << text;
 }
 
 // Duo bore holes E to H ("Duo core 1" to "Duo core 4"), each one section "01"

@@ -1,0 +1,14 @@
+#pragma once
+// Numbers written into data files: the shortest text that reads back as the
+// same value, in fixed notation with a zero before the point of a fraction
+// ("0.5", "1234.5", "-12"), and "0" for either zero. A double is written to
+// double precision, a float to single. A value that is not finite is
+// run-time error 6, as the old platform never held one.
+#include <string>
+
+namespace model {
+
+void AppendNumber(std::string& out, double value);
+void AppendNumber(std::string& out, float value);
+
+}  // namespace model
