@@ -75,41 +75,56 @@ Plan PlanOf(int16_t from, int16_t mask, bool master) {
     return plan;
 }
 
-// Records built in one buffer and handed on in blocks of about a megabyte.
+// Records built in one buffer and handed on in blocks of whole records, about
+// a megabyte each. Each record first makes room for its longest possible text.
 class Records {
 public:
-    explicit Records(const std::function<void(std::string_view)>& out) : out_(out) { buffer_.reserve(kBlock + 4096); }
+    explicit Records(const std::function<void(std::string_view)>& out) : out_(out), buffer_(kBlock, '\0') {}
 
+    // Room for a record of `texts` characters of text in `fields` fields.
+    void Begin(size_t texts, size_t fields) {
+        const size_t room = 2 * texts + fields * (kNumberTextRoom + 3) + 2;
+        if (used_ + room > buffer_.size()) {
+            Flush();
+            if (room > buffer_.size()) buffer_.resize(room);
+        }
+        first_ = true;
+    }
+    // Fields are short: copied a character at a time, each quote twice.
     void Text(std::string_view text) {
-        Separate();
-        buffer_ += '"';
-        for (size_t quote; (quote = text.find('"')) != std::string_view::npos; text.remove_prefix(quote + 1))
-            buffer_.append(text.substr(0, quote + 1)) += '"';
-        buffer_.append(text) += '"';
+        char* p = Separate();
+        *p++ = '"';
+        for (char c : text) {
+            *p++ = c;
+            if (c == '"') *p++ = '"';
+        }
+        *p++ = '"';
+        used_ = static_cast<size_t>(p - buffer_.data());
     }
     template <class T>
     void Number(T value) {
-        Separate();
-        AppendNumber(buffer_, value);
+        used_ = static_cast<size_t>(WriteNumber(Separate(), value) - buffer_.data());
     }
     void End() {
-        buffer_ += "\r\n";
-        first_ = true;
-        if (buffer_.size() >= kBlock) Flush();
+        buffer_[used_++] = '\r';
+        buffer_[used_++] = '\n';
     }
     void Flush() {
-        if (!buffer_.empty()) out_(buffer_);
-        buffer_.clear();
+        if (used_ > 0) out_(std::string_view(buffer_.data(), used_));
+        used_ = 0;
     }
 
 private:
     static constexpr size_t kBlock = 1 << 20;
-    void Separate() {
-        if (!first_) buffer_ += ',';
+    char* Separate() {
+        char* p = buffer_.data() + used_;
+        if (!first_) *p++ = ',';
         first_ = false;
+        return p;
     }
     const std::function<void(std::string_view)>& out_;
     std::string buffer_;
+    size_t used_ = 0;
     bool first_ = true;
 };
 
@@ -207,6 +222,12 @@ private:
 void WriteHeader(Records& out, const Plan& plan, const Conversion& conversion, int16_t from,
                  const ConversionTitles& titles, const ConversionTables& t, const MasterColumn* master) {
     const bool trinity = from == kScaleTrinity;
+    const std::string* texts[] = {&t.gConvTrinity.compositeTitle, &t.gConvTrinity.eventFreeTitle, &titles.compositeDepth,
+                                  &titles.eventFreeDepth, &titles.age, &titles.errorPlus, &titles.errorMinus};
+    size_t length = master ? master->title.size() : 0;
+    for (const std::string* text : texts) length += text->size();
+    for (int c = 0; c < plan.inputs; ++c) length += conversion.Input(c, 0).size();
+    out.Begin(length + 8, plan.inputs + plan.columns.size());
     for (int c = 0; c < plan.inputs; ++c) out.Text(conversion.Input(c, 0));
     for (Column column : plan.columns) {
         switch (column) {
@@ -229,7 +250,11 @@ void WriteHeader(Records& out, const Plan& plan, const Conversion& conversion, i
 
 void WriteRow(Records& out, const Plan& plan, const Conversion& conversion, long r) {
     const RowValues v = conversion.Values(r, plan);
-    for (int c = 0; c < plan.inputs; ++c) out.Text(conversion.Input(c, r));
+    std::string_view inputs[4];
+    size_t length = v.unit.size();
+    for (int c = 0; c < plan.inputs; ++c) length += (inputs[c] = conversion.Input(c, r)).size();
+    out.Begin(length, plan.inputs + plan.columns.size());
+    for (int c = 0; c < plan.inputs; ++c) out.Text(inputs[c]);
     for (Column column : plan.columns) {
         switch (column) {
             case Column::kComposite: out.Number(v.compositeWritten); break;

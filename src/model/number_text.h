@@ -4,11 +4,16 @@
 // ("0.5", "1234.5", "-12"), and "0" for either zero. A double is written to
 // double precision, a float to single. A value that is not finite is
 // run-time error 6, as the old platform never held one.
-#include <string>
+#include <cstddef>
 
 namespace model {
 
-void AppendNumber(std::string& out, double value);
-void AppendNumber(std::string& out, float value);
+// Room enough for any number's text: a fixed double has at most 309 digits.
+inline constexpr size_t kNumberTextRoom = 400;
+
+// Writes the text at `out`, which has kNumberTextRoom bytes of room, and
+// returns its end.
+char* WriteNumber(char* out, double value);
+char* WriteNumber(char* out, float value);
 
 }  // namespace model
