@@ -29,37 +29,35 @@ constexpr char kTwoDigits[] =
     "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
     "8081828384858687888990919293949596979899";
 
-// The decimal digits of n, written backwards from `end`; returns their start.
-char* DigitsBefore(char* end, uint64_t n) {
-    while (n >= 100) {
-        end -= 2;
-        std::memcpy(end, kTwoDigits + 2 * (n % 100), 2);
-        n /= 100;
+constexpr uint64_t kWholePowersOfTen[] = {1, 10, 100, 1000, 10000, 100000, 1000000};
+
+int DigitCount(uint64_t n) {
+    int count = 1;
+    for (; n >= 100; n /= 100) count += 2;
+    return count + (n >= 10);
+}
+
+// Exactly `width` digits of n at `out`, leading zeros included.
+void WriteDigits(char* out, uint64_t n, int width) {
+    char* p = out + width;
+    for (; p - out >= 2; n /= 100) {
+        p -= 2;
+        std::memcpy(p, kTwoDigits + 2 * (n % 100), 2);
     }
-    if (n >= 10) {
-        end -= 2;
-        std::memcpy(end, kTwoDigits + 2 * n, 2);
-    } else {
-        *--end = static_cast<char>('0' + n);
-    }
-    return end;
+    if (p > out) *--p = static_cast<char>('0' + n % 10);
 }
 
 // The whole number n with `decimals` digits after the point: "-0.05" for
 // n = 5, 2 decimals, negative.
 char* WriteScaled(char* out, bool negative, uint64_t n, int decimals) {
-    char digits[24];
-    char* const end = digits + sizeof digits;
-    char* first = DigitsBefore(end, n);
-    // Zeros up to the first digit of the whole part.
-    while (end - first < decimals + 1) *--first = '0';
     if (negative) *out++ = '-';
-    const long whole = end - first - decimals;
-    std::memcpy(out, first, static_cast<size_t>(whole));
-    out += whole;
+    const uint64_t whole = n / kWholePowersOfTen[decimals];
+    const int width = DigitCount(whole);
+    WriteDigits(out, whole, width);
+    out += width;
     if (decimals == 0) return out;
     *out++ = '.';
-    std::memcpy(out, first + whole, static_cast<size_t>(decimals));
+    WriteDigits(out, n % kWholePowersOfTen[decimals], decimals);
     return out + decimals;
 }
 

@@ -3,6 +3,7 @@
 // by cell. The characters of every cell lie one after another in one block,
 // so that a million records cost their characters and one offset a cell, not
 // a string object each. A subscript outside the table is run-time error 9.
+#include <algorithm>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,10 +27,13 @@ public:
         return std::string_view(chars_).substr(begin, ends_[i] - begin);
     }
 
-    // The next cell: the row's next column, or the first of a new row.
+    // The next cell: the row's next column, or the first of a new row. Cells
+    // are short, so they are copied a character at a time rather than by a call.
     void Append(std::string_view cell) {
-        chars_.append(cell);
-        ends_.push_back(chars_.size());
+        const size_t end = chars_.size() + cell.size();
+        if (end > chars_.capacity()) chars_.reserve(std::max(end, 2 * chars_.capacity()));
+        for (char c : cell) chars_.push_back(c);
+        ends_.push_back(end);
     }
 
     // Drops the cells of a row that was not finished.

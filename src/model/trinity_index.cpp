@@ -66,15 +66,12 @@ const TrinityIndex::Walk& TrinityIndex::Section(int16_t boreHole, int16_t sectio
 TrinityDepth TrinityIndex::FromTies(const Tie& a, const Tie& b, double x) const {
     if (a.pspFault) return kNoValue;
     const double ca = a.depth, cb = b.depth, pa = a.psp, pb = b.psp;
-    try {
-        auto line = [&] { return ca + forms::Divide((x - pa) * (cb - ca), pb - pa); };
-        if (m_.gExtrapolation == Extrapolation::kProportional) return line();
-        if (x > pb) return cb + (x - pb);
-        if (x < pa) return ca + (x - pa);
-        return line();
-    } catch (const forms::RuntimeError&) {
-        return kNoValue;
-    }
+    // TrinityToCD's division by zero (two ties at one PSP) ends in its trap: 9999.
+    auto line = [&] { return pb - pa == 0 ? kNoValue : ca + (x - pa) * (cb - ca) / (pb - pa); };
+    if (m_.gExtrapolation == Extrapolation::kProportional) return line();
+    if (x > pb) return cb + (x - pb);
+    if (x < pa) return ca + (x - pa);
+    return line();
 }
 
 TrinityDepth TrinityIndex::Depth(int16_t boreHole, int16_t section, float psp) {
