@@ -66,7 +66,7 @@ private:
     }
 
     int16_t BoreHole(std::string_view name) {
-        if (name == lastBoreHoleName_) return lastBoreHole_;
+        if (lastBoreHole_ != 0 && name == lastBoreHoleName_) return lastBoreHole_;
         int16_t found = 9999;
         for (int k = 1; k <= boreHoles_ && found == 9999; ++k)
             if (name == names_[k] || name == longNames_[k]) found = static_cast<int16_t>(k);
@@ -100,8 +100,8 @@ private:
     std::array<std::string, 9> names_, longNames_;
     int boreHoles_;
     std::array<Sections, 9> sections_;
-    std::string lastBoreHoleName_ = std::string(1, '\0');  // matches no item: items are texts without NULs
-    int16_t lastBoreHole_ = 9999;
+    std::string lastBoreHoleName_;
+    int16_t lastBoreHole_ = 0;  // none looked up yet
     int16_t lastSectionBoreHole_ = -1;
     std::string lastSectionName_;
     const SectionEntry* lastSection_ = nullptr;
