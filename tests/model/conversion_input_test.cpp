@@ -110,15 +110,6 @@ TEST(ConversionInput, ASectionWithoutClosingRowAndAPositionWithoutTiesDoNotFail)
     EXPECT_EQ(Column(t.gConvTrinity.eventFree), (std::vector<double>{145, 9999}));
 }
 
-TEST(ConversionInput, WithoutTheEventListOnlyCompositeDepths) {
-    const DepthModel m = ConversionModel(false);
-    ConversionTables t;
-    ReadConversion(t, kTrinityHeader + "s1,A,01,50\n", m);
-    EXPECT_EQ(Column(t.gConvTrinity.composite), std::vector<double>{150});
-    EXPECT_FALSE(t.gConvTrinity.HasEventFree());
-    EXPECT_EQ(t.gConvTrinity.eventFreeTitle, "");
-}
-
 TEST(ConversionInput, APspThatIsNotANumberFailsAndKeepsTheRecordsRead) {
     const DepthModel m = ConversionModel();
     ConversionTables t;
@@ -158,13 +149,4 @@ TEST(ConversionInput, TheDuoWindowKeepsItsOwnCompositeDepth) {
     EXPECT_EQ(Column(t.gConvTrinity.composite), (std::vector<double>{300, 90}));
     EXPECT_FALSE(t.gConvTrinity.HasEventFree());
     EXPECT_EQ(t.gConvTrinity.compositeTitle, "Composite depth (correlation model: version 01 Mar. 2024)");
-}
-
-TEST(ConversionInput, QuotedFieldsKeepTheirCommas) {
-    const DepthModel m = ConversionModel();
-    ConversionTables t;
-    ReadConversion(t, "\"Sample, id\",Hole,Section,PSP\r\n\"s1, top\",A,01,50\r\n", m);
-    EXPECT_EQ(t.gConvTrinity.fields(0, 0), "Sample, id");
-    EXPECT_EQ(t.gConvTrinity.fields(0, 1), "s1, top");
-    EXPECT_EQ(Column(t.gConvTrinity.composite), std::vector<double>{150});
 }

@@ -169,6 +169,8 @@ TEST_F(ConvertedFile, AgesWithoutTheAgeModelAreRefusedAndNothingIsWritten) {
 TEST_F(ConvertedFile, ATrinityFileReadBeforeTheEventListHasNoEventFreeDepthsToGive) {
     const DepthModel before = ConversionModel(false);
     ASSERT_FALSE(ReadConversion(t, kTrinityHeader + "s1,A,01,50\n", before).refused);
+    EXPECT_FALSE(t.gConvTrinity.HasEventFree());
+    EXPECT_EQ(t.gConvTrinity.eventFreeTitle, "");
     // The event list and ages loaded since do not give the file what it was read without.
     for (int16_t mask : {1 + 4, 1 + 8}) {
         const ConversionSave r = SaveConvertedFile(t, kScaleTrinity, mask, m, folder.File("x.csv"), TitlesOf(m));
