@@ -56,6 +56,12 @@ const BenchFiles& Files() {
     return files;
 }
 
+const std::string& TrinitySamplesPath() {
+    static const std::string path =
+        Write(TheFolder(), "samples_trinity_1000000.csv", TrinitySamplesFile(MakeLayout()));
+    return path;
+}
+
 const std::string& NumericPath() {
     static const std::string path = Write(TheFolder(), "numeric_400000x59.csv", NumericFile());
     return path;

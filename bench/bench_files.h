@@ -16,6 +16,10 @@ struct BenchFiles {
 
 const BenchFiles& Files();
 
+// 1,000,000 samples by drilling position in the generated cores, about
+// 30 MB: written on first use only.
+const std::string& TrinitySamplesPath();
+
 // 400,000 records of 59 numbers, about 150 MB: written on first use only.
 const std::string& NumericPath();
 

@@ -256,6 +256,33 @@ std::string VarveCountsFile(const CoreLayout& layout, int counts, unsigned seed)
     return out;
 }
 
+std::string TrinitySamplesFile(const CoreLayout& layout, long records, unsigned seed) {
+    static const double kSteps[] = {0.2, 0.5, 1.0};
+    std::mt19937 random(seed);
+    std::string out = "Sample,Bore hole,Section,PSP (cm)\r\n";
+    out.reserve(static_cast<size_t>(records) * 32);
+    for (long r = 1; r <= records && !layout.sections.empty();) {
+        const Section& s = layout.sections[random() % layout.sections.size()];
+        const std::string boreHole = random() % 4 ? std::string(1, s.boreHole) : std::string("Core G") + s.boreHole;
+        const std::string where = "," + boreHole + "," + TwoDigits(s.number) + ",";
+        const double step = kSteps[random() % 3];
+        double psp = std::round(Uniform(random, 0, s.length / 2) * 10) / 10;
+        const double end = s.length + Uniform(random, -5, 3);  // some runs pass the section's end
+        for (long n = 50 + random() % 451; n > 0 && r <= records && psp <= end; --n, ++r, psp += step) {
+            out += 'S';
+            out += std::to_string(r);
+            out += where;
+            if (random() % 200 == 0) {
+                out += "-9999";
+            } else {
+                AppendNumber(out, psp, 1);
+            }
+            out += "\r\n";
+        }
+    }
+    return out;
+}
+
 std::string NumericFile(long records, int fields, unsigned seed) {
     std::mt19937 random(seed);
     std::string out;

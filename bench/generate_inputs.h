@@ -59,6 +59,14 @@ std::string AgeModelFile(const CoreLayout& layout, int points = 200, unsigned se
 // depth down, by composite depth.
 std::string VarveCountsFile(const CoreLayout& layout, int counts = 1000, unsigned seed = 5);
 
+// `records` samples located by drilling position (a trinity conversion file),
+// as a core scanner gives them: runs of up to 500 positions 0.2, 0.5 or 1 cm
+// apart along a section picked at random, from somewhere in its upper half to
+// near its end, a quarter of the runs naming the bore hole by its long name.
+// Some runs pass the section's end by up to 3 cm (no value); about 1 sample
+// in 200 has the no-value PSP -9999.
+std::string TrinitySamplesFile(const CoreLayout& layout, long records = 1000000, unsigned seed = 6);
+
 // `records` records of `fields` numbers each (an integer, then decimals).
 std::string NumericFile(long records = 400000, int fields = 59, unsigned seed = 4);
 

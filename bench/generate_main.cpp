@@ -35,6 +35,7 @@ int main(int argc, char** argv) {
               Write(dir + "duo_correlation_5000_" + date + ".csv",
                     bench::DuoCorrelationModelFile(bench::DuoLayout(), layout)) &&
               Write(dir + "duo_event_layers_2000.csv", bench::EventListFile(bench::DuoLayout(), 2000, 8)) &&
+              Write(dir + "samples_trinity_1000000.csv", bench::TrinitySamplesFile(layout)) &&
               Write(dir + "numeric_400000x59.csv", bench::NumericFile());
     return ok ? 0 : 1;
 }

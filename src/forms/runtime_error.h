@@ -17,6 +17,8 @@ enum ErrorNumber : int {
     kErrOutOfStack = 28,
     kErrInputPastEnd = 62,
     kErrFileNotFound = 53,
+    kErrDeviceIO = 57,
+    kErrPathFileAccess = 75,
     kErrObjectUnloaded = 364,
     kErrInvalidPicture = 481,
     kErrCancel = 32755,  // the file dialog's "cancel was selected"

@@ -43,8 +43,12 @@ long Bracket(const DepthModel& m, int key, double x, long earlier) {
     const std::vector<double>& keys = m.gAgeIndex.column[key];
     if (keys[1] > x) return 1;
     if (keys[n] <= x) return n - 1;
-    // Keys that never decrease bracket x once at most: the pair below the first key above x.
-    if (m.gAgeIndex.ascending[key] && !std::isnan(x)) return FirstReached(n, [&](long k) { return keys[k] > x; }) - 1;
+    // Keys that never decrease bracket x once at most: the pair below the
+    // first key above x, most often the pair of the last level converted.
+    if (m.gAgeIndex.ascending[key] && !std::isnan(x)) {
+        if (earlier >= 1 && earlier < n && keys[earlier] <= x && x < keys[earlier + 1]) return earlier;
+        return FirstReached(n, [&](long k) { return keys[k] > x; }) - 1;
+    }
     long lo = (earlier >= 1 && earlier < n) ? earlier : 1;
     for (long j = 1; j < n; ++j)
         if (keys[j] <= x && x < keys[j + 1]) lo = j;

@@ -43,6 +43,14 @@ int16_t CountTops(const DepthModel& m, int16_t boreHole, long lastRow) {
     return count;
 }
 
+SectionEnds GetSectionEnds(const DepthModel& m, int16_t boreHole, int16_t section) {
+    SectionEnds ends{m.gCorrTable(0, boreHole, 1, m.gSectionTop(boreHole, section)), std::nullopt};
+    // Only row 0, the header, closes no section.
+    if (const long bottom = m.gSectionBottom(boreHole, section); bottom > 0)
+        ends.bottom = m.gCorrTable(0, boreHole, 1, bottom);
+    return ends;
+}
+
 int16_t BHNo(const DepthModel& m, std::string_view name) {
     for (int16_t k = 1; k <= 4; ++k)
         if (m.gBoreHoleName[k] == name) return k;

@@ -24,6 +24,11 @@ int16_t GetSectionNo(const DepthModel& m, int16_t boreHole, std::string_view nam
 // section: the section number of that row.
 int16_t CountTops(const DepthModel& m, int16_t boreHole, long lastRow);
 
+// The PSP cells of the first and last tie rows of section s of a bore hole
+// (gSectionTop, gSectionBottom); no last one when the section has no closing
+// row. A section outside the index is run-time error 9.
+SectionEnds GetSectionEnds(const DepthModel& m, int16_t boreHole, int16_t section);
+
 // 1 to 4 for the first bore hole named so, else -9999.
 int16_t BHNo(const DepthModel& m, std::string_view name);
 // 1 to 4 for the last bore hole named so, else 9999.

@@ -19,10 +19,11 @@ float Top(const DepthModel& m, long i) { return m.gEventTop(1, i); }
 float Bottom(const DepthModel& m, long i) { return m.gEventBottom(1, i); }
 
 // The first layer 1 .. count for which `reached` holds, count + 1 when none:
-// a binary search where `reached` never turns false again, else a walk.
+// a search from the last answer where `reached` never turns false again,
+// else a walk.
 template <class Pred>
-long FirstLayer(long count, bool ascending, Pred reached) {
-    if (ascending) return FirstReached(count, reached);
+long FirstLayer(long count, bool ascending, long& last, Pred reached) {
+    if (ascending) return FirstReachedNear(count, last, reached);
     long i = 1;
     while (i <= count && !reached(i)) ++i;
     return i;
@@ -79,7 +80,8 @@ double CDToEFD(const DepthModel& m, float cd) {
     const long count = m.gMergedEventCount;
 
     // The first layer whose bottom is not above the level.
-    const long i = FirstLayer(count, index.bottomsAscending, [&](long k) { return index.bottom[k] >= cd; });
+    const long i =
+        FirstLayer(count, index.bottomsAscending, index.lastByBottom, [&](long k) { return index.bottom[k] >= cd; });
 
     float s = index.thicknessAbove[i];
     if (i <= count && Top(m, i) < cd) s = static_cast<float>(double(s) + double(cd) - double(Top(m, i)));
@@ -94,7 +96,7 @@ double EFDToCD(const DepthModel& m, float efd) {
     const long count = m.gMergedEventCount;
 
     // The first layer whose top lies at or below the level in event-free depth.
-    const long i = FirstLayer(count, index.gapsAscending,
+    const long i = FirstLayer(count, index.gapsAscending, index.lastByGap,
                               [&](long k) { return static_cast<float>(index.gapAbove[k]) >= efd; });
     return forms::RoundHalfEven(double(efd) + index.thicknessAboveExact[i], m.precision->gDepthPrecision);
 }

@@ -45,6 +45,8 @@ struct CombinedEventIndex {
     std::vector<double> gapAbove;       // [i]: event-free depth of the top of layer i
     std::vector<double> thicknessAboveExact;  // [i]: layers 1 .. i-1 summed in double
     std::vector<float> bottom;          // [i]: the bottom of layer i, side by side for the search
+    // Where the last searches ended (CDToEFD by bottoms, EFDToCD by gaps).
+    mutable long lastByBottom = 1, lastByGap = 1;
 };
 
 // The numbers of AgeModelTable's rows 0 to gAgeModelRows (FastVal of each

@@ -94,8 +94,14 @@ float MasterCoreLink::MainToDuoCD(float mainDepth) const {
 
 std::string MasterCoreLink::BoreHoleName(int k) const { return duo_.gBoreHoleName[BoreHole(k)]; }
 
+std::string MasterCoreLink::BoreHoleLongName(int k) const { return duo_.gBoreHoleLongName[BoreHole(k)]; }
+
 int16_t MasterCoreLink::GetSectionNo2(int16_t boreHole, std::string_view name) const {
     return GetSectionNo(duo_, boreHole, name);
+}
+
+SectionEnds MasterCoreLink::SectionEnds2(int16_t boreHole, int16_t section) const {
+    return GetSectionEnds(duo_, boreHole, section);
 }
 
 TrinityDepth MasterCoreLink::TrinityToCD2(int16_t boreHole, int16_t section, float psp) const {

@@ -1,6 +1,7 @@
 #include "model/file_names.h"
 
 #include <array>
+#include <optional>
 
 #include "forms/values.h"
 
@@ -40,32 +41,42 @@ bool IsDateRun(std::string_view w) {
     return forms::CDbl(w) == forms::Val(w);
 }
 
-}  // namespace
-
-std::string GetFileDate(std::string_view path) {
-    const long n = Len(path);
-    std::string base = Right(path, 4) == ".csv" ? Left(path, n - 4) : std::string(path);
-
+// The label from an eight-digit date run in the text, else from a month name
+// at position `firstMonth` or later; nothing when the text holds neither.
+std::optional<std::string> DateIn(std::string_view text, long firstMonth) {
+    const long n = Len(text);
     for (long i = 1; i <= n - 7; ++i) {
-        std::string_view d = path.substr(i - 1, 8);
+        std::string_view d = text.substr(i - 1, 8);
         if (!IsDateRun(d)) continue;
         std::string_view mm = d.substr(4, 2);
         for (size_t m = 0; m < kMonths.size(); ++m) {
-            char text[3] = {static_cast<char>('0' + (m + 1) / 10), static_cast<char>('0' + (m + 1) % 10), 0};
-            if (mm == text) return std::string(d.substr(6, 2)) + MonthText(kMonths[m]) + std::string(d.substr(0, 4));
+            char digits[3] = {static_cast<char>('0' + (m + 1) / 10), static_cast<char>('0' + (m + 1) % 10), 0};
+            if (mm == digits) return std::string(d.substr(6, 2)) + MonthText(kMonths[m]) + std::string(d.substr(0, 4));
         }
         return std::string(d);
     }
 
-    for (long i = 5; i <= n - 7; ++i) {
-        std::string_view three = path.substr(i - 1, 3);
+    for (long i = firstMonth; i <= n - 7; ++i) {
+        std::string_view three = text.substr(i - 1, 3);
         for (std::string_view month : kMonths) {
             if (three != month) continue;
-            std::string s = Trim(Mid(path, i - 3, month == "May" ? 11 : 12));
+            std::string s = Trim(Mid(text, i - 3, month == "May" ? 11 : 12));
             return Left(s, 2) + MonthText(month) + Right(s, 4);
         }
     }
+    return std::nullopt;
+}
 
+}  // namespace
+
+std::string GetFileDate(std::string_view path) {
+    // The file's own name first, so that a dated folder, or one whose name
+    // holds a month ("Marie"), does not stamp every file in it.
+    const long separator = LastSeparator(path, Len(path));
+    if (auto date = DateIn(path.substr(static_cast<size_t>(separator)), 4)) return *date;
+    if (auto date = DateIn(path, 5)) return *date;
+
+    const std::string base = Right(path, 4) == ".csv" ? Left(path, Len(path) - 4) : std::string(path);
     long p = LastSeparator(base, Len(base) - 2);
     if (p > 0) return Mid(base, p + 1);
     return std::string(path);

@@ -8,9 +8,9 @@
 namespace model {
 
 // The version label of a file: "09 Feb. 2024" from an eight-digit yyyymmdd run
-// anywhere in the path (the eight digits themselves when the month is not 01
-// to 12), else from a day, month name and year in the name, else the file
-// title, else the whole path.
+// (the eight digits themselves when the month is not 01 to 12), else from a
+// day, month name and year; looked for in the file's own name first and only
+// then in the whole path; else the file title, else the whole path.
 std::string GetFileDate(std::string_view path);
 
 // The file name without its folder and its last four characters (".csv").

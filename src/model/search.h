@@ -19,4 +19,14 @@ long FirstReached(long count, Pred reached) {
     return base + static_cast<long>(!reached(base));
 }
 
+// FirstReached, looking first where the last search ended and just after it:
+// a caller that asks level after level down a core finds most answers there.
+// `last` is updated to the answer.
+template <class Pred>
+long FirstReachedNear(long count, long& last, Pred reached) {
+    for (const long k : {last, last + 1})
+        if (k >= 1 && k <= count + 1 && (k > count || reached(k)) && (k == 1 || !reached(k - 1))) return last = k;
+    return last = FirstReached(count, reached);
+}
+
 }  // namespace model

@@ -50,6 +50,8 @@ struct DuoStub : DuoModelLink {
     bool loaded = true;
     bool ModelLoaded() const override { return loaded; }
     std::string BoreHoleName(int k) const override { return std::string(1, static_cast<char>('D' + k)); }
+    std::string BoreHoleLongName(int) const override { return ""; }
+    SectionEnds SectionEnds2(int16_t, int16_t) const override { return {"0", std::nullopt}; }
     int16_t GetSectionNo2(int16_t, std::string_view name) const override { return name == "01" ? 1 : 9999; }
     TrinityDepth TrinityToCD2(int16_t, int16_t section, float psp) const override {
         return section == 1 ? TrinityDepth(psp + 40.0) : TrinityDepth(kNoValue);
@@ -218,6 +220,32 @@ TEST(AgeConversion, FollowsEveryNewAgeModelAndKeysOutOfOrder) {
                               "d,---,---,---,400,1,600,1,C1,yr,\n");
     EXPECT_DOUBLE_EQ(CDToAge(m, 250), 450);  // between c and d, not a and b (250)
     EXPECT_EQ(m.gAgeRowLo, 3);
+}
+
+TEST(AgeConversion, LevelsInAnyOrderFindTheirPairAsAWalkDoes) {
+    // Twenty points every 10 cm, two of them at one depth.
+    DepthModel m = ModelWithEvents();
+    std::string points;
+    for (int i = 1; i <= 20; ++i) {
+        const int depth = 10 * (i == 8 ? 7 : i);
+        points += "p,---,---,---," + std::to_string(depth) + ",1," + std::to_string(100 * i) + ",1,C1,yr,\n";
+    }
+    LoadAges(m, AgeHeader() + points);
+    // The last pair around the level, the first or last pair beyond the points.
+    auto walk = [&](double x) {
+        long lo = x < FastVal(m.gAgeModel(11, 1)) ? 1 : 19;
+        for (long j = 1; j < 20; ++j)
+            if (FastVal(m.gAgeModel(11, j)) <= x && x < FastVal(m.gAgeModel(11, j + 1))) lo = j;
+        return lo;
+    };
+    std::vector<float> levels;
+    for (float x = -5; x < 215; x += 0.5f) levels.push_back(x);
+    for (float x = 215; x > -5; x -= 3.25f) levels.push_back(x);
+    for (int i = 0; i < 300; ++i) levels.push_back(static_cast<float>((i * 7919) % 2200) / 10.0f);
+    for (float x : levels) {
+        EFDToAge(m, x);
+        ASSERT_EQ(m.gAgeRowLo, walk(x)) << x;
+    }
 }
 
 TEST(AgeConversion, NeedsTwoControlPointsAndDistinctKeys) {

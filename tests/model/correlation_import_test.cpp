@@ -233,6 +233,8 @@ TEST(CorrelationLookup, BelowEveryBottomCountsTheDuoModelOnlyWhenLoaded) {
         bool loaded = false;
         bool ModelLoaded() const override { return loaded; }
         std::string BoreHoleName(int) const override { return ""; }
+        std::string BoreHoleLongName(int) const override { return ""; }
+        SectionEnds SectionEnds2(int16_t, int16_t) const override { return {"0", std::nullopt}; }
         int16_t GetSectionNo2(int16_t, std::string_view) const override { return 9999; }
         TrinityDepth TrinityToCD2(int16_t, int16_t, float) const override { return kNoValue; }
         float DuoToMainCD(float d) const override { return d; }

@@ -180,5 +180,12 @@ TEST(EventFreeDepth, SearchGivesWhatTheLayerWalkGives) {
                 ASSERT_EQ(CDToEFD(m, x), WalkCDToEFD(m, x));
                 ASSERT_EQ(EFDToCD(m, x), WalkEFDToCD(m, x));
             }
+        // In no order, so that the search seldom starts where it ended.
+        std::uniform_real_distribution<float> anywhere(-2, depth + 3);
+        for (int i = 0; i < 200; ++i) {
+            const float x = anywhere(random);
+            ASSERT_EQ(CDToEFD(m, x), WalkCDToEFD(m, x));
+            ASSERT_EQ(EFDToCD(m, x), WalkEFDToCD(m, x));
+        }
     }
 }

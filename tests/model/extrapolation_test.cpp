@@ -22,6 +22,8 @@ DepthModel TwoTieSection() {
 struct DuoNamesEtoH : DuoModelLink {
     bool ModelLoaded() const override { return true; }
     std::string BoreHoleName(int k) const override { return std::string(1, static_cast<char>('D' + k)); }
+    std::string BoreHoleLongName(int) const override { return ""; }
+    SectionEnds SectionEnds2(int16_t, int16_t) const override { return {"0", std::nullopt}; }
     int16_t GetSectionNo2(int16_t, std::string_view) const override { return 1; }
     TrinityDepth TrinityToCD2(int16_t, int16_t, float psp) const override { return psp + 40.0; }
     float DuoToMainCD(float d) const override { return d + 1000; }

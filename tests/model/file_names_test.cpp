@@ -27,6 +27,17 @@ TEST(GetFileDate, MonthNamesAndOtherwiseTheTitle) {
     EXPECT_EQ(GetFileDate("model.txt"), "model.txt");
 }
 
+TEST(GetFileDate, TheFileNameComesBeforeItsFolders) {
+    // A dated folder above dated files, and a folder whose name reads as a month.
+    EXPECT_EQ(GetFileDate("/cores/20230101/model_20240209.csv"), "09 Feb. 2024");
+    EXPECT_EQ(GetFileDate("C:\\Data\\Marie\\model 20 Jan. 2024.csv"), "20 Jan. 2024");
+    EXPECT_EQ(GetFileDate("/home/Marie/20240509.csv"), "09 May 2024");
+    // A month name at the start of the name, after the day.
+    EXPECT_EQ(GetFileDate("/data/Marie/09 Feb. 2024.csv"), "09 Feb. 2024");
+    // Only when the name holds no date is the path searched.
+    EXPECT_EQ(GetFileDate("/cores/20230101/model.csv"), "01 Jan. 2023");
+}
+
 TEST(GetFileTitle, NameWithoutFolderAndExtension) {
     EXPECT_EQ(GetFileTitle("C:\\cores\\QL22 model.csv"), "QL22 model");
     EXPECT_EQ(GetFileTitle("/data/cores/QL22.csv"), "QL22");

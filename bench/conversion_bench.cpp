@@ -1,0 +1,107 @@
+// A whole-file conversion: 1,000,000 samples by drilling position read,
+// converted to composite depth, event-free depth and age with its errors and
+// unit, and written, on the generated model (5,000 tie rows, 2,000 event
+// layers, 200 age points). Against it, in the same run, a pandas and numpy
+// script doing the same job (bench/conversion_pandas.py); the conversion's
+// counters carry the ratio. Reading and converting alone, and writing alone,
+// are measured too, with the heap the loaded tables hold per record.
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+#include <malloc.h>
+
+#include "bench/bench_files.h"
+#include "bench/bench_models.h"
+#include "model/conversion_input.h"
+#include "model/conversion_output.h"
+
+namespace {
+
+constexpr double kRecords = 1000000;
+double pandasSeconds = 0;  // one run of the script's job, measured first
+
+std::string OutputPath(const char* name) {
+    return (std::filesystem::path(bench::Files().correlation).parent_path() / name).string();
+}
+
+// The script prints the seconds its job took, the interpreter's start and the
+// loading of the models left out, as they are here.
+void BM_PandasConversion(benchmark::State& state) {
+    const std::string command = "/usr/bin/python3 " + std::string(QUILLORY_SOURCE_DIR) + "/bench/conversion_pandas.py " +
+                                bench::Files().correlation + " " + bench::Files().events + " " + bench::Files().ages +
+                                " " + bench::TrinitySamplesPath() + " " + OutputPath("pandas.csv");
+    double total = 0;
+    for (auto _ : state) {
+        FILE* script = popen(command.c_str(), "r");
+        double seconds = 0;
+        const bool ran = script && std::fscanf(script, "%lf", &seconds) == 1;
+        if (script) pclose(script);
+        if (!ran) {
+            state.SkipWithError("bench/conversion_pandas.py did not run (python3-pandas missing?)");
+            return;
+        }
+        state.SetIterationTime(seconds);
+        total += seconds;
+    }
+    pandasSeconds = total / static_cast<double>(state.iterations());
+    state.counters["records/s"] = kRecords / pandasSeconds;
+}
+BENCHMARK(BM_PandasConversion)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(3);
+
+size_t HeapInUse() {
+    const struct mallinfo2 info = mallinfo2();
+    return info.uordblks + info.hblkhd;
+}
+
+model::ConversionTables Read(const model::DepthModel& m) {
+    model::ConversionTables t;
+    model::ItemReader file = model::ItemReader::Open(bench::TrinitySamplesPath());
+    model::ReadConversionFile(file, t, model::MainWindowSide(m, nullptr));
+    return t;
+}
+
+void BM_ReadConvertAndWrite(benchmark::State& state) {
+    model::DepthModel m = bench::LoadedModel(2);
+    const std::string output = OutputPath("quillory.csv");
+    double seconds = 0;
+    for (auto _ : state) {
+        const auto start = std::chrono::steady_clock::now();
+        const model::ConversionTables t = Read(m);
+        model::SaveConvertedFile(t, model::kScaleTrinity, 15, m, output, model::TitlesOf(m, "95.4 %", "95.4 %"));
+        seconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    }
+    const double perRun = seconds / static_cast<double>(state.iterations());
+    state.counters["records/s"] = kRecords / perRun;
+    state.counters["MB/s written"] = static_cast<double>(std::filesystem::file_size(output)) / 1e6 / perRun;
+    if (pandasSeconds > 0) state.counters["x_pandas"] = pandasSeconds / perRun;
+}
+BENCHMARK(BM_ReadConvertAndWrite)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3);
+
+void BM_ReadAndConvert(benchmark::State& state) {
+    const model::DepthModel m = bench::LoadedModel(2);
+    size_t bytes = 0;
+    for (auto _ : state) {
+        const size_t before = HeapInUse();
+        const model::ConversionTables t = Read(m);
+        bytes = HeapInUse() - before;
+        benchmark::DoNotOptimize(t.gConvTrinity.composite.data());
+    }
+    state.counters["records/s"] = benchmark::Counter(kRecords, benchmark::Counter::kIsIterationInvariantRate);
+    state.counters["heap bytes/record"] = static_cast<double>(bytes) / kRecords;
+}
+BENCHMARK(BM_ReadAndConvert)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2);
+
+void BM_Write(benchmark::State& state) {
+    model::DepthModel m = bench::LoadedModel(2);
+    const model::ConversionTables t = Read(m);
+    const std::string output = OutputPath("quillory.csv");
+    for (auto _ : state) model::SaveConvertedFile(t, model::kScaleTrinity, 15, m, output, model::TitlesOf(m, "95.4 %", "95.4 %"));
+    state.counters["records/s"] = benchmark::Counter(kRecords, benchmark::Counter::kIsIterationInvariantRate);
+}
+BENCHMARK(BM_Write)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2);
+
+}  // namespace

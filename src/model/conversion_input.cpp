@@ -1,0 +1,182 @@
+#include "model/conversion_input.h"
+
+#include <array>
+#include <string_view>
+#include <unordered_map>
+
+#include "forms/values.h"
+#include "model/correlation_lookup.h"
+#include "model/depth_conversion.h"
+#include "model/trinity_index.h"
+
+namespace model {
+namespace {
+
+bool IsMarker(double v) { return v == 9999 || v == -9999; }
+
+// Finds the composite depth of a record's drilling position. Positions of one
+// file repeat their bore holes and sections, so the look-ups by name are kept
+// (they depend on the models only) and the last one is tried first.
+class Placer {
+public:
+    explicit Placer(const ConversionSide& side) : side_(side), index_(side.main) {
+        for (int k = 1; k <= 4; ++k) {
+            names_[k] = side.main.gBoreHoleName[k];
+            longNames_[k] = side.main.gBoreHoleLongName[k];
+        }
+        boreHoles_ = 4;
+        if (side.duo && side.duo->ModelLoaded()) {
+            for (int k = 1; k <= 4; ++k) {
+                names_[4 + k] = side.duo->BoreHoleName(k);
+                longNames_[4 + k] = side.duo->BoreHoleLongName(k);
+            }
+            boreHoles_ = 8;
+        }
+    }
+
+    double CompositeDepth(std::string_view boreHole, std::string_view section, std::string_view psp) {
+        const double position = StrictNumber(psp);
+        if (IsMarker(position)) return position;
+        const int16_t b = BoreHole(boreHole);
+        if (b == 9999) return kNoValue;
+        const SectionEntry& s = Section(b, section);
+        // Positions outside the section's tie rows are not extrapolated.
+        if (s.number == 9999 || position < s.top || (s.bounded && position > s.bottom)) return kNoValue;
+        const float x = forms::CSng(position);
+        if (b <= 4) return OnHomeScale(index_.Depth(b, s.number, x), side_.fromMain);
+        return OnHomeScale(side_.duo->TrinityToCD2(static_cast<int16_t>(b - 4), s.number, x), side_.fromDuo);
+    }
+
+private:
+    struct SectionEntry {
+        int16_t number;
+        float top, bottom;
+        bool bounded;  // the section has a closing row
+    };
+    struct Hash {
+        using is_transparent = void;
+        size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
+    };
+    using Sections = std::unordered_map<std::string, SectionEntry, Hash, std::equal_to<>>;
+
+    // A position that cannot be placed is no value, never depth 0.
+    static double OnHomeScale(const TrinityDepth& depth, const std::function<float(float)>& convert) {
+        if (!depth) return kNoValue;
+        return convert ? convert(forms::CSng(*depth)) : *depth;
+    }
+
+    int16_t BoreHole(std::string_view name) {
+        if (lastBoreHole_ != 0 && name == lastBoreHoleName_) return lastBoreHole_;
+        int16_t found = 9999;
+        for (int k = 1; k <= boreHoles_ && found == 9999; ++k)
+            if (name == names_[k] || name == longNames_[k]) found = static_cast<int16_t>(k);
+        lastBoreHoleName_ = name;
+        return lastBoreHole_ = found;
+    }
+
+    const SectionEntry& Section(int16_t b, std::string_view name) {
+        if (b == lastSectionBoreHole_ && name == lastSectionName_) return *lastSection_;
+        Sections& sections = sections_[b];
+        auto found = sections.find(name);
+        if (found == sections.end()) found = sections.emplace(std::string(name), Look(b, name)).first;
+        lastSectionBoreHole_ = b;
+        lastSectionName_ = name;
+        return *(lastSection_ = &found->second);
+    }
+
+    // A tie PSP that is not a number stops the reading (a thrown error).
+    SectionEntry Look(int16_t b, std::string_view name) const {
+        const auto k = static_cast<int16_t>(b <= 4 ? b : b - 4);
+        const int16_t number = b <= 4 ? GetSectionNo(side_.main, k, name) : side_.duo->GetSectionNo2(k, name);
+        if (number == 9999) return {9999, 0, 0, false};
+        const SectionEnds ends = b <= 4 ? GetSectionEnds(side_.main, k, number) : side_.duo->SectionEnds2(k, number);
+        SectionEntry entry{number, forms::CSng(StrictNumber(ends.top)), 0, ends.bottom.has_value()};
+        if (ends.bottom) entry.bottom = forms::CSng(StrictNumber(*ends.bottom));
+        return entry;
+    }
+
+    const ConversionSide& side_;
+    TrinityIndex index_;
+    std::array<std::string, 9> names_, longNames_;
+    int boreHoles_;
+    std::array<Sections, 9> sections_;
+    std::string lastBoreHoleName_;
+    int16_t lastBoreHole_ = 0;  // none looked up yet
+    int16_t lastSectionBoreHole_ = -1;
+    std::string lastSectionName_;
+    const SectionEntry* lastSection_ = nullptr;
+};
+
+// The kind test: the sixth item is a plain number when its numeric value,
+// written back in general number format, is the very same text.
+bool IsPlainNumber(std::string_view item) { return forms::DoubleText(FastVal(item)) == item; }
+
+// The source kind from the value column's title; anything else is event-free depth.
+int16_t KindOfTitle(std::string_view title) {
+    const std::string_view head = title.substr(0, 3);
+    if (head == "Com") return kScaleComposite;
+    if (head == "Age") return kScaleAge;
+    return kScaleEventFree;
+}
+
+void ReadRecords(ItemReader& file, TextTable& table) {
+    while (!file.AtEnd())
+        for (int c = 0; c < table.Columns(); ++c) table.Append(file.Item());
+}
+
+void ConvertPositions(ConversionTrinity& trinity, const ConversionSide& side) {
+    const DepthModel& home = side.home;
+    const long n = trinity.Rows();
+    trinity.compositeTitle = "Composite depth (correlation model: version " + home.gVerCorrelation + ")";
+    if (home.gEventsLoaded) trinity.eventFreeTitle = "Event free depth (event list: version " + home.gVerEvents + ")";
+    trinity.composite.assign(static_cast<size_t>(n) + 1, 0.0);
+    if (home.gEventsLoaded) trinity.eventFree.assign(static_cast<size_t>(n) + 1, 0.0);
+
+    Placer placer(side);
+    const TextTable& f = trinity.fields;
+    for (long r = 1; r <= n; ++r) {
+        const double cd = placer.CompositeDepth(f(1, r), f(2, r), f(3, r));
+        trinity.composite[r] = cd;
+        if (home.gEventsLoaded) trinity.eventFree[r] = IsMarker(cd) ? cd : CDToEFD(home, forms::CSng(cd));
+    }
+}
+
+}  // namespace
+
+ConversionSide MainWindowSide(const DepthModel& m, const DuoModelLink* duo) {
+    ConversionSide side{m, m, duo, nullptr, nullptr};
+    if (duo) side.fromDuo = [duo](float depth) { return duo->DuoToMainCD(depth); };
+    return side;
+}
+
+ConversionReading ReadConversionFile(ItemReader& file, ConversionTables& t, const ConversionSide& side) {
+    ConversionTrinity& trinity = t.gConvTrinity;
+    trinity = ConversionTrinity{};
+    // A record cut short leaves the rows before it.
+    struct Unfinished {
+        TextTable* table;
+        ~Unfinished() { table->DropUnfinishedRow(); }
+    } unfinished{&trinity.fields};
+
+    for (int i = 0; i < 8; ++i) trinity.fields.Append(file.Item());
+    if (!IsPlainNumber(trinity.fields(1, 1))) {
+        t.gConvFrom = kScaleTrinity;
+        ReadRecords(file, trinity.fields);
+        ConvertPositions(trinity, side);
+        t.gConvDetected = kScaleTrinity;
+        return {};
+    }
+
+    t.gConvFrom = kScaleEventFree;
+    if (!side.home.gEventsLoaded) return {true, kConversionNeedsEventList};
+    TextTable& values = t.gConvTable.fields;
+    values.Clear();
+    unfinished.table = &values;
+    for (long r = 0; r <= 1; ++r)
+        for (int c = 0; c < 4; ++c) values.Append(trinity.fields(c, r));
+    ReadRecords(file, values);
+    t.gConvDetected = KindOfTitle(values(1, 0));
+    return {};
+}
+
+}  // namespace model

@@ -1,0 +1,152 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "conversion_fixtures.h"
+#include "forms/runtime_error.h"
+#include "model/conversion_input.h"
+
+using namespace model;
+using namespace model_test;
+
+namespace {
+
+const std::string kTrinityHeader = "Sample,Hole,Section,PSP (cm)\r\n";
+
+std::vector<double> Column(const std::vector<double>& column) { return {column.begin() + 1, column.end()}; }
+
+}  // namespace
+
+TEST(ConversionInput, ProbeNeedsEightItemsAndAOneValueFileThreeRecords) {
+    const DepthModel m = ConversionModel();
+    ConversionTables t;
+    EXPECT_THROW(ReadConversion(t, "a,b,c,d\na,A,01\n", m), forms::RuntimeError);  // seven items
+    EXPECT_EQ(t.gConvDetected, 0);
+
+    EXPECT_FALSE(ReadConversion(t, kTrinityHeader + "s1,A,01,50", m).refused);
+    EXPECT_EQ(t.gConvTrinity.Rows(), 1);
+    EXPECT_EQ(t.gConvDetected, kScaleTrinity);
+    EXPECT_EQ(t.gConvFrom, kScaleTrinity);
+
+    // A header and two records are six items; the probe fails.
+    EXPECT_THROW(ReadConversion(t, "Label,Composite depth\na,1\nb,2\n", m), forms::RuntimeError);
+    EXPECT_EQ(t.gConvDetected, kScaleTrinity);  // kept from the last complete reading
+    EXPECT_FALSE(ReadConversion(t, "Label,Composite depth\na,1\nb,2\nc,3\n", m).refused);
+    EXPECT_EQ(t.gConvTable.Rows(), 3);
+    // An odd number of items after the eighth leaves a record cut short.
+    EXPECT_THROW(ReadConversion(t, "Label,Value\na,1\nb,2\nc,3\nd\n", m), forms::RuntimeError);
+}
+
+TEST(ConversionInput, TheSixthItemTellsTheKindAndTheValueTitleTheScale) {
+    const DepthModel m = ConversionModel();
+    ConversionTables t;
+    auto kind = [&](const std::string& sixth, const std::string& title = "Composite depth (cm)") {
+        ReadConversion(t, "Label,\"" + title + "\"\na,1\nb," + sixth + "\nc,3\nd,4\ne,5\n", m);
+        return t.gConvFrom == kScaleTrinity ? 1 : t.gConvDetected;
+    };
+    for (const char* plain : {"12.5", "-9999", "0.5", "0"}) EXPECT_EQ(kind(plain), kScaleComposite) << plain;
+    // Texts that a number does not give back: a trinity file, read as one.
+    for (const char* text : {"A", "12.50", ".5", "\" 12\""}) EXPECT_EQ(kind(text), kScaleTrinity) << text;
+
+    EXPECT_EQ(kind("1", "Event free depth"), kScaleEventFree);
+    EXPECT_EQ(kind("1", "Age (cal BP)"), kScaleAge);
+    EXPECT_EQ(kind("1", "composite depth"), kScaleEventFree);  // compared case-sensitively
+    EXPECT_EQ(kind("1", "Depth"), kScaleEventFree);
+    EXPECT_EQ(t.gConvFrom, kScaleEventFree);
+    EXPECT_EQ(t.gConvTable.fields(1, 0), "Depth");
+    EXPECT_EQ(t.gConvTable.fields(0, 5), "e");
+    EXPECT_EQ(t.gConvTable.fields(1, 5), "5");
+}
+
+TEST(ConversionInput, AOneValueFileWithoutTheEventListIsRefusedOnlyWithItsOwnMessage) {
+    const DepthModel withEvents = ConversionModel(), without = ConversionModel(false);
+    ConversionTables t;
+    ReadConversion(t, "Label,Age\na,1\nb,2\nc,3\n", withEvents);
+    ASSERT_EQ(t.gConvDetected, kScaleAge);
+
+    const ConversionReading r = ReadConversion(t, "Label,Composite depth\nx,1\ny,2\nz,3\nw,4\n", without);
+    EXPECT_TRUE(r.refused);
+    EXPECT_EQ(r.message, "Please import list of events. Sample file is available at "
+                         "examples/QL22_event_layers_20240212.csv.");
+    // Nothing thrown, so the window shows no "File format error." after it;
+    // the last one-value table and kind stay.
+    EXPECT_EQ(t.gConvDetected, kScaleAge);
+    EXPECT_EQ(t.gConvTable.Rows(), 3);
+    EXPECT_EQ(t.gConvTable.fields(0, 1), "a");
+    EXPECT_EQ(t.gConvFrom, kScaleEventFree);
+}
+
+TEST(ConversionInput, PositionsAreConvertedInsideTheirSectionOnly) {
+    const DepthModel m = ConversionModel();
+    ConversionTables t;
+    ReadConversion(t,
+                   kTrinityHeader +
+                       "s1,A,01,15\n"                    // 1:1 above the first tie: 115
+                       "s2,A,1,50\n"                     // between the ties: 150, less the layer above
+                       "s3,\"Core Q-1\",001,90\n"        // long name, at the last tie row's PSP: 190
+                       "s4,A,01,9.9\ns5,A,01,90.1\n"     // 0.1 cm outside: not extrapolated
+                       "s6,a,01,50\ns7,Z,01,50\n"        // no such bore hole (names are case-sensitive)
+                       "s8,A,02,50\n"                    // no such section
+                       "s9,A,01,-9999\ns10,Q,x,9999.0\n",  // no-value PSPs are kept
+                   m);
+    ASSERT_EQ(t.gConvTrinity.Rows(), 10);
+    EXPECT_EQ(Column(t.gConvTrinity.composite),
+              (std::vector<double>{115, 150, 190, 9999, 9999, 9999, 9999, 9999, -9999, 9999}));
+    EXPECT_EQ(Column(t.gConvTrinity.eventFree),
+              (std::vector<double>{115, 145, 185, 9999, 9999, 9999, 9999, 9999, -9999, 9999}));
+    EXPECT_EQ(t.gConvTrinity.fields(3, 10), "9999.0");  // the field itself as read
+    EXPECT_EQ(t.gConvTrinity.compositeTitle, "Composite depth (correlation model: version 09 Feb. 2024)");
+    EXPECT_EQ(t.gConvTrinity.eventFreeTitle, "Event free depth (event list: version 12 Feb. 2024)");
+}
+
+TEST(ConversionInput, ASectionWithoutClosingRowAndAPositionWithoutTiesDoNotFail) {
+    const DepthModel m = ConversionModel();
+    ConversionTables t;
+    // B-01 has no closing row: no upper bound, where a bound would be read
+    // from the header. At PSP 55 its walk finds no tie below: 9999, never 0.
+    EXPECT_FALSE(ReadConversion(t, kTrinityHeader + "s1,B,01,25\ns2,B,01,55\n", m).refused);
+    EXPECT_EQ(Column(t.gConvTrinity.composite), (std::vector<double>{150, 9999}));
+    EXPECT_EQ(Column(t.gConvTrinity.eventFree), (std::vector<double>{145, 9999}));
+}
+
+TEST(ConversionInput, APspThatIsNotANumberFailsAndKeepsTheRecordsRead) {
+    const DepthModel m = ConversionModel();
+    ConversionTables t;
+    EXPECT_THROW(ReadConversion(t, kTrinityHeader + "s1,A,01,50\ns2,Z,01,abc\ns3,A,01,60\n", m), forms::RuntimeError);
+    EXPECT_EQ(t.gConvTrinity.Rows(), 3);
+    EXPECT_THROW(ReadConversion(t, kTrinityHeader + "s1,A,01,50\ns2,A,01\n", m), forms::RuntimeError);
+    EXPECT_EQ(t.gConvTrinity.Rows(), 1);
+    EXPECT_EQ(t.gConvTrinity.fields(0, 1), "s1");
+}
+
+TEST(ConversionInput, DuoBoreHolesCountOnlyWhileTheDuoModelIsLoaded) {
+    const DepthModel m = ConversionModel();
+    DuoStandIn duo;
+    const std::string file = kTrinityHeader + "s1,E,01,50\ns2,Duo core 2,01,30\ns3,E,01,100.5\ns4,E,02,10\n";
+    ConversionTables t;
+    ReadConversion(t, file, m, &duo);
+    // Through the Duo model (PSP + 40) onto the main composite depth (+ 1000).
+    EXPECT_EQ(Column(t.gConvTrinity.composite), (std::vector<double>{1090, 1070, 9999, 9999}));
+    EXPECT_EQ(Column(t.gConvTrinity.eventFree), (std::vector<double>{1085, 1065, 9999, 9999}));
+    duo.loaded = false;
+    ReadConversion(t, file, m, &duo);
+    EXPECT_EQ(Column(t.gConvTrinity.composite), (std::vector<double>{9999, 9999, 9999, 9999}));
+}
+
+TEST(ConversionInput, TheDuoWindowKeepsItsOwnCompositeDepth) {
+    // The Duo window's reading: its own model is home (its event list and
+    // versions), main bore holes come over through MainToDuoCD (here x 2),
+    // its own positions stay as they come.
+    const DepthModel main = ConversionModel();
+    DepthModel duoModel = ConversionModel(false);
+    duoModel.gVerCorrelation = "01 Mar. 2024";
+    DuoStandIn duo;
+    ConversionSide side{duoModel, main, &duo, [](float d) { return 2 * d; }, nullptr};
+    ConversionTables t;
+    ItemReader file(kTrinityHeader + "s1,A,01,50\ns2,E,01,50\n");
+    ReadConversionFile(file, t, side);
+    EXPECT_EQ(Column(t.gConvTrinity.composite), (std::vector<double>{300, 90}));
+    EXPECT_FALSE(t.gConvTrinity.HasEventFree());
+    EXPECT_EQ(t.gConvTrinity.compositeTitle, "Composite depth (correlation model: version 01 Mar. 2024)");
+}
