@@ -1,6 +1,5 @@
 #include "model/item_reader.h"
 
-#include <algorithm>
 #include <bit>
 #include <cstring>
 #include <fstream>
@@ -44,13 +43,16 @@ public:
     }
 
     // The next comma, line end or NUL at or after the cursor; the NUL after
-    // the file ends the search at the latest.
+    // the file ends the search at the latest. The text ahead is asked for a
+    // kilobyte early: a mapped file's pages lie apart in memory, and the
+    // processor's own look-ahead stops at the end of each page.
     size_t NextCandidate() {
-        while (at.mask == 0) {
+        while (at.mask == 0) [[unlikely]] {
             at.block += kMaskBytes;
+            __builtin_prefetch(data + at.block + 1024);
             at.mask = SeparatorMask(data + at.block);
         }
-        return at.block + static_cast<size_t>(std::countr_zero(at.mask));
+        return at.block + static_cast<unsigned>(std::countr_zero(at.mask));
     }
 
     // The next comma or line end, or the end of the file.
@@ -64,20 +66,44 @@ public:
 
     // Moves on past `separator`, which NextSeparator found.
     void Pass(size_t separator) {
-        if (data[separator] == ',') {
-            at.pos = separator + 1;
-            at.mask &= at.mask - 1;
-            at.itemFollows = true;
-            return;
+        if (data[separator] == ',') [[likely]] {
+            PassComma(separator);
+        } else {
+            PassLineEnd(separator);
         }
+    }
+    void PassComma(size_t comma) {
+        at.pos = comma + 1;
+        at.mask &= at.mask - 1;
+        at.itemFollows = true;
+    }
+    // A line end, or the end of the file.
+    void PassLineEnd(size_t end) {
         at.itemFollows = false;
-        const size_t p = separator < size ? separator + LineEndLength(data + separator) : size;
+        const size_t p = end < size ? end + LineEndLength(data + end) : size;
         if (p - at.block < kMaskBytes) {
             at.pos = p;
             at.mask &= ~uint64_t{0} << (p - at.block);
         } else {
             MoveTo(p);  // a line end across the block's end
         }
+    }
+
+    // The word of the next item when it has one to eight characters and ends
+    // at a comma or a line end, and then stands after it; false otherwise.
+    bool ShortItem(uint64_t& word) {
+        const size_t end = NextCandidate();
+        const size_t length = end - at.pos;
+        if (length - 1 >= 8) [[unlikely]]
+            return false;
+        word = plain::AlignedWord(data + at.pos, length);
+        if (data[end] == ',') [[likely]] {
+            PassComma(end);
+            return true;
+        }
+        if (data[end] == '\0' && end < size) return false;  // a NUL inside the file is text
+        PassLineEnd(end);
+        return true;
     }
 
     const char* const data;
@@ -96,34 +122,35 @@ ItemReader::ItemReader(Text text, size_t size) : text_(std::move(text)), size_(s
 
 // A text copied with the alignment and padding a mapped file has.
 ItemReader::Text ItemReader::CopyOf(std::string_view contents) {
-    Text text(static_cast<char*>(::operator new[](contents.size() + kPadding, std::align_val_t{kPadding})),
-              Release{0});
-    std::memcpy(text.get(), contents.data(), contents.size());
-    std::memset(text.get() + contents.size(), 0, kPadding);
-    return text;
+    char* region = static_cast<char*>(
+        ::operator new[](kPadding + contents.size() + kPadding, std::align_val_t{kPadding}));
+    std::memset(region, 0, kPadding);
+    std::memcpy(region + kPadding, contents.data(), contents.size());
+    std::memset(region + kPadding + contents.size(), 0, kPadding);
+    return Text(region + kPadding, Release{0, kPadding});
 }
 
 void ItemReader::Release::operator()(char* text) const {
     if (mapped != 0) {
-        munmap(text, mapped);
+        munmap(text - lead, mapped);
     } else {
-        ::operator delete[](text, std::align_val_t{kPadding});
+        ::operator delete[](text - lead, std::align_val_t{kPadding});
     }
 }
 
-// The file read-only over a region of zeros: the kernel fills the rest of the
-// file's last page with NULs and the region's further pages hold the rest of
-// the padding. Nothing when the file cannot be mapped.
+// The file read-only between regions of zeros: a page before it, and after
+// it the rest of its last page, which the kernel fills with NULs, and the
+// region's further pages. Nothing when the file cannot be mapped.
 ItemReader::Text ItemReader::Map(int file, size_t size) {
     const size_t page = static_cast<size_t>(sysconf(_SC_PAGESIZE));
-    const size_t length = (size + kPadding + page - 1) / page * page;
-    void* region = mmap(nullptr, length, PROT_READ, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-    if (region == MAP_FAILED) return Text(nullptr, Release{0});
-    if (mmap(region, size, PROT_READ, MAP_PRIVATE | MAP_FIXED | MAP_POPULATE, file, 0) == MAP_FAILED) {
+    const size_t length = page + (size + kPadding + page - 1) / page * page;
+    char* region = static_cast<char*>(mmap(nullptr, length, PROT_READ, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0));
+    if (region == MAP_FAILED) return Text(nullptr, Release{0, 0});
+    if (mmap(region + page, size, PROT_READ, MAP_PRIVATE | MAP_FIXED | MAP_POPULATE, file, 0) == MAP_FAILED) {
         munmap(region, length);
-        return Text(nullptr, Release{0});
+        return Text(nullptr, Release{0, 0});
     }
-    return Text(static_cast<char*>(region), Release{length});
+    return Text(region + page, Release{length, page});
 }
 
 ItemReader ItemReader::Open(const std::string& path) {
@@ -131,7 +158,7 @@ ItemReader ItemReader::Open(const std::string& path) {
     if (file < 0) throw forms::RuntimeError(forms::kErrFileNotFound, "File not found");
     struct stat status {};
     const bool regular = fstat(file, &status) == 0 && S_ISREG(status.st_mode) && status.st_size > 0;
-    Text text = regular ? Map(file, static_cast<size_t>(status.st_size)) : Text(nullptr, Release{0});
+    Text text = regular ? Map(file, static_cast<size_t>(status.st_size)) : Text(nullptr, Release{0, 0});
     close(file);
     if (text) return ItemReader(std::move(text), static_cast<size_t>(status.st_size));
 
@@ -228,50 +255,40 @@ template <double (*Convert)(std::string_view)>
 }
 
 template <double (*Convert)(std::string_view)>
+double ItemReader::ReadNumber() {
+    Scan scan(*this);
+    uint64_t word;
+    double value;
+    if (scan.ShortItem(word) && plain::ConvertWord(word, value)) {
+        at_ = scan.at;
+        return value;
+    }
+    return OtherNumber<Convert>();
+}
+
+template <double (*Convert)(std::string_view)>
 void ItemReader::ReadNumbers(std::span<double> out) {
     Scan scan(*this);
-    // A run of items of up to eight characters, each ended by a comma or a
-    // line end, is first found and then converted as a whole; the first item
-    // that is not a short decimal takes the general road.
-    constexpr size_t kRun = 16;
-    uint64_t words[kRun];
     for (size_t done = 0; done < out.size();) {
+        // Two items at a time are found and converted together.
         const Cursor start = scan.at;
-        const size_t wanted = std::min(kRun, out.size() - done);
-        size_t found = 0;
-        while (found < wanted) {
-            const size_t end = scan.NextCandidate();
-            const size_t length = end - scan.at.pos;
-            if (length - 1 >= 8 || scan.data[end] == '\0') break;
-            words[found++] = plain::AlignedWord(scan.data + scan.at.pos, length);
-            scan.Pass(end);
+        uint64_t first, second;
+        if (done + 2 <= out.size() && scan.ShortItem(first) && scan.ShortItem(second) &&
+            plain::ConvertTwo(first, second, out.data() + done) == 2) [[likely]] {
+            done += 2;
+            continue;
         }
-        const size_t converted = plain::ConvertWords(words, found, out.data() + done);
-        done += converted;
-        if (converted == wanted) continue;
-        if (converted < found) {
-            // Back to the item that is no short decimal.
-            scan.at = start;
-            for (size_t i = 0; i < converted; ++i) scan.Pass(scan.NextCandidate());
-        }
-        at_ = scan.at;
-        out[done++] = OtherNumber<Convert>();
+        // The last of an odd number, or a pair with an item that is no short decimal.
+        at_ = start;
+        out[done++] = ReadNumber<Convert>();
         scan.at = at_;
     }
     at_ = scan.at;
 }
 
-double ItemReader::Number() {
-    double value;
-    ReadNumbers<StrictNumber>({&value, 1});
-    return value;
-}
+double ItemReader::Number() { return ReadNumber<StrictNumber>(); }
 
-double ItemReader::NumberVal() {
-    double value;
-    ReadNumbers<FastVal>({&value, 1});
-    return value;
-}
+double ItemReader::NumberVal() { return ReadNumber<FastVal>(); }
 
 void ItemReader::NumbersVal(std::span<double> out) { ReadNumbers<FastVal>(out); }
 

@@ -51,8 +51,8 @@ public:
     // The next item's leading numeric value, 0 when it has none (Val).
     double NumberVal();
 
-    // The next out.size() items as NumberVal reads them, in one call: the
-    // numbers of a record, converted with the reader's place kept in registers.
+    // The next out.size() items as NumberVal reads them: the numbers of a
+    // record in one call, read two at a time.
     void NumbersVal(std::span<double> out);
 
 private:
@@ -68,6 +68,8 @@ private:
 
     // Numbers read in the pass; items that are not short decimals go to Convert.
     template <double (*Convert)(std::string_view)>
+    double ReadNumber();
+    template <double (*Convert)(std::string_view)>
     void ReadNumbers(std::span<double> out);
     // One number the word path did not take.
     template <double (*Convert)(std::string_view)>
@@ -78,6 +80,7 @@ private:
     // Gives back a copied text or a mapped file.
     struct Release {
         size_t mapped;  // the length of the mapping; 0 for a copy
+        size_t lead;    // the padding before the text
         void operator()(char* text) const;
     };
     using Text = std::unique_ptr<char, Release>;
@@ -86,9 +89,9 @@ private:
     static Text CopyOf(std::string_view contents);
     static Text Map(int file, size_t size);
 
-    // The file, aligned to kPadding, and at least kPadding NULs after it, so
-    // that its separators can be looked for a whole aligned block at a time
-    // and a number read a word at a time up to its very end.
+    // The file, aligned to kPadding, with at least kPadding NULs before and
+    // after it, so that its separators can be looked for a whole aligned
+    // block at a time and a number read as the word that ends with it.
     static constexpr size_t kPadding = 64;
     Text text_;
     size_t size_;

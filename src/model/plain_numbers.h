@@ -7,9 +7,6 @@
 // no exponent. When its digits make a whole number of at most 2^53, the
 // digits and the power of ten are both exact doubles, so one division gives
 // the correctly rounded value, as every full reader would.
-#include <bit>
-#include <cstdint>
-#include <cstring>
 #include <string_view>
 
 namespace model {
@@ -30,19 +27,6 @@ inline constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e
 // The short decimal that fills [p, end), character by character; false when
 // the text is not one (or has more than nineteen digits).
 bool ParseShortDecimal(const char* p, const char* end, double& out);
-
-// Eight bytes from p as one word, the first byte lowest.
-inline uint64_t Word(const char* p) {
-    static_assert(std::endian::native == std::endian::little);
-    uint64_t w;
-    std::memcpy(&w, p, sizeof w);
-    return w;
-}
-
-constexpr uint64_t Bytes(unsigned char c) { return 0x0101010101010101ULL * c; }
-
-// The bytes below byte n (n < 8).
-constexpr uint64_t Below(unsigned n) { return (uint64_t{1} << (8 * n)) - 1; }
 
 }  // namespace plain
 }  // namespace model
