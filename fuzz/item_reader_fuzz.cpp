@@ -14,8 +14,9 @@
 
 namespace {
 
-// One item per call, read the slow way: a comma or a line end (CR-LF as one)
-// ends an item, quotes protect and are stripped, blanks around a plain item go.
+// One item per call, read the slow way: a comma or a line end (CR-LF and
+// CR-CR-LF as one) ends an item, quotes protect and are stripped, a doubled
+// quote inside them is one quote, blanks around a plain item go.
 class Reference {
 public:
     explicit Reference(std::string_view text) : s_(text) {
@@ -37,7 +38,13 @@ public:
         while (p_ < s_.size() && (s_[p_] == ' ' || s_[p_] == '\t')) ++p_;
         std::string item;
         if (p_ < s_.size() && s_[p_] == '"') {
-            for (++p_; p_ < s_.size() && s_[p_] != '"'; ++p_) item += s_[p_];
+            for (++p_; p_ < s_.size(); ++p_) {
+                if (s_[p_] == '"') {
+                    if (p_ + 1 >= s_.size() || s_[p_ + 1] != '"') break;
+                    ++p_;
+                }
+                item += s_[p_];
+            }
             if (p_ < s_.size()) ++p_;
             while (p_ < s_.size() && !IsSeparator(s_[p_])) ++p_;
         } else {
@@ -46,7 +53,11 @@ public:
         }
         itemFollows_ = p_ < s_.size() && s_[p_] == ',';
         if (p_ < s_.size()) {
-            if (s_[p_] == '\r' && p_ + 1 < s_.size() && s_[p_ + 1] == '\n') ++p_;
+            if (s_.substr(p_, 2) == "\r\n") {
+                p_ += 1;
+            } else if (s_.substr(p_, 3) == "\r\r\n") {
+                p_ += 2;
+            }
             ++p_;
         }
         return item;
@@ -77,6 +88,29 @@ Outcome Try(F f) {
     }
 }
 
+// A whole record read in one call: the values of its items, or an error.
+struct RecordOutcome {
+    std::vector<double> values;
+    int error = 0;
+};
+
+RecordOutcome ReadRecord(model::ItemReader& reader, int width) {
+    RecordOutcome outcome{std::vector<double>(static_cast<size_t>(width)), 0};
+    try {
+        reader.NumbersVal(outcome.values);
+    } catch (const forms::RuntimeError& e) {
+        outcome.error = e.number();
+    }
+    return outcome;
+}
+
+// The error of the first of a record's items that has one, `otherwise` when none has.
+int FirstError(const std::vector<Outcome>& record, int otherwise) {
+    for (const Outcome& item : record)
+        if (item.error != 0) return item.error;
+    return otherwise;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -85,10 +119,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string text(reinterpret_cast<const char*>(data) + 1, size - 1);
     Reference reference(text);
     model::ItemReader items{std::string(text)}, strict{std::string(text)}, lenient{std::string(text)};
+    model::ItemReader records{std::string(text)};
+    bool recordsInStep = true;
     for (;;) {
         const bool end = reference.AtEnd();
-        fuzz::Require(items.AtEnd() == end && strict.AtEnd() == end && lenient.AtEnd() == end);
+        fuzz::Require(items.AtEnd() == end && strict.AtEnd() == end && lenient.AtEnd() == end &&
+                      (!recordsInStep || records.AtEnd() == end));
         if (end) return 0;
+        std::vector<Outcome> record;
         for (int i = 0; i < width; ++i) {
             const std::optional<std::string> expected = reference.Item();
             std::optional<std::string> got;
@@ -104,6 +142,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                 // Past the end: error 62 from every way of reading.
                 fuzz::Require(error == forms::kErrInputPastEnd && number.error == forms::kErrInputPastEnd &&
                               val.error == forms::kErrInputPastEnd);
+                fuzz::Require(!recordsInStep ||
+                              ReadRecord(records, width).error == FirstError(record, forms::kErrInputPastEnd));
                 return 0;
             }
             fuzz::Require(got == expected);
@@ -113,6 +153,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             // The same conversions of a text already read.
             fuzz::Require(Try([&] { return model::StrictNumber(*expected); }) == cdbl);
             fuzz::Require(Try([&] { return model::FastVal(*expected); }) == plainVal);
+            record.push_back(plainVal);
         }
+        // The record in one call: the same values, or the first item's error,
+        // after which that reader is no longer where the others are.
+        if (!recordsInStep) continue;
+        const RecordOutcome whole = ReadRecord(records, width);
+        const int error = FirstError(record, 0);
+        fuzz::Require(whole.error == error);
+        if (error != 0) recordsInStep = false;
+        for (size_t i = 0; i < record.size() && recordsInStep; ++i)
+            fuzz::Require(Outcome{whole.values[i], 0} == record[i]);
     }
 }

@@ -1,12 +1,9 @@
 #include "model/item_reader.h"
 
-#include <array>
 #include <bit>
-#include <charconv>
-#include <cstdint>
-#include <cmath>
 #include <cstring>
 #include <fstream>
+#include <new>
 
 #include <fcntl.h>
 #include <sys/mman.h>
@@ -14,153 +11,146 @@
 #include <unistd.h>
 
 #include "forms/runtime_error.h"
-#include "forms/values.h"
+#include "model/separator_mask.h"
+#include "model/word_decimals.h"
 
 namespace model {
 namespace {
 
-// Separators of items: a comma or a line end.
-constexpr auto kSeparator = [] {
-    std::array<bool, 256> table{};
-    table[static_cast<unsigned char>(',')] = table[static_cast<unsigned char>('\n')] =
-        table[static_cast<unsigned char>('\r')] = true;
-    return table;
-}();
-
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-bool IsSeparator(char c) { return kSeparator[static_cast<unsigned char>(c)]; }
 
-constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
-                                   1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-
-// A short decimal ("-12.345"): an optional minus, digits, an optional point
-// and digits, no exponent, read from p up to the first other character or
-// `end`. When its digits make a whole number of at most 2^53 (and so at most
-// 19 decimals), the digits and the power of ten are both exact doubles, so one
-// division gives the correctly rounded value, as every full reader would.
-// Returns the end of the number, or nullptr when the text does not start with
-// one of these. The item reader takes ParseWordDecimal first for numbers of
-// up to seven characters; this one is kept out of line so that path stays small.
-[[gnu::noinline]] const char* ParseShortDecimal(const char* p, const char* end, double& out) {
-    auto digit = [&] { return p < end && *p >= '0' && *p <= '9'; };
-    const bool negative = p < end && *p == '-';
-    p += negative;
-    const char* first = p;
-    uint64_t mantissa = 0;
-    // Nineteen digits never overflow; longer numbers wrap and go to the full reader.
-    for (; digit(); ++p) mantissa = mantissa * 10 + static_cast<unsigned>(*p - '0');
-    long digits = p - first, decimals = 0;
-    if (p < end && *p == '.') {
-        const char* point = ++p;
-        for (; digit(); ++p) mantissa = mantissa * 10 + static_cast<unsigned>(*p - '0');
-        decimals = p - point;
-        digits += decimals;
-    }
-    if (digits == 0 || digits > 19 || mantissa > (uint64_t{1} << 53)) return nullptr;
-    const double value = static_cast<double>(mantissa) / kPowersOfTen[decimals];
-    out = negative ? -value : value;
-    return p;
-}
-
-// Eight bytes from p as one word, the first byte lowest.
-inline uint64_t Word(const char* p) {
-    static_assert(std::endian::native == std::endian::little);
-    uint64_t w;
-    std::memcpy(&w, p, sizeof w);
-    return w;
-}
-
-constexpr uint64_t Bytes(unsigned char c) { return 0x0101010101010101ULL * c; }
-
-// A high bit in every byte of v that is zero; exact for the lowest such byte.
-constexpr uint64_t ZeroBytes(uint64_t v) { return (v - Bytes(1)) & ~v & Bytes(0x80); }
-
-// The bytes below byte n (n < 8).
-constexpr uint64_t Below(unsigned n) { return (uint64_t{1} << (8 * n)) - 1; }
-
-// The same short decimal as ParseShortDecimal when it ends, with its
-// separator (a comma, a line end or a NUL), within the eight bytes of w: the
-// digits are found and converted as one word, without a branch per character
-// that a processor would guess wrong on numbers of varying length. Returns
-// the number's length, or -1 when this does not apply.
-inline int ParseWordDecimal(uint64_t w, double& out) {
-    const uint64_t ends = ZeroBytes(w ^ Bytes(',')) | ZeroBytes(w ^ Bytes('\n')) | ZeroBytes(w ^ Bytes('\r')) | ZeroBytes(w);
-    if (ends == 0) return -1;
-    const unsigned length = static_cast<unsigned>(std::countr_zero(ends)) / 8;  // 0 to 7
-    const unsigned sign = (w & 0xFF) == '-';
-    uint64_t digits = (w & Below(length)) >> (8 * sign);
-    unsigned count = length - sign, decimals = 0;
-    const uint64_t points = ZeroBytes(w ^ Bytes('.')) & Below(length);
-    if (points != 0) {
-        const unsigned point = static_cast<unsigned>(std::countr_zero(points)) / 8 - sign;
-        decimals = count - point - 1;
-        digits = (digits & Below(point)) | ((digits >> 8) & ~Below(point));
-        --count;
-    }
-    if (count == 0) return -1;
-    // Leading zeros up to eight digits, then all eight must be digits.
-    digits = (digits << (8 * (8 - count))) | (Bytes('0') >> (8 * count));
-    if (((digits & Bytes(0xF0)) | (((digits + Bytes(0x06)) & Bytes(0xF0)) >> 4)) != Bytes(0x33)) return -1;
-    digits = ((digits & Bytes(0x0F)) * 2561) >> 8;
-    digits = ((digits & 0x00FF00FF00FF00FFULL) * 6553601) >> 16;
-    digits = ((digits & 0x0000FFFF0000FFFFULL) * 42949672960001ULL) >> 32;
-    const double value = static_cast<double>(digits) / kPowersOfTen[decimals];
-    // The sign bit set without a branch: minus signs come at random.
-    out = std::bit_cast<double>(std::bit_cast<uint64_t>(value) | uint64_t{sign} << 63);
-    return static_cast<int>(length);
-}
-
-// A plain decimal number (optional minus, digits, point, exponent) parsed
-// whole; false for anything the platform's own readers must look at. Cells
-// are read digit by digit: many repeat one pattern ("9999"), which a
-// processor predicts better than it computes a word.
-bool ParsePlain(std::string_view text, double& out) {
-    if (text.empty()) return false;
-    const char* end = text.data() + text.size();
-    if (ParseShortDecimal(text.data(), end, out) == end) return true;
-    char c = text.front();
-    if (!((c >= '0' && c <= '9') || c == '-' || c == '.')) return false;
-    auto [ptr, ec] = std::from_chars(text.data(), end, out);
-    return ec == std::errc() && ptr == end && std::isfinite(out);
+// The length of the line end at p, which is a CR or an LF: CR-LF and CR-CR-LF
+// are one line end each. The bytes after the file are NULs, never an LF.
+size_t LineEndLength(const char* p) {
+    if (p[0] == '\n') return 1;
+    if (p[1] == '\n') return 2;
+    return p[1] == '\r' && p[2] == '\n' ? 3 : 1;
 }
 
 }  // namespace
 
+// The cursor copied out of the reader while it works, so that the compiler
+// keeps it in registers; the reader takes it back when the work is done.
+class ItemReader::Scan {
+public:
+    explicit Scan(const ItemReader& reader) : data(reader.text_.get()), size(reader.size_), at(reader.at_) {}
+
+    // Stands at pos, with the separator mask of its block.
+    void MoveTo(size_t pos) {
+        at.pos = pos;
+        at.block = pos & ~(kMaskBytes - 1);
+        at.mask = SeparatorMask(data + at.block) & (~uint64_t{0} << (pos - at.block));
+    }
+
+    // The next comma, line end or NUL at or after the cursor; the NUL after
+    // the file ends the search at the latest. The text ahead is asked for a
+    // kilobyte early: a mapped file's pages lie apart in memory, and the
+    // processor's own look-ahead stops at the end of each page.
+    size_t NextCandidate() {
+        while (at.mask == 0) [[unlikely]] {
+            at.block += kMaskBytes;
+            __builtin_prefetch(data + at.block + 1024);
+            at.mask = SeparatorMask(data + at.block);
+        }
+        return at.block + static_cast<unsigned>(std::countr_zero(at.mask));
+    }
+
+    // The next comma or line end, or the end of the file.
+    size_t NextSeparator() {
+        for (;;) {
+            const size_t end = NextCandidate();
+            if (data[end] != '\0' || end >= size) return end;
+            at.mask &= at.mask - 1;  // a NUL inside the file is text
+        }
+    }
+
+    // Moves on past `separator`, which NextSeparator found.
+    void Pass(size_t separator) {
+        if (data[separator] == ',') [[likely]] {
+            PassComma(separator);
+        } else {
+            PassLineEnd(separator);
+        }
+    }
+    void PassComma(size_t comma) {
+        at.pos = comma + 1;
+        at.mask &= at.mask - 1;
+        at.itemFollows = true;
+    }
+    // A line end, or the end of the file.
+    void PassLineEnd(size_t end) {
+        at.itemFollows = false;
+        const size_t p = end < size ? end + LineEndLength(data + end) : size;
+        if (p - at.block < kMaskBytes) {
+            at.pos = p;
+            at.mask &= ~uint64_t{0} << (p - at.block);
+        } else {
+            MoveTo(p);  // a line end across the block's end
+        }
+    }
+
+    // The word of the next item when it has one to eight characters and ends
+    // at a comma or a line end, and then stands after it; false otherwise.
+    bool ShortItem(uint64_t& word) {
+        const size_t end = NextCandidate();
+        const size_t length = end - at.pos;
+        if (length - 1 >= 8) [[unlikely]]
+            return false;
+        word = plain::AlignedWord(data + at.pos, length);
+        if (data[end] == ',') [[likely]] {
+            PassComma(end);
+            return true;
+        }
+        if (data[end] == '\0' && end < size) return false;  // a NUL inside the file is text
+        PassLineEnd(end);
+        return true;
+    }
+
+    const char* const data;
+    const size_t size;
+    Cursor at;
+};
+
 ItemReader::ItemReader(std::string contents) : ItemReader(CopyOf(contents), contents.size()) {}
 
 ItemReader::ItemReader(Text text, size_t size) : text_(std::move(text)), size_(size) {
-    if (size_ >= 3 && std::memcmp(text_.get(), "\xEF\xBB\xBF", 3) == 0) pos_ = 3;
+    static_assert(kPadding >= kMaskBytes && kPadding % kMaskBytes == 0);
+    Scan scan(*this);
+    scan.MoveTo(size_ >= 3 && std::memcmp(text_.get(), "\xEF\xBB\xBF", 3) == 0 ? 3 : 0);
+    at_ = scan.at;
 }
 
-// A text copied with the padding a mapped file has.
+// A text copied with the alignment and padding a mapped file has.
 ItemReader::Text ItemReader::CopyOf(std::string_view contents) {
-    Text text(new char[contents.size() + kPadding], Release{0});
-    std::memcpy(text.get(), contents.data(), contents.size());
-    std::memset(text.get() + contents.size(), 0, kPadding);
-    return text;
+    char* region = static_cast<char*>(
+        ::operator new[](kPadding + contents.size() + kPadding, std::align_val_t{kPadding}));
+    std::memset(region, 0, kPadding);
+    std::memcpy(region + kPadding, contents.data(), contents.size());
+    std::memset(region + kPadding + contents.size(), 0, kPadding);
+    return Text(region + kPadding, Release{0, kPadding});
 }
 
 void ItemReader::Release::operator()(char* text) const {
     if (mapped != 0) {
-        munmap(text, mapped);
+        munmap(text - lead, mapped);
     } else {
-        delete[] text;
+        ::operator delete[](text - lead, std::align_val_t{kPadding});
     }
 }
 
-// The file read-only over a region of zeros: the kernel fills the rest of the
-// file's last page with NULs and the region's further pages hold the rest of
-// the padding. Nothing when the file cannot be mapped.
+// The file read-only between regions of zeros: a page before it, and after
+// it the rest of its last page, which the kernel fills with NULs, and the
+// region's further pages. Nothing when the file cannot be mapped.
 ItemReader::Text ItemReader::Map(int file, size_t size) {
     const size_t page = static_cast<size_t>(sysconf(_SC_PAGESIZE));
-    const size_t length = (size + kPadding + page - 1) / page * page;
-    void* region = mmap(nullptr, length, PROT_READ, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-    if (region == MAP_FAILED) return Text(nullptr, Release{0});
-    if (mmap(region, size, PROT_READ, MAP_PRIVATE | MAP_FIXED | MAP_POPULATE, file, 0) == MAP_FAILED) {
+    const size_t length = page + (size + kPadding + page - 1) / page * page;
+    char* region = static_cast<char*>(mmap(nullptr, length, PROT_READ, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0));
+    if (region == MAP_FAILED) return Text(nullptr, Release{0, 0});
+    if (mmap(region + page, size, PROT_READ, MAP_PRIVATE | MAP_FIXED | MAP_POPULATE, file, 0) == MAP_FAILED) {
         munmap(region, length);
-        return Text(nullptr, Release{0});
+        return Text(nullptr, Release{0, 0});
     }
-    return Text(static_cast<char*>(region), Release{length});
+    return Text(region + page, Release{length, page});
 }
 
 ItemReader ItemReader::Open(const std::string& path) {
@@ -168,7 +158,7 @@ ItemReader ItemReader::Open(const std::string& path) {
     if (file < 0) throw forms::RuntimeError(forms::kErrFileNotFound, "File not found");
     struct stat status {};
     const bool regular = fstat(file, &status) == 0 && S_ISREG(status.st_mode) && status.st_size > 0;
-    Text text = regular ? Map(file, static_cast<size_t>(status.st_size)) : Text(nullptr, Release{0});
+    Text text = regular ? Map(file, static_cast<size_t>(status.st_size)) : Text(nullptr, Release{0, 0});
     close(file);
     if (text) return ItemReader(std::move(text), static_cast<size_t>(status.st_size));
 
@@ -181,107 +171,125 @@ ItemReader ItemReader::Open(const std::string& path) {
 }
 
 bool ItemReader::AtEnd() {
-    if (!itemFollows_) {
+    if (!at_.itemFollows) {
         // Pass over blank lines: blanks and tabs up to a line end.
-        size_t p = pos_;
+        const char* data = text_.get();
+        size_t p = at_.pos, next = at_.pos;
         while (p < size_) {
-            char c = text_.get()[p];
+            const char c = data[p];
             if (IsBlank(c)) {
                 ++p;
             } else if (c == '\n' || c == '\r') {
-                pos_ = ++p;
+                next = ++p;
             } else {
                 break;
             }
         }
-        if (p >= size_) pos_ = p;
-    }
-    return pos_ >= size_;
-}
-
-std::string_view ItemReader::Item() {
-    const size_t n = size_;
-    const char* data = text_.get();
-    if (pos_ >= n && !itemFollows_) throw forms::RuntimeError(forms::kErrInputPastEnd, "Input past end of file");
-    size_t p = pos_;
-    while (p < n && IsBlank(data[p])) ++p;
-    std::string_view item;
-    if (p < n && data[p] == '"') {
-        const void* close = std::memchr(data + p + 1, '"', n - p - 1);
-        size_t q = close ? static_cast<size_t>(static_cast<const char*>(close) - data) : n;
-        item = std::string_view(data + p + 1, q - p - 1);
-        p = q < n ? q + 1 : n;
-        while (p < n && !IsSeparator(data[p])) ++p;
-    } else {
-        size_t start = p;
-        while (p < n && !IsSeparator(data[p])) ++p;
-        size_t stop = p;
-        while (stop > start && IsBlank(data[stop - 1])) --stop;
-        item = std::string_view(data + start, stop - start);
-    }
-    itemFollows_ = false;
-    if (p < n) {
-        char sep = data[p++];
-        if (sep == ',') {
-            itemFollows_ = true;
-        } else if (sep == '\r' && p < n && data[p] == '\n') {
-            ++p;
+        if (p >= size_) next = p;
+        if (next != at_.pos) {
+            Scan scan(*this);
+            scan.MoveTo(next);
+            at_ = scan.at;
         }
     }
-    pos_ = p;
+    return at_.pos >= size_;
+}
+
+std::string_view ItemReader::QuotedItem(Scan& scan, size_t open) {
+    const char* end = scan.data + size_;
+    auto quoteFrom = [&](const char* from) {
+        const void* q = std::memchr(from, '"', static_cast<size_t>(end - from));
+        return q ? static_cast<const char*>(q) : end;
+    };
+    const char* first = scan.data + open + 1;
+    const char* close = quoteFrom(first);
+    std::string_view item(first, static_cast<size_t>(close - first));
+    if (close + 1 < end && close[1] == '"') {
+        std::string text(item);
+        while (close + 1 < end && close[1] == '"') {
+            text += '"';
+            const char* from = close + 2;
+            close = quoteFrom(from);
+            text.append(from, close);
+        }
+        item = unquoted_.emplace_back(std::move(text));
+    }
+    scan.MoveTo(close < end ? static_cast<size_t>(close - scan.data) + 1 : size_);
     return item;
 }
 
-[[gnu::always_inline]] inline bool ItemReader::TryShortDecimal(double& value) {
-    const char* data = text_.get();
-    const int length = ParseWordDecimal(Word(data + pos_), value);
-    const char* end = length >= 0 ? data + pos_ + length : ParseShortDecimal(data + pos_, data + size_, value);
-    if (!end) return false;
-    // The number must fill its item: a separator or the end of the file follows.
-    const char c = *end;
-    size_t p = static_cast<size_t>(end - data);
-    if (c == ',') {
-        pos_ = p + 1;
-        itemFollows_ = true;
-        return true;
+std::string_view ItemReader::Item() {
+    if (at_.pos >= size_ && !at_.itemFollows)
+        throw forms::RuntimeError(forms::kErrInputPastEnd, "Input past end of file");
+    Scan scan(*this);
+    const char* data = scan.data;
+    // Blanks are no separators: the mask holds for the first character after them.
+    size_t p = at_.pos;
+    while (p < size_ && IsBlank(data[p])) ++p;
+    std::string_view item;
+    if (p < size_ && data[p] == '"') {
+        item = QuotedItem(scan, p);
+        scan.Pass(scan.NextSeparator());  // text after the closing quote is dropped
+    } else {
+        const size_t separator = scan.NextSeparator();
+        size_t stop = separator;
+        while (stop > p && IsBlank(data[stop - 1])) --stop;
+        scan.Pass(separator);
+        item = std::string_view(data + p, stop - p);
     }
-    if (c == '\n') {
-        ++p;
-    } else if (c == '\r') {
-        p += 1 + (data[p + 1] == '\n');
-    } else if (p != size_) {
-        return false;  // more text: the general reader decides
+    at_ = scan.at;
+    return item;
+}
+
+template <double (*Convert)(std::string_view)>
+[[gnu::noinline]] double ItemReader::OtherNumber() {
+    Scan scan(*this);
+    const size_t separator = scan.NextSeparator();
+    double value;
+    if (plain::ParseShortDecimal(scan.data + at_.pos, scan.data + separator, value)) {
+        scan.Pass(separator);
+        at_ = scan.at;
+        return value;
     }
-    pos_ = p;
-    itemFollows_ = false;
-    return true;
+    return Convert(Item());
 }
 
-double ItemReader::Number() {
+template <double (*Convert)(std::string_view)>
+double ItemReader::ReadNumber() {
+    Scan scan(*this);
+    uint64_t word;
     double value;
-    if (TryShortDecimal(value)) return value;
-    return StrictNumber(Item());
+    if (scan.ShortItem(word) && plain::ConvertWord(word, value)) {
+        at_ = scan.at;
+        return value;
+    }
+    return OtherNumber<Convert>();
 }
 
-double ItemReader::NumberVal() {
-    double value;
-    if (TryShortDecimal(value)) return value;
-    return FastVal(Item());
+template <double (*Convert)(std::string_view)>
+void ItemReader::ReadNumbers(std::span<double> out) {
+    Scan scan(*this);
+    for (size_t done = 0; done < out.size();) {
+        // Two items at a time are found and converted together.
+        const Cursor start = scan.at;
+        uint64_t first, second;
+        if (done + 2 <= out.size() && scan.ShortItem(first) && scan.ShortItem(second) &&
+            plain::ConvertTwo(first, second, out.data() + done) == 2) [[likely]] {
+            done += 2;
+            continue;
+        }
+        // The last of an odd number, or a pair with an item that is no short decimal.
+        at_ = start;
+        out[done++] = ReadNumber<Convert>();
+        scan.at = at_;
+    }
+    at_ = scan.at;
 }
 
-double FastVal(std::string_view text) {
-    double v;
-    if (ParsePlain(text, v)) return v;
-    // A text that starts with a letter (a label) has no numeric part.
-    const char c = text.empty() ? '\0' : text.front();
-    if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')) return 0.0;
-    return forms::Val(text);
-}
+double ItemReader::Number() { return ReadNumber<StrictNumber>(); }
 
-double StrictNumber(std::string_view text) {
-    double v;
-    if (ParsePlain(text, v)) return v;
-    return forms::CDbl(text);
-}
+double ItemReader::NumberVal() { return ReadNumber<FastVal>(); }
+
+void ItemReader::NumbersVal(std::span<double> out) { ReadNumbers<FastVal>(out); }
 
 }  // namespace model

@@ -2,11 +2,13 @@
 // The one reader of every comma-separated data file the program imports.
 //
 // The whole file is read into memory once and split in a single pass. An item
-// ends at a comma or at a line end (CR-LF, a bare CR or a bare LF), so a line
-// end separates items exactly as a comma does and a record is a number of
-// items, not a line. An item in double quotes may hold commas and line ends and
-// is handed out without its quotes; text between the closing quote and the next
-// separator is dropped. Blanks and tabs around an unquoted item are dropped.
+// ends at a comma or at a line end (CR-LF, a bare CR, a bare LF, or CR-CR-LF
+// as a CR-LF converted once more gives), so a line end separates items exactly
+// as a comma does and a record is a number of items, not a line. An item in
+// double quotes may hold commas and line ends and is handed out without its
+// quotes; inside it a doubled quote ("") stands for one quote character. Text
+// between the closing quote and the next separator is dropped. Blanks and tabs
+// around an unquoted item are dropped.
 //
 // The end of the file is tested only before the first item of a record
 // (AtEnd); blank lines there are passed over, so a file may end with extra line
@@ -19,9 +21,14 @@
 // every mapped file, one that another program cuts short while it is being
 // read ends the program (SIGBUS).
 #include <cstddef>
+#include <cstdint>
+#include <deque>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
+
+#include "model/plain_numbers.h"
 
 namespace model {
 
@@ -44,13 +51,36 @@ public:
     // The next item's leading numeric value, 0 when it has none (Val).
     double NumberVal();
 
+    // The next out.size() items as NumberVal reads them: the numbers of a
+    // record in one call, read two at a time.
+    void NumbersVal(std::span<double> out);
+
 private:
-    // Reads the next item when it is a short plain decimal, in the same pass.
-    bool TryShortDecimal(double& value);
+    // Where the reader stands: the next item's first character and the
+    // separators still ahead in the current aligned block.
+    struct Cursor {
+        size_t pos = 0;
+        size_t block = 0;           // the aligned block that mask covers
+        uint64_t mask = 0;          // its separators and NULs at or after pos, one bit a byte
+        bool itemFollows = false;   // a comma was just passed: one more item, perhaps empty
+    };
+    class Scan;  // the cursor at work over the text
+
+    // Numbers read in the pass; items that are not short decimals go to Convert.
+    template <double (*Convert)(std::string_view)>
+    double ReadNumber();
+    template <double (*Convert)(std::string_view)>
+    void ReadNumbers(std::span<double> out);
+    // One number the word path did not take.
+    template <double (*Convert)(std::string_view)>
+    double OtherNumber();
+    // A quoted item from its opening quote; moves past its closing quote.
+    std::string_view QuotedItem(Scan& scan, size_t open);
 
     // Gives back a copied text or a mapped file.
     struct Release {
         size_t mapped;  // the length of the mapping; 0 for a copy
+        size_t lead;    // the padding before the text
         void operator()(char* text) const;
     };
     using Text = std::unique_ptr<char, Release>;
@@ -59,21 +89,16 @@ private:
     static Text CopyOf(std::string_view contents);
     static Text Map(int file, size_t size);
 
-    // The file and at least kPadding NULs after it, so that a number can be
-    // read a word at a time up to its very end.
-    static constexpr size_t kPadding = 8;
+    // The file, aligned to kPadding, with at least kPadding NULs before and
+    // after it, so that its separators can be looked for a whole aligned
+    // block at a time and a number read as the word that ends with it.
+    static constexpr size_t kPadding = 64;
     Text text_;
     size_t size_;
-    size_t pos_ = 0;
-    bool itemFollows_ = false;  // a comma was just passed: one more item, perhaps empty
+    Cursor at_;
+    // Quoted items whose doubled quotes were made single: the file's own text
+    // is never written to. A deque never moves what it holds.
+    std::deque<std::string> unquoted_;
 };
-
-// The leading numeric part of a text, 0 when there is none: forms::Val, with a
-// fast path for items that are plain numbers.
-double FastVal(std::string_view text);
-
-// A text that must be wholly a number: forms::CDbl (error 13 otherwise), with
-// the same fast path.
-double StrictNumber(std::string_view text);
 
 }  // namespace model

@@ -2,6 +2,9 @@
 // values worked out by hand from its files.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <fstream>
+#include <iterator>
 #include <string>
 
 #include "forms/values.h"
@@ -118,4 +121,55 @@ TEST_F(Examples, AgeWithErrorsAndUnit) {
     EXPECT_NEAR(CDToAge(m, 350), 3798.6745, 1e-3);
     EXPECT_NEAR(m.gAgeErrPlus, 18.7244, 1e-3);
     EXPECT_EQ(m.gAgeCaption, "(interpolated by varve count)");
+}
+
+namespace {
+
+template <class T>
+void ExpectSameCells(const Table2<T>& a, const Table2<T>& b, const char* name) {
+    ASSERT_EQ(a.Columns(), b.Columns()) << name;
+    ASSERT_EQ(a.Rows(), b.Rows()) << name;
+    for (int c = 0; c < a.Columns(); ++c)
+        for (long r = 0; r < a.Rows(); ++r) EXPECT_EQ(a(c, r), b(c, r)) << name << " " << c << ", " << r;
+}
+
+}  // namespace
+
+TEST(ExampleFiles, ACorrelationModelWithItsLineEndsConvertedTwiceLoadsTheSameTables) {
+    // CR-LF turned into CR-CR-LF, as an editor or a checkout may do.
+    const std::string name = "QL22_correlation_20240209.csv";
+    std::string text;
+    {
+        std::ifstream in(kExamples + name, std::ios::binary);
+        text.assign(std::istreambuf_iterator<char>(in), {});
+    }
+    ASSERT_NE(text.find("\r\n"), std::string::npos);
+    std::string doubled;
+    for (char c : text) doubled += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    const std::string path = testing::TempDir() + name;
+    std::ofstream(path, std::ios::binary) << doubled;
+
+    DepthModel original, converted;
+    CorrelationImport originalOut, convertedOut;
+    ItemReader originalFile = ItemReader::Open(kExamples + name), convertedFile = ItemReader::Open(path);
+    ImportCorrelationModel(original, originalFile, name, originalOut);
+    ImportCorrelationModel(converted, convertedFile, name, convertedOut);
+    std::remove(path.c_str());
+
+    EXPECT_EQ(converted.gRowCount, original.gRowCount);
+    ASSERT_EQ(converted.gCorrTable.Rows(), original.gCorrTable.Rows());
+    for (int plane = 0; plane < CorrTable::kPlanes; ++plane)
+        for (int k = 0; k < CorrTable::kBoreHoles; ++k)
+            for (int f = 0; f < CorrTable::kFields; ++f)
+                for (long r = 0; r < original.gCorrTable.Rows(); ++r)
+                    EXPECT_EQ(converted.gCorrTable(plane, k, f, r), original.gCorrTable(plane, k, f, r));
+    ExpectSameCells(converted.gCorrRow, original.gCorrRow, "gCorrRow");
+    ExpectSameCells(converted.gSectionName, original.gSectionName, "gSectionName");
+    ExpectSameCells(converted.gSectionTop, original.gSectionTop, "gSectionTop");
+    ExpectSameCells(converted.gSectionBottom, original.gSectionBottom, "gSectionBottom");
+    EXPECT_EQ(converted.gSectionCount, original.gSectionCount);
+    EXPECT_EQ(converted.gBoreHoleName, original.gBoreHoleName);
+    EXPECT_EQ(converted.gBoreHoleBottom, original.gBoreHoleBottom);
+    EXPECT_EQ(convertedOut.columnTitles, originalOut.columnTitles);
+    EXPECT_EQ(convertedOut.sectionNames, originalOut.sectionNames);
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 #include <cstdio>
 #include <fstream>
 #include <random>
@@ -45,6 +46,13 @@ TEST(ItemReader, LineEndsOfEveryKindSeparateItemsLikeCommas) {
     EXPECT_EQ(Records("a,1\nb,2\nc,3", 2), expected);    // last line without a line end
     EXPECT_EQ(Records("a,1\rb,2\rc,3\r", 2), expected);   // bare CR
     EXPECT_EQ(Records("\xEF\xBB\xBF" "a,1\nb,2\r\nc,3\r", 2), expected);  // BOM, mixed ends
+    // CR-LF converted once more: CR-CR-LF is one line end, inside a record too.
+    EXPECT_EQ(Records("a,1\r\r\nb,2\r\r\nc,3\r\r\n", 2), expected);
+    EXPECT_EQ(Records("a\r\r\n1,b,2\r\r\nc\r\r\n3", 2), expected);
+    EXPECT_EQ(Records("a\r\r\n1\r\r\n", 1), (Rows{{"a"}, {"1"}}));
+    // Two bare CRs are two line ends, and CR-CR-CR-LF a CR before a CR-CR-LF.
+    EXPECT_EQ(Records("a\r\rb", 3), (Rows{{"a", "", "b"}}));
+    EXPECT_EQ(Records("a\r\r\r\nb", 3), (Rows{{"a", "", "b"}}));
     // A record is a number of items, not a line.
     EXPECT_EQ(Records("a\n1,b\n2\nc,3\n", 2), expected);
     EXPECT_EQ(Records("a,1,b,2,c,3\n", 2), expected);
@@ -56,6 +64,53 @@ TEST(ItemReader, QuotesProtectCommasAndBlanksAroundPlainItemsAreDropped) {
     EXPECT_EQ(Records("\"a\"junk,b\n", 2), (Rows{{"a", "b"}}));  // text after the closing quote
     EXPECT_EQ(Records("a,,\n", 3), (Rows{{"a", "", ""}}));        // empty items
     EXPECT_EQ(Records("\"two\nlines\",b", 2), (Rows{{"two\nlines", "b"}}));
+}
+
+TEST(ItemReader, ADoubledQuoteInsideQuotesIsOneQuote) {
+    EXPECT_EQ(Records("\"say \"\"hi\"\"\",\"\"\"\",\"\",\"a\"\"\"\"b\"\n", 4),
+              (Rows{{"say \"hi\"", "\"", "", "a\"\"b"}}));
+    // A quote right after the closing one is a doubled quote, not junk; other
+    // text after the closing quote still is.
+    EXPECT_EQ(Records("\"a\"\"\"x,\"b\" \"c\",d\n", 3), (Rows{{"a\"", "b", "d"}}));
+    // An unclosed quote runs to the end of the file.
+    EXPECT_EQ(Records("\"a\"\"b,c", 1), (Rows{{"a\"b,c"}}));
+    // Plain items keep their quotes.
+    EXPECT_EQ(Records("a\"\"b,c\n", 2), (Rows{{"a\"\"b", "c"}}));
+}
+
+TEST(ItemReader, CellsWrittenQuotedWithDoubledQuotesReadBackCellForCell) {
+    // The converted data files: text cells quoted with their quotes doubled,
+    // numbers bare, CR-LF after every record.
+    const Rows cells = {{"A", "01", "12.5", "Tephra \"LST\", top", "-0.25"},
+                        {"\"", "\"\"", "", "two\r\nlines", "9999"},
+                        {"end\"", "\"start", " padded ", "a,\"b\",c", "1e-3"}};
+    std::string text;
+    for (const auto& record : cells) {
+        for (size_t i = 0; i < record.size(); ++i) {
+            const std::string& cell = record[i];
+            if (i > 0) text += ',';
+            if (forms::IsNumeric(cell) && cell.find(' ') == std::string::npos) {
+                text += cell;
+                continue;
+            }
+            text += '"';
+            for (char c : cell) text += c == '"' ? std::string("\"\"") : std::string(1, c);
+            text += '"';
+        }
+        text += "\r\n";
+    }
+    EXPECT_EQ(Records(text, 5), cells);
+    // From a mapped file, whose text the reader may not change; the items
+    // stay valid while later ones are read.
+    const std::string path = testing::TempDir() + "item_reader_quotes.csv";
+    std::ofstream(path, std::ios::binary) << text;
+    ItemReader reader = ItemReader::Open(path);
+    std::vector<std::string_view> items;
+    while (!reader.AtEnd())
+        for (int i = 0; i < 5; ++i) items.push_back(reader.Item());
+    std::remove(path.c_str());
+    ASSERT_EQ(items.size(), 15u);
+    for (size_t i = 0; i < items.size(); ++i) EXPECT_EQ(items[i], cells[i / 5][i % 5]) << i;
 }
 
 TEST(ItemReader, EndOfFileIsTestedOnlyBeforeARecord) {
@@ -151,5 +206,49 @@ TEST(ItemReader, NumbersReadInPassAgreeWithTheTextReaders) {
         } else {
             EXPECT_THROW(strict.Number(), forms::RuntimeError) << item;
         }
+    }
+}
+
+TEST(ItemReader, ARecordReadInOneCallGivesWhatItemByItemGives) {
+    // Runs of short numbers broken by every kind of item the word path leaves
+    // to the general one, across the reader's 64-byte blocks.
+    std::mt19937 random(5);
+    const std::vector<std::string> others = {"label", "\"1.5\"", " 7 ", "123456789.25", "1e3", "", "-", "1.2.3",
+                                             "12345678", "-1234567", "0.000001", "99999999", "-.5", "5.", "+4"};
+    std::string text;
+    const int width = 13;
+    for (int r = 0; r < 300; ++r) {
+        for (int f = 0; f < width; ++f) {
+            if (f > 0) text += ',';
+            if (random() % 5 == 0) {
+                text += others[random() % others.size()];
+            } else {
+                text += std::to_string(static_cast<int>(random() % 20000) - 5000);
+                if (random() % 2) text += "." + std::to_string(random() % 100);
+            }
+        }
+        text += random() % 3 == 0 ? "\r\r\n" : random() % 2 ? "\r\n" : "\n";
+    }
+    ItemReader single(text), whole(text);
+    std::vector<double> record(width);
+    while (!single.AtEnd()) {
+        ASSERT_FALSE(whole.AtEnd());
+        whole.NumbersVal(record);
+        for (int f = 0; f < width; ++f) {
+            const double expected = single.NumberVal();
+            EXPECT_EQ(std::memcmp(&record[f], &expected, sizeof expected), 0) << f << ": " << expected;
+        }
+    }
+    EXPECT_TRUE(whole.AtEnd());
+
+    // A record cut short is error 62 in one call as item by item.
+    ItemReader cut("1,2,3\n4,5");
+    cut.NumbersVal(record = std::vector<double>(3));
+    EXPECT_EQ(record, (std::vector<double>{1, 2, 3}));
+    try {
+        cut.NumbersVal(record);
+        FAIL() << "a short record must be an error";
+    } catch (const forms::RuntimeError& e) {
+        EXPECT_EQ(e.number(), forms::kErrInputPastEnd);
     }
 }

@@ -1,0 +1,68 @@
+#include "model/plain_numbers.h"
+
+#include <charconv>
+#include <cmath>
+
+#include "forms/values.h"
+
+namespace model {
+namespace plain {
+
+// Kept out of line so that the reader's word path stays small.
+[[gnu::noinline]] bool ParseShortDecimal(const char* p, const char* end, double& out) {
+    auto digit = [&] { return p < end && *p >= '0' && *p <= '9'; };
+    const bool negative = p < end && *p == '-';
+    p += negative;
+    const char* first = p;
+    uint64_t mantissa = 0;
+    // Nineteen digits never overflow; longer numbers wrap and go to the full reader.
+    for (; digit(); ++p) mantissa = mantissa * 10 + static_cast<unsigned>(*p - '0');
+    long digits = p - first, decimals = 0;
+    if (p < end && *p == '.') {
+        const char* point = ++p;
+        for (; digit(); ++p) mantissa = mantissa * 10 + static_cast<unsigned>(*p - '0');
+        decimals = p - point;
+        digits += decimals;
+    }
+    if (p != end || digits == 0 || digits > 19 || mantissa > (uint64_t{1} << 53)) return false;
+    const double value = static_cast<double>(mantissa) / kPowersOfTen[decimals];
+    out = negative ? -value : value;
+    return true;
+}
+
+}  // namespace plain
+
+namespace {
+
+// A plain decimal number (optional minus, digits, point, exponent) parsed
+// whole; false for anything the platform's own readers must look at. Cells
+// are read digit by digit: many repeat one pattern ("9999"), which a
+// processor predicts better than it computes a word.
+bool ParsePlain(std::string_view text, double& out) {
+    if (text.empty()) return false;
+    const char* end = text.data() + text.size();
+    if (plain::ParseShortDecimal(text.data(), end, out)) return true;
+    char c = text.front();
+    if (!((c >= '0' && c <= '9') || c == '-' || c == '.')) return false;
+    auto [ptr, ec] = std::from_chars(text.data(), end, out);
+    return ec == std::errc() && ptr == end && std::isfinite(out);
+}
+
+}  // namespace
+
+double FastVal(std::string_view text) {
+    double v;
+    if (ParsePlain(text, v)) return v;
+    // A text that starts with a letter (a label) has no numeric part.
+    const char c = text.empty() ? '\0' : text.front();
+    if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')) return 0.0;
+    return forms::Val(text);
+}
+
+double StrictNumber(std::string_view text) {
+    double v;
+    if (ParsePlain(text, v)) return v;
+    return forms::CDbl(text);
+}
+
+}  // namespace model
