@@ -1,5 +1,7 @@
 #include "app/scenario_runner.h"
 
+#include <stdlib.h>
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -7,6 +9,7 @@
 #include <fstream>
 #include <iostream>
 #include <sstream>
+#include <system_error>
 #include <vector>
 
 #include "app/demo_program.h"
@@ -119,6 +122,16 @@ public:
         app_ = std::make_unique<forms::Application>(backend_->Platform());
         backend_->Attach(*app_);
     }
+    ~Runner() {
+        if (scratch_.empty()) return;
+        std::error_code ignored;
+        // Files made read-only by the script are removed with their folder.
+        for (const auto& entry : fs::recursive_directory_iterator(scratch_, ignored))
+            fs::permissions(entry.path(), fs::perms::owner_write, fs::perm_options::add, ignored);
+        fs::remove_all(scratch_, ignored);
+    }
+    Runner(const Runner&) = delete;
+    Runner& operator=(const Runner&) = delete;
 
     ScenarioResult Run() {
         std::ifstream in(path_);
@@ -170,9 +183,22 @@ private:
     }
     void Fail(const std::string& what) { Fail(line_, what); }
 
-    std::string Resolve(const std::string& p) const {
+    // Paths beginning "$SCRATCH/" lie in a folder of this run's own, made
+    // on first use and removed at its end.
+    std::string Resolve(const std::string& p) {
+        static const std::string kScratch = "$SCRATCH/";
+        if (p.compare(0, kScratch.size(), kScratch) == 0) return (Scratch() / p.substr(kScratch.size())).string();
         fs::path fp(p);
         return (fp.is_absolute() ? fp : folder_ / fp).lexically_normal().string();
+    }
+
+    const fs::path& Scratch() {
+        if (scratch_.empty()) {
+            std::string pattern = (fs::temp_directory_path() / "quillory-scenario-XXXXXX").string();
+            if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot make a scratch folder");
+            scratch_ = pattern;
+        }
+        return scratch_;
     }
 
     // Splits "FORM.CONTROL(i).PROP" (or "FORM.PROP") into its parts.
@@ -366,6 +392,18 @@ private:
             std::string why;
             if (backend_->Png(f, c, Resolve(file), why)) out_ << "     png " << address << " -> " << file << '\n';
             else out_ << "     png skipped: " << why << '\n';
+        } else if (cmd == "copy-file") {
+            auto eq = rest.find(" = ");
+            if (eq == std::string::npos) return Fail("copy-file needs PATH = PATH");
+            fs::copy_file(Resolve(forms::Trim(rest.substr(eq + 3))), Resolve(forms::Trim(rest.substr(0, eq))),
+                          fs::copy_options::overwrite_existing);
+        } else if (cmd == "read-only") {
+            const auto writable = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+            fs::permissions(Resolve(forms::Trim(rest)), writable, fs::perm_options::remove);
+        } else if (cmd == "expect-no-file") {
+            std::string p = Resolve(forms::Trim(rest));
+            if (!fs::exists(p)) Pass("no file " + forms::Trim(rest));
+            else Fail("file " + p + " exists");
         } else if (cmd == "expect-file") {
             auto eq = rest.find(" = ");
             if (eq == std::string::npos) return Fail("expect-file needs PATH = PATH");
@@ -479,7 +517,7 @@ private:
     }
 
     std::string path_;
-    fs::path folder_;
+    fs::path folder_, scratch_;
     std::ostream& out_;
     std::unique_ptr<ScenarioBackend> backend_;
     std::unique_ptr<forms::Application> app_;

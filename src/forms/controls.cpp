@@ -632,6 +632,7 @@ void RunFileDialog(CommonDialog& d, bool save) {
     request.fileName = d.FileName;
     request.title = d.DialogTitle;
     request.initDir = d.InitDir;
+    request.overwritePrompt = save && (d.Flags & cdlOFNOverwritePrompt) != 0;
     auto answer = d.App().Platform().FileDialog(request);
     if (!answer) {
         if (d.CancelError) throw RuntimeError(kErrCancel, "Cancel was selected.");

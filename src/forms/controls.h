@@ -288,6 +288,9 @@ private:
 };
 
 // The open and save dialogs, as a control with its properties.
+// CommonDialog Flags: a save dialog asks before it returns an existing file.
+constexpr long cdlOFNOverwritePrompt = 2;
+
 class CommonDialog : public Control {
 public:
     CommonDialog(Form& f, std::string name, int index = -1) : Control(f, ControlKind::CommonDialog, std::move(name), index) {}

@@ -1,5 +1,6 @@
 #include "forms/headless.h"
 
+#include <filesystem>
 #include <fstream>
 #include <vector>
 
@@ -34,10 +35,17 @@ int HeadlessServices::MessageBox(const MessageRequest& request) {
 
 std::optional<std::string> HeadlessServices::FileDialog(const FileRequest& request) {
     fileRequests.push_back(request);
-    if (fileAnswers.empty()) return std::nullopt;  // nobody chose a file: as Cancel
-    auto a = fileAnswers.front();
-    fileAnswers.pop_front();
-    return a;
+    for (;;) {
+        if (fileAnswers.empty()) return std::nullopt;  // nobody chose a file: as Cancel
+        auto a = fileAnswers.front();
+        fileAnswers.pop_front();
+        if (!a || !request.overwritePrompt || !std::filesystem::exists(*a)) return a;
+        // The dialog's own question; No goes back to the dialog for another name.
+        const MessageRequest question{std::filesystem::path(*a).filename().string() +
+                                          " already exists. Do you want to replace it?",
+                                      vbYesNo | vbExclamation, "Confirm Save As"};
+        if (MessageBox(question) == vbYes) return a;
+    }
 }
 
 Menu* HeadlessServices::ChoosePopupItem(Form& form, Menu& menu) {

@@ -1,6 +1,8 @@
 #pragma once
 // The headless back end: dialogs and message boxes answer from queues that a
-// test fills; what the program asked is recorded for checking; text is
+// test fills (a save dialog's question before it replaces a file is a message
+// box "NAME already exists. Do you want to replace it?"); what the program
+// asked is recorded for checking; text is
 // measured with fixed, deterministic metrics; pictures keep only their size,
 // read from the file's header (JPEG and BMP).
 #include <deque>

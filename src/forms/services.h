@@ -34,6 +34,9 @@ struct FileRequest {
     std::string fileName;   // proposed name
     std::string title;
     std::string initDir;
+    // A save dialog asks before it returns a file that exists; declining
+    // goes back to the dialog.
+    bool overwritePrompt = false;
 };
 
 // A decoded picture; the back end keeps its pixels.

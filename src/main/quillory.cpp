@@ -7,25 +7,53 @@ namespace quillory {
 
 using forms::FormSlot;
 
+namespace {
+
+// The import buttons a closing conversion window offers the focus.
+forms::CommandButton& EventListButton(SideWindow& w) { return w.Command3; }
+forms::CommandButton& AgeModelButton(SideWindow& w) { return w.Command4; }
+forms::CommandButton& VarveCountButton(SideWindow& w) { return w.Command5; }
+
+}  // namespace
+
 Quillory::Quillory(forms::Application& application)
     : app(application),
       frmMain(app, "frmMain",
               [this] {
                   return std::make_unique<FrmMain>(
-                      app, Environment(main, duoOfMain_, frmDivider, frmVersion, frmExport, frmSelect),
+                      app, Environment(main, duoOfMain_, frmDivider, frmVersion, frmExport, frmSelect, frmConversion),
                       MainTools{frmRX93, frmTest, frmPass, [this] { LaunchDuo(frmMain(), frm2Main()); }});
               }),
       frm2Main(app, "frm2Main",
                [this] {
                    return std::make_unique<Frm2Main>(
-                       app, Environment(duo, masterOfDuo_, frm2Divider, frm2Version, frm2Export, frm2Select));
+                       app, Environment(duo, masterOfDuo_, frm2Divider, frm2Version, frm2Export, frm2Select, frm2Conversion));
                }),
       frmPhoto(app, "frmPhoto", [this] { return std::make_unique<PhotoWindow>(app, 1, shared.photo, PhotoLinks()); }),
       frm2Photo(app, "frm2Photo", [this] { return std::make_unique<PhotoWindow>(app, 2, shared.photo, PhotoLinks()); }),
       frm3Photo(app, "frm3Photo", [this] { return std::make_unique<PhotoWindow>(app, 3, shared.photo, PhotoLinks()); }),
       frm4Photo(app, "frm4Photo", [this] { return std::make_unique<PhotoWindow>(app, 4, shared.photo, PhotoLinks()); }),
-      frmConversion(app, "frmConversion", [this] { return std::make_unique<PlaceholderWindow>(app, "frmConversion", "Conversion & Save"); }),
-      frm2Conversion(app, "frm2Conversion", [this] { return std::make_unique<PlaceholderWindow>(app, "frm2Conversion", "Conversion & Save"); }),
+      frmConversion(app, "frmConversion",
+                    [this] {
+                        return std::make_unique<FrmConversion>(
+                            app, "frmConversion",
+                            ConversionDesign{"Conversion & Save", "Holy trinity",
+                                             {EventListButton, AgeModelButton, VarveCountButton}, nullptr},
+                            SideRef(frmMain), main, shared);
+                    }),
+      frm2Conversion(app, "frm2Conversion",
+                     [this] {
+                         // The Duo's file adds the master core's composite depth.
+                         auto master = [this] {
+                             return model::MasterColumn{"Composite depth (" + frm2Main().Label1(0).Caption() + ")",
+                                                        DuoToMainCD};
+                         };
+                         return std::make_unique<FrmConversion>(
+                             app, "frm2Conversion",
+                             ConversionDesign{"Conversion (Duo)", "Holy trinity ", {EventListButton, VarveCountButton},
+                                              master},
+                             SideRef(frm2Main), duo, shared);
+                     }),
       frmDivider(app, "frmDivider",
                  [this] {
                      return std::make_unique<FrmDivider>(app, "frmDivider",
@@ -72,10 +100,10 @@ Quillory::Quillory(forms::Application& application)
 
 CoreEnvironment Quillory::Environment(SideState& side, Counterpart& counterpart, FormSlot<FrmDivider>& divider,
                                       FormSlot<FrmVersion>& version, FormSlot<FrmExport>& exporter,
-                                      FormSlot<FrmSelect>& select) {
+                                      FormSlot<FrmSelect>& select, FormSlot<FrmConversion>& conversion) {
     return CoreEnvironment{shared,
                            side,
-                           SideTools{divider, version, exporter, select},
+                           SideTools{divider, version, exporter, select, conversion},
                            counterpart,
                            {&frmPhoto, &frm2Photo, &frm3Photo, &frm4Photo},
                            [this](const forms::Form& closing) { ShutDown(closing); }};

@@ -11,13 +11,13 @@
 #include "proxy/frm_select.h"
 #include "side/shared_state.h"
 #include "side/side_state.h"
+#include "tools/frm_conversion.h"
 #include "tools/frm_divider.h"
 #include "tools/frm_export.h"
 #include "tools/frm_pass.h"
 #include "tools/frm_rx93.h"
 #include "tools/frm_test.h"
 #include "tools/frm_version.h"
-#include "tools/placeholder_window.h"
 #include "window/slot_counterpart.h"
 
 namespace quillory {
@@ -33,7 +33,7 @@ struct Quillory {
     forms::FormSlot<FrmMain> frmMain;
     forms::FormSlot<Frm2Main> frm2Main;
     forms::FormSlot<PhotoWindow> frmPhoto, frm2Photo, frm3Photo, frm4Photo;
-    forms::FormSlot<PlaceholderWindow> frmConversion, frm2Conversion;
+    forms::FormSlot<FrmConversion> frmConversion, frm2Conversion;
     forms::FormSlot<FrmDivider> frmDivider, frm2Divider;
     forms::FormSlot<FrmExport> frmExport, frm2Export;
     forms::FormSlot<FrmVersion> frmVersion, frm2Version;
@@ -54,7 +54,7 @@ private:
     PhotoWindowLinks PhotoLinks();
     CoreEnvironment Environment(SideState& side, Counterpart& counterpart, forms::FormSlot<FrmDivider>& divider,
                                 forms::FormSlot<FrmVersion>& version, forms::FormSlot<FrmExport>& exporter,
-                                forms::FormSlot<FrmSelect>& select);
+                                forms::FormSlot<FrmSelect>& select, forms::FormSlot<FrmConversion>& conversion);
 
     // Each main window's view of the other.
     SlotCounterpart duoOfMain_, masterOfDuo_;

@@ -77,7 +77,11 @@ std::optional<std::string> ShowFileDialog(const forms::FileRequest& request, QWi
     QString start = ToQString(request.fileName);
     if (!request.initDir.empty()) start = QDir(ToQString(request.initDir)).filePath(start);
     QString filter = QtFileFilter(request.filter);
-    QString chosen = request.save ? QFileDialog::getSaveFileName(parent, title, start, filter)
+    // The save dialog asks before an existing file only when the program wants it to.
+    const QFileDialog::Options options = request.save && !request.overwritePrompt
+                                             ? QFileDialog::Options(QFileDialog::DontConfirmOverwrite)
+                                             : QFileDialog::Options();
+    QString chosen = request.save ? QFileDialog::getSaveFileName(parent, title, start, filter, nullptr, options)
                                   : QFileDialog::getOpenFileName(parent, title, start, filter);
     if (chosen.isEmpty()) return std::nullopt;
     return ToStdString(chosen);

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "model/conversion_tables.h"
 #include "model/depth_model.h"
 #include "side/driven_by.h"
 
@@ -64,6 +65,11 @@ struct SideState {
     bool gMenuBHBusy = false, gFromMenuBH = false;
     float gDivLamina0Depth = 0, gDivTargetDepth = 0, gDivLamina1Depth = 0;
     std::string gDivLamina0Label, gDivLamina1Label;
+
+    // Whole-file conversion: the file last read by "Convert from data file",
+    // and the targets last chosen in the conversion window (a sum of scale bits).
+    model::ConversionTables conversion;
+    int16_t gConvMask = 0;
 };
 
 }  // namespace quillory

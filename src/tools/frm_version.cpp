@@ -4,6 +4,7 @@
 
 #include "forms/application.h"
 #include "forms/values.h"
+#include "tools/focus_back.h"
 
 namespace quillory {
 
@@ -68,15 +69,8 @@ void FrmVersion::Form_Load() {
 
 // The focus goes back to the owner's next import, or to "Photo".
 void FrmVersion::Form_Unload() {
-    SideWindow* owner = owner_.IfLoaded();
-    if (!owner) return;
-    for (CommandButton* button : {&owner->Command3, &owner->Command4, &owner->Command5}) {
-        if (button->Enabled() && button->Visible()) {
-            if (button->AcceptsUserInput()) button->SetFocus();
-            return;
-        }
-    }
-    if (owner->Command7.Enabled() && owner->Command7.AcceptsUserInput()) owner->Command7.SetFocus();
+    if (SideWindow* owner = owner_.IfLoaded())
+        FocusNextStep({&owner->Command3, &owner->Command4, &owner->Command5}, owner->Command7);
 }
 
 }  // namespace quillory

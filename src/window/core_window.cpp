@@ -43,6 +43,7 @@ void CoreWindow::WireHandlers() {
     Text1.KeyDown = [this](int&, int) { state.gFromMenuBH = false; };
     Text1.Change = [this] { Text1_Change(); };
     Slider1.Change = [this] { Slider1_Change(); };
+    Command2.Click = [this] { Command2_Click(); };
 
     Text2.Change = [this] { Text2_Change(); };
     Text3.Change = [this] { Text3_Change(); };

@@ -18,10 +18,12 @@
 
 namespace model {
 class ItemReader;
+struct ConversionSide;
 }
 
 namespace quillory {
 
+class FrmConversion;
 class FrmDivider;
 class FrmExport;
 class FrmVersion;
@@ -35,6 +37,7 @@ struct SideTools {
     forms::FormSlot<FrmVersion>& version;
     forms::FormSlot<FrmExport>& exporter;
     forms::FormSlot<FrmSelect>& select;
+    forms::FormSlot<FrmConversion>& conversion;
 };
 
 // What a main window reaches beyond itself.
@@ -125,6 +128,9 @@ protected:
     // after a range pass.
     virtual void TraceLevelChange() {}
     virtual void AfterRangePass() {}
+    // The models "Convert from data file" places drilling positions in, and
+    // the composite depth it keeps them on: the main window's.
+    virtual model::ConversionSide ConversionReadingSide();
 
     // --- shared steps the windows' own code builds on ---
     // The design both windows share: the controls with the Range and Font
@@ -186,6 +192,8 @@ private:
     // Imports.
     // Shows the open dialog; nothing when the user cancelled.
     std::optional<std::string> AskFileName();
+    // "Convert from data file".
+    void Command2_Click();
 
     // Holy trinity.
     void Combo1_Change();

@@ -2,6 +2,8 @@
 // terminates, so each rule is pinned here on a small test window.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -264,6 +266,26 @@ TEST_F(FormLife, CancelledFileDialogIsATrappableError) {
     services.fileAnswers.push_back("/data/models/corr_20240209.csv");
     f().Dialog.ShowOpen();
     EXPECT_EQ(f().Dialog.FileTitle, "corr_20240209.csv");
+}
+
+// The headless dialog asks its question before an existing file as a message
+// box; No goes back to the dialog, whose next answer is taken.
+TEST_F(FormLife, ASaveDialogAsksBeforeReplacingOnlyWithItsFlag) {
+    const std::string existing = testing::TempDir() + "quillory-existing.csv";
+    std::ofstream(existing) << "old";
+    for (long flags : {0L, cdlOFNOverwritePrompt}) {
+        f().Dialog.Flags = flags;
+        services.fileAnswers = {existing, existing};
+        f().Dialog.ShowOpen();
+        f().Dialog.ShowSave();
+    }
+    ASSERT_EQ(services.messages.size(), 1u);
+    EXPECT_EQ(services.messages[0].request.text, "quillory-existing.csv already exists. Do you want to replace it?");
+    services.fileAnswers = {existing, "/data/new.csv"};
+    services.messageAnswers = {vbNo};
+    f().Dialog.ShowSave();
+    EXPECT_EQ(f().Dialog.FileName, "/data/new.csv");
+    std::filesystem::remove(existing);
 }
 
 TEST(MessageBoxes, UnansweredBoxesTakeTheDefaultButtonAndAreRecorded) {

@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QDialog>
 #include <QDir>
+#include <QFileDialog>
 #include <QImage>
 #include <QImageReader>
 #include <QKeyEvent>
@@ -102,6 +103,22 @@ TEST_F(QtServicesTest, ACancelledFileDialogGivesNoPath) {
     FileRequest request;
     request.filter = "Data|*.csv";
     EXPECT_EQ(services.FileDialog(request), std::nullopt);
+}
+
+TEST_F(QtServicesTest, ASaveDialogAsksBeforeReplacingAFileOnlyWhenAskedTo) {
+    for (bool prompt : {true, false}) {
+        bool asks = !prompt;
+        WhenModalShows([&asks](QWidget* modal) {
+            auto* dialog = qobject_cast<QFileDialog*>(modal);
+            if (dialog) asks = !dialog->testOption(QFileDialog::DontConfirmOverwrite);
+            static_cast<QDialog*>(modal)->reject();
+        });
+        FileRequest request;
+        request.save = true;
+        request.overwritePrompt = prompt;
+        EXPECT_EQ(services.FileDialog(request), std::nullopt);
+        EXPECT_EQ(asks, prompt);
+    }
 }
 
 TEST_F(QtServicesTest, AMessageBoxHasTheStylesButtonsIconAndDefault) {

@@ -122,7 +122,8 @@ protected:
     forms::FormSlot<quillory::FrmMain> slot{app, "frmMainUnderTest", [this] {
         quillory::CoreEnvironment env{q.shared,
                                       q.main,
-                                      quillory::SideTools{q.frmDivider, q.frmVersion, q.frmExport, q.frmSelect},
+                                      quillory::SideTools{q.frmDivider, q.frmVersion, q.frmExport, q.frmSelect,
+                                                          q.frmConversion},
                                       counterpart,
                                       {&q.frmPhoto, &q.frm2Photo, &q.frm3Photo, &q.frm4Photo},
                                       [](const forms::Form&) {}};

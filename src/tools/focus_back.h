@@ -1,0 +1,14 @@
+#pragma once
+// Where the focus goes when a tool window closes: to the first of its owner's
+// import buttons that is enabled and visible, or, when none is, to its
+// "Photo" button. A button that cannot take the focus now (its window
+// disabled or hidden) is passed over without error.
+#include <vector>
+
+#include "forms/controls.h"
+
+namespace quillory {
+
+void FocusNextStep(const std::vector<forms::CommandButton*>& imports, forms::CommandButton& photo);
+
+}  // namespace quillory
