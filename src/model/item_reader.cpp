@@ -209,6 +209,7 @@ std::string_view ItemReader::Item() {
     if (p < n && data[p] == '"') {
         const void* close = std::memchr(data + p + 1, '"', n - p - 1);
         size_t q = close ? static_cast<size_t>(static_cast<const char*>(close) - data) : n;
+        if (!close) quoteLeftOpen_ = true;
         item = std::string_view(data + p + 1, q - p - 1);
         p = q < n ? q + 1 : n;
         while (p < n && !IsSeparator(data[p])) ++p;

@@ -44,6 +44,15 @@ public:
     // The next item's leading numeric value, 0 when it has none (Val).
     double NumberVal();
 
+    // How far the reader has come, in bytes of the file, and the file's size:
+    // enough for a reader to foresee how many records are left.
+    size_t Position() const { return pos_; }
+    size_t Size() const { return size_; }
+
+    // True when an item's opening quote had no closing one, so that it ran to
+    // the end of the file.
+    bool QuoteLeftOpen() const { return quoteLeftOpen_; }
+
 private:
     // Reads the next item when it is a short plain decimal, in the same pass.
     bool TryShortDecimal(double& value);
@@ -66,6 +75,7 @@ private:
     size_t size_;
     size_t pos_ = 0;
     bool itemFollows_ = false;  // a comma was just passed: one more item, perhaps empty
+    bool quoteLeftOpen_ = false;
 };
 
 // The leading numeric part of a text, 0 when there is none: forms::Val, with a

@@ -4,6 +4,7 @@
 // subscript outside a table is run-time error 9, never memory outside it.
 // Rows grow as records are read; the columns are fixed.
 #include <algorithm>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,12 @@ public:
     int Columns() const { return columns_; }
     long Rows() const { return rows_; }
 
+    // A column's cells, rows 0 to Rows() - 1, side by side.
+    std::span<const T> Column(long column) const {
+        if (column < 0 || column >= columns_) SubscriptOutOfRange();
+        return std::span<const T>(cells_.data() + Offset(column, 0), static_cast<size_t>(rows_));
+    }
+
     // Rows 0 to rows - 1, contents dropped (the platform's ReDim).
     void Redim(int columns, long rows) {
         cells_.assign(Size(columns, rows), T{});
@@ -40,13 +47,23 @@ public:
     void ResizeRows(long rows) {
         Size(columns_, rows);
         if (rows > capacity_) {
-            Grow(std::max(rows, 2 * capacity_));
+            Relocate(std::max(rows, 2 * capacity_));
         } else {
             // Rows given up come back empty.
             for (long c = 0; c < columns_; ++c)
                 for (long r = rows; r < rows_; ++r) cells_[Offset(c, r)] = T{};
         }
         rows_ = rows;
+    }
+    // Room for `rows` rows before the next move, for a reader that can tell
+    // how many rows are coming.
+    void Reserve(long rows) {
+        if (rows > capacity_) Relocate(rows);
+    }
+    // Gives back the room beyond the rows when it is more than an eighth of
+    // them: a little room costs less than moving every cell.
+    void ShrinkToFit() {
+        if (capacity_ - rows_ > rows_ / 8) Relocate(rows_);
     }
 
 private:
@@ -61,7 +78,7 @@ private:
         if (column < 0 || column >= columns_ || row < 0 || row >= rows_) SubscriptOutOfRange();
         return Offset(column, row);
     }
-    void Grow(long capacity) {
+    void Relocate(long capacity) {
         std::vector<T> cells(Size(columns_, capacity));
         for (long c = 0; c < columns_; ++c)
             for (long r = 0; r < rows_; ++r)
@@ -74,6 +91,36 @@ private:
     int columns_;
     long rows_;      // kept beside the cells: every subscript is checked against it
     long capacity_;  // rows each column has room for
+    std::vector<T> cells_;
+};
+
+// A list of rows 0 to n - 1 with the same subscript check.
+template <class T>
+class Table1 {
+public:
+    explicit Table1(long rows = 0) : cells_(Size(rows)) {}
+
+    T& operator()(long row) { return cells_[Index(row)]; }
+    const T& operator()(long row) const { return cells_[Index(row)]; }
+
+    long Rows() const { return static_cast<long>(cells_.size()); }
+    std::span<const T> Cells() const { return cells_; }
+
+    void Redim(long rows) { cells_.assign(Size(rows), T{}); }
+    void Append(T cell) { cells_.push_back(std::move(cell)); }
+    void Reserve(long rows) { cells_.reserve(Size(rows)); }
+    void ShrinkToFit() { cells_.shrink_to_fit(); }
+
+private:
+    static size_t Size(long rows) {
+        if (rows < 0) SubscriptOutOfRange();
+        return static_cast<size_t>(rows);
+    }
+    size_t Index(long row) const {
+        if (row < 0 || static_cast<size_t>(row) >= cells_.size()) SubscriptOutOfRange();
+        return static_cast<size_t>(row);
+    }
+
     std::vector<T> cells_;
 };
 

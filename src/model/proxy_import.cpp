@@ -1,0 +1,271 @@
+#include "model/proxy_import.h"
+
+#include <algorithm>
+#include <cctype>
+#include <vector>
+
+#include "forms/runtime_error.h"
+#include "forms/values.h"
+#include "model/correlation_lookup.h"
+#include "model/depth_conversion.h"
+#include "model/proxy_positions.h"
+
+namespace model {
+namespace {
+
+constexpr float kNoPosition = 9999.0f;
+constexpr long kTitleSearch = 500;  // the folder lies at most this many characters from the end
+
+bool StartsWith(std::string_view s, std::string_view prefix) { return s.substr(0, prefix.size()) == prefix; }
+bool EndsWith(std::string_view s, std::string_view suffix) {
+    return s.size() >= suffix.size() && s.substr(s.size() - suffix.size()) == suffix;
+}
+
+// Fields of a record before its values, and how many of the items up to the
+// first plain number are not column names.
+struct Shape {
+    ProxyLayout layout;
+    int leading;
+    int notColumns;
+    bool hasText, hasTrinity;
+};
+constexpr Shape kTextTrinity{ProxyLayout::kTextTrinity, 4, 7, true, true};
+constexpr Shape kTrinity{ProxyLayout::kTrinity, 3, 5, false, true};
+constexpr Shape kTextValue{ProxyLayout::kTextValue, 2, 4, true, false};
+constexpr Shape kValue{ProxyLayout::kValue, 1, 2, false, false};
+
+// The items read up to the first plain number and on to the probe; items the
+// scan has not reached are empty, as in a list made empty beforehand.
+class HeaderItems {
+public:
+    explicit HeaderItems(ItemReader& file) {
+        do {
+            if (items_.size() == static_cast<size_t>(kMaxProxyHeaderItems)) SubscriptOutOfRange();
+            items_.emplace_back(file.Item());
+        } while (!IsPlainNumber(items_.back()));
+    }
+    long Count() const { return static_cast<long>(items_.size()); }
+    void ReadThrough(ItemReader& file, long last) {
+        if (last >= kMaxProxyHeaderItems) SubscriptOutOfRange();
+        while (Count() <= last) items_.emplace_back(file.Item());
+    }
+    const std::string& operator[](long i) const {
+        static const std::string kEmpty;
+        if (i < 0) SubscriptOutOfRange();
+        return i < Count() ? items_[static_cast<size_t>(i)] : kEmpty;
+    }
+    const std::vector<std::string>& All() const { return items_; }
+
+private:
+    std::vector<std::string> items_;
+};
+
+// Header words of a drilling position: "Bore hole", "Core", "Section", "PSP", ...
+bool HeaderNamesDrillingPosition(const HeaderItems& h) {
+    const std::string_view boreHole = h[1], section = h[2], psp = h[3];
+    return StartsWith(boreHole, "Bore") || StartsWith(psp, "Distance") || StartsWith(psp, "Position") ||
+           StartsWith(psp, "Defined") || StartsWith(psp, "PSP") || EndsWith(psp, "(PSP)") ||
+           StartsWith(section, "Core") || EndsWith(section, "Section");
+}
+
+bool IsBoreHoleName(const ProxySide& side, std::string_view s) {
+    for (int k = 1; k <= 4; ++k)
+        if (s == side.BoreHoleName(k)) return true;
+    return false;
+}
+
+// The layout from the probe, the item 2n - 4 (n items up to the first plain
+// number): in a well-formed file the second record's section, bore hole or
+// sample text, or the first record's last value but one.
+const Shape& ChooseLayout(const HeaderItems& h, long probe, const ProxySide& side) {
+    const std::string& item = h[probe];
+    if (IsPlainNumber(item)) {
+        if (IsBoreHoleName(side, item) || IsBoreHoleName(side, h[probe - 1])) return kTextTrinity;
+        return HeaderNamesDrillingPosition(h) ? kTextTrinity : kValue;
+    }
+    const bool letter = item == "A" || item == "B" || item == "C" || item == "D";
+    if (IsBoreHoleName(side, item) || (side.LettersNameBoreHoles() && letter)) return kTrinity;
+    return HeaderNamesDrillingPosition(h) ? kTrinity : kTextValue;
+}
+
+// The items of the records: first those the header scan read beyond the
+// header, then the file's.
+class ItemSource {
+public:
+    ItemSource(ItemReader& file, const std::vector<std::string>& kept, size_t next)
+        : file_(file), kept_(kept), next_(next) {}
+    bool AtEnd() { return next_ >= kept_.size() && file_.AtEnd(); }
+    std::string_view Item() { return next_ < kept_.size() ? std::string_view(kept_[next_++]) : file_.Item(); }
+    float Number() { return forms::CSng(next_ < kept_.size() ? FastVal(kept_[next_++]) : file_.NumberVal()); }
+
+private:
+    ItemReader& file_;
+    const std::vector<std::string>& kept_;
+    size_t next_;
+};
+
+// Room for the samples the rest of the file will hold, foreseen from the
+// bytes of eight records, so that the tables are not moved as they grow.
+class RowForecast {
+public:
+    explicit RowForecast(const ItemReader& file) : file_(file) {}
+    // Rows to make room for after sample `row` was begun, 0 when not now.
+    long At(int32_t row) {
+        if (row == kFrom) start_ = file_.Position();
+        if (row != kFrom + kRecords) return 0;
+        const size_t perRecord = std::max<size_t>(1, (file_.Position() - start_) / kRecords);
+        const long left = static_cast<long>((file_.Size() - file_.Position()) / perRecord);
+        return std::min<long>(row + left + left / 32 + 16, kMaxProxyRows) + 1;
+    }
+
+private:
+    static constexpr int32_t kFrom = 9, kRecords = 8;  // past the records the header scan may hold
+    const ItemReader& file_;
+    size_t start_ = 0;
+};
+
+void ReadRecords(ItemReader& file, ItemSource& records, const Shape& shape, const ProxySide& side,
+                 ProxyPanelData& p) {
+    const int16_t planes = side.Planes(), placed = side.PlacedPlane();
+    p.gProxyY.Redim(planes, 1);
+    p.gProxyValue.Redim(p.gProxyCols + 1, 1);
+    p.gProxyAsRead.Redim(1);
+    p.gProxyText.Redim(shape.hasText ? 1 : 0);
+    RowForecast forecast(file);
+    // Neighbouring records mostly lie in one section: its numbers are looked up once.
+    std::string_view lastBoreHole, lastSection;
+    std::array<int16_t, 2> location{};
+    bool located = false;
+
+    int32_t rows = 0;
+    while (!records.AtEnd()) {
+        if (rows == kMaxProxyRows) SubscriptOutOfRange();
+        const int32_t i = ++rows;
+        if (const long room = forecast.At(i)) {
+            p.gProxyY.Reserve(room);
+            p.gProxyValue.Reserve(room);
+            p.gProxyAsRead.Reserve(room);
+            if (shape.hasText) p.gProxyText.Reserve(room);
+        }
+        p.gProxyY.ResizeRows(i + 1);
+        p.gProxyValue.ResizeRows(i + 1);
+        if (shape.hasText) p.gProxyText.Append(std::string(records.Item()));
+        float position;
+        if (shape.hasTrinity) {
+            const std::string_view boreHole = records.Item(), section = records.Item();
+            const float psp = records.Number();
+            if (!located || boreHole != lastBoreHole || section != lastSection) {
+                location = side.Locate(boreHole, section);
+                lastBoreHole = boreHole;
+                lastSection = section;
+                located = true;
+            }
+            // A position without a tie to place it by has no depth, never depth 0.
+            const TrinityDepth depth = side.TrinityToCD(location[0], location[1], psp);
+            position = depth ? forms::CSng(*depth) : kNoPosition;
+        } else {
+            position = records.Number();
+        }
+        p.gProxyAsRead.Append(position);
+        for (int16_t plane = 0; plane < planes; ++plane) p.gProxyY(plane, i) = plane == placed ? position : kNoPosition;
+        for (int16_t c = 1; c <= p.gProxyCols; ++c) p.gProxyValue(c, i) = records.Number();
+    }
+    // An open quote took the rest of the file into one item: records were lost.
+    if (file.QuoteLeftOpen()) throw forms::RuntimeError(forms::kErrInputPastEnd, "Input past end of file");
+    p.gProxyRows = rows;
+    p.gProxyY.ShrinkToFit();
+    p.gProxyValue.ShrinkToFit();
+    p.gProxyAsRead.ShrinkToFit();
+    p.gProxyText.ShrinkToFit();
+}
+
+}  // namespace
+
+std::string MainProxySide::BoreHoleName(int k) const { return m_.gBoreHoleName.at(static_cast<size_t>(k)); }
+
+std::array<int16_t, 2> MainProxySide::Locate(std::string_view boreHole, std::string_view section) const {
+    const int16_t b = BHNo(m_, boreHole);
+    return {b, GetSectionNo(m_, b, section)};
+}
+
+TrinityDepth MainProxySide::TrinityToCD(int16_t boreHole, int16_t section, float psp) const {
+    return model::TrinityToCD(m_, boreHole, section, psp);
+}
+
+std::string DuoProxySide::BoreHoleName(int k) const { return duo_.BoreHoleName(k); }
+
+std::array<int16_t, 2> DuoProxySide::Locate(std::string_view boreHole, std::string_view section) const {
+    int16_t b = -9999;  // BHNo2: the first Duo bore hole of that name
+    for (int16_t k = 4; k >= 1; --k)
+        if (boreHole == duo_.BoreHoleName(k)) b = k;
+    return {b, duo_.GetSectionNo2(b, section)};
+}
+
+TrinityDepth DuoProxySide::TrinityToCD(int16_t boreHole, int16_t section, float psp) const {
+    return duo_.TrinityToCD2(boreHole, section, psp);
+}
+
+std::optional<std::string> ProxyFileTitle(std::string_view path) {
+    const long n = forms::Len(path);
+    long folder = 0;
+    for (long p = n; p >= 1 && n - p <= kTitleSearch && folder == 0; --p)
+        if (path[p - 1] == '\\' || path[p - 1] == '/') folder = p;
+    const long length = n - folder - 4;
+    if (folder == 0 || length < 0) return std::nullopt;
+    std::string title = forms::Mid(path, folder + 1, length);
+    if (EndsWith(title, "for QY") || EndsWith(title, "for_QY")) {
+        if (title.size() < 7) return std::nullopt;
+        title.resize(title.size() - 7);
+    }
+    return title;
+}
+
+bool IsPlainNumber(std::string_view item) {
+    auto digit = [](char c) { return c >= '0' && c <= '9'; };
+    // Only digits, a sign, a point and an exponent can be a number's own text.
+    if (item.empty() || !(digit(item.front()) || item.front() == '-')) return false;
+    for (char c : item)
+        if (!(digit(c) || c == '.' || c == 'E' || c == '+' || c == '-')) return false;
+    return forms::SingleText(forms::CSng(forms::Val(item))) == item;
+}
+
+ProxyImport ReadProxyFile(ItemReader& file, std::string title, const ProxySide& side) {
+    HeaderItems header(file);
+    const long n = header.Count();
+    // Every layout names at least n - 7 columns: more than a panel holds ends here.
+    if (n - 7 > kMaxProxyCols) SubscriptOutOfRange();
+    const long probe = 2 * n - 4;
+    header.ReadThrough(file, probe);
+    const Shape& shape = ChooseLayout(header, probe, side);
+    const long columns = n - shape.notColumns;
+    if (columns < 1 || columns > kMaxProxyCols) SubscriptOutOfRange();
+
+    ProxyImport out;
+    out.layout = shape.layout;
+    out.header = {header[0], header[1], header[2]};
+    ProxyPanelData& p = out.panel;
+    p.gProxyFileName = std::move(title);
+    p.gProxyHasText = shape.hasText;
+    p.gProxyHasTrinity = shape.hasTrinity;
+    p.gProxyCols = static_cast<int16_t>(columns);
+    p.gProxyColName.Redim(columns + 1);
+    for (long j = 1; j <= columns; ++j) p.gProxyColName(j) = header[shape.leading + j - 1];
+
+    ItemSource records(file, header.All(), static_cast<size_t>(shape.leading + columns));
+    ReadRecords(file, records, shape, side, p);
+    return out;
+}
+
+ProxyImport ImportMainProxy(DepthModel& m, ItemReader& file, std::string title) {
+    ProxyImport out = ReadProxyFile(file, std::move(title), MainProxySide(m));
+    FillDerivedPlanes(m, out.panel);
+    return out;
+}
+
+ProxyImport ImportDuoProxy(const DuoModelLink& duo, ItemReader& file, std::string title) {
+    ProxyImport out = ReadProxyFile(file, std::move(title), DuoProxySide(duo));
+    if (out.panel.gProxyHasTrinity) FillMasterPlane(duo, out.panel);
+    return out;
+}
+
+}  // namespace model
