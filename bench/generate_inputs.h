@@ -47,6 +47,11 @@ std::string AgeModelFile(const CoreLayout& layout, int points = 200, unsigned se
 // depth down, by composite depth.
 std::string VarveCountsFile(const CoreLayout& layout, int counts = 1000, unsigned seed = 5);
 
+// A proxy data file placed by holy trinity (bore hole, section written as a
+// plain number, PSP, then `columns` element counts), `samples` samples spread
+// evenly over the layout's sections: 65,535 x 135 is about 60 MB.
+std::string ProxyTrinityFile(const CoreLayout& layout, long samples = 65535, int columns = 135, unsigned seed = 6);
+
 // `records` records of `fields` numbers each (an integer, then decimals).
 std::string NumericFile(long records = 400000, int fields = 59, unsigned seed = 4);
 

@@ -32,6 +32,7 @@ int main(int argc, char** argv) {
               Write(dir + "event_layers_2000.csv", bench::EventListFile(layout)) &&
               Write(dir + "age_model_200.csv", bench::AgeModelFile(layout)) &&
               Write(dir + "varve_counts_1000.csv", bench::VarveCountsFile(layout)) &&
+              Write(dir + "proxy_65535x135.csv", bench::ProxyTrinityFile(layout)) &&
               Write(dir + "numeric_400000x59.csv", bench::NumericFile());
     return ok ? 0 : 1;
 }

@@ -8,7 +8,7 @@
 set -e
 cd "$(dirname "$0")/.."
 SECONDS_EACH=${1:-20}
-TARGETS="item_reader correlation_model event_list age_model varve_counts"
+TARGETS="item_reader correlation_model event_list age_model varve_counts proxy"
 BUILD=${FUZZ_BUILD:-build-fuzz}
 
 cmake -S . -B $BUILD -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \

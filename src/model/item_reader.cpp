@@ -1,5 +1,6 @@
 #include "model/item_reader.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <charconv>
@@ -128,8 +129,8 @@ bool ParsePlain(std::string_view text, double& out) {
 
 ItemReader::ItemReader(std::string contents) : ItemReader(CopyOf(contents), contents.size()) {}
 
-ItemReader::ItemReader(Text text, size_t size) : text_(std::move(text)), size_(size) {
-    if (size_ >= 3 && std::memcmp(text_.get(), "\xEF\xBB\xBF", 3) == 0) pos_ = 3;
+ItemReader::ItemReader(Text text, size_t size, bool wholeFile) : text_(std::move(text)), size_(size) {
+    if (wholeFile && size_ >= 3 && std::memcmp(text_.get(), "\xEF\xBB\xBF", 3) == 0) pos_ = 3;
 }
 
 // A text copied with the padding a mapped file has.
@@ -141,6 +142,7 @@ ItemReader::Text ItemReader::CopyOf(std::string_view contents) {
 }
 
 void ItemReader::Release::operator()(char* text) const {
+    if (!owned) return;
     if (mapped != 0) {
         munmap(text, mapped);
     } else {
@@ -161,6 +163,12 @@ ItemReader::Text ItemReader::Map(int file, size_t size) {
         return Text(nullptr, Release{0});
     }
     return Text(static_cast<char*>(region), Release{length});
+}
+
+ItemReader ItemReader::Part(size_t from, size_t to) const {
+    to = std::min(to, size_);
+    from = std::min(from, to);
+    return ItemReader(Text(text_.get() + from, Release{0, false}), to - from, false);
 }
 
 ItemReader ItemReader::Open(const std::string& path) {

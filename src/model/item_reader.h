@@ -53,6 +53,16 @@ public:
     // the end of the file.
     bool QuoteLeftOpen() const { return quoteLeftOpen_; }
 
+    // The file from the reader's position on.
+    std::string_view Rest() const { return std::string_view(text_.get() + pos_, size_ - pos_); }
+
+    // A reader of bytes `from` to `to` of this reader's file, for reading
+    // parts of one file side by side. It shares this reader's buffer and must
+    // not outlive it; `to` is the end of the file or just after a line end
+    // (a number is read a word at a time, which may look at the bytes after
+    // `to` but never takes them).
+    ItemReader Part(size_t from, size_t to) const;
+
 private:
     // Reads the next item when it is a short plain decimal, in the same pass.
     bool TryShortDecimal(double& value);
@@ -60,11 +70,12 @@ private:
     // Gives back a copied text or a mapped file.
     struct Release {
         size_t mapped;  // the length of the mapping; 0 for a copy
+        bool owned = true;  // false for a part of another reader's buffer
         void operator()(char* text) const;
     };
     using Text = std::unique_ptr<char, Release>;
 
-    ItemReader(Text text, size_t size);
+    ItemReader(Text text, size_t size, bool wholeFile = true);
     static Text CopyOf(std::string_view contents);
     static Text Map(int file, size_t size);
 

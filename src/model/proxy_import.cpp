@@ -1,7 +1,9 @@
 #include "model/proxy_import.h"
 
 #include <algorithm>
-#include <cctype>
+#include <cmath>
+#include <limits>
+#include <thread>
 #include <vector>
 
 #include "forms/runtime_error.h"
@@ -88,20 +90,51 @@ const Shape& ChooseLayout(const HeaderItems& h, long probe, const ProxySide& sid
     return HeaderNamesDrillingPosition(h) ? kTrinity : kTextValue;
 }
 
+// A value in single precision; beyond its range is run-time error 6.
+inline float Single(double v) {
+    if (!(std::fabs(v) <= std::numeric_limits<float>::max())) return forms::CSng(v);
+    return static_cast<float>(v);
+}
+
 // The items of the records: first those the header scan read beyond the
 // header, then the file's.
 class ItemSource {
 public:
     ItemSource(ItemReader& file, const std::vector<std::string>& kept, size_t next)
         : file_(file), kept_(kept), next_(next) {}
-    bool AtEnd() { return next_ >= kept_.size() && file_.AtEnd(); }
-    std::string_view Item() { return next_ < kept_.size() ? std::string_view(kept_[next_++]) : file_.Item(); }
-    float Number() { return forms::CSng(next_ < kept_.size() ? FastVal(kept_[next_++]) : file_.NumberVal()); }
+    bool AtEnd() { return KeptAll() && file_.AtEnd(); }
+    bool KeptAll() const { return next_ >= kept_.size(); }
+    std::string_view Item() { return KeptAll() ? file_.Item() : std::string_view(kept_[next_++]); }
+    float Number() { return Single(KeptAll() ? file_.NumberVal() : FastVal(kept_[next_++])); }
 
 private:
     ItemReader& file_;
     const std::vector<std::string>& kept_;
     size_t next_;
+};
+
+// Places drilling positions; neighbouring records mostly lie in one section,
+// whose numbers are then looked up once.
+class Placement {
+public:
+    explicit Placement(const ProxySide& side) : side_(side) {}
+    float Position(std::string_view boreHole, std::string_view section, float psp) {
+        if (!located_ || boreHole != boreHole_ || section != section_) {
+            location_ = side_.Locate(boreHole, section);
+            boreHole_ = boreHole;
+            section_ = section;
+            located_ = true;
+        }
+        // A position without a tie to place it by has no depth, never depth 0.
+        const TrinityDepth depth = side_.TrinityToCD(location_[0], location_[1], psp);
+        return depth ? Single(*depth) : kNoPosition;
+    }
+
+private:
+    const ProxySide& side_;
+    std::string_view boreHole_, section_;
+    std::array<int16_t, 2> location_{};
+    bool located_ = false;
 };
 
 // Room for the samples the rest of the file will hold, foreseen from the
@@ -124,51 +157,143 @@ private:
     size_t start_ = 0;
 };
 
-void ReadRecords(ItemReader& file, ItemSource& records, const Shape& shape, const ProxySide& side,
+// Rows 0 to rows - 1; `written` when the caller writes every cell of the
+// rows it adds, so that the large tables need not be cleared first.
+void SizeRows(ProxyPanelData& p, long rows, bool written = false) {
+    if (written) {
+        p.gProxyY.ResizeRowsUncleared(rows);
+        p.gProxyValue.ResizeRowsUncleared(rows);
+    } else {
+        p.gProxyY.ResizeRows(rows);
+        p.gProxyValue.ResizeRows(rows);
+    }
+    p.gProxyAsRead.ResizeRows(rows);
+    if (p.gProxyHasText) p.gProxyText.ResizeRows(rows);
+}
+
+void ReserveRows(ProxyPanelData& p, long rows) {
+    p.gProxyY.Reserve(rows);
+    p.gProxyValue.Reserve(rows);
+    p.gProxyAsRead.Reserve(rows);
+    if (p.gProxyHasText) p.gProxyText.Reserve(rows);
+}
+
+// Reads one record into sample row i, whose cells exist, writing each of them.
+void ReadRecord(ItemSource& items, Placement& placement, int16_t placed, ProxyPanelData& p, long i) {
+    if (p.gProxyHasText) p.gProxyText(i) = items.Item();
+    float position;
+    if (p.gProxyHasTrinity) {
+        const std::string_view boreHole = items.Item(), section = items.Item();
+        position = placement.Position(boreHole, section, items.Number());
+    } else {
+        position = items.Number();
+    }
+    p.gProxyAsRead(i) = position;
+    for (int16_t plane = 0; plane < p.gProxyY.Columns(); ++plane)
+        p.gProxyY(plane, i) = plane == placed ? position : kNoPosition;
+    p.gProxyValue(0, i) = 0;
+    for (int16_t c = 1; c <= p.gProxyCols; ++c) p.gProxyValue(c, i) = items.Number();
+}
+
+// Runs work(k) for k = 0 to n - 1, each on its own thread.
+template <class Work>
+void SideBySide(size_t n, Work work) {
+    std::vector<std::jthread> threads;
+    for (size_t k = 1; k < n; ++k) threads.emplace_back(work, k);
+    work(0);
+}
+
+// Lines that hold more than blanks: the records of a part whose lines are records.
+long RecordLines(std::string_view text) {
+    long lines = 0;
+    for (size_t at = 0; at < text.size();) {
+        const size_t end = std::min(text.find('\n', at), text.size());
+        for (size_t c = at; c < end; ++c)
+            if (text[c] != ' ' && text[c] != '\t' && text[c] != '\r') {
+                ++lines;
+                break;
+            }
+        at = end + 1;
+    }
+    return lines;
+}
+
+// The rest of the file, from a record's start, read in parts that begin at
+// line starts, side by side. A part read alone reads what one reader would,
+// as long as one reader would begin a record where the part begins: that
+// holds when the rest has no quote and every part reads as many records as
+// it has lines. The total of samples, or nothing when it does not hold (the
+// rows read here given up again) or the file is too small to share.
+std::optional<int32_t> ReadRestSideBySide(const ItemReader& file, const ProxySide& side, const ProxyReading& reading,
+                                          ProxyPanelData& p, int32_t rows) {
+    const std::string_view rest = file.Rest();
+    const size_t processors = std::clamp<size_t>(std::thread::hardware_concurrency(), 1, 8);
+    const size_t parts = std::min(reading.threads > 0 ? static_cast<size_t>(reading.threads) : processors,
+                                  rest.size() / std::max<size_t>(1, reading.partBytes));
+    if (parts < 2) return std::nullopt;
+
+    std::vector<size_t> bounds{0};
+    for (size_t k = 1; k < parts; ++k) {
+        const size_t end = rest.find('\n', std::max(rest.size() * k / parts, bounds.back()));
+        bounds.push_back(end == std::string_view::npos ? rest.size() : end + 1);
+    }
+    bounds.push_back(rest.size());
+    std::vector<long> first(parts + 1, rows);  // the row before each part's first
+    std::vector<char> quoted(parts, 0);
+    SideBySide(parts, [&](size_t k) {
+        const std::string_view text = rest.substr(bounds[k], bounds[k + 1] - bounds[k]);
+        quoted[k] = text.find('"') != std::string_view::npos;
+        first[k + 1] = RecordLines(text);
+    });
+    for (size_t k = 1; k <= parts; ++k) first[k] += first[k - 1];
+    if (first[parts] > kMaxProxyRows || std::find(quoted.begin(), quoted.end(), 1) != quoted.end()) return std::nullopt;
+
+    SizeRows(p, first[parts] + 1, true);
+    std::vector<char> read(parts, 0);
+    const std::vector<std::string> none;
+    SideBySide(parts, [&](size_t k) {
+        try {
+            ItemReader part = file.Part(file.Position() + bounds[k], file.Position() + bounds[k + 1]);
+            ItemSource items(part, none, 0);
+            Placement placement(side);
+            long i = first[k];
+            while (!items.AtEnd() && i < first[k + 1]) ReadRecord(items, placement, side.PlacedPlane(), p, ++i);
+            read[k] = i == first[k + 1] && items.AtEnd();
+        } catch (...) {
+            // One reader meets the same fault again and reports it.
+        }
+    });
+    if (std::find(read.begin(), read.end(), 0) != read.end()) {
+        SizeRows(p, rows + 1);
+        return std::nullopt;
+    }
+    return static_cast<int32_t>(first[parts]);
+}
+
+void ReadRecords(ItemReader& file, ItemSource& records, const ProxySide& side, const ProxyReading& reading,
                  ProxyPanelData& p) {
-    const int16_t planes = side.Planes(), placed = side.PlacedPlane();
-    p.gProxyY.Redim(planes, 1);
+    p.gProxyY.Redim(side.Planes(), 1);
     p.gProxyValue.Redim(p.gProxyCols + 1, 1);
     p.gProxyAsRead.Redim(1);
-    p.gProxyText.Redim(shape.hasText ? 1 : 0);
+    p.gProxyText.Redim(p.gProxyHasText ? 1 : 0);
     RowForecast forecast(file);
-    // Neighbouring records mostly lie in one section: its numbers are looked up once.
-    std::string_view lastBoreHole, lastSection;
-    std::array<int16_t, 2> location{};
-    bool located = false;
+    Placement placement(side);
+    // Records read by one reader before the rest may be shared out.
+    constexpr int32_t kFirstRecords = 8;
+    const bool shareable = !p.gProxyHasTrinity || side.LooksUpConcurrently();
 
     int32_t rows = 0;
     while (!records.AtEnd()) {
         if (rows == kMaxProxyRows) SubscriptOutOfRange();
         const int32_t i = ++rows;
-        if (const long room = forecast.At(i)) {
-            p.gProxyY.Reserve(room);
-            p.gProxyValue.Reserve(room);
-            p.gProxyAsRead.Reserve(room);
-            if (shape.hasText) p.gProxyText.Reserve(room);
-        }
-        p.gProxyY.ResizeRows(i + 1);
-        p.gProxyValue.ResizeRows(i + 1);
-        if (shape.hasText) p.gProxyText.Append(std::string(records.Item()));
-        float position;
-        if (shape.hasTrinity) {
-            const std::string_view boreHole = records.Item(), section = records.Item();
-            const float psp = records.Number();
-            if (!located || boreHole != lastBoreHole || section != lastSection) {
-                location = side.Locate(boreHole, section);
-                lastBoreHole = boreHole;
-                lastSection = section;
-                located = true;
+        if (const long room = forecast.At(i)) ReserveRows(p, room);
+        SizeRows(p, i + 1);
+        ReadRecord(records, placement, side.PlacedPlane(), p, i);
+        if (i == kFirstRecords && shareable && records.KeptAll())
+            if (const auto total = ReadRestSideBySide(file, side, reading, p, rows)) {
+                p.gProxyRows = *total;
+                return;
             }
-            // A position without a tie to place it by has no depth, never depth 0.
-            const TrinityDepth depth = side.TrinityToCD(location[0], location[1], psp);
-            position = depth ? forms::CSng(*depth) : kNoPosition;
-        } else {
-            position = records.Number();
-        }
-        p.gProxyAsRead.Append(position);
-        for (int16_t plane = 0; plane < planes; ++plane) p.gProxyY(plane, i) = plane == placed ? position : kNoPosition;
-        for (int16_t c = 1; c <= p.gProxyCols; ++c) p.gProxyValue(c, i) = records.Number();
     }
     // An open quote took the rest of the file into one item: records were lost.
     if (file.QuoteLeftOpen()) throw forms::RuntimeError(forms::kErrInputPastEnd, "Input past end of file");
@@ -229,7 +354,7 @@ bool IsPlainNumber(std::string_view item) {
     return forms::SingleText(forms::CSng(forms::Val(item))) == item;
 }
 
-ProxyImport ReadProxyFile(ItemReader& file, std::string title, const ProxySide& side) {
+ProxyImport ReadProxyFile(ItemReader& file, std::string title, const ProxySide& side, const ProxyReading& reading) {
     HeaderItems header(file);
     const long n = header.Count();
     // Every layout names at least n - 7 columns: more than a panel holds ends here.
@@ -252,7 +377,7 @@ ProxyImport ReadProxyFile(ItemReader& file, std::string title, const ProxySide& 
     for (long j = 1; j <= columns; ++j) p.gProxyColName(j) = header[shape.leading + j - 1];
 
     ItemSource records(file, header.All(), static_cast<size_t>(shape.leading + columns));
-    ReadRecords(file, records, shape, side, p);
+    ReadRecords(file, records, side, reading, p);
     return out;
 }
 

@@ -34,6 +34,8 @@ public:
     // Bore-hole and section number of a drilling position's names (BHNo, GetSectionNo).
     virtual std::array<int16_t, 2> Locate(std::string_view boreHole, std::string_view section) const = 0;
     virtual TrinityDepth TrinityToCD(int16_t boreHole, int16_t section, float psp) const = 0;
+    // True when Locate and TrinityToCD may run on several threads at once.
+    virtual bool LooksUpConcurrently() const = 0;
 };
 
 // The main window: its own depth model.
@@ -46,6 +48,7 @@ public:
     int16_t PlacedPlane() const override { return kMainPlacedPlane; }
     std::array<int16_t, 2> Locate(std::string_view boreHole, std::string_view section) const override;
     TrinityDepth TrinityToCD(int16_t boreHole, int16_t section, float psp) const override;
+    bool LooksUpConcurrently() const override { return true; }  // they only read the model
 
 private:
     const DepthModel& m_;
@@ -61,6 +64,7 @@ public:
     int16_t PlacedPlane() const override { return kDuoPlacedPlane; }
     std::array<int16_t, 2> Locate(std::string_view boreHole, std::string_view section) const override;
     TrinityDepth TrinityToCD(int16_t boreHole, int16_t section, float psp) const override;
+    bool LooksUpConcurrently() const override { return false; }  // the link promises no such thing
 
 private:
     const DuoModelLink& duo_;
@@ -83,10 +87,21 @@ std::optional<std::string> ProxyFileTitle(std::string_view path);
 // number ("12", "-3.5", "0.25"; not "01", "1.0", ".5", "+2", "1e3").
 bool IsPlainNumber(std::string_view item);
 
+// How many threads read a large file. Once the first records are read, a
+// file whose every further line holds one record and no quote is read in
+// parts side by side; the result is the same as that of one thread, which
+// reads anything else (and the whole file again from there when a part finds
+// a line that is not one record).
+struct ProxyReading {
+    int threads = 0;                 // 0: one per processor, at most 8
+    size_t partBytes = size_t{1} << 20;  // the least bytes a part is given
+};
+
 // Reads the file for a side: positions into the side's placed plane (a
 // drilling position through the side's model, 9999 where it finds none),
 // every other plane 9999.
-ProxyImport ReadProxyFile(ItemReader& file, std::string title, const ProxySide& side);
+ProxyImport ReadProxyFile(ItemReader& file, std::string title, const ProxySide& side,
+                          const ProxyReading& reading = {});
 
 // The main window's import: the file read, then its event-free and age planes.
 ProxyImport ImportMainProxy(DepthModel& m, ItemReader& file, std::string title);

@@ -7,13 +7,11 @@
 namespace model {
 
 ProxyChoosers ChoosersOf(const ProxyPanelData& panel) {
-    ProxyChoosers c;
-    for (long j = 1; j <= panel.gProxyCols; ++j) c.columns.push_back(panel.gProxyColName(j));
-    c.divisors = c.columns;
-    c.divisors.emplace_back("1");
-    c.column = panel.gProxyColName(1);
-    c.divisor = "1";
-    return c;
+    std::vector<std::string> columns;
+    for (long j = 1; j <= panel.gProxyCols; ++j) columns.push_back(panel.gProxyColName(j));
+    std::vector<std::string> divisors = columns;
+    divisors.emplace_back("1");
+    return {std::move(columns), std::move(divisors), panel.gProxyColName(1), std::string(1, '1')};
 }
 
 ProxyPreview PreviewOf(const ProxyImport& import, int16_t plane) {

@@ -215,6 +215,42 @@ TEST_F(ProxyImportTest, BadFilesAreFormatErrorsAndLeaveThePanelAsItWas) {
     EXPECT_EQ(panel.gProxyValue.Rows(), 10);
 }
 
+TEST_F(ProxyImportTest, ReadingInPartsGivesWhatOneReaderGives) {
+    auto read = [&](const std::string& text, int threads) {
+        ItemReader file(text);
+        return ReadProxyFile(file, "p", MainProxySide(m), ProxyReading{threads, 1});
+    };
+    std::string trinity = "Sample,Bore hole,Section,PSP,Ti,Fe\r\n";
+    for (int i = 0; i < 400; ++i)
+        trinity += "S" + std::to_string(i) + "," + (i % 3 ? "A" : "B") + "," + std::to_string(1 + i % 2) + "," +
+                   std::to_string(i % 90) + "." + std::to_string(i % 10) + "," + std::to_string(i) + ",\t" +
+                   std::to_string(i * 7 % 1000) + "\r\n" + (i % 50 == 25 ? "  \r\n" : "");
+    const std::string value = ValueFile(500, 3);
+    // The value file with `lines` put in at the line start after byte `at`.
+    auto with = [&](size_t at, const std::string& lines) {
+        const size_t start = value.find('\n', at) + 1;
+        return value.substr(0, start) + lines + value.substr(start);
+    };
+    const std::string files[] = {
+        trinity,
+        value,
+        value + "7,8,9,1",                                        // a last record without its line end
+        with(value.size() / 2, "\"x\",1,2,3\n"),     // a quote
+        with(3000, "9,9\n9,9\n"),                    // a record over two lines
+        with(3000, "9,9\r9,9\n"),                    // ... over a bare carriage return
+        with(3000, "9,9,9,9,9,9,9,9\n"),              // two records on a line
+    };
+    for (const std::string& text : files)
+        for (int threads : {2, 3, 8}) {
+            SCOPED_TRACE(text.substr(0, 30));
+            const ProxyImport one = read(text, 1), parts = read(text, threads);
+            EXPECT_TRUE(SamePanel(one.panel, parts.panel)) << threads << " threads: " << text.substr(0, 30);
+        }
+    // Faults found in a part are those of one reader.
+    for (const std::string& text : {with(4000, "9,9,1E+39,9\n"), with(4000, "9,9\n"), ValueFile(kMaxProxyRows + 1, 1)})
+        EXPECT_THROW(read(text, 4), forms::RuntimeError);
+}
+
 TEST(ProxyImportDuo, ReadsWithTheDuoNamesIntoItsTwoPlanes) {
     DuoStub duo;
     auto import = [&](const std::string& text) {
