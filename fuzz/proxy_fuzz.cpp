@@ -2,7 +2,8 @@
 // with its age-depth model) and for the Duo window (over a small link): a
 // loaded panel's tables must agree with its counts, and the preview, the
 // choosers, the axis conversions and the running means must work on it
-// without reading past a table.
+// without reading past a table. Reading a file in parts side by side must
+// give what one reader gives.
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -79,6 +80,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         }
         CheckMeans(r.panel, 3);
     }
+
+    // Read in parts side by side wherever the file allows it, by one reader
+    // elsewhere: the same panel, or the same failure.
+    model::ItemReader one = fuzz::FileOf(data, size), parts = fuzz::FileOf(data, size);
+    const model::MainProxySide side(base);
+    model::ProxyImport byOne, byParts;
+    const bool oneLoads = fuzz::Loads([&] { byOne = model::ReadProxyFile(one, "p", side, {1, 1}); });
+    const bool partsLoad = fuzz::Loads([&] { byParts = model::ReadProxyFile(parts, "p", side, {3, 1}); });
+    fuzz::Require(oneLoads == partsLoad && byOne.panel == byParts.panel);
 
     model::ItemReader again = fuzz::FileOf(data, size);
     if (fuzz::Loads([&] { r = model::ImportDuoProxy(duo, again, "duo"); })) {

@@ -53,6 +53,10 @@ public:
     // the end of the file.
     bool QuoteLeftOpen() const { return quoteLeftOpen_; }
 
+    // True when the last item ended at a comma, so that one more item
+    // follows on its line (perhaps an empty one before the line end).
+    bool CommaPassed() const { return itemFollows_; }
+
     // The file from the reader's position on.
     std::string_view Rest() const { return std::string_view(text_.get() + pos_, size_ - pos_); }
 

@@ -52,6 +52,8 @@ struct ProxyPanelData {
     std::string SampleText(long sample) const {
         return gProxyHasText ? gProxyText(sample) : forms::SingleText(gProxyAsRead(sample));
     }
+
+    friend bool operator==(const ProxyPanelData&, const ProxyPanelData&) = default;
 };
 
 }  // namespace model

@@ -218,7 +218,7 @@ long RecordLines(std::string_view text) {
     return lines;
 }
 
-// The rest of the file, from a record's start, read in parts that begin at
+// The rest of the file, from a record's start at a line start, read in parts that begin at
 // line starts, side by side. A part read alone reads what one reader would,
 // as long as one reader would begin a record where the part begins: that
 // holds when the rest has no quote and every part reads as many records as
@@ -289,7 +289,8 @@ void ReadRecords(ItemReader& file, ItemSource& records, const ProxySide& side, c
         if (const long room = forecast.At(i)) ReserveRows(p, room);
         SizeRows(p, i + 1);
         ReadRecord(records, placement, side.PlacedPlane(), p, i);
-        if (i == kFirstRecords && shareable && records.KeptAll())
+        // The parts begin records at line starts: so must the rest.
+        if (i == kFirstRecords && shareable && records.KeptAll() && !file.CommaPassed())
             if (const auto total = ReadRestSideBySide(file, side, reading, p, rows)) {
                 p.gProxyRows = *total;
                 return;

@@ -63,6 +63,14 @@ public:
         return std::span<const T>(cells_.data() + Offset(column, 0), static_cast<size_t>(rows_));
     }
 
+    // The same columns and rows, cell for cell.
+    friend bool operator==(const Table2& a, const Table2& b) {
+        if (a.columns_ != b.columns_ || a.rows_ != b.rows_) return false;
+        for (long c = 0; c < a.columns_; ++c)
+            if (!std::ranges::equal(a.Column(c), b.Column(c))) return false;
+        return true;
+    }
+
     // Rows 0 to rows - 1, contents dropped (the platform's ReDim).
     void Redim(int columns, long rows) {
         cells_.assign(Size(columns, rows), T{});
@@ -137,6 +145,7 @@ public:
 
     long Rows() const { return static_cast<long>(cells_.size()); }
     std::span<const T> Cells() const { return cells_; }
+    friend bool operator==(const Table1&, const Table1&) = default;
 
     void Redim(long rows) { cells_.assign(Size(rows), T{}); }
     void Append(T cell) { cells_.push_back(std::move(cell)); }
