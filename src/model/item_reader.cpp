@@ -242,6 +242,8 @@ std::string_view ItemReader::Item() {
 }
 
 [[gnu::always_inline]] inline bool ItemReader::TryShortDecimal(double& value) {
+    // At the end the general reader decides: a part of a file has no NULs after it.
+    if (pos_ >= size_) return false;
     const char* data = text_.get();
     const int length = ParseWordDecimal(Word(data + pos_), value);
     const char* end = length >= 0 ? data + pos_ + length : ParseShortDecimal(data + pos_, data + size_, value);
