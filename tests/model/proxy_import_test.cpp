@@ -140,6 +140,11 @@ TEST_F(ProxyImportTest, ValueLayoutsKeepTheValueAsRead) {
     EXPECT_EQ(preview.header, (Row{"Depth", "Ti", ""}));
     EXPECT_EQ(preview.rows[0], (Row{"10", "1", ""}));
 
+    // A cell that should be a number is read for its leading number.
+    r = Import(m, "Depth,Ti\n10,1\n20,n.d.\n30,2.5 ppm\n");
+    EXPECT_EQ(r.panel.gProxyValue(1, 2), 0.0f);
+    EXPECT_EQ(r.panel.gProxyValue(1, 3), 2.5f);
+
     r = Import(m, "Sample,Age,Ti\nS1,1200,5\nS2,1300,6\n");
     EXPECT_EQ(r.layout, ProxyLayout::kTextValue);
     EXPECT_EQ(r.panel.gProxyY(1, 2), 1300.0f);
