@@ -2,8 +2,9 @@
 // 60 MB) into the generated 5,000-row model with its event list, file reading
 // included, against pandas.read_csv of the same file in the same run
 // (bench/pandas_baseline.py, with the python3 of QUILLORY_PYTHON, default
-// /usr/bin/python3). Also: the memory a loaded panel keeps, and the 208-sample
-// running mean over it, whole and for one 500 cm view.
+// /usr/bin/python3). Also: the same read by one thread, the memory a loaded
+// panel keeps, and the 208-sample running mean over it, whole and for one
+// 500 cm view.
 #include <benchmark/benchmark.h>
 
 #include <malloc.h>
@@ -76,6 +77,21 @@ void BM_ImportProxy65535x135(benchmark::State& state) {
     if (pandasSeconds > 0) state.counters["x_pandas"] = pandasSeconds / perImport;
 }
 BENCHMARK(BM_ImportProxy65535x135)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2);
+
+// The same file read by one thread only, for comparison (no derived planes).
+void BM_ReadProxy65535x135OneThread(benchmark::State& state) {
+    const model::MainProxySide side(Model());
+    for (auto _ : state) {
+        model::ItemReader file = model::ItemReader::Open(bench::ProxyPath());
+        model::ProxyImport r = model::ReadProxyFile(file, "proxy", side, model::ProxyReading{1});
+        benchmark::DoNotOptimize(r.panel.gProxyRows);
+        state.PauseTiming();
+        r = model::ProxyImport();
+        state.ResumeTiming();
+    }
+    state.counters["MB/s"] = benchmark::Counter(FileMB(), benchmark::Counter::kIsIterationInvariantRate);
+}
+BENCHMARK(BM_ReadProxy65535x135OneThread)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2);
 
 // What a loaded panel keeps on the heap, against its values at 4 bytes each.
 void BM_LoadedPanelMemory(benchmark::State& state) {

@@ -158,7 +158,9 @@ private:
 };
 
 // Rows 0 to rows - 1; `written` when the caller writes every cell of the
-// rows it adds, so that the large tables need not be cleared first.
+// rows it adds (ReadRecord does), so that the large tables need not be
+// cleared first. A record that fails leaves its row unwritten, but then the
+// import fails and its tables are dropped.
 void SizeRows(ProxyPanelData& p, long rows, bool written = false) {
     if (written) {
         p.gProxyY.ResizeRowsUncleared(rows);
@@ -287,7 +289,7 @@ void ReadRecords(ItemReader& file, ItemSource& records, const ProxySide& side, c
         if (rows == kMaxProxyRows) SubscriptOutOfRange();
         const int32_t i = ++rows;
         if (const long room = forecast.At(i)) ReserveRows(p, room);
-        SizeRows(p, i + 1);
+        SizeRows(p, i + 1, true);
         ReadRecord(records, placement, side.PlacedPlane(), p, i);
         // The parts begin records at line starts: so must the rest.
         if (i == kFirstRecords && shareable && records.KeptAll() && !file.CommaPassed())
