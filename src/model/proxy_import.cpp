@@ -1,6 +1,7 @@
 #include "model/proxy_import.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <limits>
 #include <thread>
@@ -17,6 +18,7 @@ namespace {
 
 constexpr float kNoPosition = 9999.0f;
 constexpr long kTitleSearch = 500;  // the folder lies at most this many characters from the end
+constexpr size_t kPartsPerThread = 4;  // parts a file is cut into, per thread reading it
 
 bool StartsWith(std::string_view s, std::string_view prefix) { return s.substr(0, prefix.size()) == prefix; }
 bool EndsWith(std::string_view s, std::string_view suffix) {
@@ -197,12 +199,18 @@ void ReadRecord(ItemSource& items, Placement& placement, int16_t placed, ProxyPa
     for (int16_t c = 1; c <= p.gProxyCols; ++c) p.gProxyValue(c, i) = items.Number();
 }
 
-// Runs work(k) for k = 0 to n - 1, each on its own thread.
+// Runs work(k) for k = 0 to parts - 1 on `threads` threads, each taking the
+// next part when it is done: a thread that the machine holds back delays
+// one small part, not a share of the file.
 template <class Work>
-void SideBySide(size_t n, Work work) {
-    std::vector<std::jthread> threads;
-    for (size_t k = 1; k < n; ++k) threads.emplace_back(work, k);
-    work(0);
+void SideBySide(size_t parts, size_t threads, Work work) {
+    std::atomic<size_t> next{0};
+    auto run = [&] {
+        for (size_t k; (k = next.fetch_add(1)) < parts;) work(k);
+    };
+    std::vector<std::jthread> helpers;
+    for (size_t t = 1; t < std::min(threads, parts); ++t) helpers.emplace_back(run);
+    run();
 }
 
 // Lines that hold more than blanks: the records of a part whose lines are records.
@@ -230,9 +238,9 @@ std::optional<int32_t> ReadRestSideBySide(const ItemReader& file, const ProxySid
                                           ProxyPanelData& p, int32_t rows) {
     const std::string_view rest = file.Rest();
     const size_t processors = std::clamp<size_t>(std::thread::hardware_concurrency(), 1, 8);
-    const size_t parts = std::min(reading.threads > 0 ? static_cast<size_t>(reading.threads) : processors,
-                                  rest.size() / std::max<size_t>(1, reading.partBytes));
-    if (parts < 2) return std::nullopt;
+    const size_t threads = reading.threads > 0 ? static_cast<size_t>(reading.threads) : processors;
+    const size_t parts = std::min(kPartsPerThread * threads, rest.size() / std::max<size_t>(1, reading.partBytes));
+    if (threads < 2 || parts < 2) return std::nullopt;
 
     std::vector<size_t> bounds{0};
     for (size_t k = 1; k < parts; ++k) {
@@ -242,7 +250,7 @@ std::optional<int32_t> ReadRestSideBySide(const ItemReader& file, const ProxySid
     bounds.push_back(rest.size());
     std::vector<long> first(parts + 1, rows);  // the row before each part's first
     std::vector<char> quoted(parts, 0);
-    SideBySide(parts, [&](size_t k) {
+    SideBySide(parts, threads, [&](size_t k) {
         const std::string_view text = rest.substr(bounds[k], bounds[k + 1] - bounds[k]);
         quoted[k] = text.find('"') != std::string_view::npos;
         first[k + 1] = RecordLines(text);
@@ -253,7 +261,7 @@ std::optional<int32_t> ReadRestSideBySide(const ItemReader& file, const ProxySid
     SizeRows(p, first[parts] + 1, true);
     std::vector<char> read(parts, 0);
     const std::vector<std::string> none;
-    SideBySide(parts, [&](size_t k) {
+    SideBySide(parts, threads, [&](size_t k) {
         try {
             ItemReader part = file.Part(file.Position() + bounds[k], file.Position() + bounds[k + 1]);
             ItemSource items(part, none, 0);

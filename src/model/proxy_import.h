@@ -94,7 +94,7 @@ bool IsPlainNumber(std::string_view item);
 // a line that is not one record).
 struct ProxyReading {
     int threads = 0;                 // 0: one per processor, at most 8
-    size_t partBytes = size_t{1} << 20;  // the least bytes a part is given
+    size_t partBytes = size_t{1} << 18;  // the least bytes a part is given
 };
 
 // Reads the file for a side: positions into the side's placed plane (a
