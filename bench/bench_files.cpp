@@ -62,6 +62,11 @@ const std::string& TrinitySamplesPath() {
     return path;
 }
 
+const std::string& ProxyPath() {
+    static const std::string path = Write(TheFolder(), "proxy_65535x135.csv", ProxyTrinityFile(MakeLayout()));
+    return path;
+}
+
 const std::string& NumericPath() {
     static const std::string path = Write(TheFolder(), "numeric_400000x59.csv", NumericFile());
     return path;

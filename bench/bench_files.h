@@ -19,6 +19,9 @@ const BenchFiles& Files();
 // 1,000,000 samples by drilling position in the generated cores, about
 // 30 MB: written on first use only.
 const std::string& TrinitySamplesPath();
+// The holy-trinity proxy file of 65,535 samples by 135 columns, about 60 MB,
+// placed in the correlation model of Files(): written on first use only.
+const std::string& ProxyPath();
 
 // 400,000 records of 59 numbers, about 150 MB: written on first use only.
 const std::string& NumericPath();

@@ -283,6 +283,33 @@ std::string TrinitySamplesFile(const CoreLayout& layout, long records, unsigned 
     return out;
 }
 
+std::string ProxyTrinityFile(const CoreLayout& layout, long samples, int columns, unsigned seed) {
+    std::mt19937 random(seed);
+    std::string out = "Bore hole,Section,PSP (cm)";
+    for (int c = 1; c <= columns; ++c) out += ",E" + std::to_string(c);
+    out += "\r\n";
+    out.reserve(static_cast<size_t>(samples) * (12 + 7 * static_cast<size_t>(columns)));
+    const long sections = static_cast<long>(layout.sections.size());
+    for (long i = 0; i < samples && sections > 0; ++i) {
+        // Sample i lies in section i * sections / samples, evenly down its length.
+        const long k = i * sections / samples;
+        const long first = (k * samples + sections - 1) / sections, next = ((k + 1) * samples + sections - 1) / sections;
+        const Section& s = layout.sections[k];
+        const double psp = 0.5 + (s.length - 1.0) * static_cast<double>(i - first) / static_cast<double>(next - first);
+        out += s.boreHole;
+        out += ',' + std::to_string(s.number) + ',';
+        AppendNumber(out, psp, 1);
+        for (int c = 1; c <= columns; ++c) {
+            out += ',';
+            // Counts of a few hundred with two decimals, now and then a missing one.
+            const double v = random() % 200 == 0 ? 9999.0 : Uniform(random, 100, 999);
+            AppendNumber(out, v, 2);
+        }
+        out += "\r\n";
+    }
+    return out;
+}
+
 std::string NumericFile(long records, int fields, unsigned seed) {
     std::mt19937 random(seed);
     std::string out;

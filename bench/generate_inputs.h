@@ -66,6 +66,10 @@ std::string VarveCountsFile(const CoreLayout& layout, int counts = 1000, unsigne
 // Some runs pass the section's end by up to 3 cm (no value); about 1 sample
 // in 200 has the no-value PSP -9999.
 std::string TrinitySamplesFile(const CoreLayout& layout, long records = 1000000, unsigned seed = 6);
+// A proxy data file placed by holy trinity (bore hole, section written as a
+// plain number, PSP, then `columns` element counts), `samples` samples spread
+// evenly over the layout's sections: 65,535 x 135 is about 60 MB.
+std::string ProxyTrinityFile(const CoreLayout& layout, long samples = 65535, int columns = 135, unsigned seed = 6);
 
 // `records` records of `fields` numbers each (an integer, then decimals).
 std::string NumericFile(long records = 400000, int fields = 59, unsigned seed = 4);

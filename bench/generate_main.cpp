@@ -36,6 +36,7 @@ int main(int argc, char** argv) {
                     bench::DuoCorrelationModelFile(bench::DuoLayout(), layout)) &&
               Write(dir + "duo_event_layers_2000.csv", bench::EventListFile(bench::DuoLayout(), 2000, 8)) &&
               Write(dir + "samples_trinity_1000000.csv", bench::TrinitySamplesFile(layout)) &&
+              Write(dir + "proxy_65535x135.csv", bench::ProxyTrinityFile(layout)) &&
               Write(dir + "numeric_400000x59.csv", bench::NumericFile());
     return ok ? 0 : 1;
 }

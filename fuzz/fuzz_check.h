@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "forms/runtime_error.h"
+#include "model/age_model_import.h"
 #include "model/correlation_import.h"
 #include "model/depth_model.h"
 #include "model/event_layers.h"
@@ -59,6 +60,16 @@ inline model::DepthModel ExampleModel(bool events) {
         model::ItemReader list = model::ItemReader::Open(dir + "QL22_event_layers_20240212.csv");
         model::ImportEventList(m, list, "QL22_event_layers_20240212.csv");
     }
+    return m;
+}
+
+// The example data set with its age-depth model too.
+inline model::DepthModel ExampleModelWithAges() {
+    model::DepthModel m = ExampleModel(true);
+    const std::string path = std::string(QUILLORY_SOURCE_DIR) + "/examples/QL22_age_model_20240215.csv";
+    model::ItemReader file = model::ItemReader::Open(path);
+    model::BeginAgeModelImport(m, file, path);
+    model::FinishAgeModelImport(m, file, nullptr);
     return m;
 }
 

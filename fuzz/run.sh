@@ -8,7 +8,7 @@
 set -e
 cd "$(dirname "$0")/.."
 SECONDS_EACH=${1:-20}
-TARGETS="item_reader correlation_model event_list age_model varve_counts duo_correlation_model picture_file conversion_input"
+TARGETS="item_reader correlation_model event_list age_model varve_counts duo_correlation_model picture_file conversion_input proxy"
 BUILD=${FUZZ_BUILD:-build-fuzz}
 
 cmake -S . -B $BUILD -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \

@@ -1,27 +1,12 @@
 // The varve count import on any file, over the example correlation model and
 // event list; loaded counts must then give ages without other faults.
 #include <cstdint>
-#include <string>
 
 #include "fuzz_check.h"
 #include "model/age_conversion.h"
-#include "model/age_model_import.h"
-
-namespace {
-
-model::DepthModel ExampleWithAges() {
-    model::DepthModel m = fuzz::ExampleModel(true);
-    const std::string path = std::string(QUILLORY_SOURCE_DIR) + "/examples/QL22_age_model_20240215.csv";
-    model::ItemReader file = model::ItemReader::Open(path);
-    model::BeginAgeModelImport(m, file, path);
-    model::FinishAgeModelImport(m, file, nullptr);
-    return m;
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static const model::DepthModel base = ExampleWithAges();
+    static const model::DepthModel base = fuzz::ExampleModelWithAges();
     model::DepthModel m = base;
     model::ItemReader file = fuzz::FileOf(data, size);
     const bool loaded = fuzz::Loads([&] { model::ImportVarveCounts(m, file, "varves_20240220.csv"); });

@@ -1,5 +1,6 @@
 #include "model/item_reader.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstring>
 #include <fstream>
@@ -113,10 +114,11 @@ public:
 
 ItemReader::ItemReader(std::string contents) : ItemReader(CopyOf(contents), contents.size()) {}
 
-ItemReader::ItemReader(Text text, size_t size) : text_(std::move(text)), size_(size) {
+ItemReader::ItemReader(Text text, size_t size, bool wholeFile) : text_(std::move(text)), size_(size) {
     static_assert(kPadding >= kMaskBytes && kPadding % kMaskBytes == 0);
     Scan scan(*this);
-    scan.MoveTo(size_ >= 3 && std::memcmp(text_.get(), "\xEF\xBB\xBF", 3) == 0 ? 3 : 0);
+    // A byte-order mark opens a whole file only, not a part of one.
+    scan.MoveTo(wholeFile && size_ >= 3 && std::memcmp(text_.get(), "\xEF\xBB\xBF", 3) == 0 ? 3 : 0);
     at_ = scan.at;
 }
 
@@ -151,6 +153,12 @@ ItemReader::Text ItemReader::Map(int file, size_t size) {
         return Text(nullptr, Release{0, 0});
     }
     return Text(region + page, Release{length, page});
+}
+
+ItemReader ItemReader::Part(size_t from, size_t to) const {
+    to = std::min(to, size_);
+    from = std::min(from, to);
+    return ItemReader(CopyOf(std::string_view(text_.get() + from, to - from)), to - from, false);
 }
 
 ItemReader ItemReader::Open(const std::string& path) {
@@ -214,6 +222,7 @@ std::string_view ItemReader::QuotedItem(Scan& scan, size_t open) {
         }
         item = unquoted_.emplace_back(std::move(text));
     }
+    if (close >= end) quoteLeftOpen_ = true;
     scan.MoveTo(close < end ? static_cast<size_t>(close - scan.data) + 1 : size_);
     return item;
 }

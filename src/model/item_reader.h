@@ -55,6 +55,28 @@ public:
     // record in one call, read two at a time.
     void NumbersVal(std::span<double> out);
 
+    // How far the reader has come, in bytes of the file, and the file's size:
+    // enough for a reader to foresee how many records are left.
+    size_t Position() const { return at_.pos; }
+    size_t Size() const { return size_; }
+
+    // True when an item's opening quote had no closing one, so that it ran to
+    // the end of the file.
+    bool QuoteLeftOpen() const { return quoteLeftOpen_; }
+
+    // True when the last item ended at a comma, so that one more item
+    // follows on its line (perhaps an empty one before the line end).
+    bool CommaPassed() const { return at_.itemFollows; }
+
+    // The file from the reader's position on.
+    std::string_view Rest() const { return std::string_view(text_.get() + at_.pos, size_ - at_.pos); }
+
+    // A reader of bytes `from` to `to` of this reader's file, for reading
+    // parts of one file side by side; `to` is the end of the file or just
+    // after a line end. The part is a padded copy of its own, so nothing of
+    // the bytes after `to` can reach its items, and it may outlive this reader.
+    ItemReader Part(size_t from, size_t to) const;
+
 private:
     // Where the reader stands: the next item's first character and the
     // separators still ahead in the current aligned block.
@@ -85,7 +107,7 @@ private:
     };
     using Text = std::unique_ptr<char, Release>;
 
-    ItemReader(Text text, size_t size);
+    ItemReader(Text text, size_t size, bool wholeFile = true);
     static Text CopyOf(std::string_view contents);
     static Text Map(int file, size_t size);
 
@@ -96,6 +118,7 @@ private:
     Text text_;
     size_t size_;
     Cursor at_;
+    bool quoteLeftOpen_ = false;
     // Quoted items whose doubled quotes were made single: the file's own text
     // is never written to. A deque never moves what it holds.
     std::deque<std::string> unquoted_;

@@ -4,7 +4,12 @@
 // subscript outside a table is run-time error 9, never memory outside it.
 // Rows grow as records are read; the columns are fixed.
 #include <algorithm>
+#include <memory>
+#include <new>
+#include <span>
 #include <string>
+#include <type_traits>
+#include <utility>
 #include <vector>
 
 #include "forms/runtime_error.h"
@@ -15,6 +20,28 @@ namespace model {
     throw forms::RuntimeError(forms::kErrSubscriptOutOfRange, "Subscript out of range");
 }
 
+// An allocator that leaves cells of plain types as the memory was when they
+// are made without a value: a table clears the cells it hands out itself, so
+// that a large table is not written twice.
+template <class T>
+struct UnclearedAllocator : std::allocator<T> {
+    template <class U>
+    struct rebind {
+        using other = UnclearedAllocator<U>;
+    };
+    UnclearedAllocator() = default;
+    template <class U>
+    UnclearedAllocator(const UnclearedAllocator<U>&) noexcept {}
+    template <class U>
+    void construct(U* p) noexcept(std::is_nothrow_default_constructible_v<U>) {
+        ::new (static_cast<void*>(p)) U;
+    }
+    template <class U, class... Args>
+    void construct(U* p, Args&&... args) {
+        ::new (static_cast<void*>(p)) U(std::forward<Args>(args)...);
+    }
+};
+
 // Each column's cells lie together, with room for `capacity_` rows, so that
 // a walk down a column (every level change makes several) reads memory in
 // order; rows are added a few at a time into that room, which doubles when full.
@@ -22,7 +49,7 @@ template <class T>
 class Table2 {
 public:
     explicit Table2(int columns = 1, int rows = 0)
-        : columns_(columns), rows_(rows), capacity_(rows), cells_(Size(columns, rows)) {}
+        : columns_(columns), rows_(rows), capacity_(rows), cells_(Size(columns, rows), T{}) {}
 
     T& operator()(long column, long row) { return cells_[Index(column, row)]; }
     const T& operator()(long column, long row) const { return cells_[Index(column, row)]; }
@@ -30,23 +57,50 @@ public:
     int Columns() const { return columns_; }
     long Rows() const { return rows_; }
 
+    // A column's cells, rows 0 to Rows() - 1, side by side.
+    std::span<const T> Column(long column) const {
+        if (column < 0 || column >= columns_) SubscriptOutOfRange();
+        return std::span<const T>(cells_.data() + Offset(column, 0), static_cast<size_t>(rows_));
+    }
+
+    // The same columns and rows, cell for cell.
+    friend bool operator==(const Table2& a, const Table2& b) {
+        if (a.columns_ != b.columns_ || a.rows_ != b.rows_) return false;
+        for (long c = 0; c < a.columns_; ++c)
+            if (!std::ranges::equal(a.Column(c), b.Column(c))) return false;
+        return true;
+    }
+
     // Rows 0 to rows - 1, contents dropped (the platform's ReDim).
     void Redim(int columns, long rows) {
         cells_.assign(Size(columns, rows), T{});
         columns_ = columns;
         rows_ = capacity_ = rows;
     }
-    // Rows 0 to rows - 1, the rows kept (ReDim Preserve of the last index).
+    // Rows 0 to rows - 1, the rows kept (ReDim Preserve of the last index);
+    // rows added or given up are empty.
     void ResizeRows(long rows) {
+        const long before = rows_;
+        ResizeRowsUncleared(rows);
+        for (long c = 0; c < columns_; ++c)
+            for (long r = std::min(before, rows); r < std::max(before, rows); ++r) cells_[Offset(c, r)] = T{};
+    }
+    // The same for a caller that writes every cell of the rows it adds before
+    // it reads one: they are left as the memory was.
+    void ResizeRowsUncleared(long rows) {
         Size(columns_, rows);
-        if (rows > capacity_) {
-            Grow(std::max(rows, 2 * capacity_));
-        } else {
-            // Rows given up come back empty.
-            for (long c = 0; c < columns_; ++c)
-                for (long r = rows; r < rows_; ++r) cells_[Offset(c, r)] = T{};
-        }
+        if (rows > capacity_) Relocate(std::max(rows, 2 * capacity_));
         rows_ = rows;
+    }
+    // Room for `rows` rows before the next move, for a reader that can tell
+    // how many rows are coming.
+    void Reserve(long rows) {
+        if (rows > capacity_) Relocate(rows);
+    }
+    // Gives back the room beyond the rows when it is more than an eighth of
+    // them: a little room costs less than moving every cell.
+    void ShrinkToFit() {
+        if (capacity_ - rows_ > rows_ / 8) Relocate(rows_);
     }
 
 private:
@@ -61,8 +115,10 @@ private:
         if (column < 0 || column >= columns_ || row < 0 || row >= rows_) SubscriptOutOfRange();
         return Offset(column, row);
     }
-    void Grow(long capacity) {
-        std::vector<T> cells(Size(columns_, capacity));
+    using Cells = std::vector<T, UnclearedAllocator<T>>;
+
+    void Relocate(long capacity) {
+        Cells cells(Size(columns_, capacity));
         for (long c = 0; c < columns_; ++c)
             for (long r = 0; r < rows_; ++r)
                 cells[static_cast<size_t>(c) * static_cast<size_t>(capacity) + static_cast<size_t>(r)] =
@@ -74,6 +130,40 @@ private:
     int columns_;
     long rows_;      // kept beside the cells: every subscript is checked against it
     long capacity_;  // rows each column has room for
+    Cells cells_;    // rows_ to capacity_ of each column are not cleared
+};
+
+// A list of rows 0 to n - 1 with the same subscript check.
+template <class T>
+class Table1 {
+public:
+    Table1() = default;
+    explicit Table1(long rows) : cells_(Size(rows)) {}
+
+    T& operator()(long row) { return cells_[Index(row)]; }
+    const T& operator()(long row) const { return cells_[Index(row)]; }
+
+    long Rows() const { return static_cast<long>(cells_.size()); }
+    std::span<const T> Cells() const { return cells_; }
+    friend bool operator==(const Table1&, const Table1&) = default;
+
+    void Redim(long rows) { cells_.assign(Size(rows), T{}); }
+    void Append(T cell) { cells_.push_back(std::move(cell)); }
+    // Rows 0 to rows - 1, the rows kept, new ones empty.
+    void ResizeRows(long rows) { cells_.resize(Size(rows)); }
+    void Reserve(long rows) { cells_.reserve(Size(rows)); }
+    void ShrinkToFit() { cells_.shrink_to_fit(); }
+
+private:
+    static size_t Size(long rows) {
+        if (rows < 0) SubscriptOutOfRange();
+        return static_cast<size_t>(rows);
+    }
+    size_t Index(long row) const {
+        if (row < 0 || static_cast<size_t>(row) >= cells_.size()) SubscriptOutOfRange();
+        return static_cast<size_t>(row);
+    }
+
     std::vector<T> cells_;
 };
 

@@ -13,6 +13,8 @@
 #include "model/correlation_import.h"
 #include "model/depth_conversion.h"
 #include "model/event_layers.h"
+#include "model/proxy_import.h"
+#include "model/proxy_positions.h"
 
 using namespace model;
 
@@ -172,4 +174,40 @@ TEST(ExampleFiles, ACorrelationModelWithItsLineEndsConvertedTwiceLoadsTheSameTab
     EXPECT_EQ(converted.gBoreHoleBottom, original.gBoreHoleBottom);
     EXPECT_EQ(convertedOut.columnTitles, originalOut.columnTitles);
     EXPECT_EQ(convertedOut.sectionNames, originalOut.sectionNames);
+}
+
+TEST_F(Examples, ProxyFilesFitTheCores) {
+    const std::string scanPath = kExamples + "QL22_XRF_scan_for_QY.csv";
+    ItemReader scanFile = ItemReader::Open(scanPath);
+    const ProxyImport scan = ImportMainProxy(m, scanFile, *ProxyFileTitle(scanPath));
+    EXPECT_EQ(scan.layout, ProxyLayout::kTrinity);
+    EXPECT_EQ(scan.panel.gProxyFileName, "QL22_XRF_scan");
+    ASSERT_EQ(scan.panel.gProxyCols, 5);
+    EXPECT_EQ(scan.panel.gProxyColName(4), "K");
+    EXPECT_EQ(scan.panel.gProxyRows, 2319);
+    // A-02 PSP 20.5 between M007 and M008: 113.7 + 8.1 x 22.9 / 23.4 cm.
+    const long a2 = 100;  // 99 samples in A-01 (PSP 0.5 to 98.5), then A-02 from 0.5
+    EXPECT_EQ(scan.panel.gProxyAsRead(a2 + 20), static_cast<float>(113.7 + 8.1 * 22.9 / 23.4));
+    // The gas void in A-08 (PSP 69.7 to 73.0) has no values.
+    for (long i = 1; i <= scan.panel.gProxyRows; ++i)
+        if (scan.panel.gProxyValue(1, i) == 9999 && scan.panel.gProxyValue(5, i) == 9999) {
+            EXPECT_NEAR(scan.panel.gProxyY(1, i), 780, 30) << i;
+        }
+
+    ItemReader agesFile = ItemReader::Open(kExamples + "QL22_pollen_charcoal_by_age.csv");
+    ProxyImport pollen = ImportMainProxy(m, agesFile, "pollen");
+    EXPECT_EQ(pollen.layout, ProxyLayout::kTextValue);
+    ASSERT_EQ(pollen.panel.gProxyRows, 40);
+    EXPECT_EQ(pollen.panel.gProxyText(1), "QL22-P01");
+    ConvertProxyPositions(m, pollen.panel, ProxyAxis::kAgeB1950);
+    // Every dated sample lies inside the cores and keeps its age within the
+    // rounding of its depth; deeper samples are older.
+    for (long i = 1; i <= 40; ++i) {
+        EXPECT_GT(pollen.panel.gProxyY(1, i), 0) << i;
+        EXPECT_LT(pollen.panel.gProxyY(1, i), 2470) << i;
+        EXPECT_NEAR(pollen.panel.gProxyY(3, i), pollen.panel.gProxyAsRead(i), 2.0) << i;
+        if (i > 1) {
+            EXPECT_GT(pollen.panel.gProxyY(1, i), pollen.panel.gProxyY(1, i - 1)) << i;
+        }
+    }
 }

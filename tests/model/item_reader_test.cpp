@@ -252,3 +252,21 @@ TEST(ItemReader, ARecordReadInOneCallGivesWhatItemByItemGives) {
         EXPECT_EQ(e.number(), forms::kErrInputPastEnd);
     }
 }
+
+TEST(ItemReader, APartReadsOnlyItsOwnBytes) {
+    const ItemReader whole("x\n1,2\n34,\"q\n");
+    ItemReader part = whole.Part(2, 6);  // "1,2\n"
+    EXPECT_EQ(part.NumberVal(), 1.0);
+    EXPECT_EQ(part.NumberVal(), 2.0);
+    EXPECT_TRUE(part.AtEnd());
+    // The digits after the part are not its own, even to the word reader.
+    EXPECT_THROW(part.NumberVal(), forms::RuntimeError);
+    ItemReader rest = whole.Part(6, 100);
+    EXPECT_EQ(rest.Item(), "34");
+    EXPECT_TRUE(rest.CommaPassed());
+    EXPECT_EQ(rest.Item(), "q\n");
+    EXPECT_TRUE(rest.QuoteLeftOpen());
+    // A byte-order mark only opens a whole file.
+    const ItemReader marked("a\n\xEF\xBB\xBF" "b\n");
+    EXPECT_EQ(marked.Part(2, 7).Item(), "\xEF\xBB\xBF" "b");
+}

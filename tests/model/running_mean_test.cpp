@@ -1,0 +1,129 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "forms/runtime_error.h"
+#include "model/running_mean.h"
+
+using namespace model;
+
+namespace {
+
+// Rows 1 to n with value r and position 10 r (row 0 unused).
+struct Curve {
+    std::vector<float> x, y;
+    explicit Curve(int n) : x(n + 1), y(n + 1) {
+        for (int r = 1; r <= n; ++r) {
+            x[r] = static_cast<float>(r);
+            y[r] = 10.0f * r;
+        }
+    }
+    int32_t Rows() const { return static_cast<int32_t>(x.size()) - 1; }
+    std::vector<MeanSegment> Mean(int width, int32_t start = 1, std::optional<MeanView> view = std::nullopt) const {
+        return RunningMean(width, x, y, Rows(), start, view);
+    }
+};
+
+void ExpectSegment(const MeanSegment& s, float x0, float y0, float x1, float y1) {
+    EXPECT_FLOAT_EQ(s.x0, x0);
+    EXPECT_FLOAT_EQ(s.y0, y0);
+    EXPECT_FLOAT_EQ(s.x1, x1);
+    EXPECT_FLOAT_EQ(s.y1, y1);
+}
+
+}  // namespace
+
+TEST(RunningMean, WindowsAndBoundsOfThreeAndFive) {
+    Curve c(6);
+    auto three = c.Mean(3);
+    ASSERT_EQ(three.size(), 2u);
+    ExpectSegment(three[0], 2, 20, 3, 30);
+    ExpectSegment(three[1], 3, 30, 4, 40);
+    auto five = c.Mean(5);
+    ASSERT_EQ(five.size(), 1u);
+    ExpectSegment(five[0], 3, 30, 4, 40);
+    // A start at the bound tries one pair, which may use the last row.
+    three = c.Mean(3, 4);
+    ASSERT_EQ(three.size(), 1u);
+    ExpectSegment(three[0], 4, 40, 5, 50);
+    EXPECT_TRUE(c.Mean(3, 5).empty());
+    EXPECT_THROW(c.Mean(7), forms::RuntimeError);
+}
+
+TEST(RunningMean, ElevenAndTwoHundredEightNeedTheirRows) {
+    EXPECT_TRUE(Curve(10).Mean(11).empty());
+    EXPECT_TRUE(Curve(11).Mean(11).empty());
+    for (int n : {12, 13}) {
+        auto s = Curve(n).Mean(11);
+        ASSERT_EQ(s.size(), 1u) << n;
+        ExpectSegment(s[0], 6, 60, 7, 70);  // rows 1 to 11, then 2 to 12
+    }
+    EXPECT_TRUE(Curve(207).Mean(208).empty());
+    EXPECT_TRUE(Curve(208).Mean(208).empty());
+    for (int n : {209, 210}) {
+        auto s = Curve(n).Mean(208, 0);
+        ASSERT_EQ(s.size(), 1u) << n;
+        ExpectSegment(s[0], 104.5f, 1045, 105.5f, 1055);  // rows 1 to 208, then 2 to 209
+    }
+}
+
+TEST(RunningMean, NoValuesAndFallingPositionsLeaveGaps) {
+    for (auto [width, gap] : {std::pair{3, 4}, {5, 6}, {11, 12}, {208, 209}}) {
+        Curve c(600);
+        const size_t whole = c.Mean(width).size();
+        c.x[300] = -9999;
+        EXPECT_EQ(c.Mean(width).size(), whole - gap) << width;
+        c.x[300] = 300;
+        c.y[301] = c.y[300];  // a repeated position keeps the curve whole
+        EXPECT_EQ(c.Mean(width).size(), whole) << width;
+        c.y[301] = c.y[300] - 1;  // one that rises removes every pair holding both rows
+        EXPECT_EQ(c.Mean(width).size(), whole - (gap - 1)) << width;
+    }
+    // A position of 9999 is averaged like any other.
+    Curve tail(8);
+    tail.y[7] = tail.y[8] = 9999;
+    const auto s = tail.Mean(3);
+    ASSERT_EQ(s.size(), 4u);
+    EXPECT_FLOAT_EQ(s[3].y1, (50.0f + 60 + 9999) / 3);  // rows 5 to 7
+}
+
+TEST(RunningMean, NeverReadsPastTheSamples) {
+    // Tables shorter than the row count: rows they do not hold are no values.
+    Curve c(250);
+    EXPECT_EQ(RunningMean(208, c.x, c.y, 300, 0).size(), 42u);  // pairs 105 to 146, the last ending at row 250
+    EXPECT_EQ(RunningMean(3, c.x, c.y, 300, 0).size(), 247u);
+    EXPECT_TRUE(RunningMean(208, c.x, c.y, 250, 200).empty());
+    EXPECT_TRUE(RunningMean(5, std::vector<float>(1), std::vector<float>(1), 6, 0).empty());
+}
+
+TEST(RunningMean, ElevenAndTwoHundredEightAddInSinglePrecision) {
+    Curve c(12);
+    for (float& v : c.x) v = 1;
+    c.x[2] = 1e8f;  // the float sum of the shared rows 2 to 11 stays 1e8
+    auto s = c.Mean(11);
+    ASSERT_EQ(s.size(), 1u);
+    EXPECT_EQ(s[0].x0, static_cast<float>((double(1e8f) + 1.0) / 11.0));
+    EXPECT_NE(s[0].x0, static_cast<float>((double(1e8f) + 10.0) / 11.0));
+    // Three adds in double: 1e8 + 1 + 1 is not lost.
+    Curve d(4);
+    d.x = {0, 1e8f, 1, 1, 1};
+    EXPECT_EQ(d.Mean(3)[0].x0, static_cast<float>((double(1e8f) + 2.0) / 3.0));
+}
+
+TEST(RunningMean, AViewLeavesOutOnlyPairsWhollyOutsideIt) {
+    Curve c(600);
+    const auto whole = c.Mean(208);
+    const auto seen = c.Mean(208, 0, MeanView{2000, 3000});
+    // Pair i reaches from position 10 (i - 104) to 10 (i + 104): pairs 96 to
+    // 404 touch the view, and the first pair is 105.
+    ASSERT_EQ(seen.size(), 300u);
+    EXPECT_FLOAT_EQ(seen.front().y0, 1045);
+    EXPECT_FLOAT_EQ(seen.back().y0, 4035);
+    size_t visible = 0;
+    for (const MeanSegment& s : whole)
+        if (s.y1 >= 2000 && s.y0 <= 3000) ++visible;
+    size_t kept = 0;
+    for (const MeanSegment& s : seen)
+        if (s.y1 >= 2000 && s.y0 <= 3000) ++kept;
+    EXPECT_EQ(kept, visible);
+}
