@@ -36,10 +36,8 @@ private:
     void BuildDesign();
     void WireMainHandlers();
 
-    // Start-up and activation.
+    // Start-up.
     void Form_Load();
-    void Form_Activate();
-    void Form_GotFocus();
 
     // Imports of the master model files.
     void Command1_Click();

@@ -12,8 +12,6 @@ FrmMain::FrmMain(Application& app, const CoreEnvironment& env, const MainTools& 
     WireHandlers();
     WireMainHandlers();
     Load = [this] { Form_Load(); };
-    Activate = [this] { Form_Activate(); };
-    GotFocus = [this] { Form_GotFocus(); };
 }
 
 void FrmMain::WireMainHandlers() {

@@ -16,6 +16,8 @@ CoreWindow::CoreWindow(Application& app, const std::string& name, const CoreEnvi
       photos_(env.photos),
       shutDown_(env.shutDown) {
     Click = [this] { Draw().Cls(); };
+    Activate = [this] { Form_Activate(); };
+    GotFocus = [this] { Form_GotFocus(); };
     Unload_ = [this](int&) { shutDown_(*this); };
     Terminate = [this] { shutDown_(*this); };
 }
