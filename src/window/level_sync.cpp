@@ -145,6 +145,10 @@ void CoreWindow::Text2_Change() {
 }
 
 void CoreWindow::Text3_Change() {
+    // While a writer holds the level (a typed or pushed level, a pick, the
+    // holy trinity), the box only shows the level's event-free depth: it
+    // neither refuses nor moves the level it was given.
+    if (state.gDrivenBy != DrivenBy::kNobody) return;
     model::DepthModel& m = state.model;
     const float c = static_cast<float>(model::EFDToCD(m, static_cast<float>(Val(Text3.Text()))));
     if (RefuseBelowBottom(c)) return;
@@ -163,9 +167,13 @@ void CoreWindow::Text4_Change() {
     // single precision first it could round to the other side of a half.
     const double efd = OwnAgeToEFD(static_cast<float>(Val(Text4.Text())));
     ShowInterpolation();
-    const float c = static_cast<float>(model::EFDToCD(m, static_cast<float>(efd)));
-    if (RefuseBelowBottom(c, AnnouncesAgeRefusal())) return;
-    if (state.gDriveIndex == 4) Text3.SetText(DepthText(efd));
+    // Only an age the user gives can be refused; one the read-out writes
+    // belongs to a level already taken.
+    if (state.gDriveIndex == 4) {
+        const float c = static_cast<float>(model::EFDToCD(m, static_cast<float>(efd)));
+        if (RefuseBelowBottom(c, AnnouncesAgeRefusal())) return;
+        Text3.SetText(DepthText(efd));
+    }
     ShowAgeUnitAndError(AgeBoxNamesErrors());
 }
 
