@@ -42,7 +42,6 @@ void CoreWindow::WireHandlers() {
         state.gFromMenuBH = false;
         SelectSectionByName(true);
     };
-    Text1.KeyDown = [this](int&, int) { state.gFromMenuBH = false; };
     Text1.Change = [this] { Text1_Change(); };
     Slider1.Change = [this] { Slider1_Change(); };
 
@@ -74,13 +73,22 @@ void CoreWindow::WireHandlers() {
         state.gDrivenBy = DrivenBy::kTyped;
         shared.gActionCount.Set(ActionCount::kUserAction);
     };
-    Text3.KeyDown = [this](int&, int) { state.gText3UserEdit = true; };
-    Text3.KeyPress = [this](int&) {
+    // A key that changed nothing (Enter, an arrow, a character over itself)
+    // ran no road to hand the level back: its key-up does.
+    Text2.KeyUp = [this](int&, int) {
+        if (state.gDrivenBy == DrivenBy::kTyped) state.gDrivenBy = DrivenBy::kNobody;
+    };
+    // Every key in a box is a user action, Delete too, which raises no
+    // KeyPress: the level it gives is pushed to the other window.
+    Text3.KeyDown = [this](int&, int) {
         state.gText3UserEdit = true;
         shared.gActionCount.Set(ActionCount::kUserAction);
     };
-    Text1.KeyPress = [this](int&) { shared.gActionCount.Set(ActionCount::kUserAction); };
-    Text4.KeyPress = [this](int&) { shared.gActionCount.Set(ActionCount::kUserAction); };
+    Text1.KeyDown = [this](int&, int) {
+        state.gFromMenuBH = false;
+        shared.gActionCount.Set(ActionCount::kUserAction);
+    };
+    Text4.KeyDown = [this](int&, int) { shared.gActionCount.Set(ActionCount::kUserAction); };
     Text3.MouseDown = [this](int, int, double, double) { state.gText3UserEdit = true; };
     for (TextBox* box : {&Text1, &Text2, &Text3, &Text4})
         box->MouseMove = [this](int, int, double, double) { App().SetMousePointer(vbIbeam); };

@@ -126,7 +126,6 @@ void Walk::Check(Figures& f, const std::string& what, Road road, const Before& b
     const bool moved = main != before.main || duo != before.duo;
     if (road == Road::kDoesNotPush) {
         ++f.notPushing;
-        if (refusal) f.findings.push_back(route_ + ", action " + std::to_string(f.actions + 1) + ": " + what + ": a road that does not push refused a level");
     } else if (refusal) {
         // Restoring the refused box runs its road again with the level it
         // had, which may push it: the windows are then in step.
@@ -219,11 +218,30 @@ void Walk::OneAction(Figures& f) {
         if (!option.AcceptsUserInput()) return;
         ++f.byKind["scale option clicked"];
         Checked(f, at + option.QualifiedName() + " clicked", Road::kDoesNotPush, [&] { option.UserClick(); });
-    } else {
+    } else if (kind < 98) {
         forms::Menu& item = w.mnuCM(kRanges[Pick(9)]);
         if (!item.Choosable()) return;
         ++f.byKind["range chosen"];
         Checked(f, at + item.QualifiedName() + " chosen", Road::kDoesNotPush, [&] { item.UserChoose(); });
+    } else {
+        // A key that changes no text: Enter, an arrow, or the level typed
+        // over itself.
+        forms::TextBox* boxes[] = {&w.Text1, &w.Text2, &w.Text3, &w.Text4};
+        forms::TextBox& box = *boxes[Pick(4)];
+        if (!box.AcceptsUserInput()) return;
+        ++f.byKind["key changing nothing"];
+        const int key = Pick(3);
+        box.UserSelectAll();
+        Checked(f, at + box.QualifiedName() + (key == 2 ? " typed over itself" : " key Enter / Up"), Road::kPushes, [&] {
+            if (key == 0) box.UserKey(forms::kKeyReturn);
+            else if (key == 1) box.UserKey(forms::kKeyUp);
+            else if (!box.Text().empty()) {
+                // Over its own last character, selected.
+                box.SetSelStart(static_cast<int>(box.Text().size()) - 1);
+                box.SetSelLength(1);
+                box.UserKeyChar(box.Text().back());
+            }
+        });
     }
 }
 
