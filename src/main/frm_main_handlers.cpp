@@ -33,6 +33,7 @@ void FrmMain::WireMainHandlers() {
     }
     mnuShowLabCodes->Click = [this] { ToggleAndRedraw(*mnuShowLabCodes); };
     mnuQYDuo->Click = [this] { mainTools_.launchDuo(); };
+    Image1.Click = [this] { mainTools_.launchDuo(); };
     mnuRX93->Click = [this] { mainTools_.rx93().Show(); };
 }
 
