@@ -84,6 +84,9 @@ void CoreWindow::WireHandlers() {
         state.gText3UserEdit = true;
         shared.gActionCount.Set(ActionCount::kUserAction);
     };
+    // A key in the event-free box that changed nothing leaves no edit mark
+    // that a later write into the box would take for the user's.
+    Text3.KeyUp = [this](int&, int) { state.gText3UserEdit = false; };
     Text1.KeyDown = [this](int&, int) {
         state.gFromMenuBH = false;
         shared.gActionCount.Set(ActionCount::kUserAction);

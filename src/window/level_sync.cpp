@@ -21,8 +21,13 @@ bool CoreWindow::RefuseBelowBottom(float compositeDepth, bool announce) {
     if (!BelowEveryBottom(compositeDepth)) return false;
     if (announce) App().MsgBox("Requested horizon is below core bottom.", vbExclamation, "Error");
     Text2.SetText(state.gSavedText2);
+    // The other two boxes only show their saved texts again: they take no
+    // road of their own, which would move the level restored just now.
+    const DrivenBy writer = state.gDrivenBy;
+    state.gDrivenBy = DrivenBy::kHolding;
     if (state.model.gEventsLoaded) Text3.SetText(state.gSavedText3);
     if (state.model.gAgeModelLoaded) Text4.SetText(state.gSavedText4);
+    state.gDrivenBy = writer;
     return true;
 }
 

@@ -284,5 +284,26 @@ TEST_F(DuoRoadTest, APickWhoseProvisionalPositionGaveTheLevelStillReachesTheMain
     EXPECT_EQ(Main().Text2.Text(), forms::SingleText(DuoToMain(5)));
 }
 
+// A refused level puts the saved boxes back. After a holy-trinity change the
+// saved level is the one before it; the restored composite depth is pushed,
+// and the event-free box put back beside it moves nothing, not even after a
+// key in it that changed nothing.
+TEST_F(DuoRoadTest, ARefusedLevelLeavesBothWindowsInStep) {
+    LoadAll(true);
+    quillory::Frm2Main& d = Duo();
+    Type(d.Text2, "300");
+    Type(d.Text1, "50");
+    d.Text3.UserSelectAll();
+    d.Text3.UserKey(forms::kKeyReturn);
+    // A composite-column pick far below every bottom.
+    q.shared.gActionCount.Set(ActionCount::kUserAction);
+    q.duo.gDrivenBy = DrivenBy::kTyped;
+    d.Text2.SetText("5000");
+    EXPECT_EQ(TakeMessage(), kRefusal);
+    EXPECT_NE(d.Text2.Text(), "5000");
+    EXPECT_EQ(Main().Text2.Text(), forms::SingleText(DuoToMain(Level(d.Text2))));
+    EXPECT_EQ(q.duo.gDrivenBy, DrivenBy::kNobody);
+}
+
 }  // namespace
 }  // namespace duo_test
