@@ -145,6 +145,11 @@ TEST_F(DuoRoadTest, TheHolyTrinityOnTheDuosOwnDepthAndFittedToTheMasterCore) {
     const double age = model::CDToAge(q.main.model, DuoToMain(Level(d.Text2)));
     EXPECT_NEAR(ColumnMiddle(d), age, 0.01);
     EXPECT_NEAR(TrinityLevel(), Level(d.Text2), 0.006);
+    // Its bore-hole items go below their bottoms in the Duo's own depth,
+    // whatever the drawing.
+    Main().Option2(1).SetValue(true);
+    Type(d.Text2, forms::SingleText(q.duo.model.gBoreHoleBottom[1] + 0.5f));
+    EXPECT_FALSE(d.mnuBH(1).Enabled());
     d.Option4(1).UserClick();
     EXPECT_EQ(q.duo.model.gVerticalScale, 1);
 }
