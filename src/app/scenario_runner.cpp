@@ -32,6 +32,10 @@ public:
         why = "png needs --qt";
         return false;
     }
+    bool PngScreen(const std::vector<Form*>&, const std::string&, std::string& why) override {
+        why = "png needs --qt";
+        return false;
+    }
 
 private:
     forms::HeadlessServices services_;
@@ -234,8 +238,8 @@ private:
         Target t;
         std::string rest = address.substr(dot + 1);
         auto dot2 = rest.find('.');
-        if (address.substr(0, dot) == "Screen") {
-            t.property = rest;
+        if (address.substr(0, dot) == "Screen" || address.substr(0, dot) == "Program") {
+            t.property = address;
             return t;
         }
         t.form = &FormNamed(address.substr(0, dot));
@@ -250,10 +254,12 @@ private:
 
     std::string Read(const Target& t) {
         if (!t.form) {
-            if (t.property == "MousePointer") return std::to_string(app_->MousePointer());
-            if (t.property == "Width") return std::to_string(app_->ScreenWidth);
-            if (t.property == "Height") return std::to_string(app_->ScreenHeight);
-            throw std::runtime_error("Screen has no property " + t.property);
+            if (t.property == "Screen.MousePointer") return std::to_string(app_->MousePointer());
+            if (t.property == "Screen.Width") return std::to_string(app_->ScreenWidth);
+            if (t.property == "Screen.Height") return std::to_string(app_->ScreenHeight);
+            if (t.property == "Program.Ended") return app_->Ended() ? "True" : "False";
+            if (t.property == "Program.LoadedForms") return std::to_string(app_->LoadedForms().size());
+            throw std::runtime_error("no property " + t.property);
         }
         return t.control ? t.control->GetProperty(t.property) : t.form->GetProperty(t.property);
     }
@@ -386,6 +392,15 @@ private:
         } else if (cmd == "png") {
             std::string address, file;
             args >> address >> file;
+            if (address == "Screen") {
+                std::vector<Form*> shown;
+                for (Form* f : app_->LoadedForms())
+                    if (f->Visible()) shown.push_back(f);
+                std::string why;
+                if (backend_->PngScreen(shown, Resolve(file), why)) out_ << "     png Screen -> " << file << '\n';
+                else out_ << "     png skipped: " << why << '\n';
+                return;
+            }
             auto dot = address.find('.');
             Form& f = FormNamed(address.substr(0, dot));
             Control* c = dot == std::string::npos ? nullptr : &ControlOf(f, address.substr(dot + 1));

@@ -1,27 +1,82 @@
 #pragma once
-// The Duo window: the core window over the Duo side, loaded hidden by the
-// main window's first references and shown only once the main window's event
-// list is loaded. Until it has a correlation model of its own it takes no
-// input; the main window reads and writes its controls.
+// The Duo window: the core window over the Duo side, tied level by level to
+// the main window's model (the master core) once it has read its own
+// correlation model. It is loaded hidden by the main window's first layout
+// pass and shown beside the main window (launch_duo.h); the main window reads
+// and writes its controls while it is hidden.
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "duo/duo_side.h"
 #include "window/core_window.h"
 
 namespace quillory {
 
 class Frm2Main : public CoreWindow {
 public:
-    Frm2Main(forms::Application& app, const CoreEnvironment& env);
+    Frm2Main(forms::Application& app, const CoreEnvironment& env, DuoSide& duoSide);
+
+    // The warning lamp and its clock.
+    forms::Shape& Shape1 = Add<forms::Shape>("Shape1");
+    forms::Timer& Timer1 = Add<forms::Timer>("Timer1");
 
     // The Duo's range pass: drawn on the master core's depth it takes the
     // main window's scales, on its own depth it centres on its own boxes.
     void ApplyRange(int16_t range) override;
+    // Reads the Duo's list of event layers; with `ask` False it first asks
+    // whether to, and lights the warning lamp on No.
+    void ClickCommand3(bool ask);
+    // Copies the main window's age-depth model onto the Duo's own composite
+    // depth, once both models, both event lists and the main age-depth model
+    // are loaded and the Duo has none yet.
+    void TransferAgeModel2();
+    // The level of the Duo's boxes on the drawn scale of the main window (the
+    // box that scale chooses), or nothing when the main window has none.
+    std::optional<double> MainScaleBoxLevel() const;
 
 protected:
+    // --- the Duo's differences from the main window's procedures ---
     bool IsMaster() const override { return false; }
     bool FitsMaster() const override { return Option4(0).Value(); }
+    bool BelowEveryBottom(float compositeDepth) override;
+    float TrinityLevel(float compositeDepth) override;
+    std::optional<double> ColumnCentre() const override;
+    model::TrinityDepth OwnTrinityToCD(int16_t boreHole, int16_t section, float psp) override;
+    double OwnCDToEFD(float compositeDepth) override;
+    double OwnCDToAge(float compositeDepth) override;
+    double OwnAgeToEFD(float age) override;
+    float PositionTarget(float columnMiddle) override;
+    model::Extrapolation PositionExtrapolation() const override;
+    float FoundPosition(float psp) const override;
+    void ShowSectionOfLevel(const std::string& fromDivider) override;
+    bool AnnouncesAgeRefusal() const override { return false; }
+    bool AgeBoxNamesErrors() const override { return true; }
+    bool SliderActsFirst() const override { return false; }
+    bool ListPickShowsSection() const override { return false; }
+    bool SectionPickFreesLevel() const override { return false; }
 
 private:
     void BuildDesign();
+    void WireDuoHandlers();
+    void Form_Load();
+
+    // The Duo correlation import and what it opens.
+    void Command1_Click();
+    void ShowDuoModel(const std::vector<std::string>& boreHoleItems);
+
+    // The warning lamp.
+    void LightLamp();
+    void PutOutLamp();
+    void Timer1_Timer();
+
+    // Scale options.
+    void Option4_Click();
     void Option2_Click();
+    // The main window's range: its first checked range item, else the whole core.
+    int16_t MainWindowRange();
+
+    DuoSide& duo_;
 };
 
 }  // namespace quillory

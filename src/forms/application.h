@@ -99,10 +99,15 @@ public:
     void Retire(std::unique_ptr<Form> form);
     void CollectRetired();
 
-    // How deep the events that run now are nested (EventScope).
+    // How deep the events that run now are nested (EventScope), and the
+    // deepest nesting since the mark was last reset.
     int EventDepth() const { return eventDepth_; }
-    void EnterEvent() { ++eventDepth_; }
+    void EnterEvent() {
+        if (++eventDepth_ > peakEventDepth_) peakEventDepth_ = eventDepth_;
+    }
     void LeaveEvent() { --eventDepth_; }
+    int PeakEventDepth() const { return peakEventDepth_; }
+    void ResetPeakEventDepth() { peakEventDepth_ = eventDepth_; }
 
     // The End statement.
     void End();
@@ -118,6 +123,7 @@ private:
     std::vector<std::unique_ptr<Form>> retired_;
     bool ended_ = false;
     int eventDepth_ = 0;
+    int peakEventDepth_ = 0;
 };
 
 }  // namespace forms

@@ -3,6 +3,7 @@
 // (Qt) or not (headless), but message boxes, file dialogs and pop-up menus
 // answer from the queues of a HeadlessServices, which also records them.
 #include <string>
+#include <vector>
 
 #include "forms/headless.h"
 
@@ -23,6 +24,9 @@ public:
     // Writes a real rendering of the window, or of one control; false (with
     // a reason) when this back end cannot.
     virtual bool Png(Form& form, Control* control, const std::string& path, std::string& why) = 0;
+    // Writes the windows as they stand on the screen, each at its place, in
+    // one picture; false (with a reason) when this back end cannot.
+    virtual bool PngScreen(const std::vector<Form*>& windows, const std::string& path, std::string& why) = 0;
 };
 
 }  // namespace forms

@@ -41,10 +41,8 @@ private:
     // The logo's double click: the debugging window, or its lock.
     void Image1_DblClick();
 
-    // Start-up and activation.
+    // Start-up.
     void Form_Load();
-    void Form_Activate();
-    void Form_GotFocus();
 
     // Imports of the master model files.
     void Command1_Click();

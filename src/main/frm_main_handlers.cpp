@@ -12,8 +12,6 @@ FrmMain::FrmMain(Application& app, const CoreEnvironment& env, const MainTools& 
     WireHandlers();
     WireMainHandlers();
     Load = [this] { Form_Load(); };
-    Activate = [this] { Form_Activate(); };
-    GotFocus = [this] { Form_GotFocus(); };
 }
 
 void FrmMain::WireMainHandlers() {
@@ -35,6 +33,7 @@ void FrmMain::WireMainHandlers() {
     }
     mnuShowLabCodes->Click = [this] { ToggleAndRedraw(*mnuShowLabCodes); };
     mnuQYDuo->Click = [this] { mainTools_.launchDuo(); };
+    Image1.Click = [this] { mainTools_.launchDuo(); };
     mnuRX93->Click = [this] { mainTools_.rx93().Show(); };
     Image1.Click = [this] { mainTools_.launchDuo(); };
     Image1.DblClick = [this] { Image1_DblClick(); };

@@ -7,7 +7,6 @@
 #include "tools/frm_rx93.h"
 #include "tools/frm_version.h"
 #include "model/age_model_import.h"
-#include "model/depth_conversion.h"
 #include "model/correlation_import.h"
 #include "model/event_layers.h"
 #include "model/file_names.h"
@@ -41,28 +40,9 @@ void FrmMain::Command1_Click() {
         for (const std::string& item : shown.sectionNumbers) Combo2.AddItem(item);
         for (const std::string& item : shown.sectionNames) Combo5.AddItem(item);
 
-        for (int k = 0; k <= 4; ++k) {
-            BoreHole(k).SetBackColor(RGB(255, 255, 255));
-            BoreHole(k).SetEnabled(true);
-        }
-        BoreHole(5).SetEnabled(true);
         Label11.SetEnabled(true);
-        for (int k = 0; k <= 2; ++k) Option1(k).SetEnabled(true);
-        Option2(0).SetEnabled(true);
-        Option2(1).SetEnabled(true);
-        Option1(0).SetValue(true);
-        for (Control* c : std::initializer_list<Control*>{&Combo1, &Combo2, &Combo5, &Text1, &Text2, &Frame5})
-            c->SetEnabled(true);
-        for (int k = 5; k <= 8; ++k) Label1(k).SetEnabled(true);
-        Label1(11).SetEnabled(true);
-        Label2.SetEnabled(true);
-        for (int k = 0; k <= 4; ++k) Command6(k).SetEnabled(true);
-        Command7.SetEnabled(true);
-        Command1.SetEnabled(false);
-        Command2.SetEnabled(true);
-        Command3.SetEnabled(true);
-        if (Command3.Enabled()) Command3.SetFocus();
-        for (Menu* menu : {mnuRange, mnuFont, mnuTool, mnuInfo, mnuPrecision}) menu->SetEnabled(true);
+        OpenModelControls();
+        mnuPrecision->SetEnabled(true);
 
         // The view opens at composite depth 240.
         state.gDrivenBy = DrivenBy::kTyped;
@@ -92,28 +72,13 @@ void FrmMain::Command3_Click() {
         ShowProgress(1);
         App().SetMousePointer(vbHourglass);
         model::ImportEventList(m, file, path);
-        Command3.SetEnabled(false);
         // Only a list that was read whole opens the next steps.
-        for (Control* c : std::initializer_list<Control*>{&Label5, &Option3(0), &Option3(1)}) c->SetEnabled(true);
         mnuQYDuo->SetEnabled(true);
         mnuAlign->SetEnabled(true);
-        if (m.gEventCount == 0) {
-            Text3.SetText(Text2.Text());
-        } else {
-            const std::string efd = DepthText(model::CDToEFD(m, static_cast<float>(Val(Label1(8).Caption()))));
-            Label1(10).SetCaption(efd);
-            Text3.SetText(efd);
-        }
         ProgressBar1.SetVisible(false);
         ProgressBar1.SetValue(0);
         App().SetMousePointer(vbDefault);
-        DrawLamina();
-        Draw().Cls();
-        Touch();
-        const bool typeIn = Option1(0).Value();
-        if (typeIn || Option1(2).Value())
-            for (Control* c : std::initializer_list<Control*>{&Label1(9), &Label1(10), &Label3, &Text3})
-                c->SetEnabled(typeIn);
+        ShowEventList();
         Command4.SetEnabled(true);
         if (Command4.Enabled()) Command4.SetFocus();
     });

@@ -1,6 +1,5 @@
 #include "main/quillory.h"
 
-#include "duo/duo_link.h"
 #include "duo/launch_duo.h"
 
 namespace quillory {
@@ -27,7 +26,8 @@ Quillory::Quillory(forms::Application& application)
       frm2Main(app, "frm2Main",
                [this] {
                    return std::make_unique<Frm2Main>(
-                       app, Environment(duo, masterOfDuo_, frm2Divider, frm2Version, frm2Export, frm2Select, frm2Conversion));
+                       app, Environment(duo, masterOfDuo_, frm2Divider, frm2Version, frm2Export, frm2Select, frm2Conversion),
+                       duoSide);
                }),
       frmPhoto(app, "frmPhoto", [this] { return std::make_unique<PhotoWindow>(app, 1, shared.photo, PhotoLinks()); }),
       frm2Photo(app, "frm2Photo", [this] { return std::make_unique<PhotoWindow>(app, 2, shared.photo, PhotoLinks()); }),
@@ -45,8 +45,9 @@ Quillory::Quillory(forms::Application& application)
                      [this] {
                          // The Duo's file adds the master core's composite depth.
                          auto master = [this] {
-                             return model::MasterColumn{"Composite depth (" + frm2Main().Label1(0).Caption() + ")",
-                                                        DuoToMainCD};
+                             return model::MasterColumn{
+                                 "Composite depth (" + frm2Main().Label1(0).Caption() + ")",
+                                 [this](float depth) { return duoSide.link.DuoToMainCD(depth); }};
                          };
                          return std::make_unique<FrmConversion>(
                              app, "frm2Conversion",
@@ -91,8 +92,11 @@ Quillory::Quillory(forms::Application& application)
       frmTest(app, "frmTest", [this] { return std::make_unique<FrmTest>(app, main); }),
       frmSelect(app, "frmSelect", [this] { return std::make_unique<FrmSelect>(app, "frmSelect", SideRef(frmMain)); }),
       frm2Select(app, "frm2Select", [this] { return std::make_unique<FrmSelect>(app, "frm2Select", SideRef(frm2Main)); }),
-      duoOfMain_(frm2Main, duo, shared.gDuoModelLoaded, MainToDuoCD, [this] { return DuoLink(shared); }, nullptr),
-      masterOfDuo_(frmMain, main, shared.gDuoModelLoaded, DuoToMainCD, nullptr, nullptr) {
+      duoOfMain_(
+          frm2Main, duo, shared.gDuoModelLoaded, [this](float depth) { return duoSide.link.MainToDuoCD(depth); },
+          [this] { return duoSide.DuoLink(); }, [this] { frm2Main().TransferAgeModel2(); }),
+      masterOfDuo_(frmMain, main, shared.gDuoModelLoaded,
+                   [this](float depth) { return duoSide.link.DuoToMainCD(depth); }, nullptr, nullptr) {
     // Both depth models round by the one precision setting.
     main.model.precision = &shared.precision;
     duo.model.precision = &shared.precision;
@@ -142,6 +146,8 @@ void Quillory::ShutDown(const forms::Form& closing) {
     // close handler lands here again: it only lets its window go.
     if (shared.gShuttingDown) return;
     shared.gShuttingDown = true;
+    // Nothing passes between the two windows while they go.
+    shared.gDuoModelLoaded = false;
     UnloadAllForms(&closing);
     app.End();
 }

@@ -4,6 +4,7 @@
 // each loaded on first reference.
 #include <string>
 
+#include "duo/duo_side.h"
 #include "duo/frm2_main.h"
 #include "forms/application.h"
 #include "main/frm_main.h"
@@ -27,8 +28,10 @@ struct Quillory {
 
     forms::Application& app;
     SharedState shared;
-    // The main window's side and the Duo window's side.
+    // The main window's side and the Duo window's side, with what only the
+    // Duo window keeps.
     SideState main, duo;
+    DuoSide duoSide{main, duo, shared};
 
     forms::FormSlot<FrmMain> frmMain;
     forms::FormSlot<Frm2Main> frm2Main;

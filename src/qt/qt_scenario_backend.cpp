@@ -1,6 +1,8 @@
 #include "qt/qt_scenario_backend.h"
 
 #include <QApplication>
+#include <QImage>
+#include <QPainter>
 #include <QPixmap>
 
 #include "qt/form_window.h"
@@ -68,6 +70,35 @@ public:
             return false;
         }
         if (!target->grab().save(ToQString(path), "PNG")) {
+            why = "cannot write " + path;
+            return false;
+        }
+        return true;
+    }
+
+    bool PngScreen(const std::vector<forms::Form*>& windows, const std::string& path, std::string& why) override {
+        Settle();
+        // The smallest rectangle of the screen that holds every window.
+        QRect area;
+        std::vector<std::pair<QPoint, QPixmap>> shots;
+        for (forms::Form* form : windows) {
+            FormWindow& window = services_.WindowOf(*form);
+            window.Sync();
+            const QPoint at(Pixels(form->Left()), Pixels(form->Top()));
+            QPixmap shot = window.grab();
+            area = area.united(QRect(at, shot.size()));
+            shots.emplace_back(at, std::move(shot));
+        }
+        if (shots.empty()) {
+            why = "no window is shown";
+            return false;
+        }
+        QImage screen(area.size(), QImage::Format_RGB32);
+        screen.fill(Qt::darkGray);
+        QPainter painter(&screen);
+        for (const auto& [at, shot] : shots) painter.drawPixmap(at - area.topLeft(), shot);
+        painter.end();
+        if (!screen.save(ToQString(path), "PNG")) {
             why = "cannot write " + path;
             return false;
         }

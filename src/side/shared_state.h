@@ -41,8 +41,11 @@ struct SharedState {
     std::string gAgeErrNamePlus, gAgeErrNameMinus;
     // The four photo windows, filled by either main window.
     PhotoStates photo;
-    // (0) pointer y over the main background, (1) main bottom edge at that
-    // move, (2) Duo bottom edge when the main window got the focus.
+    // The window placement of both main windows: (0) the pointer's last y
+    // over a window's background, 0 when a window got the focus; (1) the
+    // other window's bottom edge, taken when a window got the focus and kept
+    // when that window is resized from its top; (2) a window's own bottom
+    // edge at the last pointer move over its background.
     std::array<float, 3> gFormMouse{};
     bool gDebugUnlocked = false;
     // Set by the first close of a main window: the shut-down is under way and

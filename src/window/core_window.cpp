@@ -16,6 +16,8 @@ CoreWindow::CoreWindow(Application& app, const std::string& name, const CoreEnvi
       photos_(env.photos),
       shutDown_(env.shutDown) {
     Click = [this] { Draw().Cls(); };
+    Activate = [this] { Form_Activate(); };
+    GotFocus = [this] { Form_GotFocus(); };
     Unload_ = [this](int&) { shutDown_(*this); };
     Terminate = [this] { shutDown_(*this); };
 }
@@ -40,7 +42,6 @@ void CoreWindow::WireHandlers() {
         state.gFromMenuBH = false;
         SelectSectionByName(true);
     };
-    Text1.KeyDown = [this](int&, int) { state.gFromMenuBH = false; };
     Text1.Change = [this] { Text1_Change(); };
     Slider1.Change = [this] { Slider1_Change(); };
     Command2.Click = [this] { Command2_Click(); };
@@ -73,13 +74,25 @@ void CoreWindow::WireHandlers() {
         state.gDrivenBy = DrivenBy::kTyped;
         shared.gActionCount.Set(ActionCount::kUserAction);
     };
-    Text3.KeyDown = [this](int&, int) { state.gText3UserEdit = true; };
-    Text3.KeyPress = [this](int&) {
+    // A key that changed nothing (Enter, an arrow, a character over itself)
+    // ran no road to hand the level back: its key-up does.
+    Text2.KeyUp = [this](int&, int) {
+        if (state.gDrivenBy == DrivenBy::kTyped) state.gDrivenBy = DrivenBy::kNobody;
+    };
+    // Every key in a box is a user action, Delete too, which raises no
+    // KeyPress: the level it gives is pushed to the other window.
+    Text3.KeyDown = [this](int&, int) {
         state.gText3UserEdit = true;
         shared.gActionCount.Set(ActionCount::kUserAction);
     };
-    Text1.KeyPress = [this](int&) { shared.gActionCount.Set(ActionCount::kUserAction); };
-    Text4.KeyPress = [this](int&) { shared.gActionCount.Set(ActionCount::kUserAction); };
+    // A key in the event-free box that changed nothing leaves no edit mark
+    // that a later write into the box would take for the user's.
+    Text3.KeyUp = [this](int&, int) { state.gText3UserEdit = false; };
+    Text1.KeyDown = [this](int&, int) {
+        state.gFromMenuBH = false;
+        shared.gActionCount.Set(ActionCount::kUserAction);
+    };
+    Text4.KeyDown = [this](int&, int) { shared.gActionCount.Set(ActionCount::kUserAction); };
     Text3.MouseDown = [this](int, int, double, double) { state.gText3UserEdit = true; };
     for (TextBox* box : {&Text1, &Text2, &Text3, &Text4})
         box->MouseMove = [this](int, int, double, double) { App().SetMousePointer(vbIbeam); };

@@ -14,6 +14,8 @@
 #include "forms/application.h"
 #include "side/photo_window_state.h"
 #include "side/side_window.h"
+#include "model/depth_model.h"
+#include "model/duo_link.h"
 #include "window/counterpart.h"
 
 namespace model {
@@ -91,6 +93,9 @@ public:
     virtual void ApplyRange(int16_t range);
     // Draws the target line in this window only, at a level of its own scale.
     void DrawTargetLine(float y, const RulerMark& mark);
+    // The level of a holy-trinity position on the drawn columns, from its
+    // composite depth (a hook: the Duo window may draw on the master core).
+    virtual float TrinityLevel(float compositeDepth);
 
     CoreWindow& Other() { return static_cast<CoreWindow&>(counterpart_.Window()); }
     // The master core's window and the Duo window, whichever this one is.
@@ -121,9 +126,6 @@ protected:
     // The event table's columns of a layer's top and bottom on the drawn scale.
     virtual std::pair<int, int> EventColumns() const;
     virtual forms::Colour TephraColour() const;
-    // The level of a holy-trinity position on the columns, from its
-    // composite depth.
-    virtual float TrinityLevel(float compositeDepth);
     // What only one window does at the start of a typed level's road and
     // after a range pass.
     virtual void TraceLevelChange() {}
@@ -131,6 +133,41 @@ protected:
     // The models "Convert from data file" places drilling positions in, and
     // the composite depth it keeps them on: the main window's.
     virtual model::ConversionSide ConversionReadingSide();
+
+    // The level the columns centre on when a level arrives in the
+    // composite-depth box: the value of the box of the drawn scale.
+    virtual std::optional<double> ColumnCentre() const { return ScaleBoxLevel(); }
+
+    // This side's own conversions: the composite depth of a drilling
+    // position (none when its section has no usable tie), and its event-free
+    // depth and age (model/depth_conversion.h, model/age_conversion.h).
+    virtual model::TrinityDepth OwnTrinityToCD(int16_t boreHole, int16_t section, float psp);
+    virtual double OwnCDToEFD(float compositeDepth);
+    virtual double OwnCDToAge(float compositeDepth);
+    virtual double OwnAgeToEFD(float age);
+
+    // The position search: the level it interpolates the PSP at (the middle
+    // of the drawn column), how it extrapolates beyond a section's ties, and
+    // the PSP it hands on.
+    virtual float PositionTarget(float columnMiddle) { return columnMiddle; }
+    virtual model::Extrapolation PositionExtrapolation() const { return state.model.gExtrapolation; }
+    virtual float FoundPosition(float psp) const { return psp; }
+
+    // After a typed level's road has found its position: the section name the
+    // Level Divider's label gives (the bore-hole letter and "-" cut off).
+    virtual void ShowSectionOfLevel(const std::string& fromDivider);
+    // A typed age below every bottom is refused with a message.
+    virtual bool AnnouncesAgeRefusal() const { return true; }
+    // The age box's error read-out names the two errors.
+    virtual bool AgeBoxNamesErrors() const { return false; }
+    // The slider's move is a new user action before it writes the level
+    // (otherwise only after it).
+    virtual bool SliderActsFirst() const { return true; }
+    // A bore hole picked from the list shows its section name afterwards
+    // (otherwise one typed or written into the list does).
+    virtual bool ListPickShowsSection() const { return true; }
+    // A section picked by name also frees the level for the section's road.
+    virtual bool SectionPickFreesLevel() const { return true; }
 
     // --- shared steps the windows' own code builds on ---
     // The design both windows share: the controls with the Range and Font
@@ -145,8 +182,24 @@ protected:
     // trap that reports a fault after the file was opened.
     void RunImport(forms::CommandButton* retry,
                    const std::function<void(const std::string& path, model::ItemReader& file)>& read);
+    // `failed` runs after a cancelled dialog or a fault, once the frame has
+    // reported it.
+    void RunImport(forms::CommandButton* retry,
+                   const std::function<void(const std::string& path, model::ItemReader& file)>& read,
+                   const std::function<void()>& failed);
     void EndImport(bool opened);
     void ShowProgress(double max);
+    // Once a correlation model was read: the columns, boxes, lists, buttons
+    // and menus it opens.
+    void OpenModelControls();
+    // Once a list of event layers was read: its controls, the event-free
+    // read-out of the current level and the redrawn columns.
+    void ShowEventList();
+    // Start-up defaults both windows give their side, in their order: the
+    // width, folding, photo and panel defaults, then (after each window's
+    // range) the holy trinity, boxes, columns and scale.
+    void LoadPanelDefaults(bool& photoOpen);
+    void LoadTrinityDefaults(const std::string& firstBoreHole);
     void EvaluateBoreHoleMenus(float level);
     void PushLevel(float level);
     void ConnectLinesTo(const forms::TextBox& box);
@@ -174,6 +227,8 @@ private:
     // Layout and folding, pointing, menus.
     void WireColumnHandlers();
     void DrawMarkers(const columns::TieDepths& depths);
+    void Form_Activate();
+    void Form_GotFocus();
     void Form_Resize();
     void Form_MouseDown(float x);
     void Form_MouseMove(float y);
@@ -214,7 +269,8 @@ private:
     void Text4_Change();
     void Label1_Change(int index);
     void SaveBoxes(bool text3, bool text4);
-    bool RefuseBelowBottom(float compositeDepth);
+    bool RefuseBelowBottom(float compositeDepth, bool announce = true);
+    void ShowAgeUnitAndError(bool withNames);
     void ShowHolyTrinity(float level);
     void CentreColumns();
     void ShowInterpolation();

@@ -8,23 +8,28 @@ namespace quillory {
 using namespace forms;
 
 void CoreWindow::DisplayAge() {
-    model::DepthModel& m = state.model;
-    if (!m.gAgeModelLoaded) return;
+    if (!state.model.gAgeModelLoaded) return;
     // While the user types an age, the box keeps the typed text.
     if (state.gDriveIndex != 4) {
-        const double age = model::CDToAge(m, static_cast<float>(Val(Text2.Text())));
+        const double age = OwnCDToAge(static_cast<float>(Val(Text2.Text())));
         ShowInterpolation();
         Text4.SetText(AgeText(age));
     }
+    ShowAgeUnitAndError(true);
+}
+
+void CoreWindow::ShowAgeUnitAndError(bool withNames) {
+    const model::DepthModel& m = state.model;
     const std::string& unitLo = m.gAgeModel(9, m.gAgeRowLo);
     const std::string& unitHi = m.gAgeModel(9, m.gAgeRowHi);
     Label7.SetCaption(unitLo != unitHi ? "Age (Hybrid unit)" : "Age (" + unitHi + ")");
     const std::string plus = AgeText(m.gAgeErrPlus), minus = AgeText(m.gAgeErrMinus);
+    const std::string namePlus = withNames ? " (" + shared.gAgeErrNamePlus + ")" : "";
+    const std::string nameMinus = withNames ? " (" + shared.gAgeErrNameMinus + ")" : "";
     if (plus != minus)
-        Label8.SetCaption("Error:  +" + plus + " (" + shared.gAgeErrNamePlus + ")/ -" + minus + " (" + shared.gAgeErrNameMinus +
-                          ")");
+        Label8.SetCaption("Error:  +" + plus + namePlus + (withNames ? "/ -" : " / -") + minus + nameMinus);
     else
-        Label8.SetCaption("Error:  +/- " + plus + " (" + shared.gAgeErrNamePlus + ")");
+        Label8.SetCaption("Error:  +/- " + plus + namePlus);
 }
 
 }  // namespace quillory

@@ -35,8 +35,8 @@ void CoreWindow::SearchCoreTop() {
     float y;
     if (m.gVerticalScale != 0) {
         int16_t section = model::GetSectionNo(m, state.gBH, Combo5.Text());
-        y = TrinityLevel(static_cast<float>(
-            model::TrinityToCD(m, state.gBH, section, static_cast<float>(Val(Text1.Text()))).value_or(0)));
+        y = TrinityLevel(
+            static_cast<float>(OwnTrinityToCD(state.gBH, section, static_cast<float>(Val(Text1.Text()))).value_or(0)));
     } else {
         y = static_cast<float>(Val(m.gCorrTable(0, state.gBH, 2, top)) + Val(Text1.Text()));
     }
@@ -49,16 +49,15 @@ void CoreWindow::SearchCoreTop() {
 
 float CoreWindow::TrinityLevel(float compositeDepth) {
     float y = compositeDepth;
-    if (Option2(2).Value()) y = static_cast<float>(model::CDToEFD(state.model, y));
-    if (Option2(3).Value()) y = static_cast<float>(model::CDToAge(state.model, y));
+    if (Option2(2).Value()) y = static_cast<float>(OwnCDToEFD(y));
+    if (Option2(3).Value()) y = static_cast<float>(OwnCDToAge(y));
     return y;
 }
 
 void CoreWindow::GetCompositDepth() {
-    const model::DepthModel& m = state.model;
     const int16_t b = BoreHoleIndex(Combo1.Text());
     const int16_t section = CInt(Val(Combo2.Text()));
-    float c = static_cast<float>(model::TrinityToCD(m, b, section, static_cast<float>(Val(Text1.Text()))).value_or(0));
+    float c = static_cast<float>(OwnTrinityToCD(b, section, static_cast<float>(Val(Text1.Text()))).value_or(0));
     c = static_cast<float>(Val(SingleText(c)));
     Label1(8).SetCaption(DepthText(c));
     Text2.SetText(Label1(8).Caption());
@@ -118,6 +117,7 @@ void CoreWindow::Combo1_Change() {
         state.gDrivenBy = DrivenBy::kTrinity;
         ChangeBoreHoleByName();
         state.gDrivenBy = DrivenBy::kNobody;
+        if (!ListPickShowsSection()) ShowSectionName();
     });
 }
 
@@ -128,7 +128,7 @@ void CoreWindow::Combo1_Click() {
         ConnectLinesTo(Text1);
         state.gDriveIndex = 1;
         state.gDrivenBy = DrivenBy::kNobody;
-        ShowSectionName();
+        if (ListPickShowsSection()) ShowSectionName();
     });
 }
 
@@ -167,7 +167,7 @@ void CoreWindow::SelectSectionByName(bool userPick) {
             // A section picked by name is a new user action.
             if (userPick) {
                 shared.gActionCount.Set(ActionCount::kUserAction);
-                state.gDrivenBy = DrivenBy::kNobody;
+                if (SectionPickFreesLevel()) state.gDrivenBy = DrivenBy::kNobody;
             }
             Combo2.SetText(Str(s));
             return;
@@ -190,12 +190,13 @@ void CoreWindow::Text1_Change() {
 
 void CoreWindow::Slider1_Change() {
     state.gDrivenBy = DrivenBy::kTyped;
-    shared.gActionCount.Set(ActionCount::kUserAction);
+    if (SliderActsFirst()) shared.gActionCount.Set(ActionCount::kUserAction);
     Text2.SetText(Str(Slider1.Value()));
     Option1(1).SetValue(true);
     Option2(1).SetValue(true);
     state.gDrivenBy = DrivenBy::kNobody;
     state.gDriveIndex = 6;
+    if (!SliderActsFirst()) shared.gActionCount.Set(ActionCount::kUserAction);
 }
 
 }  // namespace quillory

@@ -32,10 +32,20 @@ void CoreWindow::EndImport(bool opened) {
 
 void CoreWindow::RunImport(CommandButton* retry,
                            const std::function<void(const std::string&, model::ItemReader&)>& read) {
+    RunImport(retry, read, {});
+}
+
+void CoreWindow::RunImport(CommandButton* retry,
+                           const std::function<void(const std::string&, model::ItemReader&)>& read,
+                           const std::function<void()>& failed) {
     bool opened = false;
     try {
         std::optional<std::string> path = AskFileName();
-        if (!path) return EndImport(false);
+        if (!path) {
+            EndImport(false);
+            if (failed) failed();
+            return;
+        }
         model::ItemReader file = model::ItemReader::Open(*path);
         opened = true;
         read(*path, file);
@@ -43,6 +53,7 @@ void CoreWindow::RunImport(CommandButton* retry,
         EndImport(opened);
         // An import that disabled its button before the fault gives it back.
         if (opened && retry) retry->SetEnabled(true);
+        if (failed) failed();
     }
 }
 

@@ -78,7 +78,7 @@ bool CoreWindow::GetPSP(int16_t b, float depth) {
                                       m.gSectionName(b, model::CountTops(m, b, state.gTopRow)));
         }
 
-        state.gTargetCD = static_cast<float>(BoreHole(b).Draw().ScaleTop() + state.gRange / 2.0);
+        state.gTargetCD = PositionTarget(static_cast<float>(BoreHole(b).Draw().ScaleTop() + state.gRange / 2.0));
 
         // The position in the section, at the centre of the bore hole's column.
         if (drilling) {
@@ -87,7 +87,7 @@ bool CoreWindow::GetPSP(int16_t b, float depth) {
             if (state.gRowB == 0) return false;
             const double t = state.gTargetCD;
             const double cB = CDbl(rowDepth(state.gRowB)), pB = CDbl(psp(state.gRowB));
-            const bool oneToOne = m.gExtrapolation == model::Extrapolation::kOneToOne;
+            const bool oneToOne = PositionExtrapolation() == model::Extrapolation::kOneToOne;
             if (oneToOne && static_cast<float>(cB) < state.gTargetCD) {
                 state.gPSP = static_cast<float>(pB - (cB - t));
             } else {
@@ -102,6 +102,7 @@ bool CoreWindow::GetPSP(int16_t b, float depth) {
         // On the event-free and age scales no position is computed: the
         // read-outs show the one found last.
         const bool found = composite || drilling;
+        state.gPSP = FoundPosition(state.gPSP);
 
         BoreHole(b).ToolTipText = "Target depth: " + SingleText(state.gPSP) + " (cm)";
         // While the divider writes, its lists stay, and so do the laminae it

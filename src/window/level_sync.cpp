@@ -16,13 +16,18 @@ bool CoreWindow::BelowEveryBottom(float compositeDepth) {
     return model::IsBelowEveryBottom(state.model, compositeDepth, counterpart_.DuoModel());
 }
 
-bool CoreWindow::RefuseBelowBottom(float compositeDepth) {
+bool CoreWindow::RefuseBelowBottom(float compositeDepth, bool announce) {
     if (shared.gActionCount.Get() == ActionCount::kSelfWrite) return false;
     if (!BelowEveryBottom(compositeDepth)) return false;
-    App().MsgBox("Requested horizon is below core bottom.", vbExclamation, "Error");
+    if (announce) App().MsgBox("Requested horizon is below core bottom.", vbExclamation, "Error");
     Text2.SetText(state.gSavedText2);
+    // The other two boxes only show their saved texts again: they take no
+    // road of their own, which would move the level restored just now.
+    const DrivenBy writer = state.gDrivenBy;
+    state.gDrivenBy = DrivenBy::kHolding;
     if (state.model.gEventsLoaded) Text3.SetText(state.gSavedText3);
     if (state.model.gAgeModelLoaded) Text4.SetText(state.gSavedText4);
+    state.gDrivenBy = writer;
     return true;
 }
 
@@ -47,7 +52,7 @@ void CoreWindow::FollowColumns() {
 }
 
 void CoreWindow::CentreColumns() {
-    if (std::optional<double> x = ScaleBoxLevel())
+    if (std::optional<double> x = ColumnCentre())
         for (int k = 0; k <= 4; ++k) BoreHole(k).Draw().SetScaleTop(*x - state.gRange / 2.0);
     for (int k = 0; k <= 4; ++k) Picture1(k).Draw().SetScaleTop(BoreHole(0).Draw().ScaleTop());
 }
@@ -86,8 +91,28 @@ void CoreWindow::PushLevel(float level) {
     other.state.gDrivenBy = DrivenBy::kNobody;
 }
 
+namespace {
+
+// Hands the level back to nobody however the road ends: refused, finished or
+// stopped by a run-time error, so that no writer is left holding it.
+class LevelReleased {
+public:
+    explicit LevelReleased(DrivenBy& writer) : writer_(writer) {}
+    ~LevelReleased() { writer_ = DrivenBy::kNobody; }
+    LevelReleased(const LevelReleased&) = delete;
+    LevelReleased& operator=(const LevelReleased&) = delete;
+
+private:
+    DrivenBy& writer_;
+};
+
+}  // namespace
+
+void CoreWindow::ShowSectionOfLevel(const std::string& fromDivider) { Combo5.SetText(fromDivider); }
+
 void CoreWindow::Text2_Change() {
     TraceLevelChange();
+    const LevelReleased released(state.gDrivenBy);
     float v = 0;
     try {
         v = static_cast<float>(Val(Text2.Text()));
@@ -102,7 +127,7 @@ void CoreWindow::Text2_Change() {
             if (!Command1.Enabled()) {
                 ShowHolyTrinity(v);
                 Label1(8).SetCaption(Text2.Text());
-                Combo5.SetText(Mid(tools_.divider().Label5.Caption(), 3));
+                ShowSectionOfLevel(Mid(tools_.divider().Label5.Caption(), 3));
                 state.gDrivenBy = DrivenBy::kNobody;
                 EvaluateBoreHoleMenus(v);
                 DisplayAge();
@@ -125,6 +150,10 @@ void CoreWindow::Text2_Change() {
 }
 
 void CoreWindow::Text3_Change() {
+    // While a writer holds the level (a typed or pushed level, a pick, the
+    // holy trinity), the box only shows the level's event-free depth: it
+    // neither refuses nor moves the level it was given.
+    if (state.gDrivenBy != DrivenBy::kNobody) return;
     model::DepthModel& m = state.model;
     const float c = static_cast<float>(model::EFDToCD(m, static_cast<float>(Val(Text3.Text()))));
     if (RefuseBelowBottom(c)) return;
@@ -141,21 +170,21 @@ void CoreWindow::Text4_Change() {
     model::DepthModel& m = state.model;
     // The event-free box shows the conversion's own result, rounded; cut to
     // single precision first it could round to the other side of a half.
-    const double efd = model::AgeToEFD(m, static_cast<float>(Val(Text4.Text())));
+    const double efd = OwnAgeToEFD(static_cast<float>(Val(Text4.Text())));
     ShowInterpolation();
-    const float c = static_cast<float>(model::EFDToCD(m, static_cast<float>(efd)));
-    if (RefuseBelowBottom(c)) return;
-    if (state.gDriveIndex == 4) Text3.SetText(DepthText(efd));
-    const std::string& unitLo = m.gAgeModel(9, m.gAgeRowLo);
-    const std::string& unitHi = m.gAgeModel(9, m.gAgeRowHi);
-    Label7.SetCaption(unitLo != unitHi ? "Age (Hybrid unit)" : "Age (" + unitHi + ")");
-    const std::string plus = AgeText(m.gAgeErrPlus), minus = AgeText(m.gAgeErrMinus);
-    Label8.SetCaption(plus != minus ? "Error:  +" + plus + " / -" + minus : "Error:  +/- " + plus);
+    // Only an age the user gives can be refused; one the read-out writes
+    // belongs to a level already taken.
+    if (state.gDriveIndex == 4) {
+        const float c = static_cast<float>(model::EFDToCD(m, static_cast<float>(efd)));
+        if (RefuseBelowBottom(c, AnnouncesAgeRefusal())) return;
+        Text3.SetText(DepthText(efd));
+    }
+    ShowAgeUnitAndError(AgeBoxNamesErrors());
 }
 
 void CoreWindow::Label1_Change(int index) {
     if (index != 8 || !state.model.gEventsLoaded) return;
-    const float e = static_cast<float>(model::CDToEFD(state.model, static_cast<float>(Val(Label1(8).Caption()))));
+    const float e = static_cast<float>(OwnCDToEFD(static_cast<float>(Val(Label1(8).Caption()))));
     Label1(10).SetCaption(SingleText(e));
     Text3.SetText(SingleText(e));
 }

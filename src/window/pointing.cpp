@@ -142,7 +142,14 @@ void CoreWindow::PickOnBoreHole(int16_t index, int button, int shift, float x, f
             shared.gActionCount.Set(ActionCount::kUserAction);
         }
         state.gDrivenBy = DrivenBy::kBoreHoleClick;
-        if (Option2(1).Value()) Text2.SetText(DepthText(y));
+        if (Option2(1).Value()) {
+            // The provisional position may already have given the box this
+            // very level; the pick takes its road all the same, so that it
+            // is shown whole and reaches the other window.
+            const std::string level = DepthText(y);
+            if (Text2.Text() != level) Text2.SetText(level);
+            else if (Text2.Change) Text2.Change();
+        }
         else if (Option2(2).Value()) Text3.SetText(DepthText(y));
         else if (Option2(3).Value()) Text4.SetText(DepthText(y));
         tools_.divider().Hide();

@@ -1,8 +1,9 @@
-// The main window's layout: the columns fitted to the window's height and
-// centred on the current level, the Duo window kept at the same height, and
+// A main window's layout: the columns fitted to the window's height and
+// centred on the current level, the other window kept at the same height, and
 // the folding of the row of columns by clicks on the background and on the
-// ruler.
+// ruler; the activation and focus of the window.
 #include "forms/values.h"
+#include "tools/frm_divider.h"
 #include "window/core_window.h"
 
 namespace quillory {
@@ -14,7 +15,7 @@ namespace {
 constexpr int kMinimised = 500;
 constexpr int kSmallestHeight = 5700;
 constexpr int kColumnsMargin = 1320;  // window height less the columns' height
-constexpr int kMinimisedDuo = 360;
+constexpr int kMinimisedOther = 360;
 constexpr int kGapToNext = 180;       // a fold or unfold leaves this much of the next column
 constexpr int kRulerFoldMargin = 150;
 
@@ -35,12 +36,13 @@ struct FoldPair {
 void CoreWindow::Form_Resize() {
     try {
         if (Height() < kMinimised) return;
-        CoreWindow& duo = Other();
-        if (duo.Height() > kMinimisedDuo) duo.SetHeight(Height());
+        CoreWindow& other = Other();
+        if (other.Height() > kMinimisedOther) other.SetHeight(Height());
         if (shared.gFormMouse[0] < kMinimised) {
-            // The Duo window keeps its bottom edge.
-            duo.SetTop(static_cast<int>(shared.gFormMouse[2]) - duo.Height());
-            if (duo.Top() < 0) duo.SetTop(0);
+            // Resized from its top edge (or just focused): the other window
+            // keeps its bottom edge.
+            other.SetTop(static_cast<int>(shared.gFormMouse[1]) - other.Height());
+            if (other.Top() < 0) other.SetTop(0);
         }
         Draw().Cls();
         Touch();
@@ -137,8 +139,24 @@ void CoreWindow::FoldAtRuler() {
 
 void CoreWindow::Form_MouseMove(float y) {
     EraseBothTargetLines();
-    shared.gFormMouse[1] = static_cast<float>(Height() + Top());
+    shared.gFormMouse[2] = static_cast<float>(Height() + Top());
     shared.gFormMouse[0] = y;
+}
+
+void CoreWindow::Form_Activate() {
+    // The divider's unload handler gives the window back.
+    tools_.divider.Unload();
+    state.gDividerOpen = false;
+    Touch();
+}
+
+void CoreWindow::Form_GotFocus() {
+    Draw().Cls();
+    Touch();
+    // Reading the other window's place loads it, hidden, on the first focus.
+    CoreWindow& other = Other();
+    shared.gFormMouse[1] = static_cast<float>(other.Top() + other.Height());
+    shared.gFormMouse[0] = 0;
 }
 
 }  // namespace quillory

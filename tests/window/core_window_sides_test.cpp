@@ -185,8 +185,11 @@ TEST_F(StandInCounterpartTest, TheMainStepsThatConcernTheDuoWindowAskItsCounterp
 
 // The Duo window re-centres on its own trinity only once it has a model.
 TEST_F(DuoSideTest, AChangeOfScaleRecentresTheDuoWindowOnceItHasAModel) {
+    const int32_t rows = q.duo.model.gRowCount;
+    q.duo.model.gRowCount = 1;
     Main().Option2(0).SetValue(true);
     EXPECT_EQ(Duo().Text2.Text(), "---");
+    q.duo.model.gRowCount = rows;
     q.shared.gDuoModelLoaded = true;
     Main().Option2(1).SetValue(true);
     EXPECT_EQ(Duo().Label1(8).Caption(), Duo().Text2.Text());

@@ -1,0 +1,59 @@
+// One full change of level with both main windows loaded, headless: the
+// generated 5,000-row correlation model, its event list and age model in the
+// main window, the generated 5,000-row Duo model tied to it and its event
+// list in the Duo window (the link runs through event-free depths and the Duo
+// holds the age model too). A level typed in either window updates both
+// windows' read-outs and drawings.
+#include <benchmark/benchmark.h>
+
+#include <stdexcept>
+#include <string>
+
+#include "bench/loaded_window.h"
+#include "forms/values.h"
+
+namespace {
+
+struct LoadedDuoWindows : bench::LoadedWindow {
+    LoadedDuoWindows() {
+        q.frmMain().mnuQYDuo->UserChoose();
+        services.messageAnswers.push_back(forms::vbYes);
+        services.fileAnswers.push_back(bench::Files().duoCorrelation);
+        services.fileAnswers.push_back(bench::Files().duoEvents);
+        q.frm2Main().Command1.UserClick();
+        if (services.messages.size() != 1 || !q.duo.model.gAgeModelLoaded)
+            throw std::runtime_error("the Duo model did not load");
+    }
+};
+
+// Each change types the last digit of a level far from the one before; the
+// keys before it are typed with the clock stopped.
+void TypedLevel(benchmark::State& state, bool inDuo) {
+    LoadedDuoWindows program;
+    quillory::CoreWindow& typed = inDuo ? static_cast<quillory::CoreWindow&>(program.q.frm2Main())
+                                        : static_cast<quillory::CoreWindow&>(program.q.frmMain());
+    quillory::CoreWindow& other = inDuo ? static_cast<quillory::CoreWindow&>(program.q.frmMain())
+                                        : static_cast<quillory::CoreWindow&>(program.q.frm2Main());
+    const float bottom = typed.state.model.gDrawBottom;
+    const std::string levels[] = {forms::Str(forms::CLng(0.2 * bottom)), forms::Str(forms::CLng(0.7 * bottom))};
+    typed.Text2.SetFocus();
+    int i = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        i ^= 1;
+        typed.Text2.UserSelectAll();
+        for (size_t k = 0; k + 1 < levels[i].size(); ++k) typed.Text2.UserKeyChar(levels[i][k]);
+        state.ResumeTiming();
+        typed.Text2.UserKeyChar(levels[i].back());
+    }
+    if (typed.Label1(8).Caption() != levels[i]) state.SkipWithError("the typed level was not taken");
+    if (other.Label1(8).Caption() != other.Text2.Text() || other.Text4.Text().empty())
+        state.SkipWithError("the other window did not follow");
+}
+
+void BM_LevelTypedInTheDuoWindow(benchmark::State& state) { TypedLevel(state, true); }
+void BM_LevelTypedInTheMainWindow(benchmark::State& state) { TypedLevel(state, false); }
+BENCHMARK(BM_LevelTypedInTheDuoWindow)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_LevelTypedInTheMainWindow)->Unit(benchmark::kMicrosecond);
+
+}  // namespace

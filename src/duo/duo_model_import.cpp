@@ -1,0 +1,82 @@
+// The Duo window's "Correlation model": reads the Duo model tied to the master
+// core, opens the window for use, takes the main window's level and range and
+// asks for the Duo's list of event layers.
+#include "duo/frm2_main.h"
+#include "forms/values.h"
+#include "model/duo_correlation_import.h"
+#include "model/file_names.h"
+#include "tools/frm_version.h"
+
+namespace quillory {
+
+using namespace forms;
+
+void Frm2Main::Command1_Click() {
+    model::DepthModel& m = state.model;
+    CoreWindow& main = Other();
+    RunImport(nullptr, [&](const std::string& path, model::ItemReader& file) {
+        Touch();
+        // The version and the file's title are shown before the records are
+        // read, and stay when they turn out unreadable.
+        tools_.version().Label2(1).SetCaption(model::GetFileDate(path));
+        SetCaption(Caption() + "   [" + model::GetFileTitle(path) + "]");
+        model::DuoCorrelationImport shown;
+        model::ImportDuoCorrelationModel(m, duo_.master, main.state.model, file, path, shown);
+        if (shown.olderLayout) {
+            EndImport(false);
+            App().MsgBox(model::kOlderLayoutMessage, vbExclamation, "Error");
+            return;
+        }
+        ShowProgress(8.0 * m.gRowCount);
+        App().SetMousePointer(vbHourglass);
+        ProgressBar1.SetValue(8.0 * m.gRowCount);
+
+        for (int k = 1; k <= 4; ++k) {
+            Label1(k).SetCaption(shown.columnTitles[k]);
+            mnuBH(k).SetCaption(shown.boreHoleMenuCaptions[k]);
+        }
+        Combo1.SetText(m.gBoreHoleName[1]);
+        Label1(0).SetCaption(shown.masterTitle);
+        // A Duo core deeper than the main one extends both sliders.
+        if (shown.sliderMax) {
+            Slider1.SetMax(*shown.sliderMax);
+            main.Slider1.SetMax(*shown.sliderMax);
+        }
+        for (const std::string& item : shown.sectionNumbers) Combo2.AddItem(item);
+        for (const std::string& item : shown.sectionNames) Combo5.AddItem(item);
+        OpenModelControls();
+        ShowDuoModel(shown.boreHoleItems);
+    });
+}
+
+// The Duo window moves to the main window's level, names its bore holes in
+// the list, and from then on the two windows follow each other.
+void Frm2Main::ShowDuoModel(const std::vector<std::string>& boreHoleItems) {
+    model::DepthModel& m = state.model;
+    CoreWindow& main = Other();
+    state.gDrivenBy = DrivenBy::kTyped;
+    state.gRange = main.state.gRange;
+    Text2.SetText(SingleText(duo_.link.MainToDuoCD(static_cast<float>(Val(main.Text2.Text())))));
+    state.gDrivenBy = DrivenBy::kNobody;
+    Touch();
+    EvaluateBoreHoleMenus(static_cast<float>(Val(Text2.Text())));
+
+    Combo1.SetText(m.gBoreHoleName[1]);
+    for (const std::string& item : boreHoleItems) Combo1.AddItem(item);
+
+    shared.gDuoModelLoaded = true;
+    main.mnuLink->SetEnabled(true);
+    mnuCopyDepth->SetEnabled(true);
+    for (auto& [v, item] : mnuCM) item->SetChecked(main.mnuCM(v).Checked());
+    SetRange(MainWindowRange());
+
+    Label6.SetEnabled(true);
+    Option4(0).SetEnabled(true);
+    Option4(1).SetEnabled(true);
+    ProgressBar1.SetValue(0);
+    ProgressBar1.SetVisible(false);
+    App().SetMousePointer(vbDefault);
+    ClickCommand3(false);
+}
+
+}  // namespace quillory
