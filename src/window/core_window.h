@@ -283,6 +283,8 @@ private:
     void BoreHole_MouseMove(int16_t index, int button, int shift, float x, float y);
     void BoreHole_MouseDown(int16_t index, int button, int shift, float x, float y);
     void PickOnBoreHole(int16_t index, int button, int shift, float x, float y);
+    // A picked level into the composite-depth box.
+    void WriteLevel(const std::string& text);
     void mnuSize_Click(int16_t index);
     void mnuRuler_Click(bool depth);
     void mnuBH_Click(int16_t index);

@@ -3,6 +3,8 @@
 // points, the Level Divider's laminae on the centre line, and the picks of a
 // level by a click on the composite column or a bore-hole column.
 #include <cmath>
+#include <optional>
+#include <string>
 
 #include "forms/application.h"
 #include "forms/values.h"
@@ -109,10 +111,12 @@ void CoreWindow::MouseDownProcedure(int16_t index, int button, int shift, float 
             // columns are drawn on the master core's.
             const float level = static_cast<float>(OwnDepthOf(y));
             if (button == kLeftButton) {
-                if (Option2(1).Value()) Text2.SetText(DepthText(level));
-                else if (Option2(2).Value()) Text2.SetText(DepthText(OwnEFDToCD(level)));
+                std::optional<std::string> text;
+                if (Option2(1).Value()) text = DepthText(level);
+                else if (Option2(2).Value()) text = DepthText(OwnEFDToCD(level));
                 else if (Option2(3).Value())
-                    Text2.SetText(SingleText(static_cast<float>(OwnEFDToCD(static_cast<float>(OwnAgeToEFD(level))))));
+                    text = SingleText(static_cast<float>(OwnEFDToCD(static_cast<float>(OwnAgeToEFD(level)))));
+                if (text) WriteLevel(*text);
             }
             if (button == kRightButton && !state.gFromMenuBH) {
                 state.gFromMenuBH = true;
@@ -125,6 +129,13 @@ void CoreWindow::MouseDownProcedure(int16_t index, int button, int shift, float 
         // What the writes already started stays; the pick ends here.
     }
     state.gDrivenBy = DrivenBy::kNobody;
+}
+
+void CoreWindow::WriteLevel(const std::string& text) {
+    // A level the box holds already takes its road all the same, so that the
+    // columns centre on it, it is shown whole and reaches the other window.
+    if (Text2.Text() != text) Text2.SetText(text);
+    else if (Text2.Change) Text2.Change();
 }
 
 void CoreWindow::PickOnBoreHole(int16_t index, int button, int shift, float x, float y) {
@@ -145,14 +156,9 @@ void CoreWindow::PickOnBoreHole(int16_t index, int button, int shift, float x, f
             shared.gActionCount.Set(ActionCount::kUserAction);
         }
         state.gDrivenBy = DrivenBy::kBoreHoleClick;
-        if (Option2(1).Value()) {
-            // The provisional position may already have given the box this
-            // very level; the pick takes its road all the same, so that it
-            // is shown whole and reaches the other window.
-            const std::string text = DepthText(level);
-            if (Text2.Text() != text) Text2.SetText(text);
-            else if (Text2.Change) Text2.Change();
-        }
+        // The provisional position may already have given the box this very
+        // level.
+        if (Option2(1).Value()) WriteLevel(DepthText(level));
         else if (Option2(2).Value()) Text3.SetText(DepthText(level));
         else if (Option2(3).Value()) Text4.SetText(DepthText(level));
         tools_.divider().Hide();
