@@ -79,9 +79,8 @@ void Frm2Main::CompleteTieMarks(TieDepths& d) {
     // only: the model, and so the link and the position search, stay as read.
     const model::DepthModel& m = state.model;
     const model::DuoMasterCore& master = duo_.master;
-    auto lacksOwnDepth = [&](long r) {
-        return model::FastVal(master.gMasterRow(1, r)) != kNoValue && model::FastVal(m.gCorrRow(1, r)) == kNoValue;
-    };
+    // Both cells hold the no-value marker as its text where they have no depth.
+    auto lacksOwnDepth = [&](long r) { return m.gCorrRow(1, r) == "9999" && master.gMasterRow(1, r) != "9999"; };
     long first = 1;
     while (first <= m.gRowCount && !lacksOwnDepth(first)) ++first;
     if (first > m.gRowCount) return;

@@ -283,6 +283,10 @@ TEST_F(DuoColumnsTest, FoldingByTheRulerAndTheBackgroundAndTheHeightsOfBothWindo
     LoadAll();
     quillory::Frm2Main& d = Duo();
     EXPECT_EQ(d.Width(), d.Picture1(0).Left() + 120);
+    // The slider stands clear of the columns and the panels.
+    EXPECT_GT(d.Slider1.Left(), d.BoreHole(0).Left() + d.BoreHole(0).Width());
+    EXPECT_LT(d.Slider1.Left() + d.Slider1.Width(), d.Picture1(0).Left());
+    EXPECT_LT(d.BoreHole(4).Left() + d.BoreHole(4).Width(), d.BoreHole(5).Left());
     d.BoreHole(5).UserMouseDown(1, 0, 5, 600);
     EXPECT_EQ(d.Width(), 8130);
     EXPECT_FALSE(d.BoreHole(5).Visible());
