@@ -16,9 +16,7 @@ bench::LoadedWindow& Loaded() {
     static bool typed = false;
     if (!typed) {
         typed = true;
-        quillory::FrmMain& f = program.q.frmMain();
-        f.Text2.UserSelectAll();
-        for (char c : std::string("10000")) f.Text2.UserKeyChar(c);
+        bench::TypeLevel(program.q.frmMain().Text2, "10000");
     }
     return program;
 }

@@ -6,7 +6,6 @@
 // windows' read-outs and drawings.
 #include <benchmark/benchmark.h>
 
-#include <stdexcept>
 #include <string>
 
 #include "bench/loaded_window.h"
@@ -14,22 +13,10 @@
 
 namespace {
 
-struct LoadedDuoWindows : bench::LoadedWindow {
-    LoadedDuoWindows() {
-        q.frmMain().mnuQYDuo->UserChoose();
-        services.messageAnswers.push_back(forms::vbYes);
-        services.fileAnswers.push_back(bench::Files().duoCorrelation);
-        services.fileAnswers.push_back(bench::Files().duoEvents);
-        q.frm2Main().Command1.UserClick();
-        if (services.messages.size() != 1 || !q.duo.model.gAgeModelLoaded)
-            throw std::runtime_error("the Duo model did not load");
-    }
-};
-
 // Each change types the last digit of a level far from the one before; the
 // keys before it are typed with the clock stopped.
 void TypedLevel(benchmark::State& state, bool inDuo) {
-    LoadedDuoWindows program;
+    bench::LoadedDuoWindows program;
     quillory::CoreWindow& typed = inDuo ? static_cast<quillory::CoreWindow&>(program.q.frm2Main())
                                         : static_cast<quillory::CoreWindow&>(program.q.frmMain());
     quillory::CoreWindow& other = inDuo ? static_cast<quillory::CoreWindow&>(program.q.frmMain())

@@ -1,36 +1,76 @@
 #pragma once
-// The main window, headless, after the generated correlation model, event
-// list and age model were imported through its buttons, as a user would.
+// The main window, after the generated correlation model, event list and age
+// model were imported through its buttons, as a user would; and both main
+// windows, with the generated Duo model tied to the main one and its event
+// list read in the Duo window too. `Services` is the back end: headless by
+// default, or one with real windows that answers its dialogs from queues as
+// the headless one does (fileAnswers, messageAnswers, messages).
 #include <stdexcept>
 #include <string>
 
 #include "bench/bench_files.h"
 #include "forms/application.h"
 #include "forms/headless.h"
+#include "forms/values.h"
 #include "main/quillory.h"
 
 namespace bench {
 
-struct LoadedWindow {
-    forms::HeadlessServices services;
+// Types a level into a box key by key, as the user does.
+inline void TypeLevel(forms::TextBox& box, const std::string& level) {
+    box.UserSelectAll();
+    for (char c : level) box.UserKeyChar(c);
+}
+
+template <class Services>
+struct LoadedProgram {
+    Services services;
     forms::Application app{services};
     quillory::Quillory q{app};
 
-    LoadedWindow() {
+    LoadedProgram() {
+        if constexpr (requires { services.Attach(app); }) services.Attach(app);
         quillory::FrmMain& f = q.frmMain();
         f.Show();
         Import(f.Command1, Files().correlation);
         Import(f.Command3, Files().events);
         Import(f.Command4, Files().ages);
+        Settle();
         if (!services.messages.empty()) throw std::runtime_error("import refused: " + services.messages[0].request.text);
         f.Text2.SetFocus();
+    }
+
+    // Opens the Duo window and reads its model and event list; the Duo takes
+    // over the main age-depth model.
+    void LoadDuo() {
+        q.frmMain().mnuQYDuo->UserChoose();
+        services.messageAnswers.push_back(forms::vbYes);
+        services.fileAnswers.push_back(Files().duoCorrelation);
+        services.fileAnswers.push_back(Files().duoEvents);
+        q.frm2Main().Command1.UserClick();
+        Settle();
+        if (services.messages.size() != 1 || !q.duo.model.gAgeModelLoaded)
+            throw std::runtime_error("the Duo model did not load");
+    }
+
+    // Real windows catch up with what a step changed.
+    void Settle() {
+        if constexpr (requires { services.Settle(); }) services.Settle();
     }
 
 private:
     void Import(forms::CommandButton& button, const std::string& path) {
         services.fileAnswers.push_back(path);
         button.UserClick();
+        Settle();
     }
+};
+
+using LoadedWindow = LoadedProgram<forms::HeadlessServices>;
+
+// Both main windows loaded, headless.
+struct LoadedDuoWindows : LoadedWindow {
+    LoadedDuoWindows() { LoadDuo(); }
 };
 
 }  // namespace bench

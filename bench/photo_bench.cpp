@@ -3,10 +3,10 @@
 // one step of a drag, and loading the photograph beside a bare QImageReader.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QImageReader>
 #include <memory>
 
+#include "bench/offscreen_qt.h"
 #include "bench/core_photo.h"
 #include "forms/application.h"
 #include "photo/photo_window.h"
@@ -18,15 +18,6 @@ namespace {
 
 using quillory::PhotoWindow;
 
-QApplication& Qt() {
-    static int argc = 1;
-    static char name[] = "quillory-bench-photo";
-    static char* argv[] = {name, nullptr};
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication application(argc, argv);
-    return application;
-}
-
 // Photo window 1 showing the long photograph at its design size.
 struct ShownPhoto {
     qtback::QtServices services;
@@ -37,7 +28,7 @@ struct ShownPhoto {
     }};
 
     ShownPhoto() {
-        Qt();
+        bench::OffscreenQt();
         services.Attach(app);
         services.UserEvent([this] {
             PhotoWindow& w = window();
@@ -110,7 +101,7 @@ void BM_DragStep(benchmark::State& state) {
 }
 
 void BM_LoadPhoto_QImageReader(benchmark::State& state) {
-    Qt();
+    bench::OffscreenQt();
     const QString path = QString::fromStdString(bench::LongCorePhotoPath());
     QImageReader::setAllocationLimit(1024);
     for (auto _ : state) {
@@ -123,7 +114,7 @@ void BM_LoadPhoto_QImageReader(benchmark::State& state) {
 
 // The program's loader: the cut-short check, the decoding and the halvings.
 void BM_LoadPhoto_Quillory(benchmark::State& state) {
-    Qt();
+    bench::OffscreenQt();
     for (auto _ : state) benchmark::DoNotOptimize(qtback::LoadPictureFile(bench::LongCorePhotoPath()));
 }
 

@@ -45,11 +45,6 @@ double Frm2Main::OwnCDToAge(float compositeDepth) { return model::CDToAge2(state
 
 double Frm2Main::OwnAgeToEFD(float age) { return model::AgeToEFD2(state.model, age).value_or(0); }
 
-float Frm2Main::PositionTarget(float columnMiddle) {
-    // Fitted to the master core the columns are drawn on its depth.
-    return FitsMaster() ? duo_.link.MainToDuoCD(columnMiddle) : columnMiddle;
-}
-
 // The Duo's own Option4 is the fit; the extrapolation is the main window's.
 model::Extrapolation Frm2Main::PositionExtrapolation() const { return counterpart_.State().model.gExtrapolation; }
 

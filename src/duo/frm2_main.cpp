@@ -17,7 +17,9 @@ Frm2Main::Frm2Main(Application& app, const CoreEnvironment& env, DuoSide& duoSid
 }
 
 void Frm2Main::BuildDesign() {
-    BuildCoreDesign();
+    // The ruler stands right of the fourth bore hole, the slider right of the
+    // composite column.
+    BuildCoreDesign({{3120, 4260, 5400, 6555}, 9300, 7560, 8280, 9600});
     SetCaption(" QuilloryDuo ");
     Move(0, 0, 11730, 11055);
     // The Duo's scale frame takes the main window's place of the scale frame,
@@ -44,10 +46,15 @@ void Frm2Main::BuildDesign() {
     Shape1.SetVisible(false);
     Timer1.SetInterval(0);
 
-    AddToolMenu('E', "Align forms");
+    AddToolMenu('E', "mnu2Align", "Align forms", "mnu2ShowTiePoints");
+    // Items kept hidden, without an effect of their own.
+    AddMenu("mnuShowCorrelPoints", "Correlation points", mnuTool).SetVisible(false);
     AddMenu("break997", "-", mnuTool);
     mnuPhoto = &AddMenu("mnuPhoto", "Show photo", mnuTool);
+    AddMenu("mnuRX93", "Quick correlator", mnuTool).SetVisible(false);
     mnuInfo = &AddMenu("mnuInfo", "Information");
+    AddMenu("mnuHelp", "Help", mnuInfo).SetEnabled(false);
+    AddMenu("break35", "-", mnuInfo);
     mnuVersion = &AddMenu("mnuVersion", "Version info", mnuInfo);
 
     BuildCorePopups();

@@ -46,7 +46,6 @@ protected:
     double OwnCDToEFD(float compositeDepth) override;
     double OwnCDToAge(float compositeDepth) override;
     double OwnAgeToEFD(float age) override;
-    float PositionTarget(float columnMiddle) override;
     model::Extrapolation PositionExtrapolation() const override;
     float FoundPosition(float psp) const override;
     void ShowSectionOfLevel(const std::string& fromDivider) override;
@@ -55,6 +54,25 @@ protected:
     bool SliderActsFirst() const override { return false; }
     bool ListPickShowsSection() const override { return false; }
     bool SectionPickFreesLevel() const override { return false; }
+
+    // Its drawing, pointing and folding (duo_column_rules.cpp).
+    const columns::DrawingRules& Drawing() const override;
+    double OwnEFDToCD(float efd) override;
+    double OwnDepthOf(double drawn) const override;
+    double DrawnDepthOf(double own) const override;
+    float DrawnBottom(int k) const override;
+    float IntervalStart(const columns::TieDepths& d) const override;
+    int AgeDepthColumn() const override { return 5; }
+    const model::DepthModel& DatedPointModel() override { return OtherState().model; }
+    float DatedPointLevel(float stored) const override;
+    void CompleteTieMarks(columns::TieDepths& d) override;
+    columns::CompositeTie CompositeTieOf(long row) const override;
+    void ShowFontSizeInTitles(int16_t) override {}
+    CompositeEdge EdgeBeforeComposite() override;
+    std::pair<int, int> EventColumns() const override;
+    forms::Colour TephraColour() const override;
+    RulerMark OwnTargetMark() const override { return {0, 2.5, 2.25, 0.3}; }
+    RulerMark TargetMarkInOther() const override { return {7.5, 9.5, 7.25, 0.25}; }
 
 private:
     void BuildDesign();

@@ -7,7 +7,7 @@ namespace quillory {
 using namespace forms;
 
 void FrmMain::BuildDesign() {
-    BuildCoreDesign();
+    BuildCoreDesign({{3120, 4260, 5400, 6560}, 7590, 7680, 8400, 9720});
     SetCaption("Quillory 7.7.4");
     Image1.Move(120, 60, 2760, 660);
     // The correlation import opens the bore-hole list.
@@ -15,7 +15,9 @@ void FrmMain::BuildDesign() {
     // The Duo window's "Link range" is the switch; this one only shows it.
     mnuLink->SetEnabled(false);
 
-    AddToolMenu('A', "Aign forms");
+    AddToolMenu('A', "mnuAlign", "Aign forms", "mnuShowTiePoints");
+    mnuShowLabCodes = &AddMenu("mnuShowLabCodes", "Lab codes", mnuTool);
+    mnuShowLabCodes->SetChecked(true);
     AddMenu("break97", "-", mnuTool);
     mnuQYDuo = &AddMenu("mnuQYDuo", "Open Quillory Duo", mnuTool);
     AddMenu("break997", "-", mnuTool);

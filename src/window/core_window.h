@@ -31,7 +31,19 @@ class FrmExport;
 class FrmVersion;
 class FrmSelect;
 class PhotoWindow;
-namespace columns { struct TieDepths; }
+namespace columns {
+struct TieDepths;
+struct DrawingRules;
+struct CompositeTie;
+}  // namespace columns
+
+// The column before the composite one in the row of columns, and the window
+// width that ends just before the composite column (a fold there, or the
+// unfold that shows the fourth bore hole whole).
+struct CompositeEdge {
+    const forms::Control& before;
+    double width;
+};
 
 // The tool windows that belong to one side.
 struct SideTools {
@@ -145,11 +157,39 @@ protected:
     virtual double OwnCDToEFD(float compositeDepth);
     virtual double OwnCDToAge(float compositeDepth);
     virtual double OwnAgeToEFD(float age);
+    virtual double OwnEFDToCD(float efd);
 
-    // The position search: the level it interpolates the PSP at (the middle
-    // of the drawn column), how it extrapolates beyond a section's ties, and
+    // --- the drawing of the columns, pointing, folding ---
+    // What the drawing differs in (column_drawing.h).
+    virtual const columns::DrawingRules& Drawing() const;
+    // A level of the drawn columns on this side's own composite depth, and
+    // back: the Duo window fitted to the master core draws on the master
+    // core's composite depth, every other drawing on its own.
+    virtual double OwnDepthOf(double drawn) const { return drawn; }
+    virtual double DrawnDepthOf(double own) const { return own; }
+    // Bore hole k's bottom on the drawn columns.
+    virtual float DrawnBottom(int k) const { return state.model.gBoreHoleBottom[k]; }
+    // Where the marked intervals of the bore holes begin: the first tie row
+    // with a composite depth.
+    virtual float IntervalStart(const columns::TieDepths& d) const;
+    // The age-depth model's column that places its rows on the drawn scale.
+    virtual int AgeDepthColumn() const;
+    // The age-depth model whose dated points the columns show, and where a
+    // point's depth in it lies on the drawn columns.
+    virtual const model::DepthModel& DatedPointModel() { return state.model; }
+    virtual float DatedPointLevel(float stored) const { return stored; }
+    // The composite column's marks of the tie rows: the depths the drawing
+    // fills in where a row has none, and the line and text of a row.
+    virtual void CompleteTieMarks(columns::TieDepths&) {}
+    virtual columns::CompositeTie CompositeTieOf(long row) const;
+    // A font size chosen in the Font menu also sizes the column titles of
+    // both windows.
+    virtual void ShowFontSizeInTitles(int16_t size);
+    // Where a fold or unfold before the composite column ends the window.
+    virtual CompositeEdge EdgeBeforeComposite();
+
+    // The position search: how it extrapolates beyond a section's ties, and
     // the PSP it hands on.
-    virtual float PositionTarget(float columnMiddle) { return columnMiddle; }
     virtual model::Extrapolation PositionExtrapolation() const { return state.model.gExtrapolation; }
     virtual float FoundPosition(float psp) const { return psp; }
 
@@ -170,13 +210,20 @@ protected:
     virtual bool SectionPickFreesLevel() const { return true; }
 
     // --- shared steps the windows' own code builds on ---
+    // Where a window's row of columns stands (twips): the bore holes 1 to 4,
+    // the slider, the ruler, the composite column and the first proxy panel.
+    struct ColumnPlaces {
+        int boreHoleLeft[4];
+        int sliderLeft, rulerLeft, compositeLeft, panelLeft;
+    };
     // The design both windows share: the controls with the Range and Font
     // menus, and the pop-up menus (built after the window's own menu bar).
-    void BuildCoreDesign();
+    void BuildCoreDesign(const ColumnPlaces& places);
     void BuildCorePopups();
-    // The Tool menu's items both windows have, up to "Lab codes"; each
-    // window adds its own after them.
-    void AddToolMenu(char firstBoreHole, const std::string& alignCaption);
+    // The Tool menu's items both windows have, with the names and caption of
+    // the window's own "Align forms" and "Tie points" items.
+    void AddToolMenu(char firstBoreHole, const std::string& alignName, const std::string& alignCaption,
+                     const std::string& tiePointsName);
     void WireHandlers();
     // The frame of every import: the dialog, the opened file, and the error
     // trap that reports a fault after the file was opened.
@@ -236,6 +283,8 @@ private:
     void BoreHole_MouseMove(int16_t index, int button, int shift, float x, float y);
     void BoreHole_MouseDown(int16_t index, int button, int shift, float x, float y);
     void PickOnBoreHole(int16_t index, int button, int shift, float x, float y);
+    // A picked level into the composite-depth box.
+    void WriteLevel(const std::string& text);
     void mnuSize_Click(int16_t index);
     void mnuRuler_Click(bool depth);
     void mnuBH_Click(int16_t index);

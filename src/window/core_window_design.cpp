@@ -20,7 +20,7 @@ constexpr int kDesignInnerHeight = 10185;
 
 constexpr int kBoxLeft = 1440, kBoxWidth = 1095, kBoxHeight = 285;
 constexpr int kColumnTop = 240, kColumnHeight = 8775, kColumnWidth = 975;
-constexpr int kPanelLeft = 9720, kPanelStep = 1740, kPanelWidth = 1575;
+constexpr int kPanelStep = 1740, kPanelWidth = 1575;
 
 void Place(Control& c, int left, int top, int width, int height) { c.Move(left, top, width, height); }
 
@@ -46,7 +46,7 @@ void CoreWindow::AddScaleOptions(ControlArray<OptionButton>& option2, Frame& fra
     option2(3).SetEnabled(false);
 }
 
-void CoreWindow::BuildCoreDesign() {
+void CoreWindow::BuildCoreDesign(const ColumnPlaces& places) {
     Move(0, 0, kDesignInnerWidth + kFrameWidth, kDesignInnerHeight + kFrameHeight + kMenuBarHeight);
     // The hidden read-out of the rows of the last position search.
     Place(Label4, 120, 480, 975, 255);
@@ -148,16 +148,16 @@ void CoreWindow::BuildCoreDesign() {
     Option1(0).SetVisible(false);
     Option1(2).SetVisible(false);
 
-    // The row of columns: bore holes 1 to 4, slider, ruler, composite column.
-    const int boreHoleLeft[] = {3120, 4260, 5400, 6560};
+    // The row of columns: bore holes 1 to 4, the ruler, the composite column
+    // and the slider.
     for (int k = 1; k <= 4; ++k) {
         PictureBox& p = Add<PictureBox>(BoreHole, "BoreHole", k);
-        p.Move(boreHoleLeft[k - 1], kColumnTop, kColumnWidth, kColumnHeight);
+        p.Move(places.boreHoleLeft[k - 1], kColumnTop, kColumnWidth, kColumnHeight);
     }
-    Place(Slider1, 7590, 120, 255, 9015);
+    Place(Slider1, places.sliderLeft, 120, 255, 9015);
     Slider1.Orientation = 1;
-    Add<PictureBox>(BoreHole, "BoreHole", 5).Move(7680, kColumnTop, 735, kColumnHeight);
-    Add<PictureBox>(BoreHole, "BoreHole", 0).Move(8400, kColumnTop, kColumnWidth, kColumnHeight);
+    Add<PictureBox>(BoreHole, "BoreHole", 5).Move(places.rulerLeft, kColumnTop, 735, kColumnHeight);
+    Add<PictureBox>(BoreHole, "BoreHole", 0).Move(places.compositeLeft, kColumnTop, kColumnWidth, kColumnHeight);
     for (int k = 0; k <= 4; ++k) {
         Label& title = Add<Label>(Label1, "Label1", k);
         title.Move(BoreHole(k).Left(), 20, kColumnWidth, 225);
@@ -170,7 +170,7 @@ void CoreWindow::BuildCoreDesign() {
 
     // Proxy panels, each with its import button and controls.
     for (int k = 0; k <= 4; ++k) {
-        int left = kPanelLeft + kPanelStep * k;
+        int left = places.panelLeft + kPanelStep * k;
         PictureBox& p = Add<PictureBox>(Picture1, "Picture1", k);
         p.Move(left, kColumnTop, kPanelWidth, kColumnHeight);
         p.SetBackColor(kWhite);
@@ -210,21 +210,21 @@ void CoreWindow::BuildCoreDesign() {
     mnuSize(7).SetChecked(true);
 }
 
-void CoreWindow::AddToolMenu(char firstBoreHole, const std::string& alignCaption) {
+void CoreWindow::AddToolMenu(char firstBoreHole, const std::string& alignName, const std::string& alignCaption,
+                             const std::string& tiePointsName) {
     mnuTool = &AddMenu("mnuTool", "Tool");
     mnuDivider2 = &AddMenu("mnuDivider2", "Open divider", mnuTool);
     for (int k = 1; k <= 4; ++k)
         AddMenu(mnuBH, "mnuBH", k, "Bore hole " + std::string(1, static_cast<char>(firstBoreHole + k - 1)),
                 mnuDivider2);
-    mnuAlign = &AddMenu("mnuAlign", alignCaption, mnuTool);
+    mnuAlign = &AddMenu(alignName, alignCaption, mnuTool);
     AddMenu("break98", "-", mnuTool).SetVisible(false);
     mnuCompCopy = &AddMenu("mnuCompCopy", "Copy", mnuTool);
     mnuCompCopy->SetVisible(false);
     AddMenu("break9", "-", mnuTool);
     mnuHorizontalBH = &AddMenu("mnuHorizontalBH", "Target horizon", mnuTool);
-    mnuShowTiePoints = &AddMenu("mnuShowTiePoints", "Tie points", mnuTool);
-    mnuShowLabCodes = &AddMenu("mnuShowLabCodes", "Lab codes", mnuTool);
-    for (Menu* m : {mnuHorizontalBH, mnuShowTiePoints, mnuShowLabCodes}) m->SetChecked(true);
+    mnuShowTiePoints = &AddMenu(tiePointsName, "Tie points", mnuTool);
+    for (Menu* m : {mnuHorizontalBH, mnuShowTiePoints}) m->SetChecked(true);
 }
 
 void CoreWindow::BuildCorePopups() {

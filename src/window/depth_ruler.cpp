@@ -9,8 +9,6 @@
 #include "forms/values.h"
 #include "window/column_drawing.h"
 #include "window/core_window.h"
-#include "model/age_conversion.h"
-#include "model/depth_conversion.h"
 
 namespace quillory {
 
@@ -26,20 +24,19 @@ void Number(Surface& s, double range, double x, double y, const std::string& tex
     s.Print(text);
 }
 
-// Draws the ticks of fixed values from `from` to `to`. Ticks far outside the
-// view would be cut off by the column anyway, so they are not drawn at all;
-// the margin keeps a number whose tick lies just outside but whose text
-// reaches in.
+// Draws the ticks of fixed values. Ticks far outside the view would be cut
+// off by the column anyway, so they are not drawn at all; the margin keeps a
+// number whose tick lies just outside but whose text reaches in.
 struct DepthTicks {
     Surface& s;
     double range;
     double lo, hi;
 
-    void Run(int from, int to, int step, double x1, std::optional<double> numberX) {
-        const int first = std::max(from, from + step * static_cast<int>(std::ceil((lo - from) / step)));
-        for (int v = first; v <= to && v <= hi; v += step) {
-            s.Line(x1, v, 9, v, kBlack);
-            if (numberX) Number(s, range, *numberX, v, SingleText(static_cast<float>(v)));
+    void Run(const TickRun& run) {
+        const int first = std::max(run.from, run.from + run.step * static_cast<int>(std::ceil((lo - run.from) / run.step)));
+        for (int v = first; v <= run.to && v <= hi; v += run.step) {
+            s.Line(run.x1, v, run.x2, v, kBlack);
+            if (run.numberX) Number(s, range, *run.numberX, v, SingleText(static_cast<float>(v)));
         }
     }
 };
@@ -47,7 +44,7 @@ struct DepthTicks {
 }  // namespace
 
 void CoreWindow::DrawBH5() {
-    model::DepthModel& m = state.model;
+    const RulerLayout& layout = Drawing().ruler;
     Surface& s = BoreHole(5).Draw();
     const bool ageRuler = !mnuDepth->Checked();
     if (mnuAge->Checked()) App().SetMousePointer(vbHourglass);
@@ -59,38 +56,38 @@ void CoreWindow::DrawBH5() {
     FillView(s, s.BackColor());
     const double top = s.ScaleTop(), bottom = s.ScaleTop() + s.ScaleHeight();
 
+    // Ages are this window's own; the ruler places them on the drawn scale.
     float ageTop = 0, ageBottom = 0;
     if (ageRuler) {
-        ageTop = static_cast<float>(model::CDToAge(m, static_cast<float>(top)));
-        ageBottom = static_cast<float>(model::CDToAge(m, static_cast<float>(bottom)));
+        ageTop = static_cast<float>(OwnCDToAge(static_cast<float>(OwnDepthOf(static_cast<float>(top)))));
+        ageBottom = static_cast<float>(OwnCDToAge(static_cast<float>(OwnDepthOf(static_cast<float>(bottom)))));
     }
-    if (m.gVarvesLoaded) s.FilledBox(8.2, m.gVarveTopCD, 9, m.gVarveBottomCD, kVarveInterval);
+    const model::DepthModel& m = state.model;
+    if (m.gVarvesLoaded)
+        s.FilledBox(layout.varveX1, DrawnDepthOf(m.gVarveTopCD), layout.varveX2, DrawnDepthOf(m.gVarveBottomCD),
+                    kVarveInterval);
     if (mnuHorizontalBH->Checked()) {
         const double mid = top + s.ScaleHeight() / 2;
-        s.Line(7.5, mid, 9.5, mid, kTargetHorizon);
+        s.Line(layout.horizonX1, mid, layout.horizonX2, mid, kTargetHorizon);
         s.FillStyle = 0;
         s.FillColor = kTargetHorizon;
-        s.Circle(7.25, mid, 0.25, kTargetHorizon);
+        s.Circle(layout.horizonDotX, mid, layout.horizonRadius, kTargetHorizon);
     }
 
     const double range = state.gRange;
     if (!ageRuler) {
-        s.Line(9, 0, 9, bottom, kBlack);
+        s.Line(layout.depthAxisX, 0, layout.depthAxisX, bottom, kBlack);
         const double margin = 0.05 * s.ScaleHeight() + range * 0.01;
         DepthTicks ticks{s, range, top - margin, bottom + margin};
-        if (state.gFontSize > 1) {
-            ticks.Run(0, 0, 100, 7, 4.8);
-            ticks.Run(100, 900, 100, 7, 2.8);
-            ticks.Run(1000, 10000, 100, 7, 1.8);
-        }
-        if (state.gFontSize > 1 && state.gRange < 2000) {
-            ticks.Run(50, 50, 100, 8, 3.8);
-            ticks.Run(150, 950, 100, 8, 2.8);
-            ticks.Run(1050, 9950, 100, 8, 1.8);
-        }
-        ticks.Run(10, 9990, 10, 8.5, std::nullopt);
+        if (state.gFontSize > 1)
+            for (const TickRun& run : layout.numbered) ticks.Run(run);
+        if (state.gFontSize > 1 && state.gRange < 2000)
+            for (const TickRun& run : layout.halves) ticks.Run(run);
+        ticks.Run(layout.minor);
     } else {
-        auto levelOf = [&](double age) { return model::EFDToCD(m, static_cast<float>(model::AgeToEFD(m, static_cast<float>(age)))); };
+        auto levelOf = [&](double age) {
+            return DrawnDepthOf(OwnEFDToCD(static_cast<float>(OwnAgeToEFD(static_cast<float>(age)))));
+        };
         const double y0 = levelOf(0);
         s.Line(9, y0, 9, bottom, kBlack);
         if (state.gFontSize > 1) {

@@ -62,26 +62,29 @@ void CoreWindow::ApplyRange(int16_t range) {
     AfterRangePass();
 }
 
+// "Link range", enabled in the Duo window only: switched on, the range
+// checked in this window applies to both, through the other window's range
+// item, whose window then runs its pass.
 void CoreWindow::mnuLink_Click() {
-    CoreWindow& duo = Other();
+    CoreWindow& other = Other();
     if (mnuLink->Checked()) {
         mnuLink->SetChecked(false);
-        duo.mnuLink->SetChecked(false);
+        other.mnuLink->SetChecked(false);
         return;
     }
     mnuLink->SetChecked(true);
-    duo.mnuLink->SetChecked(true);
+    other.mnuLink->SetChecked(true);
     for (int i : kRanges)
-        if (i != kWholeCore) duo.mnuCM(i).SetChecked(false);
+        if (i != kWholeCore) other.mnuCM(i).SetChecked(false);
     for (int i : kRanges) {
         if (i == kWholeCore) break;
         if (mnuCM(i).Checked()) {
-            duo.SetRange(static_cast<int16_t>(i));
-            duo.mnuCM(i).SetChecked(true);
+            other.SetRange(static_cast<int16_t>(i));
+            other.mnuCM(i).SetChecked(true);
             return;
         }
     }
-    duo.SetRange(kWholeCore);
+    other.SetRange(kWholeCore);
 }
 
 }  // namespace quillory

@@ -74,11 +74,11 @@ void CoreWindow::DrawEvents() {
             composite.Print(model::GetTephraName(m.gEventList(5, layer.row)));
         }
     }
+    const EmptyMark mark = Drawing().emptyMark;
     for (const Layer& layer : voids) {
-        onBoth(layer, [](Surface& s, double w, const Layer& l) {
+        onBoth(layer, [mark](Surface& s, double w, const Layer& l) {
             s.FilledBox(0, l.top, w, l.bottom, kGrey);
-            s.Line(0, l.top, w, l.bottom, kDarkGrey);
-            s.Line(0, l.bottom, w, l.top, kDarkGrey);
+            MarkEmpty(s, mark, l.top, l.bottom, w);
         });
     }
 }

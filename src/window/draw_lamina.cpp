@@ -14,7 +14,7 @@ using namespace columns;
 
 namespace {
 
-// Gaps between sections shorter than this get a cross over their grey box.
+// Gaps between sections shorter than this get a mark over their grey box.
 constexpr float kCrossedGap = 2000;
 
 bool IsGapRow(std::string_view name) {
@@ -37,13 +37,23 @@ void ForEachVisibleGap(const model::DepthModel& m, const TieDepths& d, int bh, c
 
 }  // namespace
 
+const DrawingRules& CoreWindow::Drawing() const { return MainDrawing(); }
+
+float CoreWindow::IntervalStart(const TieDepths& d) const {
+    for (size_t r = 1; r < d.composite.size(); ++r)
+        if (d.composite[r] != 9999 && d.composite[r] != 0) return d.composite[r];
+    return 9999;
+}
+
 void CoreWindow::DrawLamina() {
     model::DepthModel& m = state.model;
     // Before a correlation model is read there are no columns to draw.
     if (m.gRowCount < 1) return;
     const int plane = m.gVerticalScale;
     const long n = m.gRowCount;
-    const TieDepths d = TieDepths::Read(m, plane);
+    TieDepths d = TieDepths::Read(m, plane);
+    CompleteTieMarks(d);
+    const DrawingRules& rules = Drawing();
 
     // Clear every column to its background, hiding the kept picture.
     for (int i = 0; i <= 5; ++i) {
@@ -61,7 +71,7 @@ void CoreWindow::DrawLamina() {
         Surface& s = BoreHole(bh).Draw();
         Band(s, s.ScaleTop(), d.boreHole[bh][r], kGrey);
         if (r < n) {
-            Cross(s, s.ScaleTop(), d.boreHole[bh][r]);
+            MarkEmpty(s, rules.emptyMark, s.ScaleTop(), d.boreHole[bh][r]);
         } else {
             state.gBoreHoleEmpty[bh] = true;
             BoreHole(bh).SetEnabled(false);
@@ -80,7 +90,7 @@ void CoreWindow::DrawLamina() {
         Surface& s = BoreHole(0).Draw();
         FillView(s, kLightCyan);
         Band(s, s.ScaleTop(), d.composite[first], kGrey);
-        Cross(s, s.ScaleTop(), d.composite[first]);
+        MarkEmpty(s, rules.emptyMark, s.ScaleTop(), d.composite[first]);
         Band(s, d.composite[last], s.ScaleTop() + s.ScaleHeight(), kGrey);
         DrawBH5();
     }
@@ -88,13 +98,8 @@ void CoreWindow::DrawLamina() {
     // Marked intervals of the bore holes: the stretches between ties of
     // rows named after the bore hole, measured from the first row with a
     // composite depth.
-    float start = 9999;
-    for (long r = 1; r <= n; ++r) {
-        if (d.composite[r] != 9999 && d.composite[r] != 0) {
-            start = d.composite[r];
-            break;
-        }
-    }
+    const float start = IntervalStart(d);
+    const GapRule& gapRule = rules.gapRule;
     for (int bh = 1; bh <= 4; ++bh) {
         Surface& s = BoreHole(bh).Draw();
         const View v = View::Of(s);
@@ -105,17 +110,19 @@ void CoreWindow::DrawLamina() {
         for (long i = 1; i <= n - 1; ++i) {
             const std::string& lamina = m.gCorrRow(0, i);
             const std::string& previous = m.gCorrRow(0, i - 1);
-            if (IsGapRow(lamina)) {
+            if (IsGapRow(lamina) && (!gapRule.needsBoreHoleAfter || m.gCorrRow(0, i + 1) == name)) {
                 gap = i;
-                if (previous == name) Band(s, lower, y[i - 1], kLightCyan);
+                if (gapRule.marksStretchBefore && previous == name) Band(s, lower, y[i - 1], kLightCyan);
             }
             if (d.composite[i] == 9999 || y[i] == 9999) continue;
             upper = lower;
             lower = y[i];
-            if (lamina == name && gap > 0 && m.gCorrRow(0, gap + 1) == name) {
+            if (gap > 0) {
                 const float psp = static_cast<float>(Val(m.gCorrTable(plane, bh, 1, i)));
-                const float pspAfterGap = static_cast<float>(Val(m.gCorrTable(plane, bh, 1, gap + 1)));
-                upper = lower - psp + pspAfterGap;
+                if (!gapRule.fromRowAfterGap)
+                    upper = lower - psp;
+                else if (lamina == name && m.gCorrRow(0, gap + 1) == name)
+                    upper = lower - psp + static_cast<float>(Val(m.gCorrTable(plane, bh, 1, gap + 1)));
             }
             if (!v.Reaches(upper, lower)) continue;
             if (lamina == name) {
@@ -129,7 +136,7 @@ void CoreWindow::DrawLamina() {
                 gap = 0;
             }
         }
-        if (m.gDrawBottom == m.gBoreHoleBottom[bh]) Band(s, lower, m.gDrawBottom, kLightCyan);
+        if (m.gDrawBottom == m.gBoreHoleBottom[bh]) Band(s, lower, static_cast<float>(DrawnDepthOf(m.gDrawBottom)), kLightCyan);
     }
 
     // No core between sections and below each bottom.
@@ -140,16 +147,16 @@ void CoreWindow::DrawLamina() {
     }
     for (int bh = 1; bh <= 4; ++bh) {
         Surface& s = BoreHole(bh).Draw();
-        Band(s, m.gBoreHoleBottom[bh], s.ScaleTop() + s.ScaleHeight(), kGrey);
+        Band(s, DrawnBottom(bh), s.ScaleTop() + s.ScaleHeight(), kGrey);
     }
 
     if (m.gMergedEventCount > 0) DrawEvents();
 
-    // Short gaps are crossed over the event layers; long ones stay plain.
+    // Short gaps are marked over the event layers; long ones stay plain.
     for (int bh = 1; bh <= 4; ++bh) {
         Surface& s = BoreHole(bh).Draw();
         ForEachVisibleGap(m, d, bh, v1, [&](float top, float bottom) {
-            if (bottom - top < kCrossedGap) Cross(s, top, bottom);
+            if (bottom - top < kCrossedGap) MarkEmpty(s, rules.emptyMark, top, bottom);
         });
     }
 

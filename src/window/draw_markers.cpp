@@ -32,10 +32,11 @@ void Point(Surface& s, double x, double y, double radius, Colour c) {
 
 // The rows of an age table around the view: from the last row above the top
 // to the first row on or below the bottom (9999 counting as below).
-std::pair<long, long> AgeWindow(const model::Table2<std::string>& table, int column, long rows, const View& v) {
+template <class Position>
+std::pair<long, long> AgeWindow(long rows, const View& v, Position position) {
     long first = 1, last = rows;
     for (long j = 1; j <= rows; ++j) {
-        const double p = Val(table(column, j));
+        const double p = position(j);
         if (p == 9999 || p >= v.bottom) {
             last = j;
             break;
@@ -45,13 +46,14 @@ std::pair<long, long> AgeWindow(const model::Table2<std::string>& table, int col
     return {first, last};
 }
 
-// The bore hole an age-model row belongs to; a name that is none of the
-// four and not "---" keeps the previous row's choice.
-int BoreHoleOfRow(const model::DepthModel& m, const std::string& cell, int previous) {
+// The bore hole an age-model row belongs to, by this window's bore-hole
+// names; "---" is none, and so is any other name unless the row keeps the
+// previous row's choice.
+int BoreHoleOfRow(const model::DepthModel& m, const std::string& cell, int previous, bool keeps) {
     if (cell == "---") return 0;
     for (int k = 1; k <= 4; ++k)
         if (cell == m.gBoreHoleName[k]) return k;
-    return previous;
+    return keeps ? previous : 0;
 }
 
 std::string TieLabel(const model::DepthModel& m, int bh, long row) {
@@ -60,18 +62,35 @@ std::string TieLabel(const model::DepthModel& m, int bh, long row) {
 
 }  // namespace
 
+int CoreWindow::AgeDepthColumn() const {
+    switch (state.model.gVerticalScale) {
+        case 1: return 5;
+        case 2: return 11;
+        case 3: return 7;
+        default: return state.gAgeDepthCol;
+    }
+}
+
+CompositeTie CoreWindow::CompositeTieOf(long row) const {
+    const std::string& lamina = state.model.gCorrRow(0, row);
+    const size_t length = Len(lamina);
+    // A row without a lamina name holds the no-value marker, not a name.
+    const bool named = length >= 2 && state.gFontSize > 1 && lamina != "9999";
+    return {length != 1, named ? &lamina : nullptr, length};
+}
+
 void CoreWindow::DrawMarkers(const TieDepths& d) {
     model::DepthModel& m = state.model;
-    const int plane = m.gVerticalScale;
+    const DrawingRules& rules = Drawing();
     Surface& composite = BoreHole(0).Draw();
     const View v0 = View::Of(composite);
     const bool labelsOff = mnuSize(1).Checked();
 
-    if (plane == 1) state.gAgeDepthCol = 5;
-    if (plane == 2) state.gAgeDepthCol = 11;
-    if (plane == 3) state.gAgeDepthCol = 7;
+    state.gAgeDepthCol = static_cast<int16_t>(AgeDepthColumn());
     const int col = state.gAgeDepthCol;
-    auto position = [&](long row) { return static_cast<float>(Val(m.gAgeModel(col, row))); };
+    // This window's age-depth rows stand at their stored depth on its own
+    // composite depth, wherever the columns are drawn.
+    auto position = [&](long row) { return static_cast<float>(DrawnDepthOf(static_cast<float>(Val(m.gAgeModel(col, row))))); };
 
     // Varve-counted runs of the age-depth model, at the left edge.
     if (m.gAgeModelLoaded) {
@@ -93,30 +112,34 @@ void CoreWindow::DrawMarkers(const TieDepths& d) {
     // Dated points with their lab codes, then the rejected ("R") points.
     int b = 0;
     auto labelY = [&](double p) { return p - composite.ScaleHeight() * composite.FontSize / 700; };
-    if (m.gAgeModelLoaded) {
-        auto [first, last] = AgeWindow(m.gAgeModel, col, m.gAgeModelRows, v0);
+    const model::DepthModel& ages = DatedPointModel();
+    if (ages.gAgeModelLoaded) {
+        auto level = [&](long row) { return DatedPointLevel(static_cast<float>(Val(ages.gAgeModel(col, row)))); };
+        auto [first, last] = AgeWindow(ages.gAgeModelRows, v0, level);
         for (long j = first; j <= last; ++j) {
-            const std::string& type = m.gAgeModel(0, j);
+            const std::string& type = ages.gAgeModel(0, j);
             if (type == "V") continue;
-            b = BoreHoleOfRow(m, m.gAgeModel(2, j), b);
-            const float p = position(j);
+            b = BoreHoleOfRow(m, ages.gAgeModel(2, j), b, rules.ageRowKeepsBoreHole);
+            const float p = level(j);
             if (auto c = PointColour(type)) {
-                Point(composite, 0.6, p, 0.3, *c);
+                if (rules.datedPointsOnComposite) Point(composite, 0.6, p, 0.3, *c);
                 if (b != 0) Point(BoreHole(b).Draw(), 0.6, p, 0.35, *c);
             }
-            if (mnuShowLabCodes->Checked() && !labelsOff) {
+            if (rules.datedPointsOnComposite && mnuShowLabCodes->Checked() && !labelsOff) {
                 composite.CurrentX = 1.1;
                 composite.CurrentY = labelY(p);
-                composite.Print(m.gAgeModel(1, j));
+                composite.Print(ages.gAgeModel(1, j));
             }
         }
     }
     if (m.gAgeModelLoaded && m.gAgeModelAuxRows >= 1) {
         // Rejected points stay at their composite depth on every scale.
-        auto [first, last] = AgeWindow(m.gAgeModelAux, 5, m.gAgeModelAuxRows, v0);
+        auto level = [&](long row) { return static_cast<float>(DrawnDepthOf(static_cast<float>(Val(m.gAgeModelAux(5, row))))); };
+        auto [first, last] = AgeWindow(m.gAgeModelAuxRows, v0, level);
+        if (!rules.ageRowKeepsBoreHole) b = 0;
         for (long j = first; j <= last; ++j) {
-            b = BoreHoleOfRow(m, m.gAgeModelAux(2, j), b);
-            const float p = static_cast<float>(Val(m.gAgeModelAux(5, j)));
+            b = BoreHoleOfRow(m, m.gAgeModelAux(2, j), b, rules.ageRowKeepsBoreHole);
+            const float p = level(j);
             if (m.gAgeModelAux(0, j) == "R") {
                 Point(composite, 0.6, p, 0.2, kRejectedPoint);
                 if (b != 0) Point(BoreHole(b).Draw(), 0.6, p, 0.25, kRejectedPoint);
@@ -140,8 +163,10 @@ void CoreWindow::DrawMarkers(const TieDepths& d) {
     // Tie rows. Labels stand above their line; their height follows the
     // range, the font size and how far the window was stretched.
     const double stretch = static_cast<double>(state.gLayoutA) / Height();
-    auto labelHeight = [&](double divisor) { return stretch * (state.gRange / 60.0) * (state.gFontSize / divisor); };
-    const double h6 = labelHeight(6), h5 = labelHeight(5);
+    auto labelHeight = [&](double n, double divisor) {
+        return stretch * (state.gRange / n) * (state.gFontSize / divisor);
+    };
+    const double h6 = labelHeight(60, 6), reach = labelHeight(rules.tieReachN, rules.tieReachM);
     const View v1 = View::Of(BoreHole(1).Draw());
     const bool tiePoints = mnuShowTiePoints->Checked();
     for (long i = 1; i <= m.gRowCount; ++i) {
@@ -174,15 +199,15 @@ void CoreWindow::DrawMarkers(const TieDepths& d) {
             }
         }
 
-        const float y0 = d.composite[i];
-        if (y0 == 9999 || !v1.Reaches(y0 - h5, y0)) continue;
-        if (Len(lamina) != 1 && tiePoints) composite.Line(0, y0, kColumnWidth, y0, kTie);
-        // A row without a lamina name holds the no-value marker, not a name.
-        if (state.gFontSize > 1 && Len(lamina) >= 2 && tiePoints && lamina != "9999") {
+        const float y0 = d.marks[i];
+        if (y0 == 9999 || !v1.Reaches(y0 - reach, y0) || !tiePoints) continue;
+        const CompositeTie tie = CompositeTieOf(i);
+        if (tie.line) composite.Line(0, y0, kColumnWidth, y0, kTie);
+        if (tie.text) {
             composite.ForeColor = kLabel;
-            composite.CurrentX = 1.02 * composite.ScaleWidth() - Len(lamina) * state.gFontSize / 11.0;
+            composite.CurrentX = 1.02 * composite.ScaleWidth() - static_cast<double>(tie.placedBy) * state.gFontSize / 11.0;
             composite.CurrentY = y0 + stretch * (state.gRange / 400.0) * (state.gFontSize / 5.0);
-            composite.Print(lamina);
+            composite.Print(*tie.text);
             composite.ForeColor = kBlack;
         }
     }

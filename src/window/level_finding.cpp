@@ -78,7 +78,7 @@ bool CoreWindow::GetPSP(int16_t b, float depth) {
                                       m.gSectionName(b, model::CountTops(m, b, state.gTopRow)));
         }
 
-        state.gTargetCD = PositionTarget(static_cast<float>(BoreHole(b).Draw().ScaleTop() + state.gRange / 2.0));
+        state.gTargetCD = static_cast<float>(OwnDepthOf(static_cast<float>(BoreHole(b).Draw().ScaleTop() + state.gRange / 2.0)));
 
         // The position in the section, at the centre of the bore hole's column.
         if (drilling) {

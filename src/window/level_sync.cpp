@@ -39,8 +39,8 @@ std::optional<double> CoreWindow::ScaleBoxLevel() const {
 }
 
 std::optional<double> CoreWindow::ViewLevel() const {
-    if (Option1(0).Value()) return Val(Label1(8).Caption());
-    if (Option1(1).Value()) return ScaleBoxLevel();
+    if (Option1(0).Value()) return DrawnDepthOf(Val(Label1(8).Caption()));
+    if (Option1(1).Value()) return ColumnCentre();
     return std::nullopt;
 }
 

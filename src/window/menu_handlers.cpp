@@ -15,10 +15,14 @@ void CoreWindow::mnuSize_Click(int16_t index) {
     for (int i = 5; i <= 9; ++i) mnuSize(i).SetChecked(false);
     mnuSize(index).SetChecked(true);
     DrawLamina();
-    CoreWindow& duo = Other();
+    ShowFontSizeInTitles(index);
+}
+
+void CoreWindow::ShowFontSizeInTitles(int16_t size) {
+    CoreWindow& other = Other();
     for (int i = 0; i <= 4; ++i) {
-        Label1(i).SetFontSize(index + 1);
-        duo.Label1(i).SetFontSize(index + 1);
+        Label1(i).SetFontSize(size + 1);
+        other.Label1(i).SetFontSize(size + 1);
     }
 }
 
@@ -34,7 +38,7 @@ void CoreWindow::mnuRuler_Click(bool depth) {
 void CoreWindow::mnuBH_Click(int16_t index) {
     state.gMenuBHBusy = true;
     state.gFromMenuBH = true;
-    MouseDownProcedure(index, kRightButton, 0, 1, static_cast<float>(Val(Text2.Text())));
+    MouseDownProcedure(index, kRightButton, 0, 1, static_cast<float>(DrawnDepthOf(static_cast<float>(Val(Text2.Text())))));
     if (state.gDivLamina0Depth != state.gDivLamina1Depth) mnuDivider_Click();
     state.gMenuBHBusy = false;
 }
@@ -57,7 +61,8 @@ void CoreWindow::mnuHorizontal_Click() {
     mnuHorizontal->SetChecked(on);
     for (PanelMenu& pm : panelMenu) pm.horizontal->SetChecked(on);
     mnuHorizontalBH->SetChecked(on);
-    EraseTargetLines();
+    // A line this window's pointer left in the other window goes too.
+    EraseBothTargetLines();
     DrawLamina();
 }
 

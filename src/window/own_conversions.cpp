@@ -15,4 +15,6 @@ double CoreWindow::OwnCDToAge(float compositeDepth) { return model::CDToAge(stat
 
 double CoreWindow::OwnAgeToEFD(float age) { return model::AgeToEFD(state.model, age); }
 
+double CoreWindow::OwnEFDToCD(float efd) { return model::EFDToCD(state.model, efd); }
+
 }  // namespace quillory

@@ -3,13 +3,13 @@
 // points, the Level Divider's laminae on the centre line, and the picks of a
 // level by a click on the composite column or a bore-hole column.
 #include <cmath>
+#include <optional>
+#include <string>
 
 #include "forms/application.h"
 #include "forms/values.h"
 #include "tools/frm_divider.h"
 #include "window/core_window.h"
-#include "model/age_conversion.h"
-#include "model/depth_conversion.h"
 #include "model/item_reader.h"
 
 namespace quillory {
@@ -31,13 +31,16 @@ void CoreWindow::BoreHole_MouseMove(int16_t index, int button, int shift, float 
 void CoreWindow::MouseMoveProcedure(int16_t index, int, int, float x, float y) {
     model::DepthModel& m = state.model;
     PictureBox& column = BoreHole(index);
+    // Bottoms, age points and positions are found on this side's own
+    // composite depth; tie rows and the centre line on the drawn columns.
+    const float own = static_cast<float>(OwnDepthOf(y));
     try {
         // Only a bore hole has a bottom; the composite column and the ruler
         // read out age points at every level.
-        if (index >= 1 && index <= 4 && y > m.gBoreHoleBottom[index]) return;
+        if (index >= 1 && index <= 4 && own > m.gBoreHoleBottom[index]) return;
         for (long j = 1; j <= m.gAgeModelRows; ++j) {
             const double a = model::StrictNumber(m.gAgeModel(5, j));
-            if (std::abs(a - y) < 0.003 * state.gRange && (index == kComposite || x < 1.0))
+            if (std::abs(a - own) < 0.003 * state.gRange && (index == kComposite || x < 1.0))
                 column.ToolTipText = m.gAgeModel(1, j) + " (" +
                                      SingleText(static_cast<float>(RoundHalfEven(a, shared.precision.gDepthPrecision))) + " cm)";
         }
@@ -56,7 +59,7 @@ void CoreWindow::MouseMoveProcedure(int16_t index, int, int, float x, float y) {
         // level in this bore hole, also when the search found no ties there
         // (rows 0: equal depths, so a right click opens no divider).
         if ((y - centre) * (y - centre) < tolerance * tolerance) {
-            GetPSP(index, y);
+            GetPSP(index, own);
             state.gDivLamina0Depth = static_cast<float>(Val(m.gCorrTable(0, index, 1, state.gRowA)));
             state.gDivTargetDepth = state.gPSP;
             state.gDivLamina1Depth = static_cast<float>(Val(m.gCorrTable(0, index, 1, state.gRowB)));
@@ -85,7 +88,7 @@ void CoreWindow::BoreHole_MouseDown(int16_t index, int button, int shift, float 
         state.gMenuBHBusy = true;
         if (button == kRightButton) {
             App().SetMousePointer(vbDefault);
-            MouseDownProcedure(index, kRightButton, shift, x, static_cast<float>(Val(Text2.Text())));
+            MouseDownProcedure(index, kRightButton, shift, x, static_cast<float>(DrawnDepthOf(static_cast<float>(Val(Text2.Text())))));
         }
         state.gMenuBHBusy = false;
         MouseDownProcedure(index, button, shift, x, y);
@@ -104,13 +107,16 @@ void CoreWindow::MouseDownProcedure(int16_t index, int button, int shift, float 
             if (button == kRightButton) PopupMenu(*mnuRBdepth);
         } else if (index == kComposite) {
             state.gDrivenBy = DrivenBy::kTyped;
-            model::DepthModel& m = state.model;
+            // The level picked, on this side's own composite depth when the
+            // columns are drawn on the master core's.
+            const float level = static_cast<float>(OwnDepthOf(y));
             if (button == kLeftButton) {
-                if (Option2(1).Value()) Text2.SetText(DepthText(y));
-                else if (Option2(2).Value()) Text2.SetText(DepthText(model::EFDToCD(m, y)));
+                std::optional<std::string> text;
+                if (Option2(1).Value()) text = DepthText(level);
+                else if (Option2(2).Value()) text = DepthText(OwnEFDToCD(level));
                 else if (Option2(3).Value())
-                    Text2.SetText(SingleText(static_cast<float>(
-                        model::EFDToCD(m, static_cast<float>(model::AgeToEFD(m, y))))));
+                    text = SingleText(static_cast<float>(OwnEFDToCD(static_cast<float>(OwnAgeToEFD(level)))));
+                if (text) WriteLevel(*text);
             }
             if (button == kRightButton && !state.gFromMenuBH) {
                 state.gFromMenuBH = true;
@@ -125,33 +131,36 @@ void CoreWindow::MouseDownProcedure(int16_t index, int button, int shift, float 
     state.gDrivenBy = DrivenBy::kNobody;
 }
 
+void CoreWindow::WriteLevel(const std::string& text) {
+    // A level the box holds already takes its road all the same, so that the
+    // columns centre on it, it is shown whole and reaches the other window.
+    if (Text2.Text() != text) Text2.SetText(text);
+    else if (Text2.Change) Text2.Change();
+}
+
 void CoreWindow::PickOnBoreHole(int16_t index, int button, int shift, float x, float y) {
     const model::DepthModel& m = state.model;
     if (button == kLeftButton) state.gFromMenuBH = false;
     if (button == kRightButton) state.gFromMenuBH = true;
     state.gBHLetter = m.gBoreHoleName[index];
-    if (y > m.gBoreHoleBottom[index]) return;
+    if (y > DrawnBottom(index)) return;
     if (button == kLeftButton) {
         Combo1.SetText(state.gBHLetter);
         state.gFromMenuBH = false;
+        const float level = static_cast<float>(OwnDepthOf(y));
         // The section is left as it is; the scale's box below replaces this
         // provisional position with the one found for the bore hole.
         if (shared.gActionCount.Get() == ActionCount::kUserAction) {
             shared.gActionCount.Set(ActionCount::kSelfWrite);
-            Text1.SetText(DepthText(y));
+            Text1.SetText(DepthText(level));
             shared.gActionCount.Set(ActionCount::kUserAction);
         }
         state.gDrivenBy = DrivenBy::kBoreHoleClick;
-        if (Option2(1).Value()) {
-            // The provisional position may already have given the box this
-            // very level; the pick takes its road all the same, so that it
-            // is shown whole and reaches the other window.
-            const std::string level = DepthText(y);
-            if (Text2.Text() != level) Text2.SetText(level);
-            else if (Text2.Change) Text2.Change();
-        }
-        else if (Option2(2).Value()) Text3.SetText(DepthText(y));
-        else if (Option2(3).Value()) Text4.SetText(DepthText(y));
+        // The provisional position may already have given the box this very
+        // level.
+        if (Option2(1).Value()) WriteLevel(DepthText(level));
+        else if (Option2(2).Value()) Text3.SetText(DepthText(level));
+        else if (Option2(3).Value()) Text4.SetText(DepthText(level));
         tools_.divider().Hide();
     } else if (button == kRightButton) {
         state.gFromMenuBH = true;

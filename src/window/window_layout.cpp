@@ -77,15 +77,21 @@ void CoreWindow::Form_Resize() {
     }
 }
 
+CompositeEdge CoreWindow::EdgeBeforeComposite() {
+    // The slider and the ruler stand between the fourth bore hole and the
+    // composite column; the window keeps the ruler in view.
+    return {Slider1, BoreHole(0).Left() + kGapToNext};
+}
+
 void CoreWindow::Form_MouseDown(float x) {
     const double w = ScaleWidth();
-    const Control& slider = Slider1;
+    const CompositeEdge edge = EdgeBeforeComposite();
     const double panelsEnd = Right(Picture1(4)) + 360;
     const FoldPair pairs[] = {
         {BoreHole(1), BoreHole(2), BoreHole(3).Left(), BoreHole(3).Left() + kGapToNext, BoreHole(2).Left() + kGapToNext},
         {BoreHole(2), BoreHole(3), BoreHole(4).Left(), BoreHole(4).Left() + kGapToNext, BoreHole(3).Left() + kGapToNext},
-        {BoreHole(3), BoreHole(4), BoreHole(0).Left(), BoreHole(0).Left() + kGapToNext, BoreHole(4).Left() + kGapToNext},
-        {slider, BoreHole(0), Picture1(0).Left(), double(state.gFoldedWidth), BoreHole(0).Left() + kGapToNext},
+        {BoreHole(3), BoreHole(4), BoreHole(0).Left(), edge.width, BoreHole(4).Left() + kGapToNext},
+        {edge.before, BoreHole(0), Picture1(0).Left(), double(state.gFoldedWidth), edge.width},
         {BoreHole(0), Picture1(0), Picture1(1).Left(), Picture1(1).Left() + kGapToNext, double(state.gFoldedWidth)},
         {Picture1(0), Picture1(1), Picture1(2).Left(), Picture1(2).Left() + kGapToNext, Picture1(1).Left() + kGapToNext},
         {Picture1(1), Picture1(2), Picture1(3).Left(), Picture1(3).Left() + kGapToNext, Picture1(2).Left() + kGapToNext},

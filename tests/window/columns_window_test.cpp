@@ -151,6 +151,11 @@ TEST_F(WindowTest, WholeCoreRangeRoundsTheLastTieHalfToEven) {
     EXPECT_EQ(f.Text2.Text(), "500");
     EXPECT_EQ(Column(0).ScaleTop(), -750);
     EXPECT_TRUE(f.mnuCM(9999).Checked());
+    // The pick centres the columns also when the level stands there already.
+    f.SetRange(500);
+    f.SetRange(9999);
+    EXPECT_EQ(f.Text2.Text(), "500");
+    EXPECT_EQ(Column(0).ScaleTop(), -750);
 }
 
 TEST_F(WindowTest, LayoutKeepsTheSmallestHeightAndLeavesAMinimisedWindow) {
