@@ -56,6 +56,15 @@ protected:
     bool ListPickShowsSection() const override { return false; }
     bool SectionPickFreesLevel() const override { return false; }
 
+    // The proxy panels over the Duo's store (duo_proxy_panels.cpp): its own
+    // composite depth as read and the master core's, drawn by Option4.
+    model::ProxyImport ReadProxyFile(model::ItemReader& file, std::string title) override;
+    void ConvertProxyPositions(model::ProxyPanelData& panel, model::ProxyAxis axis) override;
+    int16_t ProxyPlane() const override;
+    int16_t ProxyPreviewPlane() const override;
+    void EraseTargetLinesAfterProxy() override;
+    void LeavePanelControl(bool axisBox) override;
+
 private:
     void BuildDesign();
     void WireDuoHandlers();

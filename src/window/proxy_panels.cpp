@@ -44,7 +44,8 @@ std::array<float, 2> CoreWindow::ProxyBandEdges() {
     long first = 1, last = m.gRowCount;
     while (first < m.gRowCount && depth(first) == model::kNoValue) ++first;
     while (last > 1 && depth(last) == model::kNoValue) --last;
-    model::AgeReadoutKept kept(m);
+    // A window drawn on the other's scale converts through the other's model.
+    model::AgeReadoutKept kept(m), otherKept(OtherState().model);
     return {TrinityLevel(depth(first)), TrinityLevel(depth(last))};
 }
 
