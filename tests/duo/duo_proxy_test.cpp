@@ -47,6 +47,11 @@ TEST_F(DuoWindowTest, ItsPanelsReadItsNamesAndDrawOnEitherDepth) {
     EXPECT_TRUE(Duo().Enabled());
     EXPECT_TRUE(Main().Enabled());
     EXPECT_FLOAT_EQ(Duo().state.proxy[1].gProxyY(1, 1), q.duoSide.link.DuoToMainCD(30));
+    // The green mid line spans the panel.
+    const forms::Surface& s = Duo().Picture1(1).Draw();
+    ASSERT_FALSE(s.CurrentPrimitives().empty());
+    EXPECT_EQ(s.CurrentPrimitives().back().x1, s.ScaleLeft());
+    EXPECT_EQ(s.CurrentPrimitives().back().x2, s.ScaleLeft() + s.ScaleWidth());
 }
 
 }  // namespace

@@ -29,6 +29,10 @@ TEST_F(ProxyWindowTest, NoValuesAndRisingPositionsBreakTheCurveNotTheMarkers) {
     EXPECT_EQ(markers[0].fillStyle, 0);
     EXPECT_EQ(markers[0].fillColour, kBlue);
     for (const forms::Primitive& m : markers) EXPECT_NE(m.x1, 9999);
+    // With every sample above the view: no curve and no marker.
+    Type(Main().Text2, "600");
+    EXPECT_TRUE(KeptOf(0, PrimitiveKind::Line, kBlue).empty());
+    EXPECT_TRUE(KeptOf(0, PrimitiveKind::Circle, kBlue).empty());
 }
 
 // Grey above the first and below the last tie row that has a composite
