@@ -1,6 +1,7 @@
 #include "proxy/frm_select.h"
 
 #include <algorithm>
+#include <initializer_list>
 
 #include "forms/application.h"
 #include "forms/values.h"

@@ -1,5 +1,8 @@
 #include "proxy/panel_controls.h"
 
+#include <initializer_list>
+#include <string>
+
 #include "forms/application.h"
 #include "proxy/draw_proxy.h"
 #include "side/side_window.h"
