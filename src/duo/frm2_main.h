@@ -73,6 +73,14 @@ protected:
     forms::Colour TephraColour() const override;
     RulerMark OwnTargetMark() const override { return {0, 2.5, 2.25, 0.3}; }
     RulerMark TargetMarkInOther() const override { return {7.5, 9.5, 7.25, 0.25}; }
+    // The proxy panels over the Duo's store (duo_proxy_panels.cpp): its own
+    // composite depth as read and the master core's, drawn by Option4.
+    model::ProxyImport ReadProxyFile(model::ItemReader& file, std::string title) override;
+    void ConvertProxyPositions(model::ProxyPanelData& panel, model::ProxyAxis axis) override;
+    int16_t ProxyPlane() const override;
+    int16_t ProxyPreviewPlane() const override;
+    void EraseTargetLinesAfterProxy() override;
+    void LeavePanelControl(bool axisBox) override;
 
 private:
     void BuildDesign();

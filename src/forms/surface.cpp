@@ -165,6 +165,8 @@ bool CoversWholeSurface(const Primitive& p, const Scale& s) {
 }  // namespace
 
 void Surface::KeepDrawing() {
+    // Nothing drawn since, in the scale of the kept picture: it stays as it is.
+    if (current_.primitives.empty() && kept_ && kept_->scale == scale_) return;
     for (size_t i = current_.primitives.size(); i-- > 0;) {
         if (CoversWholeSurface(current_.primitives[i], scale_)) {
             current_.primitives.erase(current_.primitives.begin(), current_.primitives.begin() + i);
@@ -174,16 +176,17 @@ void Surface::KeepDrawing() {
     }
     // The kept picture becomes everything on the surface now, as a bitmap:
     // what was kept before, then what was drawn since, each in its own scale.
-    DrawingLayer layer;
-    layer.scale = scale_;
-    layer.background = kept_ ? kept_->background : clearedColour_;
+    auto layer = std::make_shared<DrawingLayer>();
+    layer->scale = scale_;
+    layer->background = kept_ ? kept_->background : clearedColour_;
     if (kept_) {
-        layer.picture = kept_->picture;
+        layer->picture = kept_->picture;
         if (kept_->scale == scale_) {
-            layer.primitives = kept_->primitives;
+            layer->primitives = kept_->primitives;
         } else if (!kept_->primitives.empty()) {
             // Re-express the old primitives in the current scale so that they
             // stay where they were on the surface.
+            layer->primitives.reserve(kept_->primitives.size() + current_.primitives.size());
             for (Primitive p : kept_->primitives) {
                 auto mapX = [&](double x) {
                     double tw = (x - kept_->scale.left) * innerW_ / kept_->scale.width;
@@ -201,21 +204,21 @@ void Surface::KeepDrawing() {
                     p.x2 = mapX(p.x2);
                     p.y2 = mapY(p.y2);
                 }
-                layer.primitives.push_back(std::move(p));
+                layer->primitives.push_back(std::move(p));
             }
         }
     }
-    layer.primitives.insert(layer.primitives.end(), current_.primitives.begin(), current_.primitives.end());
+    layer->primitives.insert(layer->primitives.end(), current_.primitives.begin(), current_.primitives.end());
     kept_ = std::move(layer);
     current_.primitives.clear();
     ++revision_;
 }
 
 void Surface::SetPicture(std::shared_ptr<const LoadedPicture> picture) {
-    DrawingLayer layer;
-    layer.scale = scale_;
-    layer.background = backColour_;
-    layer.picture = std::move(picture);
+    auto layer = std::make_shared<DrawingLayer>();
+    layer->scale = scale_;
+    layer->background = backColour_;
+    layer->picture = std::move(picture);
     kept_ = std::move(layer);
     ++revision_;
 }

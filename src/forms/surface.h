@@ -55,11 +55,13 @@ struct DrawingLayer {
 class Form;
 
 // A surface's whole appearance at one moment, for painting and the clipboard.
+// The kept picture is shared, never changed once made: a snapshot holds the
+// one its surface keeps, so taking one copies only what was drawn since.
 struct Snapshot {
     const Form* window = nullptr;         // the window the surface is on, when known
     int widthTwips = 0, heightTwips = 0;  // inner size
     Colour background = kWhite;           // shown where there is no kept picture
-    std::optional<DrawingLayer> kept;     // the persistent picture
+    std::shared_ptr<const DrawingLayer> kept;  // the persistent picture
     DrawingLayer current;                 // drawn since the last Cls, in the current scale
 };
 
@@ -126,13 +128,13 @@ public:
     void KeepDrawing();                 // Picture = Image
     void SetPicture(std::shared_ptr<const LoadedPicture> picture);  // Picture = LoadPicture(...)
     void ClearPicture();                // Picture = LoadPicture()
-    bool HasPicture() const { return kept_.has_value(); }
+    bool HasPicture() const { return kept_ != nullptr; }
     std::shared_ptr<const LoadedPicture> LoadedImage() const { return kept_ ? kept_->picture : nullptr; }
 
     Snapshot TakeSnapshot() const;
     Snapshot PictureSnapshot() const;  // only the kept picture (the `Picture` property)
     const std::vector<Primitive>& CurrentPrimitives() const { return current_.primitives; }
-    const std::optional<DrawingLayer>& KeptLayer() const { return kept_; }
+    const DrawingLayer* KeptLayer() const { return kept_.get(); }
     unsigned long Revision() const { return revision_; }
 
     // Twips per user unit along each axis (signed: a negative scale mirrors).
@@ -155,7 +157,7 @@ private:
     Colour backColour_ = kWhite;
     Colour clearedColour_ = kWhite;  // the background the last Cls showed
     DrawingLayer current_;
-    std::optional<DrawingLayer> kept_;
+    std::shared_ptr<const DrawingLayer> kept_;
     unsigned long revision_ = 0;
 };
 

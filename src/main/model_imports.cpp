@@ -11,10 +11,21 @@
 #include "model/event_layers.h"
 #include "model/file_names.h"
 #include "model/item_reader.h"
+#include "model/proxy_positions.h"
 
 namespace quillory {
 
 using namespace forms;
+
+namespace {
+
+// The loaded panels' event-free depths and ages follow the models they come from.
+void FillPanelPlanes(SideState& st) {
+    for (size_t k = 0; k < st.proxy.size(); ++k)
+        if (st.gProxyLoaded[k]) model::FillDerivedPlanes(st.model, st.proxy[k]);
+}
+
+}  // namespace
 
 void FrmMain::Command1_Click() {
     model::DepthModel& m = state.model;
@@ -78,6 +89,7 @@ void FrmMain::Command3_Click() {
         ProgressBar1.SetVisible(false);
         ProgressBar1.SetValue(0);
         App().SetMousePointer(vbDefault);
+        FillPanelPlanes(state);
         ShowEventList();
         Command4.SetEnabled(true);
         if (Command4.Enabled()) Command4.SetFocus();
@@ -108,6 +120,7 @@ void FrmMain::Command4_Click() {
         shared.gAgeErrNamePlus = result.errorNamePlus;
         shared.gAgeErrNameMinus = result.errorNameMinus;
         App().SetMousePointer(vbDefault);
+        FillPanelPlanes(state);
         DisplayAge();
         DrawLamina();
         mnuAge->SetEnabled(true);
@@ -127,6 +140,7 @@ void FrmMain::Command5_Click() {
         model::BeginVarveImport(m, file, path);
         tools_.version().Label2(5).SetCaption(m.gVerVarves);
         model::FinishVarveImport(m, file);
+        FillPanelPlanes(state);
         DrawLamina();
         DisplayAge();
         counterpart_.DropAgeModel();

@@ -11,10 +11,37 @@
 // beyond them. An age model of fewer than two points is run-time error 9, two
 // points at one depth (or age) on the way error 11.
 #include <optional>
+#include <string>
+#include <utility>
 
 #include "model/depth_model.h"
 
 namespace model {
+
+// What the age conversions leave for the age read-out (the errors, the two
+// control points and the caption), put back when it goes out of scope: for
+// conversions whose results the read-out does not show.
+class AgeReadoutKept {
+public:
+    explicit AgeReadoutKept(DepthModel& m)
+        : m_(m), plus_(m.gAgeErrPlus), minus_(m.gAgeErrMinus), lo_(m.gAgeRowLo), hi_(m.gAgeRowHi),
+          caption_(m.gAgeCaption) {}
+    ~AgeReadoutKept() {
+        m_.gAgeErrPlus = plus_;
+        m_.gAgeErrMinus = minus_;
+        m_.gAgeRowLo = lo_;
+        m_.gAgeRowHi = hi_;
+        m_.gAgeCaption = std::move(caption_);
+    }
+    AgeReadoutKept(const AgeReadoutKept&) = delete;
+    AgeReadoutKept& operator=(const AgeReadoutKept&) = delete;
+
+private:
+    DepthModel& m_;
+    float plus_, minus_;
+    int16_t lo_, hi_;
+    std::string caption_;
+};
 
 // Age of a composite depth; 9999 and -9999 come back unchanged, with both
 // errors set to them.

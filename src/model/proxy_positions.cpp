@@ -1,7 +1,5 @@
 #include "model/proxy_positions.h"
 
-#include <string>
-
 #include "forms/runtime_error.h"
 #include "forms/values.h"
 #include "model/age_conversion.h"
@@ -25,29 +23,6 @@ float Position(float from, Conversion convert) {
         return kNoPosition;
     }
 }
-
-// What the age conversions leave for the age read-out, put back afterwards.
-class AgeReadoutKept {
-public:
-    explicit AgeReadoutKept(DepthModel& m)
-        : m_(m), plus_(m.gAgeErrPlus), minus_(m.gAgeErrMinus), lo_(m.gAgeRowLo), hi_(m.gAgeRowHi),
-          caption_(m.gAgeCaption) {}
-    ~AgeReadoutKept() {
-        m_.gAgeErrPlus = plus_;
-        m_.gAgeErrMinus = minus_;
-        m_.gAgeRowLo = lo_;
-        m_.gAgeRowHi = hi_;
-        m_.gAgeCaption = std::move(caption_);
-    }
-    AgeReadoutKept(const AgeReadoutKept&) = delete;
-    AgeReadoutKept& operator=(const AgeReadoutKept&) = delete;
-
-private:
-    DepthModel& m_;
-    float plus_, minus_;
-    int16_t lo_, hi_;
-    std::string caption_;
-};
 
 // The composite depth of a value as read, by the answer.
 double AxisToCompositeDepth(DepthModel& m, float value, ProxyAxis axis) {

@@ -1,9 +1,234 @@
 #include "proxy/draw_proxy.h"
 
+#include <algorithm>
+#include <cmath>
+#include <optional>
+#include <span>
+#include <vector>
+
+#include "forms/application.h"
+#include "forms/values.h"
+#include "model/event_types.h"
+#include "model/plain_numbers.h"
+#include "model/running_mean.h"
+#include "proxy/plotted_values.h"
+#include "side/side_window.h"
+
 namespace quillory {
 
-// The panels hold no data until the proxy import exists, so there is nothing
-// to draw yet.
-void DrawProxy(SideWindow&, int16_t) {}
+using namespace forms;
+
+namespace {
+
+constexpr Colour kBand = RGB(170, 170, 170);
+constexpr Colour kCross = RGB(100, 100, 100);
+constexpr Colour kTephraLayer = RGB(150, 150, 255);
+constexpr Colour kOtherLayer = RGB(225, 225, 125);
+// A marker's radius is the axis's width over this, in the axis's units.
+constexpr double kMarkerDivisor = 67;
+// What lies this many pixels beyond the view cannot show in it.
+constexpr double kMarginPixels = 3;
+
+// The panel's view in its own scale, widened by a margin: a primitive wholly
+// outside it would not show, so it is left out.
+class PanelView {
+public:
+    explicit PanelView(const Surface& s) {
+        const double pixelX = std::fabs(s.ScaleWidth()) * kTwipsPerPixel / std::max(1, s.InnerWidthTwips());
+        pixelY_ = std::fabs(s.ScaleHeight()) * kTwipsPerPixel / std::max(1, s.InnerHeightTwips());
+        yPerX_ = pixelY_ / pixelX;
+        const double left = s.ScaleLeft(), right = left + s.ScaleWidth();
+        left_ = std::min(left, right) - kMarginPixels * pixelX;
+        right_ = std::max(left, right) + kMarginPixels * pixelX;
+        top_ = s.ScaleTop() - kMarginPixels * pixelY_;
+        bottom_ = s.ScaleTop() + s.ScaleHeight() + kMarginPixels * pixelY_;
+    }
+    bool Hides(double x1, double y1, double x2, double y2) const {
+        return std::max(y1, y2) < top_ || std::min(y1, y2) > bottom_ || std::max(x1, x2) < left_ ||
+               std::min(x1, x2) > right_;
+    }
+    // A circle is as many pixels high as it is wide.
+    bool HidesCircle(double x, double y, double radius) const {
+        const double ry = radius * yPerX_;
+        return Hides(x - radius, y - ry, x + radius, y + ry);
+    }
+    // The rows a line `width` pixels wide may reach.
+    model::MeanView Rows(int width) const {
+        const double extra = width * pixelY_;
+        return {static_cast<float>(top_ - extra), static_cast<float>(bottom_ + extra)};
+    }
+
+private:
+    double left_, right_, top_, bottom_, pixelY_, yPerX_;
+};
+
+struct Across {
+    double left, right;
+    static Across Of(const Surface& s) { return {s.ScaleLeft(), s.ScaleLeft() + s.ScaleWidth()}; }
+};
+
+// Steps 2 to 9: the columns, the plotted values and the axis.
+void PlanAxis(SideWindow& w, int16_t k) {
+    SideState& st = w.state;
+    const model::ProxyPanelData& p = st.proxy[k];
+    ProxyDrawing& d = st.proxyDrawing[k];
+    d.gProxyCol = ChosenColumn(p, w.Combo3(k).Text(), d.gProxyCol);
+    d.gProxyDivCol = ChosenColumn(p, w.Combo4(k).Text(), d.gProxyDivCol);
+    if (w.Combo4(k).Text() == "1" || !w.Combo4(k).Visible()) d.gProxyDivCol = 0;
+    PlotValues(p, d.gProxyCol, d.gProxyDivCol, st.gPlotX);
+    const PlotRange range = RangeOf(std::span<const float>(st.gPlotX).subspan(1));
+    d.gProxyMax = range.max;
+    d.gProxyMin = range.min;
+    const std::array<float, 2> ends = DefaultAxisEnds(range);
+
+    // The boxes' change handlers only clear the panel meanwhile; a box that
+    // holds a text keeps it.
+    TextBox* boxes[] = {&w.Text5(k), &w.Text6(k)};
+    for (int e = 0; e < 2; ++e) {
+        st.gAxisTextEnabled = false;
+        if (boxes[e]->Text().empty()) boxes[e]->SetText(SingleText(ends[e]));
+    }
+    st.gAxisTextEnabled = true;
+
+    Surface& s = w.Picture1(k).Draw();
+    const double left = Val(w.Text5(k).Text()), right = Val(w.Text6(k).Text());
+    s.SetScaleLeft(left);
+    s.SetScaleWidth(right - left);
+}
+
+// Steps 12 to 15: the background, the bands outside the model and the event layers.
+void DrawUnderlay(SideWindow& w, int16_t k) {
+    Surface& s = w.Picture1(k).Draw();
+    const Across x = Across::Of(s);
+    const float top = s.ScaleTop(), bottom = s.ScaleTop() + s.ScaleHeight();
+    s.FilledBox(x.left, top, x.right, bottom, s.BackColor());
+
+    const std::array<float, 2> edges = w.ProxyBandEdges();
+    if (edges[0] > top) {
+        s.FilledBox(x.left, top, x.right, edges[0], kBand);
+        s.Line(x.left, edges[0], x.right, top, kCross);
+        s.Line(x.right, edges[0], x.left, top, kCross);
+    }
+    if (edges[1] < bottom) s.FilledBox(x.left, edges[1], x.right, bottom, kBand);
+
+    const model::DepthModel& m = w.state.model;
+    if (!m.gEventsLoaded) return;
+    const auto [topCol, bottomCol] = w.EventColumns();
+    w.state.gEventDepthCol = static_cast<int16_t>(topCol);
+    const Surface& composite = w.BoreHole(0).Draw();
+    const float t0 = composite.ScaleTop(), b0 = composite.ScaleTop() + composite.ScaleHeight();
+    struct Layer {
+        float top, bottom;
+    };
+    std::vector<Layer> tephras, voids;
+    for (long i = 1; i <= m.gEventCount; ++i) {
+        const float lt = static_cast<float>(model::FastVal(m.gEventList(topCol, i)));
+        const float lb = static_cast<float>(model::FastVal(m.gEventList(bottomCol, i)));
+        const bool visible = (t0 < lt && lt < b0) || (t0 < lb && lb < b0) || (lt < t0 && lb > b0);
+        if (!visible) continue;
+        const std::string& type = m.gEventList(5, i);
+        if (model::IsTephra(type)) tephras.push_back({lt, lb});
+        else if (model::IsVoid(type)) voids.push_back({lt, lb});
+        else s.FilledBox(x.left, lt, x.right, lb, kOtherLayer);
+    }
+    for (const Layer& l : tephras) s.FilledBox(x.left, l.top, x.right, l.bottom, kTephraLayer);
+    for (const Layer& l : voids) {
+        s.FilledBox(x.left, l.top, x.right, l.bottom, kBand);
+        s.Line(x.left, l.top, x.right, l.bottom, kCross);
+        s.Line(x.left, l.bottom, x.right, l.top, kCross);
+    }
+}
+
+// Step 16: the sample before the first one from the second on that lies at
+// or below the top of the view; none when every one lies above it.
+std::optional<long> StartRow(std::span<const float> y, long n, float top) {
+    for (long i = 2; i <= n; ++i)
+        if (y[static_cast<size_t>(i)] >= top) return i - 1;
+    return std::nullopt;
+}
+
+void Marker(Surface& s, const PanelView& view, double x, double y, double radius) {
+    if (!view.HidesCircle(x, y, radius)) s.Circle(x, y, radius, kCurveColour);
+}
+
+// Step 18: segments where neither end is a no-value and the depth does not
+// decrease, and a marker at every sample from the start row on.
+void DrawSamples(Surface& s, std::span<const float> x, std::span<const float> y, long start, long n, bool curve,
+                 bool markers) {
+    const PanelView view(s);
+    const double radius = std::fabs(s.ScaleWidth()) / kMarkerDivisor;
+    for (long i = start; i <= n - 1; ++i) {
+        const size_t a = static_cast<size_t>(i), b = a + 1;
+        if (curve && !IsNoPlotValue(x[a]) && !IsNoPlotValue(x[b]) && y[a] != kNoPlotValue && y[b] != kNoPlotValue) {
+            if (y[a] > y[b]) EmptyProcedure();
+            else if (!view.Hides(x[a], y[a], x[b], y[b])) s.Line(x[a], y[a], x[b], y[b], kCurveColour);
+        }
+        if (markers) Marker(s, view, x[a], y[a], radius);
+    }
+}
+
+// The running mean whose smoothing item carries a check mark, in red two
+// pixels wide; the panel draws one pixel wide again afterwards.
+void DrawRunningMeans(SideWindow& w, int16_t k, std::span<const float> y, long start) {
+    const SideWindow::PanelMenu& pm = w.panelMenu[k];
+    Surface& s = w.Picture1(k).Draw();
+    const std::pair<forms::Menu*, int> sizes[] = {{pm.flat3, 3}, {pm.flat5, 5}, {pm.flat11, 11}, {pm.flat208, 208}};
+    for (auto [item, width] : sizes) {
+        if (!item->Checked()) continue;
+        s.DrawWidth = 2;
+        const std::vector<model::MeanSegment> segments = model::RunningMean(
+            width, w.state.gPlotX, y, w.state.proxy[k].gProxyRows, static_cast<int32_t>(start), PanelView(s).Rows(2));
+        for (const model::MeanSegment& m : segments) s.Line(m.x0, m.y0, m.x1, m.y1, kRunningMeanColour);
+        s.DrawWidth = 1;
+    }
+}
+
+}  // namespace
+
+void EmptyProcedure() {}
+
+void DrawProxy(SideWindow& w, int16_t k) {
+    SideState& st = w.state;
+    const model::ProxyPanelData& p = st.proxy[k];
+    const long n = p.gProxyRows;
+    Surface& s = w.Picture1(k).Draw();
+    std::span<const float> y;
+    long start = 0;
+    bool markers = false;
+    try {
+        y = p.gProxyY.Column(w.ProxyPlane());
+        PlanAxis(w, k);
+        for (TextBox* box : {&w.Text5(k), &w.Text6(k)}) box->SetVisible(true);
+        w.Combo3(k).SetVisible(true);
+        w.Check1(k).SetVisible(true);
+        for (int j = 0; j <= 4; ++j) w.Picture1(j).Draw().Cls();
+        DrawUnderlay(w, k);
+        if (const std::optional<long> first = StartRow(y, n, s.ScaleTop())) {
+            start = *first;
+            s.FillStyle = 0;
+            s.FillColor = kCurveColour;
+            const bool curve = w.panelMenu[k].line->Checked();
+            markers = w.panelMenu[k].marker->Checked();
+            DrawSamples(s, st.gPlotX, y, start, n, curve, markers);
+        }
+    } catch (const RuntimeError&) {
+        // The drawing ends at its finishing steps; what it drew stays.
+    }
+
+    w.ProgressBar1.SetVisible(false);
+    w.ProgressBar1.SetValue(0);
+    w.App().SetMousePointer(vbDefault);
+    try {
+        // The loop above stops before the last sample.
+        if (markers)
+            Marker(s, PanelView(s), st.gPlotX[static_cast<size_t>(n)], y[static_cast<size_t>(n)],
+                   std::fabs(s.ScaleWidth()) / kMarkerDivisor);
+        if (!y.empty()) DrawRunningMeans(w, k, y, start);
+    } catch (const RuntimeError&) {
+        // A finishing step that fails ends only itself.
+    }
+    for (int j = 0; j <= 4; ++j) w.Picture1(j).Draw().KeepDrawing();
+    w.EraseTargetLinesAfterProxy();
+}
 
 }  // namespace quillory

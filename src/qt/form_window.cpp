@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QThreadPool>
 
 #include "forms/application.h"
 #include "qt/control_view.h"
@@ -67,12 +68,32 @@ bool FormWindow::ToCapture(QMouseEvent* event, const ControlView* receiver) {
 
 void FormWindow::Sync() {
     if (detached_) return;
+
     AddViews();
     menus_->Sync();
     SyncWindow();
     client_->Present(form_.Draw());
     for (ControlView* view : views_) view->Sync();
+    DrawPrepared();
     SyncFocus();
+}
+
+// Each box draws its own image from its own snapshot, so the boxes of a
+// window that all changed (a new level redraws every column and panel) are
+// drawn side by side. Text waits for the font engine's locks when it is drawn
+// on several threads at once: boxes with text are drawn on this thread, the
+// others on threads beside it.
+void FormWindow::DrawPrepared() {
+    static QThreadPool pool;
+    std::vector<SurfaceWidget*> here;
+    for (SurfaceWidget* surface : prepared_) {
+        if (prepared_.size() == 1 || surface->PreparedText()) here.push_back(surface);
+        else pool.start([surface] { surface->Render(); });
+    }
+    for (SurfaceWidget* surface : here) surface->Render();
+    pool.waitForDone();
+    for (SurfaceWidget* surface : prepared_) surface->Show();
+    prepared_.clear();
 }
 
 // Controls are created with the form; a form may still add some later (a

@@ -7,6 +7,7 @@
 
 #include "forms/form.h"
 #include "qt/control_views.h"
+#include "qt/form_window.h"
 #include "qt/picture_loader.h"
 #include "qt/qt_units.h"
 
@@ -163,7 +164,7 @@ void PictureView::SyncContent() {
 // rendered when it is shown: the hidden box that only measures a loaded
 // photograph would otherwise cost an image of the photograph's full size.
 void PictureView::SyncAlways() {
-    if (picture_.EffectivelyVisible()) w_->Present(picture_.Draw());
+    if (picture_.EffectivelyVisible() && w_->Prepare(picture_.Draw())) window_.DrawLater(*w_);
 }
 
 QPointF PictureView::MouseUnits(QPointF p) const {

@@ -35,7 +35,11 @@ void SliderView::SyncContent() {
     w_->setRange(ToInt(s.Min()), ToInt(s.Max()));
     w_->setSingleStep(ToInt(s.SmallChange));
     w_->setPageStep(ToInt(s.LargeChange));
-    w_->setTickInterval(ToInt(s.TickFrequency));
+    // Ticks closer than a pixel draw the band that ticks a pixel apart draw:
+    // of a long scale (one tick per cm of a deep core) only as many are drawn.
+    const long frequency = std::max(1L, s.TickFrequency);
+    const long pixels = std::max(1, vertical ? w_->height() : w_->width());
+    w_->setTickInterval(ToInt(frequency * std::max(1L, (s.Max() - s.Min()) / (frequency * pixels))));
 }
 
 // While the person holds the thumb it stays under the hand, whatever the

@@ -5,7 +5,7 @@
 // resolution, not enlarged afterwards. One renderer serves the picture boxes
 // on screen, the clipboard and the scenario runner's png.
 #include <QImage>
-#include <optional>
+#include <memory>
 
 #include "forms/surface.h"
 
@@ -21,7 +21,7 @@ public:
     QImage Render(const forms::Snapshot& snapshot, qreal ratio = 1);
 
 private:
-    std::optional<forms::DrawingLayer> kept_;
+    std::shared_ptr<const forms::DrawingLayer> kept_;
     QImage keptImage_;
 };
 

@@ -3,6 +3,7 @@
 // box with its sunken border.
 #include <QImage>
 #include <QWidget>
+#include <optional>
 
 #include "forms/surface.h"
 #include "qt/snapshot_renderer.h"
@@ -20,6 +21,14 @@ public:
     // Repaints when the surface or the screen's pixel ratio changed since the
     // last call.
     void Present(const forms::Surface& surface);
+    // The same in two steps, so that several widgets can be drawn side by
+    // side: Prepare takes what the surface shows (true when that changed),
+    // Render draws it, touching no widget, and Show repaints the widget.
+    bool Prepare(const forms::Surface& surface);
+    void Render();
+    // Whether what Render would draw holds text.
+    bool PreparedText() const;
+    void Show() { update(); }
     // A point of the widget in twips of the surface's inner area.
     QPointF InnerTwips(QPointF widgetPixels) const;
 
@@ -32,6 +41,7 @@ private:
     qreal ratio_ = 1;
     bool presented_ = false;
     SnapshotRenderer renderer_;
+    std::optional<forms::Snapshot> prepared_;
     QImage image_;
 };
 

@@ -10,6 +10,7 @@
 
 #include "model/conversion_tables.h"
 #include "model/depth_model.h"
+#include "model/proxy_data.h"
 #include "side/driven_by.h"
 
 namespace quillory {
@@ -17,6 +18,13 @@ namespace quillory {
 // One lamina of the section last found by GetPSP, for the Level Divider.
 struct SectionLamina {
     std::string label, psp, compositeDepth;
+};
+
+// What the last drawing of a proxy panel chose: the plotted column and the
+// divisor column (0 none), and the largest and smallest plotted value.
+struct ProxyDrawing {
+    int16_t gProxyCol = 0, gProxyDivCol = 0;
+    float gProxyMax = 0, gProxyMin = 0;
 };
 
 // Rows 1 to 300 are usable; row 0 is never used.
@@ -56,8 +64,13 @@ struct SideState {
     std::string gBHLetter;
     int16_t gBH = 0;  // bore hole last chosen by SearchCoreTop
 
-    // Proxy panels 0 to 4 hold data.
+    // Proxy panels 0 to 4: whether each holds data, its data and what its
+    // last drawing chose; the plotted values of the panel drawn last (row 0
+    // unused), which its running mean reads.
     std::array<bool, 5> gProxyLoaded{};
+    std::array<model::ProxyPanelData, 5> proxy;
+    std::array<ProxyDrawing, 5> proxyDrawing;
+    std::vector<float> gPlotX;
     bool gAxisTextEnabled = false;
 
     // Level Divider hand-over.

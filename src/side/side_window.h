@@ -5,11 +5,15 @@
 // the procedures its tool windows call back. The main window and the Duo
 // window are both one of these; the procedures behind them are the core
 // window's (window/core_window.h).
+#include <array>
 #include <string>
+#include <utility>
 
 #include "forms/controls.h"
 #include "forms/form.h"
 #include "side/shared_state.h"
+#include "model/proxy_import.h"
+#include "model/proxy_positions.h"
 #include "side/side_state.h"
 
 namespace quillory {
@@ -25,6 +29,23 @@ public:
     // Redraws the columns and panels; clears the target lines of this window.
     virtual void DrawLamina() = 0;
     virtual void EraseTargetLines() = 0;
+
+    // --- what the proxy panels (src/proxy) ask of their window ---
+    // A proxy file read for one of this window's panels, placed through its model.
+    virtual model::ProxyImport ReadProxyFile(model::ItemReader& file, std::string title) = 0;
+    // The vertical-axis answer: a panel's positions from its values as read.
+    virtual void ConvertProxyPositions(model::ProxyPanelData& panel, model::ProxyAxis axis) = 0;
+    // The plane of the panels' positions drawn now, and the one the
+    // vertical-axis question previews.
+    virtual int16_t ProxyPlane() const = 0;
+    virtual int16_t ProxyPreviewPlane() const = 0;
+    // Where the correlation model begins and ends on the drawn scale: the
+    // panels grey what lies above the first and below the last.
+    virtual std::array<float, 2> ProxyBandEdges() = 0;
+    // The event table's columns of a layer's top and bottom on the drawn scale.
+    virtual std::pair<int, int> EventColumns() const = 0;
+    // The target lines a drawn panel takes away.
+    virtual void EraseTargetLinesAfterProxy() = 0;
 
     // --- controls, in design order ---
     forms::Label& Label4 = Add<forms::Label>("Label4");
@@ -81,9 +102,9 @@ public:
                *mnuRBdepth = nullptr, *mnuDepth = nullptr, *mnuAge = nullptr, *mnuCopyDepth = nullptr,
                *mnuExport_4 = nullptr;
     forms::ControlArray<forms::Menu> mnuCM, mnuSize, mnuBH;
-    // Per proxy panel k: the pop-up and its items.
+    // Per proxy panel k: the pop-up and its items ("Multiple colour" in panel 0 only).
     struct PanelMenu {
-        forms::Menu *popup = nullptr, *flipH = nullptr, *copy = nullptr, *line = nullptr, *marker = nullptr,
+        forms::Menu *popup = nullptr, *multi = nullptr, *flipH = nullptr, *copy = nullptr, *line = nullptr, *marker = nullptr,
                     *horizontal = nullptr, *filename = nullptr, *smooth = nullptr, *flat3 = nullptr,
                     *flat5 = nullptr, *flat11 = nullptr, *flat208 = nullptr, *exportItem = nullptr;
     };

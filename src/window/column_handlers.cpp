@@ -1,8 +1,9 @@
-// Connects the core columns, the window's background, the pointer resets
-// and the display menus to their procedures.
+// Connects the core columns, the proxy panels, the window's background, the
+// pointer resets and the display menus to their procedures.
 #include "forms/application.h"
 #include "window/column_drawing.h"
 #include "photo/photo_command.h"
+#include "proxy/panel_controls.h"
 #include "tools/frm_version.h"
 #include "tools/frm_export.h"
 #include "window/core_window.h"
@@ -26,15 +27,11 @@ void CoreWindow::WireColumnHandlers() {
             BoreHole_MouseDown(index, b, s, static_cast<float>(x), static_cast<float>(y));
         };
     }
-    // A panel follows the columns; a pick on it is a pick on the composite column.
-    for (auto& [k, panel] : Picture1) {
-        const int index = k;
-        panel->MouseMove = [this](int, int, double, double y) { TargetLine(static_cast<float>(y)); };
-        panel->MouseDown = [this, index](int b, int s, double x, double y) {
-            if (b == kRightButton) PopupMenu(*panelMenu[index].popup);
-            else MouseDownProcedure(0, b, s, static_cast<float>(x), static_cast<float>(y));
-        };
-    }
+    // A pick on a panel is a pick on the composite column at the same height.
+    WirePanelControls(*this, {[this](int b, int s, float x, float y) { MouseDownProcedure(0, b, s, x, y); },
+                              [this](float y) { TargetLine(y); },
+                              [this](bool axisBox) { LeavePanelControl(axisBox); }});
+    for (int16_t k = 0; k <= 4; ++k) Command6(k).Click = [this, k] { Command6_Click(k); };
 
     Resize = [this] { Form_Resize(); };
     MouseDown = [this](int, int, double x, double) { Form_MouseDown(static_cast<float>(x)); };
@@ -54,9 +51,6 @@ void CoreWindow::WireColumnHandlers() {
     for (Control* c : std::initializer_list<Control*>{&Label2, &Label3, &Label4, &Label5, &Label6, &Label7, &Label8,
                                                       &Label9, &Label10})
         c->MouseMove = leave(vbArrow);
-    for (int k = 0; k <= 4; ++k)
-        for (Control* c : std::initializer_list<Control*>{&Command6(k), &Check1(k), &Text5(k), &Text6(k)})
-            c->MouseMove = leave(vbDefault);
 
     for (auto& [k, item] : mnuCM) {
         const auto range = static_cast<int16_t>(k);

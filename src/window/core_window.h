@@ -121,6 +121,19 @@ public:
     // The range item "Whole core".
     static constexpr int16_t kWholeCore = 9999;
 
+    // --- the proxy panels (the main window's rules; window/proxy_panels.cpp) ---
+    // "Import proxy" of panel k.
+    void Command6_Click(int16_t panel);
+    model::ProxyImport ReadProxyFile(model::ItemReader& file, std::string title) override;
+    void ConvertProxyPositions(model::ProxyPanelData& panel, model::ProxyAxis axis) override;
+    int16_t ProxyPlane() const override { return state.model.gVerticalScale; }
+    int16_t ProxyPreviewPlane() const override { return ProxyPlane(); }
+    std::array<float, 2> ProxyBandEdges() override;
+    void EraseTargetLinesAfterProxy() override { EraseBothTargetLines(); }
+    // The pointer leaves a panel for one of its controls: its axis boxes
+    // also take the Duo window's target lines away.
+    virtual void LeavePanelControl(bool axisBox);
+
 protected:
     // --- hooks: the main window's behaviour, which the Duo window overrides ---
     // A composite depth that lies below every bore hole the user may reach.
@@ -136,7 +149,7 @@ protected:
     virtual RulerMark OwnTargetMark() const { return {7.5, 9.5, 7.25, 0.25}; }
     virtual RulerMark TargetMarkInOther() const { return {-0.3, 2.2, 1.95, 0.25}; }
     // The event table's columns of a layer's top and bottom on the drawn scale.
-    virtual std::pair<int, int> EventColumns() const;
+    std::pair<int, int> EventColumns() const override;
     virtual forms::Colour TephraColour() const;
     // What only one window does at the start of a typed level's road and
     // after a range pass.

@@ -256,9 +256,9 @@ void CoreWindow::BuildCorePopups() {
         pm.popup = &AddMenu("mnuPicRB" + n, "PicRB(" + n + ")");
         pm.popup->SetVisible(false);
         if (k == 0) {
-            Menu& multi = AddMenu("mnuMulti_0", "Multiple colour", pm.popup);
-            multi.SetChecked(true);
-            multi.SetVisible(false);
+            pm.multi = &AddMenu("mnuMulti_0", "Multiple colour", pm.popup);
+            pm.multi->SetChecked(true);
+            pm.multi->SetVisible(false);
         }
         pm.flipH = &AddMenu("mnuFlipH" + n, "Flip horizontal", pm.popup);
         AddMenu(flipSep[k], "-", pm.popup);

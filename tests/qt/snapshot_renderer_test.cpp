@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QPainter>
+#include <cmath>
 
 #include "forms/headless.h"
 #include "forms/surface.h"
@@ -114,6 +116,48 @@ TEST_F(SnapshotRendererTest, AtRatioTwoABoxOutlineCoversTheDevicePixelsOfItsPixe
     EXPECT_EQ(image.pixel(20, 20), kRed);  // a whole corner
     EXPECT_EQ(image.pixel(61, 61), kRed);
     for (int d : {19, 22, 59, 62}) EXPECT_EQ(image.pixel(d, 40), kWhitePixel) << d;
+}
+
+}  // namespace
+
+namespace {
+
+// Markers are drawn once and copied to each centre: pixel for pixel what
+// Qt draws at each centre itself, on either side of a line drawn between
+// them, at ratios 1 and 2.
+TEST_F(SnapshotRendererTest, CopiedMarkersAreTheCirclesQtDrawsThere) {
+    s.SetScale(0, 0, 100, 50);
+    s.FillStyle = 0;
+    s.FillColor = RGB(0, 0, 255);
+    const double centres[][2] = {{10, 10}, {10.4, 30.7}, {55, 25}, {99, 49}, {0, 0}};
+    for (const auto& c : centres) s.Circle(c[0], c[1], 1.6, RGB(0, 0, 255));
+    s.Line(10, 10, 55, 25, RGB(255, 0, 0));
+    s.Circle(55, 25, 1.6, RGB(0, 0, 255));
+    for (qreal ratio : {1.0, 2.0}) {
+        QImage expected(QSize(100, 50) * ratio, QImage::Format_RGB32);
+        expected.setDevicePixelRatio(ratio);
+        expected.fill(Qt::white);
+        {
+            QPainter painter(&expected);
+            QPen pen(QColor(0, 0, 255));
+            pen.setCosmetic(true);
+            pen.setWidth(static_cast<int>(ratio));
+            pen.setJoinStyle(Qt::MiterJoin);
+            const QPointF shift(ratio > 1 ? 0.5 : 0, ratio > 1 ? 0.5 : 0);
+            auto circle = [&](double x, double y) {
+                painter.setPen(pen);
+                painter.setBrush(QColor(0, 0, 255));
+                painter.drawEllipse(QPointF(QPoint(int(std::floor(x)), int(std::floor(y)))) + shift, 1.6, 1.6);
+            };
+            for (const auto& c : centres) circle(c[0], c[1]);
+            QPen red = pen;
+            red.setColor(QColor(255, 0, 0));
+            painter.setPen(red);
+            painter.drawLine(QPointF(10, 10) + shift, QPointF(55, 25) + shift);
+            circle(55, 25);
+        }
+        EXPECT_EQ(qtback::RenderSnapshot(s.TakeSnapshot(), ratio), expected) << ratio;
+    }
 }
 
 }  // namespace
