@@ -9,7 +9,7 @@ using namespace forms;
 void FrmMain::BuildDesign() {
     BuildCoreDesign({{3120, 4260, 5400, 6560}, 7590, 7680, 8400, 9720});
     SetCaption("Quillory 7.7.4");
-    Image1.Move(120, 60, 2760, 660);
+    Image1.Move(240, 300, 1920, 915);
     // The correlation import opens the bore-hole list.
     Combo1.SetEnabled(false);
     // The Duo window's "Link range" is the switch; this one only shows it.

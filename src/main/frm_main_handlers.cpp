@@ -35,7 +35,6 @@ void FrmMain::WireMainHandlers() {
     mnuQYDuo->Click = [this] { mainTools_.launchDuo(); };
     Image1.Click = [this] { mainTools_.launchDuo(); };
     mnuRX93->Click = [this] { mainTools_.rx93().Show(); };
-    Image1.Click = [this] { mainTools_.launchDuo(); };
     Image1.DblClick = [this] { Image1_DblClick(); };
 }
 

@@ -52,16 +52,17 @@ void CoreWindow::BuildCoreDesign(const ColumnPlaces& places) {
     Place(Label4, 120, 480, 975, 255);
     Label4.SetVisible(false);
 
-    // " Import ": one button per model file, enabled in the order of use.
-    Place(Frame4, 120, 840, 2760, 1680);
+    // " Import ": one button per model file, enabled in the order of use,
+    // below the logo; the varve counts' button is never shown.
+    Place(Frame4, 120, 1260, 2760, 1260);
     Frame4.SetCaption(" Import ");
-    Place(Command1, 120, 240, 2520, 315);
+    Place(Command1, 120, 180, 2520, 315);
     Command1.SetCaption("Correlation model");
-    Place(Command3, 120, 600, 2520, 315);
+    Place(Command3, 120, 540, 2520, 315);
     Command3.SetCaption("List of event layers");
-    Place(Command4, 120, 960, 2520, 315);
+    Place(Command4, 120, 900, 2520, 315);
     Command4.SetCaption("Age-depth model");
-    Place(Command5, 120, 1320, 2520, 315);
+    Place(Command5, 120, 900, 2520, 315);
     Command5.SetCaption("Varve counts");
     Command5.SetVisible(false);
 
@@ -78,7 +79,7 @@ void CoreWindow::BuildCoreDesign(const ColumnPlaces& places) {
     Titled(Add<Label>(Label1, "Label1", 7), "PSP (cm):").Move(120, 3750, 1260, 255);
     Place(Text1, kBoxLeft, 3720, kBoxWidth, kBoxHeight);
     Titled(Add<Label>(Label1, "Label1", 11), "Defined position (PSP)").Move(120, 4020, 2760, 255);
-    Titled(Label2, "Composite depth (cm):").Move(120, 4290, 2760, 255);
+    Titled(Label2, "Composite depth").Move(120, 4320, 2760, 255);
     Titled(Add<Label>(Label1, "Label1", 8), "").Move(120, 4590, 1260, 255);
     Place(Text2, kBoxLeft, 4560, kBoxWidth, kBoxHeight);
     Text2.SetFontBold(true);

@@ -34,6 +34,22 @@ TEST_F(MainWindowTest, StartsWithOnlyTheCorrelationImportUsable) {
     EXPECT_EQ(q.shared.gActionCount.Get(), 0);
     EXPECT_FALSE(q.shared.gDuoModelLoaded);
 
+    // The design texts and places the level read-outs and the divider rely on.
+    EXPECT_EQ(f.Label2.Caption(), "Composite depth");
+    EXPECT_EQ(f.Label2.Top(), 4320);
+    EXPECT_EQ(f.Label7.Caption(), "Age (unspecified unit)");
+    EXPECT_EQ(f.Label8.Caption(), "Error:  --- ");
+    EXPECT_EQ(f.Label1(9).Caption(), "Event free depth (cm):");
+    EXPECT_EQ(f.Label3.Caption(), "Event free depth (EFD)");
+    EXPECT_EQ(f.Label11.Caption(), "Vertical scale for drawing");
+    // The logo, and the import buttons below it where a click reaches them.
+    EXPECT_EQ(f.Image1.Left(), 240);
+    EXPECT_EQ(f.Image1.Top(), 300);
+    EXPECT_EQ(f.Image1.Width(), 1920);
+    EXPECT_EQ(f.Image1.Height(), 915);
+    EXPECT_GE(f.Frame4.Top() + f.Command1.Top(), f.Image1.Top() + f.Image1.Height());
+    EXPECT_LE(f.Frame4.Top() + f.Frame4.Height(), f.Frame5.Top());
+
     EXPECT_TRUE(f.Command1.Enabled());
     for (forms::Control* c : std::initializer_list<forms::Control*>{&f.Command2, &f.Command3, &f.Command4, &f.Command7,
                                                                     &f.Text1, &f.Text2, &f.Text3, &f.Text4, &f.Frame5,
