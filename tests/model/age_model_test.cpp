@@ -131,6 +131,20 @@ TEST(AgeModelImport, ErrorTitlesWithAnEarlyPointGiveANameAndNoneWithoutOne) {
     EXPECT_EQ(r.errorNameMinus, "");
 }
 
+TEST(AgeModelImport, APointWithoutATieOrWithADepthWrittenLongKeepsTheDepthOfItsFile) {
+    DepthModel m = ModelWithEvents();
+    AgeModelImport r = LoadAges(m, AgeHeader() + "a,A,02,10,345.6,1,1000,1,C1,yr,\n"  // A-02 has no tie
+                                                 "b,---,---,---,120.50,1,2000,1,C1,yr,\n"
+                                                 "c,Q,---,---,1.5e2,1,3000,1,C1,yr,\n");
+    ASSERT_FALSE(r.refused) << r.message;
+    EXPECT_EQ(m.gAgeModel(5, 1), "345.6");  // not composite depth 0
+    EXPECT_EQ(m.gAgeModel(11, 1), "345.6");
+    EXPECT_EQ(m.gAgeModel(5, 2), "120.50");  // a depth is a depth, however written
+    EXPECT_EQ(m.gAgeModel(11, 2), "120.5");
+    EXPECT_EQ(m.gAgeModel(11, 3), "150");
+    EXPECT_TRUE(m.gAgeModelLoaded);
+}
+
 TEST(AgeModelImport, UndefinedBoreHolesAreRefusedOrAFormatErrorWithADuoModel) {
     const std::string text = AgeHeader() + "a,A,01,150,---,1,1,1,C1,yr,\n"
                                            "b,Q,---,---,---,1,2,1,C1,yr,\n"

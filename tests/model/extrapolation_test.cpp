@@ -49,6 +49,19 @@ TEST(RecomputeDerivedDepths, LevelsOutsideTheTiesFollowTheNewMethod) {
     EXPECT_DOUBLE_EQ(forms::Val(m.gCorrTable(1, 1, 2, 4)), 210);
 }
 
+TEST(RecomputeDerivedDepths, ALevelInASectionWithoutATieStaysWithoutDepth) {
+    DepthModel m;
+    LoadCorrelation(m, StraightCorrelation() + TieRow("", "---", "A-02-top", "0") + TieRow("", "---", "x", "10") +
+                           TieRow("", "---", "A-02-Bot", "90"));
+    EXPECT_EQ(m.gCorrTable(1, 1, 2, 4), "9999");
+    for (Extrapolation rule : {Extrapolation::kProportional, Extrapolation::kOneToOne}) {
+        m.gExtrapolation = rule;
+        RecomputeDerivedDepths(m, nullptr);
+        EXPECT_EQ(m.gCorrTable(1, 1, 2, 4), "9999");  // no value, never the empty cell that reads as 0
+        EXPECT_EQ(m.gCorrTable(1, 1, 2, 2), "1000");
+    }
+}
+
 TEST(RecomputeDerivedDepths, AgePointsByPositionAreConvertedAgainInTheirOwnBoreHole) {
     DepthModel m = TwoTieSection();
     DuoNamesEtoH duo;

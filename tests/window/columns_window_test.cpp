@@ -142,6 +142,10 @@ TEST_F(WindowTest, WholeCoreRangeRoundsTheLastTieHalfToEven) {
         f.SetRange(9999);
         EXPECT_EQ(q.main.gRange, range) << last;
     }
+    // A core too deep for the range's 16 bits gets the largest range there is.
+    m.gCorrRow(1, m.gRowCount) = "40000";
+    f.SetRange(9999);
+    EXPECT_EQ(q.main.gRange, 32767);
     // A last row without a composite depth does not count as the core's end.
     m.gCorrRow(1, m.gRowCount) = "9999";
     m.gCorrRow(1, m.gRowCount - 1) = "1000";
