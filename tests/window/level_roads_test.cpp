@@ -106,6 +106,37 @@ TEST_F(LevelRoadTest, TypedAgeKeepsItsTextAndMovesBothDepths) {
     EXPECT_TRUE(services.messages.empty());
 }
 
+// Errors that round apart show both, each with its name; points of two units
+// around the level make a hybrid unit; a typed age shows its errors unnamed.
+TEST_F(MainWindowTest, TheAgeReadOutNamesItsErrorsAndTheirUnits) {
+    quillory::FrmMain& f = Main();
+    Import(f.Command1, "model_20240209.csv", CorrelationModel());
+    Import(f.Command3, "events.csv", EventList());
+    Import(f.Command4, "ages.csv",
+           "Label,Bore hole,Section,PSP,Composite depth (09 Feb. 2024),Error (+) 95.4,Age,Error (-) 68.3,Type,Unit,"
+           "Remark\n"
+           "L1,---,---,---,0,10,0,10,C1,yr BP,\n"
+           "L2,---,---,---,300,20,1000,30,C1,yr BP,\n"
+           "L3,---,---,---,700,30,3000,30,C1,cal BP,\n");
+    ASSERT_TRUE(services.messages.empty());
+    // 240 cm lies 230 / 290 of the way from L1 to L2 in event-free depth.
+    EXPECT_EQ(f.Text4.Text(), "793");
+    EXPECT_EQ(f.Label7.Caption(), "Age (yr BP)");
+    EXPECT_EQ(f.Label8.Caption(), "Error:  +18 (95.4 %)/ -26 (68.3 %)");
+    EXPECT_EQ(f.Label9.Caption(), "(interpolated by EFD)");
+
+    Type(f.Text2, "600");  // three quarters of the way from L2 to L3
+    EXPECT_EQ(f.Text4.Text(), "2500");
+    EXPECT_EQ(f.Label7.Caption(), "Age (Hybrid unit)");
+    EXPECT_EQ(f.Label8.Caption(), "Error:  +28 (95.4 %)/ -30 (68.3 %)");  // 27.5 to the even 28
+
+    Type(f.Text4, "1500");
+    EXPECT_EQ(f.Text4.Text(), "1500");
+    EXPECT_EQ(f.Text3.Text(), "390");
+    EXPECT_EQ(f.Text2.Text(), "400");
+    EXPECT_EQ(f.Label8.Caption(), "Error:  +22 / -30");  // 22.5 to the even 22
+}
+
 TEST_F(LevelRoadTest, TypedPositionInTheSectionGivesTheLevel) {
     quillory::FrmMain& f = Main();
     Type(f.Text1, "50");
