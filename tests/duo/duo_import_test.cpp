@@ -1,6 +1,9 @@
 // The Duo window's correlation import and its list of event layers: what the
 // window shows and opens, the move to the main window's level, the question
 // for the event list, the warning lamp and the hand-over of the age model.
+#include <fstream>
+#include <iterator>
+
 #include "duo/warning_lamp.h"
 #include "duo_window_fixture.h"
 #include "model/correlation_lookup.h"
@@ -64,6 +67,24 @@ TEST_F(DuoWindowTest, AModelOfTheOlderLayoutOrCutShortIsRefused) {
     Duo().Command1.UserClick();
     EXPECT_EQ(TakeMessage(), "File format error.");
     EXPECT_FALSE(q.shared.gDuoModelLoaded);
+    EXPECT_TRUE(Duo().Command1.Enabled());
+
+    // A model that fails after its header named the bore holes and the master
+    // core (an own composite depth that is no number) shows none of its names
+    // and lists.
+    std::ifstream in(kExamples + "QL23_duo_correlation_20240301.csv", std::ios::binary);
+    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const size_t at = text.find(",'603.8,'A,'08");
+    ASSERT_NE(at, std::string::npos);
+    text.replace(at, 7, ",'60x.8");
+    services.fileAnswers.push_back(WriteFile("QL23_broken_20240301.csv", text));
+    const std::string title = Duo().Label1(1).Caption(), item = Duo().mnuBH(1).Caption();
+    Duo().Command1.UserClick();
+    EXPECT_EQ(TakeMessage(), "File format error.");
+    EXPECT_EQ(Duo().Label1(1).Caption(), title);
+    EXPECT_EQ(Duo().Label1(0).Caption(), "Composite");
+    EXPECT_EQ(Duo().mnuBH(1).Caption(), item);
+    EXPECT_EQ(Duo().Combo2.ListCount(), 0);
     EXPECT_TRUE(Duo().Command1.Enabled());
 }
 
