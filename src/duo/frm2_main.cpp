@@ -26,6 +26,11 @@ void Frm2Main::BuildDesign() {
     // with the conversion and photo commands; its drawing scale mirrors the
     // main window's in the hidden Frame2.
     Frame2.SetVisible(false);
+    // Its own age-depth model reader is hidden, as its varve counts are: the
+    // Duo takes the main window's model.
+    Command4.SetVisible(false);
+    // The ruler takes presses once the Duo model is read.
+    BoreHole(5).SetEnabled(false);
     Frame1.Move(120, 7320, 2760, 2655);
     Frame1.SetVisible(true);
     Label6.SetCaption("Vertical scale for drawing");

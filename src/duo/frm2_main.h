@@ -54,6 +54,10 @@ protected:
     bool SliderActsFirst() const override { return false; }
     bool ListPickShowsSection() const override { return false; }
     bool SectionPickFreesLevel() const override { return false; }
+    // Its age-depth and varve-count readers (duo_age_readers.cpp).
+    std::optional<std::string> PlaceAgePoints() override;
+    void AgeModelShown() override;
+    void ReadVarveCounts(model::ItemReader& file) override;
 
     // Its drawing, pointing and folding (duo_column_rules.cpp).
     const columns::DrawingRules& Drawing() const override;

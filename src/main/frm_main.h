@@ -33,6 +33,10 @@ public:
 protected:
     void TraceLevelChange() override;
     void AfterRangePass() override;
+    bool TakesAgeModelHeader(const model::AgeModelHeader& header) override;
+    std::optional<std::string> PlaceAgePoints() override;
+    void AgeModelShown() override;
+    void ReadVarveCounts(model::ItemReader& file) override;
 
 private:
     void BuildDesign();
@@ -47,8 +51,6 @@ private:
     // Imports of the master model files.
     void Command1_Click();
     void Command3_Click();
-    void Command4_Click();
-    void Command5_Click();
 
     // Scale and extrapolation options.
     void Option2_Click();

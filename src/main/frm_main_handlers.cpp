@@ -17,8 +17,6 @@ FrmMain::FrmMain(Application& app, const CoreEnvironment& env, const MainTools& 
 void FrmMain::WireMainHandlers() {
     Command1.Click = [this] { Command1_Click(); };
     Command3.Click = [this] { Command3_Click(); };
-    Command4.Click = [this] { Command4_Click(); };
-    Command5.Click = [this] { Command5_Click(); };
     for (auto& [i, o] : Option2) o->Click = [this] { Option2_Click(); };
     for (auto& [i, o] : Option4) o->Click = [this] { Option4_Click(); };
     for (auto* items : {&mnuDepPrec, &mnuAgePrec}) {

@@ -96,60 +96,27 @@ void FrmMain::Command3_Click() {
     });
 }
 
-void FrmMain::Command4_Click() {
-    model::DepthModel& m = state.model;
-    RunImport(&Command4, [&](const std::string& path, model::ItemReader& file) {
-        tools_.version().Label2(4).SetCaption(model::GetFileDate(path));
-        App().SetMousePointer(vbHourglass);
-        ShowProgress(200);
-        ProgressBar1.SetValue(1);
-        model::AgeModelHeader header = model::BeginAgeModelImport(m, file, path);
-        if (!header.versionMatches && App().MsgBox(header.warning, vbYesNo, "WARNING!!") == vbNo)
-            return EndImport(false);
-        model::ReadAgePoints(m, file);
-        // The age read-outs follow the input mode once the points are read,
-        // whether or not their depths can then be derived.
-        const bool typeIn = Option1(0).Value();
-        for (Control* c : std::initializer_list<Control*>{&Label7, &Label8, &Label9, &Text4}) c->SetEnabled(typeIn);
-        model::AgeModelImport result = model::DeriveAgeModelDepths(m, DuoModel());
-        if (result.refused) {
-            EndImport(false);
-            App().MsgBox(result.message, vbExclamation, "Error");
-            return;
-        }
-        shared.gAgeErrNamePlus = result.errorNamePlus;
-        shared.gAgeErrNameMinus = result.errorNameMinus;
-        App().SetMousePointer(vbDefault);
-        FillPanelPlanes(state);
-        DisplayAge();
-        DrawLamina();
-        mnuAge->SetEnabled(true);
-        mnuDepth->SetEnabled(true);
-        counterpart_.TakeAgeModel();
-        Command4.SetEnabled(false);
-        ProgressBar1.SetVisible(false);
-        ProgressBar1.SetValue(0);
-    });
+bool FrmMain::TakesAgeModelHeader(const model::AgeModelHeader& header) {
+    return header.versionMatches || App().MsgBox(header.warning, vbYesNo, "WARNING!!") != vbNo;
 }
 
-void FrmMain::Command5_Click() {
-    model::DepthModel& m = state.model;
-    RunImport(nullptr, [&](const std::string& path, model::ItemReader& file) {
-        App().SetMousePointer(vbHourglass);
-        ShowProgress(2000);
-        model::BeginVarveImport(m, file, path);
-        tools_.version().Label2(5).SetCaption(m.gVerVarves);
-        model::FinishVarveImport(m, file);
-        FillPanelPlanes(state);
-        DrawLamina();
-        DisplayAge();
-        counterpart_.DropAgeModel();
-        Command5.SetEnabled(false);
-        if (Text2.Enabled()) Text2.SetFocus();
-        ProgressBar1.SetVisible(false);
-        ProgressBar1.SetValue(0);
-        App().SetMousePointer(vbDefault);
-    });
+std::optional<std::string> FrmMain::PlaceAgePoints() {
+    model::AgeModelImport result = model::DeriveAgeModelDepths(state.model, DuoModel());
+    if (result.refused) return result.message;
+    shared.gAgeErrNamePlus = result.errorNamePlus;
+    shared.gAgeErrNameMinus = result.errorNameMinus;
+    FillPanelPlanes(state);
+    return std::nullopt;
+}
+
+void FrmMain::AgeModelShown() { counterpart_.TakeAgeModel(); }
+
+// The main window's varve counts renew the Duo window's copy of its
+// age-depth model.
+void FrmMain::ReadVarveCounts(model::ItemReader& file) {
+    model::FinishVarveImport(state.model, file);
+    FillPanelPlanes(state);
+    counterpart_.DropAgeModel();
 }
 
 }  // namespace quillory

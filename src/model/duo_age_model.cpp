@@ -49,9 +49,7 @@ bool TransferAgeModel2(const DepthModel& main, DepthModel& duo, const MasterCore
     return true;
 }
 
-void ImportDuoAgeModel(DepthModel& duo, ItemReader& file, std::string_view fileName, Extrapolation rule) {
-    BeginAgeModelImport(duo, file, fileName);
-    ReadAgePoints(duo, file);
+void DeriveDuoAgeModelDepths(DepthModel& duo, Extrapolation rule) {
     for (long j = 1; j <= duo.gAgeModelRows; ++j) {
         const int16_t b = PointBoreHole(duo, duo.gAgeModel(2, j));
         if (b != 0 && duo.gAgeModel(2, j) != "---" && duo.gAgeModel(3, j) != "---" && duo.gAgeModel(4, j) != "---") {
@@ -62,6 +60,12 @@ void ImportDuoAgeModel(DepthModel& duo, ItemReader& file, std::string_view fileN
         duo.gAgeModel(11, j) = EventFreeText(duo, duo.gAgeModel(5, j));
     }
     duo.gAgeModelLoaded = true;
+}
+
+void ImportDuoAgeModel(DepthModel& duo, ItemReader& file, std::string_view fileName, Extrapolation rule) {
+    BeginAgeModelImport(duo, file, fileName);
+    ReadAgePoints(duo, file);
+    DeriveDuoAgeModelDepths(duo, rule);
 }
 
 }  // namespace model

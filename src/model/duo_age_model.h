@@ -22,15 +22,19 @@ namespace model {
 // conversions are thrown.
 bool TransferAgeModel2(const DepthModel& main, DepthModel& duo, const MasterCoreLink& link);
 
-// The Duo's own age-depth reader: the main reader's header and control points
-// (no version question, no error names, no refusal, no positions through the
-// main model). A point given by drilling position in a Duo bore hole (its name,
-// or the letter "A" to "D", either case, of its place) gets the Duo's own
-// composite depth by TrinityToCD2 with `rule`; one whose bore hole names none
-// of them keeps the composite depth of the file. Every point's event-free
-// depth by CDToEFD2 (empty without the Duo event list). Sets gVerAgeModel from
-// the file name first and gAgeModelLoaded at the end; a run-time error is
-// thrown with the rows read kept.
+// The Duo's own placing of the control points its age-depth reader read
+// (the main reader's header and points, model/age_model_import.h; no version
+// question, no error names, no refusal, no positions through the main model).
+// A point given by drilling position in a Duo bore hole (its name, or the
+// letter "A" to "D", either case, of its place) gets the Duo's own composite
+// depth by TrinityToCD2 with `rule`; one whose bore hole names none of them
+// keeps the composite depth of the file. Every point's event-free depth by
+// CDToEFD2 (empty without the Duo event list). Sets gAgeModelLoaded at the
+// end; a run-time error is thrown with the points placed so far kept.
+void DeriveDuoAgeModelDepths(DepthModel& duo, Extrapolation rule);
+
+// The whole reader for a file: sets gVerAgeModel from the file name, reads
+// the header and the points, and places them as above.
 void ImportDuoAgeModel(DepthModel& duo, ItemReader& file, std::string_view fileName, Extrapolation rule);
 
 }  // namespace model

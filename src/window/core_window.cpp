@@ -45,6 +45,8 @@ void CoreWindow::WireHandlers() {
     Text1.Change = [this] { Text1_Change(); };
     Slider1.Change = [this] { Slider1_Change(); };
     Command2.Click = [this] { Command2_Click(); };
+    Command4.Click = [this] { Command4_Click(); };
+    Command5.Click = [this] { Command5_Click(); };
 
     Text2.Change = [this] { Text2_Change(); };
     Text3.Change = [this] { Text3_Change(); };

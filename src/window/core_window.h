@@ -20,6 +20,7 @@
 
 namespace model {
 class ItemReader;
+struct AgeModelHeader;
 struct ConversionSide;
 }
 
@@ -158,6 +159,17 @@ protected:
     // The models "Convert from data file" places drilling positions in, and
     // the composite depth it keeps them on: the main window's.
     virtual model::ConversionSide ConversionReadingSide();
+
+    // The age-depth and varve-count readers (window/age_imports.cpp): whether
+    // a model whose header names another correlation model's version is read
+    // on (the main window asks; the Duo window does not); the control points
+    // placed on this side's composite depth, or the message that refuses the
+    // model; what follows once the model is shown; and the varve counts read
+    // after their header, with what they renew.
+    virtual bool TakesAgeModelHeader(const model::AgeModelHeader&) { return true; }
+    virtual std::optional<std::string> PlaceAgePoints() = 0;
+    virtual void AgeModelShown() {}
+    virtual void ReadVarveCounts(model::ItemReader& file) = 0;
 
     // The level the columns centre on when a level arrives in the
     // composite-depth box: the value of the box of the drawn scale.
@@ -311,6 +323,9 @@ private:
     std::optional<std::string> AskFileName();
     // "Convert from data file".
     void Command2_Click();
+    // "Age-depth model" and "Varve counts".
+    void Command4_Click();
+    void Command5_Click();
 
     // Holy trinity.
     void Combo1_Change();

@@ -1,8 +1,13 @@
 // The Duo window's correlation import and its list of event layers: what the
 // window shows and opens, the move to the main window's level, the question
 // for the event list, the warning lamp and the hand-over of the age model.
+#include <fstream>
+#include <iterator>
+
 #include "duo/warning_lamp.h"
 #include "duo_window_fixture.h"
+#include "model/correlation_lookup.h"
+#include "model/duo_conversion.h"
 #include "tools/frm_version.h"
 
 namespace duo_test {
@@ -62,6 +67,24 @@ TEST_F(DuoWindowTest, AModelOfTheOlderLayoutOrCutShortIsRefused) {
     Duo().Command1.UserClick();
     EXPECT_EQ(TakeMessage(), "File format error.");
     EXPECT_FALSE(q.shared.gDuoModelLoaded);
+    EXPECT_TRUE(Duo().Command1.Enabled());
+
+    // A model that fails after its header named the bore holes and the master
+    // core (an own composite depth that is no number) shows none of its names
+    // and lists.
+    std::ifstream in(kExamples + "QL23_duo_correlation_20240301.csv", std::ios::binary);
+    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const size_t at = text.find(",'603.8,'A,'08");
+    ASSERT_NE(at, std::string::npos);
+    text.replace(at, 7, ",'60x.8");
+    services.fileAnswers.push_back(WriteFile("QL23_broken_20240301.csv", text));
+    const std::string title = Duo().Label1(1).Caption(), item = Duo().mnuBH(1).Caption();
+    Duo().Command1.UserClick();
+    EXPECT_EQ(TakeMessage(), "File format error.");
+    EXPECT_EQ(Duo().Label1(1).Caption(), title);
+    EXPECT_EQ(Duo().Label1(0).Caption(), "Composite");
+    EXPECT_EQ(Duo().mnuBH(1).Caption(), item);
+    EXPECT_EQ(Duo().Combo2.ListCount(), 0);
     EXPECT_TRUE(Duo().Command1.Enabled());
 }
 
@@ -149,6 +172,51 @@ TEST_F(DuoWindowTest, TheAgeModelArrivesWhicheverImportCompletesTheConditionsLas
     services.fileAnswers.push_back(kExamples + "QL22_varve_counts_20240220.csv");
     Main().Command5.Press();
     EXPECT_NE(q.duo.model.gAgeModel(7, 1), "-1");
+}
+
+// The Duo's own readers behind its two hidden buttons: an age-depth model
+// placed on the Duo's own composite depth, without the main window's question
+// about its version, which the main model arriving later leaves in place; and
+// varve counts on the Duo's event-free depths, which renew no copy.
+TEST_F(DuoWindowTest, ItsHiddenReadersTakeItsOwnAgeModelAndVarveCounts) {
+    LoadMain(false);
+    LoadDuo(true);
+    quillory::Frm2Main& d = Duo();
+    EXPECT_FALSE(d.Command4.Visible());
+    EXPECT_FALSE(d.Command5.Visible());
+    services.fileAnswers.push_back(WriteFile(
+        "duo_ages_20240310.csv",
+        "Label,Bore hole,Section,PSP,Composite depth (01 Jan. 2020),Error (+),Age,Error (-),Type,Unit,Remark\n"
+        "Q1,E,01,30,999,10,500,10,c1,cal BP,x\n"
+        "Q2,---,---,---,400,20,6000,20,C1,cal BP,x\n"));
+    d.Command4.Press();
+    EXPECT_TRUE(services.messages.empty());
+    const model::DepthModel& m = q.duo.model;
+    ASSERT_TRUE(m.gAgeModelLoaded);
+    ASSERT_EQ(m.gAgeModelRows, 2);
+    const int16_t e01 = model::GetSectionNo(m, 1, "01");
+    EXPECT_EQ(m.gAgeModel(5, 1),
+              forms::SingleText(static_cast<float>(model::TrinityToCD2(m, 1, e01, 30, model::Extrapolation::kOneToOne))));
+    EXPECT_EQ(m.gAgeModel(5, 2), "400");
+    EXPECT_EQ(q.frm2Version().Label2(4).Caption(), "10 Mar. 2024");
+    EXPECT_FALSE(d.Command4.Enabled());
+    EXPECT_TRUE(d.Command5.Enabled());
+    EXPECT_TRUE(d.mnuAge->Enabled());
+    EXPECT_TRUE(d.Text4.Enabled());
+    Type(d.Text2, "400");
+    EXPECT_EQ(d.Text4.Text(), "6000");
+    Open(Main().Command4, "QL22_age_model_20240215.csv");
+    EXPECT_EQ(m.gAgeModel(7, 2), "6000");
+
+    services.fileAnswers.push_back(WriteFile("duo_varves_20240312.csv", "Composite depth,Count\n100,0\n300,500\n"));
+    d.Command5.Press();
+    EXPECT_TRUE(services.messages.empty());
+    EXPECT_TRUE(m.gVarvesLoaded);
+    EXPECT_FLOAT_EQ(m.gVarveBottomEFD, static_cast<float>(*model::CDToEFD2(m, 300)));
+    EXPECT_EQ(q.frm2Version().Label2(5).Caption(), "12 Mar. 2024");
+    EXPECT_FALSE(d.Command5.Enabled());
+    EXPECT_EQ(m.gAgeModel(7, 2), "6000");
+    EXPECT_FALSE(q.main.model.gVarvesLoaded);
 }
 
 }  // namespace

@@ -41,6 +41,15 @@ TEST_F(DuoWindowTest, OpensBesideTheMainWindowOnlyBetweenTheEventListAndItsModel
     quillory::FrmMain& m = Main();
     quillory::Frm2Main& d = Duo();
     ASSERT_TRUE(d.Visible());
+    // Before its model the ruler takes no press: the window neither folds nor
+    // pops up the ruler's menu.
+    const int width = d.Width();
+    services.popupAnswers.push_back("");
+    d.BoreHole(5).UserMouseDown(1, 0, 5, 300);
+    d.BoreHole(5).UserMouseDown(2, 0, 5, 300);
+    EXPECT_EQ(d.Width(), width);
+    EXPECT_EQ(services.popupAnswers.size(), 1u);
+    services.popupAnswers.clear();
     EXPECT_EQ(d.Left(), m.Left() + m.Width() - 60);
     EXPECT_EQ(d.Top(), m.Top());
     EXPECT_EQ(d.Height(), m.Height());
@@ -56,6 +65,7 @@ TEST_F(DuoWindowTest, OpensBesideTheMainWindowOnlyBetweenTheEventListAndItsModel
 
     // Once the Duo has its model the window stays where the user put it.
     LoadDuo(false);
+    EXPECT_TRUE(d.BoreHole(5).Enabled());
     d.Move(500, 700, d.Width(), d.Height());
     m.mnuQYDuo->UserChoose();
     EXPECT_EQ(d.Left(), 500);
