@@ -36,7 +36,7 @@ public:
 
     double CompositeDepth(std::string_view boreHole, std::string_view section, std::string_view psp) {
         const double position = StrictNumber(psp);
-        if (IsMarker(position)) return position;
+        if (IsMarker(position)) return side_.copiesNoValuePositions ? position : kNoValue;
         const int16_t b = BoreHole(boreHole);
         if (b == 9999) return kNoValue;
         const SectionEntry& s = Section(b, section);
@@ -147,6 +147,10 @@ ConversionSide MainWindowSide(const DepthModel& m, const DuoModelLink* duo) {
     ConversionSide side{m, m, duo, nullptr, nullptr};
     if (duo) side.fromDuo = [duo](float depth) { return duo->DuoToMainCD(depth); };
     return side;
+}
+
+ConversionSide DuoWindowSide(const DepthModel& duo, const DepthModel& main, const MasterCoreLink& link) {
+    return {duo, main, &link, [&link](float depth) { return link.MainToDuoCD(depth); }, nullptr, false};
 }
 
 ConversionReading ReadConversionFile(ItemReader& file, ConversionTables& t, const ConversionSide& side) {
