@@ -32,6 +32,8 @@ double Convert(benchmark::State& state, quillory::CoreWindow& w, quillory::FrmCo
     const size_t shown = p.services.messages.size();
     double seconds = 0;
     for (auto _ : state) {
+        // A new file each time: the save dialog asks before replacing one.
+        std::filesystem::remove(output);
         const auto start = std::chrono::steady_clock::now();
         p.services.fileAnswers.push_back(samples);
         w.Command2.UserClick();

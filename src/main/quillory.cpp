@@ -45,9 +45,8 @@ Quillory::Quillory(forms::Application& application)
                      [this] {
                          // The Duo's file adds the master core's composite depth.
                          auto master = [this] {
-                             return model::MasterColumn{
-                                 "Composite depth (" + frm2Main().Label1(0).Caption() + ")",
-                                 [this](float depth) { return duoSide.link.DuoToMainCD(depth); }};
+                             return model::MasterColumn{"Composite depth (" + frm2Main().Label1(0).Caption() + ")",
+                                                        duoSide.link.DuoToMainCDForMany()};
                          };
                          return std::make_unique<FrmConversion>(
                              app, "frm2Conversion",

@@ -31,6 +31,7 @@ public:
                 longNames_[4 + k] = side.duo->BoreHoleLongName(k);
             }
             boreHoles_ = 8;
+            duoIndex_ = side.duo->PositionIndex2();
         }
     }
 
@@ -44,7 +45,9 @@ public:
         if (s.number == 9999 || position < s.top || (s.bounded && position > s.bottom)) return kNoValue;
         const float x = forms::CSng(position);
         if (b <= 4) return OnHomeScale(index_.Depth(b, s.number, x), side_.fromMain);
-        return OnHomeScale(side_.duo->TrinityToCD2(static_cast<int16_t>(b - 4), s.number, x), side_.fromDuo);
+        const auto k = static_cast<int16_t>(b - 4);
+        return OnHomeScale(duoIndex_ ? duoIndex_->Depth(k, s.number, x) : side_.duo->TrinityToCD2(k, s.number, x),
+                           side_.fromDuo);
     }
 
 private:
@@ -97,6 +100,7 @@ private:
 
     const ConversionSide& side_;
     TrinityIndex index_;
+    std::shared_ptr<TrinityIndex> duoIndex_;  // bore holes 5 to 8, where the link has one
     std::array<std::string, 9> names_, longNames_;
     int boreHoles_;
     std::array<Sections, 9> sections_;
