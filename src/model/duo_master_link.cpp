@@ -41,12 +41,14 @@ bool Ascending(const std::vector<double>& values) {
     return true;
 }
 
-// The event-free depths of the tie pairs on both sides, each taken at its
-// first use: for many conversions while the models stay as they are.
+// For many conversions while the models stay as they are: the event-free
+// depths of the tie pairs on both sides, each taken at its first use, and
+// the pair found below the last level (levels often come in order).
 struct PairDepths {
     explicit PairDepths(size_t n)
         : from(n, std::numeric_limits<double>::quiet_NaN()), to(n, std::numeric_limits<double>::quiet_NaN()) {}
     std::vector<double> from, to;
+    long lastBelow = 0;
 };
 
 double Kept(std::vector<double>* kept, long k, const Scale& scale, double depth) {
@@ -70,7 +72,11 @@ float Convert(float x, const std::vector<double>& from, const std::vector<double
     auto below = [&](long k) { return !(level >= from[k - 1]); };
     long b = 1;
     if (ascending) {
-        b = FirstReached(n, below);
+        // The last level's pair when it is this level's too.
+        const long hint = pairs ? pairs->lastBelow : 0;
+        if (hint >= 1 && (hint == 1 || !below(hint - 1)) && (hint > n || below(hint))) b = hint;
+        else b = FirstReached(n, below);
+        if (pairs) pairs->lastBelow = b;
     } else {
         while (b <= n && !below(b)) ++b;
     }
