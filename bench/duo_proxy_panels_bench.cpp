@@ -11,7 +11,6 @@
 #include <string>
 
 #include "bench/loaded_window.h"
-#include "forms/values.h"
 
 namespace {
 
@@ -45,26 +44,12 @@ size_t PanelPrimitives(quillory::CoreWindow& w) {
     return n;
 }
 
-// Each change types the last digit of a level far from the one before; the
-// keys before it are typed with the clock stopped.
 void TypedLevel(benchmark::State& state, bool inDuo) {
     PanelsInBothWindows& p = Program();
     quillory::CoreWindow& typed = inDuo ? static_cast<quillory::CoreWindow&>(p.q.frm2Main())
                                         : static_cast<quillory::CoreWindow&>(p.q.frmMain());
     quillory::CoreWindow& other = typed.Other();
-    const float bottom = typed.state.model.gDrawBottom;
-    const std::string levels[] = {forms::Str(forms::CLng(0.2 * bottom)), forms::Str(forms::CLng(0.7 * bottom))};
-    typed.Text2.SetFocus();
-    int i = 0;
-    for (auto _ : state) {
-        state.PauseTiming();
-        i ^= 1;
-        typed.Text2.UserSelectAll();
-        for (size_t k = 0; k + 1 < levels[i].size(); ++k) typed.Text2.UserKeyChar(levels[i][k]);
-        state.ResumeTiming();
-        typed.Text2.UserKeyChar(levels[i].back());
-    }
-    if (typed.Label1(8).Caption() != levels[i]) state.SkipWithError("the typed level was not taken");
+    if (!bench::TypeLevelsInTurn(state, typed)) state.SkipWithError("the typed level was not taken");
     if (other.Label1(8).Caption() != other.Text2.Text()) state.SkipWithError("the other window did not follow");
     state.counters["main_panel_primitives"] = static_cast<double>(PanelPrimitives(p.q.frmMain()));
     state.counters["duo_panel_primitives"] = static_cast<double>(PanelPrimitives(p.q.frm2Main()));
