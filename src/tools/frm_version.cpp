@@ -72,11 +72,7 @@ void FrmVersion::Form_Load() {
 
 // The focus goes back to the owner's next import, or to "Photo".
 void FrmVersion::Form_Unload() {
-    SideWindow* owner = owner_.IfLoaded();
-    if (!owner) return;
-    std::vector<CommandButton*> imports;
-    for (auto button : design_.nextImports) imports.push_back(&button(*owner));
-    FocusNextStep(imports, owner->Command7);
+    if (SideWindow* owner = owner_.IfLoaded()) FocusNextStep(*owner, design_.nextImports);
 }
 
 }  // namespace quillory

@@ -8,6 +8,7 @@
 #include "forms/controls.h"
 #include "forms/form.h"
 #include "side/side_ref.h"
+#include "tools/focus_back.h"
 
 namespace quillory {
 
@@ -20,7 +21,7 @@ struct VersionDesign {
     std::string (*programVersion)(const std::string& ownerCaption);
     // The owner's import buttons offered the focus when the window closes,
     // in order, before its "Photo".
-    std::vector<forms::CommandButton& (*)(SideWindow&)> nextImports;
+    std::vector<ImportButton> nextImports;
 };
 
 // The main window's caption after the product's name ("Quillory"): the
