@@ -76,6 +76,7 @@ Quillory::Quillory(forms::Application& application)
                                       {2, "Event free depth"},
                                       {3, "Age"},
                                       {4, "Data"}},
+                                     1575,
                                      2655},
                         SideRef(frmMain), SideRef(frm2Main));
                 }),
@@ -90,6 +91,7 @@ Quillory::Quillory(forms::Application& application)
                                        {2, "Event free depth"},
                                        {3, "Age"},
                                        {4, "Data"}},
+                                      2175,
                                       3015},
                          SideRef(frmMain), SideRef(frm2Main));
                  }),

@@ -32,7 +32,7 @@ void FrmExport::BuildDesign(const ExportDesign& design) {
     for (int i = 0; i < rows; ++i) {
         const auto& [index, caption] = design.fields[static_cast<size_t>(i)];
         CheckBox& field = Add<CheckBox>(Check1, "Check1", index, &Frame2);
-        field.Move(kMargin, kRow * (i + 1), frameWidth - 600, 225);
+        field.Move(kMargin, kRow * (i + 1), design.fieldWidth, 225);
         field.SetCaption(caption);
     }
     Command1.Move(kMargin, commandTop, frameWidth, 375);

@@ -13,11 +13,12 @@
 namespace quillory {
 
 // How the export windows of the two sides differ: the caption, the field
-// check boxes (index and caption) from the top down, and the window's inner
-// width; the frame, the boxes and "Export" follow from them.
+// check boxes (index and caption) from the top down and their width, and the
+// window's inner width; the frame and "Export" follow from them.
 struct ExportDesign {
     std::string caption;
     std::vector<std::pair<int, std::string>> fields;
+    int fieldWidth;
     int width;
 };
 

@@ -56,6 +56,8 @@ void FrmVersion::BuildDesign() {
         value.Move(600, design_.valueTops[static_cast<size_t>(k)], 2415, 255);
         value.SetCaption("n/a");
         value.Alignment = 1;
+        // Over the right of its row's title, which shows through.
+        value.BackStyle = 0;
     }
 }
 
