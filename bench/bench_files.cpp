@@ -67,6 +67,17 @@ const std::string& ProxyPath() {
     return path;
 }
 
+const std::string& DuoTrinitySamplesPath() {
+    static const std::string path =
+        Write(TheFolder(), "duo_samples_trinity_1000000.csv", TrinitySamplesFile(DuoLayout()));
+    return path;
+}
+
+const std::string& DuoProxyPath() {
+    static const std::string path = Write(TheFolder(), "duo_proxy_65535x135.csv", ProxyTrinityFile(DuoLayout()));
+    return path;
+}
+
 const std::string& NumericPath() {
     static const std::string path = Write(TheFolder(), "numeric_400000x59.csv", NumericFile());
     return path;

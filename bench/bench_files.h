@@ -22,6 +22,9 @@ const std::string& TrinitySamplesPath();
 // The holy-trinity proxy file of 65,535 samples by 135 columns, about 60 MB,
 // placed in the correlation model of Files(): written on first use only.
 const std::string& ProxyPath();
+// The same two files in the Duo model's bore holes E to H.
+const std::string& DuoTrinitySamplesPath();
+const std::string& DuoProxyPath();
 
 // 400,000 records of 59 numbers, about 150 MB: written on first use only.
 const std::string& NumericPath();

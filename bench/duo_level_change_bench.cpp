@@ -6,34 +6,17 @@
 // windows' read-outs and drawings.
 #include <benchmark/benchmark.h>
 
-#include <string>
 
 #include "bench/loaded_window.h"
-#include "forms/values.h"
 
 namespace {
 
-// Each change types the last digit of a level far from the one before; the
-// keys before it are typed with the clock stopped.
 void TypedLevel(benchmark::State& state, bool inDuo) {
     bench::LoadedDuoWindows program;
     quillory::CoreWindow& typed = inDuo ? static_cast<quillory::CoreWindow&>(program.q.frm2Main())
                                         : static_cast<quillory::CoreWindow&>(program.q.frmMain());
-    quillory::CoreWindow& other = inDuo ? static_cast<quillory::CoreWindow&>(program.q.frmMain())
-                                        : static_cast<quillory::CoreWindow&>(program.q.frm2Main());
-    const float bottom = typed.state.model.gDrawBottom;
-    const std::string levels[] = {forms::Str(forms::CLng(0.2 * bottom)), forms::Str(forms::CLng(0.7 * bottom))};
-    typed.Text2.SetFocus();
-    int i = 0;
-    for (auto _ : state) {
-        state.PauseTiming();
-        i ^= 1;
-        typed.Text2.UserSelectAll();
-        for (size_t k = 0; k + 1 < levels[i].size(); ++k) typed.Text2.UserKeyChar(levels[i][k]);
-        state.ResumeTiming();
-        typed.Text2.UserKeyChar(levels[i].back());
-    }
-    if (typed.Label1(8).Caption() != levels[i]) state.SkipWithError("the typed level was not taken");
+    quillory::CoreWindow& other = typed.Other();
+    if (!bench::TypeLevelsInTurn(state, typed)) state.SkipWithError("the typed level was not taken");
     if (other.Label1(8).Caption() != other.Text2.Text() || other.Text4.Text().empty())
         state.SkipWithError("the other window did not follow");
 }

@@ -5,6 +5,8 @@
 // list read in the Duo window too. `Services` is the back end: headless by
 // default, or one with real windows that answers its dialogs from queues as
 // the headless one does (fileAnswers, messageAnswers, messages).
+#include <benchmark/benchmark.h>
+
 #include <stdexcept>
 #include <string>
 
@@ -20,6 +22,26 @@ namespace bench {
 inline void TypeLevel(forms::TextBox& box, const std::string& level) {
     box.UserSelectAll();
     for (char c : level) box.UserKeyChar(c);
+}
+
+// Levels typed into a window's composite-depth box in turn, a fifth and
+// seven tenths of the way down its model: each change types the last digit
+// of a level far from the one before, the keys before it with the clock
+// stopped. True when the window took the last level.
+inline bool TypeLevelsInTurn(benchmark::State& state, quillory::CoreWindow& typed) {
+    const float bottom = typed.state.model.gDrawBottom;
+    const std::string levels[] = {forms::Str(forms::CLng(0.2 * bottom)), forms::Str(forms::CLng(0.7 * bottom))};
+    typed.Text2.SetFocus();
+    int i = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        i ^= 1;
+        typed.Text2.UserSelectAll();
+        for (size_t k = 0; k + 1 < levels[i].size(); ++k) typed.Text2.UserKeyChar(levels[i][k]);
+        state.ResumeTiming();
+        typed.Text2.UserKeyChar(levels[i].back());
+    }
+    return typed.Label1(8).Caption() == levels[i];
 }
 
 template <class Services>

@@ -85,6 +85,8 @@ protected:
     int16_t ProxyPreviewPlane() const override;
     void EraseTargetLinesAfterProxy() override;
     void LeavePanelControl(bool axisBox) override;
+    // "Convert from data file" keeps its positions on the Duo's own depth.
+    model::ConversionSide ConversionReadingSide() override;
 
 private:
     void BuildDesign();

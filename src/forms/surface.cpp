@@ -208,7 +208,9 @@ void Surface::KeepDrawing() {
             }
         }
     }
-    layer->primitives.insert(layer->primitives.end(), current_.primitives.begin(), current_.primitives.end());
+    if (layer->primitives.empty()) layer->primitives = std::move(current_.primitives);
+    else layer->primitives.insert(layer->primitives.end(), std::make_move_iterator(current_.primitives.begin()),
+                                  std::make_move_iterator(current_.primitives.end()));
     kept_ = std::move(layer);
     current_.primitives.clear();
     ++revision_;

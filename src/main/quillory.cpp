@@ -8,7 +8,7 @@ using forms::FormSlot;
 
 namespace {
 
-// The import buttons a closing conversion window offers the focus.
+// The import buttons a closing conversion or version window offers the focus.
 forms::CommandButton& EventListButton(SideWindow& w) { return w.Command3; }
 forms::CommandButton& AgeModelButton(SideWindow& w) { return w.Command4; }
 forms::CommandButton& VarveCountButton(SideWindow& w) { return w.Command5; }
@@ -45,9 +45,8 @@ Quillory::Quillory(forms::Application& application)
                      [this] {
                          // The Duo's file adds the master core's composite depth.
                          auto master = [this] {
-                             return model::MasterColumn{
-                                 "Composite depth (" + frm2Main().Label1(0).Caption() + ")",
-                                 [this](float depth) { return duoSide.link.DuoToMainCD(depth); }};
+                             return model::MasterColumn{"Composite depth (" + frm2Main().Label1(0).Caption() + ")",
+                                                        duoSide.link.DuoToMainCDForMany()};
                          };
                          return std::make_unique<FrmConversion>(
                              app, "frm2Conversion",
@@ -64,28 +63,59 @@ Quillory::Quillory(forms::Application& application)
       frm2Divider(app, "frm2Divider",
                   [this] {
                       return std::make_unique<FrmDivider>(app, "frm2Divider",
-                                                          DividerDesign{"Level Divider Duo", "Position on the "},
+                                                          DividerDesign{"Level Divider Duo", "Position on the ", true},
                                                           SideRef(frm2Main), duo, shared);
                   }),
       frmExport(app, "frmExport",
                 [this] {
-                    return std::make_unique<FrmExport>(app, "frmExport", "Export", SideRef(frmMain),
-                                                       SideRef(frm2Main));
+                    return std::make_unique<FrmExport>(
+                        app, "frmExport",
+                        ExportDesign{"Export",
+                                     {{0, "Sample name"},
+                                      {1, "Composite depth"},
+                                      {2, "Event free depth"},
+                                      {3, "Age"},
+                                      {4, "Data"}},
+                                     1575,
+                                     2655},
+                        SideRef(frmMain), SideRef(frm2Main));
                 }),
       frm2Export(app, "frm2Export",
                  [this] {
-                     return std::make_unique<FrmExport>(app, "frm2Export", "Export Duo", SideRef(frmMain),
-                                                        SideRef(frm2Main));
+                     return std::make_unique<FrmExport>(
+                         app, "frm2Export",
+                         ExportDesign{"Export Duo",
+                                      {{0, "Sample name"},
+                                       {1, "Composite depth (own)"},
+                                       {5, "Composite depth (master)"},
+                                       {2, "Event free depth"},
+                                       {3, "Age"},
+                                       {4, "Data"}},
+                                      2175,
+                                      3015},
+                         SideRef(frmMain), SideRef(frm2Main));
                  }),
       frmVersion(app, "frmVersion",
                  [this] {
-                     return std::make_unique<FrmVersion>(app, "frmVersion", "Version information",
-                                                         SideRef(frmMain), main);
+                     return std::make_unique<FrmVersion>(
+                         app, "frmVersion",
+                         VersionDesign{"Version information",
+                                       {480, 740, 1000, 1260},
+                                       {480, 735, 1005, 1260},
+                                       AfterProductName,
+                                       {EventListButton, AgeModelButton, VarveCountButton}},
+                         SideRef(frmMain), main);
                  }),
       frm2Version(app, "frm2Version",
                   [this] {
-                      return std::make_unique<FrmVersion>(app, "frm2Version", "Version information (Duo)",
-                                                          SideRef(frm2Main), duo);
+                      return std::make_unique<FrmVersion>(
+                          app, "frm2Version",
+                          VersionDesign{"Version information (Duo)",
+                                        {480, 720, 960, 1200},
+                                        {480, 720, 960, 1200},
+                                        LastFiveCharacters,
+                                        {EventListButton, VarveCountButton}},
+                          SideRef(frm2Main), duo);
                   }),
       frmRX93(app, "frmRX93", [this] { return std::make_unique<FrmRX93>(app, SideRef(frmMain)); }),
       frmPass(app, "frmPass", [this] { return std::make_unique<FrmPass>(app, frmTest, shared); }),

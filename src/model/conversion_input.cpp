@@ -31,12 +31,13 @@ public:
                 longNames_[4 + k] = side.duo->BoreHoleLongName(k);
             }
             boreHoles_ = 8;
+            duoIndex_ = side.duo->PositionIndex2();
         }
     }
 
     double CompositeDepth(std::string_view boreHole, std::string_view section, std::string_view psp) {
         const double position = StrictNumber(psp);
-        if (IsMarker(position)) return position;
+        if (IsMarker(position)) return side_.copiesNoValuePositions ? position : kNoValue;
         const int16_t b = BoreHole(boreHole);
         if (b == 9999) return kNoValue;
         const SectionEntry& s = Section(b, section);
@@ -44,7 +45,9 @@ public:
         if (s.number == 9999 || position < s.top || (s.bounded && position > s.bottom)) return kNoValue;
         const float x = forms::CSng(position);
         if (b <= 4) return OnHomeScale(index_.Depth(b, s.number, x), side_.fromMain);
-        return OnHomeScale(side_.duo->TrinityToCD2(static_cast<int16_t>(b - 4), s.number, x), side_.fromDuo);
+        const auto k = static_cast<int16_t>(b - 4);
+        return OnHomeScale(duoIndex_ ? duoIndex_->Depth(k, s.number, x) : side_.duo->TrinityToCD2(k, s.number, x),
+                           side_.fromDuo);
     }
 
 private:
@@ -97,6 +100,7 @@ private:
 
     const ConversionSide& side_;
     TrinityIndex index_;
+    std::shared_ptr<TrinityIndex> duoIndex_;  // bore holes 5 to 8, where the link has one
     std::array<std::string, 9> names_, longNames_;
     int boreHoles_;
     std::array<Sections, 9> sections_;
@@ -147,6 +151,10 @@ ConversionSide MainWindowSide(const DepthModel& m, const DuoModelLink* duo) {
     ConversionSide side{m, m, duo, nullptr, nullptr};
     if (duo) side.fromDuo = [duo](float depth) { return duo->DuoToMainCD(depth); };
     return side;
+}
+
+ConversionSide DuoWindowSide(const DepthModel& duo, const DepthModel& main, const MasterCoreLink& link) {
+    return {duo, main, &link, [&link](float depth) { return link.MainToDuoCD(depth); }, nullptr, false};
 }
 
 ConversionReading ReadConversionFile(ItemReader& file, ConversionTables& t, const ConversionSide& side) {

@@ -13,6 +13,7 @@
 #include "model/conversion_tables.h"
 #include "model/depth_model.h"
 #include "model/duo_link.h"
+#include "model/duo_master_link.h"
 #include "model/item_reader.h"
 
 namespace model {
@@ -28,11 +29,18 @@ struct ConversionSide {
     // A composite depth of the main (Duo) model on the kept scale; none when
     // it is kept as it comes.
     std::function<float(float)> fromMain, fromDuo;
+    // A PSP of 9999 or -9999 is copied as the record's composite depth (the
+    // main window); otherwise it places nothing and gives 9999 (the Duo).
+    bool copiesNoValuePositions = true;
 };
 
 // The main window's reading: positions of Duo bore holes go to the main
 // composite depth through DuoToMainCD.
 ConversionSide MainWindowSide(const DepthModel& m, const DuoModelLink* duo);
+
+// The Duo window's reading: its own positions as they come, those of main
+// bore holes through MainToDuoCD.
+ConversionSide DuoWindowSide(const DepthModel& duo, const DepthModel& main, const MasterCoreLink& link);
 
 // A one-value file needs the event list; without it the reading is refused
 // with this message (title "Error") and nothing else is shown.

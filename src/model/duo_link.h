@@ -5,11 +5,14 @@
 // depth. The Duo window implements it; a null link means that no Duo model is
 // loaded and no Duo names exist.
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace model {
+
+class TrinityIndex;
 
 // A composite depth found from a drilling position: a number (9999 = no
 // value), or no value at all when the position's section has no usable tie.
@@ -35,6 +38,9 @@ public:
     virtual TrinityDepth TrinityToCD2(int16_t boreHole, int16_t section, float psp) const = 0;
     virtual float DuoToMainCD(float duoDepth) const = 0;
     virtual float MasterFittedBottom(int k) const = 0;          // gBoreHoleBottom2(1, k), k = 1 to 4
+    // For a reader that places many positions at once: TrinityToCD2's walk
+    // made once per section (trinity_index.h); none where the link has none.
+    virtual std::shared_ptr<TrinityIndex> PositionIndex2() const { return nullptr; }
 };
 
 }  // namespace model

@@ -1,5 +1,8 @@
 #include "model/duo_master_link.h"
 
+#include <cmath>
+#include <limits>
+#include <memory>
 #include <vector>
 
 #include "forms/values.h"
@@ -8,6 +11,7 @@
 #include "model/duo_conversion.h"
 #include "model/item_reader.h"
 #include "model/search.h"
+#include "model/trinity_index.h"
 
 namespace model {
 namespace {
@@ -37,9 +41,26 @@ bool Ascending(const std::vector<double>& values) {
     return true;
 }
 
+// For many conversions while the models stay as they are: the event-free
+// depths of the tie pairs on both sides, each taken at its first use, and
+// the pair found below the last level (levels often come in order).
+struct PairDepths {
+    explicit PairDepths(size_t n)
+        : from(n, std::numeric_limits<double>::quiet_NaN()), to(n, std::numeric_limits<double>::quiet_NaN()) {}
+    std::vector<double> from, to;
+    long lastBelow = 0;
+};
+
+double Kept(std::vector<double>* kept, long k, const Scale& scale, double depth) {
+    if (!kept) return scale.Efd(depth);
+    double& v = (*kept)[static_cast<size_t>(k)];
+    if (std::isnan(v)) v = scale.Efd(depth);
+    return v;
+}
+
 // Converts x from the `from` depths of the tie pairs to their `to` depths.
 float Convert(float x, const std::vector<double>& from, const std::vector<double>& to, bool ascending,
-              const Scale& source, const Scale& target, bool byEventFreeDepth) {
+              const Scale& source, const Scale& target, bool byEventFreeDepth, PairDepths* pairs = nullptr) {
     if (x == 9999.0f || x == -9999.0f) return 9999.0f;
     const long n = static_cast<long>(from.size());
     if (n == 0) return 9999.0f;
@@ -51,7 +72,11 @@ float Convert(float x, const std::vector<double>& from, const std::vector<double
     auto below = [&](long k) { return !(level >= from[k - 1]); };
     long b = 1;
     if (ascending) {
-        b = FirstReached(n, below);
+        // The last level's pair when it is this level's too.
+        const long hint = pairs ? pairs->lastBelow : 0;
+        if (hint >= 1 && (hint == 1 || !below(hint - 1)) && (hint > n || below(hint))) b = hint;
+        else b = FirstReached(n, below);
+        if (pairs) pairs->lastBelow = b;
     } else {
         while (b <= n && !below(b)) ++b;
     }
@@ -60,15 +85,19 @@ float Convert(float x, const std::vector<double>& from, const std::vector<double
     if (b == 1 || b > n) {
         // Beyond the pairs: the offset from the nearest one.
         const long k = (b == 1 ? 1 : n) - 1;
-        v = byEventFreeDepth ? target.Cd(source.Efd(level) - source.Efd(from[k]) + target.Efd(to[k]))
+        v = byEventFreeDepth ? target.Cd(source.Efd(level) - Kept(pairs ? &pairs->from : nullptr, k, source, from[k]) +
+                                         Kept(pairs ? &pairs->to : nullptr, k, target, to[k]))
                              : level - from[k] + to[k];
     } else {
         const long a = b - 2, c = b - 1;  // the two pairs around the level, 0-based
         if (!byEventFreeDepth) {
             v = to[a] + (to[c] - to[a]) * (level - from[a]) / (from[c] - from[a]);
         } else {
-            const double e = source.Efd(level), eA = source.Efd(from[a]), eB = source.Efd(from[c]);
-            const double fA = target.Efd(to[a]), fB = target.Efd(to[c]);
+            std::vector<double>* fromKept = pairs ? &pairs->from : nullptr;
+            std::vector<double>* toKept = pairs ? &pairs->to : nullptr;
+            const double e = source.Efd(level), eA = Kept(fromKept, a, source, from[a]),
+                         eB = Kept(fromKept, c, source, from[c]);
+            const double fA = Kept(toKept, a, target, to[a]), fB = Kept(toKept, c, target, to[c]);
             double w;
             if (eA != eB) w = fB - (fB - fA) * (eB - e) / (eB - eA);
             else w = e >= eA ? e - eA + fA : e - eB + fB;  // both ties in one event layer
@@ -84,6 +113,16 @@ float MasterCoreLink::DuoToMainCD(float duoDepth) const {
     const MasterTiePairs& pairs = master_.gTiePairs;
     return Convert(duoDepth, pairs.own, pairs.master, pairs.ownAscending, {duo_, Side::kDuo}, {main_, Side::kMain},
                    ByEventFreeDepth());
+}
+
+std::function<float(float)> MasterCoreLink::DuoToMainCDForMany() const {
+    const MasterTiePairs& pairs = master_.gTiePairs;
+    auto kept = std::make_shared<PairDepths>(pairs.own.size());
+    const bool byEventFreeDepth = ByEventFreeDepth();
+    return [this, &pairs, kept, byEventFreeDepth](float duoDepth) {
+        return Convert(duoDepth, pairs.own, pairs.master, pairs.ownAscending, {duo_, Side::kDuo}, {main_, Side::kMain},
+                       byEventFreeDepth, kept.get());
+    };
 }
 
 float MasterCoreLink::MainToDuoCD(float mainDepth) const {
@@ -106,6 +145,10 @@ SectionEnds MasterCoreLink::SectionEnds2(int16_t boreHole, int16_t section) cons
 
 TrinityDepth MasterCoreLink::TrinityToCD2(int16_t boreHole, int16_t section, float psp) const {
     return model::TrinityToCD2(duo_, boreHole, section, psp, TrinityRule2(master_));
+}
+
+std::shared_ptr<TrinityIndex> MasterCoreLink::PositionIndex2() const {
+    return std::make_shared<TrinityIndex>(duo_, TrinityRule2(master_));
 }
 
 float MasterCoreLink::MasterFittedBottom(int k) const { return master_.gBoreHoleBottomFitted[BoreHole(k)]; }

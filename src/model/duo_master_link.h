@@ -12,6 +12,7 @@
 // to the even neighbour; 9999 and -9999 give 9999 unrounded, and so does any
 // level while the Duo model has no tie pair at all.
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -31,6 +32,10 @@ public:
 
     // DuoToMainCD: a Duo composite depth in main composite depth.
     float DuoToMainCD(float duoDepth) const override;
+    // DuoToMainCD for many levels in a row while the models do not change
+    // (the tie pairs' event-free depths are taken once each); the same
+    // results as DuoToMainCD.
+    std::function<float(float)> DuoToMainCDForMany() const;
     // MainToDuoCD: a main composite depth in Duo composite depth.
     float MainToDuoCD(float mainDepth) const;
     // True while both event lists are loaded: the conversions run through
@@ -45,6 +50,7 @@ public:
     // By the Duo's Option4 (TrinityRule2); never without a value.
     TrinityDepth TrinityToCD2(int16_t boreHole, int16_t section, float psp) const override;
     float MasterFittedBottom(int k) const override;
+    std::shared_ptr<TrinityIndex> PositionIndex2() const override;
 
 private:
     const DepthModel& main_;

@@ -400,7 +400,10 @@ ProxyImport ImportMainProxy(DepthModel& m, ItemReader& file, std::string title) 
 
 ProxyImport ImportDuoProxy(const DuoModelLink& duo, ItemReader& file, std::string title) {
     ProxyImport out = ReadProxyFile(file, std::move(title), DuoProxySide(duo));
-    if (out.panel.gProxyHasTrinity) FillMasterPlane(duo, out.panel);
+    // A file by one value has its values taken as the Duo's own composite
+    // depth until the vertical-axis question says otherwise, so that a panel
+    // whose question was cancelled is drawn at them on either depth.
+    FillMasterPlane(duo, out.panel);
     return out;
 }
 

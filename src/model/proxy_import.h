@@ -106,9 +106,9 @@ ProxyImport ReadProxyFile(ItemReader& file, std::string title, const ProxySide& 
 // The main window's import: the file read, then its event-free and age planes.
 ProxyImport ImportMainProxy(DepthModel& m, ItemReader& file, std::string title);
 
-// The Duo window's import: the file read; files by drilling position also get
-// the master core's plane at once, the others when the vertical-axis
-// question is answered.
+// The Duo window's import: the file read, then the master core's plane of
+// the positions as read (for a file by one value, its values taken as the
+// Duo's own composite depth; the vertical-axis answer converts them again).
 ProxyImport ImportDuoProxy(const DuoModelLink& duo, ItemReader& file, std::string title);
 
 }  // namespace model

@@ -68,7 +68,7 @@ TrinityDepth TrinityIndex::FromTies(const Tie& a, const Tie& b, double x) const 
     const double ca = a.depth, cb = b.depth, pa = a.psp, pb = b.psp;
     // TrinityToCD's division by zero (two ties at one PSP) ends in its trap: 9999.
     auto line = [&] { return pb - pa == 0 ? kNoValue : ca + (x - pa) * (cb - ca) / (pb - pa); };
-    if (m_.gExtrapolation == Extrapolation::kProportional) return line();
+    if (rule_ == Extrapolation::kProportional) return line();
     if (x > pb) return cb + (x - pb);
     if (x < pa) return ca + (x - pa);
     return line();
@@ -79,7 +79,7 @@ TrinityDepth TrinityIndex::Depth(int16_t boreHole, int16_t section, float psp) {
     if (boreHole == 0 || psp == 9999.0f || psp == -9999.0f || section == 9999 || section == -9999) return kNoValue;
     if (boreHole < 1 || boreHole > 4 || section > m_.gSectionCount[boreHole] || m_.gRowCount < 1) return kNoValue;
     // No section below 1 is ever looked up; its walk would start at the header.
-    if (section < 1) return TrinityToCD(m_, boreHole, section, psp);
+    if (section < 1) return TrinityToCD(m_, boreHole, section, psp, rule_);
 
     const Walk& walk = Section(boreHole, section);
     const long n = static_cast<long>(walk.ties.size());

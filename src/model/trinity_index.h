@@ -2,8 +2,8 @@
 // TrinityToCD for many positions: the walk down the correlation model that
 // TrinityToCD makes for every call is made once per section, and a position
 // then finds its two ties by binary search. Every result equals TrinityToCD's
-// for the same model, bit for bit; the model must not change while the index
-// is used.
+// for the same model and extrapolation rule (the model's own unless given),
+// bit for bit; the model must not change while the index is used.
 #include <cstdint>
 #include <unordered_map>
 #include <vector>
@@ -15,7 +15,8 @@ namespace model {
 
 class TrinityIndex {
 public:
-    explicit TrinityIndex(const DepthModel& m) : m_(m) {}
+    explicit TrinityIndex(const DepthModel& m) : TrinityIndex(m, m.gExtrapolation) {}
+    TrinityIndex(const DepthModel& m, Extrapolation rule) : m_(m), rule_(rule) {}
 
     TrinityDepth Depth(int16_t boreHole, int16_t section, float psp);
 
@@ -39,6 +40,7 @@ private:
     TrinityDepth FromTies(const Tie& a, const Tie& b, double x) const;
 
     const DepthModel& m_;
+    const Extrapolation rule_;
     std::unordered_map<int32_t, Walk> walks_;
     int32_t lastKey_ = -1;
     const Walk* last_ = nullptr;

@@ -52,6 +52,11 @@ public:
         const double ry = radius * yPerX_;
         return Hides(x - radius, y - ry, x + radius, y + ry);
     }
+    // The depths between which a marker of `radius` or a segment can show.
+    std::pair<double, double> Reach(double radius) const {
+        const double ry = radius * yPerX_;
+        return {top_ - ry, bottom_ + ry};
+    }
     // The rows a line `width` pixels wide may reach.
     model::MeanView Rows(int width) const {
         const double extra = width * pixelY_;
@@ -75,11 +80,19 @@ void PlanAxis(SideWindow& w, int16_t k) {
     d.gProxyCol = ChosenColumn(p, w.Combo3(k).Text(), d.gProxyCol);
     d.gProxyDivCol = ChosenColumn(p, w.Combo4(k).Text(), d.gProxyDivCol);
     if (w.Combo4(k).Text() == "1" || !w.Combo4(k).Visible()) d.gProxyDivCol = 0;
-    PlotValues(p, d.gProxyCol, d.gProxyDivCol, st.gPlotX);
-    const PlotRange range = RangeOf(std::span<const float>(st.gPlotX).subspan(1));
-    d.gProxyMax = range.max;
-    d.gProxyMin = range.min;
-    const std::array<float, 2> ends = DefaultAxisEnds(range);
+    // The same file and columns plot the same values: a level change does
+    // not compute them again.
+    if (!d.plotted || d.plottedCol != d.gProxyCol || d.plottedDivCol != d.gProxyDivCol) {
+        d.plotted = false;
+        PlotValues(p, d.gProxyCol, d.gProxyDivCol, d.gPlotX);
+        const PlotRange range = RangeOf(std::span<const float>(d.gPlotX).subspan(1));
+        d.gProxyMax = range.max;
+        d.gProxyMin = range.min;
+        d.plottedCol = d.gProxyCol;
+        d.plottedDivCol = d.gProxyDivCol;
+        d.plotted = true;
+    }
+    const std::array<float, 2> ends = DefaultAxisEnds({d.gProxyMax, d.gProxyMin});
 
     // The boxes' change handlers only clear the panel meanwhile; a box that
     // holds a text keeps it.
@@ -152,18 +165,30 @@ void Marker(Surface& s, const PanelView& view, double x, double y, double radius
 }
 
 // Step 18: segments where neither end is a no-value and the depth does not
-// decrease, and a marker at every sample from the start row on.
+// decrease, and a marker at every sample from the start row on. The rows
+// whose depth never decreases form runs; in each run only the rows near the
+// view can show anything, and a binary search finds them.
 void DrawSamples(Surface& s, std::span<const float> x, std::span<const float> y, long start, long n, bool curve,
                  bool markers) {
     const PanelView view(s);
     const double radius = std::fabs(s.ScaleWidth()) / kMarkerDivisor;
-    for (long i = start; i <= n - 1; ++i) {
+    const auto [lo, hi] = view.Reach(radius);
+    auto draw = [&](long i) {
         const size_t a = static_cast<size_t>(i), b = a + 1;
         if (curve && !IsNoPlotValue(x[a]) && !IsNoPlotValue(x[b]) && y[a] != kNoPlotValue && y[b] != kNoPlotValue) {
             if (y[a] > y[b]) EmptyProcedure();
             else if (!view.Hides(x[a], y[a], x[b], y[b])) s.Line(x[a], y[a], x[b], y[b], kCurveColour);
         }
         if (markers) Marker(s, view, x[a], y[a], radius);
+    };
+    const float* depth = y.data();
+    for (long first = start; first <= n - 1;) {
+        long last = first;
+        while (last < n && depth[last] <= depth[last + 1]) ++last;
+        const long from = std::lower_bound(depth + first, depth + last + 1, lo) - depth;
+        const long to = std::upper_bound(depth + first, depth + last + 1, hi) - depth - 1;
+        for (long i = std::max(first, from - 1); i <= std::min({to, last, n - 1}); ++i) draw(i);
+        first = last + 1;
     }
 }
 
@@ -177,7 +202,7 @@ void DrawRunningMeans(SideWindow& w, int16_t k, std::span<const float> y, long s
         if (!item->Checked()) continue;
         s.DrawWidth = 2;
         const std::vector<model::MeanSegment> segments = model::RunningMean(
-            width, w.state.gPlotX, y, w.state.proxy[k].gProxyRows, static_cast<int32_t>(start), PanelView(s).Rows(2));
+            width, w.state.proxyDrawing[k].gPlotX, y, w.state.proxy[k].gProxyRows, static_cast<int32_t>(start), PanelView(s).Rows(2));
         for (const model::MeanSegment& m : segments) s.Line(m.x0, m.y0, m.x1, m.y1, kRunningMeanColour);
         s.DrawWidth = 1;
     }
@@ -209,7 +234,7 @@ void DrawProxy(SideWindow& w, int16_t k) {
             s.FillColor = kCurveColour;
             const bool curve = w.panelMenu[k].line->Checked();
             markers = w.panelMenu[k].marker->Checked();
-            DrawSamples(s, st.gPlotX, y, start, n, curve, markers);
+            DrawSamples(s, st.proxyDrawing[k].gPlotX, y, start, n, curve, markers);
         }
     } catch (const RuntimeError&) {
         // The drawing ends at its finishing steps; what it drew stays.
@@ -221,7 +246,7 @@ void DrawProxy(SideWindow& w, int16_t k) {
     try {
         // The loop above stops before the last sample.
         if (markers)
-            Marker(s, PanelView(s), st.gPlotX[static_cast<size_t>(n)], y[static_cast<size_t>(n)],
+            Marker(s, PanelView(s), st.proxyDrawing[k].gPlotX[static_cast<size_t>(n)], y[static_cast<size_t>(n)],
                    std::fabs(s.ScaleWidth()) / kMarkerDivisor);
         if (!y.empty()) DrawRunningMeans(w, k, y, start);
     } catch (const RuntimeError&) {

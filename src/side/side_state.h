@@ -21,10 +21,16 @@ struct SectionLamina {
 };
 
 // What the last drawing of a proxy panel chose: the plotted column and the
-// divisor column (0 none), and the largest and smallest plotted value.
+// divisor column (0 none), and the largest and smallest plotted value; and
+// the plotted values of those columns (row 0 unused), which its running mean
+// reads. The values are kept for the next drawing while the panel's file and
+// columns stay; a new file forgets them.
 struct ProxyDrawing {
     int16_t gProxyCol = 0, gProxyDivCol = 0;
     float gProxyMax = 0, gProxyMin = 0;
+    std::vector<float> gPlotX;
+    bool plotted = false;  // gPlotX, gProxyMax and gProxyMin hold gProxyCol over gProxyDivCol
+    int16_t plottedCol = 0, plottedDivCol = 0;
 };
 
 // Rows 1 to 300 are usable; row 0 is never used.
@@ -65,12 +71,10 @@ struct SideState {
     int16_t gBH = 0;  // bore hole last chosen by SearchCoreTop
 
     // Proxy panels 0 to 4: whether each holds data, its data and what its
-    // last drawing chose; the plotted values of the panel drawn last (row 0
-    // unused), which its running mean reads.
+    // last drawing chose.
     std::array<bool, 5> gProxyLoaded{};
     std::array<model::ProxyPanelData, 5> proxy;
     std::array<ProxyDrawing, 5> proxyDrawing;
-    std::vector<float> gPlotX;
     bool gAxisTextEnabled = false;
 
     // Level Divider hand-over.

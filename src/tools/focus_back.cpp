@@ -1,14 +1,18 @@
 #include "tools/focus_back.h"
 
+#include "side/side_window.h"
+
 namespace quillory {
 
-void FocusNextStep(const std::vector<forms::CommandButton*>& imports, forms::CommandButton& photo) {
-    for (forms::CommandButton* button : imports) {
-        if (button->Enabled() && button->Visible()) {
-            if (button->AcceptsUserInput()) button->SetFocus();
+void FocusNextStep(SideWindow& owner, const std::vector<ImportButton>& imports) {
+    for (ImportButton import : imports) {
+        forms::CommandButton& button = import(owner);
+        if (button.Enabled() && button.Visible()) {
+            if (button.AcceptsUserInput()) button.SetFocus();
             return;
         }
     }
+    forms::CommandButton& photo = owner.Command7;
     if (photo.Enabled() && photo.AcceptsUserInput()) photo.SetFocus();
 }
 

@@ -9,6 +9,12 @@
 
 namespace quillory {
 
-void FocusNextStep(const std::vector<forms::CommandButton*>& imports, forms::CommandButton& photo);
+class SideWindow;
+
+// One of a main window's import buttons ("List of event layers", ...).
+using ImportButton = forms::CommandButton& (*)(SideWindow&);
+
+// The owner's import buttons are tried in the order given.
+void FocusNextStep(SideWindow& owner, const std::vector<ImportButton>& imports);
 
 }  // namespace quillory

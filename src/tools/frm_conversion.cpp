@@ -225,11 +225,7 @@ void FrmConversion::EndConversion(SideWindow& owner) {
 }
 
 void FrmConversion::Form_Unload() {
-    SideWindow* owner = owner_.IfLoaded();
-    if (!owner) return;
-    std::vector<CommandButton*> imports;
-    for (auto button : design_.nextImports) imports.push_back(&button(*owner));
-    FocusNextStep(imports, owner->Command7);
+    if (SideWindow* owner = owner_.IfLoaded()) FocusNextStep(*owner, design_.nextImports);
 }
 
 }  // namespace quillory

@@ -13,6 +13,7 @@
 #include "forms/form.h"
 #include "model/conversion_output.h"
 #include "side/side_ref.h"
+#include "tools/focus_back.h"
 
 namespace quillory {
 
@@ -22,7 +23,7 @@ struct ConversionDesign {
     std::string trinityCaption;  // Option1(1)
     // The owner's import buttons offered the focus when the window closes,
     // in order, before its "Photo".
-    std::vector<forms::CommandButton& (*)(SideWindow&)> nextImports;
+    std::vector<ImportButton> nextImports;
     // The column of the master core's composite depth after every column of
     // the owner's own; none for the main window.
     std::function<model::MasterColumn()> masterColumn;

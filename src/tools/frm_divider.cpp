@@ -26,7 +26,8 @@ std::string LaminaCaption(float psp) { return "= " + SingleText(psp) + " cm"; }
 
 FrmDivider::FrmDivider(Application& app, const std::string& name, const DividerDesign& design, SideRef owner,
                        SideState& ownerState, SharedState& shared)
-    : Form(app, name), owner_(owner), state_(ownerState), shared_(shared) {
+    : Form(app, name), samplingHidesTarget_(design.samplingHidesTarget), owner_(owner), state_(ownerState),
+      shared_(shared) {
     BuildDesign(design);
     Activate = [this] {
         Divide();
@@ -302,6 +303,7 @@ void FrmDivider::Option1_Click() {
 
 void FrmDivider::Option2_Click() {
     Text2.SetVisible(true);
+    if (samplingHidesTarget_) Label1.SetVisible(false);
     if (Text2.AcceptsUserInput()) Text2.SetFocus();
     if (!Label1.Caption().empty()) Text2.SetText(Label1.Caption());
 }

@@ -18,6 +18,9 @@ namespace quillory {
 struct DividerDesign {
     std::string caption;         // "Level Divider"
     std::string actualHeading;   // Label4(1): "Position on the"
+    // "Fix sampling" hides the target's actual-scale label behind the box
+    // that takes the sampling position.
+    bool samplingHidesTarget = false;
 };
 
 class FrmDivider : public forms::Form {
@@ -72,6 +75,7 @@ private:
     void WriteOwnerPSP(const std::string& psp);
     void PutIntoOwner(const std::string& psp);
 
+    const bool samplingHidesTarget_;
     SideRef owner_;
     SideState& state_;
     SharedState& shared_;

@@ -7,28 +7,35 @@ namespace quillory {
 
 using namespace forms;
 
-FrmExport::FrmExport(Application& app, const std::string& name, const std::string& caption, SideRef main, SideRef duo)
+FrmExport::FrmExport(Application& app, const std::string& name, const ExportDesign& design, SideRef main, SideRef duo)
     : Form(app, name), main_(main), duo_(duo) {
-    BuildDesign(caption);
+    BuildDesign(design);
     Command1.Click = [this] { Command1_Click(); };
+    Load = [this] { GiveBackMainWindows(); };
     // Every way out gives both main windows back.
     Unload_ = [this](int&) { GiveBackMainWindows(); };
     Terminate = [this] { GiveBackMainWindows(); };
 }
 
-void FrmExport::BuildDesign(const std::string& caption) {
-    SetCaption(caption);
+void FrmExport::BuildDesign(const ExportDesign& design) {
+    // Each box a row of 360 twips under the frame's caption; "Export" below
+    // the frame; the frame and the button 240 twips in from both sides.
+    constexpr int kRow = 360, kMargin = 240;
+    const int rows = static_cast<int>(design.fields.size());
+    const int frameWidth = design.width - 2 * kMargin, frameHeight = kRow * rows + 375;
+    const int commandTop = 120 + frameHeight + 105;
+    SetCaption(design.caption);
     BorderStyle = 4;  // fixed tool window
-    Move(0, 0, 2655 + kFrameWidth, 2985 + kFrameHeight);
-    Frame2.Move(240, 120, 2175, 2175);
+    Move(0, 0, design.width + kFrameWidth, commandTop + 375 + 210 + kFrameHeight);
+    Frame2.Move(kMargin, 120, frameWidth, frameHeight);
     Frame2.SetCaption(" Select field ");
-    const char* fields[] = {"Sample name", "Composite depth", "Event free depth", "Age", "Data"};
-    for (int i = 0; i < 5; ++i) {
-        CheckBox& field = Add<CheckBox>(Check1, "Check1", i, &Frame2);
-        field.Move(240, 360 + 360 * i, 1575, 225);
-        field.SetCaption(fields[i]);
+    for (int i = 0; i < rows; ++i) {
+        const auto& [index, caption] = design.fields[static_cast<size_t>(i)];
+        CheckBox& field = Add<CheckBox>(Check1, "Check1", index, &Frame2);
+        field.Move(kMargin, kRow * (i + 1), design.fieldWidth, 225);
+        field.SetCaption(caption);
     }
-    Command1.Move(240, 2400, 2175, 375);
+    Command1.Move(kMargin, commandTop, frameWidth, 375);
     Command1.SetCaption("Export");
     Label1.Move(2160, 0, 495, 255);
     Label1.SetCaption("Label1");
@@ -50,7 +57,8 @@ void FrmExport::Command1_Click() {
     Unload();
 }
 
-// A main window that is not loaded comes back enabled when it loads.
+// Loading, closing and ending the window give both main windows back; one
+// that is not loaded comes back enabled when it loads.
 void FrmExport::GiveBackMainWindows() {
     for (const SideRef* window : {&main_, &duo_})
         if (SideWindow* w = window->IfLoaded()) w->SetEnabled(true);

@@ -3,6 +3,8 @@
 // never read and "Export" only says the function is not there yet. While it
 // is open both main windows wait for it.
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "forms/controls.h"
 #include "forms/form.h"
@@ -10,9 +12,19 @@
 
 namespace quillory {
 
+// How the export windows of the two sides differ: the caption, the field
+// check boxes (index and caption) from the top down and their width, and the
+// window's inner width; the frame and "Export" follow from them.
+struct ExportDesign {
+    std::string caption;
+    std::vector<std::pair<int, std::string>> fields;
+    int fieldWidth;
+    int width;
+};
+
 class FrmExport : public forms::Form {
 public:
-    FrmExport(forms::Application& app, const std::string& name, const std::string& caption, SideRef main, SideRef duo);
+    FrmExport(forms::Application& app, const std::string& name, const ExportDesign& design, SideRef main, SideRef duo);
 
     // A panel's "Export" item: the window opens for panel k and both main
     // windows wait until it closes.
@@ -26,7 +38,7 @@ public:
     forms::ProgressBar& ProgressBar1 = Add<forms::ProgressBar>("ProgressBar1");
 
 private:
-    void BuildDesign(const std::string& caption);
+    void BuildDesign(const ExportDesign& design);
     void Command1_Click();
     void GiveBackMainWindows();
 

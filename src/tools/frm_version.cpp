@@ -18,10 +18,16 @@ constexpr int kHeight = 2100;
 
 }  // namespace
 
-FrmVersion::FrmVersion(Application& app, const std::string& name, const std::string& caption, SideRef owner,
+std::string AfterProductName(const std::string& caption) {
+    return Right(caption, std::max(0L, Len(caption) - Len(kProductName)));
+}
+
+std::string LastFiveCharacters(const std::string& caption) { return Right(caption, 5); }
+
+FrmVersion::FrmVersion(Application& app, const std::string& name, const VersionDesign& design, SideRef owner,
                        const SideState& ownerState)
-    : Form(app, name), owner_(owner), ownerState_(ownerState) {
-    BuildDesign(caption);
+    : Form(app, name), design_(design), owner_(owner), ownerState_(ownerState) {
+    BuildDesign();
     Load = [this] { Form_Load(); };
     // Only the width follows the user.
     Resize = [this] { SetHeight(kHeight); };
@@ -32,26 +38,26 @@ FrmVersion::FrmVersion(Application& app, const std::string& name, const std::str
         for (auto& [i, label] : *labels) label->MouseMove = pointerBack;
 }
 
-void FrmVersion::BuildDesign(const std::string& caption) {
-    SetCaption(caption);
+void FrmVersion::BuildDesign() {
+    SetCaption(design_.caption);
     Move(0, 0, 3270 + kFrameWidth, 1815 + kFrameHeight);
     Label3.Move(120, 120, 1575, 255);
     Label3.SetCaption("Quillory:");
     Label4.Move(1200, 120, 2415, 255);
     const char* titles[] = {"Correlation model: ", "List of event layers: ", "Age-depth model: ", "Varve counts: "};
-    const int titleTops[] = {480, 740, 1000, 1260};
     for (int i = 0; i < 4; ++i) {
         Label& title = Add<Label>(Label1, "Label1", i);
-        title.Move(120, titleTops[i], 1575, 255);
+        title.Move(120, design_.titleTops[static_cast<size_t>(i)], 1575, 255);
         title.SetCaption(titles[i]);
     }
     const int items[] = {1, 3, 4, 5};
-    const int valueTops[] = {480, 735, 1005, 1260};
     for (int k = 0; k < 4; ++k) {
         Label& value = Add<Label>(Label2, "Label2", items[k]);
-        value.Move(600, valueTops[k], 2415, 255);
+        value.Move(600, design_.valueTops[static_cast<size_t>(k)], 2415, 255);
         value.SetCaption("n/a");
         value.Alignment = 1;
+        // Over the right of its row's title, which shows through.
+        value.BackStyle = 0;
     }
 }
 
@@ -63,14 +69,12 @@ void FrmVersion::Form_Load() {
     Label2(5).SetCaption(m.gVerVarves);
     for (int i : {1, 3, 4, 5})
         if (Label2(i).Caption().empty()) Label2(i).SetCaption("n/a");
-    const std::string& owner = owner_().Caption();
-    Label4.SetCaption(Right(owner, std::max(0L, Len(owner) - Len(kProductName))));
+    Label4.SetCaption(design_.programVersion(owner_().Caption()));
 }
 
 // The focus goes back to the owner's next import, or to "Photo".
 void FrmVersion::Form_Unload() {
-    if (SideWindow* owner = owner_.IfLoaded())
-        FocusNextStep({&owner->Command3, &owner->Command4, &owner->Command5}, owner->Command7);
+    if (SideWindow* owner = owner_.IfLoaded()) FocusNextStep(*owner, design_.nextImports);
 }
 
 }  // namespace quillory

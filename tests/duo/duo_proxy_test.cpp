@@ -10,6 +10,21 @@ namespace duo_test {
 namespace {
 
 constexpr forms::Colour kBlue = forms::RGB(0, 0, 255);
+constexpr forms::Colour kRed = forms::RGB(255, 0, 0);
+
+// n samples placed by one value, 10 cm apart from 10 cm down, all with Ti = ti.
+std::string DepthFile(int n, int ti) {
+    std::string file = "Composite depth,Ti\n";
+    for (int i = 1; i <= n; ++i) file += std::to_string(10 * i) + "," + std::to_string(ti) + "\n";
+    return file;
+}
+
+size_t CountOf(const forms::Surface& panel, forms::Colour colour) {
+    size_t n = 0;
+    for (const forms::Primitive& p : panel.KeptLayer()->primitives)
+        n += p.kind == forms::PrimitiveKind::Line && p.colour == colour;
+    return n;
+}
 
 std::vector<float> CurveDepths(const forms::Surface& panel) {
     std::vector<float> y;
@@ -52,6 +67,71 @@ TEST_F(DuoWindowTest, ItsPanelsReadItsNamesAndDrawOnEitherDepth) {
     ASSERT_FALSE(s.CurrentPrimitives().empty());
     EXPECT_EQ(s.CurrentPrimitives().back().x1, s.ScaleLeft());
     EXPECT_EQ(s.CurrentPrimitives().back().x2, s.ScaleLeft() + s.ScaleWidth());
+}
+
+// Cancel and the close box of frm2Select give the Duo window back with the
+// values as read taken as its own composite depth, converted to the master
+// core's, so that fitted to the master core the panel draws them there too
+// (never at 0 or at an earlier file's depths); a file that cannot be read
+// gives the window back as well.
+TEST_F(DuoWindowTest, EveryWayOutOfItsQuestionLeavesAPanelThatDrawsOnEitherDepth) {
+    LoadAll();
+    Duo().Text2.SetText("60");
+    const model::ProxyPanelData& p = Duo().state.proxy[2];
+    for (bool closeBox : {false, true}) {
+        Import(Duo().Command6(2), "duo depths.csv", DepthFile(8, closeBox ? 2 : 1));
+        ASSERT_FALSE(Duo().Enabled());
+        if (closeBox) q.frm2Select().UserClose();
+        else q.frm2Select().Command2.UserClick();
+        EXPECT_TRUE(Duo().Enabled()) << closeBox;
+        EXPECT_FALSE(Duo().ProgressBar1.Visible());
+        EXPECT_FALSE(q.frm2Select.IsLoaded());
+        for (long i = 1; i <= 8; ++i) {
+            EXPECT_EQ(p.gProxyY(0, i), 10.0f * i);
+            EXPECT_EQ(p.gProxyY(1, i), q.duoSide.link.DuoToMainCD(10.0f * i)) << i;
+        }
+    }
+    Duo().Option4(0).SetValue(true);
+    ASSERT_FALSE(CurveDepths(Duo().Picture1(2).Draw()).empty());
+    EXPECT_EQ(CurveDepths(Duo().Picture1(2).Draw())[0], q.duoSide.link.DuoToMainCD(10));
+    Duo().Option4(1).SetValue(true);
+    EXPECT_EQ(CurveDepths(Duo().Picture1(2).Draw())[0], 10);
+
+    Import(Duo().Command6(2), "cut short.csv", "Composite depth,Ti,Fe\n10,1,2\n20,3,4\n30,5\n");
+    EXPECT_EQ(TakeMessage(), "File format error.");
+    EXPECT_TRUE(Duo().Enabled());
+    EXPECT_EQ(p.gProxyRows, 8);
+}
+
+// The Duo's store holds what each file holds and nothing before a file: a
+// shorter file after a longer one in the same panel leaves no cell of it in
+// the preview or in a running mean, which never reads past the last sample.
+TEST_F(DuoWindowTest, ItsStoreIsSizedToEachFile) {
+    LoadAll();
+    Duo().Text2.SetText("60");
+    for (const model::ProxyPanelData& p : Duo().state.proxy) {
+        EXPECT_EQ(p.gProxyValue.Columns() * p.gProxyValue.Rows(), 0);
+        EXPECT_EQ(p.gProxyY.Rows(), 0);
+    }
+    Import(Duo().Command6(3), "long.csv", DepthFile(20, 5));
+    q.frm2Select().Command1.UserClick();
+    // Eleven samples and "11": the mean's one window reaches row 12.
+    ASSERT_TRUE(Duo().panelMenu[3].flat11->UserChoose());
+    EXPECT_EQ(CountOf(Duo().Picture1(3).Draw(), kRed), 8u);
+    Import(Duo().Command6(3), "eleven.csv", DepthFile(11, 7));
+    q.frm2Select().Command1.UserClick();
+    const model::ProxyPanelData& p = Duo().state.proxy[3];
+    EXPECT_EQ(p.gProxyRows, 11);
+    EXPECT_EQ(p.gProxyY.Rows(), 12);
+    EXPECT_EQ(p.gProxyValue.Rows(), 12);
+    EXPECT_EQ(CountOf(Duo().Picture1(3).Draw(), kRed), 0u);
+
+    Import(Duo().Command6(3), "five.csv", DepthFile(5, 9));
+    EXPECT_EQ(q.frm2Select().Text1(5).Text(), "50");
+    for (int i = 6; i <= 8; ++i)
+        EXPECT_EQ(q.frm2Select().Text1(i).Text() + q.frm2Select().Text2(i).Text(), "") << i;
+    q.frm2Select().Command1.UserClick();
+    EXPECT_EQ(Duo().state.proxy[3].gProxyY.Rows(), 6);
 }
 
 }  // namespace

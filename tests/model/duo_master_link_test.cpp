@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <random>
 #include <string>
 #include <vector>
@@ -67,6 +68,24 @@ TEST_F(MasterLink, EventFreeRouteOnceBothListsAreLoaded) {
     // Inside the Duo's void the level takes the void's top.
     EXPECT_FLOAT_EQ(d.link.DuoToMainCD(65), d.link.DuoToMainCD(60));
     EXPECT_FLOAT_EQ(d.link.DuoToMainCD(65), 112.5f);  // EFD 60: 100 + 50 x 10 / 40
+}
+
+// The converter for many levels gives DuoToMainCD's result at every level,
+// on both routes, each level in and beyond the pairs, in any order.
+TEST_F(MasterLink, ManyLevelsInARowGiveWhatOneLevelGives) {
+    for (bool events : {false, true}) {
+        if (events) {
+            d.LoadMasterEvents();
+            d.LoadDuoEvents();
+        }
+        const std::function<float(float)> many = d.link.DuoToMainCDForMany();
+        std::mt19937 random(7);
+        std::uniform_real_distribution<float> level(-20, 200);
+        for (int i = 0; i < 2000; ++i) {
+            const float x = i % 500 == 0 ? 9999.0f : level(random);
+            ASSERT_EQ(many(x), d.link.DuoToMainCD(x)) << x << (events ? " by event-free depth" : "");
+        }
+    }
 }
 
 TEST(MasterLinkEdges, TieDepthInsideAMasterEventAndNoTiePairs) {

@@ -276,10 +276,11 @@ TEST(ProxyImportDuo, ReadsWithTheDuoNamesIntoItsTwoPlanes) {
     EXPECT_EQ(PreviewOf(r, 0).rows[0], (Row{"50", "5", ""}));
     // "A" to "D" name no Duo bore hole.
     EXPECT_EQ(import("Core,Sec,Depth,Ti\nA,1,10,5\nA,1,11,6\n").layout, ProxyLayout::kTextValue);
-    // A value file: the master plane waits for the vertical-axis question.
+    // A value file: its values as the Duo's own composite depth, until the
+    // vertical-axis question is answered.
     r = import("Depth,Ti\n10,1\n20,3\n");
     EXPECT_EQ(r.panel.gProxyY(0, 1), 10.0f);
-    EXPECT_EQ(r.panel.gProxyY(1, 1), 9999.0f);
+    EXPECT_EQ(r.panel.gProxyY(1, 1), 1010.0f);
 }
 
 TEST_F(ProxyImportTest, ChoosersListTheColumnsAndNoDivisor) {

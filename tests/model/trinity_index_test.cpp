@@ -22,15 +22,21 @@ bool Same(const TrinityDepth& a, const TrinityDepth& b) {
 }
 
 // Every section of every bore hole, PSP from 30 cm above its top to 30 cm
-// below its end in steps of 0.1 cm, and the tie PSPs themselves.
+// below its end in steps of 0.1 cm, and the tie PSPs themselves; by the
+// model's own rule, and by the other rule given (as the Duo window's
+// TrinityToCD2 gives its own).
 void ExpectSameEverywhere(const DepthModel& m) {
-    TrinityIndex index(m);
+    const Extrapolation other =
+        m.gExtrapolation == Extrapolation::kProportional ? Extrapolation::kOneToOne : Extrapolation::kProportional;
+    TrinityIndex index(m), byOther(m, other);
     for (int16_t b = 1; b <= 4; ++b)
         for (int16_t s = 1; s <= m.gSectionCount[b] + 1; ++s) {
             for (int step = -300; step <= 1400; ++step) {
                 const float psp = static_cast<float>(step) / 10.0f;
                 ASSERT_TRUE(Same(index.Depth(b, s, psp), TrinityToCD(m, b, s, psp)))
                     << "bore hole " << b << " section " << s << " PSP " << psp;
+                ASSERT_TRUE(Same(byOther.Depth(b, s, psp), TrinityToCD(m, b, s, psp, other)))
+                    << "bore hole " << b << " section " << s << " PSP " << psp << " by the other rule";
             }
         }
 }

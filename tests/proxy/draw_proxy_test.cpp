@@ -106,6 +106,50 @@ TEST_F(ProxyWindowTest, AMirroredAxisAndAnAxisWithoutWidth) {
     EXPECT_EQ(app.MousePointer(), forms::vbDefault);
 }
 
+// Samples in several runs down the section (as one file holds one bore hole
+// after another), a no-value among them, a view of 100 cm: every segment and
+// marker inside the view is drawn, whichever run it belongs to, and the
+// values plotted for the panel's file are the ones the drawing after a new
+// file plots anew.
+TEST_F(ProxyWindowTest, EverySampleInTheViewIsDrawnWhicheverRunItLiesIn) {
+    LoadModel();
+    std::vector<std::string> psp, ti, fe;
+    for (auto [from, step] : {std::pair{0, 5}, std::pair{10, 7}, std::pair{3, 11}})
+        for (int d = from; d <= 295; d += step) {
+            psp.push_back(std::to_string(d));
+            ti.push_back(d == 157 ? "9999" : std::to_string(d % 13));
+            fe.push_back("1");
+        }
+    LoadProxy(0, TrinityFile(psp, ti, fe));
+    ASSERT_TRUE(Main().mnuCM(100).UserChoose());
+    Type(Main().Text2, "150");
+    const forms::Surface& s = Drawing(0);
+    const double top = s.ScaleTop(), bottom = top + s.ScaleHeight();
+    ASSERT_EQ(top, 100);
+    size_t segments = 0, markers = 0;
+    for (size_t i = 0; i < psp.size(); ++i) {
+        const double y = std::stod(psp[i]);
+        markers += top < y && y < bottom && ti[i] != "9999";  // a no-value's marker lies beyond the axis
+        if (i + 1 < psp.size()) {
+            const double next = std::stod(psp[i + 1]);
+            segments += next > top && y < bottom && y <= next && ti[i] != "9999" && ti[i + 1] != "9999";
+        }
+    }
+    // Segments reaching into the view, the ones across its edges included.
+    auto inside = [&](const std::vector<forms::Primitive>& all, bool segment) {
+        size_t n = 0;
+        for (const forms::Primitive& p : all) n += (segment ? p.y2 : p.y1) > top && p.y1 < bottom;
+        return n;
+    };
+    EXPECT_EQ(inside(KeptOf(0, PrimitiveKind::Line, kBlue), true), segments);
+    EXPECT_EQ(inside(KeptOf(0, PrimitiveKind::Circle, kBlue), false), markers);
+    EXPECT_GT(segments, 20u);
+
+    LoadProxy(0, EvenTrinityFile(8));
+    EXPECT_EQ(Main().Text6(0).Text(), "8");  // not the 12 of the file before
+    EXPECT_EQ(Main().state.proxyDrawing[0].gPlotX.size(), 9u);
+}
+
 // A drawing clears every panel back to its kept picture and keeps every
 // panel's image: the others show what they showed, without target lines.
 TEST_F(ProxyWindowTest, ADrawingKeepsTheOtherPanelsAndTakesTheTargetLinesAway) {

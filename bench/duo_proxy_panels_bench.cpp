@@ -1,0 +1,75 @@
+// Both main windows with five proxy panels loaded in each, headless: the
+// generated models in both windows (the Duo's tied to the main one, both
+// event lists, the age model taken over), the main panels from the generated
+// 65,535-sample x 135-column holy-trinity file, the Duo panels from the same
+// file in the Duo's bore holes E to H, panel 0 of each with the 208-sample
+// running mean, both windows unfolded. A level typed in either window: both
+// windows' read-outs, columns and ten panels redrawn.
+#include <benchmark/benchmark.h>
+
+#include <stdexcept>
+#include <string>
+
+#include "bench/loaded_window.h"
+
+namespace {
+
+struct PanelsInBothWindows : bench::LoadedDuoWindows {
+    PanelsInBothWindows() {
+        Load(q.frmMain(), bench::ProxyPath());
+        Load(q.frm2Main(), bench::DuoProxyPath());
+    }
+
+private:
+    void Load(quillory::CoreWindow& w, const std::string& path) {
+        for (int k = 0; k <= 4; ++k) {
+            services.fileAnswers.push_back(path);
+            w.Command6(k).UserClick();
+            if (!w.state.gProxyLoaded[k] || !w.Enabled()) throw std::runtime_error("a proxy panel was not loaded");
+        }
+        w.panelMenu[0].flat208->Click();
+        w.SetWidth(w.Picture1(4).Left() + w.Picture1(4).Width() + 360);
+    }
+};
+
+PanelsInBothWindows& Program() {
+    static PanelsInBothWindows program;
+    return program;
+}
+
+size_t PanelPrimitives(quillory::CoreWindow& w) {
+    size_t n = 0;
+    for (int k = 0; k <= 4; ++k)
+        if (const auto& kept = w.Picture1(k).Draw().KeptLayer()) n += kept->primitives.size();
+    return n;
+}
+
+void TypedLevel(benchmark::State& state, bool inDuo) {
+    PanelsInBothWindows& p = Program();
+    quillory::CoreWindow& typed = inDuo ? static_cast<quillory::CoreWindow&>(p.q.frm2Main())
+                                        : static_cast<quillory::CoreWindow&>(p.q.frmMain());
+    quillory::CoreWindow& other = typed.Other();
+    if (!bench::TypeLevelsInTurn(state, typed)) state.SkipWithError("the typed level was not taken");
+    if (other.Label1(8).Caption() != other.Text2.Text()) state.SkipWithError("the other window did not follow");
+    state.counters["main_panel_primitives"] = static_cast<double>(PanelPrimitives(p.q.frmMain()));
+    state.counters["duo_panel_primitives"] = static_cast<double>(PanelPrimitives(p.q.frm2Main()));
+}
+
+void BM_LevelTypedInTheMainWindow_TenPanels(benchmark::State& state) { TypedLevel(state, false); }
+void BM_LevelTypedInTheDuoWindow_TenPanels(benchmark::State& state) { TypedLevel(state, true); }
+BENCHMARK(BM_LevelTypedInTheMainWindow_TenPanels)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LevelTypedInTheDuoWindow_TenPanels)->Unit(benchmark::kMillisecond);
+
+// The Duo's redraw alone, on its own depth and fitted to the master core.
+void DuoRedraw(benchmark::State& state, bool fitted) {
+    quillory::Frm2Main& duo = Program().q.frm2Main();
+    duo.Option4(fitted ? 0 : 1).SetValue(true);
+    for (auto _ : state) duo.DrawLamina();
+    duo.Option4(1).SetValue(true);
+}
+void BM_DuoRedraw_OwnDepth(benchmark::State& state) { DuoRedraw(state, false); }
+void BM_DuoRedraw_FittedToTheMasterCore(benchmark::State& state) { DuoRedraw(state, true); }
+BENCHMARK(BM_DuoRedraw_OwnDepth)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DuoRedraw_FittedToTheMasterCore)->Unit(benchmark::kMillisecond);
+
+}  // namespace
