@@ -1,6 +1,8 @@
 #pragma once
 // Depth models loaded from the generated inputs, as far as a benchmark needs.
+#include <random>
 #include <string>
+#include <vector>
 
 #include "bench/bench_files.h"
 #include "model/age_model_import.h"
@@ -12,6 +14,15 @@
 #include "model/event_layers.h"
 
 namespace bench {
+
+// One million levels spread evenly at random from 0 to `bottom`.
+inline std::vector<float> RandomLevels(float bottom, unsigned seed) {
+    std::mt19937 random(seed);
+    std::uniform_real_distribution<float> level(0, bottom);
+    std::vector<float> levels(1000000);
+    for (float& l : levels) l = level(random);
+    return levels;
+}
 
 inline void LoadCorrelation(model::DepthModel& m) {
     model::ItemReader file = model::ItemReader::Open(Files().correlation);

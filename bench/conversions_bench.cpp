@@ -12,21 +12,11 @@
 
 namespace {
 
-constexpr int kLevels = 1000000;
-
-std::vector<float> RandomLevels(float bottom) {
-    std::mt19937 random(7);
-    std::uniform_real_distribution<float> level(0, bottom);
-    std::vector<float> levels(kLevels);
-    for (float& l : levels) l = level(random);
-    return levels;
-}
-
 // parts: 2 without varve counts, 3 with them (levels inside their interval
 // are then dated by counting varves).
 void CompositeToEventFreeToAge(benchmark::State& state, int parts) {
     model::DepthModel m = bench::LoadedModel(parts);
-    const std::vector<float> levels = RandomLevels(m.gDrawBottom);
+    const std::vector<float> levels = bench::RandomLevels(m.gDrawBottom, 7);
     for (auto _ : state) {
         double sum = 0;
         for (float cd : levels) {
@@ -35,7 +25,7 @@ void CompositeToEventFreeToAge(benchmark::State& state, int parts) {
         }
         benchmark::DoNotOptimize(sum);
     }
-    state.SetItemsProcessed(state.iterations() * kLevels);
+    state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(levels.size()));
 }
 
 void BM_CompositeToEventFreeToAge(benchmark::State& state) { CompositeToEventFreeToAge(state, 2); }

@@ -11,26 +11,16 @@
 
 namespace {
 
-constexpr int kLevels = 1000000;
-
-std::vector<float> RandomLevels(float bottom) {
-    std::mt19937 random(9);
-    std::uniform_real_distribution<float> level(0, bottom);
-    std::vector<float> levels(kLevels);
-    for (float& l : levels) l = level(random);
-    return levels;
-}
-
 template <class Convert>
 void ConvertLevels(benchmark::State& state, bool events, float bottom(const bench::LoadedDuo&), Convert convert) {
     const bench::LoadedDuo d(events);
-    const std::vector<float> levels = RandomLevels(bottom(d));
+    const std::vector<float> levels = bench::RandomLevels(bottom(d), 9);
     for (auto _ : state) {
         double sum = 0;
         for (float x : levels) sum += convert(d.link, x);
         benchmark::DoNotOptimize(sum);
     }
-    state.SetItemsProcessed(state.iterations() * kLevels);
+    state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(levels.size()));
     state.counters["tie_pairs"] = static_cast<double>(d.master.gTiePairs.own.size());
 }
 
