@@ -28,6 +28,7 @@ class HeadlessBackend : public ScenarioBackend {
 public:
     forms::Services& Platform() override { return services_; }
     forms::HeadlessServices& Answers() override { return services_; }
+    forms::ScriptInput& Input() override { return input_; }
     bool Png(Form&, Control*, const std::string&, std::string& why) override {
         why = "png needs --qt";
         return false;
@@ -39,6 +40,7 @@ public:
 
 private:
     forms::HeadlessServices services_;
+    forms::DirectInput input_;
 };
 
 // "Name(3)" -> name and index; index -1 without brackets.
@@ -302,7 +304,11 @@ private:
             auto* combo = dynamic_cast<forms::ComboBox*>(t.control);
             if (!combo) return Fail("choose needs a combo box");
             if (!combo->AcceptsUserInput()) return Fail("choose refused: " + combo->QualifiedName() + " is disabled or hidden");
-            if (!combo->UserChoose(item)) return Fail("no item \"" + item + "\" in " + combo->QualifiedName());
+            const auto& items = combo->Items();
+            auto found = std::find(items.begin(), items.end(), item);
+            int index = static_cast<int>(found - items.begin());
+            if (found == items.end()) return Fail("no item \"" + item + "\" in " + combo->QualifiedName());
+            Deliver(backend_->Input().Choose(*combo, index));
         } else if (cmd == "slide") {
             std::string address;
             long value = 0;
@@ -310,7 +316,7 @@ private:
             auto* slider = dynamic_cast<forms::Slider*>(ParseControl(address).control);
             if (!slider) return Fail("slide needs a slider");
             if (!slider->AcceptsUserInput()) return Fail("slide refused: " + slider->QualifiedName() + " is disabled or hidden");
-            slider->UserMove(value);
+            Deliver(backend_->Input().Slide(*slider, value));
         } else if (cmd == "set") {
             auto sp2 = rest.find(' ');
             Target t = ParseProperty(rest.substr(0, sp2));
@@ -322,7 +328,7 @@ private:
             auto* m = dynamic_cast<forms::Menu*>(t.control);
             if (!m) return Fail("not a menu item: " + rest);
             if (!m->Choosable() || !m->Visible()) return Fail("menu refused: " + m->QualifiedName() + " is disabled or hidden");
-            m->UserChoose();
+            Deliver(backend_->Input().ChooseMenu(*m));
         } else if (cmd == "mouse-move" || cmd == "mouse-down" || cmd == "mouse-up") {
             Mouse(cmd, args);
         } else if (cmd == "resize" || cmd == "move") {
@@ -330,17 +336,17 @@ private:
             int a = 0, b = 0;
             args >> name >> a >> b;
             Form& f = FormNamed(name);
-            if (cmd == "resize") f.UserResize(a, b);
-            else f.UserMove(a, b);
+            if (cmd == "resize") backend_->Input().Resize(f, a, b);
+            else backend_->Input().Move(f, a, b);
         } else if (cmd == "screen") {
             int width = 0, height = 0;
             if (!(args >> width >> height) || width <= 0 || height <= 0) return Fail("screen needs WIDTH HEIGHT in twips");
             app_->ScreenWidth = width;
             app_->ScreenHeight = height;
         } else if (cmd == "activate") {
-            FormNamed(forms::Trim(rest)).UserActivate();
+            backend_->Input().Activate(FormNamed(forms::Trim(rest)));
         } else if (cmd == "close") {
-            FormNamed(forms::Trim(rest)).UserClose();
+            backend_->Input().Close(FormNamed(forms::Trim(rest)));
         } else if (cmd == "tick") {
             app_->AdvanceClock(static_cast<long>(forms::Val(rest)));
         } else if (cmd == "expect") {
@@ -439,39 +445,27 @@ private:
         return pic ? &pic->Draw() : nullptr;
     }
 
+    // An action the back end could not deliver fails the line.
+    void Deliver(const std::string& why) {
+        if (!why.empty()) Fail(why);
+    }
+
     void Click(const Target& t, bool dbl) {
         Control* c = t.control;
         if (!c->AcceptsUserInput()) return Fail("click refused: " + c->QualifiedName() + " is disabled or hidden");
-        if (auto* b = dynamic_cast<forms::CommandButton*>(c)) return dbl ? Fail("no double click on a button") : b->UserClick();
-        if (auto* o = dynamic_cast<forms::OptionButton*>(c)) return o->UserClick();
-        if (auto* x = dynamic_cast<forms::CheckBox*>(c)) return x->UserClick();
-        if (auto* l = dynamic_cast<forms::Label*>(c)) return dbl ? l->UserDblClick() : l->UserClick();
-        if (auto* i = dynamic_cast<forms::ImageControl*>(c)) return dbl ? i->UserDblClick() : i->UserClick();
-        if (auto* p = dynamic_cast<forms::PictureBox*>(c)) return dbl ? p->UserDblClick() : p->UserClick();
-        if (auto* tb = dynamic_cast<forms::TextBox*>(c)) return tb->UserClick();
-        Fail("cannot click " + c->QualifiedName());
+        Deliver(backend_->Input().Click(*c, dbl));
     }
 
     void Type(const Target& t, const std::string& text) {
         if (!t.control->AcceptsUserInput()) return Fail("type refused: " + t.control->QualifiedName() + " is disabled or hidden");
-        if (auto* tb = dynamic_cast<forms::TextBox*>(t.control)) {
-            tb->UserSelectAll();
-            for (char ch : text) tb->UserKeyChar(ch);
-        } else if (auto* cb = dynamic_cast<forms::ComboBox*>(t.control)) {
-            cb->UserSelectAll();
-            for (char ch : text) cb->UserKeyChar(ch);
-        } else {
-            Fail("cannot type into " + t.control->QualifiedName());
-        }
+        Deliver(backend_->Input().Type(*t.control, text));
     }
 
     void Key(const Target& t, const std::string& key) {
         int code = KeyCodeByName(key);
         if (code < 0) return Fail("unknown key " + key);
         if (!t.control->AcceptsUserInput()) return Fail("key refused: " + t.control->QualifiedName() + " is disabled or hidden");
-        if (auto* tb = dynamic_cast<forms::TextBox*>(t.control)) tb->UserKey(code);
-        else if (auto* cb = dynamic_cast<forms::ComboBox*>(t.control)) cb->UserKey(code);
-        else Fail("cannot send keys to " + t.control->QualifiedName());
+        Deliver(backend_->Input().Key(*t.control, code));
     }
 
     void Mouse(const std::string& cmd, std::istringstream& args) {
@@ -481,21 +475,21 @@ private:
         args >> address >> x >> y;
         if (cmd != "mouse-move") args >> button;
         args >> shift;
+        auto action = cmd == "mouse-move" ? forms::MouseAction::Move
+                      : cmd == "mouse-down" ? forms::MouseAction::Down
+                                            : forms::MouseAction::Up;
         if (address.find('.') == std::string::npos) {
             Form& f = FormNamed(address);
-            if (cmd == "mouse-move") f.UserMouseMove(button, shift, x, y);
-            else if (cmd == "mouse-down") f.UserMouseDown(button, shift, x, y);
-            else Fail(cmd + " needs a control");
-            return;
+            if (action == forms::MouseAction::Up) return Fail(cmd + " needs a control");
+            return Deliver(backend_->Input().Mouse(action, f, nullptr, button, shift, x, y));
         }
-        Control* c = ParseControl(address).control;
+        Target t = ParseControl(address);
+        Control* c = t.control;
         // A control whose press holds the mouse takes its moves and release
         // even when the program hid it meanwhile.
-        bool accepted = cmd == "mouse-down" ? c->AcceptsUserInput() : c->AcceptsPointer();
+        bool accepted = action == forms::MouseAction::Down ? c->AcceptsUserInput() : c->AcceptsPointer();
         if (!accepted) return Fail(cmd + " refused: " + c->QualifiedName() + " is disabled or hidden");
-        if (cmd == "mouse-move") c->UserMouseMove(button, shift, x, y);
-        else if (cmd == "mouse-down") c->UserMouseDown(button, shift, x, y);
-        else c->UserMouseUp(button, shift, x, y);
+        Deliver(backend_->Input().Mouse(action, *t.form, c, button, shift, x, y));
     }
 
     void Expect(const std::string& rest) {

@@ -48,7 +48,9 @@ std::optional<std::string> HeadlessServices::FileDialog(const FileRequest& reque
     }
 }
 
-Menu* HeadlessServices::ChoosePopupItem(Form& form, Menu& menu) {
+Menu* HeadlessServices::ChoosePopupItem(Form& form, Menu& menu) { return TakePopupAnswer(form, menu); }
+
+Menu* HeadlessServices::TakePopupAnswer(Form& form, Menu& menu) {
     if (popupAnswers.empty()) return nullptr;
     std::string name = popupAnswers.front();
     popupAnswers.pop_front();

@@ -38,6 +38,9 @@ public:
     int MessageBox(const MessageRequest& request) override;
     std::optional<std::string> FileDialog(const FileRequest& request) override;
     Menu* ChoosePopupItem(Form& form, Menu& menu) override;
+    // The next queued answer for a pop-up of menu: its item, or nullptr to
+    // dismiss it (also when nothing is queued, or the item is not in menu).
+    Menu* TakePopupAnswer(Form& form, Menu& menu);
     void ClipboardClear() override;
     void ClipboardSetPicture(const Snapshot& picture) override;
     std::shared_ptr<const LoadedPicture> LoadPicture(const std::string& path) override;

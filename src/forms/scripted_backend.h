@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "forms/headless.h"
+#include "forms/script_input.h"
 
 namespace forms {
 
@@ -18,6 +19,8 @@ public:
     virtual ~ScriptedBackend() = default;
     virtual Services& Platform() = 0;
     virtual HeadlessServices& Answers() = 0;
+    // Where the script's user actions go in.
+    virtual ScriptInput& Input() = 0;
     virtual void Attach(Application&) {}
     // Brings the windows up to date after a command.
     virtual void Settle() {}

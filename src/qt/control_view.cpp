@@ -10,6 +10,7 @@
 #include "forms/menu.h"
 #include "qt/control_views.h"
 #include "qt/form_window.h"
+#include "qt/qt_services.h"
 #include "qt/qt_units.h"
 
 namespace qtback {
@@ -17,6 +18,10 @@ namespace qtback {
 ControlView::ControlView(forms::Control& control, QWidget* widget, FormWindow& window)
     : QObject(widget), control_(control), widget_(widget), window_(window) {
     widget_->setMouseTracking(true);
+    // A press is the control's alone: were it passed on to the window
+    // underneath, a control that the press hid would leave the point bare and
+    // the window would take the same press a second time.
+    widget_->setAttribute(Qt::WA_NoMousePropagation);
     widget_->installEventFilter(this);
 }
 
@@ -77,7 +82,10 @@ void ControlView::SetColours(QPalette::ColorRole background, QPalette::ColorRole
 }
 
 void ControlView::Pointer(QMouseEvent* m, QPointF widgetPixels) {
-    QPointF at = MouseUnits(widgetPixels);
+    QPointF at = window_.Services()
+                     .ScriptedValue(&control_, QtServices::Exact::Pointer, widgetPixels)
+                     .value_or(MouseUnits(widgetPixels));
+    window_.Services().NotePointer(m->globalPosition());
     int shift = ShiftCode(m->modifiers());
     forms::Control& c = control_;
     if (m->type() == QEvent::MouseMove)

@@ -52,6 +52,8 @@ QWidget* FormWindow::ContainerWidget(const forms::Control* frame) const {
     return it == byControl_.end() ? client_ : it->second->Widget();
 }
 
+QWidget* FormWindow::Client() const { return client_; }
+
 QWidget* FormWindow::WidgetOf(const forms::Control& control) const {
     auto it = byControl_.find(&control);
     return it == byControl_.end() ? nullptr : it->second->Widget();
@@ -169,6 +171,10 @@ void FormWindow::resizeEvent(QResizeEvent*) {
     if (w == Pixels(form_.ScaleWidth()) && h == Pixels(form_.ScaleHeight())) return;
     double width = Twips(w) + forms::kFrameWidth;
     double height = Twips(h) + forms::kFrameHeight + (form_.HasMenuBar() ? forms::kMenuBarHeight : 0);
+    if (auto exact = services_.ScriptedValue(&form_, QtServices::Exact::Size, QPointF(w, h))) {
+        width = exact->x();
+        height = exact->y();
+    }
     UserEvent([this, width, height] { form_.UserResize(width, height); });
 }
 
@@ -176,7 +182,9 @@ void FormWindow::moveEvent(QMoveEvent*) {
     if (!InputOpen() || windowState() != Qt::WindowNoState) return;
     QPoint at = pos();
     if (at.x() == Pixels(form_.Left()) && at.y() == Pixels(form_.Top())) return;
-    UserEvent([this, at] { form_.UserMove(Twips(at.x()), Twips(at.y())); });
+    QPointF twips = services_.ScriptedValue(&form_, QtServices::Exact::Place, at)
+                        .value_or(QPointF(Twips(at.x()), Twips(at.y())));
+    UserEvent([this, twips] { form_.UserMove(twips.x(), twips.y()); });
 }
 
 void FormWindow::changeEvent(QEvent* event) {
@@ -214,7 +222,10 @@ void FormWindow::SurfacePointer(QEvent* event) {
     if (client_->childAt(m->position().toPoint())) return;
     QPointF twips = client_->InnerTwips(m->position());
     const forms::Surface& s = form_.Draw();
-    double x = s.ToUserX(twips.x()), y = s.ToUserY(twips.y());
+    QPointF at = services_.ScriptedValue(&form_, QtServices::Exact::Pointer, m->position())
+                     .value_or(QPointF(s.ToUserX(twips.x()), s.ToUserY(twips.y())));
+    double x = at.x(), y = at.y();
+    services_.NotePointer(m->globalPosition());
     int shift = ShiftCode(m->modifiers());
     if (event->type() == QEvent::MouseMove) {
         int buttons = ButtonCode(m->buttons());

@@ -38,6 +38,9 @@ public:
     // The widget controls inside frame (nullptr: the form) are placed in.
     QWidget* ContainerWidget(const forms::Control* frame) const;
     QWidget* WidgetOf(const forms::Control& control) const;
+    QWidget* Client() const;
+    QMenuBar* MenuBar() const { return menuBar_; }
+    QtServices& Services() const { return services_; }
     // Hands a move or release to the control whose press holds the mouse
     // when it reached another widget of the window (receiver, nullptr for the
     // bare surface); false when it is the receiver's own.

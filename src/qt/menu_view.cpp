@@ -1,6 +1,7 @@
 #include "qt/menu_view.h"
 
 #include <QAction>
+#include <QVariant>
 #include <QMenu>
 #include <QMenuBar>
 #include <map>
@@ -11,6 +12,7 @@ namespace qtback {
 namespace {
 
 void Apply(QAction& action, const forms::Menu& m) {
+    action.setData(QVariant::fromValue(reinterpret_cast<quintptr>(&m)));
     action.setSeparator(m.IsSeparator());
     if (!m.IsSeparator()) action.setText(ToQString(m.Caption()));
     action.setCheckable(m.Checked());
@@ -37,6 +39,10 @@ void AddItems(QMenu& into, const forms::Menu& parent, Add&& add) {
 }
 
 }  // namespace
+
+const forms::Menu* MenuOf(const QAction& action) {
+    return reinterpret_cast<const forms::Menu*>(action.data().value<quintptr>());
+}
 
 MenuBarView::MenuBarView(QMenuBar& bar, forms::Form& form, std::function<void(forms::Menu&)> choose)
     : bar_(bar), form_(form), choose_(std::move(choose)) {}

@@ -34,6 +34,9 @@ private:
     size_t controlsSeen_ = 0;
 };
 
+// The item an action of a menu bar or pop-up menu stands for.
+const forms::Menu* MenuOf(const QAction& action);
+
 // Shows the items of menu at a screen position and waits; the item chosen,
 // or nullptr when the menu was dismissed.
 forms::Menu* ExecPopup(forms::Menu& menu, QPoint at);

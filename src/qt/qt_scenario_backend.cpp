@@ -4,10 +4,12 @@
 #include <QImage>
 #include <QPainter>
 #include <QPixmap>
+#include <QTimer>
 
 #include "qt/form_window.h"
 #include "qt/qt_services.h"
 #include "qt/qt_units.h"
+#include "qt/scripted_input.h"
 
 namespace qtback {
 namespace {
@@ -24,8 +26,12 @@ public:
     std::optional<std::string> FileDialog(const forms::FileRequest& request) override {
         return answers.FileDialog(request);
     }
+    // A real pop-up menu opens; the script's answer reaches it as a click
+    // on the item (or Escape) once its event loop runs.
     forms::Menu* ChoosePopupItem(forms::Form& form, forms::Menu& menu) override {
-        return answers.ChoosePopupItem(form, menu);
+        const forms::Menu* answer = answers.TakePopupAnswer(form, menu);
+        QTimer::singleShot(0, [answer] { AnswerOpenPopup(answer); });
+        return QtServices::ChoosePopupItem(form, menu);
     }
     void ClipboardClear() override {
         QtServices::ClipboardClear();
@@ -48,9 +54,9 @@ public:
 
 class QtScenarioBackend : public forms::ScriptedBackend {
 public:
-    QtScenarioBackend() { services_.SetWidgetInput(false); }
     forms::Services& Platform() override { return services_; }
     forms::HeadlessServices& Answers() override { return services_.answers; }
+    forms::ScriptInput& Input() override { return input_; }
     void Attach(forms::Application& application) override { services_.Attach(application); }
 
     void Settle() override {
@@ -107,6 +113,7 @@ public:
 
 private:
     ScriptedQtServices services_;
+    ScriptedQtInput input_{services_};
 };
 
 }  // namespace
@@ -116,6 +123,8 @@ std::function<std::unique_ptr<forms::ScriptedBackend>()> ScenarioBackendFactory(
     if (!QApplication::instance()) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
         application = std::make_shared<QApplication>(argc, argv);
+        // Menus and lists open at once, with no animation to wait for.
+        QApplication::setEffectEnabled(Qt::UI_General, false);
     }
     return [application] { return std::unique_ptr<forms::ScriptedBackend>(std::make_unique<QtScenarioBackend>()); };
 }

@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <algorithm>
+#include <cmath>
 
 #include "forms/runtime_error.h"
 #include "qt/dialogs.h"
@@ -75,6 +76,15 @@ void QtServices::RunEvent(const std::function<void()>& action) {
     if (!Running()) QCoreApplication::quit();
 }
 
+std::optional<QPointF> QtServices::ScriptedValue(const void* receiver, Exact kind, QPointF pixels) const {
+    // Within a pixel of where it was sent: Qt maps positions between widgets
+    // and screens on whole pixels.
+    if (!aimed_ || aimed_->receiver != receiver || aimed_->kind != kind) return std::nullopt;
+    QPointF off = pixels - aimed_->pixels;
+    if (std::abs(off.x()) > 0.75 || std::abs(off.y()) > 0.75) return std::nullopt;
+    return aimed_->value;
+}
+
 bool QtServices::Running() const {
     if (!app_ || app_->Ended()) return false;
     auto forms = app_->LoadedForms();
@@ -137,7 +147,7 @@ std::optional<std::string> QtServices::FileDialog(const forms::FileRequest& requ
 }
 
 forms::Menu* QtServices::ChoosePopupItem(forms::Form&, forms::Menu& menu) {
-    return Modal([&] { return ExecPopup(menu, QCursor::pos()); });
+    return Modal([&] { return ExecPopup(menu, lastPointer_.value_or(QCursor::pos())); });
 }
 
 void QtServices::ClipboardClear() { QGuiApplication::clipboard()->clear(); }

@@ -1,0 +1,85 @@
+#include "forms/script_input.h"
+
+#include "forms/controls.h"
+#include "forms/form.h"
+#include "forms/menu.h"
+
+namespace forms {
+
+std::string DirectInput::Click(Control& c, bool twice) {
+    if (auto* b = dynamic_cast<CommandButton*>(&c)) {
+        if (twice) return "no double click on a button";
+        b->UserClick();
+    } else if (auto* o = dynamic_cast<OptionButton*>(&c)) {
+        o->UserClick();
+    } else if (auto* x = dynamic_cast<CheckBox*>(&c)) {
+        x->UserClick();
+    } else if (auto* l = dynamic_cast<Label*>(&c)) {
+        twice ? l->UserDblClick() : l->UserClick();
+    } else if (auto* i = dynamic_cast<ImageControl*>(&c)) {
+        twice ? i->UserDblClick() : i->UserClick();
+    } else if (auto* p = dynamic_cast<PictureBox*>(&c)) {
+        twice ? p->UserDblClick() : p->UserClick();
+    } else if (auto* t = dynamic_cast<TextBox*>(&c)) {
+        t->UserClick();
+    } else {
+        return "cannot click " + c.QualifiedName();
+    }
+    return {};
+}
+
+std::string DirectInput::Type(Control& c, const std::string& text) {
+    if (auto* t = dynamic_cast<TextBox*>(&c)) {
+        t->UserSelectAll();
+        for (char ch : text) t->UserKeyChar(ch);
+        return {};
+    }
+    if (auto* combo = dynamic_cast<ComboBox*>(&c)) {
+        combo->UserSelectAll();
+        for (char ch : text) combo->UserKeyChar(ch);
+        return {};
+    }
+    return "cannot type into " + c.QualifiedName();
+}
+
+std::string DirectInput::Key(Control& c, int keyCode) {
+    if (auto* t = dynamic_cast<TextBox*>(&c)) t->UserKey(keyCode);
+    else if (auto* combo = dynamic_cast<ComboBox*>(&c)) combo->UserKey(keyCode);
+    else return "cannot send keys to " + c.QualifiedName();
+    return {};
+}
+
+std::string DirectInput::Choose(ComboBox& combo, int index) {
+    combo.UserChoose(index);
+    return {};
+}
+
+std::string DirectInput::Slide(Slider& slider, long value) {
+    slider.UserMove(value);
+    return {};
+}
+
+std::string DirectInput::ChooseMenu(Menu& item) {
+    item.UserChoose();
+    return {};
+}
+
+std::string DirectInput::Mouse(MouseAction action, Form& form, Control* c, int button, int shift, double x, double y) {
+    if (!c) {
+        if (action == MouseAction::Move) form.UserMouseMove(button, shift, x, y);
+        else if (action == MouseAction::Down) form.UserMouseDown(button, shift, x, y);
+        else return "mouse-up needs a control";
+        return {};
+    }
+    if (action == MouseAction::Move) c->UserMouseMove(button, shift, x, y);
+    else if (action == MouseAction::Down) c->UserMouseDown(button, shift, x, y);
+    else c->UserMouseUp(button, shift, x, y);
+    return {};
+}
+
+void DirectInput::Resize(Form& form, double width, double height) { form.UserResize(width, height); }
+void DirectInput::Move(Form& form, double left, double top) { form.UserMove(left, top); }
+void DirectInput::Activate(Form& form) { form.UserActivate(); }
+void DirectInput::Close(Form& form) { form.UserClose(); }
+
+}  // namespace forms

@@ -1,0 +1,61 @@
+#pragma once
+// How a script's user actions reach the program. The headless back end calls
+// the forms layer's User* entry points directly; a back end with real windows
+// turns each action into the window system's input instead, so that its own
+// routing (which widget a press reaches, grabs, pop-ups, focus) is exercised
+// as a person's mouse and keyboard exercise it.
+//
+// Each action returns an empty string when it was delivered, or why it could
+// not be.
+#include <string>
+
+namespace forms {
+
+class ComboBox;
+class Control;
+class Form;
+class Menu;
+class Slider;
+
+enum class MouseAction { Move, Down, Up };
+
+class ScriptInput {
+public:
+    virtual ~ScriptInput() = default;
+    virtual std::string Click(Control& control, bool twice) = 0;
+    // Focus, select all, then one keystroke per character.
+    virtual std::string Type(Control& control, const std::string& text) = 0;
+    virtual std::string Key(Control& control, int keyCode) = 0;
+    virtual std::string Choose(ComboBox& combo, int index) = 0;
+    // The thumb dragged to value and let go.
+    virtual std::string Slide(Slider& slider, long value) = 0;
+    // An item chosen from the window's menu bar.
+    virtual std::string ChooseMenu(Menu& item) = 0;
+    // x, y in the control's units (a picture box's user scale, twips
+    // elsewhere); control nullptr for the bare window, in its user scale.
+    virtual std::string Mouse(MouseAction action, Form& form, Control* control, int button, int shift, double x,
+                              double y) = 0;
+    virtual void Resize(Form& form, double width, double height) = 0;
+    virtual void Move(Form& form, double left, double top) = 0;
+    virtual void Activate(Form& form) = 0;
+    virtual void Close(Form& form) = 0;
+};
+
+// Straight into the forms layer, as the headless back end delivers input.
+class DirectInput : public ScriptInput {
+public:
+    std::string Click(Control& control, bool twice) override;
+    std::string Type(Control& control, const std::string& text) override;
+    std::string Key(Control& control, int keyCode) override;
+    std::string Choose(ComboBox& combo, int index) override;
+    std::string Slide(Slider& slider, long value) override;
+    std::string ChooseMenu(Menu& item) override;
+    std::string Mouse(MouseAction action, Form& form, Control* control, int button, int shift, double x,
+                      double y) override;
+    void Resize(Form& form, double width, double height) override;
+    void Move(Form& form, double left, double top) override;
+    void Activate(Form& form) override;
+    void Close(Form& form) override;
+};
+
+}  // namespace forms

@@ -1,0 +1,397 @@
+#include "qt/scripted_input.h"
+
+#include <QAbstractItemView>
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QStyleOptionButton>
+#include <QStyleOptionComboBox>
+#include <QStyleOptionSlider>
+#include <QTest>
+#include <QWindow>
+#include <vector>
+
+#include "forms/controls.h"
+#include "forms/menu.h"
+#include "qt/form_window.h"
+#include "qt/menu_view.h"
+#include "qt/qt_services.h"
+#include "qt/qt_units.h"
+#include "qt/surface_widget.h"
+
+namespace qtback {
+namespace {
+
+// How long to wait for the window system (a pop-up to show, a window to
+// become active) before an action counts as not delivered.
+constexpr int kWaitMs = 2000;
+
+// Event times in ms. A new press starts a second after the last event, so
+// that two clicks of a script never join into a double click by accident.
+ulong gClock = 0;
+// Buttons a script pressed and has not let go, and where: a person lets go
+// before doing anything else.
+Qt::MouseButtons gHeld;
+QPointer<QWidget> gHeldIn;
+QPoint gHeldAt;
+
+Qt::MouseButton QtButton(int code) {
+    if (code & forms::kLeftButton) return Qt::LeftButton;
+    if (code & forms::kRightButton) return Qt::RightButton;
+    if (code & forms::kMiddleButton) return Qt::MiddleButton;
+    return Qt::NoButton;
+}
+
+Qt::KeyboardModifiers QtModifiers(int shift) {
+    Qt::KeyboardModifiers m;
+    if (shift & forms::kShiftMask) m |= Qt::ShiftModifier;
+    if (shift & forms::kCtrlMask) m |= Qt::ControlModifier;
+    if (shift & forms::kAltMask) m |= Qt::AltModifier;
+    return m;
+}
+
+enum class Press { New, Continued };
+
+void SendMouse(QWidget& top, QPoint at, QEvent::Type type, Qt::MouseButton button, Qt::KeyboardModifiers mods,
+               Press press = Press::New) {
+    QWindow* window = top.windowHandle();
+    if (!window) return;
+    if (type == QEvent::MouseButtonPress) {
+        gClock += press == Press::New ? 1000 : 1;
+        gHeld |= button;
+        gHeldIn = &top;
+        gHeldAt = window->mapToGlobal(at);
+    } else {
+        gClock += 1;
+        if (type == QEvent::MouseButtonRelease) gHeld &= ~button;
+    }
+    qt_handleMouseEvent(window, QPointF(at), QPointF(window->mapToGlobal(at)), gHeld, button, type, mods,
+                        static_cast<int>(gClock));
+    QCoreApplication::processEvents();
+}
+
+// Lets go of the buttons still held, where they were pressed, or over the
+// pop-up menu that the press opened there.
+void LetGo() {
+    QWidget* over = QApplication::activePopupWidget();
+    if (!over) over = gHeldIn;
+    for (Qt::MouseButton b : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton})
+        if (gHeld & b) {
+            if (over) SendMouse(*over, over->mapFromGlobal(gHeldAt), QEvent::MouseButtonRelease, b, {});
+            gHeld &= ~b;
+        }
+    gHeldIn = nullptr;
+}
+
+void ClickAt(QWidget& top, QPoint at, bool twice = false) {
+    LetGo();
+    SendMouse(top, at, QEvent::MouseButtonPress, Qt::LeftButton, {});
+    SendMouse(top, at, QEvent::MouseButtonRelease, Qt::LeftButton, {});
+    if (!twice) return;
+    SendMouse(top, at, QEvent::MouseButtonPress, Qt::LeftButton, {}, Press::Continued);
+    SendMouse(top, at, QEvent::MouseButtonRelease, Qt::LeftButton, {});
+}
+
+// A point of a widget in its top-level window.
+QPoint InTop(const QWidget& w, QPoint local) { return w.mapTo(w.window(), local); }
+
+// Where a person clicks a widget: the middle, or the round or square mark of
+// an option button or check box (their text ends before the widget does).
+QPoint ClickPoint(QWidget& w) {
+    if (auto* box = qobject_cast<QAbstractButton*>(&w); box && !qobject_cast<QPushButton*>(&w)) {
+        QStyleOptionButton option;
+        option.initFrom(box);
+        auto element = qobject_cast<QRadioButton*>(box) ? QStyle::SE_RadioButtonIndicator : QStyle::SE_CheckBoxIndicator;
+        return box->style()->subElementRect(element, &option, box).center();
+    }
+    return w.rect().center();
+}
+
+QStyleOptionSlider SliderOption(const QSlider& s) {
+    QStyleOptionSlider o;
+    o.initFrom(&s);
+    o.subControls = QStyle::SC_All;
+    o.orientation = s.orientation();
+    o.minimum = s.minimum();
+    o.maximum = s.maximum();
+    o.sliderPosition = s.sliderPosition();
+    o.sliderValue = s.value();
+    o.singleStep = s.singleStep();
+    o.pageStep = s.pageStep();
+    o.tickPosition = s.tickPosition();
+    o.tickInterval = s.tickInterval();
+    o.upsideDown = s.orientation() == Qt::Horizontal ? s.invertedAppearance() != (o.direction == Qt::RightToLeft)
+                                                     : !s.invertedAppearance();
+    return o;
+}
+
+template <class Ready>
+bool WaitFor(Ready&& ready) {
+    return QTest::qWaitFor(std::forward<Ready>(ready), kWaitMs);
+}
+
+QAction* ActionFor(const QList<QAction*>& actions, const void* item) {
+    for (QAction* a : actions)
+        if (MenuOf(*a) == item) return a;
+    return nullptr;
+}
+
+// The items from the top of a menu tree down to item.
+std::vector<const forms::Menu*> MenuPath(const forms::Menu& item) {
+    std::vector<const forms::Menu*> path;
+    for (const forms::Menu* m = &item; m; m = m->ParentMenu()) path.insert(path.begin(), m);
+    return path;
+}
+
+// Clicks the items of path in turn, from the open menu popup down; submenus
+// open as they are clicked. False when an item is not there to click.
+bool ClickThrough(QMenu* popup, const std::vector<const forms::Menu*>& path, size_t from) {
+    for (size_t i = from; i < path.size(); ++i) {
+        if (!popup || !WaitFor([popup] { return popup->isVisible(); })) return false;
+        QAction* action = ActionFor(popup->actions(), path[i]);
+        if (!action || !action->isVisible()) return false;
+        ClickAt(*popup, popup->actionGeometry(action).center());
+        popup = action->menu();
+    }
+    return true;
+}
+
+}  // namespace
+
+void AnswerOpenPopup(const void* item) {
+    auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    if (!popup || !popup->windowHandle()) return;
+    LetGo();
+    if (item) {
+        // The item lies in this menu or one of its submenus.
+        const auto* target = static_cast<const forms::Menu*>(item);
+        std::vector<const forms::Menu*> path = MenuPath(*target);
+        for (size_t i = 0; i < path.size(); ++i) {
+            if (ActionFor(popup->actions(), path[i])) {
+                ClickThrough(popup, path, i);
+                break;
+            }
+        }
+    }
+    // Dismissed, or the click chose nothing (a disabled item): Escape closes
+    // what is still open, a submenu at a time.
+    for (int i = 0; i < 8; ++i) {
+        QWidget* open = QApplication::activePopupWidget();
+        if (!open || !open->windowHandle()) return;
+        QTest::keyClick(open->windowHandle(), Qt::Key_Escape);
+    }
+}
+
+// A control beyond the window's edge (the window folded over it) is not
+// there for a person to use.
+static bool Reachable(const QWidget& w, QPoint local) {
+    return w.window()->rect().contains(InTop(w, local)) && w.isVisible();
+}
+
+std::string ScriptedQtInput::Click(forms::Control& c, bool twice) {
+    FormWindow& window = services_.WindowOf(c.Parent());
+    QWidget* w = window.WidgetOf(c);
+    if (!w) return "cannot click " + c.QualifiedName();
+    if (twice && c.Kind() == forms::ControlKind::CommandButton) return "no double click on a button";
+    QPoint at = ClickPoint(*w);
+    if (!Reachable(*w, at)) return "click refused: " + c.QualifiedName() + " lies outside its window";
+    ClickAt(window, InTop(*w, at), twice);
+    return {};
+}
+
+// A person clicks into a box that does not have the focus yet.
+std::string ScriptedQtInput::Focus(forms::Control& c) {
+    FormWindow& window = services_.WindowOf(c.Parent());
+    QWidget* w = window.WidgetOf(c);
+    if (!w) return "cannot give " + c.QualifiedName() + " the focus";
+    QWidget* field = w->focusProxy() ? w->focusProxy() : w;
+    if (window.focusWidget() != field) ClickAt(window, InTop(*field, field->rect().center()));
+    return {};
+}
+
+std::string ScriptedQtInput::Type(forms::Control& c, const std::string& text) {
+    if (c.Kind() != forms::ControlKind::TextBox && c.Kind() != forms::ControlKind::ComboBox)
+        return "cannot type into " + c.QualifiedName();
+    LetGo();
+    if (std::string why = Focus(c); !why.empty()) return why;
+    QWindow* window = services_.WindowOf(c.Parent()).windowHandle();
+    QTest::keyClick(window, Qt::Key_A, Qt::ControlModifier);
+    for (QChar ch : ToQString(text)) {
+        if (ch.unicode() < 0x80) QTest::keyClick(window, static_cast<char>(ch.unicode()));
+        else QTest::sendKeyEvent(QTest::Click, window, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+    }
+    return {};
+}
+
+std::string ScriptedQtInput::Key(forms::Control& c, int keyCode) {
+    if (c.Kind() != forms::ControlKind::TextBox && c.Kind() != forms::ControlKind::ComboBox)
+        return "cannot send keys to " + c.QualifiedName();
+    Qt::Key key;
+    switch (keyCode) {
+        case forms::kKeyReturn: key = Qt::Key_Return; break;
+        case forms::kKeyEscape: key = Qt::Key_Escape; break;
+        case forms::kKeyBack: key = Qt::Key_Backspace; break;
+        case forms::kKeyDelete: key = Qt::Key_Delete; break;
+        case forms::kKeyTab: key = Qt::Key_Tab; break;
+        case forms::kKeyUp: key = Qt::Key_Up; break;
+        case forms::kKeyDown: key = Qt::Key_Down; break;
+        default: return "no key " + std::to_string(keyCode);
+    }
+    LetGo();
+    if (std::string why = Focus(c); !why.empty()) return why;
+    QTest::keyClick(services_.WindowOf(c.Parent()).windowHandle(), key);
+    return {};
+}
+
+// The list is opened with a click on the box's arrow and the item taken with
+// the keyboard: a click into a list that has just opened is ignored for a
+// double-click time, as Qt guards against the release of the opening press.
+std::string ScriptedQtInput::Choose(forms::ComboBox& combo, int index) {
+    FormWindow& window = services_.WindowOf(combo.Parent());
+    auto* w = qobject_cast<QComboBox*>(window.WidgetOf(combo));
+    if (!w) return "cannot choose in " + combo.QualifiedName();
+    QStyleOptionComboBox option;
+    option.initFrom(w);
+    option.editable = w->isEditable();
+    option.subControls = QStyle::SC_All;
+    QRect arrow = w->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow, w);
+    ClickAt(window, InTop(*w, arrow.center()));
+    QAbstractItemView* list = w->view();
+    if (!WaitFor([list] { return list->isVisible(); })) return "the list of " + combo.QualifiedName() + " did not open";
+    QWindow* popup = list->window()->windowHandle();
+    QTest::keyClick(popup, Qt::Key_Home);
+    for (int i = 0; i < index; ++i) QTest::keyClick(popup, Qt::Key_Down);
+    QTest::keyClick(popup, Qt::Key_Return);
+    return {};
+}
+
+// The thumb is pressed, dragged to the pixel of value and let go there. A
+// slider spans more steps than pixels, so the last fraction of a pixel is
+// the one step that is not input: the thumb is put on value exactly, as the
+// drag itself does, before the release.
+std::string ScriptedQtInput::Slide(forms::Slider& slider, long value) {
+    FormWindow& window = services_.WindowOf(slider.Parent());
+    auto* w = qobject_cast<QSlider*>(window.WidgetOf(slider));
+    if (!w) return "cannot slide " + slider.QualifiedName();
+    QStyleOptionSlider option = SliderOption(*w);
+    QRect handle = w->style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, w);
+    QRect groove = w->style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderGroove, w);
+    bool vertical = w->orientation() == Qt::Vertical;
+    int length = vertical ? handle.height() : handle.width();
+    int span = (vertical ? groove.height() : groove.width()) - length;
+    int target = static_cast<int>(std::clamp<long>(value, w->minimum(), w->maximum()));
+    int offset = QStyle::sliderPositionFromValue(w->minimum(), w->maximum(), target, span, option.upsideDown);
+    QPoint start = handle.center();
+    QPoint end = vertical ? QPoint(start.x(), groove.top() + offset + length / 2)
+                          : QPoint(groove.left() + offset + length / 2, start.y());
+    LetGo();
+    SendMouse(window, InTop(*w, start), QEvent::MouseButtonPress, Qt::LeftButton, {});
+    SendMouse(window, InTop(*w, (start + end) / 2), QEvent::MouseMove, Qt::NoButton, {});
+    SendMouse(window, InTop(*w, end), QEvent::MouseMove, Qt::NoButton, {});
+    if (w->isSliderDown()) w->setSliderPosition(target);
+    SendMouse(window, InTop(*w, end), QEvent::MouseButtonRelease, Qt::LeftButton, {});
+    return {};
+}
+
+// From the menu bar: the title is clicked, then each item down to the one
+// chosen, in the menus that open.
+std::string ScriptedQtInput::ChooseMenu(forms::Menu& item) {
+    FormWindow& window = services_.WindowOf(item.Parent());
+    std::vector<const forms::Menu*> path = MenuPath(item);
+    QMenuBar* bar = window.MenuBar();
+    QAction* title = ActionFor(bar->actions(), path.front());
+    if (!title || !title->isVisible() || bar->isHidden())
+        return "menu refused: " + item.QualifiedName() + " is not on the menu bar";
+    ClickAt(window, InTop(*bar, bar->actionGeometry(title).center()));
+    if (path.size() > 1 && !ClickThrough(title->menu(), path, 1))
+        return "menu refused: " + item.QualifiedName() + " could not be reached";
+    return {};
+}
+
+std::string ScriptedQtInput::Mouse(forms::MouseAction action, forms::Form& form, forms::Control* c, int button,
+                                   int shift, double x, double y) {
+    FormWindow& window = services_.WindowOf(form);
+    QWidget* w = c ? window.WidgetOf(*c) : window.Client();
+    if (!w) return "no widget for " + c->QualifiedName();
+    // The script's units as pixels of the widget the pointer is over.
+    QPointF local;
+    if (auto* surface = qobject_cast<SurfaceWidget*>(w); surface && (!c || c->Kind() == forms::ControlKind::PictureBox)) {
+        const forms::Surface& s = c ? static_cast<forms::PictureBox*>(c)->Draw() : form.Draw();
+        double px = Twips(1.0);
+        local = QPointF(surface->Border() + (x - s.ToUserX(0)) * s.TwipsPerUnitX() / px,
+                        surface->Border() + (y - s.ToUserY(0)) * s.TwipsPerUnitY() / px);
+    } else {
+        local = QPointF(x / Twips(1.0), y / Twips(1.0));
+    }
+    const void* receiver = c ? static_cast<const void*>(c) : static_cast<const void*>(&form);
+    services_.AimScripted(receiver, QtServices::Exact::Pointer, local, QPointF(x, y));
+    QPoint at = InTop(*w, local.toPoint());
+    // A person presses only where the control can be seen; moves and
+    // releases may stray, as a held button carries them to the control.
+    QRegion shown = c ? w->visibleRegion() : QRegion(w->rect());
+    if (action == forms::MouseAction::Down && !shown.contains(local.toPoint()))
+        return "mouse-down refused: the point lies outside what shows of " + (c ? c->QualifiedName() : form.Name());
+    // Over the bare window means over no control.
+    if (!c && action != forms::MouseAction::Up && w->childAt(local.toPoint()))
+        return "the point of " + form.Name() + " lies under a control";
+    Qt::KeyboardModifiers mods = QtModifiers(shift);
+    if (action == forms::MouseAction::Down) LetGo();
+    switch (action) {
+        case forms::MouseAction::Move: SendMouse(window, at, QEvent::MouseMove, Qt::NoButton, mods); break;
+        case forms::MouseAction::Down: SendMouse(window, at, QEvent::MouseButtonPress, QtButton(button), mods); break;
+        case forms::MouseAction::Up: SendMouse(window, at, QEvent::MouseButtonRelease, QtButton(button), mods); break;
+    }
+    services_.ClearScripted();
+    return {};
+}
+
+// Sizes and places come from the window system: the window is resized or
+// moved as a window manager does it, and the model hears of it from Qt.
+void ScriptedQtInput::Resize(forms::Form& form, double width, double height) {
+    LetGo();
+    FormWindow& window = services_.WindowOf(form);
+    QWidget* client = window.Client();
+    int bar = window.height() - client->height();
+    double menu = form.HasMenuBar() ? forms::kMenuBarHeight : 0;
+    QPointF pixels(Pixels(width - forms::kFrameWidth), Pixels(height - forms::kFrameHeight - menu));
+    services_.AimScripted(&form, QtServices::Exact::Size, pixels, QPointF(width, height));
+    QSize wanted(static_cast<int>(pixels.x()), static_cast<int>(pixels.y()) + bar);
+    window.resize(wanted);
+    WaitFor([&] { return window.size() == wanted; });
+    services_.ClearScripted();
+}
+
+void ScriptedQtInput::Move(forms::Form& form, double left, double top) {
+    LetGo();
+    FormWindow& window = services_.WindowOf(form);
+    QPoint wanted(Pixels(left), Pixels(top));
+    services_.AimScripted(&form, QtServices::Exact::Place, QPointF(wanted), QPointF(left, top));
+    window.move(wanted);
+    WaitFor([&] { return window.pos() == wanted; });
+    services_.ClearScripted();
+}
+
+void ScriptedQtInput::Activate(forms::Form& form) {
+    LetGo();
+    FormWindow& window = services_.WindowOf(form);
+    window.activateWindow();
+    WaitFor([&] { return window.isActiveWindow(); });
+}
+
+// The close box: the window system asks the window to close.
+void ScriptedQtInput::Close(forms::Form& form) {
+    LetGo();
+    FormWindow& window = services_.WindowOf(form);
+    if (QWindow* handle = window.windowHandle()) handle->close();
+    QCoreApplication::processEvents();
+}
+
+}  // namespace qtback

@@ -1,0 +1,39 @@
+#pragma once
+// A script's user actions as the window system's input: mouse and key
+// events delivered to a top-level window at the control's place, so that Qt
+// decides which widget receives them, keeps the implicit grab of a press,
+// opens and closes its pop-up menus and moves the focus, as for a person.
+#include "forms/script_input.h"
+
+namespace qtback {
+
+class QtServices;
+
+class ScriptedQtInput : public forms::ScriptInput {
+public:
+    explicit ScriptedQtInput(QtServices& services) : services_(services) {}
+
+    std::string Click(forms::Control& control, bool twice) override;
+    std::string Type(forms::Control& control, const std::string& text) override;
+    std::string Key(forms::Control& control, int keyCode) override;
+    std::string Choose(forms::ComboBox& combo, int index) override;
+    std::string Slide(forms::Slider& slider, long value) override;
+    std::string ChooseMenu(forms::Menu& item) override;
+    std::string Mouse(forms::MouseAction action, forms::Form& form, forms::Control* control, int button, int shift,
+                      double x, double y) override;
+    void Resize(forms::Form& form, double width, double height) override;
+    void Move(forms::Form& form, double left, double top) override;
+    void Activate(forms::Form& form) override;
+    void Close(forms::Form& form) override;
+
+private:
+    std::string Focus(forms::Control& control);
+    QtServices& services_;
+};
+
+// Answers the pop-up menu that is open now (an item of it, or Escape when
+// item is nullptr), as a person's click or key. Used while the menu's own
+// event loop runs.
+void AnswerOpenPopup(const void* item);
+
+}  // namespace qtback
