@@ -40,6 +40,10 @@ void ControlView::Sync() {
         SyncContent();
         if (control_.MousePointer() == forms::vbDefault) widget_->unsetCursor();
         else widget_->setCursor(CursorShape(control_.MousePointer()));
+        // A widget that holds the pressed mouse loses it when hidden: the
+        // window takes the mouse over until the release, so that the moves
+        // and the release still reach this control.
+        if (!control_.Visible() && widget_->isVisible() && control_.HasMouseCapture()) window_.HoldPointer();
         widget_->setVisible(control_.Visible());
     }
     if (control_.ToolTipText != toolTip_) {

@@ -1,6 +1,7 @@
 #include "qt/form_window.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QThreadPool>
@@ -66,6 +67,12 @@ bool FormWindow::ToCapture(QMouseEvent* event, const ControlView* receiver) {
     if (it == byControl_.end() || it->second == receiver) return false;
     it->second->CapturedPointer(event);
     return true;
+}
+
+void FormWindow::HoldPointer() {
+    if (holding_ || QGuiApplication::mouseButtons() == Qt::NoButton) return;
+    holding_ = true;
+    grabMouse();
 }
 
 void FormWindow::Sync() {
@@ -195,6 +202,15 @@ void FormWindow::changeEvent(QEvent* event) {
 }
 
 bool FormWindow::event(QEvent* event) {
+    if (holding_ && (event->type() == QEvent::MouseMove || event->type() == QEvent::MouseButtonRelease)) {
+        auto* m = static_cast<QMouseEvent*>(event);
+        if (m->buttons() == Qt::NoButton) {
+            holding_ = false;
+            releaseMouse();
+        }
+        if (InputOpen()) ToCapture(m, nullptr);
+        return true;
+    }
     // A disabled window cannot become the active one, as on the old platform.
     if (event->type() == QEvent::WindowActivate && InputOpen() && form_.Enabled() && form_.App().ActiveForm() != &form_)
         UserEvent([this] { form_.UserActivate(); });

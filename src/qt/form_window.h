@@ -45,6 +45,9 @@ public:
     // when it reached another widget of the window (receiver, nullptr for the
     // bare surface); false when it is the receiver's own.
     bool ToCapture(QMouseEvent* event, const ControlView* receiver);
+    // While a button is down, every move and the release come to this
+    // window, which hands them to the control holding the press.
+    void HoldPointer();
     // A picture box whose drawing changed: the sync draws every such box
     // side by side once the views are up to date.
     void DrawLater(SurfaceWidget& surface) { prepared_.push_back(&surface); }
@@ -80,6 +83,7 @@ private:
     unsigned long revision_ = 0;
     const forms::Control* focus_ = nullptr;
     bool detached_ = false;
+    bool holding_ = false;
 };
 
 }  // namespace qtback

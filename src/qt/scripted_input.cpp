@@ -196,6 +196,14 @@ static bool Reachable(const QWidget& w, QPoint local) {
     return w.window()->rect().contains(InTop(w, local)) && w.isVisible();
 }
 
+// Whether a press at local would reach w (or a part of it) and not a
+// control lying over it.
+static bool Uncovered(QWidget& w, QPoint local) {
+    QWidget* top = w.window();
+    QWidget* hit = top->childAt(InTop(w, local));
+    return hit && (hit == &w || w.isAncestorOf(hit));
+}
+
 std::string ScriptedQtInput::Click(forms::Control& c, bool twice) {
     FormWindow& window = services_.WindowOf(c.Parent());
     QWidget* w = window.WidgetOf(c);
@@ -203,6 +211,7 @@ std::string ScriptedQtInput::Click(forms::Control& c, bool twice) {
     if (twice && c.Kind() == forms::ControlKind::CommandButton) return "no double click on a button";
     QPoint at = ClickPoint(*w);
     if (!Reachable(*w, at)) return "click refused: " + c.QualifiedName() + " lies outside its window";
+    if (!Uncovered(*w, at)) return "click refused: another control lies over " + c.QualifiedName();
     ClickAt(window, InTop(*w, at), twice);
     return {};
 }
@@ -213,7 +222,12 @@ std::string ScriptedQtInput::Focus(forms::Control& c) {
     QWidget* w = window.WidgetOf(c);
     if (!w) return "cannot give " + c.QualifiedName() + " the focus";
     QWidget* field = w->focusProxy() ? w->focusProxy() : w;
-    if (window.focusWidget() != field) ClickAt(window, InTop(*field, field->rect().center()));
+    if (window.focusWidget() == field) return {};
+    QPoint at = field->rect().center();
+    if (!Reachable(*field, at)) return c.QualifiedName() + " lies outside its window";
+    // A box under another control is reached with the Tab key.
+    if (Uncovered(*field, at)) ClickAt(window, InTop(*field, at));
+    else field->setFocus(Qt::TabFocusReason);
     return {};
 }
 
@@ -263,10 +277,20 @@ std::string ScriptedQtInput::Choose(forms::ComboBox& combo, int index) {
     option.editable = w->isEditable();
     option.subControls = QStyle::SC_All;
     QRect arrow = w->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow, w);
-    ClickAt(window, InTop(*w, arrow.center()));
+    LetGo();
+    if (!Reachable(*w, arrow.center())) return "choose refused: " + combo.QualifiedName() + " lies outside its window";
+    if (Uncovered(*w, arrow.center())) {
+        ClickAt(window, InTop(*w, arrow.center()));
+    } else {
+        // Under another control: Tab to it, and Alt+Down opens its list.
+        if (std::string why = Focus(combo); !why.empty()) return why;
+        QTest::keyClick(window.windowHandle(), Qt::Key_Down, Qt::AltModifier);
+    }
     QAbstractItemView* list = w->view();
-    if (!WaitFor([list] { return list->isVisible(); })) return "the list of " + combo.QualifiedName() + " did not open";
-    QWindow* popup = list->window()->windowHandle();
+    QWidget* container = list->window();
+    if (!WaitFor([container] { return container->isVisible() && container == QApplication::activePopupWidget(); }))
+        return "the list of " + combo.QualifiedName() + " did not open";
+    QWindow* popup = container->windowHandle();
     QTest::keyClick(popup, Qt::Key_Home);
     for (int i = 0; i < index; ++i) QTest::keyClick(popup, Qt::Key_Down);
     QTest::keyClick(popup, Qt::Key_Return);
