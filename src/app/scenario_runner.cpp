@@ -261,9 +261,22 @@ private:
             if (t.property == "Screen.Height") return std::to_string(app_->ScreenHeight);
             if (t.property == "Program.Ended") return app_->Ended() ? "True" : "False";
             if (t.property == "Program.LoadedForms") return std::to_string(app_->LoadedForms().size());
+            if (t.property == "Program.WindowOrder") return WindowOrder();
+            if (t.property == "Program.PopupMenus") return std::to_string(backend_->Answers().popupsShown);
             throw std::runtime_error("no property " + t.property);
         }
         return t.control ? t.control->GetProperty(t.property) : t.form->GetProperty(t.property);
+    }
+
+    // The shown windows from the front one back.
+    std::string WindowOrder() {
+        std::vector<Form*> shown;
+        for (Form* f : app_->LoadedForms())
+            if (f->Visible()) shown.push_back(f);
+        std::sort(shown.begin(), shown.end(), [](Form* a, Form* b) { return a->FrontOrder() > b->FrontOrder(); });
+        std::string order;
+        for (Form* f : shown) order += (order.empty() ? "" : " ") + f->Name();
+        return order;
     }
 
     void Execute(const std::string& line) {

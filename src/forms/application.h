@@ -80,6 +80,7 @@ public:
 
     // The window that has the focus; activating another runs its Activate.
     Form* ActiveForm() const { return activeForm_; }
+    unsigned long NextFrontOrder() { return ++frontOrder_; }
     void ActivateForm(Form& form);
     void FormGone(Form& form);
 
@@ -116,6 +117,7 @@ public:
 private:
     Services* services_;
     std::vector<FormSlotBase*> slots_;
+    unsigned long frontOrder_ = 0;
     Form* activeForm_ = nullptr;
     int mousePointer_ = vbDefault;
     long nowMs_ = 0;

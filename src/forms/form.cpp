@@ -82,6 +82,8 @@ void Form::MarkUnloaded() {
 
 void Form::Show() {
     if (!loaded_) return;
+    // Showing a window brings it to the front, shown already or not.
+    front_ = app_.NextFrontOrder();
     bool first = !everShown_;
     everShown_ = true;
     if (!visible_) {
@@ -124,7 +126,9 @@ void Form::UnloadWithMode(int mode) {
 }
 
 void Form::UserActivate() {
-    if (loaded_ && visible_) app_.ActivateForm(*this);
+    if (!loaded_ || !visible_) return;
+    front_ = app_.NextFrontOrder();
+    app_.ActivateForm(*this);
 }
 
 void Form::UserResize(double width, double height) {

@@ -65,6 +65,9 @@ public:
     bool HasMenuBar() const;
 
     void Show();
+    // When the window last came to the front (Show, or the user activating
+    // it): larger is nearer the front.
+    unsigned long FrontOrder() const { return front_; }
     void Hide();
     // Repaints the window at once (a back end without a screen has nothing to do).
     void Refresh();
@@ -158,6 +161,7 @@ private:
     double left_ = 0, top_ = 0, width_ = 4800, height_ = 3600;
     int windowState_ = 0;
     bool enabled_ = true, visible_ = false, loaded_ = false, everShown_ = false, retired_ = false;
+    unsigned long front_ = 0;
     Surface surface_;
     std::vector<std::unique_ptr<Control>> controls_;
     std::vector<Menu*> menuBar_;

@@ -51,6 +51,7 @@ std::optional<std::string> HeadlessServices::FileDialog(const FileRequest& reque
 Menu* HeadlessServices::ChoosePopupItem(Form& form, Menu& menu) { return TakePopupAnswer(form, menu); }
 
 Menu* HeadlessServices::TakePopupAnswer(Form& form, Menu& menu) {
+    ++popupsShown;
     if (popupAnswers.empty()) return nullptr;
     std::string name = popupAnswers.front();
     popupAnswers.pop_front();

@@ -34,6 +34,7 @@ public:
     bool clipboardCleared = false;
     std::vector<int> pointerHistory;
     bool quitCalled = false;
+    int popupsShown = 0;
 
     int MessageBox(const MessageRequest& request) override;
     std::optional<std::string> FileDialog(const FileRequest& request) override;

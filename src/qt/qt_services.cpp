@@ -110,10 +110,18 @@ void QtServices::Sync() {
         window.Sync();
         if (window.isHidden()) window.show();
     }
-    // The window of the form the model made active comes to the front (a
-    // script has no front to bring it to).
+    // Every window the program brought to the front since the last sync
+    // is raised, in the order it came; the active one also takes the focus.
+    std::vector<std::pair<unsigned long, FormWindow*>> raised;
+    for (auto& [form, window] : windows_)
+        if (form->FrontOrder() > frontRaised_ && !window->isHidden()) raised.emplace_back(form->FrontOrder(), window);
+    std::sort(raised.begin(), raised.end());
+    for (auto& [order, window] : raised) {
+        window->raise();
+        frontRaised_ = std::max(frontRaised_, order);
+    }
     forms::Form* active = app_->ActiveForm();
-    if (widgetInput_ && active != activeShown_) {
+    if (active != activeShown_) {
         activeShown_ = active;
         auto it = windows_.find(active);
         if (it != windows_.end() && !it->second->isHidden()) {

@@ -30,10 +30,7 @@ public:
     void Attach(forms::Application& application);
     // Drives the application's timers from real time.
     void StartClock();
-    // Off when a script is the user: widgets then only show the model.
-    void SetWidgetInput(bool on) { widgetInput_ = on; }
-
-    bool InputOpen() const { return widgetInput_ && !syncing_ && app_ != nullptr; }
+    bool InputOpen() const { return !syncing_ && app_ != nullptr; }
     // Runs one user action on the model and brings every window up to date.
     // A run-time error that no handler trapped ends the program, as it did
     // on the old platform, after saying so.
@@ -89,7 +86,7 @@ private:
     forms::Application* app_ = nullptr;
     std::map<forms::Form*, FormWindow*> windows_;
     const forms::Form* activeShown_ = nullptr;
-    bool widgetInput_ = true;
+    unsigned long frontRaised_ = 0;
     bool syncing_ = false;
     int modal_ = 0;
     int eventDepth_ = 0;
