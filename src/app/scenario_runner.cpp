@@ -273,9 +273,8 @@ private:
         std::vector<Form*> shown;
         for (Form* f : app_->LoadedForms())
             if (f->Visible()) shown.push_back(f);
-        std::sort(shown.begin(), shown.end(), [](Form* a, Form* b) { return a->FrontOrder() > b->FrontOrder(); });
         std::string order;
-        for (Form* f : shown) order += (order.empty() ? "" : " ") + f->Name();
+        for (Form* f : backend_->FrontToBack(shown)) order += (order.empty() ? "" : " ") + f->Name();
         return order;
     }
 

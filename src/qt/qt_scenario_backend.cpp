@@ -1,6 +1,9 @@
 #include "qt/qt_scenario_backend.h"
 
 #include <QApplication>
+#include <QGuiApplication>
+#include <cstdlib>
+#include <xcb/xcb.h>
 #include <QImage>
 #include <QPainter>
 #include <QPixmap>
@@ -80,6 +83,25 @@ public:
             return false;
         }
         return true;
+    }
+
+    // On X the server knows the stacking: its root window lists its children
+    // from the bottom up.
+    std::vector<forms::Form*> FrontToBack(std::vector<forms::Form*> shown) override {
+        auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
+        if (!x11) return ScriptedBackend::FrontToBack(std::move(shown));
+        Settle();
+        xcb_connection_t* connection = x11->connection();
+        xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+        xcb_query_tree_reply_t* tree = xcb_query_tree_reply(connection, xcb_query_tree(connection, root), nullptr);
+        std::vector<forms::Form*> order;
+        if (!tree) return order;
+        xcb_window_t* children = xcb_query_tree_children(tree);
+        for (int i = xcb_query_tree_children_length(tree) - 1; i >= 0; --i)
+            for (forms::Form* form : shown)
+                if (services_.WindowOf(*form).winId() == children[i]) order.push_back(form);
+        std::free(tree);
+        return order;
     }
 
     bool PngScreen(const std::vector<forms::Form*>& windows, const std::string& path, std::string& why) override {
