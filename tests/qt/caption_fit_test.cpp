@@ -18,8 +18,10 @@
 #include <QStyleOptionComboBox>
 #include <deque>
 #include <map>
+#include <optional>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "forms/application.h"
 #include "forms/menu.h"
@@ -46,7 +48,11 @@ public:
         files.pop_front();
         return path;
     }
-    int MessageBox(const forms::MessageRequest&) override { return forms::vbYes; }
+    std::vector<std::string> messages;
+    int MessageBox(const forms::MessageRequest& request) override {
+        messages.push_back(request.text);
+        return forms::vbYes;
+    }
     forms::Menu* ChoosePopupItem(Form&, forms::Menu&) override {
         if (popups.empty()) return nullptr;
         forms::Menu* item = popups.front();
@@ -169,6 +175,7 @@ protected:
         services.Sync();
         for (Form* form : app.LoadedForms()) {
             if (!form->Visible()) continue;
+            measured.insert(form->Name());
             qtback::FormWindow& window = services.WindowOf(*form);
             for (const auto& control : form->Controls()) {
                 if (!control->EffectivelyVisible() || IsAllowed(*form, *control)) continue;
@@ -197,6 +204,9 @@ protected:
     void Import(Form& form, const std::string& button, const std::string& path, int index = -1) {
         services.files.push_back(path);
         Click(form, button, index);
+        // A refused click would leave the file for the next dialog.
+        EXPECT_TRUE(services.files.empty()) << form.Name() << "." << button << " took no file";
+        services.files.clear();
     }
     void Choose(Form& form, const std::string& menu, int index = -1) {
         services.UserEvent([&] { EXPECT_TRUE(Find<forms::Menu>(form, menu, index).UserChoose()) << menu; });
@@ -238,6 +248,7 @@ protected:
     // proxies of its own cores, one by age.
     struct Road {
         std::string name, level, proxy, proxyByAge, proxyByDepth;
+        int photos;
     };
 
     // A window at a level, with its proxies, and its divider, version,
@@ -263,8 +274,9 @@ protected:
         services.UserEvent([&] { Find(window, "BoreHole", 5).UserMouseDown(forms::kRightButton, 0, 3, 150); });
         services.UserEvent([&] { Find(window, "BoreHole", 5).UserMouseUp(forms::kRightButton, 0, 3, 150); });
         MeasureShownWindows(road.name + " export window");
-        Import(window, "Command7", Example("QL22_A_03_core_photo.jpg"));
-        MeasureShownWindows(road.name + " photo window");
+        CloseShown([](const Form& f) { return f.Name().find("Export") != std::string::npos; });
+        for (int photo = 0; photo < road.photos; ++photo) Import(window, "Command7", Example("QL22_A_03_core_photo.jpg"));
+        MeasureShownWindows(road.name + " photo windows");
         CloseShown([this](const Form& f) { return &f != &q.frmMain() && &f != &q.frm2Main(); });
     }
 
@@ -272,6 +284,7 @@ protected:
     forms::Application app{services};
     quillory::Quillory q{app};
     std::map<std::string, std::string> cut;
+    std::set<std::string> measured;
 };
 
 TEST_F(CaptionFitTest, EveryCaptionAndTextOfEveryWindowFitsItsControl) {
@@ -285,30 +298,45 @@ TEST_F(CaptionFitTest, EveryCaptionAndTextOfEveryWindowFitsItsControl) {
     services.files.push_back(Example("QL23_duo_correlation_20240301.csv"));
     services.files.push_back(Example("QL23_duo_event_layers_20240305.csv"));
     Click(q.frm2Main(), "Command1");
+    EXPECT_TRUE(services.files.empty());
     Walk(q.frmMain(), {"main", "1000", Example("QL22_XRF_scan_for_QY.csv"),
-                       Example("QL22_pollen_charcoal_by_age.csv"), ScenarioData("proxy_by_depth.csv")});
+                       Example("QL22_pollen_charcoal_by_age.csv"), ScenarioData("proxy_by_depth.csv"), 4});
 
     Choose(q.frmMain(), "mnuRX93");
     MeasureShownWindows("correlator");
     services.UserEvent([this] { q.frmMain().Image1.UserDblClick(); });
+    MeasureShownWindows("password window");
     Type(q.frmPass(), "Text1", "tanvel4817");
     Click(q.frmPass(), "Command1");
     MeasureShownWindows("test window");
     Close(q.frmTest());
 
     Walk(q.frm2Main(), {"Duo", "150", ScenarioData("QL23_susceptibility_E.csv"),
-                        Example("QL22_pollen_charcoal_by_age.csv"), ScenarioData("QL23_toc_by_depth.csv")});
+                        Example("QL22_pollen_charcoal_by_age.csv"), ScenarioData("QL23_toc_by_depth.csv"), 1});
 
     // A conversion holds the window's menus until it is saved or closed.
-    Import(q.frmMain(), "Command2", Example("QL22_samples_composite_depth.csv"));
-    MeasureShownWindows("main conversion window");
-    CloseShown([this](const Form& f) { return &f == &q.frmConversion(); });
     Import(q.frm2Main(), "Command2", ScenarioData("QL23_samples_composite_depth.csv"));
     MeasureShownWindows("Duo conversion window");
+    CloseShown([this](const Form& f) { return &f == &q.frm2Conversion(); });
+    Import(q.frmMain(), "Command2", Example("QL22_samples_composite_depth.csv"));
+    MeasureShownWindows("main conversion window");
 
     std::string report;
     for (const auto& [where, what] : cut) report += "\n  " + where + ": " + what;
     EXPECT_TRUE(cut.empty()) << "captions cut off:" << report;
+    // The one question on the way is the Duo window's for its list of event
+    // layers; any other message would mean a road was not taken.
+    std::string messages;
+    for (const std::string& m : services.messages) messages += "\n  " + m;
+    EXPECT_EQ(services.messages.size(), 1u) << messages;
+    const std::set<std::string> every{"frmMain", "frm2Main", "frmPhoto", "frm2Photo", "frm3Photo", "frm4Photo",
+                                      "frmConversion", "frm2Conversion", "frmDivider", "frm2Divider", "frmExport",
+                                      "frm2Export", "frmVersion", "frm2Version", "frmRX93", "frmPass", "frmTest",
+                                      "frmSelect", "frm2Select"};
+    std::string missed;
+    for (const std::string& name : every)
+        if (!measured.count(name)) missed += " " + name;
+    EXPECT_TRUE(missed.empty()) << "windows never shown:" << missed;
 }
 
 }  // namespace
