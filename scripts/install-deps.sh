@@ -2,7 +2,7 @@
 # Installs what Quillory needs to build, run and test on Debian 12, only when
 # something is missing.
 set -e
-PACKAGES="cmake g++ clang libclang-rt-14-dev make qt6-base-dev qt6-image-formats-plugins libgl-dev libxcb1-dev libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth"
+PACKAGES="cmake g++ clang libclang-rt-14-dev make qt6-base-dev qt6-image-formats-plugins libgl-dev libxcb1-dev libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth fonts-crosextra-carlito fonts-liberation"
 missing=""
 for p in $PACKAGES; do
   dpkg -s "$p" >/dev/null 2>&1 || missing="$missing $p"

@@ -23,7 +23,7 @@ QColor ToQColor(forms::Colour c);
 // The pointer shape of one of the screen's pointer codes (forms::MousePointer).
 Qt::CursorShape CursorShape(int code);
 
-// The default font at a point size, sized in pixels so that text measures
+// The windows' font at a point size, sized in pixels so that text measures
 // the same on every screen and in every image (a point is 4/3 pixel).
 QFont FontFor(double points, bool bold);
 

@@ -308,6 +308,14 @@ private:
     void BoreHole_MouseMove(int16_t index, int button, int shift, float x, float y);
     void BoreHole_MouseDown(int16_t index, int button, int shift, float x, float y);
     void PickOnBoreHole(int16_t index, int button, int shift, float x, float y);
+    // The holy trinity as it stood before a right press on a column.
+    struct ShownTrinity {
+        std::string boreHole, sectionNumber, sectionName, psp;
+    };
+    // A right press selects the pressed bore hole: the section and position
+    // shown become its own at the level shown, or, where it does not reach
+    // that level, the bore hole shown before comes back with them.
+    void ShowPressedBoreHoleAtLevel(int16_t index, const ShownTrinity& before);
     // A picked level into the composite-depth box.
     void WriteLevel(const std::string& text);
     void mnuSize_Click(int16_t index);

@@ -21,6 +21,10 @@ constexpr int kDesignInnerHeight = 10185;
 constexpr int kBoxLeft = 1440, kBoxWidth = 1095, kBoxHeight = 285;
 constexpr int kColumnTop = 240, kColumnHeight = 8775, kColumnWidth = 975;
 constexpr int kPanelStep = 1740, kPanelWidth = 1575;
+// A bore hole's title ("Core QL22-1 (A)") is wider than its column: it
+// reaches evenly into the gaps on both sides, short of its neighbours'
+// titles and of the slider after the last column.
+constexpr int kBoreHoleTitleWidth = 1080;
 
 void Place(Control& c, int left, int top, int width, int height) { c.Move(left, top, width, height); }
 
@@ -161,7 +165,8 @@ void CoreWindow::BuildCoreDesign(const ColumnPlaces& places) {
     Add<PictureBox>(BoreHole, "BoreHole", 0).Move(places.compositeLeft, kColumnTop, kColumnWidth, kColumnHeight);
     for (int k = 0; k <= 4; ++k) {
         Label& title = Add<Label>(Label1, "Label1", k);
-        title.Move(BoreHole(k).Left(), 20, kColumnWidth, 225);
+        const int width = k == 0 ? kColumnWidth : kBoreHoleTitleWidth;
+        title.Move(BoreHole(k).Left() - (width - kColumnWidth) / 2.0, 20, width, 225);
         title.Alignment = 2;
         title.SetCaption(k == 0 ? "Composite" : "Bore hole " + std::string(1, static_cast<char>('A' + k - 1)));
     }

@@ -163,12 +163,35 @@ void CoreWindow::PickOnBoreHole(int16_t index, int button, int shift, float x, f
         else if (Option2(3).Value()) Text4.SetText(DepthText(level));
         tools_.divider().Hide();
     } else if (button == kRightButton) {
+        const ShownTrinity before{Combo1.Text(), Combo2.Text(), Combo5.Text(), Text1.Text()};
         state.gFromMenuBH = true;
         Combo1.SetText(m.gBoreHoleName[index]);
         MouseMoveProcedure(index, button, shift, x, y);
+        ShowPressedBoreHoleAtLevel(index, before);
         if (state.gDivLamina0Depth == state.gDivLamina1Depth) return;
         if (!state.gMenuBHBusy) PopupMenu(*mnuRB);
     }
+}
+
+void CoreWindow::ShowPressedBoreHoleAtLevel(int16_t index, const ShownTrinity& before) {
+    const model::DepthModel& m = state.model;
+    const std::string& shown = Label1(8).Caption();
+    const float level = static_cast<float>(Val(shown));
+    const bool holds = !shown.empty() && level <= m.gBoreHoleBottom[index] && GetPSP(index, level) && state.gPSP >= 0;
+    // The bore hole's list refills the section lists; the rest is written
+    // with the level held, so that nothing moves it.
+    if (!holds) Combo1.SetText(before.boreHole);
+    const DrivenBy writer = state.gDrivenBy;
+    state.gDrivenBy = DrivenBy::kHolding;
+    if (holds) {
+        ShowSectionOfLevel(Mid(tools_.divider().Label5.Caption(), 3));
+        Text1.SetText(DepthText(state.gPSP));
+    } else {
+        Combo2.SetText(before.sectionNumber);
+        Combo5.SetText(before.sectionName);
+        Text1.SetText(before.psp);
+    }
+    state.gDrivenBy = writer;
 }
 
 }  // namespace quillory
