@@ -89,9 +89,9 @@ public:
     // from the bottom up.
     std::vector<forms::Form*> FrontToBack(std::vector<forms::Form*> shown) override {
         auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
-        if (!x11) return ScriptedBackend::FrontToBack(std::move(shown));
+        xcb_connection_t* connection = x11 && QGuiApplication::platformName() == "xcb" ? x11->connection() : nullptr;
+        if (!connection) return ScriptedBackend::FrontToBack(std::move(shown));
         Settle();
-        xcb_connection_t* connection = x11->connection();
         xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
         xcb_query_tree_reply_t* tree = xcb_query_tree_reply(connection, xcb_query_tree(connection, root), nullptr);
         std::vector<forms::Form*> order;
