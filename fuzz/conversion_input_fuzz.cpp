@@ -77,8 +77,9 @@ double Reference(const model::DepthModel& m, const model::DuoModelLink* duo, std
     const int16_t s = b <= 4 ? model::GetSectionNo(m, k, section) : duo->GetSectionNo2(k, section);
     if (s == 9999) return model::kNoValue;
     const model::SectionEnds ends = b <= 4 ? model::GetSectionEnds(m, k, s) : duo->SectionEnds2(k, s);
-    if (position < forms::CSng(model::StrictNumber(ends.top))) return model::kNoValue;
-    if (ends.bottom && position > forms::CSng(model::StrictNumber(*ends.bottom))) return model::kNoValue;
+    // The section's tie PSPs as written, in the position's own precision.
+    if (position < model::StrictNumber(ends.top)) return model::kNoValue;
+    if (ends.bottom && position > model::StrictNumber(*ends.bottom)) return model::kNoValue;
     const float x = forms::CSng(position);
     if (b <= 4) {
         const model::TrinityDepth d = model::TrinityToCD(m, k, s, x);

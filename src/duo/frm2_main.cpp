@@ -62,7 +62,7 @@ void Frm2Main::BuildDesign() {
     AddMenu("break35", "-", mnuInfo);
     mnuVersion = &AddMenu("mnuVersion", "Version info", mnuInfo);
 
-    BuildCorePopups();
+    BuildCorePopups(PanelMenus::kDuo);
 }
 
 void Frm2Main::WireDuoHandlers() {

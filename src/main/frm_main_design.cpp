@@ -40,7 +40,7 @@ void FrmMain::BuildDesign() {
     AddMenu("break35", "-", mnuInfo);
     mnuVersion = &AddMenu("mnuVersion", "Version info", mnuInfo);
 
-    BuildCorePopups();
+    BuildCorePopups(PanelMenus::kMain);
 }
 
 }  // namespace quillory

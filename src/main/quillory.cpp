@@ -78,7 +78,7 @@ Quillory::Quillory(forms::Application& application)
                                       {4, "Data"}},
                                      1575,
                                      2655},
-                        SideRef(frmMain), SideRef(frm2Main));
+                        HeldWindow{SideRef(frmMain), &frmSelect}, HeldWindow{SideRef(frm2Main), &frm2Select});
                 }),
       frm2Export(app, "frm2Export",
                  [this] {
@@ -93,7 +93,7 @@ Quillory::Quillory(forms::Application& application)
                                        {4, "Data"}},
                                       2175,
                                       3015},
-                         SideRef(frmMain), SideRef(frm2Main));
+                         HeldWindow{SideRef(frmMain), &frmSelect}, HeldWindow{SideRef(frm2Main), &frm2Select});
                  }),
       frmVersion(app, "frmVersion",
                  [this] {

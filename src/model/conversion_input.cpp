@@ -51,9 +51,11 @@ public:
     }
 
 private:
+    // The PSPs of the section's first and last tie as written: a PSP typed as
+    // a tie's PSP compares equal to it whatever single precision makes of it.
     struct SectionEntry {
         int16_t number;
-        float top, bottom;
+        double top, bottom;
         bool bounded;  // the section has a closing row
     };
     struct Hash {
@@ -93,8 +95,8 @@ private:
         const int16_t number = b <= 4 ? GetSectionNo(side_.main, k, name) : side_.duo->GetSectionNo2(k, name);
         if (number == 9999) return {9999, 0, 0, false};
         const SectionEnds ends = b <= 4 ? GetSectionEnds(side_.main, k, number) : side_.duo->SectionEnds2(k, number);
-        SectionEntry entry{number, forms::CSng(StrictNumber(ends.top)), 0, ends.bottom.has_value()};
-        if (ends.bottom) entry.bottom = forms::CSng(StrictNumber(*ends.bottom));
+        SectionEntry entry{number, StrictNumber(ends.top), 0, ends.bottom.has_value()};
+        if (ends.bottom) entry.bottom = StrictNumber(*ends.bottom);
         return entry;
     }
 
@@ -111,9 +113,27 @@ private:
     const SectionEntry* lastSection_ = nullptr;
 };
 
-// The kind test: the sixth item is a plain number when its numeric value,
-// written back in general number format, is the very same text.
-bool IsPlainNumber(std::string_view item) { return forms::DoubleText(FastVal(item)) == item; }
+// A decimal written out whole: a leading sign, digits, at most one point and
+// digits, nothing else ("250.00", "+2", ".5"), as spreadsheets write values.
+bool IsWrittenDecimal(std::string_view item) {
+    size_t i = item.starts_with('+') || item.starts_with('-') ? 1 : 0;
+    bool digits = false, point = false;
+    for (; i < item.size(); ++i) {
+        const char c = item[i];
+        if (c >= '0' && c <= '9') digits = true;
+        else if (c == '.' && !point) point = true;
+        else return false;
+    }
+    return digits;
+}
+
+// The kind test: the sixth item is a value, so the file a one-value file,
+// when its numeric value written back in general number format is the very
+// same text, or when it is a decimal written out whole. A trinity file has a
+// bore-hole name there; a value with trailing zeros must not be taken for one.
+bool IsValueItem(std::string_view item) {
+    return forms::DoubleText(FastVal(item)) == item || IsWrittenDecimal(item);
+}
 
 // The source kind from the value column's title; anything else is event-free depth.
 int16_t KindOfTitle(std::string_view title) {
@@ -167,7 +187,7 @@ ConversionReading ReadConversionFile(ItemReader& file, ConversionTables& t, cons
     } unfinished{&trinity.fields};
 
     for (int i = 0; i < 8; ++i) trinity.fields.Append(file.Item());
-    if (!IsPlainNumber(trinity.fields(1, 1))) {
+    if (!IsValueItem(trinity.fields(1, 1))) {
         t.gConvFrom = kScaleTrinity;
         ReadRecords(file, trinity.fields);
         ConvertPositions(trinity, side);

@@ -55,9 +55,10 @@ struct ConversionReading {
 // Reads the file into the tables: gConvTrinity is emptied first, then the
 // first two records of four items are probed; the sixth item tells the kind
 // (a one-value file when its numeric value, written back as a number, is the
-// same text). A trinity file's positions are converted to composite depth,
-// and to event-free depth while home's event list is loaded, each outside
-// its section's first and last tie PSP giving 9999. gConvFrom is preset (1 or
+// same text, or when it is wholly a decimal such as "250.00"). A trinity
+// file's positions are converted to composite depth, and to event-free depth
+// while home's event list is loaded, each outside its section's first and
+// last tie PSP (as written) giving 9999. gConvFrom is preset (1 or
 // 4) and gConvDetected set only by a complete reading. A file too short, a
 // record cut short or a PSP that is not a number is a thrown run-time error;
 // the records read until then stay in the tables.

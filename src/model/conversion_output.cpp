@@ -134,7 +134,7 @@ struct RowValues {
     double compositeWritten = 0;
     double eventFree = 0;
     float age = 0, plus = 0, minus = 0;
-    float marker = 0;  // the event-free depth when it is a no-value marker, else 0
+    // A text column: the unit, or the no-value marker of a row without an age as text.
     std::string_view unit;
 };
 
@@ -193,7 +193,7 @@ public:
             v.plus = forms::CSng(forms::RoundHalfEven(m_.gAgeErrPlus, decimals));
             v.minus = forms::CSng(forms::RoundHalfEven(m_.gAgeErrMinus, decimals));
             if (IsMarker(e)) {
-                v.marker = e;
+                v.unit = e > 0 ? "9999" : "-9999";
             } else {
                 const std::string& lo = m_.gAgeModel(9, m_.gAgeRowLo);
                 const std::string& hi = m_.gAgeModel(9, m_.gAgeRowHi);
@@ -263,13 +263,7 @@ void WriteRow(Records& out, const Plan& plan, const Conversion& conversion, long
             case Column::kAge: out.Number(v.age); break;
             case Column::kErrorPlus: out.Number(v.plus); break;
             case Column::kErrorMinus: out.Number(v.minus); break;
-            case Column::kUnit:
-                if (v.marker != 0) {
-                    out.Number(v.marker);
-                } else {
-                    out.Text(v.unit);
-                }
-                break;
+            case Column::kUnit: out.Text(v.unit); break;
             case Column::kInput: break;
         }
     }

@@ -299,6 +299,8 @@ double ItemReader::Number() { return ReadNumber<StrictNumber>(); }
 
 double ItemReader::NumberVal() { return ReadNumber<FastVal>(); }
 
+double ItemReader::NumberCell() { return ReadNumber<CellNumber>(); }
+
 void ItemReader::NumbersVal(std::span<double> out) { ReadNumbers<FastVal>(out); }
 
 }  // namespace model

@@ -51,6 +51,10 @@ public:
     // The next item's leading numeric value, 0 when it has none (Val).
     double NumberVal();
 
+    // The next item as a number cell (CellNumber): its leading numeric
+    // value, 0 when empty, error 13 when it holds no number at all.
+    double NumberCell();
+
     // The next out.size() items as NumberVal reads them: the numbers of a
     // record in one call, read two at a time.
     void NumbersVal(std::span<double> out);

@@ -1,8 +1,10 @@
 #include "model/plain_numbers.h"
 
 #include <charconv>
+#include <cctype>
 #include <cmath>
 
+#include "forms/runtime_error.h"
 #include "forms/values.h"
 
 namespace model {
@@ -48,6 +50,26 @@ bool ParsePlain(std::string_view text, double& out) {
     return ec == std::errc() && ptr == end && std::isfinite(out);
 }
 
+// Whether Val finds a digit at the text's start: after blanks, a hexadecimal
+// "&H" and a digit, or a sign and then digits or a point and digits (Val
+// passes blanks inside the number too).
+bool HasLeadingNumber(std::string_view text) {
+    auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; };
+    auto digit = [](char c) { return c >= '0' && c <= '9'; };
+    size_t i = 0;
+    while (i < text.size() && blank(text[i])) ++i;
+    if (text.substr(i, 2) == "&H" || text.substr(i, 2) == "&h")
+        return i + 2 < text.size() && std::isxdigit(static_cast<unsigned char>(text[i + 2]));
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+    bool point = false;
+    for (; i < text.size(); ++i) {
+        if (digit(text[i])) return true;
+        if (text[i] == '.' && !point) point = true;
+        else if (!blank(text[i])) return false;
+    }
+    return false;
+}
+
 }  // namespace
 
 double FastVal(std::string_view text) {
@@ -57,6 +79,13 @@ double FastVal(std::string_view text) {
     const char c = text.empty() ? '\0' : text.front();
     if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')) return 0.0;
     return forms::Val(text);
+}
+
+double CellNumber(std::string_view text) {
+    double v;
+    if (ParsePlain(text, v)) return v;
+    if (text.empty() || HasLeadingNumber(text)) return forms::Val(text);
+    throw forms::RuntimeError(forms::kErrTypeMismatch, "Type mismatch");
 }
 
 double StrictNumber(std::string_view text) {

@@ -107,7 +107,7 @@ public:
     bool AtEnd() { return KeptAll() && file_.AtEnd(); }
     bool KeptAll() const { return next_ >= kept_.size(); }
     std::string_view Item() { return KeptAll() ? file_.Item() : std::string_view(kept_[next_++]); }
-    float Number() { return Single(KeptAll() ? file_.NumberVal() : FastVal(kept_[next_++])); }
+    float Number() { return Single(KeptAll() ? file_.NumberCell() : CellNumber(kept_[next_++])); }
 
 private:
     ItemReader& file_;

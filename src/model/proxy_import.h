@@ -4,8 +4,8 @@
 // The header is found by its first plain number, the layout by the item that
 // falls where the second record's bore hole, section or sample text should be,
 // and the records are read in one pass. A file beyond any limit, with a record
-// cut short, a quote left open or a number too large for single precision is
-// a thrown run-time error, which the window reports as "File format error.".
+// cut short, a quote left open, a number cell with no number in it at all or
+// a number too large for single precision is a thrown run-time error, which the window reports as "File format error.".
 // Nothing is returned then, so a panel changes only by a successful import.
 #include <array>
 #include <cstdint>

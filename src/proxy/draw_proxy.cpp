@@ -228,13 +228,14 @@ void DrawProxy(SideWindow& w, int16_t k) {
         w.Check1(k).SetVisible(true);
         for (int j = 0; j <= 4; ++j) w.Picture1(j).Draw().Cls();
         DrawUnderlay(w, k);
+        s.FillStyle = 0;
+        s.FillColor = kCurveColour;
+        markers = w.panelMenu[k].marker->Checked();
+        // Without a start row (one sample, or every one from the second on
+        // above the view) only the last sample's marker is left to draw.
         if (const std::optional<long> first = StartRow(y, n, s.ScaleTop())) {
             start = *first;
-            s.FillStyle = 0;
-            s.FillColor = kCurveColour;
-            const bool curve = w.panelMenu[k].line->Checked();
-            markers = w.panelMenu[k].marker->Checked();
-            DrawSamples(s, st.proxyDrawing[k].gPlotX, y, start, n, curve, markers);
+            DrawSamples(s, st.proxyDrawing[k].gPlotX, y, start, n, w.panelMenu[k].line->Checked(), markers);
         }
     } catch (const RuntimeError&) {
         // The drawing ends at its finishing steps; what it drew stays.
@@ -245,7 +246,7 @@ void DrawProxy(SideWindow& w, int16_t k) {
     w.App().SetMousePointer(vbDefault);
     try {
         // The loop above stops before the last sample.
-        if (markers)
+        if (markers && n >= 1)
             Marker(s, PanelView(s), st.proxyDrawing[k].gPlotX[static_cast<size_t>(n)], y[static_cast<size_t>(n)],
                    std::fabs(s.ScaleWidth()) / kMarkerDivisor);
         if (!y.empty()) DrawRunningMeans(w, k, y, start);

@@ -194,10 +194,15 @@ float FrmDivider::RoundedDepth(double v) const {
 
 bool FrmDivider::TargetBetweenLaminae() const { return d0_ <= t_ && t_ <= d1_; }
 
+// Below the lower lamina as the rows are laid out.
+bool FrmDivider::TargetBelowLaminae() const { return t_ >= d0_ && t_ > d1_; }
+
 std::optional<float> FrmDivider::SampledTarget() {
     const std::string t0 = Text1(0).Text(), t1 = Text1(1).Text();
     if (t0.empty() || t1.empty()) return std::nullopt;
-    // Outside the pair the actual scale runs one to one with the PSP.
+    // Outside the pair the actual scale runs one to one with the PSP, from
+    // the nearer lamina's actual position.
+    if (TargetBelowLaminae()) return RoundedDepth(Val(Text2.Text()) - Val(t1) + d1_);
     const double r = TargetBetweenLaminae() ? forms::Divide(d1_ - d0_, Val(t1) - Val(t0)) : 1;
     return RoundedDepth((Val(Text2.Text()) - Val(t0)) * r + d0_);
 }
@@ -213,8 +218,12 @@ void FrmDivider::Text1_Change() {
     if (t0 != t1) {
         try {
             if (Option1.Value() && !t0.empty() && !t1.empty()) {
-                const double r = TargetBetweenLaminae() ? forms::Divide(Val(t1) - Val(t0), d1_ - d0_) : 1;
-                Label1.SetCaption(SingleText(RoundedDepth(Val(t0) + (t_ - d0_) * r)));
+                if (TargetBelowLaminae()) {
+                    Label1.SetCaption(SingleText(RoundedDepth(Val(t1) + (t_ - d1_))));
+                } else {
+                    const double r = TargetBetweenLaminae() ? forms::Divide(Val(t1) - Val(t0), d1_ - d0_) : 1;
+                    Label1.SetCaption(SingleText(RoundedDepth(Val(t0) + (t_ - d0_) * r)));
+                }
             }
             if (Option2.Value())
                 if (std::optional<float> psp = SampledTarget()) ShowSampledTarget(*psp);

@@ -67,6 +67,7 @@ private:
     std::optional<float> SampledTarget();
     void ShowSampledTarget(float psp);
     bool TargetBetweenLaminae() const;
+    bool TargetBelowLaminae() const;
     void LayOut(TargetRow target);
     void LookUpLamina(int index);
     void TakeTargetFromCaption();

@@ -7,7 +7,8 @@ namespace quillory {
 
 using namespace forms;
 
-FrmExport::FrmExport(Application& app, const std::string& name, const ExportDesign& design, SideRef main, SideRef duo)
+FrmExport::FrmExport(Application& app, const std::string& name, const ExportDesign& design, HeldWindow main,
+                     HeldWindow duo)
     : Form(app, name), main_(main), duo_(duo) {
     BuildDesign(design);
     Command1.Click = [this] { Command1_Click(); };
@@ -46,8 +47,8 @@ void FrmExport::BuildDesign(const ExportDesign& design) {
 void FrmExport::OpenForPanel(int k) {
     Label1.SetCaption(Str(k));
     Show();
-    main_().SetEnabled(false);
-    duo_().SetEnabled(false);
+    main_.window().SetEnabled(false);
+    duo_.window().SetEnabled(false);
     App().SetMousePointer(vbDefault);
 }
 
@@ -58,10 +59,15 @@ void FrmExport::Command1_Click() {
 }
 
 // Loading, closing and ending the window give both main windows back; one
-// that is not loaded comes back enabled when it loads.
+// that is not loaded comes back enabled when it loads. A window whose
+// vertical-axis question is shown stays disabled until the question is
+// answered, so that no other import can re-aim it.
 void FrmExport::GiveBackMainWindows() {
-    for (const SideRef* window : {&main_, &duo_})
-        if (SideWindow* w = window->IfLoaded()) w->SetEnabled(true);
+    for (const HeldWindow* held : {&main_, &duo_}) {
+        const Form* question = held->question->LoadedForm();
+        if (question && question->Visible()) continue;
+        if (SideWindow* w = held->window.IfLoaded()) w->SetEnabled(true);
+    }
 }
 
 }  // namespace quillory

@@ -1,7 +1,7 @@
 #pragma once
 // The export window of the proxy panels, a placeholder: its field choices are
 // never read and "Export" only says the function is not there yet. While it
-// is open both main windows wait for it.
+// is open both main windows wait for it; it gives back only what it took.
 #include <string>
 #include <utility>
 #include <vector>
@@ -22,9 +22,18 @@ struct ExportDesign {
     int width;
 };
 
+// A main window the export window holds, and that window's vertical-axis
+// question: while the question is shown the window waits for it, not for
+// the export window, and stays disabled when the export window lets go.
+struct HeldWindow {
+    SideRef window;
+    const forms::FormSlotBase* question;
+};
+
 class FrmExport : public forms::Form {
 public:
-    FrmExport(forms::Application& app, const std::string& name, const ExportDesign& design, SideRef main, SideRef duo);
+    FrmExport(forms::Application& app, const std::string& name, const ExportDesign& design, HeldWindow main,
+              HeldWindow duo);
 
     // A panel's "Export" item: the window opens for panel k and both main
     // windows wait until it closes.
@@ -42,7 +51,7 @@ private:
     void Command1_Click();
     void GiveBackMainWindows();
 
-    SideRef main_, duo_;
+    HeldWindow main_, duo_;
 };
 
 }  // namespace quillory

@@ -244,7 +244,11 @@ protected:
     // The design both windows share: the controls with the Range and Font
     // menus, and the pop-up menus (built after the window's own menu bar).
     void BuildCoreDesign(const ColumnPlaces& places);
-    void BuildCorePopups();
+    // The panels' pop-ups of the Duo window lack two of the main window's
+    // separators: between "Flip horizontal" and "Copy" in panel 1, and before
+    // "Export" in panels 0 to 3.
+    enum class PanelMenus { kMain, kDuo };
+    void BuildCorePopups(PanelMenus panelMenus);
     // The Tool menu's items both windows have, with the names and caption of
     // the window's own "Align forms" and "Tie points" items.
     void AddToolMenu(char firstBoreHole, const std::string& alignName, const std::string& alignCaption,

@@ -233,7 +233,7 @@ void CoreWindow::AddToolMenu(char firstBoreHole, const std::string& alignName, c
     for (Menu* m : {mnuHorizontalBH, mnuShowTiePoints}) m->SetChecked(true);
 }
 
-void CoreWindow::BuildCorePopups() {
+void CoreWindow::BuildCorePopups(PanelMenus panelMenus) {
     // Pop-up menus: columns, ruler, proxy panels.
     mnuRB = &AddMenu("mnuRB", "RightButton");
     mnuRB->SetVisible(false);
@@ -266,8 +266,9 @@ void CoreWindow::BuildCorePopups() {
             pm.multi->SetChecked(true);
             pm.multi->SetVisible(false);
         }
+        const bool duo = panelMenus == PanelMenus::kDuo;
         pm.flipH = &AddMenu("mnuFlipH" + n, "Flip horizontal", pm.popup);
-        AddMenu(flipSep[k], "-", pm.popup);
+        if (!duo || k != 1) AddMenu(flipSep[k], "-", pm.popup);
         pm.copy = &AddMenu("mnuCopy" + n, "Copy", pm.popup);
         AddMenu(copySep[k], "-", pm.popup);
         pm.line = &AddMenu("mnuLine" + n, "Curve", pm.popup);
@@ -282,7 +283,7 @@ void CoreWindow::BuildCorePopups() {
         pm.flat11 = &AddMenu("mnuFlat11_" + n, "11", pm.smooth);
         pm.flat208 = &AddMenu("mnuFlat208_" + n, "208", pm.smooth);
         if (k < 4) {
-            AddMenu(exportSep[k], "-", pm.popup);
+            if (!duo) AddMenu(exportSep[k], "-", pm.popup);
             pm.exportItem = &AddMenu("mnuExport_" + n, "Export", pm.popup);
         }
     }

@@ -69,6 +69,50 @@ TEST_F(DuoWindowTest, ItsPanelsReadItsNamesAndDrawOnEitherDepth) {
     EXPECT_EQ(s.CurrentPrimitives().back().x2, s.ScaleLeft() + s.ScaleWidth());
 }
 
+// Each window's panel pop-ups, captions in order ("-" a separator): the Duo
+// window's lack the separator before "Copy" in panel 1 and before "Export".
+TEST_F(DuoWindowTest, EachWindowsPanelMenusHaveTheirOwnSeparators) {
+    auto captions = [](const forms::Menu& menu) {
+        std::vector<std::string> out;
+        for (const forms::Menu* item : menu.Items()) out.push_back(item->Caption());
+        return out;
+    };
+    for (const bool duo : {false, true}) {
+        quillory::SideWindow& w = duo ? static_cast<quillory::SideWindow&>(Duo()) : Main();
+        for (int k = 0; k <= 4; ++k) {
+            std::vector<std::string> expected;
+            if (k == 0) expected.push_back("Multiple colour");
+            expected.push_back("Flip horizontal");
+            if (!duo || k != 1) expected.push_back("-");
+            for (const char* c : {"Copy", "-", "Curve", "Marker", "Target horizon", "File name", "-", "Smoothing"})
+                expected.push_back(c);
+            if (k < 4 && !duo) expected.push_back("-");
+            if (k < 4) expected.push_back("Export");
+            EXPECT_EQ(captions(*w.panelMenu[k].popup), expected) << (duo ? "Duo panel " : "main panel ") << k;
+        }
+        // Panel 4's "Export" closes the ruler's pop-up, after a separator.
+        EXPECT_EQ(captions(*w.mnuRBdepth), (std::vector<std::string>{"Depth", "Age", "-", "Copy", "-", "Export"}));
+    }
+}
+
+// A Duo panel of one sample shows its marker, on either depth.
+TEST_F(DuoWindowTest, APanelOfOneSampleShowsItsMarker) {
+    LoadAll();
+    Import(Duo().Command6(2), "one sample.csv", "Composite depth,Ti\n60,5\n");
+    q.frm2Select().Command1.UserClick();
+    const model::ProxyPanelData& p = Duo().state.proxy[2];
+    // Option 0 fits the panels to the master core, option 1 keeps the Duo's own depth.
+    for (int option : {0, 1}) {
+        Duo().Option4(option).SetValue(true);
+        std::vector<forms::Primitive> markers;
+        for (const forms::Primitive& m : Duo().Picture1(2).Draw().KeptLayer()->primitives)
+            if (m.kind == forms::PrimitiveKind::Circle && m.colour == kBlue) markers.push_back(m);
+        ASSERT_EQ(markers.size(), 1u) << option;
+        EXPECT_EQ(markers[0].x1, 5);
+        EXPECT_FLOAT_EQ(static_cast<float>(markers[0].y1), p.gProxyY(option == 0 ? 1 : 0, 1));
+    }
+}
+
 // Cancel and the close box of frm2Select give the Duo window back with the
 // values as read taken as its own composite depth, converted to the master
 // core's, so that fitted to the master core the panel draws them there too

@@ -2,14 +2,19 @@
 // the converted files kept beside this test, byte for byte.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "conversion_fixtures.h"
+#include "forms/values.h"
 #include "model/age_model_import.h"
 #include "model/conversion_output.h"
 #include "model/correlation_import.h"
+#include "model/correlation_lookup.h"
 #include "model/depth_conversion.h"
 #include "model/event_layers.h"
+#include "model/plain_numbers.h"
 
 using namespace model;
 using namespace model_test;
@@ -62,4 +67,36 @@ TEST_F(ConvertedExamples, TrinitySamples) {
 
 TEST_F(ConvertedExamples, CompositeDepthSamples) {
     ExpectConversion("QL22_samples_composite_depth.csv", "QL22_samples_composite_depth_converted.csv");
+}
+
+TEST_F(ConvertedExamples, EverySectionsFirstAndLastTieIsPlacedAtItsOwnDepth) {
+    // Each section's first and last tie PSP as the model writes it, typed as
+    // a sample: placed as TrinityToCD places it, never outside its section.
+    std::string file = "Sample,Bore hole,Section,PSP (cm)\n";
+    std::vector<TrinityDepth> expected;
+    for (int16_t k = 1; k <= 4; ++k)
+        for (int16_t s = 1; s <= m.gSectionCount[k]; ++s) {
+            const SectionEnds ends = GetSectionEnds(m, k, s);
+            for (const std::optional<std::string>& psp : {std::optional<std::string>(ends.top), ends.bottom}) {
+                if (!psp) continue;
+                file += "x," + m.gBoreHoleName[k] + ",\"" + m.gSectionName(k, s) + "\"," + *psp + "\n";
+                expected.push_back(TrinityToCD(m, k, s, forms::CSng(StrictNumber(*psp))));
+            }
+        }
+    ItemReader reader(file);
+    ASSERT_FALSE(ReadConversionFile(reader, t, MainWindowSide(m, nullptr)).refused);
+    ASSERT_EQ(t.gConvTrinity.Rows(), static_cast<long>(expected.size()));
+    size_t placed = 0;
+    for (size_t r = 1; r <= expected.size(); ++r) {
+        EXPECT_EQ(t.gConvTrinity.composite[r], expected[r - 1].value_or(kNoValue)) << t.gConvTrinity.fields(3, r);
+        placed += expected[r - 1].has_value();
+    }
+    EXPECT_GT(placed, expected.size() / 2);
+
+    // D-01's bottom tie, at PSP 97.1.
+    ItemReader d01("Sample,Bore hole,Section,PSP (cm)\na,D,01,97.0\nb,D,01,97.1\n");
+    ReadConversionFile(d01, t, MainWindowSide(m, nullptr));
+    EXPECT_NEAR(t.gConvTrinity.composite[1], 173.5, 0.05);
+    EXPECT_NE(t.gConvTrinity.composite[2], 9999);
+    EXPECT_GT(t.gConvTrinity.composite[2], t.gConvTrinity.composite[1]);
 }

@@ -46,8 +46,12 @@ TEST(ConversionInput, TheSixthItemTellsTheKindAndTheValueTitleTheScale) {
         return t.gConvFrom == kScaleTrinity ? 1 : t.gConvDetected;
     };
     for (const char* plain : {"12.5", "-9999", "0.5", "0"}) EXPECT_EQ(kind(plain), kScaleComposite) << plain;
-    // Texts that a number does not give back: a trinity file, read as one.
-    for (const char* text : {"A", "12.50", ".5", "\" 12\""}) EXPECT_EQ(kind(text), kScaleTrinity) << text;
+    // A value written as spreadsheets write it is a value too, not a bore hole.
+    for (const char* written : {"12.50", "250.00", ".5", "+2", "-0.50", "007"})
+        EXPECT_EQ(kind(written), kScaleComposite) << written;
+    // Texts that are not wholly a number: a trinity file, read as one.
+    for (const char* text : {"A", "\" 12\"", "1e3", "12.5.0", "2a", "+", "."})
+        EXPECT_EQ(kind(text), kScaleTrinity) << text;
 
     EXPECT_EQ(kind("1", "Event free depth"), kScaleEventFree);
     EXPECT_EQ(kind("1", "Age (cal BP)"), kScaleAge);
@@ -57,6 +61,21 @@ TEST(ConversionInput, TheSixthItemTellsTheKindAndTheValueTitleTheScale) {
     EXPECT_EQ(t.gConvTable.fields(1, 0), "Depth");
     EXPECT_EQ(t.gConvTable.fields(0, 5), "e");
     EXPECT_EQ(t.gConvTable.fields(1, 5), "5");
+}
+
+TEST(ConversionInput, AOneValueFileWithTrailingZerosKeepsEveryRecord) {
+    // Taken for a trinity file, its first record would join the header and
+    // every row would be placed nowhere; with five records it would not read.
+    const DepthModel m = ConversionModel();
+    ConversionTables t;
+    for (const std::string& rest : {std::string("d,300.00\n"), std::string("d,300.00\ne,325.50\n")}) {
+        ASSERT_FALSE(ReadConversion(t, "Label,Composite depth (cm)\na,200.00\nb,250.00\nc,275.10\n" + rest, m).refused);
+        EXPECT_EQ(t.gConvDetected, kScaleComposite);
+        EXPECT_EQ(t.gConvTable.fields(0, 1), "a");
+        EXPECT_EQ(t.gConvTable.fields(1, 2), "250.00");
+        EXPECT_EQ(t.gConvTable.fields(1, 4), "300.00");
+    }
+    EXPECT_EQ(t.gConvTable.Rows(), 5);
 }
 
 TEST(ConversionInput, AOneValueFileWithoutTheEventListIsRefusedOnlyWithItsOwnMessage) {
@@ -149,4 +168,44 @@ TEST(ConversionInput, TheDuoWindowKeepsItsOwnCompositeDepth) {
     EXPECT_EQ(Column(t.gConvTrinity.composite), (std::vector<double>{300, 90}));
     EXPECT_FALSE(t.gConvTrinity.HasEventFree());
     EXPECT_EQ(t.gConvTrinity.compositeTitle, "Composite depth (correlation model: version 01 Mar. 2024)");
+}
+
+TEST(ConversionInput, APositionAtItsSectionsFirstOrLastTieIsPlacedInBothWindows) {
+    // Tie PSPs that single precision cannot hold: a sample typed at exactly a
+    // tie's PSP lies in its section and gets that tie's composite depth.
+    DepthModel m;
+    LoadCorrelation(m, CorrelationHeader() + TieRow("", "200", "A-01-top", "0.1") +
+                           TieRow("", "300", "A-01-Bot", "100.1"));
+    const std::string file =
+        kTrinityHeader + "s1,A,01,0.1\ns2,A,01,100.1\ns3,A,01,50.1\ns4,A,01,0.09\ns5,A,01,100.11\n";
+    auto expectTies = [](const ConversionTables& t, double scale) {
+        const std::vector<double> cd = Column(t.gConvTrinity.composite);
+        ASSERT_EQ(cd.size(), 5u);
+        EXPECT_NEAR(cd[0], 200 * scale, 1e-3);
+        EXPECT_NEAR(cd[1], 300 * scale, 1e-3);
+        EXPECT_NEAR(cd[2], 250 * scale, 1e-3);
+        EXPECT_EQ(cd[3], 9999);
+        EXPECT_EQ(cd[4], 9999);
+    };
+    ConversionTables t;
+    ReadConversion(t, file, m);
+    expectTies(t, 1);
+
+    // The Duo window's reading of main bore holes (through MainToDuoCD, here x 2).
+    const DepthModel duoModel = ConversionModel(false);
+    ConversionSide duoSide{duoModel, m, nullptr, [](float d) { return 2 * d; }, nullptr, false};
+    ItemReader duoFile(file);
+    ReadConversionFile(duoFile, t, duoSide);
+    expectTies(t, 2);
+
+    // Bore holes of the Duo model, whose sections end at ties written the same way.
+    struct TiesAtTenths : DuoStandIn {
+        model::SectionEnds SectionEnds2(int16_t, int16_t) const override { return {"0.1", "100.1"}; }
+        model::TrinityDepth TrinityToCD2(int16_t, int16_t, float psp) const override { return 2.0 * psp; }
+    } duo;
+    ReadConversion(t, kTrinityHeader + "s1,E,01,0.1\ns2,E,01,100.1\ns3,E,01,100.2\n", m, &duo);
+    const std::vector<double> cd = Column(t.gConvTrinity.composite);
+    EXPECT_NEAR(cd[0], 1000.2, 1e-3);
+    EXPECT_NEAR(cd[1], 1200.2, 1e-3);
+    EXPECT_EQ(cd[2], 9999);
 }

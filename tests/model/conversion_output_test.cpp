@@ -57,9 +57,10 @@ TEST_F(ConvertedFile, TrinityFileToEveryScale) {
               "\"s1\",\"A\",\"01\",\"15\",115,115,1158,13,23,\"cal BP\"\r\n"
               "\"s2\",\"A\",\"01\",\"50\",150,145,1474,19,29,\"cal BP\"\r\n"
               "\"s3\",\"Core Q-1\",\"01\",\"90\",190,185,1895,28,38,\"cal BP\"\r\n"
-              // Outside the section, and a no-value PSP: the marker in every derived column, bare.
-              "\"s4\",\"A\",\"01\",\"9.9\",9999,9999,9999,9999,9999,9999\r\n"
-              "\"s5\",\"A\",\"01\",\"-9999\",-9999,-9999,-9999,-9999,-9999,-9999\r\n");
+              // Outside the section, and a no-value PSP: the marker in every derived column, bare,
+              // and as text in the unit's text column.
+              "\"s4\",\"A\",\"01\",\"9.9\",9999,9999,9999,9999,9999,\"9999\"\r\n"
+              "\"s5\",\"A\",\"01\",\"-9999\",-9999,-9999,-9999,-9999,-9999,\"-9999\"\r\n");
 }
 
 TEST_F(ConvertedFile, EachTargetUntickedInTurn) {
@@ -79,8 +80,8 @@ TEST_F(ConvertedFile, CompositeDepthFile) {
     EXPECT_EQ(Save(kScaleComposite, 2 + 4 + 8),
               "\"Label\",\"Composite depth (cm)\"," + kE + "," + kAgeGroup + "\r\n"
               "\"a\",\"150\",145,1474,19,29,\"cal BP\"\r\n"
-              "\"b\",\"9999\",9999,9999,9999,9999,9999\r\n"
-              "\"c\",\"-9999\",-9999,-9999,-9999,-9999,-9999\r\n"
+              "\"b\",\"9999\",9999,9999,9999,9999,\"9999\"\r\n"
+              "\"c\",\"-9999\",-9999,-9999,-9999,-9999,\"-9999\"\r\n"
               "\"d\",\"115.004\",115,1158,13,23,\"cal BP\"\r\n");
     EXPECT_EQ(Save(kScaleComposite, 2 + 4), "\"Label\",\"Composite depth (cm)\"," + kE + "\r\n"
                                             "\"a\",\"150\",145\r\n\"b\",\"9999\",9999\r\n"
@@ -105,11 +106,11 @@ TEST_F(ConvertedFile, AgeFileCarriesErrorsAndUnitThenTheDepths) {
                   "," + kE + "\r\n"
                   // 1474 years: 145.03 cm EFD, 150.03 cm composite depth.
                   "\"a\",\"1474\",19,29,\"cal BP\",150.03,145.03\r\n"
-                  "\"b\",\"-9999\",-9999,-9999,-9999,-9999,-9999\r\n"
+                  "\"b\",\"-9999\",-9999,-9999,\"-9999\",-9999,-9999\r\n"
                   "\"c\",\"2550\",30,40,\"Hybrid unit\",255,250\r\n");
     EXPECT_EQ(Save(kScaleAge, 8),
               "\"Label\",\"Age (cal BP)\",\"Age 95.4 % error (+)\",\"Age 68.3 % error (-)\",\"Age unit\"\r\n"
-              "\"a\",\"1474\",19,29,\"cal BP\"\r\n\"b\",\"-9999\",-9999,-9999,-9999\r\n"
+              "\"a\",\"1474\",19,29,\"cal BP\"\r\n\"b\",\"-9999\",-9999,-9999,\"-9999\"\r\n"
               "\"c\",\"2550\",30,40,\"Hybrid unit\"\r\n");
 }
 

@@ -142,10 +142,11 @@ TEST_F(ProxyImportTest, ValueLayoutsKeepTheValueAsRead) {
     EXPECT_EQ(preview.header, (Row{"Depth", "Ti", ""}));
     EXPECT_EQ(preview.rows[0], (Row{"10", "1", ""}));
 
-    // A cell that should be a number is read for its leading number.
-    r = Import(m, "Depth,Ti\n10,1\n20,n.d.\n30,2.5 ppm\n");
+    // A number cell is read for its leading number; an empty one is 0.
+    r = Import(m, "Depth,Ti\n10,1\n20,\n30,2.5 ppm\n40, - .5e1x\n");
     EXPECT_EQ(r.panel.gProxyValue(1, 2), 0.0f);
     EXPECT_EQ(r.panel.gProxyValue(1, 3), 2.5f);
+    EXPECT_EQ(r.panel.gProxyValue(1, 4), -5.0f);
 
     r = Import(m, "Sample,Age,Ti\nS1,1200,5\nS2,1300,6\n");
     EXPECT_EQ(r.layout, ProxyLayout::kTextValue);
@@ -155,6 +156,23 @@ TEST_F(ProxyImportTest, ValueLayoutsKeepTheValueAsRead) {
     // Sections written "01" are no plain numbers: the PSP is taken for the first
     // one, and the records no longer come out even.
     EXPECT_THROW(Import(m, "Bore hole,Section,PSP,Ti\nA,01,12.5,7\nA,01,13,8\nA,01,14,9\n"), forms::RuntimeError);
+}
+
+TEST_F(ProxyImportTest, ANumberCellWithNoNumberInItIsAFormatError) {
+    // Eight records whose items come out even as value records of six: the
+    // bore-hole letters fall into number cells, in either window's import.
+    std::string sections = "Bore hole,Section,PSP,Ti\n";
+    for (int i = 0; i < 8; ++i) sections += "B,01,1" + std::to_string(i) + ",5\n";
+    EXPECT_THROW(Import(m, sections), forms::RuntimeError);
+    DuoStub duo;
+    ItemReader file(sections);
+    EXPECT_THROW(ImportDuoProxy(duo, file, "p"), forms::RuntimeError);
+
+    for (const char* cell : {"n.d.", "B", "-", ".", "&H", "+ x"})
+        EXPECT_THROW(Import(m, std::string("Depth,Ti\n10,1\n20,") + cell + "\n30,2\n"), forms::RuntimeError) << cell;
+    // Also where the header scan read the cell, and as the vertical value.
+    EXPECT_THROW(Import(m, "Depth,Ti,Fe\n10,x,2\n20,3,4\n"), forms::RuntimeError);
+    EXPECT_THROW(Import(m, "Depth,Ti\n10,1\nx,3\n"), forms::RuntimeError);
 }
 
 TEST_F(ProxyImportTest, AnUnplacedDrillingPositionIsNoValueNeverZero) {
@@ -242,7 +260,7 @@ TEST_F(ProxyImportTest, ReadingInPartsGivesWhatOneReaderGives) {
         trinity,
         value,
         value + "7,8,9,1",                                        // a last record without its line end
-        with(value.size() / 2, "\"x\",1,2,3\n"),     // a quote
+        with(value.size() / 2, "\"7\",1,2,3\n"),     // a quote
         with(3000, "9,9\n9,9\n"),                    // a record over two lines
         with(3000, "9,9\r9,9\n"),                    // ... over a bare carriage return
         with(3000, "9,9,9,9,9,9,9,9\n"),              // two records on a line

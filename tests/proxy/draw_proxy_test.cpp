@@ -35,6 +35,22 @@ TEST_F(ProxyWindowTest, NoValuesAndRisingPositionsBreakTheCurveNotTheMarkers) {
     EXPECT_TRUE(KeptOf(0, PrimitiveKind::Circle, kBlue).empty());
 }
 
+// A panel of one sample has no start row; its marker, the last one, is drawn.
+TEST_F(ProxyWindowTest, APanelOfOneSampleShowsItsMarker) {
+    LoadModel();
+    LoadProxy(0, "Composite depth,Ti\n150,5\n");
+    Select().Command1.UserClick();
+    std::vector<forms::Primitive> markers = KeptOf(0, PrimitiveKind::Circle, kBlue);
+    ASSERT_EQ(markers.size(), 1u);
+    EXPECT_EQ(markers[0].x1, 5);
+    EXPECT_EQ(markers[0].y1, 150);
+    EXPECT_EQ(markers[0].fillColour, kBlue);
+    EXPECT_TRUE(KeptOf(0, PrimitiveKind::Line, kBlue).empty());
+    // Without "Marker" nothing of it shows.
+    Choose(Main().panelMenu[0].marker);
+    EXPECT_TRUE(KeptOf(0, PrimitiveKind::Circle, kBlue).empty());
+}
+
 // Grey above the first and below the last tie row that has a composite
 // depth, on the example model, whose first and last rows have none.
 TEST_F(ProxyWindowTest, BandsGreyWhatLiesBeyondTheModel) {

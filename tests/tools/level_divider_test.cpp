@@ -82,6 +82,24 @@ TEST_F(DividerTest, OutsideThePairTheActualScaleRunsOneToOne) {
     EXPECT_EQ(d.Label1.Caption(), "11");
 }
 
+TEST_F(DividerTest, BelowThePairTheActualScaleRunsOnFromTheLowerLamina) {
+    // Laminae at 190 and 240, target 255: the lower lamina measured at 270
+    // puts the target at 285, and a sample there back at 255.
+    LastInputWasTyped();
+    FrmDivider& d = Open(190, 255, 240);
+    EXPECT_EQ(d.Line2.BorderColor, kGreen);
+    Type(d.Text1(1), "270");
+    EXPECT_EQ(d.Label1.Caption(), "285");
+    Type(d.Text1(0), "180");
+    EXPECT_EQ(d.Label1.Caption(), "285");
+    d.Option2.UserClick();
+    EXPECT_EQ(d.Text2.Text(), "285");
+    EXPECT_EQ(d.Label3.Caption(), "Target depth = 255 cm");
+    Type(d.Text2, "280");
+    EXPECT_EQ(d.Label3.Caption(), "Target depth = 250 cm");
+    EXPECT_EQ(Main().Text1.Text(), "250");
+}
+
 TEST_F(DividerTest, FixSamplingMovesTheMainWindowToTheSampledPSP) {
     LastInputWasThePSP();
     FrmDivider& d = Open(10, 14, 20);
