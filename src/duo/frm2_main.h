@@ -73,6 +73,9 @@ protected:
     columns::CompositeTie CompositeTieOf(long row) const override;
     void ShowFontSizeInTitles(int16_t) override {}
     CompositeEdge EdgeBeforeComposite() override;
+    // A fold keeps the width of the unfolded window, so that the unfold
+    // gives it back.
+    bool FoldKeepsWidth(bool folded) const override { return !folded; }
     std::pair<int, int> EventColumns() const override;
     forms::Colour TephraColour() const override;
     RulerMark OwnTargetMark() const override { return {0, 2.5, 2.25, 0.3}; }

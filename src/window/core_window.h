@@ -212,6 +212,9 @@ protected:
     virtual void ShowFontSizeInTitles(int16_t size);
     // Where a fold or unfold before the composite column ends the window.
     virtual CompositeEdge EdgeBeforeComposite();
+    // Whether a fold at a gap keeps the window's width as the one to unfold
+    // to: the main window's does while it is folded already.
+    virtual bool FoldKeepsWidth(bool folded) const { return folded; }
 
     // The position search: how it extrapolates beyond a section's ties, and
     // the PSP it hands on.
