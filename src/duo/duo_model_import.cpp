@@ -68,7 +68,7 @@ void Frm2Main::ShowDuoModel(const std::vector<std::string>& boreHoleItems) {
     main.mnuLink->SetEnabled(true);
     mnuCopyDepth->SetEnabled(true);
     for (auto& [v, item] : mnuCM) item->SetChecked(main.mnuCM(v).Checked());
-    SetRange(MainWindowRange());
+    SetRange(main.CheckedRange());
 
     Label6.SetEnabled(true);
     Option4(0).SetEnabled(true);

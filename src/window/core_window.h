@@ -103,7 +103,10 @@ public:
     // windows while the ranges are linked.
     void SetRange(int16_t range);
     // The range pass of one window.
-    virtual void ApplyRange(int16_t range);
+    void ApplyRange(int16_t range);
+    // The range this window's Range menu marks: its first checked range item,
+    // else the whole core.
+    int16_t CheckedRange();
     // Draws the target line in this window only, at a level of its own scale.
     void DrawTargetLine(float y, const RulerMark& mark);
     // The level of a holy-trinity position on the drawn columns, from its
@@ -156,6 +159,11 @@ protected:
     // after a range pass.
     virtual void TraceLevelChange() {}
     virtual void AfterRangePass() {}
+    // The range pass: the range "Whole core" gives, the level a range centres
+    // on, and the level whose pick centres the whole core.
+    virtual int16_t WholeCoreRange();
+    virtual std::optional<double> RangeCentre() const;
+    virtual float WholeCorePick();
     // The models "Convert from data file" places drilling positions in, and
     // the composite depth it keeps them on: the main window's.
     virtual model::ConversionSide ConversionReadingSide();
@@ -174,6 +182,9 @@ protected:
     // The level the columns centre on when a level arrives in the
     // composite-depth box: the value of the box of the drawn scale.
     virtual std::optional<double> ColumnCentre() const { return ScaleBoxLevel(); }
+    // The window whose scale buttons (Option2) choose the box of the drawn
+    // scale.
+    virtual const SideWindow& ScaleChoice() const { return *this; }
 
     // This side's own conversions: the composite depth of a drilling
     // position (none when its section has no usable tie), and its event-free
