@@ -101,7 +101,8 @@ private:
 
     // The Duo correlation import and what it opens.
     void Command1_Click();
-    void ShowDuoModel(const std::vector<std::string>& boreHoleItems);
+    void TakeFirstLevel() override;
+    void ShowDuoModel();
 
     // The warning lamp.
     void LightLamp();

@@ -22,6 +22,7 @@ namespace model {
 class ItemReader;
 struct AgeModelHeader;
 struct ConversionSide;
+struct CorrelationImport;
 }
 
 namespace quillory {
@@ -275,9 +276,12 @@ protected:
                    const std::function<void()>& failed);
     void EndImport(bool opened);
     void ShowProgress(double max);
-    // Once a correlation model was read: the columns, boxes, lists, buttons
-    // and menus it opens.
-    void OpenModelControls();
+    // Once a correlation model was read: the column titles and bore-hole
+    // menu captions, the sliders, the section lists, the controls the model
+    // opens, its first level and the bore-hole list.
+    void ShowCorrelationModel(const model::CorrelationImport& shown);
+    // Where the window's level goes once its model is read.
+    virtual void TakeFirstLevel() = 0;
     // Once a list of event layers was read: its controls, the event-free
     // read-out of the current level and the redrawn columns.
     void ShowEventList();
@@ -309,6 +313,8 @@ protected:
     const std::array<forms::FormSlot<PhotoWindow>*, kPhotoWindowCount> photos_;
 
 private:
+    // The columns, boxes, lists, buttons and menus a correlation model opens.
+    void OpenModelControls();
     void AddScaleOptions(forms::ControlArray<forms::OptionButton>& option2, forms::Frame& frame);
     // Layout and folding, pointing, menus.
     void WireColumnHandlers();
