@@ -219,6 +219,12 @@ TEST(CorrelationLookup, SectionNumbersAndBoreHoleNames) {
     EXPECT_EQ(CountTops(m, 1, 6), 1);
     EXPECT_EQ(CountTops(m, 1, 7), 2);
     EXPECT_THROW(CountTops(m, 1, 10), forms::RuntimeError);
+    // Counted on down the rows, each row once.
+    TopCount running;
+    EXPECT_EQ(CountTops(m, 1, 6, running), 1);
+    EXPECT_EQ(CountTops(m, 1, 7, running), 2);
+    EXPECT_EQ(CountTops(m, 1, 7, running), 2);
+    EXPECT_EQ(running.nextRow, 8);
 
     m.gBoreHoleName = {"", "A", "B", "A", "D"};
     EXPECT_EQ(BHNo(m, "A"), 1);
