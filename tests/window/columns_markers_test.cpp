@@ -132,40 +132,38 @@ protected:
         ASSERT_TRUE(services.messages.empty());
         GoTo("320");
     }
-    std::vector<forms::Primitive> Runs() { return Of(Kept(0), PrimitiveKind::FilledBox, kVarveRun); }
+    // The runs drawn on the composite column, from and to which level; each
+    // stands at the column's left edge.
+    using Spans = std::vector<std::pair<double, double>>;
+    Spans Runs() {
+        Spans out;
+        for (const forms::Primitive& p : Of(Kept(0), PrimitiveKind::FilledBox, kVarveRun)) {
+            EXPECT_EQ(p.x1, 0);
+            EXPECT_EQ(p.x2, 0.8);
+            out.emplace_back(p.y1, p.y2);
+        }
+        return out;
+    }
 };
 
 TEST_F(VarveRunsTest, VarveCountedRunIsOneBoxAtTheLeftEdge) {
     LoadAges({{"10", "C1"}, {"20", "C1"}, {"30", "C1"}, {"100", "V"}, {"150", "V"}, {"200", "V"}, {"250", "V"},
               {"300", "V"}, {"350", "V"}, {"500", "C1"}});
-    const auto runs = Runs();
-    ASSERT_EQ(runs.size(), 1u);
-    EXPECT_EQ(runs[0].x1, 0);
-    EXPECT_EQ(runs[0].y1, 100);
-    EXPECT_EQ(runs[0].x2, 0.8);
-    EXPECT_EQ(runs[0].y2, 350);
+    EXPECT_EQ(Runs(), (Spans{{100, 350}}));
 }
 
 // Fault: the walk began at the second row, so a run from the first row was
 // never drawn, and a run left out of view was joined to the next run's start.
 TEST_F(VarveRunsTest, ARunFromTheFirstRowIsDrawnFromItsFirstToItsLastRow) {
     LoadAges({{"100", "V"}, {"150", "V"}, {"200", "V"}, {"500", "C1"}});
-    const auto runs = Runs();
-    ASSERT_EQ(runs.size(), 1u);
-    EXPECT_EQ(runs[0].y1, 100);
-    EXPECT_EQ(runs[0].y2, 200);
+    EXPECT_EQ(Runs(), (Spans{{100, 200}}));
 }
 
 TEST_F(VarveRunsTest, EveryRunIsABoxOfItsOwnAndARunOutOfViewIsJoinedToNone) {
     // A one-row run at the first row, a run below the view, then one inside it.
     LoadAges({{"90", "V"}, {"95", "C1"}, {"600", "V"}, {"650", "V"}, {"660", "C1"}, {"150", "V"}, {"250", "V"},
               {"400", "C1"}});
-    const auto runs = Runs();
-    ASSERT_EQ(runs.size(), 2u);
-    EXPECT_EQ(runs[0].y1, 90);
-    EXPECT_EQ(runs[0].y2, 90);
-    EXPECT_EQ(runs[1].y1, 150);
-    EXPECT_EQ(runs[1].y2, 250);
+    EXPECT_EQ(Runs(), (Spans{{90, 90}, {150, 250}}));
 }
 
 }  // namespace
