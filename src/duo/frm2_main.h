@@ -6,7 +6,6 @@
 // and writes its controls while it is hidden.
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "duo/duo_side.h"
 #include "window/core_window.h"

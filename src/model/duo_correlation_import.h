@@ -2,12 +2,8 @@
 // Import of the Duo window's correlation model: 18 items a record, the main
 // layout's 14 followed by the position of the same level in the master core
 // (bore hole, section, PSP) and its label there.
-#include <array>
-#include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "model/correlation_import.h"
 #include "model/depth_model.h"
