@@ -81,19 +81,15 @@ void Frm2Main::CompleteTieMarks(TieDepths& d) {
     const model::DuoMasterCore& master = duo_.master;
     // Both cells hold the no-value marker as its text where they have no depth.
     auto lacksOwnDepth = [&](long r) { return m.gCorrRow(1, r) == "9999" && master.gMasterRow(1, r) != "9999"; };
-    long first = 1;
-    while (first <= m.gRowCount && !lacksOwnDepth(first)) ++first;
-    if (first > m.gRowCount) return;
-    // Sections begun in each bore hole down to the row, as CountTops counts them.
-    std::array<int16_t, 5> tops{};
-    for (long r = 0; r <= m.gRowCount; ++r) {
-        for (int k = 1; k <= 4; ++k)
-            if (model::IsTopLabel(m.gCorrTable(0, k, 0, r))) tops[k] = AddInt16(tops[k], 1);
-        if (r < first || !lacksOwnDepth(r)) continue;
+    // The section numbers of each bore hole, counted once down the rows.
+    std::array<model::TopCount, 5> tops{};
+    for (long r = 1; r <= m.gRowCount; ++r) {
+        if (!lacksOwnDepth(r)) continue;
         for (int16_t k = 1; k <= 4; ++k) {
             if (m.gCorrTable(0, k, 0, r) == "9999") continue;
             const float psp = static_cast<float>(Val(m.gCorrTable(0, k, 1, r)));
-            const double own = OwnTrinityToCD(k, tops[k], psp).value_or(kNoValue);
+            const int16_t section = model::CountTops(m, k, r, tops[k]);
+            const double own = OwnTrinityToCD(k, section, psp).value_or(kNoValue);
             d.marks[r] = static_cast<float>(own == kNoValue ? own : DrawnDepthOf(own));
             break;
         }

@@ -31,44 +31,32 @@ void Frm2Main::Command1_Click() {
         App().SetMousePointer(vbHourglass);
         ProgressBar1.SetValue(8.0 * m.gRowCount);
 
-        for (int k = 1; k <= 4; ++k) {
-            Label1(k).SetCaption(shown.columnTitles[k]);
-            mnuBH(k).SetCaption(shown.boreHoleMenuCaptions[k]);
-        }
+        // The list names the first bore hole and the composite column the
+        // master core before the rest of the model is shown.
         Combo1.SetText(m.gBoreHoleName[1]);
         Label1(0).SetCaption(shown.masterTitle);
-        // A Duo core deeper than the main one extends both sliders.
-        if (shown.sliderMax) {
-            Slider1.SetMax(*shown.sliderMax);
-            main.Slider1.SetMax(*shown.sliderMax);
-        }
-        for (const std::string& item : shown.sectionNumbers) Combo2.AddItem(item);
-        for (const std::string& item : shown.sectionNames) Combo5.AddItem(item);
-        OpenModelControls();
-        ShowDuoModel(shown.boreHoleItems);
+        ShowCorrelationModel(shown);
+        ShowDuoModel();
     });
 }
 
-// The Duo window moves to the main window's level, names its bore holes in
-// the list, and from then on the two windows follow each other.
-void Frm2Main::ShowDuoModel(const std::vector<std::string>& boreHoleItems) {
-    model::DepthModel& m = state.model;
+// The Duo window moves to the main window's level.
+void Frm2Main::TakeFirstLevel() {
     CoreWindow& main = Other();
     state.gDrivenBy = DrivenBy::kTyped;
     state.gRange = main.state.gRange;
     Text2.SetText(SingleText(duo_.link.MainToDuoCD(static_cast<float>(Val(main.Text2.Text())))));
     state.gDrivenBy = DrivenBy::kNobody;
     Touch();
-    EvaluateBoreHoleMenus(static_cast<float>(Val(Text2.Text())));
+}
 
-    Combo1.SetText(m.gBoreHoleName[1]);
-    for (const std::string& item : boreHoleItems) Combo1.AddItem(item);
-
+// From now on the two windows follow each other.
+void Frm2Main::ShowDuoModel() {
+    CoreWindow& main = Other();
     shared.gDuoModelLoaded = true;
     main.mnuLink->SetEnabled(true);
-    mnuCopyDepth->SetEnabled(true);
     for (auto& [v, item] : mnuCM) item->SetChecked(main.mnuCM(v).Checked());
-    SetRange(MainWindowRange());
+    SetRange(main.CheckedRange());
 
     Label6.SetEnabled(true);
     Option4(0).SetEnabled(true);

@@ -30,7 +30,7 @@ float Frm2Main::TrinityLevel(float compositeDepth) {
 }
 
 std::optional<double> Frm2Main::ColumnCentre() const {
-    std::optional<double> level = MainScaleBoxLevel();
+    std::optional<double> level = ScaleBoxLevel();
     if (level && FitsMaster()) level = duo_.link.DuoToMainCD(static_cast<float>(*level));
     return level;
 }

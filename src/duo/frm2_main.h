@@ -6,7 +6,6 @@
 // and writes its controls while it is hidden.
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "duo/duo_side.h"
 #include "window/core_window.h"
@@ -21,9 +20,6 @@ public:
     forms::Shape& Shape1 = Add<forms::Shape>("Shape1");
     forms::Timer& Timer1 = Add<forms::Timer>("Timer1");
 
-    // The Duo's range pass: drawn on the master core's depth it takes the
-    // main window's scales, on its own depth it centres on its own boxes.
-    void ApplyRange(int16_t range) override;
     // Reads the Duo's list of event layers; with `ask` False it first asks
     // whether to, and lights the warning lamp on No.
     void ClickCommand3(bool ask);
@@ -31,9 +27,6 @@ public:
     // depth, once both models, both event lists and the main age-depth model
     // are loaded and the Duo has none yet.
     void TransferAgeModel2();
-    // The level of the Duo's boxes on the drawn scale of the main window (the
-    // box that scale chooses), or nothing when the main window has none.
-    std::optional<double> MainScaleBoxLevel() const;
 
 protected:
     // --- the Duo's differences from the main window's procedures ---
@@ -42,6 +35,15 @@ protected:
     bool BelowEveryBottom(float compositeDepth) override;
     float TrinityLevel(float compositeDepth) override;
     std::optional<double> ColumnCentre() const override;
+    // The main window's scale buttons choose the Duo's box of the drawn scale.
+    const SideWindow& ScaleChoice() const override { return counterpart_.Window(); }
+    // Its range pass (duo_scale_options.cpp): its whole core is the main
+    // window's range, it centres on its box of the drawn scale, and its whole
+    // core on the main window's level.
+    int16_t WholeCoreRange() override;
+    std::optional<double> RangeCentre() const override { return ColumnCentre(); }
+    float WholeCorePick() override;
+    void AfterRangePass() override;
     model::TrinityDepth OwnTrinityToCD(int16_t boreHole, int16_t section, float psp) override;
     double OwnCDToEFD(float compositeDepth) override;
     double OwnCDToAge(float compositeDepth) override;
@@ -73,6 +75,9 @@ protected:
     columns::CompositeTie CompositeTieOf(long row) const override;
     void ShowFontSizeInTitles(int16_t) override {}
     CompositeEdge EdgeBeforeComposite() override;
+    // A fold keeps the width of the unfolded window, so that the unfold
+    // gives it back.
+    bool FoldKeepsWidth(bool folded) const override { return !folded; }
     std::pair<int, int> EventColumns() const override;
     forms::Colour TephraColour() const override;
     RulerMark OwnTargetMark() const override { return {0, 2.5, 2.25, 0.3}; }
@@ -95,7 +100,8 @@ private:
 
     // The Duo correlation import and what it opens.
     void Command1_Click();
-    void ShowDuoModel(const std::vector<std::string>& boreHoleItems);
+    void TakeFirstLevel() override;
+    void ShowDuoModel();
 
     // The warning lamp.
     void LightLamp();
@@ -105,8 +111,6 @@ private:
     // Scale options.
     void Option4_Click();
     void Option2_Click();
-    // The main window's range: its first checked range item, else the whole core.
-    int16_t MainWindowRange();
 
     DuoSide& duo_;
 };

@@ -37,6 +37,7 @@ protected:
     std::optional<std::string> PlaceAgePoints() override;
     void AgeModelShown() override;
     void ReadVarveCounts(model::ItemReader& file) override;
+    void TakeFirstLevel() override;
 
 private:
     void BuildDesign();

@@ -41,38 +41,24 @@ void FrmMain::Command1_Click() {
         model::ImportCorrelationModel(m, file, path, shown);
         ProgressBar1.SetMax(8.0 * m.gRowCount);
         ProgressBar1.SetValue(8.0 * m.gRowCount);
-
-        for (int k = 1; k <= 4; ++k) {
-            Label1(k).SetCaption(shown.columnTitles[k]);
-            mnuBH(k).SetCaption(shown.boreHoleMenuCaptions[k]);
-        }
-        Slider1.SetMax(shown.sliderMax);
-        Other().Slider1.SetMax(shown.sliderMax);
-        for (const std::string& item : shown.sectionNumbers) Combo2.AddItem(item);
-        for (const std::string& item : shown.sectionNames) Combo5.AddItem(item);
-
+        // Besides what both windows' models open: its scale frame's title and
+        // the precision menu.
         Label11.SetEnabled(true);
-        OpenModelControls();
         mnuPrecision->SetEnabled(true);
-
-        // The view opens at composite depth 240.
-        state.gDrivenBy = DrivenBy::kTyped;
-        shared.gActionCount.Set(ActionCount::kUserAction);
-        Text2.SetText("240");
-        state.gDrivenBy = DrivenBy::kNobody;
-
-        const float level = static_cast<float>(Val(Text2.Text()));
-        EvaluateBoreHoleMenus(level);
-
-        Combo1.SetText(m.gBoreHoleName[1]);
-        for (const std::string& item : shown.boreHoleItems) Combo1.AddItem(item);
-        mnuCopyDepth->SetEnabled(true);
-
+        ShowCorrelationModel(shown);
         mainTools_.rx93().FollowColumns();
         ProgressBar1.SetValue(0);
         ProgressBar1.SetVisible(false);
         App().SetMousePointer(vbDefault);
     });
+}
+
+void FrmMain::TakeFirstLevel() {
+    // The view opens at composite depth 240.
+    state.gDrivenBy = DrivenBy::kTyped;
+    shared.gActionCount.Set(ActionCount::kUserAction);
+    Text2.SetText("240");
+    state.gDrivenBy = DrivenBy::kNobody;
 }
 
 void FrmMain::Command3_Click() {

@@ -3,6 +3,7 @@
 // BoreHoleTable, with the derived composite depths and bore-hole bottoms.
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,7 +18,8 @@ namespace model {
 struct CorrelationImport {
     std::array<std::string, 5> columnTitles;          // Label1(k).Caption, k = 1 to 4
     std::array<std::string, 5> boreHoleMenuCaptions;  // mnuBH(k).Caption, k = 1 to 4
-    int32_t sliderMax = 0;                            // Slider1.Max of both main windows
+    // Slider1.Max of both main windows, when the import sets it.
+    std::optional<int32_t> sliderMax;
     std::vector<std::string> sectionNumbers;          // Combo2 items: "01", "02", ...
     std::vector<std::string> sectionNames;            // Combo5 items
     std::vector<std::string> boreHoleItems;           // Combo1 items

@@ -37,10 +37,14 @@ int16_t GetSectionNo(const DepthModel& m, int16_t boreHole, std::string_view nam
 }
 
 int16_t CountTops(const DepthModel& m, int16_t boreHole, long lastRow) {
-    int16_t count = 0;
-    for (long r = 0; r <= lastRow; ++r)
-        if (IsTopLabel(m.gCorrTable(0, boreHole, 0, r))) count = forms::AddInt16(count, 1);
-    return count;
+    TopCount count;
+    return CountTops(m, boreHole, lastRow, count);
+}
+
+int16_t CountTops(const DepthModel& m, int16_t boreHole, long lastRow, TopCount& count) {
+    for (; count.nextRow <= lastRow; ++count.nextRow)
+        if (IsTopLabel(m.gCorrTable(0, boreHole, 0, count.nextRow))) count.tops = forms::AddInt16(count.tops, 1);
+    return count.tops;
 }
 
 SectionEnds GetSectionEnds(const DepthModel& m, int16_t boreHole, int16_t section) {

@@ -23,6 +23,13 @@ int16_t GetSectionNo(const DepthModel& m, int16_t boreHole, std::string_view nam
 // Number of rows 0 to lastRow whose plane-0 label of the bore hole opens a
 // section: the section number of that row.
 int16_t CountTops(const DepthModel& m, int16_t boreHole, long lastRow);
+// The same for rows taken in order: the count goes on from the rows counted
+// already, which `count` keeps for the next call.
+struct TopCount {
+    long nextRow = 0;
+    int16_t tops = 0;
+};
+int16_t CountTops(const DepthModel& m, int16_t boreHole, long lastRow, TopCount& count);
 
 // The PSP cells of the first and last tie rows of section s of a bore hole
 // (gSectionTop, gSectionBottom); no last one when the section has no closing

@@ -79,15 +79,17 @@ void NameBoreHoles(DepthModel& m, const std::array<const char*, 5>& defaults,
     }
 }
 
-void CleanRowColumns(DepthModel& m, bool trim) {
-    for (int c = 0; c <= 1; ++c)
-        for (long r = 0; r <= m.gRowCount; ++r) {
-            std::string& cell = m.gCorrRow(c, r);
-            DropLeadingCharacter(cell);
-            if (trim) cell = forms::Trim(cell);
-            if (cell.empty() || cell == "---") cell = "9999";
+void CleanColumns(Table2<std::string>& table, int first, int last, long lastRow, CellCleaning how) {
+    for (int c = first; c <= last; ++c)
+        for (long r = 0; r <= lastRow; ++r) {
+            std::string& cell = table(c, r);
+            if (how.dropLeading) DropLeadingCharacter(cell);
+            if (how.trim) cell = forms::Trim(cell);
+            if (how.markMissing && (cell.empty() || cell == "---")) cell = "9999";
         }
 }
+
+void CleanRowColumns(DepthModel& m, bool trim) { CleanColumns(m.gCorrRow, 0, 1, m.gRowCount, {true, trim, true}); }
 
 void IndexSections(DepthModel& m) {
     m.gSectionName.Redim(5, kMaxSections + 1);

@@ -37,6 +37,15 @@ void TrimCorrelationCells(DepthModel& m);
 void NameBoreHoles(DepthModel& m, const std::array<const char*, 5>& defaults,
                    std::array<std::string, 5>& columnTitles, std::array<std::string, 5>& menuCaptions);
 
+// How the cells of a table's columns are cleaned, in this order: the leading
+// character dropped (see DropLeadingCharacter), blanks trimmed, and a cell
+// that is "---" or empty then holds no value (9999).
+struct CellCleaning {
+    bool dropLeading, trim, markMissing;
+};
+// Columns first to last of rows 0 to lastRow, column by column.
+void CleanColumns(Table2<std::string>& table, int first, int last, long lastRow, CellCleaning how);
+
 // gCorrRow columns 0 (row label) and 1 (composite depth), rows 0 to
 // gRowCount: the leading character dropped, then, with `trim`, blanks; a cell
 // that is "---" or empty holds no value (9999).

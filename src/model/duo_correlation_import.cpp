@@ -40,17 +40,6 @@ bool ReadRecords(DepthModel& duo, DuoMasterCore& master, ItemReader& file) {
     return true;
 }
 
-void TrimMasterFields(const DepthModel& duo, DuoMasterCore& master) {
-    for (long r = 0; r <= duo.gRowCount; ++r)
-        for (int c = 0; c <= 3; ++c) master.gMasterField(c, r) = forms::Trim(master.gMasterField(c, r));
-}
-
-// Rows 0 to gRowCount of the four master fields lose their leading character.
-void DropMasterCharacters(const DepthModel& duo, DuoMasterCore& master) {
-    for (int c = 0; c <= 3; ++c)
-        for (long r = 0; r <= duo.gRowCount; ++r) DropLeadingCharacter(master.gMasterField(c, r));
-}
-
 // gMasterRow: each tie row's master label and the main composite depth of its
 // master position (no value where the main model cannot place it).
 void PlaceMasterPositions(const DepthModel& duo, DuoMasterCore& master, const DepthModel& main) {
@@ -75,14 +64,6 @@ std::string MasterTitle(const std::string& header) {
     return forms::Len(name) > 1 ? name : "Master";
 }
 
-void MarkMissingMasterCells(const DepthModel& duo, DuoMasterCore& master) {
-    for (int c = 0; c <= 1; ++c)
-        for (long r = 0; r <= duo.gRowCount; ++r) {
-            std::string& cell = master.gMasterRow(c, r);
-            if (cell.empty() || cell == "---") cell = "9999";
-        }
-}
-
 }  // namespace
 
 void ImportDuoCorrelationModel(DepthModel& duo, DuoMasterCore& master, const DepthModel& main, ItemReader& file,
@@ -94,13 +75,14 @@ void ImportDuoCorrelationModel(DepthModel& duo, DuoMasterCore& master, const Dep
     }
     CleanBoreHoleCells(duo);
     TrimCorrelationCells(duo);
-    TrimMasterFields(duo, master);
-    DropMasterCharacters(duo, master);
+    // The four master fields are trimmed, then lose their leading character.
+    CleanColumns(master.gMasterField, 0, 3, duo.gRowCount, {false, true, false});
+    CleanColumns(master.gMasterField, 0, 3, duo.gRowCount, {true, false, false});
     PlaceMasterPositions(duo, master, main);
     NameBoreHoles(duo, {"", "E", "F", "G", "H"}, out.columnTitles, out.boreHoleMenuCaptions);
     out.masterTitle = MasterTitle(master.gMasterRow(0, 0));
     CleanRowColumns(duo, false);
-    MarkMissingMasterCells(duo, master);
+    CleanColumns(master.gMasterRow, 0, 1, duo.gRowCount, {false, false, true});
     IndexSections(duo);
 
     // The Duo window has not loaded its event list yet: the link converts on

@@ -2,13 +2,10 @@
 // Import of the Duo window's correlation model: 18 items a record, the main
 // layout's 14 followed by the position of the same level in the master core
 // (bore hole, section, PSP) and its label there.
-#include <array>
-#include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
+#include "model/correlation_import.h"
 #include "model/depth_model.h"
 #include "model/duo_model.h"
 #include "model/item_reader.h"
@@ -21,19 +18,14 @@ inline constexpr const char* kOlderLayoutMessage =
 // What the import gives the Duo window (and the main window's slider) to
 // show. Filled as the import goes: after a format error the parts it reached
 // keep their values.
-struct DuoCorrelationImport {
+struct DuoCorrelationImport : CorrelationImport {
     // The file is of the older 14-item layout: the window shows
     // kOlderLayoutMessage and the import changed nothing but its tables.
     bool olderLayout = false;
-    std::array<std::string, 5> columnTitles;          // Label1(k).Caption, k = 1 to 4
-    std::array<std::string, 5> boreHoleMenuCaptions;  // mnuBH(k).Caption, k = 1 to 4
-    std::string masterTitle;                          // Label1(0).Caption
-    // Slider1.Max of both main windows, only when the Duo core reaches deeper
-    // than the main one.
-    std::optional<int32_t> sliderMax;
-    std::vector<std::string> sectionNumbers;  // Combo2 items: "1", "2", ...
-    std::vector<std::string> sectionNames;    // Combo5 items
-    std::vector<std::string> boreHoleItems;   // Combo1 items; its text is the first
+    std::string masterTitle;  // Label1(0).Caption
+    // Besides: the slider's end only when the Duo core reaches deeper than
+    // the main one, section numbers "1", "2"..., and Combo1's text is its
+    // first bore-hole item.
 };
 
 // Reads the Duo correlation model into `duo` and `master`; the master

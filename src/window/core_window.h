@@ -22,6 +22,7 @@ namespace model {
 class ItemReader;
 struct AgeModelHeader;
 struct ConversionSide;
+struct CorrelationImport;
 }
 
 namespace quillory {
@@ -103,7 +104,10 @@ public:
     // windows while the ranges are linked.
     void SetRange(int16_t range);
     // The range pass of one window.
-    virtual void ApplyRange(int16_t range);
+    void ApplyRange(int16_t range);
+    // The range this window's Range menu marks: its first checked range item,
+    // else the whole core.
+    int16_t CheckedRange();
     // Draws the target line in this window only, at a level of its own scale.
     void DrawTargetLine(float y, const RulerMark& mark);
     // The level of a holy-trinity position on the drawn columns, from its
@@ -156,6 +160,11 @@ protected:
     // after a range pass.
     virtual void TraceLevelChange() {}
     virtual void AfterRangePass() {}
+    // The range pass: the range "Whole core" gives, the level a range centres
+    // on, and the level whose pick centres the whole core.
+    virtual int16_t WholeCoreRange();
+    virtual std::optional<double> RangeCentre() const;
+    virtual float WholeCorePick();
     // The models "Convert from data file" places drilling positions in, and
     // the composite depth it keeps them on: the main window's.
     virtual model::ConversionSide ConversionReadingSide();
@@ -174,6 +183,9 @@ protected:
     // The level the columns centre on when a level arrives in the
     // composite-depth box: the value of the box of the drawn scale.
     virtual std::optional<double> ColumnCentre() const { return ScaleBoxLevel(); }
+    // The window whose scale buttons (Option2) choose the box of the drawn
+    // scale.
+    virtual const SideWindow& ScaleChoice() const { return *this; }
 
     // This side's own conversions: the composite depth of a drilling
     // position (none when its section has no usable tie), and its event-free
@@ -212,6 +224,9 @@ protected:
     virtual void ShowFontSizeInTitles(int16_t size);
     // Where a fold or unfold before the composite column ends the window.
     virtual CompositeEdge EdgeBeforeComposite();
+    // Whether a fold at a gap keeps the window's width as the one to unfold
+    // to: the main window's does while it is folded already.
+    virtual bool FoldKeepsWidth(bool folded) const { return folded; }
 
     // The position search: how it extrapolates beyond a section's ties, and
     // the PSP it hands on.
@@ -265,9 +280,12 @@ protected:
                    const std::function<void()>& failed);
     void EndImport(bool opened);
     void ShowProgress(double max);
-    // Once a correlation model was read: the columns, boxes, lists, buttons
-    // and menus it opens.
-    void OpenModelControls();
+    // Once a correlation model was read: the column titles and bore-hole
+    // menu captions, the sliders, the section lists, the controls the model
+    // opens, its first level and the bore-hole list.
+    void ShowCorrelationModel(const model::CorrelationImport& shown);
+    // Where the window's level goes once its model is read.
+    virtual void TakeFirstLevel() = 0;
     // Once a list of event layers was read: its controls, the event-free
     // read-out of the current level and the redrawn columns.
     void ShowEventList();
@@ -299,6 +317,8 @@ protected:
     const std::array<forms::FormSlot<PhotoWindow>*, kPhotoWindowCount> photos_;
 
 private:
+    // The columns, boxes, lists, buttons and menus a correlation model opens.
+    void OpenModelControls();
     void AddScaleOptions(forms::ControlArray<forms::OptionButton>& option2, forms::Frame& frame);
     // Layout and folding, pointing, menus.
     void WireColumnHandlers();

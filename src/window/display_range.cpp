@@ -18,7 +18,7 @@ constexpr int kRanges[] = {20, 50, 100, 200, 500, 1000, 2000, 5000, 9999};
 // a composite depth (rows closing a single bore hole hold the no-value
 // marker instead). A core so deep that the range would not fit the range's
 // 16 bits gets the largest range there is instead of an overflow.
-int16_t WholeCoreRange(const model::DepthModel& m) {
+int16_t WholeCoreOf(const model::DepthModel& m) {
     long row = m.gRowCount;
     while (row > 1 && Val(m.gCorrRow(1, row)) == 9999) --row;
     const double last = Val(m.gCorrRow(1, row));
@@ -45,16 +45,43 @@ void CoreWindow::SetRange(int16_t range) {
     shared.gActionCount.Increment();
 }
 
+int16_t CoreWindow::CheckedRange() {
+    for (int i : kRanges)
+        if (i != kWholeCore && mnuCM(i).Checked()) return static_cast<int16_t>(i);
+    return kWholeCore;
+}
+
+int16_t CoreWindow::WholeCoreRange() { return WholeCoreOf(state.model); }
+
+std::optional<double> CoreWindow::RangeCentre() const { return ViewLevel(); }
+
+float CoreWindow::WholeCorePick() {
+    // Near the top of the core.
+    return static_cast<float>(state.gRange / 2.0 - 750);
+}
+
 void CoreWindow::ApplyRange(int16_t range) {
-    state.gRange = range == kWholeCore ? WholeCoreRange(state.model) : range;
-    for (int i = 0; i <= 5; ++i) BoreHole(i).Draw().SetScaleHeight(state.gRange);
     CheckRange(range);
-    if (range != kWholeCore) {
-        if (std::optional<double> centre = ViewLevel())
-            for (int i = 0; i <= 5; ++i) BoreHole(i).Draw().SetScaleTop(*centre - state.gRange / 2.0);
+    // The Duo window's columns take a range once the Duo model is read.
+    if (!IsMaster() && !shared.gDuoModelLoaded) return;
+    CoreWindow& master = MasterWindow();
+    state.gRange = range == kWholeCore ? WholeCoreRange() : range;
+    if (FitsMaster() && state.gRange == master.state.gRange) {
+        // Drawn on the master core's depth at the master's range, the columns
+        // show the master's view.
+        for (int i = 0; i <= 5; ++i) {
+            BoreHole(i).Draw().SetScaleTop(master.BoreHole(i).Draw().ScaleTop());
+            BoreHole(i).Draw().SetScaleHeight(master.BoreHole(i).Draw().ScaleHeight());
+        }
     } else {
-        // A pick near the top of the core centres every column on it.
-        MouseDownProcedure(0, kLeftButton, 0, 1, static_cast<float>(state.gRange / 2.0 - 750));
+        for (int i = 0; i <= 5; ++i) BoreHole(i).Draw().SetScaleHeight(state.gRange);
+        if (range != kWholeCore) {
+            if (std::optional<double> centre = RangeCentre())
+                for (int i = 0; i <= 5; ++i) BoreHole(i).Draw().SetScaleTop(*centre - state.gRange / 2.0);
+        } else {
+            // The pick centres every column on the level it writes.
+            MouseDownProcedure(0, kLeftButton, 0, 1, WholeCorePick());
+        }
     }
     FollowColumns();
     DrawLamina();
@@ -76,15 +103,9 @@ void CoreWindow::mnuLink_Click() {
     other.mnuLink->SetChecked(true);
     for (int i : kRanges)
         if (i != kWholeCore) other.mnuCM(i).SetChecked(false);
-    for (int i : kRanges) {
-        if (i == kWholeCore) break;
-        if (mnuCM(i).Checked()) {
-            other.SetRange(static_cast<int16_t>(i));
-            other.mnuCM(i).SetChecked(true);
-            return;
-        }
-    }
-    other.SetRange(kWholeCore);
+    const int16_t range = CheckedRange();
+    other.SetRange(range);
+    if (range != kWholeCore) other.mnuCM(range).SetChecked(true);
 }
 
 }  // namespace quillory

@@ -92,18 +92,18 @@ void CoreWindow::DrawMarkers(const TieDepths& d) {
     // composite depth, wherever the columns are drawn.
     auto position = [&](long row) { return static_cast<float>(DrawnDepthOf(static_cast<float>(Val(m.gAgeModel(col, row))))); };
 
-    // Varve-counted runs of the age-depth model, at the left edge.
+    // Varve-counted runs of the age-depth model, at the left edge: every run
+    // of "V" rows, one that begins at the first row too, is a box of its own
+    // from its first row to its last, drawn when it reaches into the view.
     if (m.gAgeModelLoaded) {
-        long runStart = -9999, runEnd = -9999;
-        for (long j = 2; j <= m.gAgeModelRows; ++j) {
-            const bool v = m.gAgeModel(0, j) == "V", before = m.gAgeModel(0, j - 1) == "V";
-            if (v && !before) runStart = j;
-            if (!v && before) runEnd = j - 1;
-            if (v && j == m.gAgeModelRows) runEnd = j;
-            if (runStart != -9999 && runEnd != -9999 && position(runStart) < v0.bottom && position(runEnd) > v0.top) {
-                composite.FilledBox(0, position(runStart), 0.8, position(runEnd), kVarveRun);
-                runStart = runEnd = -9999;
-            }
+        auto varve = [&](long row) { return row >= 1 && row <= m.gAgeModelRows && m.gAgeModel(0, row) == "V"; };
+        long runStart = 0;
+        for (long j = 1; j <= m.gAgeModelRows; ++j) {
+            if (!varve(j)) continue;
+            if (!varve(j - 1)) runStart = j;
+            if (varve(j + 1)) continue;
+            if (v0.Reaches(position(runStart), position(j)))
+                composite.FilledBox(0, position(runStart), 0.8, position(j), kVarveRun);
         }
     }
 

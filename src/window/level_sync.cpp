@@ -32,9 +32,10 @@ bool CoreWindow::RefuseBelowBottom(float compositeDepth, bool announce) {
 }
 
 std::optional<double> CoreWindow::ScaleBoxLevel() const {
-    if (Option2(1).Value()) return Val(Text2.Text());
-    if (Option2(2).Value()) return Val(Text3.Text());
-    if (Option2(3).Value()) return Val(Text4.Text());
+    const SideWindow& scale = ScaleChoice();
+    if (scale.Option2(1).Value()) return Val(Text2.Text());
+    if (scale.Option2(2).Value()) return Val(Text3.Text());
+    if (scale.Option2(3).Value()) return Val(Text4.Text());
     return std::nullopt;
 }
 

@@ -1,6 +1,7 @@
 // The start-up defaults both main windows give their side, and the controls
 // a correlation model and a list of event layers open.
 #include "forms/values.h"
+#include "model/correlation_import.h"
 #include "tools/frm_divider.h"
 #include "window/core_window.h"
 
@@ -105,6 +106,26 @@ void CoreWindow::OpenModelControls() {
     Command3.SetEnabled(true);
     if (Command3.Enabled()) Command3.SetFocus();
     for (Menu* menu : {mnuRange, mnuFont, mnuTool, mnuInfo}) menu->SetEnabled(true);
+}
+
+void CoreWindow::ShowCorrelationModel(const model::CorrelationImport& shown) {
+    const model::DepthModel& m = state.model;
+    for (int k = 1; k <= 4; ++k) {
+        Label1(k).SetCaption(shown.columnTitles[k]);
+        mnuBH(k).SetCaption(shown.boreHoleMenuCaptions[k]);
+    }
+    if (shown.sliderMax) {
+        Slider1.SetMax(*shown.sliderMax);
+        Other().Slider1.SetMax(*shown.sliderMax);
+    }
+    for (const std::string& item : shown.sectionNumbers) Combo2.AddItem(item);
+    for (const std::string& item : shown.sectionNames) Combo5.AddItem(item);
+    OpenModelControls();
+    TakeFirstLevel();
+    EvaluateBoreHoleMenus(static_cast<float>(Val(Text2.Text())));
+    Combo1.SetText(m.gBoreHoleName[1]);
+    for (const std::string& item : shown.boreHoleItems) Combo1.AddItem(item);
+    mnuCopyDepth->SetEnabled(true);
 }
 
 void CoreWindow::ShowEventList() {

@@ -113,7 +113,7 @@ void CoreWindow::Form_MouseDown(float x) {
     // Fold: the click lies in the gap before b.
     for (const FoldPair& p : pairs) {
         if (!(Right(p.a) < x && x < p.b.Left())) continue;
-        if (state.gFolded) state.gUnfoldedWidth = static_cast<float>(Width());
+        if (FoldKeepsWidth(state.gFolded)) state.gUnfoldedWidth = static_cast<float>(Width());
         if (w < p.nextLeft) {
             SetWidth(p.foldWidth);
             state.gFolded = false;

@@ -176,6 +176,29 @@ TEST_F(DuoColumnsTest, TheMainWindowsDatedPointsStandAtTheirDepthOnTheDrawnScale
     EXPECT_NEAR(points(1)[0].y1, p2, 1e-3);
 }
 
+// Fault: the example age-depth model begins with its varve-counted rows, and
+// neither window drew their run.
+TEST_F(DuoColumnsTest, TheVarveCountedRunFromTheFirstRowIsDrawnInBothWindows) {
+    LoadAll();
+    const model::DepthModel& m = q.duo.model;
+    ASSERT_TRUE(m.gAgeModelLoaded);
+    for (long r = 1; r <= 8; ++r) ASSERT_EQ(m.gAgeModel(0, r), "V") << r;
+    ASSERT_NE(m.gAgeModel(0, 9), "V");
+    const double top = forms::Val(m.gAgeModel(5, 1)), bottom = forms::Val(m.gAgeModel(5, 8));
+    Type(Duo().Text2, "300");
+    auto runs = [&](quillory::CoreWindow& w) { return Of(Kept(w, 0), PrimitiveKind::FilledBox, kVarveRun); };
+    ASSERT_EQ(runs(Duo()).size(), 1u);
+    EXPECT_NEAR(runs(Duo())[0].y1, top, 1e-3);
+    EXPECT_NEAR(runs(Duo())[0].y2, bottom, 1e-3);
+    ASSERT_EQ(runs(Main()).size(), 1u);
+    EXPECT_NEAR(runs(Main())[0].y1, 58.4, 1e-3);
+    EXPECT_NEAR(runs(Main())[0].y2, 615.3, 1e-3);
+    FitToMaster(true);
+    ASSERT_EQ(runs(Duo()).size(), 1u);
+    EXPECT_NEAR(runs(Duo())[0].y1, DuoToMain(top), 1e-3);
+    EXPECT_NEAR(runs(Duo())[0].y2, DuoToMain(bottom), 1e-3);
+}
+
 // Fault: fitted to the master core the hover read-outs compared master
 // depths with own ones; they are found on the Duo's own depth.
 TEST_F(DuoColumnsTest, FittedToTheMasterCoreTheReadOutsAndPicksAreOnTheDuosOwnDepth) {

@@ -72,7 +72,8 @@ TEST(CorrelationImport, BuildsTablesSectionsAndDerivedDepths) {
     EXPECT_FLOAT_EQ(m.gBoreHoleBottom[2], 230.0f);
     EXPECT_FLOAT_EQ(m.gBoreHoleBottom[3], 0.0f);  // no sections: header row, empty
     EXPECT_FLOAT_EQ(m.gDrawBottom, 280.0f);
-    EXPECT_EQ(out.sliderMax, 280);  // Round(279.5) to the even neighbour
+    ASSERT_TRUE(out.sliderMax.has_value());
+    EXPECT_EQ(*out.sliderMax, 280);  // Round(279.5) to the even neighbour
     EXPECT_EQ(out.sectionNumbers, (std::vector<std::string>{"01", "02"}));
     EXPECT_EQ(out.sectionNames, (std::vector<std::string>{"01", "02"}));
     EXPECT_EQ(out.boreHoleItems, (std::vector<std::string>{"A", "B", "C", "D"}));
@@ -218,6 +219,12 @@ TEST(CorrelationLookup, SectionNumbersAndBoreHoleNames) {
     EXPECT_EQ(CountTops(m, 1, 6), 1);
     EXPECT_EQ(CountTops(m, 1, 7), 2);
     EXPECT_THROW(CountTops(m, 1, 10), forms::RuntimeError);
+    // Counted on down the rows, each row once.
+    TopCount running;
+    EXPECT_EQ(CountTops(m, 1, 6, running), 1);
+    EXPECT_EQ(CountTops(m, 1, 7, running), 2);
+    EXPECT_EQ(CountTops(m, 1, 7, running), 2);
+    EXPECT_EQ(running.nextRow, 8);
 
     m.gBoreHoleName = {"", "A", "B", "A", "D"};
     EXPECT_EQ(BHNo(m, "A"), 1);

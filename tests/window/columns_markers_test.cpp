@@ -117,26 +117,53 @@ TEST_F(MarkersTest, DatedPointsAndLabCodesOnTheCompositeColumn) {
     EXPECT_TRUE(std::none_of(Kept(0).begin(), Kept(0).end(), [](const forms::Primitive& p) { return p.text == "L2"; }));
 }
 
-TEST_F(MarkersTest, VarveCountedRunIsOneBoxAtTheLeftEdge) {
-    Import(Main().Command3, "events.csv", EventList());
-    std::string ages =
-        "Label,Bore hole,Section,PSP,Composite depth (09 Feb. 2024),Error (+) 95.4,Age,Error (-) 95.4,Type,Unit,"
-        "Remark\n";
-    const char* rows[][3] = {{"10", "10", "C1"},   {"20", "20", "C1"},   {"30", "30", "C1"},  {"100", "100", "V"},
-                             {"150", "150", "V"},  {"200", "200", "V"},  {"250", "250", "V"}, {"300", "300", "V"},
-                             {"350", "350", "V"},  {"500", "500", "C1"}};
-    int n = 0;
-    for (auto& r : rows)
-        ages += "L" + std::to_string(++n) + ",---,---,---," + r[0] + ",5," + r[1] + ",5," + r[2] + ",yr BP,\n";
-    Import(Main().Command4, "ages.csv", ages);
-    ASSERT_TRUE(services.messages.empty());
-    GoTo("320");
-    const auto runs = Of(Kept(0), PrimitiveKind::FilledBox, kVarveRun);
-    ASSERT_EQ(runs.size(), 1u);
-    EXPECT_EQ(runs[0].x1, 0);
-    EXPECT_EQ(runs[0].y1, 100);
-    EXPECT_EQ(runs[0].x2, 0.8);
-    EXPECT_EQ(runs[0].y2, 350);
+class VarveRunsTest : public MarkersTest {
+protected:
+    // An age-depth model of rows {composite depth, type}; ages follow the depths.
+    void LoadAges(const std::vector<std::pair<std::string, std::string>>& rows) {
+        Import(Main().Command3, "events.csv", EventList());
+        std::string ages =
+            "Label,Bore hole,Section,PSP,Composite depth (09 Feb. 2024),Error (+) 95.4,Age,Error (-) 95.4,Type,Unit,"
+            "Remark\n";
+        int n = 0;
+        for (const auto& [depth, type] : rows)
+            ages += "L" + std::to_string(++n) + ",---,---,---," + depth + ",5," + depth + ",5," + type + ",yr BP,\n";
+        Import(Main().Command4, "ages.csv", ages);
+        ASSERT_TRUE(services.messages.empty());
+        GoTo("320");
+    }
+    // The runs drawn on the composite column, from and to which level; each
+    // stands at the column's left edge.
+    using Spans = std::vector<std::pair<double, double>>;
+    Spans Runs() {
+        Spans out;
+        for (const forms::Primitive& p : Of(Kept(0), PrimitiveKind::FilledBox, kVarveRun)) {
+            EXPECT_EQ(p.x1, 0);
+            EXPECT_EQ(p.x2, 0.8);
+            out.emplace_back(p.y1, p.y2);
+        }
+        return out;
+    }
+};
+
+TEST_F(VarveRunsTest, VarveCountedRunIsOneBoxAtTheLeftEdge) {
+    LoadAges({{"10", "C1"}, {"20", "C1"}, {"30", "C1"}, {"100", "V"}, {"150", "V"}, {"200", "V"}, {"250", "V"},
+              {"300", "V"}, {"350", "V"}, {"500", "C1"}});
+    EXPECT_EQ(Runs(), (Spans{{100, 350}}));
+}
+
+// Fault: the walk began at the second row, so a run from the first row was
+// never drawn, and a run left out of view was joined to the next run's start.
+TEST_F(VarveRunsTest, ARunFromTheFirstRowIsDrawnFromItsFirstToItsLastRow) {
+    LoadAges({{"100", "V"}, {"150", "V"}, {"200", "V"}, {"500", "C1"}});
+    EXPECT_EQ(Runs(), (Spans{{100, 200}}));
+}
+
+TEST_F(VarveRunsTest, EveryRunIsABoxOfItsOwnAndARunOutOfViewIsJoinedToNone) {
+    // A one-row run at the first row, a run below the view, then one inside it.
+    LoadAges({{"90", "V"}, {"95", "C1"}, {"600", "V"}, {"650", "V"}, {"660", "C1"}, {"150", "V"}, {"250", "V"},
+              {"400", "C1"}});
+    EXPECT_EQ(Runs(), (Spans{{90, 90}, {150, 250}}));
 }
 
 }  // namespace
