@@ -78,6 +78,18 @@ const std::string& DuoProxyPath() {
     return path;
 }
 
+const std::string& LongEventListPath() {
+    static const std::string path =
+        Write(TheFolder(), "event_layers_1000000.csv", EventListFile(MakeLayout(), 1000000, 12));
+    return path;
+}
+
+const std::string& DuoLongEventListPath() {
+    static const std::string path =
+        Write(TheFolder(), "duo_event_layers_1000000.csv", EventListFile(DuoLayout(), 1000000, 18));
+    return path;
+}
+
 const std::string& NumericPath() {
     static const std::string path = Write(TheFolder(), "numeric_400000x59.csv", NumericFile());
     return path;

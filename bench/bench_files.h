@@ -26,6 +26,11 @@ const std::string& ProxyPath();
 const std::string& DuoTrinitySamplesPath();
 const std::string& DuoProxyPath();
 
+// Lists of 1,000,000 event layers in the generated main cores and in the
+// Duo cores E to H, about 30 MB each: written on first use only.
+const std::string& LongEventListPath();
+const std::string& DuoLongEventListPath();
+
 // 400,000 records of 59 numbers, about 150 MB: written on first use only.
 const std::string& NumericPath();
 

@@ -8,7 +8,8 @@
 set -e
 cd "$(dirname "$0")/.."
 SECONDS_EACH=${1:-20}
-TARGETS="item_reader correlation_model event_list age_model varve_counts duo_correlation_model picture_file conversion_input proxy"
+TARGETS="item_reader item_reader_open correlation_model event_list duo_event_list age_model varve_counts
+  duo_correlation_model picture_file picture_loader conversion_input proxy"
 BUILD=${FUZZ_BUILD:-build-fuzz}
 
 cmake -S . -B $BUILD -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \

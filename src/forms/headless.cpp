@@ -1,12 +1,12 @@
 #include "forms/headless.h"
 
 #include <filesystem>
-#include <fstream>
 #include <vector>
 
 #include "forms/form.h"
 #include "forms/menu.h"
 #include "forms/picture_file.h"
+#include "forms/regular_file.h"
 #include "forms/runtime_error.h"
 
 namespace forms {
@@ -77,12 +77,9 @@ void HeadlessServices::ClipboardClear() {
 void HeadlessServices::ClipboardSetPicture(const Snapshot& picture) { clipboard = picture; }
 
 std::shared_ptr<const LoadedPicture> HeadlessServices::LoadPicture(const std::string& path) {
+    const RegularFile file(path);
     auto p = std::make_shared<LoadedPicture>();
-    if (!ReadPictureSize(path, p->widthPx, p->heightPx)) {
-        std::ifstream probe(path);
-        if (!probe) throw RuntimeError(kErrFileNotFound, "File not found");
-        throw RuntimeError(kErrInvalidPicture, "Invalid picture");
-    }
+    if (!ReadPictureSize(path, p->widthPx, p->heightPx)) throw RuntimeError(kErrInvalidPicture, "Invalid picture");
     // What the Qt back end would refuse to decode is refused here too.
     if (PictureCutShort(path) || !WithinPictureLimit(p->widthPx, p->heightPx))
         throw RuntimeError(kErrInvalidPicture, "Invalid picture");

@@ -11,6 +11,7 @@ enum ErrorNumber : int {
     kErrReturnWithoutGosub = 3,
     kErrInvalidCall = 5,
     kErrOverflow = 6,
+    kErrOutOfMemory = 7,
     kErrSubscriptOutOfRange = 9,
     kErrDivisionByZero = 11,
     kErrTypeMismatch = 13,

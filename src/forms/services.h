@@ -55,7 +55,8 @@ public:
     virtual Menu* ChoosePopupItem(Form& form, Menu& menu) = 0;
     virtual void ClipboardClear() = 0;
     virtual void ClipboardSetPicture(const Snapshot& picture) = 0;
-    // Throws RuntimeError 481 ("Invalid picture") or 53 when it cannot load.
+    // Throws RuntimeError 481 ("Invalid picture") or, for a path that names no
+    // regular file it can open, RegularFile's 53 or 75.
     virtual std::shared_ptr<const LoadedPicture> LoadPicture(const std::string& path) = 0;
     // Window life and pointer, for back ends that show them.
     virtual void FormShown(Form&) {}

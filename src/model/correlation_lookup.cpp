@@ -1,5 +1,7 @@
 #include "model/correlation_lookup.h"
 
+#include <algorithm>
+#include <array>
 #include <string>
 
 #include "forms/values.h"
@@ -15,6 +17,16 @@ bool EndsInEither(std::string_view s, const char* a, const char* b) {
     return (t[0] == a[0] && t[1] == a[1] && t[2] == a[2]) || (t[0] == b[0] && t[1] == b[1] && t[2] == b[2]);
 }
 
+// Right("000" & name, 3) without making the text: the name's last three
+// characters, with zeros before a shorter name. A long event list asks for
+// a section twice a layer.
+std::array<char, 3> LastThreeDigits(std::string_view name) {
+    std::array<char, 3> last{'0', '0', '0'};
+    const size_t n = std::min<size_t>(name.size(), 3);
+    std::copy(name.end() - static_cast<std::ptrdiff_t>(n), name.end(), last.end() - static_cast<std::ptrdiff_t>(n));
+    return last;
+}
+
 }  // namespace
 
 bool IsTopLabel(std::string_view label) { return EndsInEither(label, "top", "Top"); }
@@ -24,11 +36,11 @@ bool IsBottomLabel(std::string_view label) { return EndsInEither(label, "tom", "
 int16_t GetSectionNo(const DepthModel& m, int16_t boreHole, std::string_view name) {
     if (boreHole == -9999 || boreHole == 9999 || name == "-9999" || name == "9999") return 9999;
     if (boreHole < 0 || boreHole >= static_cast<int>(m.gSectionCount.size())) return 9999;
-    const std::string padded = forms::Right("000" + std::string(name), 3);
+    const std::array<char, 3> padded = LastThreeDigits(name);
     try {
         for (int16_t i = 1;; ++i) {
             const std::string& section = m.gSectionName(boreHole, i);
-            if (section == name || forms::Right("000" + section, 3) == padded) return i;
+            if (section == name || LastThreeDigits(section) == padded) return i;
             if (i >= m.gSectionCount[boreHole]) return 9999;
         }
     } catch (const forms::RuntimeError&) {

@@ -34,8 +34,12 @@ bool ReadRecords(DepthModel& duo, DuoMasterCore& master, ItemReader& file) {
     // An older file has no master items: its 15th item is already the first
     // tie row's label, which holds its one leading character only.
     if (master.gMasterField(1, 0).size() == 1) return false;
+    // A model has at least one tie row, as the main window's reader asks:
+    // a file of its header alone is a record cut short.
     long row = 0;
-    while (!file.AtEnd()) ReadRecord(duo, master, file, ++row);
+    do {
+        ReadRecord(duo, master, file, ++row);
+    } while (!file.AtEnd());
     duo.gRowCount = static_cast<int32_t>(row);
     return true;
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <utility>
+#include <vector>
 
 #include "forms/values.h"
 #include "model/correlation_lookup.h"
@@ -26,29 +27,62 @@ void ReadEventRecords(DepthModel& m, ItemReader& file) {
 
 namespace {
 
-// Composite depth of one end of layer i.
-float LayerEnd(const DepthModel& m, long i, int pspColumn, Side side, Extrapolation rule) {
+// Where layer i lies: its bore hole by the side's rule (the main window's by
+// its first name, the Duo's by its last) and its section.
+struct LayerPlace {
+    int16_t boreHole, section;
+};
+LayerPlace PlaceOf(const DepthModel& m, long i, Side side) {
     const std::string& name = m.gEventList(1, i);
-    const int16_t boreHole = side == Side::kMain ? BHNo(m, name) : GetBH(m, name);
-    const int16_t section = GetSectionNo(m, GetBH(m, name), m.gEventList(2, i));
+    return {side == Side::kMain ? BHNo(m, name) : GetBH(m, name), GetSectionNo(m, GetBH(m, name), m.gEventList(2, i))};
+}
+
+// Composite depth of one end of layer i.
+float LayerEnd(const DepthModel& m, long i, LayerPlace place, int pspColumn, Side side, Extrapolation rule) {
     const float psp = forms::CSng(FastVal(m.gEventList(pspColumn, i)));
     // A section without a usable tie places nothing: no value, not depth 0.
-    const double cd = TrinityToCD(m, boreHole, section, psp, rule).value_or(kNoValue);
+    const double cd = TrinityToCD(m, place.boreHole, place.section, psp, rule).value_or(kNoValue);
     return forms::CSng(forms::RoundHalfEven(cd, side == Side::kMain ? 4 : m.precision->gDepthPrecision));
 }
 
+// The layers in the order a selection sort leaves them: for each slot in
+// turn, the slot with the smallest top among it and those after it (the
+// first of equal tops; none when no top there lies below 999999) trades
+// places with it. The order of equal tops this gives is kept, since it
+// decides which of two layers with one top absorbs the other. A tree over
+// the slots holds the winner of every range of them, so that each turn costs
+// a path through it instead of a walk over the rest of the list.
 void SortByTop(DepthModel& m) {
     const long count = m.gEventCount;
+    if (count < 2) return;
+    // The tops, kept beside the table while they move, are what the tree reads.
+    std::vector<float> tops(static_cast<size_t>(count) + 1);
+    for (long slot = 1; slot <= count; ++slot) tops[static_cast<size_t>(slot)] = m.gEventTop(1, slot);
+    const auto top = [&tops](long slot) { return tops[static_cast<size_t>(slot)]; };
+    // Slot 0 stands for none: a slot taken already, or a top that cannot win.
+    const auto winner = [&top](long a, long b) {
+        if (a == 0 || b == 0) return a + b;
+        return top(b) < top(a) || (!(top(a) < top(b)) && b < a) ? b : a;
+    };
+    size_t leaves = 1;
+    while (leaves < static_cast<size_t>(count)) leaves *= 2;
+    std::vector<long> tree(2 * leaves, 0);
+    const auto place = [&](long slot, bool taken) {
+        size_t node = leaves + static_cast<size_t>(slot - 1);
+        tree[node] = !taken && top(slot) < 999999 ? slot : 0;
+        for (node /= 2; node >= 1; node /= 2) tree[node] = winner(tree[2 * node], tree[2 * node + 1]);
+    };
+    for (long slot = 1; slot <= count; ++slot)
+        tree[leaves + static_cast<size_t>(slot - 1)] = top(slot) < 999999 ? slot : 0;
+    for (size_t node = leaves - 1; node >= 1; --node) tree[node] = winner(tree[2 * node], tree[2 * node + 1]);
     for (long i = 1; i <= count; ++i) {
-        long smallest = i;
-        float minimum = 999999;
-        for (long j = i; j <= count; ++j)
-            if (m.gEventTop(1, j) < minimum) {
-                minimum = m.gEventTop(1, j);
-                smallest = j;
-            }
+        const long smallest = tree[1];
+        if (smallest == 0) break;  // no top left that can win: nothing moves any more
+        std::swap(tops[static_cast<size_t>(i)], tops[static_cast<size_t>(smallest)]);
         std::swap(m.gEventTop(1, i), m.gEventTop(1, smallest));
         std::swap(m.gEventBottom(1, i), m.gEventBottom(1, smallest));
+        place(i, true);
+        if (smallest != i) place(smallest, false);
     }
 }
 
@@ -82,18 +116,21 @@ void DeriveEventFreeCorrelation(DepthModel& m) {
 
 }  // namespace
 
+void SortAndMergeLayers(DepthModel& m) {
+    SortByTop(m);
+    MergeOverlaps(m);
+}
+
 void CombineEventLayers(DepthModel& m, Side side, Extrapolation rule) {
     m.gMergedEventCount = m.gEventCount;
     for (long i = 1; i <= m.gEventCount; ++i) {
-        m.gEventTop(1, i) = LayerEnd(m, i, 3, side, rule);
-        m.gEventBottom(1, i) = LayerEnd(m, i, 4, side, rule);
+        const LayerPlace place = PlaceOf(m, i, side);
+        m.gEventTop(1, i) = LayerEnd(m, i, place, 3, side, rule);
+        m.gEventBottom(1, i) = LayerEnd(m, i, place, 4, side, rule);
         m.gEventList(6, i) = forms::SingleText(m.gEventTop(1, i));
         m.gEventList(7, i) = forms::SingleText(m.gEventBottom(1, i));
     }
-    if (m.gEventCount > 0) {
-        SortByTop(m);
-        MergeOverlaps(m);
-    }
+    SortAndMergeLayers(m);
     IndexCombinedEvents(m);
 }
 

@@ -33,5 +33,9 @@ void ReadEventRecords(DepthModel& m, ItemReader& file);
 // (Side::kDuo) by its last name and to gDepthPrecision decimals. Positions
 // are placed by `rule`.
 void CombineEventLayers(DepthModel& m, Side side, Extrapolation rule);
+// Sorts the layers of plane 1 (slots 1 to gEventCount) by top, merges the
+// overlapping ones and sets gMergedEventCount; the slots merged away hold
+// -9999. Equal tops keep the order a selection sort gives them.
+void SortAndMergeLayers(DepthModel& m);
 
 }  // namespace model

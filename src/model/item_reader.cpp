@@ -2,21 +2,22 @@
 
 #include <algorithm>
 #include <bit>
+#include <cerrno>
 #include <cstring>
-#include <fstream>
 #include <new>
 
-#include <fcntl.h>
 #include <sys/mman.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
+#include "forms/regular_file.h"
 #include "forms/runtime_error.h"
 #include "model/separator_mask.h"
 #include "model/word_decimals.h"
 
 namespace model {
 namespace {
+
+[[noreturn]] void OutOfMemory() { throw forms::RuntimeError(forms::kErrOutOfMemory, "Out of memory"); }
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
@@ -162,20 +163,40 @@ ItemReader ItemReader::Part(size_t from, size_t to) const {
 }
 
 ItemReader ItemReader::Open(const std::string& path) {
-    const int file = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (file < 0) throw forms::RuntimeError(forms::kErrFileNotFound, "File not found");
-    struct stat status {};
-    const bool regular = fstat(file, &status) == 0 && S_ISREG(status.st_mode) && status.st_size > 0;
-    Text text = regular ? Map(file, static_cast<size_t>(status.st_size)) : Text(nullptr, Release{0, 0});
-    close(file);
-    if (text) return ItemReader(std::move(text), static_cast<size_t>(status.st_size));
+    forms::RegularFile file(path);
+    size_t size = file.Size();
+    if (size == 0) return ItemReader(std::string());
+    // A file larger than the machine's memory cannot be read whole, nor could
+    // what it holds be kept: it is refused before anything of it is read.
+    const auto pages = sysconf(_SC_PHYS_PAGES), page = sysconf(_SC_PAGESIZE);
+    if (pages > 0 && page > 0 && size / static_cast<size_t>(page) >= static_cast<size_t>(pages)) OutOfMemory();
+    Text text = Map(file.Descriptor(), size);
+    if (!text) text = ReadCopy(file.Descriptor(), size);
+    return ItemReader(std::move(text), size);
+}
 
-    // Anything else is read as a stream, as far as it goes.
-    std::ifstream in(path, std::ios::binary);
-    std::string contents;
-    char block[65536];
-    while (in.read(block, sizeof block) || in.gcount() > 0) contents.append(block, static_cast<size_t>(in.gcount()));
-    return ItemReader(std::move(contents));
+// A file system that cannot map the file: its bytes read into a padded copy,
+// as many as it had when it was opened.
+ItemReader::Text ItemReader::ReadCopy(int file, size_t& size) {
+    char* region;
+    try {
+        region = static_cast<char*>(::operator new[](kPadding + size + kPadding, std::align_val_t{kPadding}));
+    } catch (const std::bad_alloc&) {
+        OutOfMemory();
+    }
+    Text text(region + kPadding, Release{0, kPadding});
+    size_t done = 0;
+    while (done < size) {
+        const ssize_t got = pread(file, region + kPadding + done, size - done, static_cast<off_t>(done));
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) throw forms::RuntimeError(forms::kErrDeviceIO, "Device I/O error");
+        if (got == 0) break;
+        done += static_cast<size_t>(got);
+    }
+    size = done;
+    std::memset(region, 0, kPadding);
+    std::memset(region + kPadding + size, 0, kPadding);
+    return text;
 }
 
 bool ItemReader::AtEnd() {

@@ -36,7 +36,9 @@ class ItemReader {
 public:
     explicit ItemReader(std::string contents);
 
-    // Reads the whole file; a file that cannot be opened is run-time error 53.
+    // Reads the whole file. Only a regular file is read: anything else is
+    // refused at once (forms::RegularFile); so is a file larger than the
+    // machine's memory (run-time error 7).
     static ItemReader Open(const std::string& path);
 
     // True when nothing but blank lines is left before the next record.
@@ -114,6 +116,7 @@ private:
     ItemReader(Text text, size_t size, bool wholeFile = true);
     static Text CopyOf(std::string_view contents);
     static Text Map(int file, size_t size);
+    static Text ReadCopy(int file, size_t& size);
 
     // The file, aligned to kPadding, with at least kPadding NULs before and
     // after it, so that its separators can be looked for a whole aligned

@@ -1,13 +1,13 @@
 #include "qt/picture_loader.h"
 
-#include <QFileInfo>
+#include <QFile>
 #include <QImageReader>
 #include <algorithm>
 #include <cmath>
 
 #include "forms/picture_file.h"
+#include "forms/regular_file.h"
 #include "forms/runtime_error.h"
-#include "qt/qt_units.h"
 
 namespace qtback {
 namespace {
@@ -43,13 +43,18 @@ const QImage& QtPicture::ForReduction(double reduction) const {
 }
 
 std::shared_ptr<const forms::LoadedPicture> LoadPictureFile(const std::string& path) {
-    QString file = ToQString(path);
-    if (!QFileInfo(file).isFile()) throw forms::RuntimeError(forms::kErrFileNotFound, "File not found");
+    // The file is opened by the path's bytes as the file system gave them: a
+    // name that is no UTF-8 would not survive a QString. Qt reads what is
+    // already open and tells the format from the contents.
+    forms::RegularFile opened(path);
+    QFile file;
+    if (!file.open(opened.Descriptor(), QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) Invalid();
+    opened.Release();
     if (forms::PictureCutShort(path)) Invalid();
     // Qt's own default (256 MB) would refuse a long core photograph; the
     // forms layer's limit takes it and still bounds what a header may claim.
     QImageReader::setAllocationLimit(forms::kPictureAllocationLimitMb);
-    QImageReader reader(file);
+    QImageReader reader(&file);
     QImage decoded;
     if (!reader.read(&decoded) || decoded.isNull()) Invalid();
     if (!forms::WithinPictureLimit(decoded.width(), decoded.height())) Invalid();

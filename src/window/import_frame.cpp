@@ -1,7 +1,10 @@
 // The frame every import of a main window shares: the open dialog, the
 // opened file, the progress bar and hourglass, and the error trap that reports
 // a file it cannot read. A cancelled dialog changes nothing; a file that
-// cannot be read shows "File format error." and leaves the button usable.
+// cannot be opened or read shows "File format error." and leaves the button
+// usable.
+#include <new>
+
 #include "forms/application.h"
 #include "forms/runtime_error.h"
 #include "model/item_reader.h"
@@ -38,22 +41,30 @@ void CoreWindow::RunImport(CommandButton* retry,
 void CoreWindow::RunImport(CommandButton* retry,
                            const std::function<void(const std::string&, model::ItemReader&)>& read,
                            const std::function<void()>& failed) {
+    std::optional<std::string> path;
     bool opened = false;
+    // Whatever ends an import once a file was chosen is reported, a file that
+    // cannot be opened and one too large for memory included; the program
+    // goes on with what it had loaded.
+    const auto fail = [&] {
+        EndImport(path.has_value());
+        // An import that disabled its button before the fault gives it back.
+        if (opened && retry) retry->SetEnabled(true);
+        if (failed) failed();
+    };
     try {
-        std::optional<std::string> path = AskFileName();
+        path = AskFileName();
         if (!path) {
-            EndImport(false);
-            if (failed) failed();
+            fail();
             return;
         }
         model::ItemReader file = model::ItemReader::Open(*path);
         opened = true;
         read(*path, file);
     } catch (const RuntimeError&) {
-        EndImport(opened);
-        // An import that disabled its button before the fault gives it back.
-        if (opened && retry) retry->SetEnabled(true);
-        if (failed) failed();
+        fail();
+    } catch (const std::bad_alloc&) {
+        fail();
     }
 }
 

@@ -68,6 +68,18 @@ TEST_F(DuoWindowTest, AModelOfTheOlderLayoutOrCutShortIsRefused) {
     EXPECT_EQ(TakeMessage(), "File format error.");
     EXPECT_FALSE(q.shared.gDuoModelLoaded);
     EXPECT_TRUE(Duo().Command1.Enabled());
+    // The header of the example model alone (its first line): refused, and
+    // the button stays usable.
+    {
+        std::ifstream in(kExamples + "QL23_duo_correlation_20240301.csv", std::ios::binary);
+        std::string header;
+        std::getline(in, header);
+        services.fileAnswers.push_back(WriteFile("QL23_header_20240301.csv", header));
+    }
+    Duo().Command1.UserClick();
+    EXPECT_EQ(TakeMessage(), "File format error.");
+    EXPECT_FALSE(q.shared.gDuoModelLoaded);
+    EXPECT_TRUE(Duo().Command1.Enabled());
 
     // A model that fails after its header named the bore holes and the master
     // core (an own composite depth that is no number) shows none of its names

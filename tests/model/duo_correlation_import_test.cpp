@@ -132,6 +132,9 @@ TEST(DuoCorrelationImport, StarCellsDeeperCoreAndFormatErrors) {
     EXPECT_EQ(DuoImportError(empty, text), forms::kErrInvalidCall);
     DuoModels cut;
     EXPECT_EQ(DuoImportError(cut, DuoHeader() + "'R1,'E-01-top,'0\r\n"), forms::kErrInputPastEnd);
+    // A header without a tie row is a model cut short too, as in the main window.
+    DuoModels header;
+    EXPECT_EQ(DuoImportError(header, DuoHeader()), forms::kErrInputPastEnd);
     DuoModels letters;
     EXPECT_EQ(DuoImportError(letters, HandDuoModel() + DuoRow("D5", "abc", "D5", "110")), forms::kErrTypeMismatch);
 }

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <random>
 #include <utility>
 #include <vector>
 
@@ -33,7 +37,75 @@ Layers Combined(const DepthModel& m) {
     return out;
 }
 
+// The sort and the combination as the first version of the program made them:
+// a selection sort (the running minimum starts at 999999, equal tops go to
+// the first slot) and a merge that moves the rest of the table up by one
+// slot each time a layer absorbs its neighbour.
+void SortAndMergeOneByOne(std::vector<float>& top, std::vector<float>& bottom, long& merged) {
+    const long count = static_cast<long>(top.size()) - 1;
+    for (long i = 1; i <= count; ++i) {
+        long smallest = i;
+        float minimum = 999999;
+        for (long j = i; j <= count; ++j)
+            if (top[j] < minimum) {
+                minimum = top[j];
+                smallest = j;
+            }
+        std::swap(top[i], top[smallest]);
+        std::swap(bottom[i], bottom[smallest]);
+    }
+    merged = count;
+    long k = 1;
+    while (k + 1 <= merged) {
+        if (bottom[k] > top[k + 1]) {
+            bottom[k] = std::max(bottom[k], bottom[k + 1]);
+            for (long j = k + 1; j < count; ++j) {
+                top[j] = top[j + 1];
+                bottom[j] = bottom[j + 1];
+            }
+            top[count] = bottom[count] = -9999;
+            --merged;
+        } else {
+            ++k;
+        }
+    }
+}
+
+bool SameBits(float a, float b) { return std::memcmp(&a, &b, sizeof a) == 0; }
+
 }  // namespace
+
+TEST(CombineAndSortEvents, SortAndMergeGiveWhatTheSelectionSortAndShiftingMergeGave) {
+    std::mt19937 random(20261209);
+    // Few distinct depths, so that equal tops are common; tops that can never
+    // win the sort (999999 and above, NaN); both zeros; layers upside down.
+    const float depths[] = {-9999, -1, -0.0f, 0, 5, 5.5f, 10, 12, 20, 9999, 999998, 999999, 1e7f, NAN};
+    std::uniform_int_distribution<size_t> pick(0, std::size(depths) - 1);
+    std::uniform_int_distribution<int> coin(0, 3);
+    for (int round = 0; round < 3000; ++round) {
+        const long count = round % 40;
+        DepthModel m;
+        m.gEventCount = static_cast<int32_t>(count);
+        m.gEventTop.Redim(4, count + 1);
+        m.gEventBottom.Redim(4, count + 1);
+        std::vector<float> top(count + 1), bottom(count + 1);
+        for (long i = 1; i <= count; ++i) {
+            top[i] = depths[pick(random)];
+            // Mostly a bottom a little below the top, as real layers have.
+            bottom[i] = coin(random) != 0 ? top[i] + static_cast<float>(coin(random)) * 2.5f : depths[pick(random)];
+            m.gEventTop(1, i) = top[i];
+            m.gEventBottom(1, i) = bottom[i];
+        }
+        long merged = 0;
+        SortAndMergeOneByOne(top, bottom, merged);
+        SortAndMergeLayers(m);
+        ASSERT_EQ(m.gMergedEventCount, merged) << "round " << round;
+        for (long i = 1; i <= count; ++i) {
+            ASSERT_TRUE(SameBits(m.gEventTop(1, i), top[i])) << "round " << round << " slot " << i;
+            ASSERT_TRUE(SameBits(m.gEventBottom(1, i), bottom[i])) << "round " << round << " slot " << i;
+        }
+    }
+}
 
 TEST(CombineAndSortEvents, SortsAndMergesOverlapsButNotTouchingLayers) {
     EXPECT_EQ(Combined(Combine({{100, 110}, {105, 108}})), (Layers{{100, 110}}));

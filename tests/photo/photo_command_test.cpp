@@ -1,6 +1,7 @@
 // The "Photo" command from either main window: the first free window, its
 // size and place against its neighbour and the screen, and the buttons and
 // items of both main windows.
+#include "odd_files.h"
 #include "photo_fixture.h"
 
 namespace phototest {
@@ -100,6 +101,16 @@ TEST_F(PhotoCommandTest, CancelOrAFileThatIsNoPictureChangesNothing) {
     EXPECT_FALSE(W(1).Visible());
     EXPECT_FALSE(main.mnuPhoto.Enabled());
     EXPECT_TRUE(services.messages.empty());
+    // A pipe, a device, a folder or a missing file ends it as silently, and at once.
+    {
+        const test_files::OddFiles odd;
+        const test_files::Deadline deadline(10);
+        for (const std::string& path : {odd.Pipe(), odd.Device(), odd.Folder(), odd.Missing()}) {
+            Photo(main, path);
+            EXPECT_FALSE(Open(1)) << path;
+        }
+        EXPECT_TRUE(services.messages.empty());
+    }
     // The next run chooses the same window.
     Photo(main, Jpeg(200, 300));
     EXPECT_TRUE(Open(1));

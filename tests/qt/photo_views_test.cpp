@@ -12,6 +12,8 @@
 #include <QScreen>
 #include <QTemporaryDir>
 
+#include <filesystem>
+
 #include "forms/application.h"
 #include "forms/picture_file.h"
 #include "forms/runtime_error.h"
@@ -19,6 +21,7 @@
 #include "qt/form_window.h"
 #include "qt/picture_loader.h"
 #include "qt/qt_services.h"
+#include "odd_files.h"
 #include "qt_test_app.h"
 
 using namespace forms;
@@ -86,6 +89,24 @@ TEST_F(QtPictureTest, PicturesThatCannotBeReadAreRefused) {
     huge[28] = 24;
     EXPECT_EQ(Refusal(Bytes("huge.bmp", huge)), kErrInvalidPicture);
     EXPECT_EQ(QImageReader::allocationLimit(), kPictureAllocationLimitMb);
+}
+
+TEST_F(QtPictureTest, OnlyARegularFileIsReadAndByTheBytesOfItsName) {
+    {
+        const test_files::OddFiles odd;
+        const test_files::Deadline deadline(10);
+        EXPECT_EQ(Refusal(odd.Pipe()), kErrPathFileAccess);
+        EXPECT_EQ(Refusal(odd.Device()), kErrPathFileAccess);
+        EXPECT_EQ(Refusal(odd.Folder()), kErrPathFileAccess);
+        EXPECT_EQ(Refusal(odd.Missing()), kErrFileNotFound);
+    }
+    // A name in Latin-1, which is no UTF-8: the picture behind it loads.
+    const std::string latin1 = dir.path().toStdString() + "/Kern_\xe4.jpg";
+    std::filesystem::copy_file(TwoColours("core.jpg", 300, 200), latin1);
+    auto loaded = qtback::LoadPictureFile(latin1);
+    EXPECT_EQ(loaded->widthPx, 300);
+    EXPECT_EQ(loaded->path, latin1);
+    std::filesystem::remove(latin1);  // a name Qt could not give back to remove its folder
 }
 
 TEST_F(QtPictureTest, EveryFormatQtReadsLoadsInThirtyTwoBitsWithItsHalvings) {
