@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <functional>
 #include <map>
+#include <vector>
 
 #include "forms/application.h"
 #include "forms/services.h"
@@ -19,6 +20,7 @@ class QWidget;
 namespace qtback {
 
 class FormWindow;
+class SurfaceWidget;
 
 class QtServices : public forms::Services {
 public:
@@ -40,6 +42,8 @@ public:
     bool Running() const;
     // The window of a loaded form, made when missing (shown or not).
     FormWindow& WindowOf(forms::Form& form);
+    // A surface whose drawing changed, drawn at the end of this sync.
+    void DrawLater(SurfaceWidget& surface) { prepared_.push_back(&surface); }
 
     int MessageBox(const forms::MessageRequest& request) override;
     std::optional<std::string> FileDialog(const forms::FileRequest& request) override;
@@ -64,9 +68,11 @@ protected:
 private:
     void RunEvent(const std::function<void()>& action);
     void Tick();
+    void DrawPrepared();
 
     forms::Application* app_ = nullptr;
     std::map<forms::Form*, FormWindow*> windows_;
+    std::vector<SurfaceWidget*> prepared_;
     const forms::Form* activeShown_ = nullptr;
     bool widgetInput_ = true;
     bool syncing_ = false;
