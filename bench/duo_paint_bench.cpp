@@ -7,41 +7,14 @@
 #include <QImage>
 #include <QPainter>
 #include <algorithm>
-#include <deque>
-#include <optional>
-#include <string>
-#include <vector>
 
-#include "bench/offscreen_qt.h"
+#include "bench/answered_qt.h"
 #include "bench/loaded_window.h"
 #include "qt/form_window.h"
-#include "qt/qt_services.h"
 
 namespace {
 
-// Real windows whose dialogs answer from the benchmark's queues.
-class AnsweredQtServices : public qtback::QtServices {
-public:
-    AnsweredQtServices() {
-        bench::OffscreenQt();
-        SetWidgetInput(false);
-    }
-    void Settle() {
-        Sync();
-        QCoreApplication::processEvents();
-    }
-    forms::HeadlessServices answers;
-    std::deque<std::optional<std::string>>& fileAnswers = answers.fileAnswers;
-    std::deque<int>& messageAnswers = answers.messageAnswers;
-    std::vector<forms::RecordedMessage>& messages = answers.messages;
-
-    int MessageBox(const forms::MessageRequest& request) override { return answers.MessageBox(request); }
-    std::optional<std::string> FileDialog(const forms::FileRequest& request) override {
-        return answers.FileDialog(request);
-    }
-};
-
-struct ShownWindows : bench::LoadedProgram<AnsweredQtServices> {
+struct ShownWindows : bench::LoadedProgram<bench::AnsweredQtServices> {
     ShownWindows() {
         LoadDuo();
         bench::TypeLevel(q.frm2Main().Text2, "10000");

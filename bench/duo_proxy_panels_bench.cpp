@@ -4,26 +4,32 @@
 // 65,535-sample x 135-column holy-trinity file, the Duo panels from the same
 // file in the Duo's bore holes E to H, panel 0 of each with the 208-sample
 // running mean, both windows unfolded. A level typed in either window: both
-// windows' read-outs, columns and ten panels redrawn.
+// windows' read-outs, columns and ten panels redrawn; on the Qt back end
+// (offscreen), the same with both windows painted.
 #include <benchmark/benchmark.h>
 
+#include <functional>
 #include <stdexcept>
 #include <string>
 
+#include "bench/answered_qt.h"
 #include "bench/loaded_window.h"
+#include "qt/form_window.h"
 
 namespace {
 
-struct PanelsInBothWindows : bench::LoadedDuoWindows {
+template <class Services>
+struct PanelsInBothWindows : bench::DuoProgram<Services> {
     PanelsInBothWindows() {
-        Load(q.frmMain(), bench::ProxyPath());
-        Load(q.frm2Main(), bench::DuoProxyPath());
+        Load(this->q.frmMain(), bench::ProxyPath());
+        Load(this->q.frm2Main(), bench::DuoProxyPath());
+        this->Settle();
     }
 
 private:
     void Load(quillory::CoreWindow& w, const std::string& path) {
         for (int k = 0; k <= 4; ++k) {
-            services.fileAnswers.push_back(path);
+            this->services.fileAnswers.push_back(path);
             w.Command6(k).UserClick();
             if (!w.state.gProxyLoaded[k] || !w.Enabled()) throw std::runtime_error("a proxy panel was not loaded");
         }
@@ -32,8 +38,8 @@ private:
     }
 };
 
-PanelsInBothWindows& Program() {
-    static PanelsInBothWindows program;
+PanelsInBothWindows<forms::HeadlessServices>& Program() {
+    static PanelsInBothWindows<forms::HeadlessServices> program;
     return program;
 }
 
@@ -44,19 +50,19 @@ size_t PanelPrimitives(quillory::CoreWindow& w) {
     return n;
 }
 
-void TypedLevel(benchmark::State& state, bool inDuo) {
-    PanelsInBothWindows& p = Program();
+template <class Program>
+void TypedLevel(benchmark::State& state, Program& p, bool inDuo, const std::function<void()>& after = {}) {
     quillory::CoreWindow& typed = inDuo ? static_cast<quillory::CoreWindow&>(p.q.frm2Main())
                                         : static_cast<quillory::CoreWindow&>(p.q.frmMain());
     quillory::CoreWindow& other = typed.Other();
-    if (!bench::TypeLevelsInTurn(state, typed)) state.SkipWithError("the typed level was not taken");
+    if (!bench::TypeLevelsInTurn(state, typed, after)) state.SkipWithError("the typed level was not taken");
     if (other.Label1(8).Caption() != other.Text2.Text()) state.SkipWithError("the other window did not follow");
     state.counters["main_panel_primitives"] = static_cast<double>(PanelPrimitives(p.q.frmMain()));
     state.counters["duo_panel_primitives"] = static_cast<double>(PanelPrimitives(p.q.frm2Main()));
 }
 
-void BM_LevelTypedInTheMainWindow_TenPanels(benchmark::State& state) { TypedLevel(state, false); }
-void BM_LevelTypedInTheDuoWindow_TenPanels(benchmark::State& state) { TypedLevel(state, true); }
+void BM_LevelTypedInTheMainWindow_TenPanels(benchmark::State& state) { TypedLevel(state, Program(), false); }
+void BM_LevelTypedInTheDuoWindow_TenPanels(benchmark::State& state) { TypedLevel(state, Program(), true); }
 BENCHMARK(BM_LevelTypedInTheMainWindow_TenPanels)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LevelTypedInTheDuoWindow_TenPanels)->Unit(benchmark::kMillisecond);
 
@@ -71,5 +77,24 @@ void BM_DuoRedraw_OwnDepth(benchmark::State& state) { DuoRedraw(state, false); }
 void BM_DuoRedraw_FittedToTheMasterCore(benchmark::State& state) { DuoRedraw(state, true); }
 BENCHMARK(BM_DuoRedraw_OwnDepth)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DuoRedraw_FittedToTheMasterCore)->Unit(benchmark::kMillisecond);
+
+// ---- the Qt back end ----
+
+// Kept to the end of the run: its windows go with the process.
+PanelsInBothWindows<bench::AnsweredQtServices>& Shown() {
+    static auto* shown = new PanelsInBothWindows<bench::AnsweredQtServices>;
+    return *shown;
+}
+
+// A level typed in the main window, and both windows brought up to date and
+// painted where they changed: one screen frame.
+void BM_QtLevelTypedAndPaintBothWindows(benchmark::State& state) {
+    auto& p = Shown();
+    TypedLevel(state, p, false, [&] { p.Settle(); });
+    qtback::FormWindow& main = p.services.WindowOf(p.q.frmMain());
+    qtback::FormWindow& duo = p.services.WindowOf(p.q.frm2Main());
+    if (!main.isVisible() || !duo.isVisible()) state.SkipWithError("a window is not shown");
+}
+BENCHMARK(BM_QtLevelTypedAndPaintBothWindows)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -7,6 +7,7 @@
 // the headless one does (fileAnswers, messageAnswers, messages).
 #include <benchmark/benchmark.h>
 
+#include <functional>
 #include <stdexcept>
 #include <string>
 
@@ -27,8 +28,11 @@ inline void TypeLevel(forms::TextBox& box, const std::string& level) {
 // Levels typed into a window's composite-depth box in turn, a fifth and
 // seven tenths of the way down its model: each change types the last digit
 // of a level far from the one before, the keys before it with the clock
-// stopped. True when the window took the last level.
-inline bool TypeLevelsInTurn(benchmark::State& state, quillory::CoreWindow& typed) {
+// stopped; `after` (the windows painted, say) follows those keys with the
+// clock stopped and the last key with it running.
+// True when the window took the last level.
+inline bool TypeLevelsInTurn(benchmark::State& state, quillory::CoreWindow& typed,
+                             const std::function<void()>& after = {}) {
     const float bottom = typed.state.model.gDrawBottom;
     const std::string levels[] = {forms::Str(forms::CLng(0.2 * bottom)), forms::Str(forms::CLng(0.7 * bottom))};
     typed.Text2.SetFocus();
@@ -38,8 +42,10 @@ inline bool TypeLevelsInTurn(benchmark::State& state, quillory::CoreWindow& type
         i ^= 1;
         typed.Text2.UserSelectAll();
         for (size_t k = 0; k + 1 < levels[i].size(); ++k) typed.Text2.UserKeyChar(levels[i][k]);
+        if (after) after();
         state.ResumeTiming();
         typed.Text2.UserKeyChar(levels[i].back());
+        if (after) after();
     }
     return typed.Label1(8).Caption() == levels[i];
 }
@@ -90,9 +96,11 @@ private:
 
 using LoadedWindow = LoadedProgram<forms::HeadlessServices>;
 
-// Both main windows loaded, headless.
-struct LoadedDuoWindows : LoadedWindow {
-    LoadedDuoWindows() { LoadDuo(); }
+// Both main windows loaded.
+template <class Services>
+struct DuoProgram : LoadedProgram<Services> {
+    DuoProgram() { this->LoadDuo(); }
 };
+using LoadedDuoWindows = DuoProgram<forms::HeadlessServices>;
 
 }  // namespace bench

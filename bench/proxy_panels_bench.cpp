@@ -12,11 +12,13 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QPaintEvent>
 #include <chrono>
 #include <deque>
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "bench/bench_files.h"
 #include "forms/application.h"
@@ -24,6 +26,7 @@
 #include "main/quillory.h"
 #include "qt/form_window.h"
 #include "qt/qt_services.h"
+#include "qt/snapshot_renderer.h"
 
 namespace {
 
@@ -147,9 +150,33 @@ QApplication& Qt() {
     return application;
 }
 
+// Counts the pixels that paint events ask widgets to paint.
+struct PaintedPixels : QObject {
+    long long pixels = 0;
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint)
+            for (const QRect& r : static_cast<QPaintEvent*>(event)->region()) pixels += r.width() * r.height();
+        return false;
+    }
+    long long Pixels() {
+        long long n = pixels;
+        pixels = 0;
+        return n;
+    }
+} painted;
+
+// The frame: what the windows marked as changed is painted, into their
+// offscreen backing stores.
+void Paint() { QCoreApplication::processEvents(); }
+
 PanelsWindow<AnsweredQtServices>& Shown() {
     Qt();
     static PanelsWindow<AnsweredQtServices> window;
+    static bool counting = [] {
+        QCoreApplication::instance()->installEventFilter(&painted);
+        return true;
+    }();
+    (void)counting;
     window.services.Sync();
     return window;
 }
@@ -180,36 +207,86 @@ void BM_QtPaintAfterLevelChange(benchmark::State& state) {
 }
 BENCHMARK(BM_QtPaintAfterLevelChange)->Unit(benchmark::kMillisecond);
 
-void BM_QtLevelChangeAndPaint(benchmark::State& state) {
+// What the Qt renderer draws at a level change, on one thread: every shown
+// picture box of the window (columns and panels) rendered anew, its
+// renderer kept, the level typed in turn (the drawings of two levels taken
+// beforehand).
+void BM_QtRenderEveryPictureBox(benchmark::State& state) {
+    auto& w = Shown();
+    std::vector<forms::Snapshot> levels[2];
+    size_t primitives = 0;
+    for (auto& snapshots : levels) {
+        w.TypeLevel();
+        for (const auto& control : w.q.frmMain().Controls())
+            if (auto* box = dynamic_cast<forms::PictureBox*>(control.get()); box && box->EffectivelyVisible()) {
+                snapshots.push_back(box->Draw().TakeSnapshot());
+                const forms::Snapshot& s = snapshots.back();
+                primitives += s.current.primitives.size() + (s.kept ? s.kept->primitives.size() : 0);
+            }
+    }
+    std::vector<qtback::SnapshotRenderer> renderers(levels[0].size());
+    int level = 0;
+    for (auto _ : state) {
+        level ^= 1;
+        for (size_t k = 0; k < renderers.size(); ++k) renderers[k].Render(levels[level][k]);
+    }
+    state.counters["boxes"] = static_cast<double>(renderers.size());
+    state.counters["primitives"] = static_cast<double>(primitives / 2);
+}
+BENCHMARK(BM_QtRenderEveryPictureBox)->Unit(benchmark::kMillisecond);
+
+// A typed level and the frame that shows it: the windows brought up to date
+// and painted where they changed (`whole`: the whole window painted, as when
+// it is uncovered).
+void LevelChangeAndPaint(benchmark::State& state, bool whole) {
     auto& w = Shown();
     qtback::FormWindow& window = w.services.WindowOf(w.q.frmMain());
     QImage target(window.size(), QImage::Format_ARGB32_Premultiplied);
+    long long pixels = 0;
+    double eventS = 0, paintS = 0;
     for (auto _ : state) {
         state.PauseTiming();
         w.services.UserEvent([&] { w.TypeAllButTheLastKey(); });
+        Paint();
+        painted.Pixels();
         state.ResumeTiming();
+        const auto t0 = std::chrono::steady_clock::now();
         w.services.UserEvent([&] { w.TypeLastKey(); });
-        window.render(&target);
+        const auto t1 = std::chrono::steady_clock::now();
+        if (whole) window.render(&target);
+        else Paint();
+        const auto t2 = std::chrono::steady_clock::now();
+        eventS += std::chrono::duration<double>(t1 - t0).count();
+        paintS += std::chrono::duration<double>(t2 - t1).count();
+        pixels += painted.Pixels();
     }
     if (!w.Taken()) state.SkipWithError("the typed level was not taken");
+    // The event: the level change and every changed surface drawn; the paint: the window's.
+    state.counters["event_ms"] = eventS * 1000 / state.iterations();
+    state.counters["paint_ms"] = paintS * 1000 / state.iterations();
+    state.counters["painted_px"] = static_cast<double>(pixels) / state.iterations();
 }
+void BM_QtLevelChangeAndPaint(benchmark::State& state) { LevelChangeAndPaint(state, false); }
+void BM_QtLevelChangeAndPaintWholeWindow(benchmark::State& state) { LevelChangeAndPaint(state, true); }
 BENCHMARK(BM_QtLevelChangeAndPaint)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_QtLevelChangeAndPaintWholeWindow)->Unit(benchmark::kMillisecond);
 
-// The same pointer move on Qt, with every window brought up to date and
-// painted: each column and panel shows its kept image under the new line.
+// The same pointer move on Qt, the windows brought up to date and painted
+// where they changed: each column and panel under the new line.
 void BM_QtPointerMoveOverPanel(benchmark::State& state) {
     auto& w = Shown();
     quillory::FrmMain& f = w.q.frmMain();
-    qtback::FormWindow& window = w.services.WindowOf(f);
-    QImage target(window.size(), QImage::Format_ARGB32_Premultiplied);
     const forms::Surface& panel = f.Picture1(2).Draw();
     const double x = panel.ScaleLeft() + panel.ScaleWidth() / 2;
     double y = panel.ScaleTop();
+    Paint();
+    painted.Pixels();
     for (auto _ : state) {
         w.services.UserEvent([&] { f.Picture1(2).UserMouseMove(0, 0, x, y); });
-        window.render(&target);
+        Paint();
         y = y < panel.ScaleTop() + panel.ScaleHeight() ? y + 1.7 : panel.ScaleTop();
     }
+    state.counters["painted_px"] = static_cast<double>(painted.Pixels()) / state.iterations();
 }
 BENCHMARK(BM_QtPointerMoveOverPanel)->Unit(benchmark::kMillisecond);
 

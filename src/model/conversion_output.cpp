@@ -1,5 +1,9 @@
 #include "model/conversion_output.h"
 
+#include <algorithm>
+#include <deque>
+#include <future>
+#include <thread>
 #include <vector>
 
 #include "forms/values.h"
@@ -13,6 +17,9 @@ namespace model {
 namespace {
 
 bool IsMarker(double v) { return v == 9999 || v == -9999; }
+
+// Rows whose records are written at once, on one thread: about 2 MB of text.
+constexpr long kRowsAtOnce = 32768;
 
 // A derived column's row, checked: a trinity file read without the event list has no column 5.
 double Cell(const std::vector<double>& column, long row) {
@@ -134,6 +141,7 @@ struct RowValues {
     double compositeWritten = 0;
     double eventFree = 0;
     float age = 0, plus = 0, minus = 0;
+    float master = 0;  // the master column's value
     // A text column: the unit, or the no-value marker of a row without an age as text.
     std::string_view unit;
 };
@@ -200,6 +208,7 @@ public:
                 v.unit = hi == lo ? std::string_view(hi) : std::string_view("Hybrid unit");
             }
         }
+        if (master_) v.master = Master(v.composite);
         return v;
     }
 
@@ -248,8 +257,8 @@ void WriteHeader(Records& out, const Plan& plan, const Conversion& conversion, i
     out.End();
 }
 
-void WriteRow(Records& out, const Plan& plan, const Conversion& conversion, long r) {
-    const RowValues v = conversion.Values(r, plan);
+// A record from its values: no model is read, so records are written side by side.
+void WriteRow(Records& out, const Plan& plan, const Conversion& conversion, long r, const RowValues& v) {
     std::string_view inputs[4];
     size_t length = v.unit.size();
     for (int c = 0; c < plan.inputs; ++c) length += (inputs[c] = conversion.Input(c, r)).size();
@@ -258,7 +267,7 @@ void WriteRow(Records& out, const Plan& plan, const Conversion& conversion, long
     for (Column column : plan.columns) {
         switch (column) {
             case Column::kComposite: out.Number(v.compositeWritten); break;
-            case Column::kMaster: out.Number(conversion.Master(v.composite)); break;
+            case Column::kMaster: out.Number(v.master); break;
             case Column::kEventFree: out.Number(v.eventFree); break;
             case Column::kAge: out.Number(v.age); break;
             case Column::kErrorPlus: out.Number(v.plus); break;
@@ -294,9 +303,33 @@ void WriteConversion(const ConversionTables& t, int16_t from, int16_t mask, Dept
     conversion.DeriveColumn3();
     Records records(out);
     WriteHeader(records, plan, conversion, from, titles, t, master);
-    const long n = conversion.Rows();
-    for (long r = 1; r <= n; ++r) WriteRow(records, plan, conversion, r);
     records.Flush();
+    // The values of each run of rows are found on this thread, row after row
+    // as the conversions' kept state (the age rows last used, the master
+    // column's last pair) requires; the run's records are written on a
+    // thread of their own meanwhile, and handed on in the rows' order.
+    const long n = conversion.Rows();
+    const size_t writers = std::clamp<size_t>(std::thread::hardware_concurrency(), 1, 8);
+    std::deque<std::future<std::string>> written;
+    for (long first = 1; first <= n; first += kRowsAtOnce) {
+        const long last = std::min(n, first + kRowsAtOnce - 1);
+        std::vector<RowValues> values;
+        values.reserve(static_cast<size_t>(last - first + 1));
+        for (long r = first; r <= last; ++r) values.push_back(conversion.Values(r, plan));
+        auto write = [&plan, &conversion, first, values = std::move(values)] {
+            std::string text;
+            const std::function<void(std::string_view)> append = [&text](std::string_view block) { text += block; };
+            Records run(append);
+            for (size_t k = 0; k < values.size(); ++k) WriteRow(run, plan, conversion, first + static_cast<long>(k), values[k]);
+            run.Flush();
+            return text;
+        };
+        written.push_back(std::async(writers > 1 ? std::launch::async : std::launch::deferred, std::move(write)));
+        while (written.size() >= writers || (last == n && !written.empty())) {
+            out(written.front().get());
+            written.pop_front();
+        }
+    }
 }
 
 ConversionSave SaveConvertedFile(const ConversionTables& t, int16_t from, int16_t mask, DepthModel& m,

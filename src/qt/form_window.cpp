@@ -4,7 +4,6 @@
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QMouseEvent>
-#include <QThreadPool>
 
 #include "forms/application.h"
 #include "qt/control_view.h"
@@ -81,29 +80,12 @@ void FormWindow::Sync() {
     AddViews();
     menus_->Sync();
     SyncWindow();
-    client_->Present(form_.Draw());
+    if (client_->Prepare(form_.Draw())) DrawLater(*client_);
     for (ControlView* view : views_) view->Sync();
-    DrawPrepared();
     SyncFocus();
 }
 
-// Each box draws its own image from its own snapshot, so the boxes of a
-// window that all changed (a new level redraws every column and panel) are
-// drawn side by side. Text waits for the font engine's locks when it is drawn
-// on several threads at once: boxes with text are drawn on this thread, the
-// others on threads beside it.
-void FormWindow::DrawPrepared() {
-    static QThreadPool pool;
-    std::vector<SurfaceWidget*> here;
-    for (SurfaceWidget* surface : prepared_) {
-        if (prepared_.size() == 1 || surface->PreparedText()) here.push_back(surface);
-        else pool.start([surface] { surface->Render(); });
-    }
-    for (SurfaceWidget* surface : here) surface->Render();
-    pool.waitForDone();
-    for (SurfaceWidget* surface : prepared_) surface->Show();
-    prepared_.clear();
-}
+void FormWindow::DrawLater(SurfaceWidget& surface) { services_.DrawLater(surface); }
 
 // Controls are created with the form; a form may still add some later (a
 // control array growing), so new ones are looked for on every sync.

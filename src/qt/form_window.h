@@ -48,9 +48,9 @@ public:
     // While a button is down, every move and the release come to this
     // window, which hands them to the control holding the press.
     void HoldPointer();
-    // A picture box whose drawing changed: the sync draws every such box
-    // side by side once the views are up to date.
-    void DrawLater(SurfaceWidget& surface) { prepared_.push_back(&surface); }
+    // A picture box whose drawing changed: the back end's sync draws every
+    // such box of every window side by side once the views are up to date.
+    void DrawLater(SurfaceWidget& surface);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -68,7 +68,6 @@ private:
     void LayOut();
     int MenuBarHeight() const;
     void SurfacePointer(QEvent* event);
-    void DrawPrepared();
 
     forms::Form& form_;
     QtServices& services_;
@@ -76,7 +75,6 @@ private:
     std::unique_ptr<MenuBarView> menus_;
     SurfaceWidget* client_;
     std::vector<ControlView*> views_;
-    std::vector<SurfaceWidget*> prepared_;
     std::unordered_map<const forms::Control*, ControlView*> byControl_;
     size_t controlsSeen_ = 0;
     bool synced_ = false;

@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
+#include <QThreadPool>
 #include <algorithm>
 #include <cmath>
 
@@ -17,6 +18,7 @@
 #include "qt/picture_loader.h"
 #include "qt/qt_units.h"
 #include "qt/snapshot_renderer.h"
+#include "qt/surface_widget.h"
 
 namespace qtback {
 namespace {
@@ -110,6 +112,7 @@ void QtServices::Sync() {
         window.Sync();
         if (window.isHidden()) window.show();
     }
+    DrawPrepared();
     // Every window the program brought to the front since the last sync
     // is raised, in the order it came; the active one also takes the focus.
     std::vector<std::pair<unsigned long, FormWindow*>> raised;
@@ -130,6 +133,26 @@ void QtServices::Sync() {
         }
     }
     syncing_ = false;
+}
+
+// Each surface draws its own image from its own snapshot, so the surfaces
+// of every window that changed (a new level redraws every column and panel of
+// both main windows) are drawn side by side. A surface whose kept picture
+// stayed only moves its marks, which costs less than handing it over. Text
+// waits for the font engine's locks when it is drawn on several threads at
+// once: surfaces with text are drawn on this thread, the others on threads
+// beside it.
+void QtServices::DrawPrepared() {
+    static QThreadPool pool;
+    std::vector<SurfaceWidget*> here;
+    for (SurfaceWidget* surface : prepared_) {
+        if (prepared_.size() == 1 || !surface->PreparedRepaint() || surface->PreparedText()) here.push_back(surface);
+        else pool.start([surface] { surface->Render(); });
+    }
+    for (SurfaceWidget* surface : here) surface->Render();
+    pool.waitForDone();
+    for (SurfaceWidget* surface : prepared_) surface->Show();
+    prepared_.clear();
 }
 
 void QtServices::FormUnloaded(forms::Form& form) {

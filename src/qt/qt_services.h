@@ -12,6 +12,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <vector>
 
 #include "forms/application.h"
 #include "forms/services.h"
@@ -21,6 +22,7 @@ class QWidget;
 namespace qtback {
 
 class FormWindow;
+class SurfaceWidget;
 
 class QtServices : public forms::Services {
 public:
@@ -51,6 +53,8 @@ public:
     bool Running() const;
     // The window of a loaded form, made when missing (shown or not).
     FormWindow& WindowOf(forms::Form& form);
+    // A surface whose drawing changed, drawn at the end of this sync.
+    void DrawLater(SurfaceWidget& surface) { prepared_.push_back(&surface); }
 
     int MessageBox(const forms::MessageRequest& request) override;
     std::optional<std::string> FileDialog(const forms::FileRequest& request) override;
@@ -75,6 +79,7 @@ protected:
 private:
     void RunEvent(const std::function<void()>& action);
     void Tick();
+    void DrawPrepared();
 
     struct Aimed {
         const void* receiver;
@@ -85,6 +90,7 @@ private:
     std::optional<QPoint> lastPointer_;
     forms::Application* app_ = nullptr;
     std::map<forms::Form*, FormWindow*> windows_;
+    std::vector<SurfaceWidget*> prepared_;
     const forms::Form* activeShown_ = nullptr;
     unsigned long frontRaised_ = 0;
     bool syncing_ = false;

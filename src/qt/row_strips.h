@@ -18,13 +18,16 @@ inline void FillInStrips(QPainter& painter, const QRect& r, const QColor& colour
         painter.fillRect(QRect(r.left(), y, r.width(), std::min(kStripRows, r.bottom() + 1 - y)), colour);
 }
 
-// The image at `at` (pixels of the painter), at the image's own ratio.
-inline void DrawImageInStrips(QPainter& painter, QPointF at, const QImage& image) {
+// The part of the image (in its own pixels, at the image's own ratio) at
+// `at` plus the part's corner, in pixels of the painter.
+inline void DrawImageInStrips(QPainter& painter, QPointF at, const QImage& image, const QRect& part) {
     const qreal ratio = image.devicePixelRatio();
-    for (int y = 0; y < image.height(); y += kStripRows) {
-        const int rows = std::min(kStripRows, image.height() - y);
-        painter.drawImage(QRectF(at.x(), at.y() + y / ratio, image.width() / ratio, rows / ratio), image,
-                          QRectF(0, y, image.width(), rows));
+    const QRect device = QRectF(part.x() * ratio, part.y() * ratio, part.width() * ratio, part.height() * ratio)
+                             .toAlignedRect() & image.rect();
+    for (int y = device.top(); y <= device.bottom(); y += kStripRows) {
+        const int rows = std::min(kStripRows, device.bottom() + 1 - y);
+        painter.drawImage(QRectF(at.x() + device.x() / ratio, at.y() + y / ratio, device.width() / ratio, rows / ratio),
+                          image, QRectF(device.x(), y, device.width(), rows));
     }
 }
 

@@ -3,9 +3,11 @@
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <map>
 #include <optional>
 #include <utility>
+#include <vector>
 
 #include "qt/picture_loader.h"
 #include "qt/qt_units.h"
@@ -25,8 +27,11 @@ public:
         : left_(s.left), top_(s.top), sx_(size.width() / static_cast<double>(s.width)),
           sy_(size.height() / static_cast<double>(s.height)) {}
     QPoint operator()(double x, double y) const {
-        return {static_cast<int>(std::floor((x - left_) * sx_)), static_cast<int>(std::floor((y - top_) * sy_))};
+        const QPointF at = Whole(x, y);
+        return {static_cast<int>(at.x()), static_cast<int>(at.y())};
     }
+    // The same pixel, kept in doubles: far outside the image it stays finite.
+    QPointF Whole(double x, double y) const { return {std::floor((x - left_) * sx_), std::floor((y - top_) * sy_)}; }
     double XLength(double units) const { return std::fabs(units * sx_); }
 
 private:
@@ -85,11 +90,13 @@ QRect Corners(QPoint a, QPoint b) { return QRect(a, b).normalized(); }
 // only when they change from one primitive to the next.
 class LayerPainter {
 public:
-    LayerPainter(QImage& image, QSize size, const forms::DrawingLayer& layer)
+    LayerPainter(QImage& image, QSize size, const forms::DrawingLayer& layer, ShapedTexts& texts)
         : painter_(&image), map_(layer.scale, size), device_(image.devicePixelRatio()),
-          ratio_(image.devicePixelRatio()) {}
+          ratio_(image.devicePixelRatio()), texts_(texts) {}
     QPainter& Painter() { return painter_; }
     void Paint(const Primitive& p);
+    // Draws the lines gathered so far.
+    void Flush();
 
 private:
     struct PenLook {
@@ -116,6 +123,7 @@ private:
     ScaleMap map_;
     Device device_;
     qreal ratio_;
+    ShapedTexts& texts_;
     std::optional<PenLook> pen_;
     std::optional<std::optional<forms::Colour>> brush_;
     struct Font {
@@ -125,7 +133,16 @@ private:
     };
     std::optional<Font> font_;
     std::map<CircleLook, Sprite> sprites_;
+    // Solid one-pixel lines in a row with the same pen, drawn in one call:
+    // Qt strokes each line of a call on its own, as it does one line a call.
+    std::vector<QLineF> lines_;
 };
+
+void LayerPainter::Flush() {
+    if (lines_.empty()) return;
+    painter_.drawLines(lines_.data(), static_cast<int>(lines_.size()));
+    lines_.clear();
+}
 
 void LayerPainter::UsePen(const Primitive& p) {
     const PenLook look{p.colour, p.drawWidth, p.drawStyle};
@@ -178,10 +195,13 @@ void LayerPainter::PaintCircle(const Primitive& p) {
 
 void LayerPainter::Paint(const Primitive& p) {
     auto stroke = [&](double x, double y) { return QPointF(map_(x, y)) + device_.Shift(p); };
+    const bool gathered = p.kind == PrimitiveKind::Line && p.drawWidth <= 1 && p.drawStyle == 0;
+    if (!gathered || pen_ != PenLook{p.colour, p.drawWidth, p.drawStyle}) Flush();
     switch (p.kind) {
         case PrimitiveKind::Line:
             UsePen(p);
-            painter_.drawLine(stroke(p.x1, p.y1), stroke(p.x2, p.y2));
+            if (gathered) lines_.emplace_back(stroke(p.x1, p.y1), stroke(p.x2, p.y2));
+            else painter_.drawLine(stroke(p.x1, p.y1), stroke(p.x2, p.y2));
             break;
         case PrimitiveKind::Box:
         case PrimitiveKind::FilledBox: {
@@ -218,7 +238,7 @@ void LayerPainter::Paint(const Primitive& p) {
             painter_.setPen(ToQColor(p.colour));
             pen_.reset();
             QPoint at = map_(p.x1, p.y1);
-            painter_.drawText(QPointF(at.x(), at.y() + font_->ascent), ToQString(p.text));
+            texts_.Draw(painter_, QPointF(at.x(), at.y() + font_->ascent), p.text, p.fontSize, p.fontBold);
             break;
         }
     }
@@ -227,12 +247,13 @@ void LayerPainter::Paint(const Primitive& p) {
 // The layer's picture at its natural size in the top left corner, then its
 // primitives in the layer's own scale, over an image of `size` pixels of the
 // drawing (more device pixels at a ratio above 1).
-void PaintLayer(QImage& image, QSize size, const forms::DrawingLayer& layer) {
+void PaintLayer(QImage& image, QSize size, const forms::DrawingLayer& layer, ShapedTexts& texts) {
     auto* picture = dynamic_cast<const QtPicture*>(layer.picture.get());
     if (!picture && layer.primitives.empty()) return;
-    LayerPainter painter(image, size, layer);
+    LayerPainter painter(image, size, layer, texts);
     if (picture) painter.Painter().drawImage(0, 0, picture->image);
     for (const Primitive& p : layer.primitives) painter.Paint(p);
+    painter.Flush();
 }
 
 QSize InnerPixels(const forms::Snapshot& s) {
@@ -253,29 +274,112 @@ bool SameLayer(const forms::DrawingLayer& a, const forms::DrawingLayer& b) {
                         a.primitives == b.primitives);
 }
 
-}  // namespace
+// Beyond this many marks a layer is painted whole: a few lines and markers
+// follow the mouse, a long drawing does not.
+constexpr size_t kMostMarksPutBack = 64;
 
-QImage SnapshotRenderer::Render(const forms::Snapshot& s, qreal ratio) {
-    QSize size = InnerPixels(s);
-    if (size.isEmpty()) return QImage();
-    if (!s.kept) {
-        kept_.reset();
-        keptImage_ = QImage();
-        QImage image = Blank(size, ratio, s.background);
-        PaintLayer(image, size, s.current);
-        return image;
+// The pixels a primitive can paint, widened beyond its pen on every side
+// (whatever the shift, cap or sprite margin); none for text, whose extent
+// only the font tells.
+std::optional<QRectF> Reach(const Primitive& p, const ScaleMap& map) {
+    const double pen = std::max(1, p.drawWidth) + 2;
+    auto around = [&](QPointF a, QPointF b, double pad) {
+        return QRectF(a, b).normalized().adjusted(-pad, -pad, pad + 1, pad + 1);
+    };
+    switch (p.kind) {
+        case PrimitiveKind::Line:
+        case PrimitiveKind::Box:
+        case PrimitiveKind::FilledBox:
+            return around(map.Whole(p.x1, p.y1), map.Whole(p.x2, p.y2), pen);
+        case PrimitiveKind::Circle: {
+            const QPointF centre = map.Whole(p.x1, p.y1);
+            return around(centre, centre, std::ceil(map.XLength(p.x2)) + pen + 1);
+        }
+        case PrimitiveKind::Point: {
+            const QPointF at = map.Whole(p.x1, p.y1);
+            return around(at, at, pen);
+        }
+        case PrimitiveKind::Text:
+            break;
     }
-    if (!kept_ || keptImage_.size() != size * ratio || keptImage_.devicePixelRatio() != ratio ||
-        !SameLayer(*kept_, *s.kept)) {
-        keptImage_ = Blank(size, ratio, s.kept->background);
-        PaintLayer(keptImage_, size, *s.kept);
-        kept_ = s.kept;
-    }
-    QImage image = keptImage_;  // shared until the current layer paints on it
-    PaintLayer(image, size, s.current);
-    return image;
+    return std::nullopt;
 }
 
-QImage RenderSnapshot(const forms::Snapshot& snapshot, qreal ratio) { return SnapshotRenderer().Render(snapshot, ratio); }
+// Where a layer of marks paints, within the image; none when that is not
+// known or not worth knowing.
+std::optional<QRegion> Reach(const forms::DrawingLayer& layer, QSize size) {
+    if (layer.picture || layer.primitives.size() > kMostMarksPutBack) return std::nullopt;
+    const ScaleMap map(layer.scale, size);
+    const QRectF image(QPointF(0, 0), QSizeF(size));
+    QRegion region;
+    for (const Primitive& p : layer.primitives) {
+        const std::optional<QRectF> reach = Reach(p, map);
+        if (!reach) return std::nullopt;
+        const QRectF inside = *reach & image;
+        if (!inside.isEmpty()) region += inside.toAlignedRect();
+    }
+    return region;
+}
+
+// Copies the region's pixels of one image into another of the same size.
+void PutBack(const QImage& from, QImage& to, const QRegion& region, qreal ratio) {
+    for (const QRect& r : region) {
+        const QRect device = QRectF(r.x() * ratio, r.y() * ratio, r.width() * ratio, r.height() * ratio)
+                                 .toAlignedRect() & to.rect();
+        const size_t bytes = static_cast<size_t>(device.width()) * 4;
+        for (int y = device.top(); y <= device.bottom(); ++y)
+            std::memcpy(to.scanLine(y) + device.left() * 4, from.constScanLine(y) + device.left() * 4, bytes);
+    }
+}
+
+}  // namespace
+
+bool SnapshotRenderer::SameBase(const forms::Snapshot& s, QSize size, qreal ratio) const {
+    if (base_.isNull() || base_.size() != size * ratio || base_.devicePixelRatio() != ratio) return false;
+    if (!s.kept) return !kept_ && background_ == s.background;
+    return kept_ && SameLayer(*kept_, *s.kept);
+}
+
+bool SnapshotRenderer::Repaints(const forms::Snapshot& s, qreal ratio) const {
+    return image_.isNull() || !SameBase(s, InnerPixels(s), ratio);
+}
+
+QRegion SnapshotRenderer::Render(forms::Snapshot s, qreal ratio) {
+    const QSize size = InnerPixels(s);
+    if (size.isEmpty()) {
+        *this = SnapshotRenderer();
+        return {};
+    }
+    if (!SameBase(s, size, ratio)) {
+        base_ = Blank(size, ratio, s.kept ? s.kept->background : s.background);
+        if (s.kept) PaintLayer(base_, size, *s.kept, texts_);
+        background_ = s.background;
+    } else if (!image_.isNull()) {
+        kept_ = s.kept;
+        if (SameLayer(current_, s.current)) return {};
+        const std::optional<QRegion> before = Reach(current_, size), after = Reach(s.current, size);
+        if (before && after) {
+            // Outside both regions the image shows the base alone, before and
+            // after: the base is put back where the marks were and they are
+            // drawn anew.
+            const QRegion changed = *before | *after;
+            PutBack(base_, image_, changed, ratio);
+            PaintLayer(image_, size, s.current, texts_);
+            current_ = std::move(s.current);
+            return changed;
+        }
+    }
+    kept_ = s.kept;
+    image_ = base_;  // shared until the current layer paints on it
+    PaintLayer(image_, size, s.current, texts_);
+    current_ = std::move(s.current);
+    return QRegion(QRect(QPoint(0, 0), size));
+}
+
+QImage RenderSnapshot(const forms::Snapshot& snapshot, qreal ratio) {
+    SnapshotRenderer renderer;
+    renderer.Render(snapshot, ratio);
+    return renderer.Image();
+}
 
 }  // namespace qtback

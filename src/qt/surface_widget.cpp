@@ -1,5 +1,6 @@
 #include "qt/surface_widget.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 #include <algorithm>
 
@@ -21,12 +22,6 @@ void SurfaceWidget::SetSunkenBorder(bool on) {
 
 // The drawing is rendered at the ratio of the screen the widget is on, so it
 // is drawn again when the window moves to a screen of another ratio.
-void SurfaceWidget::Present(const forms::Surface& surface) {
-    if (!Prepare(surface)) return;
-    Render();
-    Show();
-}
-
 bool SurfaceWidget::Prepare(const forms::Surface& surface) {
     qreal ratio = devicePixelRatioF();
     if (presented_ && surface.Revision() == revision_ && ratio == ratio_) return false;
@@ -39,9 +34,21 @@ bool SurfaceWidget::Prepare(const forms::Surface& surface) {
 
 void SurfaceWidget::Render() {
     if (!prepared_) return;
-    image_ = renderer_.Render(*prepared_, ratio_);
+    changed_ += renderer_.Render(std::move(*prepared_), ratio_);
     prepared_.reset();
 }
+
+// Only the drawing's changed pixels are painted again (a target line moves a
+// strip of each column), unless the drawing changed its size.
+void SurfaceWidget::Show() {
+    const QSize size = renderer_.Image().deviceIndependentSize().toSize();
+    if (size != shown_) update();
+    else if (!changed_.isEmpty()) update(changed_.translated(Border(), Border()));
+    shown_ = size;
+    changed_ = QRegion();
+}
+
+bool SurfaceWidget::PreparedRepaint() const { return prepared_ && renderer_.Repaints(*prepared_, ratio_); }
 
 bool SurfaceWidget::PreparedText() const {
     if (!prepared_) return false;
@@ -54,14 +61,16 @@ bool SurfaceWidget::PreparedText() const {
 
 QPointF SurfaceWidget::InnerTwips(QPointF p) const { return {Twips(p.x() - Border()), Twips(p.y() - Border())}; }
 
-void SurfaceWidget::paintEvent(QPaintEvent*) {
+void SurfaceWidget::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
+    const QImage& image = renderer_.Image();
     // Beyond the drawing (a widget larger than its surface says) the window
     // colour shows, as around an unpainted area; under it nothing needs filling.
-    const QRect drawing(QPoint(Border(), Border()), image_.deviceIndependentSize().toSize());
+    const QRect drawing(QPoint(Border(), Border()), image.deviceIndependentSize().toSize());
     if (!drawing.contains(rect().adjusted(Border(), Border(), -Border(), -Border())))
         FillInStrips(painter, rect(), palette().window().color());
-    DrawImageInStrips(painter, QPointF(Border(), Border()), image_);
+    for (const QRect& exposed : event->region())
+        DrawImageInStrips(painter, drawing.topLeft(), image, (exposed & drawing).translated(-drawing.topLeft()));
     if (!sunken_) return;
     QRect r = rect().adjusted(0, 0, -1, -1);
     painter.setPen(QColor(160, 160, 160));

@@ -2,6 +2,7 @@
 // A widget showing a forms::Surface: the bare area of a window, or a picture
 // box with its sunken border.
 #include <QImage>
+#include <QRegion>
 #include <QWidget>
 #include <optional>
 
@@ -18,17 +19,17 @@ public:
     void SetSunkenBorder(bool on);
     // Pixels of border on each side around the drawing.
     int Border() const { return sunken_ ? 2 : 0; }
-    // Repaints when the surface or the screen's pixel ratio changed since the
-    // last call.
-    void Present(const forms::Surface& surface);
-    // The same in two steps, so that several widgets can be drawn side by
-    // side: Prepare takes what the surface shows (true when that changed),
-    // Render draws it, touching no widget, and Show repaints the widget.
+    // Drawn in three steps, so that several widgets can be drawn side by
+    // side: Prepare takes what the surface shows (true when it or the
+    // screen's pixel ratio changed since), Render draws it, touching no
+    // widget, and Show repaints what changed.
     bool Prepare(const forms::Surface& surface);
     void Render();
-    // Whether what Render would draw holds text.
+    // Whether Render would paint the kept picture anew, and whether what it
+    // would draw holds text.
+    bool PreparedRepaint() const;
     bool PreparedText() const;
-    void Show() { update(); }
+    void Show();
     // A point of the widget in twips of the surface's inner area.
     QPointF InnerTwips(QPointF widgetPixels) const;
 
@@ -42,7 +43,8 @@ private:
     bool presented_ = false;
     SnapshotRenderer renderer_;
     std::optional<forms::Snapshot> prepared_;
-    QImage image_;
+    QRegion changed_;
+    QSize shown_;  // the size of the image the widget shows
 };
 
 }  // namespace qtback

@@ -223,3 +223,22 @@ TEST_F(ConvertedFile, TheDuoWindowAddsTheMasterCoreAfterEveryOwnCompositeDepth) 
                                                     "," + kE + "," + kAgeGroup + "\r\n" +
                                                     "\"s2\",\"A\",\"01\",\"50\",150,1150,145,1474,19,29,\"cal BP\"\r\n");
 }
+
+// Records are written in runs side by side: a file of many runs holds every
+// record once, in the rows' order, and the master column, whose link keeps
+// where its last level was, is asked for the rows one after the other.
+TEST_F(ConvertedFile, AFileOfManyRunsHoldsEveryRecordInOrder) {
+    constexpr long kRecords = 100003;
+    long asked = 0;
+    const MasterColumn master{"Composite depth (Master)", [&asked](float) { return static_cast<float>(++asked); }};
+    std::string input = kTrinityHeader;
+    for (long r = 1; r <= kRecords; ++r) input += "s" + std::to_string(r) + (r % 3 ? ",A,01,15\n" : ",A,01,50\n");
+    Read(input);
+    std::string expected = "\"Sample\",\"Hole\",\"Section\",\"PSP (cm)\"," + kC + ",\"Composite depth (Master)\"," +
+                           kE + "," + kAgeGroup + "\r\n";
+    for (long r = 1; r <= kRecords; ++r)
+        expected += "\"s" + std::to_string(r) + "\",\"A\",\"01\",\"" + (r % 3 ? "15\",115," : "50\",150,") +
+                    std::to_string(r) + (r % 3 ? ",115,1158,13,23,\"cal BP\"\r\n" : ",145,1474,19,29,\"cal BP\"\r\n");
+    EXPECT_EQ(Save(kScaleTrinity, 15, &master), expected);
+    EXPECT_EQ(asked, kRecords);
+}

@@ -1,12 +1,15 @@
 // Rendering a surface's primitives in its user scale, pixel by pixel.
 #include <gtest/gtest.h>
 
+#include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
 #include <cmath>
 
 #include "forms/headless.h"
 #include "forms/surface.h"
+#include "qt/qt_units.h"
+#include "qt/shaped_texts.h"
 #include "qt/snapshot_renderer.h"
 #include "finer_detail.h"
 #include "qt_test_app.h"
@@ -71,17 +74,54 @@ TEST_F(SnapshotRendererTest, TheCachedKeptPictureFollowsAChangedKeep) {
     qtback::SnapshotRenderer renderer;
     s.Line(0, 150, 1500, 150, RGB(255, 0, 0));
     s.KeepDrawing();
-    EXPECT_EQ(renderer.Render(s.TakeSnapshot()).pixel(50, 10), kRed);
+    renderer.Render(s.TakeSnapshot());
+    EXPECT_EQ(renderer.Image().pixel(50, 10), kRed);
     s.Line(0, 300, 1500, 300, RGB(0, 0, 255));  // a transient mark: the keep is reused
-    QImage marked = renderer.Render(s.TakeSnapshot());
-    EXPECT_EQ(marked.pixel(50, 10), kRed);
-    EXPECT_EQ(marked.pixel(50, 20), kBlue);
+    renderer.Render(s.TakeSnapshot());
+    EXPECT_EQ(renderer.Image().pixel(50, 10), kRed);
+    EXPECT_EQ(renderer.Image().pixel(50, 20), kBlue);
     s.Cls();
     s.FilledBox(0, 0, 1500, 750, kWhite);  // a new drawing over the whole surface, kept
     s.KeepDrawing();
-    QImage redrawn = renderer.Render(s.TakeSnapshot());
-    EXPECT_EQ(redrawn.pixel(50, 10), kWhitePixel);
-    EXPECT_EQ(redrawn.pixel(50, 20), kWhitePixel);
+    EXPECT_EQ(renderer.Render(s.TakeSnapshot()), QRegion(0, 0, 100, 50));
+    EXPECT_EQ(renderer.Image().pixel(50, 10), kWhitePixel);
+    EXPECT_EQ(renderer.Image().pixel(50, 20), kWhitePixel);
+}
+
+// Marks following the mouse over a kept drawing, at ratios 1 and 2: each
+// render changes only the strips where the marks were and are, and gives the
+// very pixels a fresh render gives; a drawing alike to the last changes
+// nothing.
+TEST_F(SnapshotRendererTest, MovedMarksChangeOnlyWhereTheyWereAndAre) {
+    s.SetScale(0, 0, 100, 50);
+    s.FillStyle = 0;
+    s.FillColor = RGB(0, 200, 0);
+    for (int x = 0; x < 100; x += 7) s.Line(x, 0, 99 - x, 49, RGB(255, 0, 0));
+    s.KeepDrawing();
+    for (qreal ratio : {1.0, 2.0}) {
+        qtback::SnapshotRenderer renderer;
+        s.Cls();
+        renderer.Render(s.TakeSnapshot(), ratio);
+        double before = -100;
+        for (double y : {3.0, 3.0, 17.5, 48.2, 20.0}) {
+            s.Cls();
+            s.DrawWidth = y > 40 ? 3 : 1;
+            s.DrawStyle = y == 20.0 ? 2 : 0;
+            s.Line(0, y, 100, y, RGB(0, 0, 255));
+            s.Circle(40, y, 1.6, RGB(0, 0, 255));
+            s.PSet(70, y, RGB(0, 0, 255));
+            s.DrawWidth = 1;
+            s.DrawStyle = 0;
+            const QRegion changed = renderer.Render(s.TakeSnapshot(), ratio);
+            EXPECT_EQ(renderer.Image(), qtback::RenderSnapshot(s.TakeSnapshot(), ratio)) << ratio << " " << y;
+            EXPECT_EQ(changed.isEmpty(), y == before) << ratio << " " << y;
+            for (int row = 0; row < 50; ++row) {
+                const bool far = std::fabs(row - y) > 8 && std::fabs(row - before) > 8;
+                EXPECT_FALSE(far && changed.contains(QPoint(50, row))) << ratio << " " << y << " " << row;
+            }
+            before = y;
+        }
+    }
 }
 
 TEST_F(SnapshotRendererTest, AtRatioTwoEachPixelIsTwoByTwoDevicePixelsAndTextIsDrawnFiner) {
@@ -157,6 +197,51 @@ TEST_F(SnapshotRendererTest, CopiedMarkersAreTheCirclesQtDrawsThere) {
             circle(55, 25);
         }
         EXPECT_EQ(qtback::RenderSnapshot(s.TakeSnapshot(), ratio), expected) << ratio;
+    }
+}
+
+}  // namespace
+
+namespace {
+
+// Texts drawn from their glyph runs, shaped once, give the very pixels
+// drawText gives at the same baseline: on a second drawing from the kept
+// runs too, in each size and weight the program prints in, at ratios 1 and 2.
+TEST(ShapedTexts, GlyphsLandWhereDrawTextPutsThem) {
+    qttest::EnsureQtApplication();
+    const char* texts[] = {"1234.5", "Mg", "Ca/Ti", "E1-3 (q)", "-0.25 cm", "fi ffl WAVE", "\xC3\xA4\xC3\xB6\xC3\xBC", " x "};
+    for (qreal ratio : {1.0, 2.0}) {
+        qtback::ShapedTexts shaped;
+        for (int pass = 0; pass < 2; ++pass) {
+            for (double size : {6.75, 8.25, 9.75, 12.0})
+                for (bool bold : {false, true}) {
+                    QImage expected(QSize(160, 40) * ratio, QImage::Format_RGB32), drawn = expected;
+                    expected.setDevicePixelRatio(ratio);
+                    drawn.setDevicePixelRatio(ratio);
+                    expected.fill(Qt::white);
+                    drawn.fill(Qt::white);
+                    QPainter a(&expected), b(&drawn);
+                    for (QPainter* p : {&a, &b}) {
+                        p->setFont(qtback::FontFor(size, bold));
+                        p->setPen(QColor(20, 40, 200));
+                    }
+                    const qreal ascent = QFontMetricsF(qtback::FontFor(size, bold)).ascent();
+                    int x = 1;
+                    for (const char* t : texts) {
+                        const QPointF at(x % 120, 3 + (x % 7) + ascent);
+                        a.drawText(at, QString::fromUtf8(t));
+                        shaped.Draw(b, at, t, size, bold);
+                        x += 37;
+                    }
+                    a.end();
+                    b.end();
+                    EXPECT_EQ(drawn, expected) << ratio << " " << size << " " << bold << " pass " << pass;
+                    int inked = 0;
+                    for (int y = 0; y < drawn.height(); ++y)
+                        for (int x = 0; x < drawn.width(); ++x) inked += drawn.pixel(x, y) != kWhitePixel;
+                    EXPECT_GT(inked, 200) << "the texts were drawn";
+                }
+        }
     }
 }
 
