@@ -20,9 +20,6 @@ int16_t Frm2Main::MainWindowRange() {
 }
 
 void Frm2Main::Option4_Click() {
-    // The choice also decides how the Duo places positions beyond a
-    // section's ties (model::TrinityRule2).
-    duo_.master.gFitToMaster = Option4(0).Value();
     if (Command1.Enabled()) {
         ProgressBar1.SetValue(0);
         ProgressBar1.SetVisible(false);

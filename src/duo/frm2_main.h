@@ -46,7 +46,6 @@ protected:
     double OwnCDToEFD(float compositeDepth) override;
     double OwnCDToAge(float compositeDepth) override;
     double OwnAgeToEFD(float age) override;
-    model::Extrapolation PositionExtrapolation() const override;
     float FoundPosition(float psp) const override;
     void ShowSectionOfLevel(const std::string& fromDivider) override;
     bool AnnouncesAgeRefusal() const override { return false; }

@@ -213,9 +213,7 @@ protected:
     // Where a fold or unfold before the composite column ends the window.
     virtual CompositeEdge EdgeBeforeComposite();
 
-    // The position search: how it extrapolates beyond a section's ties, and
-    // the PSP it hands on.
-    virtual model::Extrapolation PositionExtrapolation() const { return state.model.gExtrapolation; }
+    // The PSP the position search hands on.
     virtual float FoundPosition(float psp) const { return psp; }
 
     // After a typed level's road has found its position: the section name the
