@@ -344,11 +344,18 @@ private:
     void Text4_Change();
     void Label1_Change(int index);
     void SaveBoxes(bool text3, bool text4);
+    void KeepShownLevel();
     bool RefuseBelowBottom(float compositeDepth, bool announce = true);
     void ShowAgeUnitAndError(bool withNames);
     void ShowHolyTrinity(float level);
     void CentreColumns();
     void ShowInterpolation();
+
+    // What a change of the age box carries: the user's age on its way to the
+    // level (the box keeps the typed text), or the age of a level that came
+    // from anywhere else, which the read-out writes (the box only shows it).
+    enum class AgeBoxText { kIdle, kTyped, kShown };
+    AgeBoxText ageBoxText_ = AgeBoxText::kIdle;
 
     std::function<void(const forms::Form&)> shutDown_;
 };

@@ -4,6 +4,7 @@
 #include "forms/values.h"
 #include "tools/frm_divider.h"
 #include "window/core_window.h"
+#include "window/scoped_value.h"
 #include "model/age_conversion.h"
 #include "model/correlation_lookup.h"
 #include "model/depth_conversion.h"
@@ -131,6 +132,7 @@ void CoreWindow::Text2_Change() {
                 state.gDrivenBy = DrivenBy::kNobody;
                 EvaluateBoreHoleMenus(v);
                 DisplayAge();
+                KeepShownLevel();
                 PushLevel(v);
                 return;
             }
@@ -147,7 +149,13 @@ void CoreWindow::Text2_Change() {
         // points at one depth) leaves the age read-out as it was instead of
         // ending the program on every change of level.
     }
+    KeepShownLevel();
 }
+
+// What a refusal restores: the three boxes as the road has just shown them,
+// one level. The redraw on the way saved them before the event-free depth
+// and the age had followed the level.
+void CoreWindow::KeepShownLevel() { SaveBoxes(true, true); }
 
 void CoreWindow::Text3_Change() {
     // While a writer holds the level (a typed or pushed level, a pick, the
@@ -171,14 +179,21 @@ void CoreWindow::Text4_Change() {
     // The event-free box shows the conversion's own result, rounded; cut to
     // single precision first it could round to the other side of a half.
     const double efd = OwnAgeToEFD(static_cast<float>(Val(Text4.Text())));
-    ShowInterpolation();
-    // Only an age the user gives can be refused; one the read-out writes
-    // belongs to a level already taken.
-    if (state.gDriveIndex == 4) {
+    // Only an age the user gives can be refused or move the level; one the
+    // read-out writes belongs to a level already taken.
+    if (state.gDriveIndex == 4 && ageBoxText_ != AgeBoxText::kShown) {
         const float c = static_cast<float>(model::EFDToCD(m, static_cast<float>(efd)));
         if (RefuseBelowBottom(c, AnnouncesAgeRefusal())) return;
-        Text3.SetText(DepthText(efd));
+        {
+            const ScopedValue<AgeBoxText> typed(ageBoxText_, AgeBoxText::kTyped);
+            Text3.SetText(DepthText(efd));
+        }
+        // The unit and errors are those of the level the age gave: the
+        // conversion from age keeps its control points (and, in the Duo
+        // window, its errors) to itself.
+        OwnCDToAge(static_cast<float>(Val(Text2.Text())));
     }
+    ShowInterpolation();
     ShowAgeUnitAndError(AgeBoxNamesErrors());
 }
 
