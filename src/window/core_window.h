@@ -80,6 +80,8 @@ public:
     void SearchCoreTop();
     void GetCompositDepth();
     void BoreHoleChange(int16_t b);
+    // The age box and the age read-outs beside it.
+    void EnableAgeReadouts(bool enabled);
     // Finds bore hole b's section, tie rows and PSP at a composite depth.
     // Returns false when no PSP was computed: gPSP then holds nothing valid
     // for this call, and callers treat the bore hole as having no level here.

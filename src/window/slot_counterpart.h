@@ -2,7 +2,6 @@
 // The other main window reached through its slot, with the conversion of a
 // level into its composite depth.
 #include <functional>
-#include <initializer_list>
 
 #include "forms/application.h"
 #include "window/core_window.h"
@@ -37,10 +36,6 @@ public:
     }
     void TakeAgeModel() override {
         if (transferAgeModel_) transferAgeModel_();
-        if (!state_.model.gEventsLoaded) return;
-        CoreWindow& w = Window();
-        for (forms::Control* c : std::initializer_list<forms::Control*>{&w.Label7, &w.Label8, &w.Label9, &w.Text4})
-            c->SetEnabled(true);
     }
     void DropAgeModel() override {
         state_.model.gAgeModelLoaded = false;
