@@ -10,17 +10,6 @@ namespace quillory {
 
 using namespace forms;
 
-bool Frm2Main::BelowEveryBottom(float level) {
-    // In the Duo's own depth: the main bore holes' bottoms through the link,
-    // then its own.
-    const model::DepthModel& main = OtherState().model;
-    for (int k = 1; k <= 4; ++k)
-        if (!(level > duo_.link.MainToDuoCD(main.gBoreHoleBottom[k]))) return false;
-    for (int k = 1; k <= 4; ++k)
-        if (!(level > state.model.gBoreHoleBottom[k])) return false;
-    return true;
-}
-
 float Frm2Main::TrinityLevel(float compositeDepth) {
     // On its own depth the Duo draws its own composite depth whatever the
     // main window's scale; fitted to the master core it draws the main

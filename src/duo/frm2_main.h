@@ -39,7 +39,6 @@ protected:
     // --- the Duo's differences from the main window's procedures ---
     bool IsMaster() const override { return false; }
     bool FitsMaster() const override { return Option4(0).Value(); }
-    bool BelowEveryBottom(float compositeDepth) override;
     float TrinityLevel(float compositeDepth) override;
     std::optional<double> ColumnCentre() const override;
     model::TrinityDepth OwnTrinityToCD(int16_t boreHole, int16_t section, float psp) override;
@@ -103,7 +102,6 @@ private:
 
     // Scale options.
     void Option4_Click();
-    void Option2_Click();
     // The main window's range: its first checked range item, else the whole core.
     int16_t MainWindowRange();
 

@@ -151,7 +151,6 @@ std::shared_ptr<TrinityIndex> MasterCoreLink::PositionIndex2() const {
     return std::make_shared<TrinityIndex>(duo_);
 }
 
-float MasterCoreLink::MasterFittedBottom(int k) const { return master_.gBoreHoleBottomFitted[BoreHole(k)]; }
 
 void IndexTiePairs(const DepthModel& duo, DuoMasterCore& master) {
     MasterTiePairs pairs;

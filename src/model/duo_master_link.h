@@ -49,7 +49,6 @@ public:
     SectionEnds SectionEnds2(int16_t boreHole, int16_t section) const override;
     // By the Duo model's extrapolation; never without a value.
     TrinityDepth TrinityToCD2(int16_t boreHole, int16_t section, float psp) const override;
-    float MasterFittedBottom(int k) const override;
     std::shared_ptr<TrinityIndex> PositionIndex2() const override;
 
 private:

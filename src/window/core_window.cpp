@@ -42,6 +42,7 @@ void CoreWindow::WireHandlers() {
         state.gFromMenuBH = false;
         SelectSectionByName(true);
     };
+    for (auto& [k, o] : Option2) o->Click = [this] { Option2_Click(); };
     Text1.Change = [this] { Text1_Change(); };
     Slider1.Change = [this] { Slider1_Change(); };
     Command2.Click = [this] { Command2_Click(); };

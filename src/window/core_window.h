@@ -138,9 +138,10 @@ public:
     virtual void LeavePanelControl(bool axisBox);
 
 protected:
-    // --- hooks: the main window's behaviour, which the Duo window overrides ---
     // A composite depth that lies below every bore hole the user may reach.
-    virtual bool BelowEveryBottom(float compositeDepth);
+    bool BelowEveryBottom(float compositeDepth);
+
+    // --- hooks: the main window's behaviour, which the Duo window overrides ---
     // The master core's window runs its range pass first.
     virtual bool IsMaster() const { return true; }
     // The window draws its columns on the master core's composite depth.
@@ -326,6 +327,10 @@ private:
     // "Age-depth model" and "Varve counts".
     void Command4_Click();
     void Command5_Click();
+
+    // The vertical scale, one choice of both windows.
+    void Option2_Click();
+    bool followingScale_ = false;  // the other window hands its choice on
 
     // Holy trinity.
     void Combo1_Change();

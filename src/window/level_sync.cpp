@@ -13,8 +13,18 @@ namespace quillory {
 
 using namespace forms;
 
+// Below every bore hole the user may reach: this side's, and the other
+// side's on this side's composite depth (the Duo's only once its model is
+// loaded, the master core's always). A bottom of 9999 (a bore hole without
+// data) refuses no level up to 9999.
 bool CoreWindow::BelowEveryBottom(float compositeDepth) {
-    return model::IsBelowEveryBottom(state.model, compositeDepth, counterpart_.DuoModel());
+    for (int k = 1; k <= 4; ++k)
+        if (!(compositeDepth > state.model.gBoreHoleBottom[k])) return false;
+    if (IsMaster() && !shared.gDuoModelLoaded) return true;
+    CoreWindow& other = Other();
+    for (int k = 1; k <= 4; ++k)
+        if (!(compositeDepth > other.ToOtherCD(OtherState().model.gBoreHoleBottom[k]))) return false;
+    return true;
 }
 
 bool CoreWindow::RefuseBelowBottom(float compositeDepth, bool announce) {

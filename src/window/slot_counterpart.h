@@ -14,12 +14,10 @@ public:
     // as the Duo's counterpart is never asked to.
     using AgeModelTransfer = std::function<void()>;
 
-    SlotCounterpart(forms::FormSlotBase& window, SideState& state, const bool& duoModelLoaded,
-                    std::function<float(float)> toOtherCD, std::function<const model::DuoModelLink*()> duoModel,
+    SlotCounterpart(forms::FormSlotBase& window, SideState& state, std::function<float(float)> toOtherCD, std::function<const model::DuoModelLink*()> duoModel,
                     AgeModelTransfer transferAgeModel)
         : window_(window),
           state_(state),
-          duoModelLoaded_(duoModelLoaded),
           toOtherCD_(std::move(toOtherCD)),
           duoModel_(std::move(duoModel)),
           transferAgeModel_(std::move(transferAgeModel)) {}
@@ -29,11 +27,6 @@ public:
     float ToOtherCD(float depth) override { return toOtherCD_(depth); }
     const model::DuoModelLink* DuoModel() override { return duoModel_ ? duoModel_() : nullptr; }
 
-    void RecentreOnTrinity() override {
-        if (!duoModelLoaded_ || state_.model.gRowCount < 2) return;
-        Window().SearchCoreTop();
-        Window().GetCompositDepth();
-    }
     void TakeAgeModel() override {
         if (transferAgeModel_) transferAgeModel_();
     }
@@ -45,7 +38,6 @@ public:
 private:
     forms::FormSlotBase& window_;
     SideState& state_;
-    const bool& duoModelLoaded_;
     std::function<float(float)> toOtherCD_;
     std::function<const model::DuoModelLink*()> duoModel_;
     AgeModelTransfer transferAgeModel_;
