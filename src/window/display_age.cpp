@@ -1,7 +1,7 @@
 // The age read-out of the current level.
 #include "forms/values.h"
 #include "window/core_window.h"
-#include "window/scoped_value.h"
+#include "side/scoped_value.h"
 #include "model/age_conversion.h"
 
 namespace quillory {

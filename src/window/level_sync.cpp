@@ -4,7 +4,7 @@
 #include "forms/values.h"
 #include "tools/frm_divider.h"
 #include "window/core_window.h"
-#include "window/scoped_value.h"
+#include "side/scoped_value.h"
 #include "model/age_conversion.h"
 #include "model/correlation_lookup.h"
 #include "model/depth_conversion.h"
