@@ -151,7 +151,6 @@ std::shared_ptr<TrinityIndex> MasterCoreLink::PositionIndex2() const {
     return std::make_shared<TrinityIndex>(duo_);
 }
 
-
 void IndexTiePairs(const DepthModel& duo, DuoMasterCore& master) {
     MasterTiePairs pairs;
     for (long r = 1; r <= duo.gRowCount; ++r) {

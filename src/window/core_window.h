@@ -138,9 +138,6 @@ public:
     virtual void LeavePanelControl(bool axisBox);
 
 protected:
-    // A composite depth that lies below every bore hole the user may reach.
-    bool BelowEveryBottom(float compositeDepth);
-
     // --- hooks: the main window's behaviour, which the Duo window overrides ---
     // The master core's window runs its range pass first.
     virtual bool IsMaster() const { return true; }
@@ -352,6 +349,8 @@ private:
     void Label1_Change(int index);
     void SaveBoxes(bool text3, bool text4);
     void KeepShownLevel();
+    // A composite depth that lies below every bore hole the user may reach.
+    bool BelowEveryBottom(float compositeDepth);
     bool RefuseBelowBottom(float compositeDepth, bool announce = true);
     void ShowAgeUnitAndError(bool withNames);
     void ShowHolyTrinity(float level);

@@ -31,9 +31,8 @@ void CoreWindow::Guarded(F step) {
 
 // The scale options of both windows are one choice: the window chosen in
 // hands it to the other without running the other's handler, each takes it
-// (the Duo window only drilling and composite depth; it draws event-free
-// depths and ages of the master core only when fitted to it), and each
-// re-centres once on its holy trinity, the master core's window first.
+// (the Duo window drilling and composite depth only), and each re-centres
+// once on its holy trinity, the master core's window first.
 void CoreWindow::Option2_Click() {
     if (followingScale_) return;
     int16_t k = 0;

@@ -6,7 +6,6 @@
 #include "window/core_window.h"
 #include "side/scoped_value.h"
 #include "model/age_conversion.h"
-#include "model/correlation_lookup.h"
 #include "model/depth_conversion.h"
 
 namespace quillory {
