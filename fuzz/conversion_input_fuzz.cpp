@@ -40,7 +40,6 @@ struct DuoStandIn : model::DuoModelLink {
         return section == 2 ? model::TrinityDepth() : model::TrinityDepth(model::kNoValue);
     }
     float DuoToMainCD(float d) const override { return d + 1000; }
-    float MasterFittedBottom(int) const override { return 0; }
 };
 
 model::DepthModel WithAges(bool proportional) {

@@ -28,7 +28,6 @@ struct DuoLink : model::DuoModelLink {
         return section == 9999 ? model::TrinityDepth(model::kNoValue) : model::TrinityDepth(psp + 20.0);
     }
     float DuoToMainCD(float d) const override { return d == 9999.0f ? 9999.0f : d + 3.5f; }
-    float MasterFittedBottom(int) const override { return 0; }
     std::string BoreHoleLongName(int) const override { return ""; }
     model::SectionEnds SectionEnds2(int16_t, int16_t) const override { return {}; }
 };

@@ -9,7 +9,7 @@
 namespace quillory {
 
 std::optional<std::string> Frm2Main::PlaceAgePoints() {
-    model::DeriveDuoAgeModelDepths(state.model, model::TrinityRule2(duo_.master));
+    model::DeriveDuoAgeModelDepths(state.model, state.model.gExtrapolation);
     return std::nullopt;
 }
 

@@ -21,7 +21,6 @@ void Frm2Main::ClickCommand3(bool ask) {
         return;
     }
     model::DepthModel& m = state.model;
-    const SideState& main = OtherState();
     RunImport(
         nullptr,
         [&](const std::string& path, model::ItemReader& file) {
@@ -32,9 +31,6 @@ void Frm2Main::ClickCommand3(bool ask) {
             model::ImportDuoEventList(m, duo_.master, duo_.link, file, path);
             ShowEventList();
             TransferAgeModel2();
-            if (main.model.gAgeModelLoaded)
-                for (Control* c : std::initializer_list<Control*>{&Label7, &Label8, &Label9, &Text4})
-                    c->SetEnabled(true);
             if (Command5.Enabled() && Command5.Visible()) Command5.SetFocus();
             PutOutLamp();
         },
@@ -69,11 +65,16 @@ void Frm2Main::Timer1_Timer() {
 }
 
 void Frm2Main::TransferAgeModel2() {
-    if (!model::TransferAgeModel2(OtherState().model, state.model, duo_.link)) return;
-    tools_.version().Label2(4).SetCaption(state.model.gVerAgeModel);
-    mnuAge->SetEnabled(true);
-    mnuDepth->SetEnabled(true);
-    DisplayAge();
+    if (model::TransferAgeModel2(OtherState().model, state.model, duo_.link)) {
+        tools_.version().Label2(4).SetCaption(state.model.gVerAgeModel);
+        mnuAge->SetEnabled(true);
+        mnuDepth->SetEnabled(true);
+        DisplayAge();
+    }
+    // The age read-outs open once the Duo holds the main window's age-depth
+    // model, whichever import completes it last: the Duo's event list or the
+    // main window's age-depth model (the Duo has no reader of its own in view).
+    if (OtherState().model.gAgeModelLoaded && state.model.gEventsLoaded) EnableAgeReadouts(true);
 }
 
 }  // namespace quillory

@@ -10,17 +10,6 @@ namespace quillory {
 
 using namespace forms;
 
-bool Frm2Main::BelowEveryBottom(float level) {
-    // In the Duo's own depth: the main bore holes' bottoms through the link,
-    // then its own.
-    const model::DepthModel& main = OtherState().model;
-    for (int k = 1; k <= 4; ++k)
-        if (!(level > duo_.link.MainToDuoCD(main.gBoreHoleBottom[k]))) return false;
-    for (int k = 1; k <= 4; ++k)
-        if (!(level > state.model.gBoreHoleBottom[k])) return false;
-    return true;
-}
-
 float Frm2Main::TrinityLevel(float compositeDepth) {
     // On its own depth the Duo draws its own composite depth whatever the
     // main window's scale; fitted to the master core it draws the main
@@ -36,7 +25,7 @@ std::optional<double> Frm2Main::ColumnCentre() const {
 }
 
 model::TrinityDepth Frm2Main::OwnTrinityToCD(int16_t boreHole, int16_t section, float psp) {
-    return model::TrinityToCD2(state.model, boreHole, section, psp, model::TrinityRule2(duo_.master));
+    return model::TrinityToCD2(state.model, boreHole, section, psp, state.model.gExtrapolation);
 }
 
 double Frm2Main::OwnCDToEFD(float compositeDepth) { return model::CDToEFD2(state.model, compositeDepth).value_or(0); }
@@ -44,9 +33,6 @@ double Frm2Main::OwnCDToEFD(float compositeDepth) { return model::CDToEFD2(state
 double Frm2Main::OwnCDToAge(float compositeDepth) { return model::CDToAge2(state.model, compositeDepth).value_or(0); }
 
 double Frm2Main::OwnAgeToEFD(float age) { return model::AgeToEFD2(state.model, age).value_or(0); }
-
-// The Duo's own Option4 is the fit; the extrapolation is the main window's.
-model::Extrapolation Frm2Main::PositionExtrapolation() const { return counterpart_.State().model.gExtrapolation; }
 
 float Frm2Main::FoundPosition(float psp) const {
     return static_cast<float>(RoundHalfEven(psp, shared.precision.gDepthPrecision));

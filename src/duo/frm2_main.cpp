@@ -70,7 +70,6 @@ void Frm2Main::WireDuoHandlers() {
     Command3.Click = [this] { ClickCommand3(true); };
     Timer1.OnTimer = [this] { Timer1_Timer(); };
     for (auto& [k, o] : Option4) o->Click = [this] { Option4_Click(); };
-    for (auto& [k, o] : Option2) o->Click = [this] { Option2_Click(); };
     // The input modes are read by other handlers; a click on one does nothing.
 }
 

@@ -32,7 +32,6 @@ protected:
     // --- the Duo's differences from the main window's procedures ---
     bool IsMaster() const override { return false; }
     bool FitsMaster() const override { return Option4(0).Value(); }
-    bool BelowEveryBottom(float compositeDepth) override;
     float TrinityLevel(float compositeDepth) override;
     std::optional<double> ColumnCentre() const override;
     // The main window's scale buttons choose the Duo's box of the drawn scale.
@@ -48,7 +47,6 @@ protected:
     double OwnCDToEFD(float compositeDepth) override;
     double OwnCDToAge(float compositeDepth) override;
     double OwnAgeToEFD(float age) override;
-    model::Extrapolation PositionExtrapolation() const override;
     float FoundPosition(float psp) const override;
     void ShowSectionOfLevel(const std::string& fromDivider) override;
     bool AnnouncesAgeRefusal() const override { return false; }
@@ -110,7 +108,6 @@ private:
 
     // Scale options.
     void Option4_Click();
-    void Option2_Click();
 
     DuoSide& duo_;
 };

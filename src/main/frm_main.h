@@ -54,7 +54,6 @@ private:
     void Command3_Click();
 
     // Scale and extrapolation options.
-    void Option2_Click();
     void Option4_Click();
 
     const MainTools mainTools_;

@@ -17,7 +17,6 @@ FrmMain::FrmMain(Application& app, const CoreEnvironment& env, const MainTools& 
 void FrmMain::WireMainHandlers() {
     Command1.Click = [this] { Command1_Click(); };
     Command3.Click = [this] { Command3_Click(); };
-    for (auto& [i, o] : Option2) o->Click = [this] { Option2_Click(); };
     for (auto& [i, o] : Option4) o->Click = [this] { Option4_Click(); };
     for (auto* items : {&mnuDepPrec, &mnuAgePrec}) {
         for (auto& [k, item] : *items) {

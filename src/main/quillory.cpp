@@ -123,10 +123,9 @@ Quillory::Quillory(forms::Application& application)
       frmSelect(app, "frmSelect", [this] { return std::make_unique<FrmSelect>(app, "frmSelect", SideRef(frmMain)); }),
       frm2Select(app, "frm2Select", [this] { return std::make_unique<FrmSelect>(app, "frm2Select", SideRef(frm2Main)); }),
       duoOfMain_(
-          frm2Main, duo, shared.gDuoModelLoaded, [this](float depth) { return duoSide.link.MainToDuoCD(depth); },
+          frm2Main, duo, [this](float depth) { return duoSide.link.MainToDuoCD(depth); },
           [this] { return duoSide.DuoLink(); }, [this] { frm2Main().TransferAgeModel2(); }),
-      masterOfDuo_(frmMain, main, shared.gDuoModelLoaded,
-                   [this](float depth) { return duoSide.link.DuoToMainCD(depth); }, nullptr, nullptr) {
+      masterOfDuo_(frmMain, main, [this](float depth) { return duoSide.link.DuoToMainCD(depth); }, nullptr, nullptr) {
     // Both depth models round by the one precision setting.
     main.model.precision = &shared.precision;
     duo.model.precision = &shared.precision;

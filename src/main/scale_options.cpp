@@ -1,20 +1,8 @@
-// The vertical-scale and extrapolation options.
+// The extrapolation options.
 #include "main/frm_main.h"
 #include "model/extrapolation.h"
 
 namespace quillory {
-
-void FrmMain::Option2_Click() {
-    int16_t k = 0;
-    while (k < 3 && !Option2(k).Value()) ++k;
-    Other().Option2(k).SetValue(true);
-    state.model.gVerticalScale = k;
-    if (state.model.gRowCount > 1) {
-        SearchCoreTop();
-        GetCompositDepth();
-        counterpart_.RecentreOnTrinity();
-    }
-}
 
 void FrmMain::Option4_Click() {
     model::DepthModel& m = state.model;

@@ -85,13 +85,4 @@ int16_t AlphaNum(const DepthModel& m, std::string_view name) {
     return k == -9999 ? 1 : k;
 }
 
-bool IsBelowEveryBottom(const DepthModel& m, float level, const DuoModelLink* duo) {
-    for (int k = 1; k <= 4; ++k)
-        if (!(level > m.gBoreHoleBottom[k])) return false;
-    if (duo && duo->ModelLoaded())
-        for (int k = 1; k <= 4; ++k)
-            if (!(level > duo->MasterFittedBottom(k))) return false;
-    return true;
-}
-
 }  // namespace model

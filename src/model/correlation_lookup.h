@@ -43,9 +43,4 @@ int16_t GetBH(const DepthModel& m, std::string_view name);
 // 1 to 4 for the first bore hole named so, else 1.
 int16_t AlphaNum(const DepthModel& m, std::string_view name);
 
-// True when a composite depth lies below the bottom of every bore hole, and
-// below every bottom of the Duo model when one is loaded. A bottom of 9999
-// (a bore hole without data) refuses no level up to 9999.
-bool IsBelowEveryBottom(const DepthModel& m, float level, const DuoModelLink* duo);
-
 }  // namespace model

@@ -13,9 +13,10 @@
 
 namespace model {
 
-// The Duo's own composite depth of a drilling position, by `rule` (the Duo's
-// Option4, TrinityRule2). 9999 wherever no depth can be found, a section
-// without a usable tie included: never a value that reads as depth 0.
+// The Duo's own composite depth of a drilling position, by `rule` (the Duo
+// model's gExtrapolation, one to one in either drawing mode). 9999 wherever
+// no depth can be found, a section without a usable tie included: never a
+// value that reads as depth 0.
 double TrinityToCD2(const DepthModel& duo, int16_t boreHole, int16_t section, float psp, Extrapolation rule);
 
 // CDToEFD over the Duo model; no value while its event list is not loaded or

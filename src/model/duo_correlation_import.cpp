@@ -94,7 +94,7 @@ void ImportDuoCorrelationModel(DepthModel& duo, DuoMasterCore& master, const Dep
     IndexTiePairs(duo, master);
     const bool notLoaded = false;
     const MasterCoreLink link(main, duo, master, notLoaded);
-    DeriveCompositeDepths(duo, TrinityRule2(master), [&](int k, long r, double depth) {
+    DeriveCompositeDepths(duo, duo.gExtrapolation, [&](int k, long r, double depth) {
         duo.gCorrTable(2, k, 1, r) = duo.gCorrTable(1, k, 1, r);
         duo.gCorrTable(2, k, 2, r) = forms::SingleText(link.DuoToMainCD(forms::CSng(depth)));
     });

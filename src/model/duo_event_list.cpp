@@ -33,18 +33,22 @@ void CombineAndSortEvents2(DepthModel& duo, const MasterCoreLink& link, Extrapol
             duo.gEventList(c + 2, i) = forms::SingleText(link.DuoToMainCD(forms::CSng(FastVal(duo.gEventList(c, i)))));
 }
 
-void ImportDuoEventList(DepthModel& duo, const DuoMasterCore& master, const MasterCoreLink& link, ItemReader& file,
+void ImportDuoEventList(DepthModel& duo, DuoMasterCore& master, const MasterCoreLink& link, ItemReader& file,
                         std::string_view fileName) {
     duo.gVerEvents = GetFileDate(fileName);
     const bool loadedBefore = duo.gEventsLoaded;
     try {
         ReadEventRecords(duo, file);
         duo.gEventsLoaded = true;  // the master depths below run through event-free depths
-        CombineAndSortEvents2(duo, link, TrinityRule2(master));
+        CombineAndSortEvents2(duo, link, duo.gExtrapolation);
         const std::vector<std::string> fitted = FittedLevels(duo, link);
         size_t next = 0;
         for (int k = 1; k <= 4; ++k)
             for (long r = 1; r <= duo.gRowCount; ++r) duo.gCorrTable(2, k, 2, r) = fitted[next++];
+        // The bottoms the main window's refusal reads take the new route as
+        // well; left on the old one, the main window would refuse levels of
+        // the Duo's deepest bore hole that the Duo window holds.
+        for (int k = 1; k <= 4; ++k) master.gBoreHoleBottomFitted[k] = link.DuoToMainCD(duo.gBoreHoleBottom[k]);
     } catch (const forms::RuntimeError&) {
         duo.gEventCount = duo.gMergedEventCount = kNotLoaded;
         duo.gEventsLoaded = loadedBefore;

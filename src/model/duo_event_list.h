@@ -14,13 +14,13 @@ namespace model {
 // Reads the list into `duo` (loaded Duo correlation model), combines it and
 // then, since the link now runs through event-free depths when the main list
 // is loaded too, recomputes the master-fitted plane 2 of the bore-hole levels
-// (gCorrRow column 2 and the fitted bottoms stay as the correlation import
-// made them). Sets gVerEvents from the file name first. gEventsLoaded becomes
+// and the fitted bottoms (gCorrRow column 2 stays as the correlation import
+// made it). Sets gVerEvents from the file name first. gEventsLoaded becomes
 // True only when everything succeeded. A run-time error is thrown with both
-// event counts set to -9999, gEventsLoaded as it was before and plane 2
-// unchanged; the rows read stay in gEventList. `link` is the link over `duo`;
-// positions are placed by TrinityRule2(master).
-void ImportDuoEventList(DepthModel& duo, const DuoMasterCore& master, const MasterCoreLink& link, ItemReader& file,
+// event counts set to -9999, gEventsLoaded as it was before, and plane 2 and
+// the fitted bottoms unchanged; the rows read stay in gEventList. `link` is
+// the link over `duo`; positions are placed by the Duo model's extrapolation.
+void ImportDuoEventList(DepthModel& duo, DuoMasterCore& master, const MasterCoreLink& link, ItemReader& file,
                         std::string_view fileName);
 
 // The Duo window's CombineAndSortEvents: the main combination by the Duo's

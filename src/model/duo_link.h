@@ -37,7 +37,6 @@ public:
     virtual SectionEnds SectionEnds2(int16_t boreHole, int16_t section) const = 0;
     virtual TrinityDepth TrinityToCD2(int16_t boreHole, int16_t section, float psp) const = 0;
     virtual float DuoToMainCD(float duoDepth) const = 0;
-    virtual float MasterFittedBottom(int k) const = 0;          // gBoreHoleBottom2(1, k), k = 1 to 4
     // For a reader that places many positions at once: TrinityToCD2's walk
     // made once per section (trinity_index.h); none where the link has none.
     virtual std::shared_ptr<TrinityIndex> PositionIndex2() const { return nullptr; }

@@ -144,14 +144,12 @@ SectionEnds MasterCoreLink::SectionEnds2(int16_t boreHole, int16_t section) cons
 }
 
 TrinityDepth MasterCoreLink::TrinityToCD2(int16_t boreHole, int16_t section, float psp) const {
-    return model::TrinityToCD2(duo_, boreHole, section, psp, TrinityRule2(master_));
+    return model::TrinityToCD2(duo_, boreHole, section, psp, duo_.gExtrapolation);
 }
 
 std::shared_ptr<TrinityIndex> MasterCoreLink::PositionIndex2() const {
-    return std::make_shared<TrinityIndex>(duo_, TrinityRule2(master_));
+    return std::make_shared<TrinityIndex>(duo_);
 }
-
-float MasterCoreLink::MasterFittedBottom(int k) const { return master_.gBoreHoleBottomFitted[BoreHole(k)]; }
 
 void IndexTiePairs(const DepthModel& duo, DuoMasterCore& master) {
     MasterTiePairs pairs;

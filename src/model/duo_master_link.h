@@ -47,9 +47,8 @@ public:
     std::string BoreHoleLongName(int k) const override;
     int16_t GetSectionNo2(int16_t boreHole, std::string_view name) const override;
     SectionEnds SectionEnds2(int16_t boreHole, int16_t section) const override;
-    // By the Duo's Option4 (TrinityRule2); never without a value.
+    // By the Duo model's extrapolation; never without a value.
     TrinityDepth TrinityToCD2(int16_t boreHole, int16_t section, float psp) const override;
-    float MasterFittedBottom(int k) const override;
     std::shared_ptr<TrinityIndex> PositionIndex2() const override;
 
 private:

@@ -41,16 +41,6 @@ struct DuoMasterCore {
     MasterTiePairs gTiePairs;
     // gBoreHoleBottom2(1, k), k = 1 to 4: the bottoms fitted to the master core.
     std::array<float, 5> gBoreHoleBottomFitted{};
-    // Option4(0) "Fit to the master core" is selected; otherwise "Duo's own
-    // depth". Besides the drawing plane it chooses how the Duo places drilling
-    // positions outside a section's ties (TrinityRule2).
-    bool gFitToMaster = false;
 };
-
-// The extrapolation of TrinityToCD2 by the Duo's Option4: proportional while
-// the Duo is fitted to the master core, one to one on its own depth.
-inline Extrapolation TrinityRule2(const DuoMasterCore& master) {
-    return master.gFitToMaster ? Extrapolation::kProportional : Extrapolation::kOneToOne;
-}
 
 }  // namespace model

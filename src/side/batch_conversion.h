@@ -4,20 +4,14 @@
 // the input that took the level last is given back, and with it the caption.
 #include <cstdint>
 
+#include "side/scoped_value.h"
 #include "side/side_state.h"
 
 namespace quillory {
 
-class BatchConversion {
+class BatchConversion : ScopedValue<int16_t> {
 public:
-    explicit BatchConversion(SideState& state) : state_(state), kept_(state.gDriveIndex) { state.gDriveIndex = 0; }
-    ~BatchConversion() { state_.gDriveIndex = kept_; }
-    BatchConversion(const BatchConversion&) = delete;
-    BatchConversion& operator=(const BatchConversion&) = delete;
-
-private:
-    SideState& state_;
-    int16_t kept_;
+    explicit BatchConversion(SideState& state) : ScopedValue(state.gDriveIndex, 0) {}
 };
 
 }  // namespace quillory

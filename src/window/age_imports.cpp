@@ -24,8 +24,7 @@ void CoreWindow::Command4_Click() {
         model::ReadAgePoints(m, file);
         // The age read-outs follow the input mode once the points are read,
         // whether or not their depths can then be derived.
-        const bool typeIn = Option1(0).Value();
-        for (Control* c : std::initializer_list<Control*>{&Label7, &Label8, &Label9, &Text4}) c->SetEnabled(typeIn);
+        EnableAgeReadouts(Option1(0).Value());
         if (std::optional<std::string> refusal = PlaceAgePoints()) {
             EndImport(false);
             App().MsgBox(*refusal, vbExclamation, "Error");
@@ -42,6 +41,10 @@ void CoreWindow::Command4_Click() {
         ProgressBar1.SetVisible(false);
         ProgressBar1.SetValue(0);
     });
+}
+
+void CoreWindow::EnableAgeReadouts(bool enabled) {
+    for (Control* c : std::initializer_list<Control*>{&Label7, &Label8, &Label9, &Text4}) c->SetEnabled(enabled);
 }
 
 void CoreWindow::Command5_Click() {

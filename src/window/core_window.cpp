@@ -42,6 +42,7 @@ void CoreWindow::WireHandlers() {
         state.gFromMenuBH = false;
         SelectSectionByName(true);
     };
+    for (auto& [k, o] : Option2) o->Click = [this] { Option2_Click(); };
     Text1.Change = [this] { Text1_Change(); };
     Slider1.Change = [this] { Slider1_Change(); };
     Command2.Click = [this] { Command2_Click(); };
@@ -94,7 +95,12 @@ void CoreWindow::WireHandlers() {
         state.gFromMenuBH = false;
         shared.gActionCount.Set(ActionCount::kUserAction);
     };
-    Text4.KeyDown = [this](int&, int) { shared.gActionCount.Set(ActionCount::kUserAction); };
+    // A key in the age box gives the level from there again, also after the
+    // slider, a pick or the other window moved it while the box kept the focus.
+    Text4.KeyDown = [this](int&, int) {
+        state.gDriveIndex = 4;
+        shared.gActionCount.Set(ActionCount::kUserAction);
+    };
     Text3.MouseDown = [this](int, int, double, double) { state.gText3UserEdit = true; };
     for (TextBox* box : {&Text1, &Text2, &Text3, &Text4})
         box->MouseMove = [this](int, int, double, double) { App().SetMousePointer(vbIbeam); };

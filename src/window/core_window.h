@@ -81,6 +81,8 @@ public:
     void SearchCoreTop();
     void GetCompositDepth();
     void BoreHoleChange(int16_t b);
+    // The age box and the age read-outs beside it.
+    void EnableAgeReadouts(bool enabled);
     // Finds bore hole b's section, tie rows and PSP at a composite depth.
     // Returns false when no PSP was computed: gPSP then holds nothing valid
     // for this call, and callers treat the bore hole as having no level here.
@@ -141,8 +143,6 @@ public:
 
 protected:
     // --- hooks: the main window's behaviour, which the Duo window overrides ---
-    // A composite depth that lies below every bore hole the user may reach.
-    virtual bool BelowEveryBottom(float compositeDepth);
     // The master core's window runs its range pass first.
     virtual bool IsMaster() const { return true; }
     // The window draws its columns on the master core's composite depth.
@@ -228,9 +228,7 @@ protected:
     // to: the main window's does while it is folded already.
     virtual bool FoldKeepsWidth(bool folded) const { return folded; }
 
-    // The position search: how it extrapolates beyond a section's ties, and
-    // the PSP it hands on.
-    virtual model::Extrapolation PositionExtrapolation() const { return state.model.gExtrapolation; }
+    // The PSP the position search hands on.
     virtual float FoundPosition(float psp) const { return psp; }
 
     // After a typed level's road has found its position: the section name the
@@ -359,6 +357,10 @@ private:
     void Command4_Click();
     void Command5_Click();
 
+    // The vertical scale, one choice of both windows.
+    void Option2_Click();
+    bool followingScale_ = false;  // the other window hands its choice on
+
     // Holy trinity.
     void Combo1_Change();
     void Combo1_Click();
@@ -378,11 +380,20 @@ private:
     void Text4_Change();
     void Label1_Change(int index);
     void SaveBoxes(bool text3, bool text4);
+    void KeepShownLevel();
+    // A composite depth that lies below every bore hole the user may reach.
+    bool BelowEveryBottom(float compositeDepth);
     bool RefuseBelowBottom(float compositeDepth, bool announce = true);
     void ShowAgeUnitAndError(bool withNames);
     void ShowHolyTrinity(float level);
     void CentreColumns();
     void ShowInterpolation();
+
+    // What a change of the age box carries: the user's age on its way to the
+    // level (the box keeps the typed text), or the age of a level that came
+    // from anywhere else, which the read-out writes (the box only shows it).
+    enum class AgeBoxText { kIdle, kTyped, kShown };
+    AgeBoxText ageBoxText_ = AgeBoxText::kIdle;
 
     std::function<void(const forms::Form&)> shutDown_;
 };

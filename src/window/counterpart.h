@@ -25,10 +25,8 @@ public:
     virtual const model::DuoModelLink* DuoModel() = 0;
 
     // What the main window's steps ask of the Duo window (nothing is asked
-    // the other way): re-centre on its holy trinity after a change of the
-    // vertical scale, take over the main age-depth model once it is read,
+    // the other way): take over the main age-depth model once it is read,
     // and let its copy go when varve counts arrive, so that it is made again.
-    virtual void RecentreOnTrinity() = 0;
     virtual void TakeAgeModel() = 0;
     virtual void DropAgeModel() = 0;
 };

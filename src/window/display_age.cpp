@@ -1,6 +1,7 @@
 // The age read-out of the current level.
 #include "forms/values.h"
 #include "window/core_window.h"
+#include "side/scoped_value.h"
 #include "model/age_conversion.h"
 
 namespace quillory {
@@ -9,10 +10,13 @@ using namespace forms;
 
 void CoreWindow::DisplayAge() {
     if (!state.model.gAgeModelLoaded) return;
-    // While the user types an age, the box keeps the typed text.
-    if (state.gDriveIndex != 4) {
-        const double age = OwnCDToAge(static_cast<float>(Val(Text2.Text())));
-        ShowInterpolation();
+    const double age = OwnCDToAge(static_cast<float>(Val(Text2.Text())));
+    ShowInterpolation();
+    // The box keeps the user's text only while the user's age is on its way
+    // to the level; any other level shows its own age, also when the user
+    // last typed in the age box (a push, the slider, a pick, another box).
+    if (ageBoxText_ != AgeBoxText::kTyped) {
+        const ScopedValue<AgeBoxText> shown(ageBoxText_, AgeBoxText::kShown);
         Text4.SetText(AgeText(age));
     }
     ShowAgeUnitAndError(true);

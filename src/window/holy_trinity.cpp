@@ -3,6 +3,7 @@
 #include "forms/values.h"
 #include "tools/frm_divider.h"
 #include "window/core_window.h"
+#include "side/scoped_value.h"
 #include "model/age_conversion.h"
 #include "model/correlation_lookup.h"
 #include "model/depth_conversion.h"
@@ -25,6 +26,34 @@ void CoreWindow::Guarded(F step) {
         step();
     } catch (const RuntimeError&) {
         state.gDrivenBy = DrivenBy::kNobody;
+    }
+}
+
+// The scale options of both windows are one choice: the window chosen in
+// hands it to the other without running the other's handler, each takes it
+// (the Duo window drilling and composite depth only), and each re-centres
+// once on its holy trinity, the master core's window first.
+void CoreWindow::Option2_Click() {
+    if (followingScale_) return;
+    int16_t k = 0;
+    while (k < 3 && !Option2(k).Value()) ++k;
+    const bool mainScale = IsMaster() || k <= 1;
+    if (mainScale) {
+        CoreWindow& other = Other();
+        const ScopedValue<bool> following(other.followingScale_, true);
+        other.Option2(k).SetValue(true);
+        MasterWindow().state.model.gVerticalScale = k;
+        if (k <= 1) DuoWindow().state.model.gVerticalScale = k;
+    }
+    CoreWindow& master = MasterWindow();
+    if (master.state.model.gRowCount > 1) {
+        master.SearchCoreTop();
+        master.GetCompositDepth();
+    }
+    CoreWindow& duo = DuoWindow();
+    if (shared.gDuoModelLoaded && duo.state.model.gRowCount > 1) {
+        duo.SearchCoreTop();
+        duo.GetCompositDepth();
     }
 }
 

@@ -87,7 +87,7 @@ bool CoreWindow::GetPSP(int16_t b, float depth) {
             if (state.gRowB == 0) return false;
             const double t = state.gTargetCD;
             const double cB = CDbl(rowDepth(state.gRowB)), pB = CDbl(psp(state.gRowB));
-            const bool oneToOne = PositionExtrapolation() == model::Extrapolation::kOneToOne;
+            const bool oneToOne = state.model.gExtrapolation == model::Extrapolation::kOneToOne;
             if (oneToOne && static_cast<float>(cB) < state.gTargetCD) {
                 state.gPSP = static_cast<float>(pB - (cB - t));
             } else {

@@ -4,16 +4,26 @@
 #include "forms/values.h"
 #include "tools/frm_divider.h"
 #include "window/core_window.h"
+#include "side/scoped_value.h"
 #include "model/age_conversion.h"
-#include "model/correlation_lookup.h"
 #include "model/depth_conversion.h"
 
 namespace quillory {
 
 using namespace forms;
 
+// Below every bore hole the user may reach: this side's, and the other
+// side's on this side's composite depth (the Duo's only once its model is
+// loaded, the master core's always). A bottom of 9999 (a bore hole without
+// data) refuses no level up to 9999.
 bool CoreWindow::BelowEveryBottom(float compositeDepth) {
-    return model::IsBelowEveryBottom(state.model, compositeDepth, counterpart_.DuoModel());
+    for (int k = 1; k <= 4; ++k)
+        if (!(compositeDepth > state.model.gBoreHoleBottom[k])) return false;
+    if (IsMaster() && !shared.gDuoModelLoaded) return true;
+    CoreWindow& other = Other();
+    for (int k = 1; k <= 4; ++k)
+        if (!(compositeDepth > other.ToOtherCD(OtherState().model.gBoreHoleBottom[k]))) return false;
+    return true;
 }
 
 bool CoreWindow::RefuseBelowBottom(float compositeDepth, bool announce) {
@@ -132,6 +142,7 @@ void CoreWindow::Text2_Change() {
                 state.gDrivenBy = DrivenBy::kNobody;
                 EvaluateBoreHoleMenus(v);
                 DisplayAge();
+                KeepShownLevel();
                 PushLevel(v);
                 return;
             }
@@ -148,7 +159,13 @@ void CoreWindow::Text2_Change() {
         // points at one depth) leaves the age read-out as it was instead of
         // ending the program on every change of level.
     }
+    KeepShownLevel();
 }
+
+// What a refusal restores: the three boxes as the road has just shown them,
+// one level. The redraw on the way saved them before the event-free depth
+// and the age had followed the level.
+void CoreWindow::KeepShownLevel() { SaveBoxes(true, true); }
 
 void CoreWindow::Text3_Change() {
     // While a writer holds the level (a typed or pushed level, a pick, the
@@ -172,14 +189,21 @@ void CoreWindow::Text4_Change() {
     // The event-free box shows the conversion's own result, rounded; cut to
     // single precision first it could round to the other side of a half.
     const double efd = OwnAgeToEFD(static_cast<float>(Val(Text4.Text())));
-    ShowInterpolation();
-    // Only an age the user gives can be refused; one the read-out writes
-    // belongs to a level already taken.
-    if (state.gDriveIndex == 4) {
+    // Only an age the user gives can be refused or move the level; one the
+    // read-out writes belongs to a level already taken.
+    if (state.gDriveIndex == 4 && ageBoxText_ != AgeBoxText::kShown) {
         const float c = static_cast<float>(model::EFDToCD(m, static_cast<float>(efd)));
         if (RefuseBelowBottom(c, AnnouncesAgeRefusal())) return;
-        Text3.SetText(DepthText(efd));
+        {
+            const ScopedValue<AgeBoxText> typed(ageBoxText_, AgeBoxText::kTyped);
+            Text3.SetText(DepthText(efd));
+        }
+        // The unit and errors are those of the level the age gave: the
+        // conversion from age keeps its control points (and, in the Duo
+        // window, its errors) to itself.
+        OwnCDToAge(static_cast<float>(Val(Text2.Text())));
     }
+    ShowInterpolation();
     ShowAgeUnitAndError(AgeBoxNamesErrors());
 }
 

@@ -2,7 +2,6 @@
 // The other main window reached through its slot, with the conversion of a
 // level into its composite depth.
 #include <functional>
-#include <initializer_list>
 
 #include "forms/application.h"
 #include "window/core_window.h"
@@ -15,12 +14,10 @@ public:
     // as the Duo's counterpart is never asked to.
     using AgeModelTransfer = std::function<void()>;
 
-    SlotCounterpart(forms::FormSlotBase& window, SideState& state, const bool& duoModelLoaded,
-                    std::function<float(float)> toOtherCD, std::function<const model::DuoModelLink*()> duoModel,
+    SlotCounterpart(forms::FormSlotBase& window, SideState& state, std::function<float(float)> toOtherCD, std::function<const model::DuoModelLink*()> duoModel,
                     AgeModelTransfer transferAgeModel)
         : window_(window),
           state_(state),
-          duoModelLoaded_(duoModelLoaded),
           toOtherCD_(std::move(toOtherCD)),
           duoModel_(std::move(duoModel)),
           transferAgeModel_(std::move(transferAgeModel)) {}
@@ -30,17 +27,8 @@ public:
     float ToOtherCD(float depth) override { return toOtherCD_(depth); }
     const model::DuoModelLink* DuoModel() override { return duoModel_ ? duoModel_() : nullptr; }
 
-    void RecentreOnTrinity() override {
-        if (!duoModelLoaded_ || state_.model.gRowCount < 2) return;
-        Window().SearchCoreTop();
-        Window().GetCompositDepth();
-    }
     void TakeAgeModel() override {
         if (transferAgeModel_) transferAgeModel_();
-        if (!state_.model.gEventsLoaded) return;
-        CoreWindow& w = Window();
-        for (forms::Control* c : std::initializer_list<forms::Control*>{&w.Label7, &w.Label8, &w.Label9, &w.Text4})
-            c->SetEnabled(true);
     }
     void DropAgeModel() override {
         state_.model.gAgeModelLoaded = false;
@@ -50,7 +38,6 @@ public:
 private:
     forms::FormSlotBase& window_;
     SideState& state_;
-    const bool& duoModelLoaded_;
     std::function<float(float)> toOtherCD_;
     std::function<const model::DuoModelLink*()> duoModel_;
     AgeModelTransfer transferAgeModel_;

@@ -122,7 +122,7 @@ TEST_F(DuoColumnsTest, ADrawingLeavesTheModelAsReadAndMarksAMissingOwnDepthOnThe
     Type(Duo().Text2, "600");
     const std::string plane2 = m.gCorrRow(2, row);
     const float link = DuoToMain(603), trinity = static_cast<float>(
-        model::TrinityToCD2(m, 1, 7, 0.8f, model::TrinityRule2(q.duoSide.master)));
+        model::TrinityToCD2(m, 1, 7, 0.8f, m.gExtrapolation));
     ASSERT_TRUE(Duo().GetPSP(1, 603));
     const float psp = q.duo.gPSP;
 
@@ -131,7 +131,7 @@ TEST_F(DuoColumnsTest, ADrawingLeavesTheModelAsReadAndMarksAMissingOwnDepthOnThe
     EXPECT_EQ(m.gCorrRow(1, row), "9999");
     EXPECT_EQ(m.gCorrRow(2, row), plane2);
     EXPECT_EQ(DuoToMain(603), link);
-    EXPECT_EQ(static_cast<float>(model::TrinityToCD2(m, 1, 7, 0.8f, model::TrinityRule2(q.duoSide.master))), trinity);
+    EXPECT_EQ(static_cast<float>(model::TrinityToCD2(m, 1, 7, 0.8f, m.gExtrapolation)), trinity);
     ASSERT_TRUE(Duo().GetPSP(1, 603));
     EXPECT_EQ(q.duo.gPSP, psp);
 
@@ -143,7 +143,7 @@ TEST_F(DuoColumnsTest, ADrawingLeavesTheModelAsReadAndMarksAMissingOwnDepthOnThe
     FitToMaster(true);
     EXPECT_EQ(m.gCorrRow(2, row), plane2);
     const float fittedTrinity = static_cast<float>(
-        model::TrinityToCD2(m, 1, 7, 0.8f, model::TrinityRule2(q.duoSide.master)));
+        model::TrinityToCD2(m, 1, 7, 0.8f, m.gExtrapolation));
     EXPECT_TRUE(HasLevel(Of(Kept(Duo(), 0), PrimitiveKind::Line, kTie), DuoToMain(fittedTrinity)));
     EXPECT_FALSE(HasLevel(Of(Kept(Duo(), 0), PrimitiveKind::Line, kTie), fittedTrinity, 0.05));
 }

@@ -27,7 +27,7 @@ protected:
         const int16_t b = model::GetBH(q.duo.model, d.Combo1.Text());
         const int16_t s = model::GetSectionNo(q.duo.model, b, d.Combo5.Text());
         return model::TrinityToCD2(q.duo.model, b, s, static_cast<float>(Level(d.Text1)),
-                                   model::TrinityRule2(q.duoSide.master));
+                                   q.duo.model.gExtrapolation);
     }
     double ColumnMiddle(quillory::CoreWindow& w) {
         const forms::Surface& s = w.BoreHole(1).Draw();

@@ -57,7 +57,6 @@ struct DuoStub : DuoModelLink {
         return section == 1 ? TrinityDepth(psp + 40.0) : TrinityDepth(kNoValue);
     }
     float DuoToMainCD(float d) const override { return d + 1000; }
-    float MasterFittedBottom(int) const override { return 0; }
 };
 
 std::string VersionOf(const std::string& title) {

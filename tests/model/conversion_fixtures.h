@@ -107,7 +107,6 @@ struct DuoStandIn : model::DuoModelLink {
     model::SectionEnds SectionEnds2(int16_t, int16_t) const override { return {"0", "100"}; }
     model::TrinityDepth TrinityToCD2(int16_t, int16_t, float psp) const override { return psp + 40.0; }
     float DuoToMainCD(float d) const override { return d + 1000; }
-    float MasterFittedBottom(int) const override { return 0; }
 };
 
 inline model::ConversionReading ReadConversion(model::ConversionTables& t, const std::string& text,

@@ -235,25 +235,3 @@ TEST(CorrelationLookup, SectionNumbersAndBoreHoleNames) {
     EXPECT_EQ(AlphaNum(m, "Q"), 1);
 }
 
-TEST(CorrelationLookup, BelowEveryBottomCountsTheDuoModelOnlyWhenLoaded) {
-    struct Duo : DuoModelLink {
-        bool loaded = false;
-        bool ModelLoaded() const override { return loaded; }
-        std::string BoreHoleName(int) const override { return ""; }
-        std::string BoreHoleLongName(int) const override { return ""; }
-        SectionEnds SectionEnds2(int16_t, int16_t) const override { return {"0", std::nullopt}; }
-        int16_t GetSectionNo2(int16_t, std::string_view) const override { return 9999; }
-        TrinityDepth TrinityToCD2(int16_t, int16_t, float) const override { return kNoValue; }
-        float DuoToMainCD(float d) const override { return d; }
-        float MasterFittedBottom(int) const override { return 400; }
-    } duo;
-    DepthModel m;
-    m.gBoreHoleBottom = {0, 300, 250, 9999, 100, 0};
-    EXPECT_FALSE(IsBelowEveryBottom(m, 350, nullptr));  // bore hole 3 has no data: 9999
-    m.gBoreHoleBottom[3] = 200;
-    EXPECT_FALSE(IsBelowEveryBottom(m, 300, nullptr));  // at a bottom
-    EXPECT_TRUE(IsBelowEveryBottom(m, 350, &duo));
-    duo.loaded = true;
-    EXPECT_FALSE(IsBelowEveryBottom(m, 350, &duo));
-    EXPECT_TRUE(IsBelowEveryBottom(m, 401, &duo));
-}

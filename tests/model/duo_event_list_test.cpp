@@ -40,12 +40,26 @@ TEST(DuoEventList, LayersOnBothScalesAndTheFittedPlaneRecomputed) {
     EXPECT_FLOAT_EQ(d.duo.gEventTop(2, 1), 112.5f);
     EXPECT_FLOAT_EQ(d.duo.gEventBottom(2, 1), 112.5f);
     // Plane 2 follows the link through event-free depths now: D3 (80, EFD 70)
-    // 150 - 50 x 20 / 40 = 125 instead of 130; the rows' fitted depths and the
-    // fitted bottoms stay as the correlation import made them.
+    // 150 - 50 x 20 / 40 = 125 instead of 130; the rows' fitted depths stay as
+    // the correlation import made them.
     EXPECT_EQ(d.duo.gCorrTable(2, 1, 2, 4), "125");
     EXPECT_EQ(d.duo.gCorrTable(2, 1, 2, 6), "170");
     EXPECT_EQ(d.duo.gCorrRow(2, 4), "130");
     EXPECT_FLOAT_EQ(d.master.gBoreHoleBottomFitted[1], 170);
+}
+
+// The fitted bottoms take the link's new route too, so that the main window
+// refuses no level that the Duo window holds: a void between the last tie
+// (D4, own 100) and the bottom (own 120) leaves 15 cm of event-free depth
+// below D4's master depth 150 instead of 20.
+TEST(DuoEventList, TheFittedBottomsFollowTheLinkOnItsNewRoute) {
+    DuoModels d;
+    d.LoadDuo();
+    d.LoadMasterEvents();
+    ASSERT_FLOAT_EQ(d.master.gBoreHoleBottomFitted[1], 170);
+    d.LoadDuoEvents("E,01,105,110,Void\n");
+    EXPECT_FLOAT_EQ(d.master.gBoreHoleBottomFitted[1], 165);
+    EXPECT_FLOAT_EQ(d.master.gBoreHoleBottomFitted[1], d.link.DuoToMainCD(d.duo.gBoreHoleBottom[1]));
 }
 
 TEST(DuoEventList, LayersRoundToTheDepthPrecisionAndGoByTheLastName) {

@@ -162,19 +162,9 @@ TEST_F(MasterLink, TheMainModelSeesTheDuoModelThroughTheLink) {
     EXPECT_TRUE(link.ModelLoaded());
     EXPECT_EQ(link.BoreHoleName(1), "E");
     EXPECT_EQ(link.GetSectionNo2(1, "1"), 1);
-    EXPECT_FLOAT_EQ(link.MasterFittedBottom(1), 170);
-    EXPECT_THROW(link.MasterFittedBottom(5), forms::RuntimeError);
 
     EXPECT_DOUBLE_EQ(*link.TrinityToCD2(1, 1, 30.0f), 30);
     EXPECT_DOUBLE_EQ(*link.TrinityToCD2(1, 9, 5.0f), 9999);  // no section 9: a number, never empty
-
-    // The main window's below-bottom test takes the Duo's fitted bottoms (170)
-    // once the Duo model is loaded; main's own bottom is 1000.
-    d.main.gBoreHoleBottom = {0, 100, 100, 100, 100, 0};
-    EXPECT_FALSE(IsBelowEveryBottom(d.main, 150, &link));
-    EXPECT_TRUE(IsBelowEveryBottom(d.main, 171, &link));
-    d.duoModelLoaded = false;
-    EXPECT_TRUE(IsBelowEveryBottom(d.main, 150, &link));
 
     // A main age point in Duo bore hole E: its Duo depth through the link.
     d.duoModelLoaded = true;

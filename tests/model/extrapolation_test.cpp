@@ -27,7 +27,6 @@ struct DuoNamesEtoH : DuoModelLink {
     int16_t GetSectionNo2(int16_t, std::string_view) const override { return 1; }
     TrinityDepth TrinityToCD2(int16_t, int16_t, float psp) const override { return psp + 40.0; }
     float DuoToMainCD(float d) const override { return d + 1000; }
-    float MasterFittedBottom(int) const override { return 0; }
 };
 
 }  // namespace

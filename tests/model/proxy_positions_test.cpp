@@ -36,7 +36,6 @@ struct MasterStub : DuoModelLink {
     int16_t GetSectionNo2(int16_t, std::string_view) const override { return 9999; }
     TrinityDepth TrinityToCD2(int16_t, int16_t, float) const override { return kNoValue; }
     float DuoToMainCD(float d) const override { return d + 1000; }
-    float MasterFittedBottom(int) const override { return 0; }
     std::string BoreHoleLongName(int) const override { return ""; }
     SectionEnds SectionEnds2(int16_t, int16_t) const override { return {}; }
 };

@@ -117,7 +117,6 @@ public:
         return depth + 1000;
     }
     const model::DuoModelLink* DuoModel() override { return nullptr; }
-    void RecentreOnTrinity() override { calls.push_back("recentre"); }
     void TakeAgeModel() override { calls.push_back("take ages"); }
     void DropAgeModel() override { calls.push_back("drop ages"); }
     std::vector<float> asked;
@@ -192,8 +191,6 @@ TEST_F(StandInCounterpartTest, TheMainStepsThatConcernTheDuoWindowAskItsCounterp
     f.Command5.Press();
     EXPECT_TRUE(services.messages.empty());
     EXPECT_EQ(counterpart.calls, (std::vector<std::string>{"take ages", "drop ages"}));
-    f.Option2(0).SetValue(true);  // a new vertical scale re-centres both windows
-    EXPECT_EQ(counterpart.calls, (std::vector<std::string>{"take ages", "drop ages", "recentre"}));
 }
 
 // The Duo window re-centres on its own trinity only once it has a model.

@@ -59,6 +59,12 @@ TEST_F(LevelRoadTest, LevelBelowEveryBottomIsRefusedAndTheBoxesRestored) {
     Type(f.Text2, "700");
     EXPECT_EQ(services.messages.size(), 1u);
     EXPECT_EQ(f.Label1(8).Caption(), "700");
+
+    // A bore hole without data (bottom 9999) refuses no level up to 9999.
+    q.main.model.gBoreHoleBottom[3] = 9999;
+    Type(f.Text2, "800");
+    EXPECT_EQ(services.messages.size(), 1u);
+    EXPECT_EQ(f.Label1(8).Caption(), "800");
 }
 
 TEST_F(LevelRoadTest, SelfWrittenLevelSkipsTheBottomTest) {
