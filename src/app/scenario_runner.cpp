@@ -407,6 +407,8 @@ private:
             });
             if (found) Pass(address + " shows \"" + want + "\"");
             else Fail(address + " does not show \"" + want + "\"");
+        } else if (cmd == "expect-drawn" || cmd == "expect-not-drawn") {
+            ExpectDrawn(rest, cmd == "expect-drawn");
         } else if (cmd == "png") {
             std::string address, file;
             args >> address >> file;
@@ -512,6 +514,24 @@ private:
         std::string got = Read(ParseProperty(address));
         if (got == want) Pass(address + " = " + got);
         else Fail(address + " = \"" + got + "\", expected \"" + want + "\"");
+    }
+
+    // Whether the drawing (kept picture and current layer) holds a primitive
+    // whose line in the `drawing` format begins with the given text.
+    void ExpectDrawn(const std::string& rest, bool wanted) {
+        auto eq = rest.find(" = ");
+        if (eq == std::string::npos) return Fail("expect-drawn needs FORM[.CONTROL] = PRIMITIVE");
+        std::string address = forms::Trim(rest.substr(0, eq)), want = forms::Trim(rest.substr(eq + 3));
+        forms::Surface* surface = SurfaceOf(address);
+        if (!surface) return Fail("not a picture box: " + address);
+        std::ostringstream drawn;
+        WriteSnapshot(drawn, surface->TakeSnapshot());
+        bool found = false;
+        std::istringstream lines(drawn.str());
+        for (std::string line; std::getline(lines, line);)
+            found = found || forms::Trim(line).compare(0, want.size(), want) == 0;
+        if (found == wanted) Pass(address + (found ? " draws \"" : " does not draw \"") + want + "\"");
+        else Fail(address + (found ? " draws \"" : " does not draw \"") + want + "\"");
     }
 
     void ExpectMessage(const std::string& rest) {
