@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "app/demo_program.h"
+#include "app/scenario_output.h"
 #include "forms/application.h"
 #include "forms/runtime_error.h"
 #include "forms/values.h"
@@ -53,49 +54,6 @@ void SplitIndex(const std::string& s, std::string& name, int& index) {
     }
     name = s.substr(0, open);
     index = std::stoi(s.substr(open + 1));
-}
-
-std::string Num(double v) {
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%.6g", v);
-    return buf;
-}
-
-std::string ColourText(forms::Colour c) {
-    return std::to_string(forms::RedOf(c)) + "," + std::to_string(forms::GreenOf(c)) + "," +
-           std::to_string(forms::BlueOf(c));
-}
-
-void WritePrimitive(std::ostream& out, const forms::Primitive& p) {
-    using forms::PrimitiveKind;
-    out << "  ";
-    switch (p.kind) {
-        case PrimitiveKind::Line: out << "line " << Num(p.x1) << ' ' << Num(p.y1) << ' ' << Num(p.x2) << ' ' << Num(p.y2); break;
-        case PrimitiveKind::Box: out << "box " << Num(p.x1) << ' ' << Num(p.y1) << ' ' << Num(p.x2) << ' ' << Num(p.y2); break;
-        case PrimitiveKind::FilledBox: out << "fbox " << Num(p.x1) << ' ' << Num(p.y1) << ' ' << Num(p.x2) << ' ' << Num(p.y2); break;
-        case PrimitiveKind::Circle: out << "circle " << Num(p.x1) << ' ' << Num(p.y1) << ' ' << Num(p.x2); break;
-        case PrimitiveKind::Point: out << "point " << Num(p.x1) << ' ' << Num(p.y1); break;
-        case PrimitiveKind::Text: out << "text " << Num(p.x1) << ' ' << Num(p.y1) << " \"" << p.text << "\" size=" << Num(p.fontSize); break;
-    }
-    out << " colour=" << ColourText(p.colour);
-    if (p.kind != PrimitiveKind::Text) out << " width=" << p.drawWidth << " style=" << p.drawStyle;
-    if ((p.kind == PrimitiveKind::Box || p.kind == PrimitiveKind::Circle) && p.fillStyle == 0)
-        out << " fill=" << ColourText(p.fillColour);
-    out << '\n';
-}
-
-void WriteLayer(std::ostream& out, const char* title, const forms::DrawingLayer& layer) {
-    out << title << " scale=" << Num(layer.scale.left) << ',' << Num(layer.scale.top) << ',' << Num(layer.scale.width)
-        << ',' << Num(layer.scale.height) << " back=" << ColourText(layer.background) << '\n';
-    if (layer.picture)
-        out << "  image " << layer.picture->widthPx << 'x' << layer.picture->heightPx << ' '
-            << fs::path(layer.picture->path).filename().string() << '\n';
-    for (const auto& p : layer.primitives) WritePrimitive(out, p);
-}
-
-void WriteSnapshot(std::ostream& out, const forms::Snapshot& s) {
-    if (s.kept) WriteLayer(out, "picture", *s.kept);
-    WriteLayer(out, "current", s.current);
 }
 
 int ButtonCode(const std::string& b) {
@@ -383,7 +341,7 @@ private:
             std::string address = forms::Trim(rest);
             out_ << "     " << address << " = " << Read(ParseProperty(address)) << '\n';
         } else if (cmd == "dump") {
-            Dump(FormNamed(forms::Trim(rest)));
+            WriteDump(out_, FormNamed(forms::Trim(rest)));
         } else if (cmd == "drawing") {
             std::string address = forms::Trim(rest);
             if (address == "Clipboard") {
@@ -543,18 +501,6 @@ private:
         const auto& m = msgs[checkedMessages_++].request;
         if (m.title == title && m.text == text) Pass("message \"" + title + " | " + text + "\"");
         else Fail("message \"" + m.title + " | " + m.text + "\", expected \"" + title + " | " + text + "\"");
-    }
-
-    void Dump(Form& f) {
-        out_ << "form " << f.Name() << ' ' << forms::BoolText(f.Visible()) << ' ' << forms::BoolText(f.Enabled())
-             << " \"" << f.Caption() << "\" " << forms::TwipsText(f.Left()) << ' ' << forms::TwipsText(f.Top()) << ' '
-             << forms::TwipsText(f.Width()) << ' ' << forms::TwipsText(f.Height()) << '\n';
-        for (const auto& c : f.Controls()) {
-            out_ << "  " << c->QualifiedName() << ' ' << forms::BoolText(c->Visible()) << ' '
-                 << forms::BoolText(c->Enabled()) << " \"" << c->DumpValue() << "\" " << forms::TwipsText(c->Left()) << ' '
-                 << forms::TwipsText(c->Top()) << ' ' << forms::TwipsText(c->Width()) << ' '
-                 << forms::TwipsText(c->Height()) << '\n';
-        }
     }
 
     std::string path_;
