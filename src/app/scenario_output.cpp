@@ -5,6 +5,7 @@
 #include <ostream>
 
 #include "forms/form.h"
+#include "forms/services.h"
 #include "forms/values.h"
 
 namespace app {
