@@ -164,6 +164,15 @@ protected:
         handler(std::forward<Args>(args)...);
     }
     bool FormRetired() const;
+    // A typed character's KeyDown, then its KeyPress when the key code is
+    // left; false once the form is gone.
+    template <class Down, class Press>
+    bool FireTyped(const Down& down, const Press& press, int& code, int& ascii) {
+        Fire(down, code, 0);
+        if (FormRetired()) return false;
+        if (code != 0) Fire(press, ascii);
+        return !FormRetired();
+    }
 
     Form& form_;
 

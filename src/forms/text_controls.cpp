@@ -92,12 +92,8 @@ void TextBox::InsertText(const std::string& s) {
 void TextBox::UserKeyChar(char c) {
     if (!AcceptsUserInput()) return;
     form_.SetActiveControl(this);
-    int code = KeyCodeOf(c);
-    Fire(KeyDown, code, 0);
-    if (FormRetired()) return;
-    int ascii = static_cast<unsigned char>(c);
-    if (code != 0) Fire(KeyPress, ascii);
-    if (FormRetired()) return;
+    int code = KeyCodeOf(c), ascii = static_cast<unsigned char>(c);
+    if (!FireTyped(KeyDown, KeyPress, code, ascii)) return;
     if (code != 0 && ascii != 0 && !Locked) InsertText(std::string(1, static_cast<char>(ascii)));
     int up = code;
     Fire(KeyUp, up, 0);
@@ -220,12 +216,8 @@ bool ComboBox::UserChoose(const std::string& item) {
 void ComboBox::UserKeyChar(char c) {
     if (!AcceptsUserInput() || Style == 2) return;
     form_.SetActiveControl(this);
-    int code = KeyCodeOf(c);
-    Fire(KeyDown, code, 0);
-    if (FormRetired()) return;
-    int ascii = static_cast<unsigned char>(c);
-    if (code != 0) Fire(KeyPress, ascii);
-    if (FormRetired()) return;
+    int code = KeyCodeOf(c), ascii = static_cast<unsigned char>(c);
+    if (!FireTyped(KeyDown, KeyPress, code, ascii)) return;
     if (code == 0 || ascii == 0) return;
     std::string next = selectAll_ ? std::string(1, static_cast<char>(ascii)) : text_ + static_cast<char>(ascii);
     selectAll_ = false;

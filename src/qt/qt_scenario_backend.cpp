@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPixmap>
+#include <QTest>
 #include <QTimer>
 
 #include "qt/form_window.h"
@@ -16,6 +17,8 @@
 
 namespace qtback {
 namespace {
+
+constexpr int kActivationWaitMs = 500;
 
 // Real windows; the script answers what would ask a person, and the script's
 // own records (messages, clipboard, pointer) stay complete. Text is measured
@@ -49,6 +52,7 @@ public:
         answers.MousePointerChanged(code);
     }
     void Quit() override { answers.Quit(); }
+    QWidget* Active() const { return ActiveWindow(); }
     double TextWidthTwips(const std::string& text, double fontSize, bool bold) const override {
         return answers.TextWidthTwips(text, fontSize, bold);
     }
@@ -65,6 +69,12 @@ public:
     void Settle() override {
         services_.Sync();
         QCoreApplication::processEvents();
+        // The window system activates the program's active window in its own
+        // time (on X a focus event comes later): the next action waits for
+        // it, as a person's would, so that no window loses the focus midway
+        // through a click.
+        if (QWidget* active = services_.Active())
+            (void)QTest::qWaitFor([active] { return active->isActiveWindow(); }, kActivationWaitMs);
         // Windows of unloaded forms go now; no event loop runs to do it.
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
