@@ -1,6 +1,10 @@
 #include "model/conversion_input.h"
 
+#include <algorithm>
 #include <array>
+#include <atomic>
+#include <thread>
+#include <vector>
 #include <string_view>
 #include <unordered_map>
 
@@ -128,6 +132,51 @@ void ReadRecords(ItemReader& file, TextTable& table) {
         for (int c = 0; c < table.Columns(); ++c) table.Append(file.Item());
 }
 
+// Rows `from` to `to`, by a placer of their own.
+void ConvertRows(ConversionTrinity& trinity, const ConversionSide& side, long from, long to, long& searchFrom) {
+    const DepthModel& home = side.home;
+    Placer placer(side);
+    const TextTable& f = trinity.fields;
+    for (long r = from; r <= to; ++r) {
+        const double cd = placer.CompositeDepth(f(1, r), f(2, r), f(3, r));
+        trinity.composite[r] = cd;
+        if (home.gEventsLoaded)
+            trinity.eventFree[r] = IsMarker(cd) ? cd : CDToEFD(home, forms::CSng(cd), searchFrom);
+    }
+}
+
+// Rows a part of the conversion holds at least, when it is shared out.
+constexpr long kRowsAPart = 16384;
+
+// The positions converted in parts side by side, when only the main model
+// places them (no Duo bore holes, no conversion of the depth): a placer reads
+// the model only, and each part has its own. False when a part met a fault;
+// its rows are then as they were.
+bool ConvertPositionsSideBySide(ConversionTrinity& trinity, const ConversionSide& side) {
+    const long n = trinity.Rows();
+    const long threads = std::clamp<long>(std::thread::hardware_concurrency(), 1, 8);
+    const long parts = std::min(4 * threads, n / kRowsAPart);
+    if (threads < 2 || parts < 2 || side.fromMain || (side.duo && side.duo->ModelLoaded())) return false;
+    std::atomic<long> next{0};
+    std::atomic<bool> faulty{false};
+    auto run = [&] {
+        for (long k; (k = next.fetch_add(1)) < parts;) {
+            long searchFrom = 1;
+            try {
+                ConvertRows(trinity, side, 1 + n * k / parts, n * (k + 1) / parts, searchFrom);
+            } catch (...) {
+                faulty = true;
+            }
+        }
+    };
+    {
+        std::vector<std::jthread> helpers;
+        for (long t = 1; t < std::min(threads, parts); ++t) helpers.emplace_back(run);
+        run();
+    }
+    return !faulty;
+}
+
 void ConvertPositions(ConversionTrinity& trinity, const ConversionSide& side) {
     const DepthModel& home = side.home;
     const long n = trinity.Rows();
@@ -135,14 +184,11 @@ void ConvertPositions(ConversionTrinity& trinity, const ConversionSide& side) {
     if (home.gEventsLoaded) trinity.eventFreeTitle = "Event free depth (event list: version " + home.gVerEvents + ")";
     trinity.composite.assign(static_cast<size_t>(n) + 1, 0.0);
     if (home.gEventsLoaded) trinity.eventFree.assign(static_cast<size_t>(n) + 1, 0.0);
-
-    Placer placer(side);
-    const TextTable& f = trinity.fields;
-    for (long r = 1; r <= n; ++r) {
-        const double cd = placer.CompositeDepth(f(1, r), f(2, r), f(3, r));
-        trinity.composite[r] = cd;
-        if (home.gEventsLoaded) trinity.eventFree[r] = IsMarker(cd) ? cd : CDToEFD(home, forms::CSng(cd));
-    }
+    if (ConvertPositionsSideBySide(trinity, side)) return;
+    // One pass from the first row, which meets a fault where it stops the reading.
+    std::fill(trinity.composite.begin(), trinity.composite.end(), 0.0);
+    std::fill(trinity.eventFree.begin(), trinity.eventFree.end(), 0.0);
+    ConvertRows(trinity, side, 1, n, home.gEventIndex.lastByBottom);
 }
 
 }  // namespace

@@ -150,3 +150,31 @@ TEST(ConversionInput, TheDuoWindowKeepsItsOwnCompositeDepth) {
     EXPECT_FALSE(t.gConvTrinity.HasEventFree());
     EXPECT_EQ(t.gConvTrinity.compositeTitle, "Composite depth (correlation model: version 01 Mar. 2024)");
 }
+
+// A long file is converted in parts side by side: every row gets what a
+// short file gives it, and a fault stops the reading at its row, the rows
+// after it unconverted, as when one pass meets it.
+TEST(ConversionInput, ALongFileGivesEveryRowWhatAShortOneGives) {
+    const DepthModel m = ConversionModel();
+    const char* records[] = {"A,01,15", "A,1,50", "\"Core Q-1\",001,90", "A,01,9.9", "Z,01,50", "A,01,-9999", "B,01,25"};
+    const std::vector<double> composite{115, 150, 190, 9999, 9999, -9999, 150}, eventFree{115, 145, 185, 9999, 9999, -9999, 145};
+    constexpr long kRows = 100000, kFault = 70001;
+    std::string text = kTrinityHeader;
+    for (long r = 1; r <= kRows; ++r) text += "s" + std::to_string(r) + "," + records[r % 7] + "\n";
+    ConversionTables t;
+    ASSERT_FALSE(ReadConversion(t, text, m).refused);
+    ASSERT_EQ(t.gConvTrinity.Rows(), kRows);
+    for (long r = 1; r <= kRows; ++r) {
+        ASSERT_EQ(t.gConvTrinity.composite[r], composite[r % 7]) << r;
+        ASSERT_EQ(t.gConvTrinity.eventFree[r], eventFree[r % 7]) << r;
+    }
+
+    const size_t at = text.find("\ns" + std::to_string(kFault) + ",") + 1;
+    text.replace(text.find('\n', at) - 2, 2, "xy");  // its PSP is no number
+    EXPECT_THROW(ReadConversion(t, text, m), forms::RuntimeError);
+    ASSERT_EQ(t.gConvTrinity.Rows(), kRows);
+    EXPECT_EQ(t.gConvTrinity.composite[kFault - 1], composite[(kFault - 1) % 7]);
+    EXPECT_EQ(t.gConvTrinity.composite[kFault], 0);
+    EXPECT_EQ(t.gConvTrinity.composite[kFault + 1], 0);
+    EXPECT_EQ(t.gConvTrinity.composite[kRows], 0);
+}
