@@ -178,3 +178,36 @@ TEST(ConversionInput, ALongFileGivesEveryRowWhatAShortOneGives) {
     EXPECT_EQ(t.gConvTrinity.composite[kFault + 1], 0);
     EXPECT_EQ(t.gConvTrinity.composite[kRows], 0);
 }
+
+// A long file is read in parts side by side: records that run over line
+// ends (five items on one line, three on the next) and quotes elsewhere in
+// the file give the very fields one reader gives.
+TEST(ConversionInput, ALongFileReadInPartsHoldsWhatOneReaderReads) {
+    const DepthModel m = ConversionModel();
+    constexpr long kRows = 200000;
+    auto item = [](long i) {
+        const long r = i / 4 + 1;
+        switch (i % 4) {
+            case 0: return "s" + std::to_string(r);
+            case 1: return std::string(r % 5 ? "A" : "Core Q-1");
+            case 2: return std::string("01");
+            default: return std::to_string(15 + r % 70);
+        }
+    };
+    for (bool quoted : {false, true}) {
+        std::string text = kTrinityHeader;
+        for (long i = 0; i < 4 * kRows;) {
+            const long line = (i / 4) % 2 ? 3 : 5;
+            for (long k = 0; k < line && i < 4 * kRows; ++k, ++i) {
+                text += k ? "," : "";
+                text += quoted && i == 2 * kRows + 1 ? "\"" + item(i) + "\"" : item(i);
+            }
+            text += "\r\n";
+        }
+        ConversionTables t;
+        ASSERT_FALSE(ReadConversion(t, text, m).refused);
+        ASSERT_EQ(t.gConvTrinity.Rows(), kRows);
+        for (long i = 0; i < 4 * kRows; ++i) ASSERT_EQ(t.gConvTrinity.fields(i % 4, i / 4 + 1), item(i)) << i;
+        EXPECT_EQ(t.gConvTrinity.composite[5], 120);  // PSP 20 in bore hole A by its long name
+    }
+}
