@@ -1,6 +1,10 @@
 #include "model/conversion_input.h"
 
+#include <algorithm>
 #include <array>
+#include <atomic>
+#include <thread>
+#include <vector>
 #include <string_view>
 #include <unordered_map>
 
@@ -148,6 +152,97 @@ void ReadRecords(ItemReader& file, TextTable& table) {
         for (int c = 0; c < table.Columns(); ++c) table.Append(file.Item());
 }
 
+// The threads a conversion shares its work out to.
+long Threads() { return std::clamp<long>(std::thread::hardware_concurrency(), 1, 8); }
+
+// Runs work(k) for k = 0 to parts - 1 on Threads() threads, each taking the
+// next part when it is done.
+template <class Work>
+void SideBySide(long parts, Work work) {
+    const long threads = Threads();
+    std::atomic<long> next{0};
+    auto run = [&] {
+        for (long k; (k = next.fetch_add(1)) < parts;) work(k);
+    };
+    std::vector<std::jthread> helpers;
+    for (long t = 1; t < std::min(threads, parts); ++t) helpers.emplace_back(run);
+    run();
+}
+
+// Bytes a part of the file holds at least, when the reading is shared out.
+constexpr size_t kBytesAPart = 1 << 20;
+
+// The rest of the file, from a record's start, read in parts that begin at
+// line starts, side by side, each into a table of its own, then joined. A
+// part reads what one reader would as long as one reader begins a record
+// where the part begins: that holds when nothing is quoted (no item holds a
+// line end) and every part before ends with its last record whole. False
+// when that does not hold, or the rest is too small to share: nothing is
+// read then, and one reader reads the rest.
+bool ReadRestSideBySide(const ItemReader& file, TextTable& table) {
+    const std::string_view rest = file.Rest();
+    const long parts = std::min<long>(4 * Threads(), static_cast<long>(rest.size() / kBytesAPart));
+    if (Threads() < 2 || parts < 2) return false;
+    std::vector<size_t> bounds{0};
+    for (long k = 1; k < parts; ++k) {
+        const size_t end = rest.find('\n', std::max(rest.size() * k / parts, bounds.back()));
+        bounds.push_back(end == std::string_view::npos ? rest.size() : end + 1);
+    }
+    bounds.push_back(rest.size());
+    std::vector<TextTable> pieces(static_cast<size_t>(parts), TextTable(table.Columns()));
+    std::vector<char> read(static_cast<size_t>(parts), 0);
+    SideBySide(parts, [&](long k) {
+        const std::string_view text = rest.substr(bounds[k], bounds[k + 1] - bounds[k]);
+        if (text.find('"') != std::string_view::npos || text.find('\0') != std::string_view::npos) return;
+        try {
+            ItemReader part = file.Part(file.Position() + bounds[k], file.Position() + bounds[k + 1]);
+            ReadRecords(part, pieces[k]);
+            read[k] = 1;
+        } catch (...) {
+            // One reader meets the same fault again and reports it.
+        }
+    });
+    if (std::find(read.begin(), read.end(), 0) != read.end()) return false;
+    table.AppendTables(pieces);
+    return true;
+}
+
+// Rows `from` to `to`, by a placer of their own.
+void ConvertRows(ConversionTrinity& trinity, const ConversionSide& side, long from, long to, long& searchFrom) {
+    const DepthModel& home = side.home;
+    Placer placer(side);
+    const TextTable& f = trinity.fields;
+    for (long r = from; r <= to; ++r) {
+        const double cd = placer.CompositeDepth(f(1, r), f(2, r), f(3, r));
+        trinity.composite[r] = cd;
+        if (home.gEventsLoaded)
+            trinity.eventFree[r] = IsMarker(cd) ? cd : CDToEFD(home, forms::CSng(cd), searchFrom);
+    }
+}
+
+// Rows a part of the conversion holds at least, when it is shared out.
+constexpr long kRowsAPart = 16384;
+
+// The positions converted in parts side by side, when only the main model
+// places them (no Duo bore holes, no conversion of the depth): a placer reads
+// the model only, and each part has its own. False when a part met a fault;
+// its rows are then as they were.
+bool ConvertPositionsSideBySide(ConversionTrinity& trinity, const ConversionSide& side) {
+    const long n = trinity.Rows();
+    const long parts = std::min(4 * Threads(), n / kRowsAPart);
+    if (Threads() < 2 || parts < 2 || side.fromMain || (side.duo && side.duo->ModelLoaded())) return false;
+    std::atomic<bool> faulty{false};
+    SideBySide(parts, [&](long k) {
+        long searchFrom = 1;
+        try {
+            ConvertRows(trinity, side, 1 + n * k / parts, n * (k + 1) / parts, searchFrom);
+        } catch (...) {
+            faulty = true;
+        }
+    });
+    return !faulty;
+}
+
 void ConvertPositions(ConversionTrinity& trinity, const ConversionSide& side) {
     const DepthModel& home = side.home;
     const long n = trinity.Rows();
@@ -155,14 +250,11 @@ void ConvertPositions(ConversionTrinity& trinity, const ConversionSide& side) {
     if (home.gEventsLoaded) trinity.eventFreeTitle = "Event free depth (event list: version " + home.gVerEvents + ")";
     trinity.composite.assign(static_cast<size_t>(n) + 1, 0.0);
     if (home.gEventsLoaded) trinity.eventFree.assign(static_cast<size_t>(n) + 1, 0.0);
-
-    Placer placer(side);
-    const TextTable& f = trinity.fields;
-    for (long r = 1; r <= n; ++r) {
-        const double cd = placer.CompositeDepth(f(1, r), f(2, r), f(3, r));
-        trinity.composite[r] = cd;
-        if (home.gEventsLoaded) trinity.eventFree[r] = IsMarker(cd) ? cd : CDToEFD(home, forms::CSng(cd));
-    }
+    if (ConvertPositionsSideBySide(trinity, side)) return;
+    // One pass from the first row, which meets a fault where it stops the reading.
+    std::fill(trinity.composite.begin(), trinity.composite.end(), 0.0);
+    std::fill(trinity.eventFree.begin(), trinity.eventFree.end(), 0.0);
+    ConvertRows(trinity, side, 1, n, home.gEventIndex.lastByBottom);
 }
 
 }  // namespace
@@ -189,7 +281,7 @@ ConversionReading ReadConversionFile(ItemReader& file, ConversionTables& t, cons
     for (int i = 0; i < 8; ++i) trinity.fields.Append(file.Item());
     if (!IsValueItem(trinity.fields(1, 1))) {
         t.gConvFrom = kScaleTrinity;
-        ReadRecords(file, trinity.fields);
+        if (!ReadRestSideBySide(file, trinity.fields)) ReadRecords(file, trinity.fields);
         ConvertPositions(trinity, side);
         t.gConvDetected = kScaleTrinity;
         return {};

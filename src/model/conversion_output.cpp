@@ -306,30 +306,36 @@ void WriteConversion(const ConversionTables& t, int16_t from, int16_t mask, Dept
     records.Flush();
     // The values of each run of rows are found on this thread, row after row
     // as the conversions' kept state (the age rows last used, the master
-    // column's last pair) requires; the run's records are written on a
-    // thread of their own meanwhile, and handed on in the rows' order.
+    // column's last pair) requires. The run's records are written on a
+    // thread of their own meanwhile, which hands them on once the run before
+    // was handed on (or passes on its failure): the runs reach `out` in the
+    // rows' order, and the file's writing waits for no value.
     const long n = conversion.Rows();
     const size_t writers = std::clamp<size_t>(std::thread::hardware_concurrency(), 1, 8);
-    std::deque<std::future<std::string>> written;
+    std::deque<std::shared_future<void>> written;
+    std::shared_future<void> before;
     for (long first = 1; first <= n; first += kRowsAtOnce) {
         const long last = std::min(n, first + kRowsAtOnce - 1);
         std::vector<RowValues> values;
         values.reserve(static_cast<size_t>(last - first + 1));
         for (long r = first; r <= last; ++r) values.push_back(conversion.Values(r, plan));
-        auto write = [&plan, &conversion, first, values = std::move(values)] {
+        auto write = [&plan, &conversion, &out, first, values = std::move(values), before] {
             std::string text;
             const std::function<void(std::string_view)> append = [&text](std::string_view block) { text += block; };
             Records run(append);
             for (size_t k = 0; k < values.size(); ++k) WriteRow(run, plan, conversion, first + static_cast<long>(k), values[k]);
             run.Flush();
-            return text;
+            if (before.valid()) before.get();
+            out(text);
         };
-        written.push_back(std::async(writers > 1 ? std::launch::async : std::launch::deferred, std::move(write)));
-        while (written.size() >= writers || (last == n && !written.empty())) {
-            out(written.front().get());
+        before = std::async(writers > 1 ? std::launch::async : std::launch::deferred, std::move(write)).share();
+        written.push_back(before);
+        if (written.size() >= writers) {
+            written.front().get();
             written.pop_front();
         }
     }
+    if (before.valid()) before.get();
 }
 
 ConversionSave SaveConvertedFile(const ConversionTables& t, int16_t from, int16_t mask, DepthModel& m,

@@ -73,7 +73,9 @@ TrinityDepth TrinityToCD(const DepthModel& m, int16_t boreHole, int16_t section,
     }
 }
 
-double CDToEFD(const DepthModel& m, float cd) {
+double CDToEFD(const DepthModel& m, float cd) { return CDToEFD(m, cd, m.gEventIndex.lastByBottom); }
+
+double CDToEFD(const DepthModel& m, float cd, long& searchFrom) {
     RequireEventList(m);
     if (m.gEventCount == 0) return forms::RoundHalfEven(cd, m.precision->gDepthPrecision);
     const CombinedEventIndex& index = m.gEventIndex;
@@ -81,7 +83,7 @@ double CDToEFD(const DepthModel& m, float cd) {
 
     // The first layer whose bottom is not above the level.
     const long i =
-        FirstLayer(count, index.bottomsAscending, index.lastByBottom, [&](long k) { return index.bottom[k] >= cd; });
+        FirstLayer(count, index.bottomsAscending, searchFrom, [&](long k) { return index.bottom[k] >= cd; });
 
     float s = index.thicknessAbove[i];
     if (i <= count && Top(m, i) < cd) s = static_cast<float>(double(s) + double(cd) - double(Top(m, i)));

@@ -28,6 +28,10 @@ inline TrinityDepth TrinityToCD(const DepthModel& m, int16_t boreHole, int16_t s
 // not passed through: it loses the thickness of every layer. Run-time error 9
 // while no event list is loaded.
 double CDToEFD(const DepthModel& m, float cd);
+// The same, its search starting where `searchFrom` says and leaving there
+// where it ended, for conversions side by side; the result is the same
+// wherever it starts.
+double CDToEFD(const DepthModel& m, float cd, long& searchFrom);
 
 // Composite depth of an event-free depth, rounded to gDepthPrecision; 9999 and
 // -9999 come back unchanged and unrounded. Run-time error 9 while no event

@@ -36,6 +36,22 @@ public:
         ends_.push_back(end);
     }
 
+    // Every cell of other tables of as many columns, after this one's, in turn.
+    void AppendTables(const std::vector<TextTable>& others) {
+        size_t chars = chars_.size(), cells = ends_.size();
+        for (const TextTable& other : others) {
+            chars += other.chars_.size();
+            cells += other.ends_.size();
+        }
+        chars_.reserve(chars);
+        ends_.reserve(cells);
+        for (const TextTable& other : others) {
+            const size_t offset = chars_.size();
+            chars_ += other.chars_;
+            for (size_t end : other.ends_) ends_.push_back(offset + end);
+        }
+    }
+
     // Drops the cells of a row that was not finished.
     void DropUnfinishedRow() {
         ends_.resize(static_cast<size_t>(Rows()) * columns_);

@@ -82,6 +82,8 @@ void FormWindow::Sync() {
     SyncWindow();
     if (client_->Prepare(form_.Draw())) DrawLater(*client_);
     for (ControlView* view : views_) view->Sync();
+    // Synced on its own (for a picture of this window), it draws its boxes now.
+    if (!services_.Syncing()) services_.DrawPrepared();
     SyncFocus();
 }
 

@@ -55,6 +55,9 @@ public:
     FormWindow& WindowOf(forms::Form& form);
     // A surface whose drawing changed, drawn at the end of this sync.
     void DrawLater(SurfaceWidget& surface) { prepared_.push_back(&surface); }
+    // Draws the surfaces handed to DrawLater, side by side.
+    void DrawPrepared();
+    bool Syncing() const { return syncing_; }
 
     int MessageBox(const forms::MessageRequest& request) override;
     std::optional<std::string> FileDialog(const forms::FileRequest& request) override;
@@ -79,7 +82,6 @@ protected:
 private:
     void RunEvent(const std::function<void()>& action);
     void Tick();
-    void DrawPrepared();
 
     struct Aimed {
         const void* receiver;

@@ -209,3 +209,64 @@ TEST(ConversionInput, APositionAtItsSectionsFirstOrLastTieIsPlacedInBothWindows)
     EXPECT_NEAR(cd[1], 1200.2, 1e-3);
     EXPECT_EQ(cd[2], 9999);
 }
+
+// A long file is converted in parts side by side: every row gets what a
+// short file gives it, and a fault stops the reading at its row, the rows
+// after it unconverted, as when one pass meets it.
+TEST(ConversionInput, ALongFileGivesEveryRowWhatAShortOneGives) {
+    const DepthModel m = ConversionModel();
+    const char* records[] = {"A,01,15", "A,1,50", "\"Core Q-1\",001,90", "A,01,9.9", "Z,01,50", "A,01,-9999", "B,01,25"};
+    const std::vector<double> composite{115, 150, 190, 9999, 9999, -9999, 150}, eventFree{115, 145, 185, 9999, 9999, -9999, 145};
+    constexpr long kRows = 100000, kFault = 70001;
+    std::string text = kTrinityHeader;
+    for (long r = 1; r <= kRows; ++r) text += "s" + std::to_string(r) + "," + records[r % 7] + "\n";
+    ConversionTables t;
+    ASSERT_FALSE(ReadConversion(t, text, m).refused);
+    ASSERT_EQ(t.gConvTrinity.Rows(), kRows);
+    for (long r = 1; r <= kRows; ++r) {
+        ASSERT_EQ(t.gConvTrinity.composite[r], composite[r % 7]) << r;
+        ASSERT_EQ(t.gConvTrinity.eventFree[r], eventFree[r % 7]) << r;
+    }
+
+    const size_t at = text.find("\ns" + std::to_string(kFault) + ",") + 1;
+    text.replace(text.find('\n', at) - 2, 2, "xy");  // its PSP is no number
+    EXPECT_THROW(ReadConversion(t, text, m), forms::RuntimeError);
+    ASSERT_EQ(t.gConvTrinity.Rows(), kRows);
+    EXPECT_EQ(t.gConvTrinity.composite[kFault - 1], composite[(kFault - 1) % 7]);
+    EXPECT_EQ(t.gConvTrinity.composite[kFault], 0);
+    EXPECT_EQ(t.gConvTrinity.composite[kFault + 1], 0);
+    EXPECT_EQ(t.gConvTrinity.composite[kRows], 0);
+}
+
+// A long file is read in parts side by side: records that run over line
+// ends (five items on one line, three on the next) and quotes elsewhere in
+// the file give the very fields one reader gives.
+TEST(ConversionInput, ALongFileReadInPartsHoldsWhatOneReaderReads) {
+    const DepthModel m = ConversionModel();
+    constexpr long kRows = 200000;
+    auto item = [](long i) {
+        const long r = i / 4 + 1;
+        switch (i % 4) {
+            case 0: return "s" + std::to_string(r);
+            case 1: return std::string(r % 5 ? "A" : "Core Q-1");
+            case 2: return std::string("01");
+            default: return std::to_string(15 + r % 70);
+        }
+    };
+    for (bool quoted : {false, true}) {
+        std::string text = kTrinityHeader;
+        for (long i = 0; i < 4 * kRows;) {
+            const long line = (i / 4) % 2 ? 3 : 5;
+            for (long k = 0; k < line && i < 4 * kRows; ++k, ++i) {
+                text += k ? "," : "";
+                text += quoted && i == 2 * kRows + 1 ? "\"" + item(i) + "\"" : item(i);
+            }
+            text += "\r\n";
+        }
+        ConversionTables t;
+        ASSERT_FALSE(ReadConversion(t, text, m).refused);
+        ASSERT_EQ(t.gConvTrinity.Rows(), kRows);
+        for (long i = 0; i < 4 * kRows; ++i) ASSERT_EQ(t.gConvTrinity.fields(i % 4, i / 4 + 1), item(i)) << i;
+        EXPECT_EQ(t.gConvTrinity.composite[5], 120);  // PSP 20 in bore hole A by its long name
+    }
+}

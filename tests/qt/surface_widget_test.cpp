@@ -96,3 +96,22 @@ TEST(SurfaceWidget, AMovedMarkRepaintsOnlyTheStripsThatChanged) {
 }
 
 }  // namespace
+
+namespace {
+
+// A window brought up to date on its own, outside the back end's sync (as for
+// a picture of a window that is not shown), draws what changed there and then.
+TEST(SurfaceWidget, AWindowSyncedOnItsOwnDrawsItsSurfacesAtOnce) {
+    qttest::EnsureQtApplication();
+    qtback::QtServices services;
+    Application app{services};
+    services.Attach(app);
+    FormSlot<FrmMarks> form{app, "frmMarks", [&] { return std::make_unique<FrmMarks>(app); }};
+    form().Draw().FilledBox(0, 0, 6000, 3000, RGB(0, 0, 255));
+    qtback::FormWindow& window = services.WindowOf(form());
+    window.Sync();
+    const QImage shown = window.grab().toImage();
+    EXPECT_EQ(shown.pixel(300, 140), qRgb(0, 0, 255));  // beside and below both boxes
+}
+
+}  // namespace
