@@ -1,6 +1,8 @@
 #include "qt/qt_scenario_backend.h"
 
 #include <QApplication>
+#include <QCursor>
+#include <QScreen>
 #include <QGuiApplication>
 #include <cstdlib>
 #include <xcb/xcb.h>
@@ -37,7 +39,10 @@ public:
     forms::Menu* ChoosePopupItem(forms::Form& form, forms::Menu& menu) override {
         const forms::Menu* answer = answers.TakePopupAnswer(form, menu);
         QTimer::singleShot(0, [answer] { AnswerOpenPopup(answer); });
-        return QtServices::ChoosePopupItem(form, menu);
+        forms::Menu* chosen = QtServices::ChoosePopupItem(form, menu);
+        // The press that opened it is let go once the press is over.
+        QTimer::singleShot(0, [] { LetGo(); });
+        return chosen;
     }
     void ClipboardClear() override {
         QtServices::ClipboardClear();
@@ -158,6 +163,11 @@ std::function<std::unique_ptr<forms::ScriptedBackend>()> ScenarioBackendFactory(
         // Menus and lists open at once, with no animation to wait for.
         QApplication::setEffectEnabled(Qt::UI_General, false);
     }
+    // On a real X server the server's own pointer would hover over the
+    // windows and pop-ups the script works in, and its crossings would mix
+    // with the script's input: it waits in the screen's far corner.
+    if (QGuiApplication::platformName() == "xcb")
+        if (QScreen* screen = QGuiApplication::primaryScreen()) QCursor::setPos(screen, screen->geometry().bottomRight());
     return [application] { return std::unique_ptr<forms::ScriptedBackend>(std::make_unique<QtScenarioBackend>()); };
 }
 

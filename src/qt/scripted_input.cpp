@@ -78,11 +78,11 @@ void SendMouse(QWidget& top, QPoint at, QEvent::Type type, Qt::MouseButton butto
     QCoreApplication::processEvents();
 }
 
-// Lets go of the buttons still held, where they were pressed, or over the
-// pop-up menu that the press opened there.
+}  // namespace
+
+// Lets go of the buttons still held, where they were pressed.
 void LetGo() {
-    QWidget* over = QApplication::activePopupWidget();
-    if (!over) over = gHeldIn;
+    QWidget* over = gHeldIn;
     for (Qt::MouseButton b : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton})
         if (gHeld & b) {
             if (over) SendMouse(*over, over->mapFromGlobal(gHeldAt), QEvent::MouseButtonRelease, b, {});
@@ -90,6 +90,8 @@ void LetGo() {
         }
     gHeldIn = nullptr;
 }
+
+namespace {
 
 void ClickAt(QWidget& top, QPoint at, bool twice = false) {
     LetGo();
@@ -164,19 +166,38 @@ bool ClickThrough(QMenu* popup, const std::vector<const forms::Menu*>& path, siz
     return true;
 }
 
+// The items of path from the open pop-up down, taken with the keyboard:
+// Down to each item, Right into a submenu, Enter on the last. A pop-up opens
+// under the pointer, and on a real X server the server's pointer and the
+// script's clicks could both hover over it; the keys reach it alone.
+void KeyThrough(QMenu* popup, const std::vector<const forms::Menu*>& path, size_t from) {
+    for (size_t i = from; i < path.size(); ++i) {
+        if (!popup || !WaitFor([popup] { return popup->isVisible(); })) return;
+        QAction* action = ActionFor(popup->actions(), path[i]);
+        if (!action || !action->isVisible() || !action->isEnabled()) return;
+        QWindow* window = popup->windowHandle();
+        for (qsizetype n = popup->actions().size(); n > 0 && popup->activeAction() != action; --n)
+            QTest::keyClick(window, Qt::Key_Down);
+        if (popup->activeAction() != action) return;
+        QTest::keyClick(window, action->menu() ? Qt::Key_Right : Qt::Key_Return);
+        popup = action->menu();
+    }
+}
+
 }  // namespace
 
 void AnswerOpenPopup(const void* item) {
     auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
     if (!popup || !popup->windowHandle()) return;
-    LetGo();
+    // A button still held from the press that opened the pop-up is let go
+    // once it has closed (LetGo): a release over it may close it unchosen.
     if (item) {
         // The item lies in this menu or one of its submenus.
         const auto* target = static_cast<const forms::Menu*>(item);
         std::vector<const forms::Menu*> path = MenuPath(*target);
         for (size_t i = 0; i < path.size(); ++i) {
             if (ActionFor(popup->actions(), path[i])) {
-                ClickThrough(popup, path, i);
+                KeyThrough(popup, path, i);
                 break;
             }
         }

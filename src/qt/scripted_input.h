@@ -31,6 +31,10 @@ private:
     QtServices& services_;
 };
 
+// Lets go of the mouse buttons a script pressed and did not release, where
+// it pressed them: a person lets go before doing anything else.
+void LetGo();
+
 // Answers the pop-up menu that is open now (an item of it, or Escape when
 // item is nullptr), as a person's click or key. Used while the menu's own
 // event loop runs.
