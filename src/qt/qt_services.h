@@ -32,7 +32,10 @@ public:
     void Attach(forms::Application& application);
     // Drives the application's timers from real time.
     void StartClock();
-    bool InputOpen() const { return !syncing_ && app_ != nullptr; }
+    // Off when a program drives the model itself (a benchmark): widgets then
+    // only show it.
+    void SetWidgetInput(bool on) { widgetInput_ = on; }
+    bool InputOpen() const { return widgetInput_ && !syncing_ && app_ != nullptr; }
     // Runs one user action on the model and brings every window up to date.
     // A run-time error that no handler trapped ends the program, as it did
     // on the old platform, after saying so.
@@ -95,6 +98,7 @@ private:
     std::vector<SurfaceWidget*> prepared_;
     const forms::Form* activeShown_ = nullptr;
     unsigned long frontRaised_ = 0;
+    bool widgetInput_ = true;
     bool syncing_ = false;
     int modal_ = 0;
     int eventDepth_ = 0;
