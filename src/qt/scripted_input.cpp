@@ -78,21 +78,6 @@ void SendMouse(QWidget& top, QPoint at, QEvent::Type type, Qt::MouseButton butto
     QCoreApplication::processEvents();
 }
 
-}  // namespace
-
-// Lets go of the buttons still held, where they were pressed.
-void LetGo() {
-    QWidget* over = gHeldIn;
-    for (Qt::MouseButton b : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton})
-        if (gHeld & b) {
-            if (over) SendMouse(*over, over->mapFromGlobal(gHeldAt), QEvent::MouseButtonRelease, b, {});
-            gHeld &= ~b;
-        }
-    gHeldIn = nullptr;
-}
-
-namespace {
-
 void ClickAt(QWidget& top, QPoint at, bool twice = false) {
     LetGo();
     SendMouse(top, at, QEvent::MouseButtonPress, Qt::LeftButton, {});
@@ -153,51 +138,77 @@ std::vector<const forms::Menu*> MenuPath(const forms::Menu& item) {
     return path;
 }
 
-// Clicks the items of path in turn, from the open menu popup down; submenus
-// open as they are clicked. False when an item is not there to click.
-bool ClickThrough(QMenu* popup, const std::vector<const forms::Menu*>& path, size_t from) {
+// Takes the items of path in turn, from the open menu popup down, each with
+// take(menu, action); submenus open as their items are taken. False when an
+// item is not there to take.
+template <class Take>
+bool TakeThrough(QMenu* popup, const std::vector<const forms::Menu*>& path, size_t from, Take&& take) {
     for (size_t i = from; i < path.size(); ++i) {
         if (!popup || !WaitFor([popup] { return popup->isVisible(); })) return false;
         QAction* action = ActionFor(popup->actions(), path[i]);
-        if (!action || !action->isVisible()) return false;
-        ClickAt(*popup, popup->actionGeometry(action).center());
+        if (!action || !action->isVisible() || !take(*popup, *action)) return false;
         popup = action->menu();
     }
     return true;
 }
 
-// The items of path from the open pop-up down, taken with the keyboard:
-// Down to each item, Right into a submenu, Enter on the last. A pop-up opens
+// A click on the item, as from the menu bar.
+bool ClickItem(QMenu& popup, QAction& action) {
+    ClickAt(popup, popup.actionGeometry(&action).center());
+    return true;
+}
+
+// Down to the item, then Right into its submenu or Enter. A pop-up opens
 // under the pointer, and on a real X server the server's pointer and the
 // script's clicks could both hover over it; the keys reach it alone.
-void KeyThrough(QMenu* popup, const std::vector<const forms::Menu*>& path, size_t from) {
-    for (size_t i = from; i < path.size(); ++i) {
-        if (!popup || !WaitFor([popup] { return popup->isVisible(); })) return;
-        QAction* action = ActionFor(popup->actions(), path[i]);
-        if (!action || !action->isVisible() || !action->isEnabled()) return;
-        QWindow* window = popup->windowHandle();
-        for (qsizetype n = popup->actions().size(); n > 0 && popup->activeAction() != action; --n)
-            QTest::keyClick(window, Qt::Key_Down);
-        if (popup->activeAction() != action) return;
-        QTest::keyClick(window, action->menu() ? Qt::Key_Right : Qt::Key_Return);
-        popup = action->menu();
-    }
+bool KeyItem(QMenu& popup, QAction& action) {
+    if (!action.isEnabled()) return false;
+    QWindow* window = popup.windowHandle();
+    for (qsizetype n = popup.actions().size(); n > 0 && popup.activeAction() != &action; --n)
+        QTest::keyClick(window, Qt::Key_Down);
+    if (popup.activeAction() != &action) return false;
+    QTest::keyClick(window, action.menu() ? Qt::Key_Right : Qt::Key_Return);
+    return true;
+}
+
+// A control beyond the window's edge (the window folded over it) is not
+// there for a person to use.
+bool Reachable(const QWidget& w, QPoint local) {
+    return w.window()->rect().contains(InTop(w, local)) && w.isVisible();
+}
+
+// Whether a press at local would reach w (or a part of it) and not a
+// control lying over it.
+bool Uncovered(QWidget& w, QPoint local) {
+    QWidget* top = w.window();
+    QWidget* hit = top->childAt(InTop(w, local));
+    return hit && (hit == &w || w.isAncestorOf(hit));
 }
 
 }  // namespace
 
-void AnswerOpenPopup(const void* item) {
+// Lets go of the buttons still held, where they were pressed.
+void LetGo() {
+    QWidget* over = gHeldIn;
+    for (Qt::MouseButton b : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton})
+        if (gHeld & b) {
+            if (over) SendMouse(*over, over->mapFromGlobal(gHeldAt), QEvent::MouseButtonRelease, b, {});
+            gHeld &= ~b;
+        }
+    gHeldIn = nullptr;
+}
+
+void AnswerOpenPopup(const forms::Menu* item) {
     auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
     if (!popup || !popup->windowHandle()) return;
     // A button still held from the press that opened the pop-up is let go
     // once it has closed (LetGo): a release over it may close it unchosen.
     if (item) {
         // The item lies in this menu or one of its submenus.
-        const auto* target = static_cast<const forms::Menu*>(item);
-        std::vector<const forms::Menu*> path = MenuPath(*target);
+        std::vector<const forms::Menu*> path = MenuPath(*item);
         for (size_t i = 0; i < path.size(); ++i) {
             if (ActionFor(popup->actions(), path[i])) {
-                KeyThrough(popup, path, i);
+                TakeThrough(popup, path, i, KeyItem);
                 break;
             }
         }
@@ -209,20 +220,6 @@ void AnswerOpenPopup(const void* item) {
         if (!open || !open->windowHandle()) return;
         QTest::keyClick(open->windowHandle(), Qt::Key_Escape);
     }
-}
-
-// A control beyond the window's edge (the window folded over it) is not
-// there for a person to use.
-static bool Reachable(const QWidget& w, QPoint local) {
-    return w.window()->rect().contains(InTop(w, local)) && w.isVisible();
-}
-
-// Whether a press at local would reach w (or a part of it) and not a
-// control lying over it.
-static bool Uncovered(QWidget& w, QPoint local) {
-    QWidget* top = w.window();
-    QWidget* hit = top->childAt(InTop(w, local));
-    return hit && (hit == &w || w.isAncestorOf(hit));
 }
 
 std::string ScriptedQtInput::Click(forms::Control& c, bool twice) {
@@ -356,7 +353,7 @@ std::string ScriptedQtInput::ChooseMenu(forms::Menu& item) {
     if (!title || !title->isVisible() || bar->isHidden())
         return "menu refused: " + item.QualifiedName() + " is not on the menu bar";
     ClickAt(window, InTop(*bar, bar->actionGeometry(title).center()));
-    if (path.size() > 1 && !ClickThrough(title->menu(), path, 1))
+    if (path.size() > 1 && !TakeThrough(title->menu(), path, 1, ClickItem))
         return "menu refused: " + item.QualifiedName() + " could not be reached";
     return {};
 }

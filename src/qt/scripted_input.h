@@ -5,6 +5,10 @@
 // opens and closes its pop-up menus and moves the focus, as for a person.
 #include "forms/script_input.h"
 
+namespace forms {
+class Menu;
+}
+
 namespace qtback {
 
 class QtServices;
@@ -38,6 +42,6 @@ void LetGo();
 // Answers the pop-up menu that is open now (an item of it, or Escape when
 // item is nullptr), as a person's click or key. Used while the menu's own
 // event loop runs.
-void AnswerOpenPopup(const void* item);
+void AnswerOpenPopup(const forms::Menu* item);
 
 }  // namespace qtback
