@@ -373,8 +373,6 @@ std::string ScriptedQtInput::Mouse(forms::MouseAction action, forms::Form& form,
     } else {
         local = QPointF(x / Twips(1.0), y / Twips(1.0));
     }
-    const void* receiver = c ? static_cast<const void*>(c) : static_cast<const void*>(&form);
-    services_.AimScripted(receiver, QtServices::Exact::Pointer, local, QPointF(x, y));
     QPoint at = InTop(*w, local.toPoint());
     // A person presses only where the control can be seen; moves and
     // releases may stray, as a held button carries them to the control.
@@ -386,6 +384,8 @@ std::string ScriptedQtInput::Mouse(forms::MouseAction action, forms::Form& form,
         return "the point of " + form.Name() + " lies under a control";
     Qt::KeyboardModifiers mods = QtModifiers(shift);
     if (action == forms::MouseAction::Down) LetGo();
+    const void* receiver = c ? static_cast<const void*>(c) : static_cast<const void*>(&form);
+    services_.AimScripted(receiver, QtServices::Exact::Pointer, local, QPointF(x, y));
     switch (action) {
         case forms::MouseAction::Move: SendMouse(window, at, QEvent::MouseMove, Qt::NoButton, mods); break;
         case forms::MouseAction::Down: SendMouse(window, at, QEvent::MouseButtonPress, QtButton(button), mods); break;
