@@ -198,10 +198,6 @@ void CoreWindow::Text4_Change() {
             const ScopedValue<AgeBoxText> typed(ageBoxText_, AgeBoxText::kTyped);
             Text3.SetText(DepthText(efd));
         }
-        // The unit and errors are those of the level the age gave: the
-        // conversion from age keeps its control points (and, in the Duo
-        // window, its errors) to itself.
-        OwnCDToAge(static_cast<float>(Val(Text2.Text())));
     }
     ShowInterpolation();
     ShowAgeUnitAndError(AgeBoxNamesErrors());
