@@ -1,5 +1,9 @@
 // GetPSP: the section, tie rows and position in the section of a composite
 // depth in one bore hole, and the lamina lists it hands to the Level Divider.
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
 #include "forms/values.h"
 #include "tools/frm_divider.h"
 #include "window/core_window.h"
@@ -12,6 +16,22 @@ using namespace forms;
 namespace {
 
 constexpr double kNoValue = 9999;
+
+// The centre of a column is its top, a single, plus half the range, so it
+// holds the level only to a step of a single at the top's size (406.4 - 250 +
+// 250 gives 406.39999, -0.1 - 250 + 250 gives -0.100006). That round-off must
+// not move a level off the place it was put: a centre within it of a tie is
+// the tie (the tie's own PSP), and a position within it, times the slope it
+// was placed with, of a section's top is the top (PSP 0, so the level keeps
+// its section and its bore hole).
+double SingleStep(double size) {
+    const float single = static_cast<float>(std::abs(size));
+    return static_cast<double>(std::nextafter(single, std::numeric_limits<float>::infinity())) - single;
+}
+
+double AtTie(double centre, double tie, double slack) { return std::abs(centre - tie) <= slack ? tie : centre; }
+
+float AtTop(double psp, double slack) { return static_cast<float>(std::abs(psp) <= slack ? 0.0 : psp); }
 
 }  // namespace
 
@@ -78,25 +98,28 @@ bool CoreWindow::GetPSP(int16_t b, float depth) {
                                       m.gSectionName(b, model::CountTops(m, b, state.gTopRow)));
         }
 
-        state.gTargetCD = static_cast<float>(OwnDepthOf(static_cast<float>(BoreHole(b).Draw().ScaleTop() + state.gRange / 2.0)));
+        const double top = BoreHole(b).Draw().ScaleTop(), centre = top + state.gRange / 2.0;
+        state.gTargetCD = static_cast<float>(OwnDepthOf(static_cast<float>(centre)));
 
         // The position in the section, at the centre of the bore hole's column.
         if (drilling) {
             state.gPSP = static_cast<float>(depth - Val(drillDepth(state.gTopRow)));
         } else if (composite) {
             if (state.gRowB == 0) return false;
-            const double t = state.gTargetCD;
             const double cB = CDbl(rowDepth(state.gRowB)), pB = CDbl(psp(state.gRowB));
+            const double slack = SingleStep(std::max(std::abs(top), std::abs(centre)));
+            double t = AtTie(state.gTargetCD, cB, slack);
             const bool oneToOne = state.model.gExtrapolation == model::Extrapolation::kOneToOne;
-            if (oneToOne && static_cast<float>(cB) < state.gTargetCD) {
-                state.gPSP = static_cast<float>(pB - (cB - t));
+            if (oneToOne && static_cast<float>(cB) < static_cast<float>(t)) {
+                state.gPSP = AtTop(pB - (cB - t), slack);
             } else {
                 if (state.gRowA == 0) return false;
                 const double cA = CDbl(rowDepth(state.gRowA)), pA = CDbl(psp(state.gRowA));
-                if (oneToOne && static_cast<float>(cA) > state.gTargetCD)
-                    state.gPSP = static_cast<float>(pA + (t - cA));
+                t = AtTie(t, cA, slack);
+                if (oneToOne && static_cast<float>(cA) > static_cast<float>(t))
+                    state.gPSP = AtTop(pA + (t - cA), slack);
                 else
-                    state.gPSP = static_cast<float>(pA + Divide((t - cA) * (pB - pA), cB - cA));
+                    state.gPSP = AtTop(pA + Divide((t - cA) * (pB - pA), cB - cA), slack * std::abs(Divide(pB - pA, cB - cA)));
             }
         }
         // On the event-free and age scales no position is computed: the

@@ -358,6 +358,14 @@ protected:
         }
         ASSERT_TRUE(services.messages.empty()) << services.messages[0].request.text;
     }
+    // The rows of a section with a position in bore hole b and a composite depth.
+    int TiesIn(int16_t b, int section) {
+        const model::DepthModel& m = q.main.model;
+        int ties = 0;
+        for (long r = m.gSectionTop(b, section); r <= m.gSectionBottom(b, section); ++r)
+            ties += m.gCorrTable(0, b, 1, r) != "9999" && m.gCorrRow(1, r) != "9999";
+        return ties;
+    }
 };
 
 // A typed age gives the event-free depth the age conversion computes,
@@ -367,6 +375,39 @@ TEST_F(ExampleRoadTest, ATypedAgeRoundsTheConvertedEventFreeDepthOnce) {
     Type(Main().Text4, "3117");
     EXPECT_EQ(Main().Text3.Text(), "277.66");
     EXPECT_EQ(Main().Text2.Text(), "290.84");
+}
+
+// Picking a section puts the level at its top. The column's centre, where the
+// position is computed, holds that level only to a single's step; it must
+// still give PSP 0 in that section of that bore hole, whichever bore hole
+// was chosen before, and keep the bore hole's menu item (406.4 cm, A-05, gave
+// -6.1E-06 and lost A).
+TEST_F(ExampleRoadTest, EverySectionTopKeepsItsBoreHoleAndPositionZero) {
+    quillory::FrmMain& f = Main();
+    const model::DepthModel& m = q.main.model;
+    int tops = 0;
+    for (int16_t b = 1; b <= 4; ++b) {
+        f.Combo1.UserChoose(m.gBoreHoleName[b]);
+        for (int s = 1; s <= m.gSectionCount[b]; ++s) {
+            const std::string name = m.gSectionName(b, s);
+            f.Combo5.UserChoose(name);
+            ASSERT_EQ(f.Combo1.Text(), m.gBoreHoleName[b]) << name;
+            ASSERT_EQ(f.Combo5.Text(), name);
+            EXPECT_EQ(f.Text1.Text(), "0") << m.gBoreHoleName[b] << "-" << name << " at " << f.Text2.Text();
+            // A level above a section's only tie has no position (D-24).
+            if (TiesIn(b, s) >= 2) {
+                EXPECT_TRUE(f.mnuBH(b).Enabled()) << m.gBoreHoleName[b] << "-" << name;
+            }
+            // Another bore hole and back: the same section, still at its top.
+            const int16_t other = b == 1 ? 2 : 1;
+            f.Combo1.UserChoose(m.gBoreHoleName[other]);
+            f.Combo1.UserChoose(m.gBoreHoleName[b]);
+            EXPECT_EQ(f.Text1.Text(), "0") << m.gBoreHoleName[b] << "-" << name << " after a round trip";
+            EXPECT_EQ(f.Combo5.Text(), name);
+            ++tops;
+        }
+    }
+    EXPECT_GT(tops, 90);
 }
 
 }  // namespace
