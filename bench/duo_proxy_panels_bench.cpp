@@ -97,4 +97,21 @@ void BM_QtLevelTypedAndPaintBothWindows(benchmark::State& state) {
 }
 BENCHMARK(BM_QtLevelTypedAndPaintBothWindows)->Unit(benchmark::kMillisecond);
 
+// Levels typed into the main window across its whole core, key by key, none
+// shown twice in the run: the time of a key, the level change in both
+// windows and the frame that shows both.
+void BM_QtTypedLevelsAcrossTheCoreBothWindows(benchmark::State& state) {
+    auto& p = Shown();
+    quillory::FrmMain& f = p.q.frmMain();
+    static bench::KeysAcrossTheCore keys(f.state.model.gDrawBottom);
+    f.Text2.SetFocus();
+    p.Settle();
+    const bool taken = bench::TypeKeysAcrossTheCore(
+        state, keys, f, [](const std::function<void()>& action) { action(); }, [&] { p.Settle(); });
+    if (!taken) state.SkipWithError("the typed level was not taken");
+    quillory::CoreWindow& duo = p.q.frm2Main();
+    if (duo.Label1(8).Caption() != duo.Text2.Text()) state.SkipWithError("the Duo window did not follow");
+}
+BENCHMARK(BM_QtTypedLevelsAcrossTheCoreBothWindows)->Unit(benchmark::kMillisecond);
+
 }  // namespace

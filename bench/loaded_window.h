@@ -7,7 +7,10 @@
 // the headless one does (fileAnswers, messageAnswers, messages).
 #include <benchmark/benchmark.h>
 
+#include <cmath>
 #include <functional>
+#include <set>
+#include <vector>
 #include <stdexcept>
 #include <string>
 
@@ -48,6 +51,76 @@ inline bool TypeLevelsInTurn(benchmark::State& state, quillory::CoreWindow& type
         if (after) after();
     }
     return typed.Label1(8).Caption() == levels[i];
+}
+
+// Levels from 2 % to 98 % of a core `bottom` cm deep, in an order that jumps
+// across it, each written with four significant digits ("361.4", "1769",
+// "17690") and none twice: a run never shows a level it has shown before,
+// so every text the columns print at it is shaped anew.
+inline std::vector<std::string> LevelsAcrossTheCore(double bottom) {
+    std::vector<std::string> levels;
+    std::set<std::string> seen;
+    const double golden = 0.6180339887498949;
+    for (long i = 1; levels.size() < 20000 && i < 200000; ++i) {
+        const double level = bottom * (0.02 + 0.96 * std::fmod(i * golden, 1.0));
+        const double unit = std::pow(10.0, std::floor(std::log10(level)) - 3);
+        std::string text = forms::Str(std::round(level / unit) * unit);
+        if (seen.insert(text).second) levels.push_back(text);
+    }
+    return levels;
+}
+
+// The keys of those levels, one a call: a user typing one level after
+// another into a depth box, each over the whole text of the one before.
+class KeysAcrossTheCore {
+public:
+    explicit KeysAcrossTheCore(double bottom) : levels_(LevelsAcrossTheCore(bottom)) {}
+    // The level's first key is next: the box's text is to be selected.
+    bool StartsALevel() const { return key_ == 0; }
+    char Next() {
+        const std::string& level = levels_[level_ % levels_.size()];
+        const char c = level[key_];
+        if (++key_ == level.size()) {
+            key_ = 0;
+            ++level_;
+        }
+        return c;
+    }
+    // The level the last whole one typed was.
+    const std::string& Last() const { return levels_[(level_ + levels_.size() - 1) % levels_.size()]; }
+    size_t LevelsTyped() const { return level_; }
+
+private:
+    std::vector<std::string> levels_;
+    size_t level_ = 0, key_ = 0;
+};
+
+// One key an iteration from `keys` into `box`, each key a level change
+// timed with what `after` does (the windows painted, say); selecting the
+// box's text before a level's first key is not timed. True when the box's
+// window took the last whole level typed.
+inline bool TypeKeysAcrossTheCore(benchmark::State& state, KeysAcrossTheCore& keys, quillory::CoreWindow& typed,
+                                  const std::function<void(const std::function<void()>&)>& userEvent,
+                                  const std::function<void()>& after) {
+    for (auto _ : state) {
+        if (keys.StartsALevel()) {
+            state.PauseTiming();
+            userEvent([&] { typed.Text2.UserSelectAll(); });
+            after();
+            state.ResumeTiming();
+        }
+        const char key = keys.Next();
+        userEvent([&] { typed.Text2.UserKeyChar(key); });
+        after();
+    }
+    // Finish the level under way, so that the check reads a whole one.
+    while (!keys.StartsALevel()) {
+        const char key = keys.Next();
+        userEvent([&] { typed.Text2.UserKeyChar(key); });
+    }
+    after();
+    state.counters["levels"] = static_cast<double>(keys.LevelsTyped());
+    return typed.Label1(8).Caption() == keys.Last();
 }
 
 template <class Services>

@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "bench/bench_files.h"
+#include "bench/loaded_window.h"
 #include "forms/application.h"
 #include "forms/headless.h"
 #include "main/quillory.h"
@@ -270,6 +271,21 @@ void BM_QtLevelChangeAndPaint(benchmark::State& state) { LevelChangeAndPaint(sta
 void BM_QtLevelChangeAndPaintWholeWindow(benchmark::State& state) { LevelChangeAndPaint(state, true); }
 BENCHMARK(BM_QtLevelChangeAndPaint)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_QtLevelChangeAndPaintWholeWindow)->Unit(benchmark::kMillisecond);
+
+// Levels typed across the whole core as a user types them, key by key, none
+// shown twice in the run: the time of a key, its level change and the frame
+// that shows it.
+void BM_QtTypedLevelsAcrossTheCore(benchmark::State& state) {
+    auto& w = Shown();
+    quillory::FrmMain& f = w.q.frmMain();
+    static bench::KeysAcrossTheCore keys(f.state.model.gDrawBottom);
+    f.Text2.SetFocus();
+    Paint();
+    const bool taken = bench::TypeKeysAcrossTheCore(
+        state, keys, f, [&](const std::function<void()>& action) { w.services.UserEvent(action); }, [] { Paint(); });
+    if (!taken) state.SkipWithError("the typed level was not taken");
+}
+BENCHMARK(BM_QtTypedLevelsAcrossTheCore)->Unit(benchmark::kMillisecond);
 
 // The same pointer move on Qt, the windows brought up to date and painted
 // where they changed: each column and panel under the new line.
