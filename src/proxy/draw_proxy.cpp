@@ -83,7 +83,7 @@ void PlanAxis(SideWindow& w, int16_t k) {
     // The same file and columns plot the same values: a level change does
     // not compute them again.
     if (!d.plotted || d.plottedCol != d.gProxyCol || d.plottedDivCol != d.gProxyDivCol) {
-        d.plotted = false;
+        d.Forget();
         PlotValues(p, d.gProxyCol, d.gProxyDivCol, d.gPlotX);
         const PlotRange range = RangeOf(std::span<const float>(d.gPlotX).subspan(1));
         d.gProxyMax = range.max;
@@ -192,17 +192,32 @@ void DrawSamples(Surface& s, std::span<const float> x, std::span<const float> y,
     }
 }
 
+// The segments of the running mean over `width` samples: from the pairs
+// kept for the panel's plotted values and positions of `plane`, summed when
+// they are first drawn; plotted values cut short by a fault are summed anew.
+std::vector<model::MeanSegment> MeanSegments(ProxyDrawing& d, int width, std::span<const float> y, int16_t plane,
+                                             int32_t rows, int32_t start, model::MeanView view) {
+    if (!d.plotted) return model::RunningMean(width, d.gPlotX, y, rows, start, view);
+    if (!d.means || d.means->Width() != width || d.meansPlane != plane) {
+        d.means.reset();
+        d.means.emplace(width, d.gPlotX, y, rows);
+        d.meansPlane = plane;
+    }
+    return d.means->Segments(y, start, view);
+}
+
 // The running mean whose smoothing item carries a check mark, in red two
 // pixels wide; the panel draws one pixel wide again afterwards.
-void DrawRunningMeans(SideWindow& w, int16_t k, std::span<const float> y, long start) {
+void DrawRunningMeans(SideWindow& w, int16_t k, std::span<const float> y, int16_t plane, long start) {
     const SideWindow::PanelMenu& pm = w.panelMenu[k];
     Surface& s = w.Picture1(k).Draw();
     const std::pair<forms::Menu*, int> sizes[] = {{pm.flat3, 3}, {pm.flat5, 5}, {pm.flat11, 11}, {pm.flat208, 208}};
     for (auto [item, width] : sizes) {
         if (!item->Checked()) continue;
         s.DrawWidth = 2;
-        const std::vector<model::MeanSegment> segments = model::RunningMean(
-            width, w.state.proxyDrawing[k].gPlotX, y, w.state.proxy[k].gProxyRows, static_cast<int32_t>(start), PanelView(s).Rows(2));
+        const std::vector<model::MeanSegment> segments =
+            MeanSegments(w.state.proxyDrawing[k], width, y, plane, w.state.proxy[k].gProxyRows,
+                         static_cast<int32_t>(start), PanelView(s).Rows(2));
         for (const model::MeanSegment& m : segments) s.Line(m.x0, m.y0, m.x1, m.y1, kRunningMeanColour);
         s.DrawWidth = 1;
     }
@@ -218,10 +233,12 @@ void DrawProxy(SideWindow& w, int16_t k) {
     const long n = p.gProxyRows;
     Surface& s = w.Picture1(k).Draw();
     std::span<const float> y;
+    int16_t plane = 0;
     long start = 0;
     bool markers = false;
     try {
-        y = p.gProxyY.Column(w.ProxyPlane());
+        plane = w.ProxyPlane();
+        y = p.gProxyY.Column(plane);
         PlanAxis(w, k);
         for (TextBox* box : {&w.Text5(k), &w.Text6(k)}) box->SetVisible(true);
         w.Combo3(k).SetVisible(true);
@@ -249,7 +266,7 @@ void DrawProxy(SideWindow& w, int16_t k) {
         if (markers && n >= 1)
             Marker(s, PanelView(s), st.proxyDrawing[k].gPlotX[static_cast<size_t>(n)], y[static_cast<size_t>(n)],
                    std::fabs(s.ScaleWidth()) / kMarkerDivisor);
-        if (!y.empty()) DrawRunningMeans(w, k, y, start);
+        if (!y.empty()) DrawRunningMeans(w, k, y, plane, start);
     } catch (const RuntimeError&) {
         // A finishing step that fails ends only itself.
     }

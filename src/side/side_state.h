@@ -5,12 +5,14 @@
 // suffix 2 (gDrivenBy2, gRange2...).
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "model/conversion_tables.h"
 #include "model/depth_model.h"
 #include "model/proxy_data.h"
+#include "model/running_mean.h"
 #include "side/driven_by.h"
 
 namespace quillory {
@@ -24,13 +26,21 @@ struct SectionLamina {
 // divisor column (0 none), and the largest and smallest plotted value; and
 // the plotted values of those columns (row 0 unused), which its running mean
 // reads. The values are kept for the next drawing while the panel's file and
-// columns stay; a new file forgets them.
+// columns stay, and so is the running mean of the width last drawn over them
+// and the positions of one plane; a new file or new positions forget both.
 struct ProxyDrawing {
     int16_t gProxyCol = 0, gProxyDivCol = 0;
     float gProxyMax = 0, gProxyMin = 0;
     std::vector<float> gPlotX;
     bool plotted = false;  // gPlotX, gProxyMax and gProxyMin hold gProxyCol over gProxyDivCol
     int16_t plottedCol = 0, plottedDivCol = 0;
+    std::optional<model::RunningMeanPairs> means;  // over gPlotX while `plotted`
+    int16_t meansPlane = 0;
+
+    void Forget() {
+        plotted = false;
+        means.reset();
+    }
 };
 
 // Rows 1 to 300 are usable; row 0 is never used.
