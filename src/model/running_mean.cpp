@@ -139,6 +139,12 @@ RunningMeanPairs::RunningMeanPairs(int width, std::span<const float> x, std::spa
     drawable_.assign(static_cast<size_t>(pairs) + 1, 0);
     for (long first = 1; first <= pairs;) {
         if (w.sharedSingle && first + kLanes - 1 <= pairs) {
+            bool any = false;
+            for (long j = 0; j < kLanes; ++j) any |= drawable(first + j);
+            if (!any) {
+                first += kLanes;
+                continue;
+            }
             float sx[kLanes] = {}, sy[kLanes] = {};
             for (long r = first + 1; r < first + w.n; ++r)
                 for (long j = 0; j < kLanes; ++j) {
