@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "qt/marker_sprite.h"
 #include "qt/picture_loader.h"
 #include "qt/qt_units.h"
 #include "qt/row_strips.h"
@@ -91,7 +92,7 @@ QRect Corners(QPoint a, QPoint b) { return QRect(a, b).normalized(); }
 class LayerPainter {
 public:
     LayerPainter(QImage& image, QSize size, const forms::DrawingLayer& layer, ShapedTexts& texts)
-        : painter_(&image), map_(layer.scale, size), device_(image.devicePixelRatio()),
+        : image_(image), painter_(&image), map_(layer.scale, size), device_(image.devicePixelRatio()),
           ratio_(image.devicePixelRatio()), texts_(texts) {}
     QPainter& Painter() { return painter_; }
     void Paint(const Primitive& p);
@@ -111,7 +112,7 @@ private:
         auto operator<=>(const CircleLook&) const = default;
     };
     struct Sprite {
-        QImage image;
+        MarkerSprite marker;
         int half;  // the centre's offset from the sprite's corner, in pixels
     };
 
@@ -119,6 +120,7 @@ private:
     void UseBrush(std::optional<forms::Colour> fill);
     void PaintCircle(const Primitive& p);
 
+    QImage& image_;
     QPainter painter_;
     ScaleMap map_;
     Device device_;
@@ -188,9 +190,9 @@ void LayerPainter::PaintCircle(const Primitive& p) {
         if (fill) sprite.setBrush(ToQColor(*fill));
         sprite.drawEllipse(QPointF(half, half) + device_.Shift(p), r, r);
         sprite.end();
-        it = sprites_.emplace(look, Sprite{std::move(image), half}).first;
+        it = sprites_.emplace(look, Sprite{MarkerSprite(std::move(image)), half}).first;
     }
-    painter_.drawImage(centre - QPoint(it->second.half, it->second.half), it->second.image);
+    it->second.marker.PutAt(painter_, image_, centre - QPoint(it->second.half, it->second.half));
 }
 
 void LayerPainter::Paint(const Primitive& p) {
