@@ -9,6 +9,7 @@
 #include "forms/application.h"
 #include "forms/values.h"
 #include "model/event_types.h"
+#include "model/depth_runs.h"
 #include "model/plain_numbers.h"
 #include "model/running_mean.h"
 #include "proxy/plotted_values.h"
@@ -83,7 +84,8 @@ void PlanAxis(SideWindow& w, int16_t k) {
     // The same file and columns plot the same values: a level change does
     // not compute them again.
     if (!d.plotted || d.plottedCol != d.gProxyCol || d.plottedDivCol != d.gProxyDivCol) {
-        d.Forget();
+        d.plotted = false;
+        d.means.reset();
         PlotValues(p, d.gProxyCol, d.gProxyDivCol, d.gPlotX);
         const PlotRange range = RangeOf(std::span<const float>(d.gPlotX).subspan(1));
         d.gProxyMax = range.max;
@@ -152,11 +154,26 @@ void DrawUnderlay(SideWindow& w, int16_t k) {
     }
 }
 
+// What was kept of the positions of another plane goes.
+void KeepPlane(ProxyDrawing& d, int16_t plane) {
+    if (d.keptPlane == plane) return;
+    d.runs.reset();
+    d.means.reset();
+    d.keptPlane = plane;
+}
+
+// The runs of the positions of `plane`, found at the plane's first drawing
+// since the positions were read.
+const model::DepthRuns& RunsOf(ProxyDrawing& d, int16_t plane, std::span<const float> y, long n) {
+    KeepPlane(d, plane);
+    if (!d.runs) d.runs.emplace(y, n);
+    return *d.runs;
+}
+
 // Step 16: the sample before the first one from the second on that lies at
 // or below the top of the view; none when every one lies above it.
-std::optional<long> StartRow(std::span<const float> y, long n, float top) {
-    for (long i = 2; i <= n; ++i)
-        if (y[static_cast<size_t>(i)] >= top) return i - 1;
+std::optional<long> StartRow(const model::DepthRuns& runs, std::span<const float> y, float top) {
+    if (const std::optional<long> first = runs.FirstAtOrBelow(y, 2, top)) return *first - 1;
     return std::nullopt;
 }
 
@@ -168,8 +185,8 @@ void Marker(Surface& s, const PanelView& view, double x, double y, double radius
 // decrease, and a marker at every sample from the start row on. The rows
 // whose depth never decreases form runs; in each run only the rows near the
 // view can show anything, and a binary search finds them.
-void DrawSamples(Surface& s, std::span<const float> x, std::span<const float> y, long start, long n, bool curve,
-                 bool markers) {
+void DrawSamples(Surface& s, std::span<const float> x, std::span<const float> y, const model::DepthRuns& runs,
+                 long start, long n, bool curve, bool markers) {
     const PanelView view(s);
     const double radius = std::fabs(s.ScaleWidth()) / kMarkerDivisor;
     const auto [lo, hi] = view.Reach(radius);
@@ -183,8 +200,7 @@ void DrawSamples(Surface& s, std::span<const float> x, std::span<const float> y,
     };
     const float* depth = y.data();
     for (long first = start; first <= n - 1;) {
-        long last = first;
-        while (last < n && depth[last] <= depth[last + 1]) ++last;
+        const long last = runs.EndOf(first);
         const long from = std::lower_bound(depth + first, depth + last + 1, lo) - depth;
         const long to = std::upper_bound(depth + first, depth + last + 1, hi) - depth - 1;
         for (long i = std::max(first, from - 1); i <= std::min({to, last, n - 1}); ++i) draw(i);
@@ -198,10 +214,10 @@ void DrawSamples(Surface& s, std::span<const float> x, std::span<const float> y,
 std::vector<model::MeanSegment> MeanSegments(ProxyDrawing& d, int width, std::span<const float> y, int16_t plane,
                                              int32_t rows, int32_t start, model::MeanView view) {
     if (!d.plotted) return model::RunningMean(width, d.gPlotX, y, rows, start, view);
-    if (!d.means || d.means->Width() != width || d.meansPlane != plane) {
+    KeepPlane(d, plane);
+    if (!d.means || d.means->Width() != width) {
         d.means.reset();
         d.means.emplace(width, d.gPlotX, y, rows);
-        d.meansPlane = plane;
     }
     return d.means->Segments(y, start, view);
 }
@@ -250,9 +266,10 @@ void DrawProxy(SideWindow& w, int16_t k) {
         markers = w.panelMenu[k].marker->Checked();
         // Without a start row (one sample, or every one from the second on
         // above the view) only the last sample's marker is left to draw.
-        if (const std::optional<long> first = StartRow(y, n, s.ScaleTop())) {
+        const model::DepthRuns& runs = RunsOf(st.proxyDrawing[k], plane, y, n);
+        if (const std::optional<long> first = StartRow(runs, y, s.ScaleTop())) {
             start = *first;
-            DrawSamples(s, st.proxyDrawing[k].gPlotX, y, start, n, w.panelMenu[k].line->Checked(), markers);
+            DrawSamples(s, st.proxyDrawing[k].gPlotX, y, runs, start, n, w.panelMenu[k].line->Checked(), markers);
         }
     } catch (const RuntimeError&) {
         // The drawing ends at its finishing steps; what it drew stays.
