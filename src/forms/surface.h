@@ -137,6 +137,10 @@ public:
     Snapshot TakeSnapshot() const;
     Snapshot PictureSnapshot() const;  // only the kept picture (the `Picture` property)
     const std::vector<Primitive>& CurrentPrimitives() const { return current_.primitives; }
+    // Room for `more` primitives drawn from now on, made at once: a drawing
+    // of thousands grows its list a dozen times otherwise.
+    void Reserve(size_t more) { current_.primitives.reserve(current_.primitives.size() + more); }
+    size_t KeptPrimitiveCount() const { return kept_ ? kept_->primitives.size() : 0; }
     const DrawingLayer* KeptLayer() const { return Kept().get(); }
     unsigned long Revision() const { return revision_; }
 

@@ -260,6 +260,8 @@ void DrawProxy(SideWindow& w, int16_t k) {
         w.Combo3(k).SetVisible(true);
         w.Check1(k).SetVisible(true);
         for (int j = 0; j <= 4; ++j) w.Picture1(j).Draw().Cls();
+        // About as much as the panel's last drawing, which it keeps till now.
+        s.Reserve(s.KeptPrimitiveCount());
         DrawUnderlay(w, k);
         s.FillStyle = 0;
         s.FillColor = kCurveColour;
