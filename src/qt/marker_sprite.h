@@ -7,23 +7,37 @@
 #include <QImage>
 #include <QPainter>
 #include <QPoint>
+#include <optional>
 #include <vector>
 
 namespace qtback {
 
 class MarkerSprite {
 public:
+    // An image sprites are copied into while a painter paints on it.
+    struct Target {
+        uchar* bits;
+        qsizetype bytesPerLine;
+        int width, height, ratio;  // in device pixels; device pixels a pixel
+    };
+    // The target, when a pixel of a sprite drawn on `target` by `painter`
+    // would land on one of its pixels, unclipped and unblended but for the
+    // sprite's own opacity.
+    static std::optional<Target> CopiesInto(const QPainter& painter, QImage& target);
+
     // `image`: premultiplied ARGB at the target's whole device pixel ratio.
     explicit MarkerSprite(QImage image);
     // Puts the sprite with its top left corner at `corner` (in pixels of the
-    // painter) into `target`, which `painter` paints on.
-    void PutAt(QPainter& painter, QImage& target, QPoint corner) const;
+    // painter) on what `painter` paints on: into `copies` when given.
+    void PutAt(QPainter& painter, QPoint corner, const std::optional<Target>& copies) const;
 
 private:
     struct Run {
-        int row, from, to;  // opaque device pixels [from, to) of a row
+        int row, from, to;   // opaque device pixels [from, to) of a row
+        const QRgb* pixels;  // the row's pixel `from`
     };
     QImage image_;
+    int ratio_;
     std::vector<Run> runs_;
     bool copies_ = true;  // every pixel is opaque or clear
 };

@@ -92,8 +92,9 @@ QRect Corners(QPoint a, QPoint b) { return QRect(a, b).normalized(); }
 class LayerPainter {
 public:
     LayerPainter(QImage& image, QSize size, const forms::DrawingLayer& layer, ShapedTexts& texts)
-        : image_(image), painter_(&image), map_(layer.scale, size), device_(image.devicePixelRatio()),
-          ratio_(image.devicePixelRatio()), texts_(texts) {}
+        : painter_(&image), map_(layer.scale, size), device_(image.devicePixelRatio()),
+          ratio_(image.devicePixelRatio()), copyTarget_(MarkerSprite::CopiesInto(painter_, image)),
+          texts_(texts) {}
     QPainter& Painter() { return painter_; }
     void Paint(const Primitive& p);
     // Draws the lines gathered so far.
@@ -120,11 +121,11 @@ private:
     void UseBrush(std::optional<forms::Colour> fill);
     void PaintCircle(const Primitive& p);
 
-    QImage& image_;
     QPainter painter_;
     ScaleMap map_;
     Device device_;
     qreal ratio_;
+    std::optional<MarkerSprite::Target> copyTarget_;  // where sprites are copied, when they are
     ShapedTexts& texts_;
     std::optional<PenLook> pen_;
     std::optional<std::optional<forms::Colour>> brush_;
@@ -192,7 +193,7 @@ void LayerPainter::PaintCircle(const Primitive& p) {
         sprite.end();
         it = sprites_.emplace(look, Sprite{MarkerSprite(std::move(image)), half}).first;
     }
-    it->second.marker.PutAt(painter_, image_, centre - QPoint(it->second.half, it->second.half));
+    it->second.marker.PutAt(painter_, centre - QPoint(it->second.half, it->second.half), copyTarget_);
 }
 
 void LayerPainter::Paint(const Primitive& p) {
