@@ -31,9 +31,10 @@ std::optional<MarkerSprite::Target> MarkerSprite::CopiesInto(const QPainter& pai
     const bool format =
         target.format() == QImage::Format_RGB32 || target.format() == QImage::Format_ARGB32_Premultiplied;
     const qreal ratio = target.devicePixelRatio();
-    if (!format || painter.device() != &target || painter.hasClipping() || painter.opacity() != 1 ||
-        painter.compositionMode() != QPainter::CompositionMode_SourceOver || !painter.transform().isIdentity() ||
-        ratio != std::round(ratio))
+    // The painter paints on the target's own pixels, which its start detached.
+    if (!format || painter.device() != &target || !target.isDetached() || painter.hasClipping() ||
+        painter.opacity() != 1 || painter.compositionMode() != QPainter::CompositionMode_SourceOver ||
+        !painter.transform().isIdentity() || ratio != std::round(ratio))
         return std::nullopt;
     return Target{target.bits(), target.bytesPerLine(), target.width(), target.height(), static_cast<int>(ratio)};
 }
