@@ -165,14 +165,52 @@ RunningMeanPairs::RunningMeanPairs(int width, std::span<const float> x, std::spa
         }
         ++first;
     }
+    for (long first = 1; first <= pairs; ++first) {
+        if (!drawable_[first]) continue;
+        if (first > 1 && drawable_[first - 1]) stretches_.back().last = static_cast<int32_t>(first);
+        else stretches_.push_back({static_cast<int32_t>(first), static_cast<int32_t>(first)});
+    }
+    ordered_ = std::none_of(y.begin() + 1, y.begin() + held_ + 1, [](float v) { return std::isnan(v); });
 }
 
 std::vector<MeanSegment> RunningMeanPairs::Segments(std::span<const float> y, int32_t startRow,
                                                     std::optional<MeanView> view) const {
-    return Walk(Of(width_), y, rows_, held_, startRow, view, [&](long first) -> std::optional<MeanSegment> {
-        if (!drawable_[first]) return std::nullopt;
-        return segments_[first];
-    });
+    const MeanWidth& w = Of(width_);
+    if (!view || !ordered_ || std::isnan(view->top) || std::isnan(view->bottom)) {
+        return Walk(w, y, rows_, held_, startRow, view, [&](long first) -> std::optional<MeanSegment> {
+            if (!drawable_[first]) return std::nullopt;
+            return segments_[first];
+        });
+    }
+    std::vector<MeanSegment> segments;
+    if (w.needsRows && rows_ < w.n) return segments;
+    // The pairs the walk tries: from the start row's on while below the
+    // bound, the first always, none reading past the rows held.
+    const long f0 = std::max<long>(startRow, w.up + 1) - w.up;
+    const long pairs = held_ - w.n;
+    if (f0 > pairs) return segments;
+    const long bound = static_cast<long>(rows_) - (w.n - w.up);
+    const long f1 = std::max(f0, std::min(bound - 1 - w.up, pairs));
+    // Along a stretch of drawing pairs the positions rise, so the pairs in
+    // view lie together in it: past those wholly above it, before those
+    // wholly below.
+    auto stretch = std::lower_bound(stretches_.begin(), stretches_.end(), f0,
+                                    [](const Stretch& s, long first) { return s.last < first; });
+    for (; stretch != stretches_.end() && stretch->first <= f1; ++stretch) {
+        const long a = std::max<long>(stretch->first, f0), b = std::min<long>(stretch->last, f1);
+        long lo = a;
+        for (long count = b + 1 - lo; count > 0;) {
+            const long half = count / 2;
+            if (y[lo + half + w.n] < view->top) {
+                lo += half + 1;
+                count -= half + 1;
+            } else {
+                count = half;
+            }
+        }
+        for (long first = lo; first <= b && y[first] <= view->bottom; ++first) segments.push_back(segments_[first]);
+    }
+    return segments;
 }
 
 }  // namespace model

@@ -43,7 +43,8 @@ std::vector<MeanSegment> RunningMean(int width, std::span<const float> x, std::s
 // The running mean of one width over one panel's plotted values and
 // positions with every pair summed once, in the same order as RunningMean
 // sums it: a level change then draws the pairs in view without summing.
-// It holds a segment and a byte for every row, 17 bytes a row at most.
+// It holds a segment and a byte for every row and 8 bytes for every run of
+// pairs that draw, 21 bytes a row at most.
 class RunningMeanPairs {
 public:
     RunningMeanPairs(int width, std::span<const float> x, std::span<const float> y, int32_t rows);
@@ -59,6 +60,11 @@ private:
     long held_;
     std::vector<MeanSegment> segments_;  // by the pair's first row
     std::vector<uint8_t> drawable_;      // whether that pair draws its segment
+    struct Stretch {
+        int32_t first, last;  // pairs that all draw, by their first rows
+    };
+    std::vector<Stretch> stretches_;
+    bool ordered_ = false;  // no position is NaN: along a stretch they never fall
 };
 
 }  // namespace model

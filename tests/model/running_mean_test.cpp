@@ -143,7 +143,7 @@ bool Same(const std::vector<MeanSegment>& a, const std::vector<MeanSegment>& b) 
 
 // Pairs summed once and kept give the segments summing each pair anew gives,
 // bit for bit, from any start row and in any view: over curves with
-// no-values, falling and repeated positions, positions of 9999, values whose
+// no-values, falling, repeated and NaN positions, positions of 9999, values whose
 // single-precision sums lose digits or overflow, tables shorter than the
 // row count and curves too short for a pair.
 TEST(RunningMean, KeptPairsGiveWhatSummingAnewGives) {
@@ -166,6 +166,10 @@ TEST(RunningMean, KeptPairsGiveWhatSummingAnewGives) {
                 case 0: depth -= static_cast<float>(pick(500)); break;  // the next bore hole
                 case 1: y[r] = 9999; continue;
                 case 2: break;  // repeated
+                case 3:
+                    if (curve % 4 != 1) break;
+                    y[r] = std::numeric_limits<float>::quiet_NaN();
+                    continue;
                 default: depth += static_cast<float>(pick(300)) / 31;
             }
             y[r] = depth;
@@ -177,11 +181,14 @@ TEST(RunningMean, KeptPairsGiveWhatSummingAnewGives) {
             for (int32_t start : {0, 1, 104, 105, n / 3, n - 210, n - 104, n - 6, n - 2, n, n + 5}) {
                 EXPECT_TRUE(Same(pairs.Segments(y, start), RunningMean(width, x, y, rows, start)))
                     << "curve " << curve << " width " << width << " start " << start;
-                const float top = static_cast<float>(pick(std::max(1, static_cast<int>(depth))) - 100);
-                const float bottom = top + static_cast<float>(pick(800));
+                // Edges on positions of the curve, or between them.
+                const float top = n > 0 && pick(2) ? y[1 + pick(n)] : static_cast<float>(pick(2000) - 100);
+                const float bottom = n > 0 && pick(2) ? y[1 + pick(n)] : top + static_cast<float>(pick(800));
                 EXPECT_TRUE(Same(pairs.Segments(y, start, MeanView{top, bottom}),
                                  RunningMean(width, x, y, rows, start, MeanView{top, bottom})))
                     << "curve " << curve << " width " << width << " start " << start << " view " << top;
+                const MeanView none{std::numeric_limits<float>::quiet_NaN(), bottom};
+                EXPECT_TRUE(Same(pairs.Segments(y, start, none), RunningMean(width, x, y, rows, start, none)));
             }
         }
     }
