@@ -4,6 +4,7 @@
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QThread>
 #include <map>
 #include <mutex>
 #include <tuple>
@@ -21,9 +22,15 @@ class KeptMetrics {
 public:
     template <class Measure>
     double With(double points, bool bold, Measure measure) {
-        const QScreen* screen = QGuiApplication::primaryScreen();
-        const Key key{points, bold, screen ? screen->devicePixelRatio() : 1.0};
         std::lock_guard lock(mutex_);
+        // The screens belong to the application's thread: others measure at
+        // the ratio it saw last.
+        const QCoreApplication* app = QCoreApplication::instance();
+        if (app && QThread::currentThread() == app->thread()) {
+            const QScreen* screen = QGuiApplication::primaryScreen();
+            ratio_ = screen ? screen->devicePixelRatio() : 1.0;
+        }
+        const Key key{points, bold, ratio_};
         auto it = metrics_.find(key);
         if (it == metrics_.end()) {
             if (metrics_.empty() && !forgetting_) {
@@ -48,6 +55,7 @@ private:
     using Key = std::tuple<double, bool, qreal>;
     std::mutex mutex_;
     std::map<Key, QFontMetricsF> metrics_;
+    qreal ratio_ = 1;          // the primary screen's
     bool forgetting_ = false;  // the application clears them when it ends
 };
 
