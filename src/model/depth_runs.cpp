@@ -9,6 +9,7 @@ DepthRuns::DepthRuns(std::span<const float> y, long n) {
         const size_t at = static_cast<size_t>(r);
         if (r == n || !(y[at] <= y[at + 1])) ends_.push_back(static_cast<int32_t>(r));
     }
+    ends_.shrink_to_fit();
 }
 
 long DepthRuns::EndOf(long row) const { return *std::lower_bound(ends_.begin(), ends_.end(), row); }

@@ -22,7 +22,7 @@ public:
     std::optional<long> FirstAtOrBelow(std::span<const float> y, long from, float top) const;
 
 private:
-    std::vector<int32_t> ends_;  // the last row of each run, ascending
+    std::vector<int32_t> ends_;  // the last row of each run, ascending: 4 bytes a row at most
 };
 
 }  // namespace model

@@ -170,6 +170,7 @@ RunningMeanPairs::RunningMeanPairs(int width, std::span<const float> x, std::spa
         if (first > 1 && drawable_[first - 1]) stretches_.back().last = static_cast<int32_t>(first);
         else stretches_.push_back({static_cast<int32_t>(first), static_cast<int32_t>(first)});
     }
+    stretches_.shrink_to_fit();
     ordered_ = std::none_of(y.begin() + 1, y.begin() + held_ + 1, [](float v) { return std::isnan(v); });
 }
 
