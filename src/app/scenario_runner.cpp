@@ -113,6 +113,11 @@ public:
         bool demo = first < lines.size() && forms::Trim(lines[first]) == "program demo";
         program_ = demo ? MakeDemo(*app_) : MakeQuillory(*app_);
         Guard(0, [&] { program_->Start(); });
+        // The windows the program opened are shown and settled before the
+        // first line, as a person meets them: a move, resize or menu choice
+        // first thing reaches a window that is there.
+        app_->CollectRetired();
+        backend_->Settle();
         for (size_t i = demo ? first + 1 : 0; i < lines.size(); ++i) {
             std::string line = lines[i];
             if (forms::Trim(line).empty() || forms::LTrim(line)[0] == '#') continue;
