@@ -113,6 +113,11 @@ public:
         bool demo = first < lines.size() && forms::Trim(lines[first]) == "program demo";
         program_ = demo ? MakeDemo(*app_) : MakeQuillory(*app_);
         Guard(0, [&] { program_->Start(); });
+        // The windows the program opened are shown and settled before the
+        // first line, as a person meets them: a move, resize or menu choice
+        // first thing reaches a window that is there.
+        app_->CollectRetired();
+        backend_->Settle();
         for (size_t i = demo ? first + 1 : 0; i < lines.size(); ++i) {
             std::string line = lines[i];
             if (forms::Trim(line).empty() || forms::LTrim(line)[0] == '#') continue;
@@ -273,7 +278,7 @@ private:
             std::string item = sp2 == std::string::npos ? std::string() : rest.substr(sp2 + 1);
             auto* combo = dynamic_cast<forms::ComboBox*>(t.control);
             if (!combo) return Fail("choose needs a combo box");
-            if (!combo->AcceptsUserInput()) return Fail("choose refused: " + combo->QualifiedName() + " is disabled or hidden");
+            if (std::string why = Refusal("choose", *combo); !why.empty()) return Fail(why);
             const auto& items = combo->Items();
             auto found = std::find(items.begin(), items.end(), item);
             int index = static_cast<int>(found - items.begin());
@@ -285,7 +290,7 @@ private:
             args >> address >> value;
             auto* slider = dynamic_cast<forms::Slider*>(ParseControl(address).control);
             if (!slider) return Fail("slide needs a slider");
-            if (!slider->AcceptsUserInput()) return Fail("slide refused: " + slider->QualifiedName() + " is disabled or hidden");
+            if (std::string why = Refusal("slide", *slider); !why.empty()) return Fail(why);
             Deliver(backend_->Input().Slide(*slider, value));
         } else if (cmd == "set") {
             auto sp2 = rest.find(' ');
@@ -297,6 +302,7 @@ private:
             Target t = ParseControl(forms::Trim(rest));
             auto* m = dynamic_cast<forms::Menu*>(t.control);
             if (!m) return Fail("not a menu item: " + rest);
+            if (!m->Parent().Visible()) return Fail(NotShown("menu", m->Parent()));
             if (!m->Choosable() || !m->Visible()) return Fail("menu refused: " + m->QualifiedName() + " is disabled or hidden");
             Deliver(backend_->Input().ChooseMenu(*m));
         } else if (cmd == "mouse-move" || cmd == "mouse-down" || cmd == "mouse-up") {
@@ -417,6 +423,21 @@ private:
         return pic ? &pic->Draw() : nullptr;
     }
 
+    // A window that is not shown (never shown, hidden or closed and loaded
+    // again by a reference) has nothing a person could click, type into or
+    // press on; both back ends refuse it alike, before any input is made.
+    static std::string NotShown(const std::string& verb, const Form& form) {
+        return verb + " refused: " + form.Name() + " is not shown";
+    }
+    // Why a person could not act on the control (its window not shown, or the
+    // control disabled or hidden in itself, its frame or its window); empty
+    // when they could.
+    static std::string Refusal(const std::string& verb, const Control& c) {
+        if (!c.Parent().Visible()) return NotShown(verb, c.Parent());
+        if (!c.AcceptsUserInput()) return verb + " refused: " + c.QualifiedName() + " is disabled or hidden";
+        return {};
+    }
+
     // An action the back end could not deliver fails the line.
     void Deliver(const std::string& why) {
         if (!why.empty()) Fail(why);
@@ -424,19 +445,19 @@ private:
 
     void Click(const Target& t, bool dbl) {
         Control* c = t.control;
-        if (!c->AcceptsUserInput()) return Fail("click refused: " + c->QualifiedName() + " is disabled or hidden");
+        if (std::string why = Refusal(dbl ? "dblclick" : "click", *c); !why.empty()) return Fail(why);
         Deliver(backend_->Input().Click(*c, dbl));
     }
 
     void Type(const Target& t, const std::string& text) {
-        if (!t.control->AcceptsUserInput()) return Fail("type refused: " + t.control->QualifiedName() + " is disabled or hidden");
+        if (std::string why = Refusal("type", *t.control); !why.empty()) return Fail(why);
         Deliver(backend_->Input().Type(*t.control, text));
     }
 
     void Key(const Target& t, const std::string& key) {
         int code = KeyCodeByName(key);
         if (code < 0) return Fail("unknown key " + key);
-        if (!t.control->AcceptsUserInput()) return Fail("key refused: " + t.control->QualifiedName() + " is disabled or hidden");
+        if (std::string why = Refusal("key", *t.control); !why.empty()) return Fail(why);
         Deliver(backend_->Input().Key(*t.control, code));
     }
 
@@ -453,14 +474,15 @@ private:
         if (address.find('.') == std::string::npos) {
             Form& f = FormNamed(address);
             if (action == forms::MouseAction::Up) return Fail(cmd + " needs a control");
+            if (!f.Visible()) return Fail(NotShown(cmd, f));
             return Deliver(backend_->Input().Mouse(action, f, nullptr, button, shift, x, y));
         }
         Target t = ParseControl(address);
         Control* c = t.control;
         // A control whose press holds the mouse takes its moves and release
         // even when the program hid it meanwhile.
-        bool accepted = action == forms::MouseAction::Down ? c->AcceptsUserInput() : c->AcceptsPointer();
-        if (!accepted) return Fail(cmd + " refused: " + c->QualifiedName() + " is disabled or hidden");
+        bool held = action != forms::MouseAction::Down && c->HasMouseCapture();
+        if (std::string why = Refusal(cmd, *c); !held && !why.empty()) return Fail(why);
         Deliver(backend_->Input().Mouse(action, *t.form, c, button, shift, x, y));
     }
 
