@@ -10,6 +10,7 @@
 #include <iostream>
 #include <sstream>
 #include <system_error>
+#include <type_traits>
 #include <vector>
 
 #include "app/demo_program.h"
@@ -112,17 +113,18 @@ public:
         while (first < lines.size() && (forms::Trim(lines[first]).empty() || lines[first][0] == '#')) ++first;
         bool demo = first < lines.size() && forms::Trim(lines[first]) == "program demo";
         program_ = demo ? MakeDemo(*app_) : MakeQuillory(*app_);
-        Guard(0, [&] { program_->Start(); });
+        Act([&] { program_->Start(); });
         // The windows the program opened are shown and settled before the
         // first line, as a person meets them: a move, resize or menu choice
         // first thing reaches a window that is there.
         app_->CollectRetired();
         backend_->Settle();
-        for (size_t i = demo ? first + 1 : 0; i < lines.size(); ++i) {
+        for (size_t i = demo ? first + 1 : 0; i < lines.size() && !Untrapped(); ++i) {
             std::string line = lines[i];
             if (forms::Trim(line).empty() || forms::LTrim(line)[0] == '#') continue;
             line_ = static_cast<int>(i + 1);
             Guard(line_, [&] { Execute(forms::LTrim(line)); });
+            if (Untrapped()) break;
             app_->CollectRetired();
             backend_->Settle();
         }
@@ -140,6 +142,35 @@ private:
         } catch (const std::exception& e) {
             Fail(line, e.what());
         }
+    }
+
+    // A user action, or the clock, running the program's handlers. An error
+    // that escapes them ends the program, as it would outside a script: the
+    // line fails and the script stops there, on either back end (the Qt back
+    // end catches it around each event and reports it to the same record).
+    template <class F>
+    void Act(F&& action) {
+        try {
+            if constexpr (std::is_void_v<decltype(action())>) {
+                action();
+            } else {
+                Deliver(action());
+            }
+        } catch (const std::exception& e) {
+            backend_->Answers().untrapped = forms::Describe(e);
+            app_->End();
+        }
+    }
+
+    // True, once the line that met it has failed, when an error escaped every handler.
+    bool Untrapped() {
+        std::optional<std::string>& error = backend_->Answers().untrapped;
+        if (!error) return false;
+        if (!untrappedReported_) {
+            Fail(line_, *error + " escaped its handler; the program ends, and the script with it");
+            untrappedReported_ = true;
+        }
+        return true;
     }
 
     void Pass(const std::string& what) {
@@ -283,7 +314,7 @@ private:
             auto found = std::find(items.begin(), items.end(), item);
             int index = static_cast<int>(found - items.begin());
             if (found == items.end()) return Fail("no item \"" + item + "\" in " + combo->QualifiedName());
-            Deliver(backend_->Input().Choose(*combo, index));
+            Act([&] { return backend_->Input().Choose(*combo, index); });
         } else if (cmd == "slide") {
             std::string address;
             long value = 0;
@@ -291,7 +322,7 @@ private:
             auto* slider = dynamic_cast<forms::Slider*>(ParseControl(address).control);
             if (!slider) return Fail("slide needs a slider");
             if (std::string why = Refusal("slide", *slider); !why.empty()) return Fail(why);
-            Deliver(backend_->Input().Slide(*slider, value));
+            Act([&] { return backend_->Input().Slide(*slider, value); });
         } else if (cmd == "set") {
             auto sp2 = rest.find(' ');
             Target t = ParseProperty(rest.substr(0, sp2));
@@ -304,7 +335,7 @@ private:
             if (!m) return Fail("not a menu item: " + rest);
             if (!m->Parent().Visible()) return Fail(NotShown("menu", m->Parent()));
             if (!m->Choosable() || !m->Visible()) return Fail("menu refused: " + m->QualifiedName() + " is disabled or hidden");
-            Deliver(backend_->Input().ChooseMenu(*m));
+            Act([&] { return backend_->Input().ChooseMenu(*m); });
         } else if (cmd == "mouse-move" || cmd == "mouse-down" || cmd == "mouse-up") {
             Mouse(cmd, args);
         } else if (cmd == "resize" || cmd == "move") {
@@ -312,19 +343,21 @@ private:
             int a = 0, b = 0;
             args >> name >> a >> b;
             Form& f = FormNamed(name);
-            if (cmd == "resize") backend_->Input().Resize(f, a, b);
-            else backend_->Input().Move(f, a, b);
+            if (cmd == "resize") Act([&] { backend_->Input().Resize(f, a, b); });
+            else Act([&] { backend_->Input().Move(f, a, b); });
         } else if (cmd == "screen") {
             int width = 0, height = 0;
             if (!(args >> width >> height) || width <= 0 || height <= 0) return Fail("screen needs WIDTH HEIGHT in twips");
             app_->ScreenWidth = width;
             app_->ScreenHeight = height;
         } else if (cmd == "activate") {
-            backend_->Input().Activate(FormNamed(forms::Trim(rest)));
+            Form& f = FormNamed(forms::Trim(rest));
+            Act([&] { backend_->Input().Activate(f); });
         } else if (cmd == "close") {
-            backend_->Input().Close(FormNamed(forms::Trim(rest)));
+            Form& f = FormNamed(forms::Trim(rest));
+            Act([&] { backend_->Input().Close(f); });
         } else if (cmd == "tick") {
-            app_->AdvanceClock(static_cast<long>(forms::Val(rest)));
+            Act([&] { app_->AdvanceClock(static_cast<long>(forms::Val(rest))); });
         } else if (cmd == "expect") {
             Expect(rest);
         } else if (cmd == "expect-near") {
@@ -446,19 +479,19 @@ private:
     void Click(const Target& t, bool dbl) {
         Control* c = t.control;
         if (std::string why = Refusal(dbl ? "dblclick" : "click", *c); !why.empty()) return Fail(why);
-        Deliver(backend_->Input().Click(*c, dbl));
+        Act([&] { return backend_->Input().Click(*c, dbl); });
     }
 
     void Type(const Target& t, const std::string& text) {
         if (std::string why = Refusal("type", *t.control); !why.empty()) return Fail(why);
-        Deliver(backend_->Input().Type(*t.control, text));
+        Act([&] { return backend_->Input().Type(*t.control, text); });
     }
 
     void Key(const Target& t, const std::string& key) {
         int code = KeyCodeByName(key);
         if (code < 0) return Fail("unknown key " + key);
         if (std::string why = Refusal("key", *t.control); !why.empty()) return Fail(why);
-        Deliver(backend_->Input().Key(*t.control, code));
+        Act([&] { return backend_->Input().Key(*t.control, code); });
     }
 
     void Mouse(const std::string& cmd, std::istringstream& args) {
@@ -475,7 +508,7 @@ private:
             Form& f = FormNamed(address);
             if (action == forms::MouseAction::Up) return Fail(cmd + " needs a control");
             if (!f.Visible()) return Fail(NotShown(cmd, f));
-            return Deliver(backend_->Input().Mouse(action, f, nullptr, button, shift, x, y));
+            return Act([&] { return backend_->Input().Mouse(action, f, nullptr, button, shift, x, y); });
         }
         Target t = ParseControl(address);
         Control* c = t.control;
@@ -483,7 +516,7 @@ private:
         // even when the program hid it meanwhile.
         bool held = action != forms::MouseAction::Down && c->HasMouseCapture();
         if (std::string why = Refusal(cmd, *c); !held && !why.empty()) return Fail(why);
-        Deliver(backend_->Input().Mouse(action, *t.form, c, button, shift, x, y));
+        Act([&] { return backend_->Input().Mouse(action, *t.form, c, button, shift, x, y); });
     }
 
     void Expect(const std::string& rest) {
@@ -534,6 +567,7 @@ private:
     ScenarioResult result_;
     int line_ = 0;
     size_t checkedMessages_ = 0;
+    bool untrappedReported_ = false;
 };
 
 }  // namespace

@@ -26,7 +26,7 @@ void CoreWindow::Command6_Click(int16_t panel) {
             App().SetMousePointer(vbHourglass);
             LoadProxyPanel(*this, tools_.select(), panel, ReadProxyFile(file, std::move(*title)));
         },
-        [this] { SetEnabled(true); });
+        [this](bool) { SetEnabled(true); });
 }
 
 model::ProxyImport CoreWindow::ReadProxyFile(model::ItemReader& file, std::string title) {
