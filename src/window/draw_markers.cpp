@@ -2,6 +2,7 @@
 // dated and rejected points, the target horizon and the tie rows with their
 // pins, lines and labels.
 #include <optional>
+#include <utility>
 
 #include "forms/values.h"
 #include "window/column_drawing.h"
@@ -72,7 +73,7 @@ int CoreWindow::AgeDepthColumn() const {
 }
 
 CompositeTie CoreWindow::CompositeTieOf(long row) const {
-    const std::string& lamina = state.model.gCorrRow(0, row);
+    const std::string& lamina = std::as_const(state.model).gCorrRow(0, row);
     const size_t length = Len(lamina);
     // A row without a lamina name holds the no-value marker, not a name.
     const bool named = length >= 2 && state.gFontSize > 1 && lamina != "9999";
@@ -80,7 +81,7 @@ CompositeTie CoreWindow::CompositeTieOf(long row) const {
 }
 
 void CoreWindow::DrawMarkers(const TieDepths& d) {
-    model::DepthModel& m = state.model;
+    const model::DepthModel& m = state.model;
     const DrawingRules& rules = Drawing();
     Surface& composite = BoreHole(0).Draw();
     const View v0 = View::Of(composite);
