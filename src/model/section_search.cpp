@@ -72,4 +72,14 @@ const SectionSearch& SectionSearches::Of(const DepthModel& m, int16_t boreHole) 
     return slot.search;
 }
 
+size_t SectionSearches::Bytes() const {
+    size_t bytes = 0;
+    for (const Slot& slot : slots_) {
+        const SectionSearch& s = slot.search;
+        bytes += (s.tops.capacity() + s.bottoms.capacity() + s.ties.capacity() + s.levels.capacity()) * sizeof(int32_t);
+        bytes += (s.bottomDepth[0].capacity() + s.bottomDepth[1].capacity() + s.levelDepth.capacity()) * sizeof(float);
+    }
+    return bytes;
+}
+
 }  // namespace model

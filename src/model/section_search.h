@@ -52,6 +52,8 @@ public:
         return *this;
     }
     const SectionSearch& Of(const DepthModel& m, int16_t boreHole) const;
+    // The heap the searches read so far take.
+    size_t Bytes() const;
 
 private:
     struct Slot {
