@@ -57,9 +57,15 @@ class ChangeCount {
 public:
     ChangeCount() = default;
     ChangeCount(const ChangeCount&) {}
+    // A table moved from has lost its cells: it is another table too.
+    ChangeCount(ChangeCount&& from) noexcept { from.Renew(); }
     ChangeCount& operator=(const ChangeCount&) {
-        table_ = NewTable();
-        changes_ = 0;
+        Renew();
+        return *this;
+    }
+    ChangeCount& operator=(ChangeCount&& from) noexcept {
+        Renew();
+        from.Renew();
         return *this;
     }
     // Called before every access that can write a cell.
@@ -67,6 +73,10 @@ public:
     TableStamp Stamp() const { return {table_, changes_}; }
 
 private:
+    void Renew() {
+        table_ = NewTable();
+        changes_ = 0;
+    }
     static uint64_t NewTable() {
         static std::atomic<uint64_t> tables{0};
         return tables.fetch_add(1, std::memory_order_relaxed) + 1;

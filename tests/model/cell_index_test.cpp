@@ -127,6 +127,9 @@ TEST(CellIndex, FollowsEveryChangeOfACellAndOfTheTable) {
     EXPECT_EQ(index.Column(table, 1).Val(0), 4);
     other = table;
     EXPECT_EQ(index.Column(other, 1).Val(0), 4);
+    other(1, 0) = "5";
+    const Table2<std::string> moved = std::move(other);
+    EXPECT_EQ(index.Column(moved, 1).Val(0), 5);
 }
 
 TEST(CellIndex, AgreesWithTheExampleModelThroughEveryImportOfTheMainWindow) {
