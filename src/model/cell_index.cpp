@@ -39,11 +39,6 @@ uint8_t Read(std::string_view text, double& value) {
 
 }  // namespace
 
-uint8_t FactsOf(std::string_view text) {
-    double value;
-    return Read(text, value);
-}
-
 bool IndexedColumn::Any(long first, long last, CellFact fact) const {
     for (long r = first; r <= last; ++r)
         if (Is(r, fact)) return true;

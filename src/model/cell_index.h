@@ -28,9 +28,6 @@ enum CellFact : uint8_t {
     kGapText = 64,         // begins "Gap", "gap", "Void" or "void"
 };
 
-// The facts of one text.
-uint8_t FactsOf(std::string_view text);
-
 // One column of a table: for each row the number Val reads in the cell (which
 // FastVal reads too, and CDbl where the text is wholly a number) and its facts.
 class IndexedColumn {

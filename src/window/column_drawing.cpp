@@ -44,8 +44,4 @@ const DrawingRules& MainDrawing() {
     return rules;
 }
 
-bool StartsWith(std::string_view text, std::string_view a, std::string_view b) {
-    return text.substr(0, a.size()) == a || text.substr(0, b.size()) == b;
-}
-
 }  // namespace quillory::columns

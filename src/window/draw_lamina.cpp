@@ -4,7 +4,6 @@
 #include "forms/values.h"
 #include "window/column_drawing.h"
 #include "window/core_window.h"
-#include "model/correlation_lookup.h"
 #include "proxy/draw_proxy.h"
 
 namespace quillory {

@@ -7,7 +7,6 @@
 #include "forms/values.h"
 #include "window/column_drawing.h"
 #include "window/core_window.h"
-#include "model/correlation_lookup.h"
 
 namespace quillory {
 
@@ -176,9 +175,8 @@ void CoreWindow::DrawMarkers(const TieDepths& d) {
             const float y = d.boreHole[bh][i];
             if (y == 9999 || !v1.Reaches(y - h6, y)) continue;
             Surface& s = BoreHole(bh).Draw();
-            const std::string& label = m.gCorrTable(0, bh, 0, i);
-            const bool pin = StartsWith(label, "Pin", "pin");
-            if (pin) {
+            const model::IndexedColumn& labels = model::CorrCells(m, 0, bh, 0);
+            if (labels.Is(i, model::kPinText)) {
                 Point(s, 0.1, y, 0.2, kPin);
                 if (state.gFontSize > 1) {
                     s.ForeColor = kLabel;
@@ -190,7 +188,7 @@ void CoreWindow::DrawMarkers(const TieDepths& d) {
                 continue;
             }
             Colour c = kTie;
-            if (model::IsTopLabel(label) || model::IsBottomLabel(label)) c = kSectionTie;
+            if (labels.Is(i, model::kTopLabelText) || labels.Is(i, model::kBottomLabelText)) c = kSectionTie;
             else if (Len(lamina) <= 1) c = kSingleLetterTie;
             s.Line(0, y, kColumnWidth, y, c);
             if (state.gFontSize > 1) {
