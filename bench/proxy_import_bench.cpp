@@ -129,4 +129,34 @@ void BM_RunningMean208View500cm(benchmark::State& state) { RunningMean208(state,
 BENCHMARK(BM_RunningMean208Whole)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RunningMean208View500cm)->Unit(benchmark::kMillisecond);
 
+// The same mean summed once for every pair, as a panel keeps it (what a new
+// file, column, width or scale costs), and a 500 cm view drawn from it (what
+// a level change costs).
+void BM_RunningMean208KeptPairs(benchmark::State& state) {
+    model::DepthModel m = Model();
+    const model::ProxyImport r = ImportOnce(m);
+    const model::ProxyPanelData& p = r.panel;
+    for (auto _ : state) {
+        model::RunningMeanPairs pairs(208, p.gProxyValue.Column(1), p.gProxyY.Column(1), p.gProxyRows);
+        benchmark::DoNotOptimize(&pairs);
+    }
+}
+BENCHMARK(BM_RunningMean208KeptPairs)->Unit(benchmark::kMillisecond);
+
+void BM_RunningMean208View500cmFromKeptPairs(benchmark::State& state) {
+    model::DepthModel m = Model();
+    const model::ProxyImport r = ImportOnce(m);
+    const model::ProxyPanelData& p = r.panel;
+    const std::span<const float> y = p.gProxyY.Column(1);
+    const model::RunningMeanPairs pairs(208, p.gProxyValue.Column(1), y, p.gProxyRows);
+    size_t segments = 0;
+    for (auto _ : state) {
+        auto s = pairs.Segments(y, 0, model::MeanView{2000, 2500});
+        segments = s.size();
+        benchmark::DoNotOptimize(s.data());
+    }
+    state.counters["segments"] = static_cast<double>(segments);
+}
+BENCHMARK(BM_RunningMean208View500cmFromKeptPairs)->Unit(benchmark::kMillisecond);
+
 }  // namespace

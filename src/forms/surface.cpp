@@ -162,51 +162,86 @@ bool CoversWholeSurface(const Primitive& p, const Scale& s) {
     return xlo <= sxlo && xhi >= sxhi && ylo <= sylo && yhi >= syhi;
 }
 
+// The kept picture as a bitmap kept into another scale (and inner size)
+// would show: its primitives re-expressed so that they stay where they were
+// on the surface, then room for `more`.
+std::shared_ptr<DrawingLayer> InScale(const DrawingLayer& kept, const Scale& to, int innerW, int innerH,
+                                      size_t more = 0) {
+    auto layer = std::make_shared<DrawingLayer>();
+    layer->scale = to;
+    layer->background = kept.background;
+    layer->picture = kept.picture;
+    if (kept.scale == to) {
+        layer->primitives.reserve(kept.primitives.size() + more);
+        layer->primitives = kept.primitives;
+        return layer;
+    }
+    if (kept.primitives.empty()) return layer;
+    const double perX = to.width == 0 ? 1 : innerW / static_cast<double>(to.width);
+    const double perY = to.height == 0 ? 1 : innerH / static_cast<double>(to.height);
+    auto mapX = [&](double x) {
+        double tw = (x - kept.scale.left) * innerW / kept.scale.width;
+        return to.left + tw / perX;
+    };
+    auto mapY = [&](double y) {
+        double tw = (y - kept.scale.top) * innerH / kept.scale.height;
+        return to.top + tw / perY;
+    };
+    layer->primitives.reserve(kept.primitives.size() + more);
+    for (Primitive p : kept.primitives) {
+        p.x1 = mapX(p.x1);
+        p.y1 = mapY(p.y1);
+        if (p.kind == PrimitiveKind::Circle) {
+            p.x2 = p.x2 * std::fabs((innerW / static_cast<double>(kept.scale.width)) / perX);
+        } else {
+            p.x2 = mapX(p.x2);
+            p.y2 = mapY(p.y2);
+        }
+        layer->primitives.push_back(std::move(p));
+    }
+    return layer;
+}
+
+// Scales kept into without a look at the kept picture in between; beyond
+// this many it is moved into them at once.
+constexpr size_t kMostScalesKeptInto = 4;
+
 }  // namespace
+
+const std::shared_ptr<const DrawingLayer>& Surface::Kept() const {
+    for (const KeptInto& into : keptInto_) kept_ = InScale(*kept_, into.scale, into.innerW, into.innerH);
+    keptInto_.clear();
+    return kept_;
+}
 
 void Surface::KeepDrawing() {
     // Nothing drawn since, in the scale of the kept picture: it stays as it is.
-    if (current_.primitives.empty() && kept_ && kept_->scale == scale_) return;
+    const bool nothingNew = current_.primitives.empty();
+    if (nothingNew && kept_ && (keptInto_.empty() ? kept_->scale : keptInto_.back().scale) == scale_) return;
     for (size_t i = current_.primitives.size(); i-- > 0;) {
         if (CoversWholeSurface(current_.primitives[i], scale_)) {
             current_.primitives.erase(current_.primitives.begin(), current_.primitives.begin() + i);
             kept_.reset();
+            keptInto_.clear();
             break;
         }
     }
+    // Only the scale changed: the kept picture moves into it when it is next
+    // looked at, which a drawing that covers it makes needless.
+    if (nothingNew && kept_ && !kept_->primitives.empty() && keptInto_.size() < kMostScalesKeptInto) {
+        keptInto_.push_back({scale_, innerW_, innerH_});
+        ++revision_;
+        return;
+    }
     // The kept picture becomes everything on the surface now, as a bitmap:
     // what was kept before, then what was drawn since, each in its own scale.
-    auto layer = std::make_shared<DrawingLayer>();
-    layer->scale = scale_;
-    layer->background = kept_ ? kept_->background : clearedColour_;
-    if (kept_) {
-        layer->picture = kept_->picture;
-        if (kept_->scale == scale_) {
-            layer->primitives = kept_->primitives;
-        } else if (!kept_->primitives.empty()) {
-            // Re-express the old primitives in the current scale so that they
-            // stay where they were on the surface.
-            layer->primitives.reserve(kept_->primitives.size() + current_.primitives.size());
-            for (Primitive p : kept_->primitives) {
-                auto mapX = [&](double x) {
-                    double tw = (x - kept_->scale.left) * innerW_ / kept_->scale.width;
-                    return scale_.left + tw / TwipsPerUnitX();
-                };
-                auto mapY = [&](double y) {
-                    double tw = (y - kept_->scale.top) * innerH_ / kept_->scale.height;
-                    return scale_.top + tw / TwipsPerUnitY();
-                };
-                p.x1 = mapX(p.x1);
-                p.y1 = mapY(p.y1);
-                if (p.kind == PrimitiveKind::Circle) {
-                    p.x2 = p.x2 * std::fabs((innerW_ / static_cast<double>(kept_->scale.width)) / TwipsPerUnitX());
-                } else {
-                    p.x2 = mapX(p.x2);
-                    p.y2 = mapY(p.y2);
-                }
-                layer->primitives.push_back(std::move(p));
-            }
-        }
+    std::shared_ptr<DrawingLayer> layer;
+    if (Kept()) {
+        layer = InScale(*kept_, scale_, innerW_, innerH_, current_.primitives.size());
+    } else {
+        layer = std::make_shared<DrawingLayer>();
+        layer->scale = scale_;
+        layer->background = clearedColour_;
     }
     if (layer->primitives.empty()) layer->primitives = std::move(current_.primitives);
     else layer->primitives.insert(layer->primitives.end(), std::make_move_iterator(current_.primitives.begin()),
@@ -217,6 +252,7 @@ void Surface::KeepDrawing() {
 }
 
 void Surface::SetPicture(std::shared_ptr<const LoadedPicture> picture) {
+    keptInto_.clear();
     auto layer = std::make_shared<DrawingLayer>();
     layer->scale = scale_;
     layer->background = backColour_;
@@ -227,6 +263,7 @@ void Surface::SetPicture(std::shared_ptr<const LoadedPicture> picture) {
 
 void Surface::ClearPicture() {
     kept_.reset();
+    keptInto_.clear();
     ++revision_;
 }
 
@@ -236,7 +273,7 @@ Snapshot Surface::TakeSnapshot() const {
     s.widthTwips = innerW_;
     s.heightTwips = innerH_;
     s.background = clearedColour_;
-    s.kept = kept_;
+    s.kept = Kept();
     s.current = current_;
     s.current.scale = scale_;
     s.current.background = clearedColour_;
@@ -248,7 +285,7 @@ Snapshot Surface::PictureSnapshot() const {
     s.window = window_;
     s.widthTwips = innerW_;
     s.heightTwips = innerH_;
-    s.background = kept_ ? kept_->background : clearedColour_;
+    s.background = Kept() ? kept_->background : clearedColour_;
     s.kept = kept_;
     s.current.scale = scale_;
     return s;

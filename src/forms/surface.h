@@ -8,7 +8,10 @@
 // and goes back to the kept picture, or to the background colour when there is
 // none, so transient marks vanish. A changed BackColor shows only at the next
 // Cls. The kept picture remembers the scale it was drawn in, so a later change
-// of scale leaves it where it was on screen, as a bitmap would stay.
+// of scale leaves it where it was on screen, as a bitmap would stay. Keeping
+// a picture into another scale with nothing drawn since moves its primitives
+// into that scale only once someone looks at them: a proxy panel kept by the
+// drawing of another panel is usually drawn anew before that.
 #include <memory>
 #include <optional>
 #include <string>
@@ -134,7 +137,11 @@ public:
     Snapshot TakeSnapshot() const;
     Snapshot PictureSnapshot() const;  // only the kept picture (the `Picture` property)
     const std::vector<Primitive>& CurrentPrimitives() const { return current_.primitives; }
-    const DrawingLayer* KeptLayer() const { return kept_.get(); }
+    // Room for `more` primitives drawn from now on, made at once: a drawing
+    // of thousands grows its list a dozen times otherwise.
+    void Reserve(size_t more) { current_.primitives.reserve(current_.primitives.size() + more); }
+    size_t KeptPrimitiveCount() const { return kept_ ? kept_->primitives.size() : 0; }
+    const DrawingLayer* KeptLayer() const { return Kept().get(); }
     unsigned long Revision() const { return revision_; }
 
     // Twips per user unit along each axis (signed: a negative scale mirrors).
@@ -148,6 +155,14 @@ private:
     void Add(Primitive p);
     // Line, box or filled box from (x1, y1) to (x2, y2); the pen ends at (x2, y2).
     void AddSpan(PrimitiveKind kind, double x1, double y1, double x2, double y2, std::optional<Colour> colour);
+    // The kept picture, moved into every scale it was kept into since.
+    const std::shared_ptr<const DrawingLayer>& Kept() const;
+
+    // A scale the kept picture was kept into, with the inner size of then.
+    struct KeptInto {
+        Scale scale;
+        int innerW, innerH;
+    };
 
     const FontMetrics* metrics_;
     const Form* window_;
@@ -157,7 +172,8 @@ private:
     Colour backColour_ = kWhite;
     Colour clearedColour_ = kWhite;  // the background the last Cls showed
     DrawingLayer current_;
-    std::shared_ptr<const DrawingLayer> kept_;
+    mutable std::shared_ptr<const DrawingLayer> kept_;
+    mutable std::vector<KeptInto> keptInto_;  // in order; kept_ is still in the scale before the first
     unsigned long revision_ = 0;
 };
 

@@ -22,7 +22,10 @@ namespace {
 // The loaded panels' event-free depths and ages follow the models they come from.
 void FillPanelPlanes(SideState& st) {
     for (size_t k = 0; k < st.proxy.size(); ++k)
-        if (st.gProxyLoaded[k]) model::FillDerivedPlanes(st.model, st.proxy[k]);
+        if (st.gProxyLoaded[k]) {
+            st.proxyDrawing[k].Forget();
+            model::FillDerivedPlanes(st.model, st.proxy[k]);
+        }
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 
 #include "forms/application.h"
 #include "forms/values.h"
+#include "model/depth_runs.h"
 #include "model/event_types.h"
 #include "model/plain_numbers.h"
 #include "model/running_mean.h"
@@ -84,6 +85,7 @@ void PlanAxis(SideWindow& w, int16_t k) {
     // not compute them again.
     if (!d.plotted || d.plottedCol != d.gProxyCol || d.plottedDivCol != d.gProxyDivCol) {
         d.plotted = false;
+        d.means.reset();
         PlotValues(p, d.gProxyCol, d.gProxyDivCol, d.gPlotX);
         const PlotRange range = RangeOf(std::span<const float>(d.gPlotX).subspan(1));
         d.gProxyMax = range.max;
@@ -154,11 +156,26 @@ void DrawUnderlay(SideWindow& w, int16_t k) {
     }
 }
 
+// What was kept of the positions of another plane goes.
+void KeepPlane(ProxyDrawing& d, int16_t plane) {
+    if (d.keptPlane == plane) return;
+    d.runs.reset();
+    d.means.reset();
+    d.keptPlane = plane;
+}
+
+// The runs of the positions of `plane`, found at the plane's first drawing
+// since the positions were read.
+const model::DepthRuns& RunsOf(ProxyDrawing& d, int16_t plane, std::span<const float> y, long n) {
+    KeepPlane(d, plane);
+    if (!d.runs) d.runs.emplace(y, n);
+    return *d.runs;
+}
+
 // Step 16: the sample before the first one from the second on that lies at
 // or below the top of the view; none when every one lies above it.
-std::optional<long> StartRow(std::span<const float> y, long n, float top) {
-    for (long i = 2; i <= n; ++i)
-        if (y[static_cast<size_t>(i)] >= top) return i - 1;
+std::optional<long> StartRow(const model::DepthRuns& runs, std::span<const float> y, float top) {
+    if (const std::optional<long> first = runs.FirstAtOrBelow(y, 2, top)) return *first - 1;
     return std::nullopt;
 }
 
@@ -170,8 +187,8 @@ void Marker(Surface& s, const PanelView& view, double x, double y, double radius
 // decrease, and a marker at every sample from the start row on. The rows
 // whose depth never decreases form runs; in each run only the rows near the
 // view can show anything, and a binary search finds them.
-void DrawSamples(Surface& s, std::span<const float> x, std::span<const float> y, long start, long n, bool curve,
-                 bool markers) {
+void DrawSamples(Surface& s, std::span<const float> x, std::span<const float> y, const model::DepthRuns& runs,
+                 long start, long n, bool curve, bool markers) {
     const PanelView view(s);
     const double radius = std::fabs(s.ScaleWidth()) / kMarkerDivisor;
     const auto [lo, hi] = view.Reach(radius);
@@ -185,8 +202,7 @@ void DrawSamples(Surface& s, std::span<const float> x, std::span<const float> y,
     };
     const float* depth = y.data();
     for (long first = start; first <= n - 1;) {
-        long last = first;
-        while (last < n && depth[last] <= depth[last + 1]) ++last;
+        const long last = runs.EndOf(first);
         const long from = std::lower_bound(depth + first, depth + last + 1, lo) - depth;
         const long to = std::upper_bound(depth + first, depth + last + 1, hi) - depth - 1;
         for (long i = std::max(first, from - 1); i <= std::min({to, last, n - 1}); ++i) draw(i);
@@ -194,17 +210,32 @@ void DrawSamples(Surface& s, std::span<const float> x, std::span<const float> y,
     }
 }
 
+// The segments of the running mean over `width` samples: from the pairs
+// kept for the panel's plotted values and positions of `plane`, summed when
+// they are first drawn; plotted values cut short by a fault are summed anew.
+std::vector<model::MeanSegment> MeanSegments(ProxyDrawing& d, int width, std::span<const float> y, int16_t plane,
+                                             int32_t rows, int32_t start, model::MeanView view) {
+    if (!d.plotted) return model::RunningMean(width, d.gPlotX, y, rows, start, view);
+    KeepPlane(d, plane);
+    if (!d.means || d.means->Width() != width) {
+        d.means.reset();
+        d.means.emplace(width, d.gPlotX, y, rows);
+    }
+    return d.means->Segments(y, start, view);
+}
+
 // The running mean whose smoothing item carries a check mark, in red two
 // pixels wide; the panel draws one pixel wide again afterwards.
-void DrawRunningMeans(SideWindow& w, int16_t k, std::span<const float> y, long start) {
+void DrawRunningMeans(SideWindow& w, int16_t k, std::span<const float> y, int16_t plane, long start) {
     const SideWindow::PanelMenu& pm = w.panelMenu[k];
     Surface& s = w.Picture1(k).Draw();
     const std::pair<forms::Menu*, int> sizes[] = {{pm.flat3, 3}, {pm.flat5, 5}, {pm.flat11, 11}, {pm.flat208, 208}};
     for (auto [item, width] : sizes) {
         if (!item->Checked()) continue;
         s.DrawWidth = 2;
-        const std::vector<model::MeanSegment> segments = model::RunningMean(
-            width, w.state.proxyDrawing[k].gPlotX, y, w.state.proxy[k].gProxyRows, static_cast<int32_t>(start), PanelView(s).Rows(2));
+        const std::vector<model::MeanSegment> segments =
+            MeanSegments(w.state.proxyDrawing[k], width, y, plane, w.state.proxy[k].gProxyRows,
+                         static_cast<int32_t>(start), PanelView(s).Rows(2));
         for (const model::MeanSegment& m : segments) s.Line(m.x0, m.y0, m.x1, m.y1, kRunningMeanColour);
         s.DrawWidth = 1;
     }
@@ -220,24 +251,29 @@ void DrawProxy(SideWindow& w, int16_t k) {
     const long n = p.gProxyRows;
     Surface& s = w.Picture1(k).Draw();
     std::span<const float> y;
+    int16_t plane = 0;
     long start = 0;
     bool markers = false;
     try {
-        y = p.gProxyY.Column(w.ProxyPlane());
+        plane = w.ProxyPlane();
+        y = p.gProxyY.Column(plane);
         PlanAxis(w, k);
         for (TextBox* box : {&w.Text5(k), &w.Text6(k)}) box->SetVisible(true);
         w.Combo3(k).SetVisible(true);
         w.Check1(k).SetVisible(true);
         for (int j = 0; j <= 4; ++j) w.Picture1(j).Draw().Cls();
+        // About as much as the panel's last drawing, which it keeps till now.
+        s.Reserve(s.KeptPrimitiveCount());
         DrawUnderlay(w, k);
         s.FillStyle = 0;
         s.FillColor = kCurveColour;
         markers = w.panelMenu[k].marker->Checked();
         // Without a start row (one sample, or every one from the second on
         // above the view) only the last sample's marker is left to draw.
-        if (const std::optional<long> first = StartRow(y, n, s.ScaleTop())) {
+        const model::DepthRuns& runs = RunsOf(st.proxyDrawing[k], plane, y, n);
+        if (const std::optional<long> first = StartRow(runs, y, s.ScaleTop())) {
             start = *first;
-            DrawSamples(s, st.proxyDrawing[k].gPlotX, y, start, n, w.panelMenu[k].line->Checked(), markers);
+            DrawSamples(s, st.proxyDrawing[k].gPlotX, y, runs, start, n, w.panelMenu[k].line->Checked(), markers);
         }
     } catch (const RuntimeError&) {
         // The drawing ends at its finishing steps; what it drew stays.
@@ -251,7 +287,7 @@ void DrawProxy(SideWindow& w, int16_t k) {
         if (markers && n >= 1)
             Marker(s, PanelView(s), st.proxyDrawing[k].gPlotX[static_cast<size_t>(n)], y[static_cast<size_t>(n)],
                    std::fabs(s.ScaleWidth()) / kMarkerDivisor);
-        if (!y.empty()) DrawRunningMeans(w, k, y, start);
+        if (!y.empty()) DrawRunningMeans(w, k, y, plane, start);
     } catch (const RuntimeError&) {
         // A finishing step that fails ends only itself.
     }

@@ -132,6 +132,7 @@ void FrmSelect::Command1_Click() {
     const model::ProxyAxis axis = Option1(1).Value()   ? model::ProxyAxis::kAgeB1950
                                   : Option1(2).Value() ? model::ProxyAxis::kAgeKa
                                                        : model::ProxyAxis::kCompositeDepth;
+    w.state.proxyDrawing.at(static_cast<size_t>(k)).Forget();
     w.ConvertProxyPositions(panel, axis);
     w.ProgressBar1.SetValue(panel.gProxyRows);
     DrawProxy(w, k);

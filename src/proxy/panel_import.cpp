@@ -30,7 +30,7 @@ void LoadProxyPanel(SideWindow& w, FrmSelect& select, int16_t k, model::ProxyImp
     w.Text6(k).SetText("");
     st.gAxisTextEnabled = true;
     st.proxy[k] = std::move(import.panel);
-    st.proxyDrawing[k].plotted = false;
+    st.proxyDrawing[k].Forget();
     st.gProxyLoaded[k] = true;
     const SideWindow::PanelMenu& pm = w.panelMenu[k];
     for (Menu* item : {pm.flipH, pm.line, pm.marker, pm.smooth, pm.flat3, pm.flat5, pm.copy, pm.horizontal,

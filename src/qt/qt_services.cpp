@@ -3,7 +3,6 @@
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QCursor>
-#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
@@ -19,6 +18,7 @@
 #include "qt/qt_units.h"
 #include "qt/snapshot_renderer.h"
 #include "qt/surface_widget.h"
+#include "qt/text_metrics.h"
 
 namespace qtback {
 namespace {
@@ -221,11 +221,11 @@ void TakeScreenSize(forms::Application& application) {
 }
 
 double QtServices::TextWidthTwips(const std::string& text, double fontSize, bool bold) const {
-    return Twips(QFontMetricsF(FontFor(fontSize, bold)).horizontalAdvance(ToQString(text)));
+    return Twips(TextAdvancePixels(text, fontSize, bold));
 }
 
 double QtServices::TextHeightTwips(double fontSize, bool bold) const {
-    return Twips(QFontMetricsF(FontFor(fontSize, bold)).height());
+    return Twips(TextLinePixels(fontSize, bold));
 }
 
 }  // namespace qtback

@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "qt/marker_sprite.h"
 #include "qt/picture_loader.h"
 #include "qt/qt_units.h"
 #include "qt/row_strips.h"
@@ -92,7 +93,8 @@ class LayerPainter {
 public:
     LayerPainter(QImage& image, QSize size, const forms::DrawingLayer& layer, ShapedTexts& texts)
         : painter_(&image), map_(layer.scale, size), device_(image.devicePixelRatio()),
-          ratio_(image.devicePixelRatio()), texts_(texts) {}
+          ratio_(image.devicePixelRatio()), copyTarget_(MarkerSprite::CopiesInto(painter_, image)),
+          texts_(texts) {}
     QPainter& Painter() { return painter_; }
     void Paint(const Primitive& p);
     // Draws the lines gathered so far.
@@ -111,7 +113,7 @@ private:
         auto operator<=>(const CircleLook&) const = default;
     };
     struct Sprite {
-        QImage image;
+        MarkerSprite marker;
         int half;  // the centre's offset from the sprite's corner, in pixels
     };
 
@@ -123,6 +125,7 @@ private:
     ScaleMap map_;
     Device device_;
     qreal ratio_;
+    std::optional<MarkerSprite::Target> copyTarget_;  // where sprites are copied, when they are
     ShapedTexts& texts_;
     std::optional<PenLook> pen_;
     std::optional<std::optional<forms::Colour>> brush_;
@@ -188,9 +191,9 @@ void LayerPainter::PaintCircle(const Primitive& p) {
         if (fill) sprite.setBrush(ToQColor(*fill));
         sprite.drawEllipse(QPointF(half, half) + device_.Shift(p), r, r);
         sprite.end();
-        it = sprites_.emplace(look, Sprite{std::move(image), half}).first;
+        it = sprites_.emplace(look, Sprite{MarkerSprite(std::move(image)), half}).first;
     }
-    painter_.drawImage(centre - QPoint(it->second.half, it->second.half), it->second.image);
+    it->second.marker.PutAt(painter_, centre - QPoint(it->second.half, it->second.half), copyTarget_);
 }
 
 void LayerPainter::Paint(const Primitive& p) {

@@ -2,6 +2,9 @@
 // windows relies on Cls removing exactly what was drawn since the keep.
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <iterator>
+
 #include "forms/headless.h"
 #include "forms/runtime_error.h"
 #include "forms/surface.h"
@@ -48,6 +51,70 @@ TEST_F(SurfaceTest, KeptDrawingStaysPutWhenTheScaleMoves) {
     // which in the new scale is at 300.
     ASSERT_EQ(s.KeptLayer()->primitives.size(), 1u);
     EXPECT_DOUBLE_EQ(s.KeptLayer()->primitives[0].y1, 300);
+}
+
+// A picture kept into new scales with nothing drawn since is moved into them
+// only when it is looked at: whenever that is, it holds the very numbers it
+// holds when it is looked at after each keep.
+TEST_F(SurfaceTest, AKeptPictureMovedIntoNewScalesIsTheSameWhenLookedAtLater) {
+    auto draw = [](Surface& on) {
+        on.SetInnerSize(1500, 3000);
+        on.SetScale(0, 100, 7.6, 600);
+        on.Line(0.3, 200.7, 7.1, 231.3);
+        on.Circle(3.3, 411.1, 0.17, RGB(0, 0, 255));
+        on.FilledBox(1, 150.2, 2.9, 170.9, RGB(9, 9, 9));
+        on.KeepDrawing();
+    };
+    // Each keep follows a change of scale or size; the fifth of a row moves the
+    // picture at once.
+    const std::function<void(Surface&)> steps[] = {
+        [](Surface& on) { on.SetScaleTop(183.7); },
+        [](Surface& on) { on.SetScaleLeft(-1.3); },
+        [](Surface& on) { on.SetScaleWidth(-9.1); },
+        [](Surface& on) { on.SetInnerSize(1800, 2700); },
+        [](Surface& on) { on.SetScaleHeight(777.7); },
+        [](Surface& on) { on.SetScale(0, 100, 7.6, 600); },  // back to the first scale
+        [](Surface& on) { on.SetScaleTop(101); },
+    };
+    for (size_t looks = 1; looks <= std::size(steps); ++looks) {
+        Surface looked{metrics}, later{metrics};
+        draw(looked);
+        draw(later);
+        for (size_t i = 0; i < looks; ++i) {
+            steps[i](looked);
+            steps[i](later);
+            looked.KeepDrawing();
+            later.KeepDrawing();
+            ASSERT_TRUE(looked.KeptLayer());
+        }
+        ASSERT_TRUE(later.KeptLayer());
+        EXPECT_EQ(later.KeptLayer()->primitives, looked.KeptLayer()->primitives) << looks;
+        EXPECT_EQ(later.KeptLayer()->scale, looked.KeptLayer()->scale);
+        EXPECT_EQ(later.TakeSnapshot().kept->primitives, looked.KeptLayer()->primitives);
+    }
+    // A mark drawn over a picture kept into a new scale lies over the moved
+    // picture; a box over the whole surface hides the picture unmoved.
+    Surface looked{metrics}, later{metrics};
+    for (Surface* on : {&looked, &later}) {
+        draw(*on);
+        on->SetScaleTop(222.2);
+        on->KeepDrawing();
+    }
+    ASSERT_TRUE(looked.KeptLayer());
+    for (Surface* on : {&looked, &later}) {
+        on->SetScaleTop(250);
+        on->KeepDrawing();
+        on->Line(0, 300, 7.6, 300, RGB(255, 0, 0));
+        on->KeepDrawing();
+    }
+    EXPECT_EQ(later.KeptLayer()->primitives, looked.KeptLayer()->primitives);
+    ASSERT_EQ(later.KeptLayer()->primitives.size(), 4u);
+    EXPECT_EQ(later.KeptLayer()->primitives.back().y1, 300);
+    later.SetScaleTop(400);
+    later.KeepDrawing();
+    later.FilledBox(0, 400, 7.6, 900, kWhite);
+    later.KeepDrawing();
+    EXPECT_EQ(later.KeptLayer()->primitives.size(), 1u);
 }
 
 TEST_F(SurfaceTest, AFullFilledBoxHidesWhatWasKeptBefore) {

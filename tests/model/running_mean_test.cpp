@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstring>
+#include <limits>
+#include <random>
 #include <vector>
 
 #include "forms/runtime_error.h"
@@ -126,4 +130,67 @@ TEST(RunningMean, AViewLeavesOutOnlyPairsWhollyOutsideIt) {
     for (const MeanSegment& s : seen)
         if (s.y1 >= 2000 && s.y0 <= 3000) ++kept;
     EXPECT_EQ(kept, visible);
+}
+
+namespace {
+
+// The segments' numbers bit for bit (a NaN equals itself).
+bool Same(const std::vector<MeanSegment>& a, const std::vector<MeanSegment>& b) {
+    return a.size() == b.size() && (a.empty() || std::memcmp(a.data(), b.data(), a.size() * sizeof(MeanSegment)) == 0);
+}
+
+}  // namespace
+
+// Pairs summed once and kept give the segments summing each pair anew gives,
+// bit for bit, from any start row and in any view: over curves with
+// no-values, falling, repeated and NaN positions, positions of 9999, values whose
+// single-precision sums lose digits or overflow, tables shorter than the
+// row count and curves too short for a pair.
+TEST(RunningMean, KeptPairsGiveWhatSummingAnewGives) {
+    std::mt19937 random(20261209);
+    auto pick = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
+    for (int curve = 0; curve < 60; ++curve) {
+        const int n = curve < 12 ? curve * 20 : 5 + pick(1500);
+        std::vector<float> x(static_cast<size_t>(n) + 1), y(x.size());
+        float depth = static_cast<float>(pick(1000)) / 7;
+        for (int r = 1; r <= n; ++r) {
+            switch (pick(40)) {
+                case 0: x[r] = 9999; break;
+                case 1: x[r] = -9999; break;
+                case 2: x[r] = 3e38f; break;
+                case 3: x[r] = 1e8f; break;
+                case 4: x[r] = std::numeric_limits<float>::quiet_NaN(); break;
+                default: x[r] = static_cast<float>(pick(100000) - 50000) / 997;
+            }
+            switch (pick(60)) {
+                case 0: depth -= static_cast<float>(pick(500)); break;  // the next bore hole
+                case 1: y[r] = 9999; continue;
+                case 2: break;  // repeated
+                case 3:
+                    if (curve % 4 != 1) break;
+                    y[r] = std::numeric_limits<float>::quiet_NaN();
+                    continue;
+                default: depth += static_cast<float>(pick(300)) / 31;
+            }
+            y[r] = depth;
+        }
+        const int32_t rows = n + (curve % 5 == 0 ? 3 : 0);  // at times more rows than the tables hold
+        for (int width : {3, 5, 11, 208}) {
+            const RunningMeanPairs pairs(width, x, y, rows);
+            EXPECT_EQ(pairs.Width(), width);
+            for (int32_t start : {0, 1, 104, 105, n / 3, n - 210, n - 104, n - 6, n - 2, n, n + 5}) {
+                EXPECT_TRUE(Same(pairs.Segments(y, start), RunningMean(width, x, y, rows, start)))
+                    << "curve " << curve << " width " << width << " start " << start;
+                // Edges on positions of the curve, or between them.
+                const float top = n > 0 && pick(2) ? y[1 + pick(n)] : static_cast<float>(pick(2000) - 100);
+                const float bottom = n > 0 && pick(2) ? y[1 + pick(n)] : top + static_cast<float>(pick(800));
+                EXPECT_TRUE(Same(pairs.Segments(y, start, MeanView{top, bottom}),
+                                 RunningMean(width, x, y, rows, start, MeanView{top, bottom})))
+                    << "curve " << curve << " width " << width << " start " << start << " view " << top;
+                const MeanView none{std::numeric_limits<float>::quiet_NaN(), bottom};
+                EXPECT_TRUE(Same(pairs.Segments(y, start, none), RunningMean(width, x, y, rows, start, none)));
+            }
+        }
+    }
+    EXPECT_THROW(RunningMeanPairs(7, std::vector<float>(9), std::vector<float>(9), 8), forms::RuntimeError);
 }

@@ -5,6 +5,9 @@
 #include <QImage>
 #include <QPainter>
 #include <cmath>
+#include <iterator>
+#include <random>
+#include <vector>
 
 #include "forms/headless.h"
 #include "forms/surface.h"
@@ -197,6 +200,79 @@ TEST_F(SnapshotRendererTest, CopiedMarkersAreTheCirclesQtDrawsThere) {
             circle(55, 25);
         }
         EXPECT_EQ(qtback::RenderSnapshot(s.TakeSnapshot(), ratio), expected) << ratio;
+    }
+}
+
+// Hundreds of markers as a panel draws them, over lines, at fractional
+// places inside the image and across its edges, of several sizes, colours,
+// widths and fills: each marker is the image of its circle drawn once and put
+// where QPainter::drawImage puts it, and the circle Qt draws there itself,
+// at ratios 1 and 2.
+TEST_F(SnapshotRendererTest, ManyMarkersAreTheCirclesDrawImageAndQtPutThere) {
+    s.SetScale(0, 0, 100, 50);
+    for (int i = 0; i < 12; ++i) s.Line(0, i * 4.3, 100, 50 - i * 3.1, RGB(200, 40 * (i % 6), 0));
+    struct Marker {
+        double x, y, radius;
+        Colour colour;
+        int width, fillStyle;
+    };
+    std::vector<Marker> markers;
+    std::mt19937 random(7);
+    auto between = [&](double lo, double hi) { return lo + (hi - lo) * (random() % 100000) / 100000.0; };
+    const double radii[] = {0.4, 1.6, 1.6, 1.6, 2.5, 4.2, 9.7, 23.5};
+    for (int i = 0; i < 600; ++i) {
+        const Colour colour = i % 5 == 0 ? RGB(0, 128, 0) : RGB(0, 0, 255);
+        markers.push_back({between(-12, 112), between(-12, 62), radii[random() % std::size(radii)], colour,
+                           i % 7 == 0 ? 2 : 1, i % 3 == 0 ? 1 : 0});
+    }
+    for (const Marker& m : markers) {
+        s.DrawWidth = m.width;
+        s.FillStyle = m.fillStyle;
+        s.FillColor = m.colour;
+        s.Circle(m.x, m.y, m.radius, m.colour);
+    }
+    s.DrawWidth = 1;
+    const Snapshot drawn = s.TakeSnapshot();
+    Snapshot linesOnly = drawn;
+    linesOnly.current.primitives.resize(12);
+    for (qreal ratio : {1.0, 2.0}) {
+        const QImage image = qtback::RenderSnapshot(drawn, ratio);
+        QImage copied = qtback::RenderSnapshot(linesOnly, ratio), circles = copied;
+        QPainter copy(&copied), circle(&circles);
+        for (const Marker& m : markers) {
+            const QPoint centre(static_cast<int>(std::floor(m.x)), static_cast<int>(std::floor(m.y)));
+            QPen pen(qtback::ToQColor(m.colour));
+            QPointF shift(0, 0);
+            if (m.width > 1) {
+                pen.setWidth(m.width);
+                pen.setCapStyle(Qt::RoundCap);
+            } else {
+                pen.setCosmetic(true);
+                pen.setWidth(static_cast<int>(ratio));
+                pen.setJoinStyle(Qt::MiterJoin);
+                shift = QPointF(ratio > 1 ? 0.5 : 0, ratio > 1 ? 0.5 : 0);
+            }
+            auto use = [&](QPainter& p) {
+                p.setPen(pen);
+                if (m.fillStyle == 0) p.setBrush(pen.color());
+                else p.setBrush(Qt::NoBrush);
+            };
+            const int half = static_cast<int>(std::ceil(m.radius)) + m.width + 2;
+            QImage sprite(QSize(2 * half + 1, 2 * half + 1) * ratio, QImage::Format_ARGB32_Premultiplied);
+            sprite.setDevicePixelRatio(ratio);
+            sprite.fill(Qt::transparent);
+            QPainter once(&sprite);
+            use(once);
+            once.drawEllipse(QPointF(half, half) + shift, m.radius, m.radius);
+            once.end();
+            copy.drawImage(centre - QPoint(half, half), sprite);
+            use(circle);
+            circle.drawEllipse(QPointF(centre) + shift, m.radius, m.radius);
+        }
+        copy.end();
+        circle.end();
+        EXPECT_TRUE(image == copied) << ratio;
+        EXPECT_TRUE(image == circles) << ratio;
     }
 }
 
