@@ -2,6 +2,9 @@
 // Allocation that fails on demand, for the tests of this folder only: their
 // program replaces the global operator new and delete (allocation_faults.cpp),
 // so that any allocation, on any thread, can be the one that finds no memory.
+#include <algorithm>
+#include <vector>
+
 namespace faults {
 
 // The allocation `n` allocations from now (0: the next one) throws
@@ -20,5 +23,15 @@ public:
     FailingAllocation(const FailingAllocation&) = delete;
     FailingAllocation& operator=(const FailingAllocation&) = delete;
 };
+
+// Which of `count` allocations to fail in turn: every one when there are
+// few, else about `spread` of them, the first and the last included.
+inline std::vector<long> Chosen(long count, long spread) {
+    std::vector<long> chosen;
+    const long step = std::max(1L, count / spread);
+    for (long n = 0; n < count; n += step) chosen.push_back(n);
+    chosen.push_back(count - 1);
+    return chosen;
+}
 
 }  // namespace faults

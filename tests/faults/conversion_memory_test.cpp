@@ -43,16 +43,6 @@ std::string Tables(const ConversionTables& t) {
     return text;
 }
 
-// Every allocation from 0 to `count` - 1 when there are few, else a spread
-// of about 600 of them, the first and last included.
-std::vector<long> Chosen(long count) {
-    std::vector<long> chosen;
-    const long step = std::max(1L, count / 600);
-    for (long n = 0; n < count; n += step) chosen.push_back(n);
-    chosen.push_back(count - 1);
-    return chosen;
-}
-
 // Runs `call` with allocation `n` failing: 0 when it completed, else the
 // number of the run-time error it ended with. Anything else escapes.
 template <class Call>
@@ -90,7 +80,7 @@ TEST_F(MemoryRunsOut, WhileAFileIsRead) {
 
     const ConversionSide side = MainWindowSide(m, nullptr);
     long failed = 0;
-    for (long n : Chosen(count)) {
+    for (long n : faults::Chosen(count, 600)) {
         ConversionTables again = t;
         ItemReader same(text);
         const int error = Failing(n, [&] { ReadConversionFile(same, again, side, kSmallParts); });
@@ -119,7 +109,7 @@ TEST_F(MemoryRunsOut, WhileAFileIsConvertedAndWritten) {
 
     const ConversionTitles titles = Titles(m);
     long failed = 0;
-    for (long n : Chosen(count)) {
+    for (long n : faults::Chosen(count, 600)) {
         WriteFile(target, "old");
         const int error =
             Failing(n, [&] { SaveConvertedFile(t, kScaleTrinity, 15, m, target, titles, nullptr, kSmallParts); });

@@ -33,14 +33,6 @@ std::string Contents(const std::string& path) {
     return std::string((std::istreambuf_iterator<char>(in)), {});
 }
 
-std::vector<long> Chosen(long count) {
-    std::vector<long> chosen;
-    const long step = std::max(1L, count / 300);
-    for (long n = 0; n < count; n += step) chosen.push_back(n);
-    chosen.push_back(count - 1);
-    return chosen;
-}
-
 class ConversionWindowMemory : public MainWindowTest {
 protected:
     void SetUp() override {
@@ -74,7 +66,7 @@ TEST_F(ConversionWindowMemory, WhileAChosenFileIsRead) {
     ASSERT_EQ(TakeMessages(), "");
 
     long failed = 0;
-    for (long n : Chosen(count)) {
+    for (long n : faults::Chosen(count, 300)) {
         Read(earlier);
         ASSERT_EQ(q.main.conversion.gConvTrinity.fields(0, 1), "e1");
         services.fileAnswers.push_back(chosen);
@@ -129,7 +121,7 @@ TEST_F(ConversionWindowMemory, WhileAConversionIsSaved) {
     TakeMessages();
 
     long failed = 0;
-    for (long n : Chosen(count)) {
+    for (long n : faults::Chosen(count, 300)) {
         std::ofstream(target, std::ios::binary) << "old";
         Read(chosen);
         services.fileAnswers.push_back(target);
