@@ -67,6 +67,9 @@ public:
     virtual void Quit() {}
     // Lets a real back end bring its windows up to date before a modal step.
     virtual void Sync() {}
+    // What was drawn on a surface became part of its kept picture: a back end
+    // that shows the surface may start drawing it while the program goes on.
+    virtual void DrawingKept(const Surface&) {}
 };
 
 }  // namespace forms

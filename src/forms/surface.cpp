@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "forms/application.h"
 #include "forms/runtime_error.h"
 #include "forms/values.h"
 
@@ -167,6 +168,7 @@ bool CoversWholeSurface(const Primitive& p, const Scale& s) {
 void Surface::KeepDrawing() {
     // Nothing drawn since, in the scale of the kept picture: it stays as it is.
     if (current_.primitives.empty() && kept_ && kept_->scale == scale_) return;
+    const bool drawn = !current_.primitives.empty();
     for (size_t i = current_.primitives.size(); i-- > 0;) {
         if (CoversWholeSurface(current_.primitives[i], scale_)) {
             current_.primitives.erase(current_.primitives.begin(), current_.primitives.begin() + i);
@@ -214,6 +216,8 @@ void Surface::KeepDrawing() {
     kept_ = std::move(layer);
     current_.primitives.clear();
     ++revision_;
+    // A kept picture only moved into another scale is mostly drawn over next.
+    if (drawn && window_) window_->App().Platform().DrawingKept(*this);
 }
 
 void Surface::SetPicture(std::shared_ptr<const LoadedPicture> picture) {

@@ -9,6 +9,7 @@
 #include "qt/control_views.h"
 #include "qt/form_window.h"
 #include "qt/picture_loader.h"
+#include "qt/qt_services.h"
 #include "qt/qt_units.h"
 
 namespace qtback {
@@ -153,7 +154,11 @@ bool ImageView::Filter(QObject* watched, QEvent* event) {
 // ---- PictureBox ----
 
 PictureView::PictureView(forms::PictureBox& picture, QWidget* parent, FormWindow& window)
-    : ControlView(picture, new SurfaceWidget(parent), window), picture_(picture), w_(static_cast<SurfaceWidget*>(widget_)) {}
+    : ControlView(picture, new SurfaceWidget(parent, window.Services()), window), picture_(picture),
+      w_(static_cast<SurfaceWidget*>(widget_)) {
+    window.Services().Watch(picture_.Draw(), *w_, window,
+                            [&picture] { return picture.EffectivelyVisible() && picture.Parent().Visible(); });
+}
 
 void PictureView::SyncContent() {
     w_->SetSunkenBorder(picture_.BorderStyle() != 0);

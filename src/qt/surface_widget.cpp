@@ -4,15 +4,19 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "qt/qt_services.h"
 #include "qt/qt_units.h"
 #include "qt/row_strips.h"
 
 namespace qtback {
 
-SurfaceWidget::SurfaceWidget(QWidget* parent) : QWidget(parent) {
+SurfaceWidget::SurfaceWidget(QWidget* parent, QtServices& services)
+    : QWidget(parent), services_(services), lane_(services.NextLane()), renderer_(services.Drawing(), lane_) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
 }
+
+SurfaceWidget::~SurfaceWidget() { services_.Unwatch(*this); }
 
 void SurfaceWidget::SetSunkenBorder(bool on) {
     if (on == sunken_) return;
@@ -32,10 +36,19 @@ bool SurfaceWidget::Prepare(const forms::Surface& surface) {
     return true;
 }
 
+void SurfaceWidget::Foresee(const forms::Surface& surface) {
+    renderer_.Foresee(surface.PictureSnapshot(), devicePixelRatioF());
+}
+
+void SurfaceWidget::ForeseePrepared() {
+    if (prepared_) renderer_.Foresee(*prepared_, ratio_);
+}
+
 void SurfaceWidget::Render() {
     if (!prepared_) return;
-    changed_ += renderer_.Render(std::move(*prepared_), ratio_);
+    forms::Snapshot snapshot = std::move(*prepared_);
     prepared_.reset();
+    changed_ += renderer_.Render(std::move(snapshot), ratio_);
 }
 
 // Only the drawing's changed pixels are painted again (a target line moves a
@@ -46,17 +59,6 @@ void SurfaceWidget::Show() {
     else if (!changed_.isEmpty()) update(changed_.translated(Border(), Border()));
     shown_ = size;
     changed_ = QRegion();
-}
-
-bool SurfaceWidget::PreparedRepaint() const { return prepared_ && renderer_.Repaints(*prepared_, ratio_); }
-
-bool SurfaceWidget::PreparedText() const {
-    if (!prepared_) return false;
-    auto text = [](const forms::DrawingLayer& layer) {
-        return std::any_of(layer.primitives.begin(), layer.primitives.end(),
-                           [](const forms::Primitive& p) { return p.kind == forms::PrimitiveKind::Text; });
-    };
-    return text(prepared_->current) || (prepared_->kept && text(*prepared_->kept));
 }
 
 QPointF SurfaceWidget::InnerTwips(QPointF p) const { return {Twips(p.x() - Border()), Twips(p.y() - Border())}; }
