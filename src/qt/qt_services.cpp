@@ -21,6 +21,7 @@
 #include "qt/menu_view.h"
 #include "qt/picture_loader.h"
 #include "qt/qt_units.h"
+#include "qt/shaped_texts.h"
 #include "qt/snapshot_renderer.h"
 #include "qt/surface_widget.h"
 
@@ -217,11 +218,34 @@ void QtServices::Watch(const forms::Surface& surface, SurfaceWidget& widget, con
 
 void QtServices::Unwatch(const SurfaceWidget& widget) {
     std::erase_if(watched_, [&](const auto& entry) { return entry.second.widget == &widget; });
+    // The texts shaped for it go with it.
+    pool_.Post([owner = &widget, announcement = ++announcements_](
+                   ShapedTexts& texts) { texts.ShapeAhead(owner, announcement, {}, 0, false); },
+               widget.Lane(), true);
 }
 
 void QtServices::DrawingKept(const forms::Surface& surface) {
     auto it = watched_.find(&surface);
     if (it != watched_.end() && it->second.shown()) it->second.widget->Foresee(surface);
+}
+
+// Shaped on the surface's lane, in parts that leave the lane's drawing first.
+void QtServices::TextsAhead(const forms::Surface& surface, const std::vector<std::string>& texts, double fontSize,
+                            bool bold) {
+    constexpr size_t kTextsAPart = 256;
+    auto it = watched_.find(&surface);
+    if (it == watched_.end()) return;
+    const SurfaceWidget* owner = it->second.widget;
+    const unsigned long announcement = ++announcements_;
+    size_t from = 0;
+    do {
+        const size_t to = std::min(texts.size(), from + kTextsAPart);
+        pool_.Post(
+            [owner, announcement, part = std::vector<std::string>(texts.begin() + from, texts.begin() + to), fontSize,
+             bold](ShapedTexts& shaped) { shaped.ShapeAhead(owner, announcement, part, fontSize, bold); },
+            owner->Lane(), true);
+        from = to;
+    } while (from < texts.size());
 }
 
 void QtServices::FormUnloaded(forms::Form& form) {

@@ -73,7 +73,7 @@ public:
     int NextLane() { return lanes_++; }
     // The widget that shows a surface of window, while shown() says the
     // surface is to be shown: its kept pictures are drawn as soon as the
-    // program keeps them.
+    // program keeps them, and the texts it will print are shaped beforehand.
     void Watch(const forms::Surface& surface, SurfaceWidget& widget, const FormWindow& window,
                std::function<bool()> shown);
     void Unwatch(const SurfaceWidget& widget);
@@ -90,6 +90,8 @@ public:
     void Quit() override;
     void Sync() override;
     void DrawingKept(const forms::Surface& surface) override;
+    void TextsAhead(const forms::Surface& surface, const std::vector<std::string>& texts, double fontSize,
+                    bool bold) override;
     double TextWidthTwips(const std::string& text, double fontSize, bool bold) const override;
     double TextHeightTwips(double fontSize, bool bold) const override;
 
@@ -125,6 +127,7 @@ private:
     RenderPool pool_;
     std::unordered_map<const forms::Surface*, Watched> watched_;
     int lanes_ = 0;
+    unsigned long announcements_ = 0;
     const forms::Form* activeShown_ = nullptr;
     unsigned long frontRaised_ = 0;
     bool widgetInput_ = true;

@@ -22,6 +22,8 @@
 #include "main/quillory.h"
 #include "qt/form_window.h"
 #include "qt/qt_services.h"
+#include "qt/qt_units.h"
+#include "qt/shaped_texts.h"
 #include "qt/snapshot_renderer.h"
 #include "qt/surface_widget.h"
 #include "gate.h"
@@ -234,6 +236,35 @@ TEST_F(OneBox, ADrawingThatRunsOutOfMemoryLeavesTheBoxAsItWasAndIsReported) {
     services.UserEvent([&] { form().Drawing(3, true); });
     EXPECT_TRUE(Shown() == Alone());
     EXPECT_EQ(services.messages.size(), 1u);
+}
+
+// Labels shaped ahead on a drawing thread, and drawn there, land where
+// drawText puts them.
+TEST(TextsShapedAhead, LandWhereDrawTextPutsThem) {
+    qttest::EnsureQtApplication();
+    qtback::RenderPool pool(Threads(2));
+    const std::vector<std::string> labels = {"M001 (6.1 cm)", "A-05-top (0.0 cm)", "Wavy fi (12.5 cm)"};
+    const int owner = 0;
+    for (double size : {7.0, 8.25})
+        pool.Await(pool.Post([&](qtback::ShapedTexts& t) { t.ShapeAhead(&owner, 1, labels, size, false); }, 1, true));
+    for (double size : {7.0, 8.25}) {
+        QImage expected(QSize(200, 60), QImage::Format_RGB32), drawn = expected;
+        expected.fill(Qt::white);
+        drawn.fill(Qt::white);
+        QPainter painter(&expected);
+        painter.setFont(qtback::FontFor(size, false));
+        for (size_t i = 0; i < labels.size(); ++i)
+            painter.drawText(QPointF(3, 15 + 15 * i), QString::fromStdString(labels[i]));
+        painter.end();
+        pool.Await(pool.Post(
+            [&](qtback::ShapedTexts& t) {
+                QPainter p(&drawn);
+                p.setFont(qtback::FontFor(size, false));
+                for (size_t i = 0; i < labels.size(); ++i) t.Draw(p, QPointF(3, 15 + 15 * i), labels[i], size, false);
+            },
+            1));
+        EXPECT_TRUE(drawn == expected) << size;
+    }
 }
 
 }  // namespace
