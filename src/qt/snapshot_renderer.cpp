@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "qt/changed_pixels.h"
 #include "qt/picture_loader.h"
 #include "qt/qt_units.h"
 #include "qt/row_strips.h"
@@ -357,10 +358,14 @@ bool HasText(const forms::DrawingLayer& layer) {
 // A kept picture being drawn on the pool, and for which size and ratio. The
 // task holds what it draws from and into, whatever becomes of the renderer.
 struct SnapshotRenderer::Foreseen {
+    struct Drawn {
+        QImage image;
+        QRegion changed;  // where it differs from the kept picture shown before
+    };
     std::shared_ptr<const forms::DrawingLayer> kept;
     QSize size;
     qreal ratio;
-    std::shared_ptr<QImage> image;
+    std::shared_ptr<Drawn> drawn;
     RenderPool::TaskPtr task;
 };
 
@@ -385,24 +390,26 @@ void SnapshotRenderer::Foresee(const forms::Snapshot& s, qreal ratio) {
     }
     if (foreseen_ && foreseen_->kept == s.kept && foreseen_->size == size && foreseen_->ratio == ratio) return;
     Drop();
-    auto image = std::make_shared<QImage>();
+    auto drawn = std::make_shared<Foreseen::Drawn>();
     RenderPool::TaskPtr task = pool_->Post(
-        [kept = s.kept, size, ratio, image](ShapedTexts& texts) {
-            *image = PaintBase(kept.get(), forms::kWhite, size, ratio, texts);
+        [kept = s.kept, size, ratio, drawn, before = base_](ShapedTexts& texts) {
+            drawn->image = PaintBase(kept.get(), forms::kWhite, size, ratio, texts);
+            drawn->changed = ChangedPixels(before, drawn->image);
         },
         HasText(*s.kept) ? lane_ : RenderPool::kAnyLane);
-    foreseen_ = std::make_shared<Foreseen>(Foreseen{s.kept, size, ratio, std::move(image), std::move(task)});
+    foreseen_ = std::make_shared<Foreseen>(Foreseen{s.kept, size, ratio, std::move(drawn), std::move(task)});
 }
 
-// The kept picture as drawn on the pool when it was foreseen, or drawn now.
-QImage SnapshotRenderer::Base(const forms::Snapshot& s, QSize size, qreal ratio) {
+// The kept picture as drawn on the pool when it was foreseen, or drawn now,
+// and where it differs from the one shown before.
+std::pair<QImage, QRegion> SnapshotRenderer::Base(const forms::Snapshot& s, QSize size, qreal ratio) {
     std::shared_ptr<Foreseen> foreseen = std::move(foreseen_);
     if (foreseen && foreseen->kept == s.kept && foreseen->size == size && foreseen->ratio == ratio) {
         pool_->Await(foreseen->task);
-        return std::move(*foreseen->image);
+        return {std::move(foreseen->drawn->image), std::move(foreseen->drawn->changed)};
     }
     if (foreseen) pool_->Cancel(foreseen->task);
-    return PaintBase(s.kept.get(), s.background, size, ratio, Texts());
+    return {PaintBase(s.kept.get(), s.background, size, ratio, Texts()), QRect(QPoint(0, 0), size)};
 }
 
 QRegion SnapshotRenderer::Render(forms::Snapshot s, qreal ratio) {
@@ -443,15 +450,21 @@ QRegion SnapshotRenderer::Render(forms::Snapshot s, qreal ratio) {
         }
     }
     // Drawn aside and taken over whole, so that a failure leaves all as it was.
-    QImage base = SameBase(s, size, ratio) ? base_ : Base(s, size, ratio);
+    const QRect whole(QPoint(0, 0), size);
+    auto [base, changed] = SameBase(s, size, ratio) ? std::pair<QImage, QRegion>(base_, whole) : Base(s, size, ratio);
     QImage image = base;  // shared until the current layer paints on it
     PaintLayer(image, size, s.current, Texts());
+    // Beyond where the kept picture changed, only the marks drawn over it
+    // before and now can have changed a pixel.
+    const std::optional<QRegion> before = Reach(current_, size), after = Reach(s.current, size);
+    if (image_.isNull() || !before || !after) changed = whole;
+    else changed |= *before | *after;
     base_ = std::move(base);
     image_ = std::move(image);
     kept_ = s.kept;
     background_ = s.background;
     current_ = std::move(s.current);
-    return QRegion(QRect(QPoint(0, 0), size));
+    return changed;
 }
 
 QImage RenderSnapshot(const forms::Snapshot& snapshot, qreal ratio) {

@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QRegion>
 #include <memory>
+#include <utility>
 
 #include "forms/surface.h"
 #include "qt/render_pool.h"
@@ -42,14 +43,16 @@ public:
     // before for another kept picture is dropped.
     void Foresee(const forms::Snapshot& snapshot, qreal ratio = 1);
     // The part of the image that changed, in pixels of the drawing: the whole
-    // image when its size or its kept picture changed.
+    // image when its size changed or its kept picture was drawn by the caller;
+    // where a kept picture drawn on the pool differs from the one before, and
+    // where the marks over it were and are.
     QRegion Render(forms::Snapshot snapshot, qreal ratio = 1);
     const QImage& Image() const { return image_; }
 
 private:
     struct Foreseen;
     bool SameBase(const forms::Snapshot& snapshot, QSize size, qreal ratio) const;
-    QImage Base(const forms::Snapshot& snapshot, QSize size, qreal ratio);
+    std::pair<QImage, QRegion> Base(const forms::Snapshot& snapshot, QSize size, qreal ratio);
     void Drop();
     ShapedTexts& Texts() { return pool_ ? pool_->CallerTexts() : texts_; }
 

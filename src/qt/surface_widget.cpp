@@ -1,5 +1,7 @@
 #include "qt/surface_widget.h"
 
+#include <QComboBox>
+#include <QLineEdit>
 #include <QPaintEvent>
 #include <QPainter>
 #include <algorithm>
@@ -52,11 +54,20 @@ void SurfaceWidget::Render() {
 }
 
 // Only the drawing's changed pixels are painted again (a target line moves a
-// strip of each column), unless the drawing changed its size.
+// strip of each column), unless the drawing changed its size. The line of an
+// editable list box lies wholly inside its box, which paints every pixel
+// under it: what changed beneath does not reach it.
 void SurfaceWidget::Show() {
     const QSize size = renderer_.Image().deviceIndependentSize().toSize();
-    if (size != shown_) update();
-    else if (!changed_.isEmpty()) update(changed_.translated(Border(), Border()));
+    if (size != shown_) {
+        update();
+    } else if (!changed_.isEmpty()) {
+        QRegion region = changed_.translated(Border(), Border());
+        for (const QComboBox* box : findChildren<QComboBox*>())
+            if (const QLineEdit* line = box->lineEdit(); line && box->isVisible())
+                region -= QRect(line->mapTo(this, QPoint(0, 0)), line->size());
+        if (!region.isEmpty()) update(region);
+    }
     shown_ = size;
     changed_ = QRegion();
 }

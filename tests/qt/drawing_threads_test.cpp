@@ -27,6 +27,7 @@
 #include "qt/snapshot_renderer.h"
 #include "qt/surface_widget.h"
 #include "gate.h"
+#include "painted_region.h"
 #include "qt_test_app.h"
 
 using namespace forms;
@@ -149,6 +150,42 @@ TEST_P(BothWindowsOnThreads, EveryBoxShowsWhatOneThreadDrawsOfItsLastDrawing) {
     ExpectEveryBoxShowsItsDrawing("after a pointer move");
     EXPECT_TRUE(services.messages.empty()) << services.messages[0];
     EXPECT_FALSE(app.Ended());
+}
+
+// A key paints, in each window, every pixel that it changes (a picture box
+// only where its drawing changed).
+TEST_P(BothWindowsOnThreads, AKeyPaintsEveryPixelItChanges) {
+    LoadBothWindows();
+    quillory::FrmMain& f = q.frmMain();
+    std::vector<QWidget*> windows = {&services.WindowOf(f), &services.WindowOf(q.frm2Main())};
+    // The keys go to the model directly: the offscreen windows, one over the
+    // other, would hand the activation back and forth.
+    services.SetWidgetInput(false);
+    QCoreApplication::processEvents();
+    for (const char* level : {"250", "612.5", "1800"}) {
+        std::vector<QImage> before;
+        for (QWidget* window : windows) before.push_back(window->grab().toImage());
+        std::vector<std::unique_ptr<qttest::PaintedRegion>> painted;
+        for (QWidget* window : windows) {
+            painted.push_back(std::make_unique<qttest::PaintedRegion>(*window));
+            QCoreApplication::instance()->installEventFilter(painted.back().get());
+        }
+        f.Text2.UserSelectAll();
+        for (const char* c = level; *c; ++c) f.Text2.UserKeyChar(*c);
+        services.Sync();
+        QCoreApplication::processEvents();
+        for (auto& p : painted) QCoreApplication::instance()->removeEventFilter(p.get());
+        for (size_t w = 0; w < windows.size(); ++w) {
+            const QImage after = windows[w]->grab().toImage();
+            ASSERT_EQ(after.size(), before[w].size());
+            int unpainted = 0;
+            for (int y = 0; y < after.height(); ++y)
+                for (int x = 0; x < after.width(); ++x)
+                    if (after.pixel(x, y) != before[w].pixel(x, y) && !painted[w]->region.contains(QPoint(x, y)))
+                        ++unpainted;
+            EXPECT_EQ(unpainted, 0) << level << " window " << w;
+        }
+    }
 }
 
 // Threads as many as the machine gives, one, and none at all.
