@@ -27,6 +27,11 @@ void BM_TypedCompositeDepth(benchmark::State& state) {
     }
     if (f.Label1(8).Caption() != levels[i]) state.SkipWithError("the typed level was not taken");
     if (f.Text3.Text().empty() || f.Text4.Text().empty()) state.SkipWithError("a read-out stayed empty");
+    // The heap the numbers read from the tables' texts take, by the rows they index.
+    const model::DepthModel& m = f.state.model;
+    state.counters["index_bytes_per_tie_row"] =
+        static_cast<double>(m.corrCells.Bytes() + m.rowCells.Bytes() + m.sectionSearches.Bytes()) / (m.gRowCount + 1);
+    state.counters["index_bytes_per_event"] = static_cast<double>(m.eventCells.Bytes()) / (m.gEventCount + 1);
 }
 BENCHMARK(BM_TypedCompositeDepth)->Unit(benchmark::kMicrosecond);
 

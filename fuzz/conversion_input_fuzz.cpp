@@ -4,12 +4,15 @@
 // stops with a run-time error; every composite and event-free depth it gives
 // must equal the one found position by position with TrinityToCD and CDToEFD;
 // what it read must then convert and write without faults other than
-// run-time errors.
+// run-time errors. Every file is read and written twice: by one thread, and
+// shared out in parts of a few records each as a long file is; both give the
+// same tables and the same converted file.
 // The first byte chooses the models: bit 0 the event list and age-depth
 // model, bit 1 the Duo model, bit 2 proportional extrapolation.
 #include <cstdint>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "forms/values.h"
 #include "fuzz_check.h"
@@ -100,6 +103,24 @@ void CheckTrinity(const model::ConversionTrinity& t, const model::DepthModel& m,
     }
 }
 
+// Two readings of one file hold the same tables, cell for cell and bit for bit.
+bool SameTables(const model::ConversionTables& a, const model::ConversionTables& b) {
+    auto sameText = [](const model::TextTable& x, const model::TextTable& y) {
+        if (x.Rows() != y.Rows()) return false;
+        for (long r = 0; r < x.Rows(); ++r)
+            for (int c = 0; c < x.Columns(); ++c)
+                if (x(c, r) != y(c, r)) return false;
+        return true;
+    };
+    auto sameNumbers = [](const std::vector<double>& x, const std::vector<double>& y) {
+        return x.size() == y.size() && (x.empty() || std::memcmp(x.data(), y.data(), x.size() * sizeof x[0]) == 0);
+    };
+    return sameText(a.gConvTrinity.fields, b.gConvTrinity.fields) && sameText(a.gConvTable.fields, b.gConvTable.fields) &&
+           sameNumbers(a.gConvTrinity.composite, b.gConvTrinity.composite) &&
+           sameNumbers(a.gConvTrinity.eventFree, b.gConvTrinity.eventFree) && a.gConvFrom == b.gConvFrom &&
+           a.gConvDetected == b.gConvDetected;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -112,17 +133,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     model::DepthModel& m = models[(choice & 1) + ((choice & 4) ? 2 : 0)];
     const model::DuoModelLink* duo = choice & 2 ? &standIn : nullptr;
 
-    model::ConversionTables t;
-    model::ItemReader file = fuzz::FileOf(data + 1, size - 1);
-    model::ConversionReading reading;
-    const bool read = fuzz::Loads([&] { reading = model::ReadConversionFile(file, t, model::MainWindowSide(m, duo)); });
+    // One reader and one thread, and the same file shared out in parts of a
+    // few records each, as a long file is: the same tables, the same file.
+    const model::ConversionParts oneReader{1}, inParts{3, 48, 2, 3};
+    model::ConversionTables t, shared;
+    model::ConversionReading reading, sharedReading;
+    model::ItemReader file = fuzz::FileOf(data + 1, size - 1), sameFile = fuzz::FileOf(data + 1, size - 1);
+    const bool read = fuzz::Loads([&] { reading = model::ReadConversionFile(file, t, model::MainWindowSide(m, duo), oneReader); });
+    const bool sharedRead = fuzz::Loads(
+        [&] { sharedReading = model::ReadConversionFile(sameFile, shared, model::MainWindowSide(m, duo), inParts); });
+    fuzz::Require(read == sharedRead && reading.refused == sharedReading.refused && SameTables(t, shared));
     fuzz::Require(t.gConvTrinity.fields.Columns() == 4 && t.gConvTable.fields.Columns() == 2);
-    if (!read) {
-        fuzz::Require(t.gConvDetected == 0);
-        return 0;
-    }
-    if (reading.refused) {
-        fuzz::Require(!m.gEventsLoaded && t.gConvFrom == model::kScaleEventFree && t.gConvDetected == 0);
+    // A reading that does not complete leaves the tables as they were: empty here.
+    if (!read || reading.refused) {
+        fuzz::Require(reading.refused == (read && !m.gEventsLoaded));
+        fuzz::Require(SameTables(t, model::ConversionTables{}));
         return 0;
     }
     const int16_t from = t.gConvDetected;
@@ -138,12 +163,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     const model::MasterColumn master{"Composite depth (Master)", [](float d) { return d - 1000; }};
     for (int16_t mask : {from, static_cast<int16_t>(15)}) {
-        size_t written = 0;
         if (model::CheckConversion(t, from, mask, m).refused) continue;
-        fuzz::Converts([&] {
-            model::WriteConversion(t, from, mask, m, model::TitlesOf(m, "95.4 %", "95.4 %"), duo ? &master : nullptr,
-                                   [&](std::string_view block) { written += block.size(); });
-        });
+        std::string written[2];
+        bool converted[2] = {false, false};
+        for (int k = 0; k < 2; ++k) {
+            fuzz::Converts([&] {
+                model::WriteConversion(t, from, mask, m, model::TitlesOf(m, "95.4 %", "95.4 %"), duo ? &master : nullptr,
+                                       [&](std::string_view block) { written[k] += block; }, k ? inParts : oneReader);
+                converted[k] = true;
+            });
+        }
+        fuzz::Require(converted[0] == converted[1] && (!converted[0] || written[0] == written[1]));
     }
     return 0;
 }

@@ -10,6 +10,7 @@
 #include <iostream>
 #include <sstream>
 #include <system_error>
+#include <type_traits>
 #include <vector>
 
 #include "app/demo_program.h"
@@ -112,12 +113,18 @@ public:
         while (first < lines.size() && (forms::Trim(lines[first]).empty() || lines[first][0] == '#')) ++first;
         bool demo = first < lines.size() && forms::Trim(lines[first]) == "program demo";
         program_ = demo ? MakeDemo(*app_) : MakeQuillory(*app_);
-        Guard(0, [&] { program_->Start(); });
-        for (size_t i = demo ? first + 1 : 0; i < lines.size(); ++i) {
+        Act([&] { program_->Start(); });
+        // The windows the program opened are shown and settled before the
+        // first line, as a person meets them: a move, resize or menu choice
+        // first thing reaches a window that is there.
+        app_->CollectRetired();
+        backend_->Settle();
+        for (size_t i = demo ? first + 1 : 0; i < lines.size() && !Untrapped(); ++i) {
             std::string line = lines[i];
             if (forms::Trim(line).empty() || forms::LTrim(line)[0] == '#') continue;
             line_ = static_cast<int>(i + 1);
             Guard(line_, [&] { Execute(forms::LTrim(line)); });
+            if (Untrapped()) break;
             app_->CollectRetired();
             backend_->Settle();
         }
@@ -135,6 +142,35 @@ private:
         } catch (const std::exception& e) {
             Fail(line, e.what());
         }
+    }
+
+    // A user action, or the clock, running the program's handlers. An error
+    // that escapes them ends the program, as it would outside a script: the
+    // line fails and the script stops there, on either back end (the Qt back
+    // end catches it around each event and reports it to the same record).
+    template <class F>
+    void Act(F&& action) {
+        try {
+            if constexpr (std::is_void_v<decltype(action())>) {
+                action();
+            } else {
+                Deliver(action());
+            }
+        } catch (const std::exception& e) {
+            backend_->Answers().untrapped = forms::Describe(e);
+            app_->End();
+        }
+    }
+
+    // True, once the line that met it has failed, when an error escaped every handler.
+    bool Untrapped() {
+        std::optional<std::string>& error = backend_->Answers().untrapped;
+        if (!error) return false;
+        if (!untrappedReported_) {
+            Fail(line_, *error + " escaped its handler; the program ends, and the script with it");
+            untrappedReported_ = true;
+        }
+        return true;
     }
 
     void Pass(const std::string& what) {
@@ -273,20 +309,20 @@ private:
             std::string item = sp2 == std::string::npos ? std::string() : rest.substr(sp2 + 1);
             auto* combo = dynamic_cast<forms::ComboBox*>(t.control);
             if (!combo) return Fail("choose needs a combo box");
-            if (!combo->AcceptsUserInput()) return Fail("choose refused: " + combo->QualifiedName() + " is disabled or hidden");
+            if (std::string why = Refusal("choose", *combo); !why.empty()) return Fail(why);
             const auto& items = combo->Items();
             auto found = std::find(items.begin(), items.end(), item);
             int index = static_cast<int>(found - items.begin());
             if (found == items.end()) return Fail("no item \"" + item + "\" in " + combo->QualifiedName());
-            Deliver(backend_->Input().Choose(*combo, index));
+            Act([&] { return backend_->Input().Choose(*combo, index); });
         } else if (cmd == "slide") {
             std::string address;
             long value = 0;
             args >> address >> value;
             auto* slider = dynamic_cast<forms::Slider*>(ParseControl(address).control);
             if (!slider) return Fail("slide needs a slider");
-            if (!slider->AcceptsUserInput()) return Fail("slide refused: " + slider->QualifiedName() + " is disabled or hidden");
-            Deliver(backend_->Input().Slide(*slider, value));
+            if (std::string why = Refusal("slide", *slider); !why.empty()) return Fail(why);
+            Act([&] { return backend_->Input().Slide(*slider, value); });
         } else if (cmd == "set") {
             auto sp2 = rest.find(' ');
             Target t = ParseProperty(rest.substr(0, sp2));
@@ -297,8 +333,9 @@ private:
             Target t = ParseControl(forms::Trim(rest));
             auto* m = dynamic_cast<forms::Menu*>(t.control);
             if (!m) return Fail("not a menu item: " + rest);
+            if (!m->Parent().Visible()) return Fail(NotShown("menu", m->Parent()));
             if (!m->Choosable() || !m->Visible()) return Fail("menu refused: " + m->QualifiedName() + " is disabled or hidden");
-            Deliver(backend_->Input().ChooseMenu(*m));
+            Act([&] { return backend_->Input().ChooseMenu(*m); });
         } else if (cmd == "mouse-move" || cmd == "mouse-down" || cmd == "mouse-up") {
             Mouse(cmd, args);
         } else if (cmd == "resize" || cmd == "move") {
@@ -306,19 +343,21 @@ private:
             int a = 0, b = 0;
             args >> name >> a >> b;
             Form& f = FormNamed(name);
-            if (cmd == "resize") backend_->Input().Resize(f, a, b);
-            else backend_->Input().Move(f, a, b);
+            if (cmd == "resize") Act([&] { backend_->Input().Resize(f, a, b); });
+            else Act([&] { backend_->Input().Move(f, a, b); });
         } else if (cmd == "screen") {
             int width = 0, height = 0;
             if (!(args >> width >> height) || width <= 0 || height <= 0) return Fail("screen needs WIDTH HEIGHT in twips");
             app_->ScreenWidth = width;
             app_->ScreenHeight = height;
         } else if (cmd == "activate") {
-            backend_->Input().Activate(FormNamed(forms::Trim(rest)));
+            Form& f = FormNamed(forms::Trim(rest));
+            Act([&] { backend_->Input().Activate(f); });
         } else if (cmd == "close") {
-            backend_->Input().Close(FormNamed(forms::Trim(rest)));
+            Form& f = FormNamed(forms::Trim(rest));
+            Act([&] { backend_->Input().Close(f); });
         } else if (cmd == "tick") {
-            app_->AdvanceClock(static_cast<long>(forms::Val(rest)));
+            Act([&] { app_->AdvanceClock(static_cast<long>(forms::Val(rest))); });
         } else if (cmd == "expect") {
             Expect(rest);
         } else if (cmd == "expect-near") {
@@ -417,6 +456,21 @@ private:
         return pic ? &pic->Draw() : nullptr;
     }
 
+    // A window that is not shown (never shown, hidden or closed and loaded
+    // again by a reference) has nothing a person could click, type into or
+    // press on; both back ends refuse it alike, before any input is made.
+    static std::string NotShown(const std::string& verb, const Form& form) {
+        return verb + " refused: " + form.Name() + " is not shown";
+    }
+    // Why a person could not act on the control (its window not shown, or the
+    // control disabled or hidden in itself, its frame or its window); empty
+    // when they could.
+    static std::string Refusal(const std::string& verb, const Control& c) {
+        if (!c.Parent().Visible()) return NotShown(verb, c.Parent());
+        if (!c.AcceptsUserInput()) return verb + " refused: " + c.QualifiedName() + " is disabled or hidden";
+        return {};
+    }
+
     // An action the back end could not deliver fails the line.
     void Deliver(const std::string& why) {
         if (!why.empty()) Fail(why);
@@ -424,20 +478,20 @@ private:
 
     void Click(const Target& t, bool dbl) {
         Control* c = t.control;
-        if (!c->AcceptsUserInput()) return Fail("click refused: " + c->QualifiedName() + " is disabled or hidden");
-        Deliver(backend_->Input().Click(*c, dbl));
+        if (std::string why = Refusal(dbl ? "dblclick" : "click", *c); !why.empty()) return Fail(why);
+        Act([&] { return backend_->Input().Click(*c, dbl); });
     }
 
     void Type(const Target& t, const std::string& text) {
-        if (!t.control->AcceptsUserInput()) return Fail("type refused: " + t.control->QualifiedName() + " is disabled or hidden");
-        Deliver(backend_->Input().Type(*t.control, text));
+        if (std::string why = Refusal("type", *t.control); !why.empty()) return Fail(why);
+        Act([&] { return backend_->Input().Type(*t.control, text); });
     }
 
     void Key(const Target& t, const std::string& key) {
         int code = KeyCodeByName(key);
         if (code < 0) return Fail("unknown key " + key);
-        if (!t.control->AcceptsUserInput()) return Fail("key refused: " + t.control->QualifiedName() + " is disabled or hidden");
-        Deliver(backend_->Input().Key(*t.control, code));
+        if (std::string why = Refusal("key", *t.control); !why.empty()) return Fail(why);
+        Act([&] { return backend_->Input().Key(*t.control, code); });
     }
 
     void Mouse(const std::string& cmd, std::istringstream& args) {
@@ -453,15 +507,16 @@ private:
         if (address.find('.') == std::string::npos) {
             Form& f = FormNamed(address);
             if (action == forms::MouseAction::Up) return Fail(cmd + " needs a control");
-            return Deliver(backend_->Input().Mouse(action, f, nullptr, button, shift, x, y));
+            if (!f.Visible()) return Fail(NotShown(cmd, f));
+            return Act([&] { return backend_->Input().Mouse(action, f, nullptr, button, shift, x, y); });
         }
         Target t = ParseControl(address);
         Control* c = t.control;
         // A control whose press holds the mouse takes its moves and release
         // even when the program hid it meanwhile.
-        bool accepted = action == forms::MouseAction::Down ? c->AcceptsUserInput() : c->AcceptsPointer();
-        if (!accepted) return Fail(cmd + " refused: " + c->QualifiedName() + " is disabled or hidden");
-        Deliver(backend_->Input().Mouse(action, *t.form, c, button, shift, x, y));
+        bool held = action != forms::MouseAction::Down && c->HasMouseCapture();
+        if (std::string why = Refusal(cmd, *c); !held && !why.empty()) return Fail(why);
+        Act([&] { return backend_->Input().Mouse(action, *t.form, c, button, shift, x, y); });
     }
 
     void Expect(const std::string& rest) {
@@ -512,6 +567,7 @@ private:
     ScenarioResult result_;
     int line_ = 0;
     size_t checkedMessages_ = 0;
+    bool untrappedReported_ = false;
 };
 
 }  // namespace

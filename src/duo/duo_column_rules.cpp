@@ -10,7 +10,6 @@
 #include "forms/values.h"
 #include "model/correlation_lookup.h"
 #include "model/duo_conversion.h"
-#include "model/item_reader.h"
 #include "window/column_drawing.h"
 
 namespace quillory {
@@ -60,8 +59,9 @@ float Frm2Main::DrawnBottom(int k) const {
 
 float Frm2Main::IntervalStart(const TieDepths&) const {
     const model::DepthModel& m = state.model;
+    const model::IndexedColumn& depths = model::RowCells(m, 1);
     for (long r = 1; r <= m.gRowCount; ++r) {
-        const double own = model::FastVal(m.gCorrRow(1, r));
+        const double own = depths.Val(r);
         if (own != kNoValue && own != 0) return static_cast<float>(DrawnDepthOf(own));
     }
     return kNoValue;
@@ -80,14 +80,17 @@ void Frm2Main::CompleteTieMarks(TieDepths& d) {
     const model::DepthModel& m = state.model;
     const model::DuoMasterCore& master = duo_.master;
     // Both cells hold the no-value marker as its text where they have no depth.
-    auto lacksOwnDepth = [&](long r) { return m.gCorrRow(1, r) == "9999" && master.gMasterRow(1, r) != "9999"; };
+    const model::IndexedColumn& ownDepths = model::RowCells(m, 1);
+    auto lacksOwnDepth = [&](long r) {
+        return ownDepths.Is(r, model::kNoValueText) && !master.MasterRowCells(1).Is(r, model::kNoValueText);
+    };
     // The section numbers of each bore hole, counted once down the rows.
     std::array<model::TopCount, 5> tops{};
     for (long r = 1; r <= m.gRowCount; ++r) {
         if (!lacksOwnDepth(r)) continue;
         for (int16_t k = 1; k <= 4; ++k) {
-            if (m.gCorrTable(0, k, 0, r) == "9999") continue;
-            const float psp = static_cast<float>(Val(m.gCorrTable(0, k, 1, r)));
+            if (model::CorrCells(m, 0, k, 0).Is(r, model::kNoValueText)) continue;
+            const float psp = static_cast<float>(model::CorrCells(m, 0, k, 1).Val(r));
             const int16_t section = model::CountTops(m, k, r, tops[k]);
             const double own = OwnTrinityToCD(k, section, psp).value_or(kNoValue);
             d.marks[r] = static_cast<float>(own == kNoValue ? own : DrawnDepthOf(own));
@@ -99,11 +102,12 @@ void Frm2Main::CompleteTieMarks(TieDepths& d) {
 // The composite column names each row's master tie point, or tells that it
 // has none.
 CompositeTie Frm2Main::CompositeTieOf(long row) const {
-    const std::string& label = duo_.master.gMasterRow(0, row);
+    const model::DuoMasterCore& master = duo_.master;
+    const std::string& label = master.gMasterRow(0, row);
     const size_t length = Len(label);
     const std::string* text = nullptr;
     if (state.gFontSize >= 2) {
-        if (model::FastVal(duo_.master.gMasterRow(1, row)) == kNoValue) text = &kUnlabeled;
+        if (master.MasterRowCells(1).Val(row) == kNoValue) text = &kUnlabeled;
         else if (length > 1 && label != "9999") text = &label;
     }
     return {length != 1, text, length};

@@ -34,7 +34,7 @@ void Frm2Main::ClickCommand3(bool ask) {
             if (Command5.Enabled() && Command5.Visible()) Command5.SetFocus();
             PutOutLamp();
         },
-        [this, &m] {
+        [this, &m](bool) {
             // Cancelled or unreadable: the list can be asked for again, and
             // the lamp pulses until it is read.
             Command3.SetEnabled(true);

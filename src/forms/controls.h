@@ -88,6 +88,10 @@ public:
     ComboBox(Form& f, std::string name, int index = -1) : Control(f, ControlKind::ComboBox, std::move(name), index) {}
     const std::string& Text() const { return text_; }
     void SetText(const std::string& v);
+    // Where the caret stands in the text, in bytes: after the person's typing
+    // or paste, at the start after any other change of the text, so that a
+    // text longer than the box shows its start.
+    int SelStart() const { return selStart_; }
     int ListIndex() const { return listIndex_; }
     void SetListIndex(int i);
     int ListCount() const { return static_cast<int>(list_.size()); }
@@ -106,15 +110,19 @@ public:
     void UserKeyChar(char c);
     void UserKey(int keyCode, int shift = 0);
     void UserSelectAll() { selectAll_ = true; }
+    // The person's edit of the whole text at once (a paste): one Change.
+    void UserEditText(const std::string& v);
     std::string GetProperty(const std::string& p) const override;
     bool SetProperty(const std::string& p, const std::string& v) override;
     std::string DumpValue() const override { return text_; }
     const std::vector<std::string>& Items() const { return list_; }
 
 private:
+    void ChangeText(const std::string& v, bool typed);
     std::string text_;
     std::vector<std::string> list_;
     int listIndex_ = -1;
+    int selStart_ = 0;
     bool selectAll_ = false;
 };
 

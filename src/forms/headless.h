@@ -34,6 +34,9 @@ public:
     bool clipboardCleared = false;
     std::vector<int> pointerHistory;
     bool quitCalled = false;
+    // An error that escaped every handler, as the program would report it
+    // before it ends; a script stops there.
+    std::optional<std::string> untrapped;
     int popupsShown = 0;
 
     int MessageBox(const MessageRequest& request) override;

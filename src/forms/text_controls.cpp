@@ -142,9 +142,16 @@ bool TextBox::SetProperty(const std::string& p, const std::string& v) {
 
 // ---- ComboBox ----
 
-void ComboBox::SetText(const std::string& v) {
+void ComboBox::SetText(const std::string& v) { ChangeText(v, false); }
+
+void ComboBox::UserEditText(const std::string& v) {
+    if (AcceptsUserInput() && Style != 2) ChangeText(v, true);
+}
+
+void ComboBox::ChangeText(const std::string& v, bool typed) {
     if (v == text_) return;
     text_ = v;
+    selStart_ = typed ? static_cast<int>(text_.size()) : 0;
     auto it = std::find(list_.begin(), list_.end(), v);
     listIndex_ = it == list_.end() ? -1 : static_cast<int>(it - list_.begin());
     Touch();
@@ -156,6 +163,7 @@ void ComboBox::SetListIndex(int i) {
     if (i == listIndex_) return;
     listIndex_ = i;
     text_ = i >= 0 ? list_[i] : std::string();
+    selStart_ = 0;
     Touch();
     Fire(Click);
 }
@@ -189,6 +197,7 @@ void ComboBox::Clear() {
     list_.clear();
     listIndex_ = -1;
     text_.clear();
+    selStart_ = 0;
     Touch();
 }
 
@@ -202,6 +211,7 @@ void ComboBox::UserChoose(int index) {
     form_.SetActiveControl(this);
     listIndex_ = index;
     text_ = list_[index];
+    selStart_ = 0;
     Touch();
     Fire(Click);
 }
@@ -221,7 +231,7 @@ void ComboBox::UserKeyChar(char c) {
     if (code == 0 || ascii == 0) return;
     std::string next = selectAll_ ? std::string(1, static_cast<char>(ascii)) : text_ + static_cast<char>(ascii);
     selectAll_ = false;
-    SetText(next);
+    ChangeText(next, true);
 }
 
 void ComboBox::UserKey(int keyCode, int shift) {
@@ -237,11 +247,11 @@ void ComboBox::UserKey(int keyCode, int shift) {
         if (ascii == kKeyBack && Style != 2) {
             std::string next = selectAll_ || text_.empty() ? std::string() : text_.substr(0, text_.size() - 1);
             selectAll_ = false;
-            SetText(next);
+            ChangeText(next, true);
         }
     } else if (code == kKeyDelete && Style != 2 && selectAll_) {
         selectAll_ = false;
-        SetText("");
+        ChangeText("", true);
     } else if ((code == kKeyDown || code == kKeyUp) && ListCount() > 0) {
         int next = std::clamp(listIndex_ + (code == kKeyDown ? 1 : -1), 0, ListCount() - 1);
         if (next != listIndex_) UserChoose(next);

@@ -3,14 +3,16 @@
 #include <algorithm>
 #include <array>
 #include <atomic>
-#include <thread>
+#include <new>
 #include <vector>
 #include <string_view>
 #include <unordered_map>
 
+#include "forms/runtime_error.h"
 #include "forms/values.h"
 #include "model/correlation_lookup.h"
 #include "model/depth_conversion.h"
+#include "model/side_by_side.h"
 #include "model/trinity_index.h"
 
 namespace model {
@@ -152,25 +154,7 @@ void ReadRecords(ItemReader& file, TextTable& table) {
         for (int c = 0; c < table.Columns(); ++c) table.Append(file.Item());
 }
 
-// The threads a conversion shares its work out to.
-long Threads() { return std::clamp<long>(std::thread::hardware_concurrency(), 1, 8); }
-
-// Runs work(k) for k = 0 to parts - 1 on Threads() threads, each taking the
-// next part when it is done.
-template <class Work>
-void SideBySide(long parts, Work work) {
-    const long threads = Threads();
-    std::atomic<long> next{0};
-    auto run = [&] {
-        for (long k; (k = next.fetch_add(1)) < parts;) work(k);
-    };
-    std::vector<std::jthread> helpers;
-    for (long t = 1; t < std::min(threads, parts); ++t) helpers.emplace_back(run);
-    run();
-}
-
-// Bytes a part of the file holds at least, when the reading is shared out.
-constexpr size_t kBytesAPart = 1 << 20;
+long Threads(const ConversionParts& parts) { return parts.threads > 0 ? parts.threads : Processors(); }
 
 // The rest of the file, from a record's start, read in parts that begin at
 // line starts, side by side, each into a table of its own, then joined. A
@@ -179,10 +163,12 @@ constexpr size_t kBytesAPart = 1 << 20;
 // line end) and every part before ends with its last record whole. False
 // when that does not hold, or the rest is too small to share: nothing is
 // read then, and one reader reads the rest.
-bool ReadRestSideBySide(const ItemReader& file, TextTable& table) {
+bool ReadRestSideBySide(const ItemReader& file, TextTable& table, const ConversionParts& sharing) {
     const std::string_view rest = file.Rest();
-    const long parts = std::min<long>(4 * Threads(), static_cast<long>(rest.size() / kBytesAPart));
-    if (Threads() < 2 || parts < 2) return false;
+    const long threads = Threads(sharing);
+    const long parts =
+        std::min<long>(4 * threads, static_cast<long>(rest.size() / std::max<size_t>(1, sharing.readBytes)));
+    if (threads < 2 || parts < 2) return false;
     std::vector<size_t> bounds{0};
     for (long k = 1; k < parts; ++k) {
         const size_t end = rest.find('\n', std::max(rest.size() * k / parts, bounds.back()));
@@ -191,7 +177,7 @@ bool ReadRestSideBySide(const ItemReader& file, TextTable& table) {
     bounds.push_back(rest.size());
     std::vector<TextTable> pieces(static_cast<size_t>(parts), TextTable(table.Columns()));
     std::vector<char> read(static_cast<size_t>(parts), 0);
-    SideBySide(parts, [&](long k) {
+    SideBySide(parts, threads, [&](long k) {
         const std::string_view text = rest.substr(bounds[k], bounds[k + 1] - bounds[k]);
         if (text.find('"') != std::string_view::npos || text.find('\0') != std::string_view::npos) return;
         try {
@@ -220,19 +206,17 @@ void ConvertRows(ConversionTrinity& trinity, const ConversionSide& side, long fr
     }
 }
 
-// Rows a part of the conversion holds at least, when it is shared out.
-constexpr long kRowsAPart = 16384;
-
 // The positions converted in parts side by side, when only the main model
 // places them (no Duo bore holes, no conversion of the depth): a placer reads
 // the model only, and each part has its own. False when a part met a fault;
 // its rows are then as they were.
-bool ConvertPositionsSideBySide(ConversionTrinity& trinity, const ConversionSide& side) {
+bool ConvertPositionsSideBySide(ConversionTrinity& trinity, const ConversionSide& side, const ConversionParts& sharing) {
     const long n = trinity.Rows();
-    const long parts = std::min(4 * Threads(), n / kRowsAPart);
-    if (Threads() < 2 || parts < 2 || side.fromMain || (side.duo && side.duo->ModelLoaded())) return false;
+    const long threads = Threads(sharing);
+    const long parts = std::min(4 * threads, n / std::max(1L, sharing.convertRows));
+    if (threads < 2 || parts < 2 || side.fromMain || (side.duo && side.duo->ModelLoaded())) return false;
     std::atomic<bool> faulty{false};
-    SideBySide(parts, [&](long k) {
+    SideBySide(parts, threads, [&](long k) {
         long searchFrom = 1;
         try {
             ConvertRows(trinity, side, 1 + n * k / parts, n * (k + 1) / parts, searchFrom);
@@ -243,18 +227,46 @@ bool ConvertPositionsSideBySide(ConversionTrinity& trinity, const ConversionSide
     return !faulty;
 }
 
-void ConvertPositions(ConversionTrinity& trinity, const ConversionSide& side) {
+void ConvertPositions(ConversionTrinity& trinity, const ConversionSide& side, const ConversionParts& sharing) {
     const DepthModel& home = side.home;
     const long n = trinity.Rows();
     trinity.compositeTitle = "Composite depth (correlation model: version " + home.gVerCorrelation + ")";
     if (home.gEventsLoaded) trinity.eventFreeTitle = "Event free depth (event list: version " + home.gVerEvents + ")";
     trinity.composite.assign(static_cast<size_t>(n) + 1, 0.0);
     if (home.gEventsLoaded) trinity.eventFree.assign(static_cast<size_t>(n) + 1, 0.0);
-    if (ConvertPositionsSideBySide(trinity, side)) return;
+    if (ConvertPositionsSideBySide(trinity, side, sharing)) return;
     // One pass from the first row, which meets a fault where it stops the reading.
     std::fill(trinity.composite.begin(), trinity.composite.end(), 0.0);
     std::fill(trinity.eventFree.begin(), trinity.eventFree.end(), 0.0);
     ConvertRows(trinity, side, 1, n, home.gEventIndex.lastByBottom);
+}
+
+// The file read into tables of its own, which take the place of the ones
+// read before only once the reading is complete (each one moved, not copied):
+// a reading that fails or is refused leaves the tables as they were.
+ConversionReading ReadInto(ItemReader& file, ConversionTables& t, const ConversionSide& side,
+                           const ConversionParts& parts) {
+    ConversionTrinity trinity;
+    for (int i = 0; i < 8; ++i) trinity.fields.Append(file.Item());
+    if (!IsValueItem(trinity.fields(1, 1))) {
+        if (!ReadRestSideBySide(file, trinity.fields, parts)) ReadRecords(file, trinity.fields);
+        ConvertPositions(trinity, side, parts);
+        t.gConvTrinity = std::move(trinity);
+        t.gConvFrom = t.gConvDetected = kScaleTrinity;
+        return {};
+    }
+
+    if (!side.home.gEventsLoaded) return {true, kConversionNeedsEventList};
+    ConversionOneValue values;
+    for (long r = 0; r <= 1; ++r)
+        for (int c = 0; c < 4; ++c) values.fields.Append(trinity.fields(c, r));
+    ReadRecords(file, values.fields);
+    // gConvTrinity holds the probe's two records, as every reading leaves it.
+    t.gConvTrinity = std::move(trinity);
+    t.gConvTable = std::move(values);
+    t.gConvFrom = kScaleEventFree;
+    t.gConvDetected = KindOfTitle(t.gConvTable.fields(1, 0));
+    return {};
 }
 
 }  // namespace
@@ -269,34 +281,13 @@ ConversionSide DuoWindowSide(const DepthModel& duo, const DepthModel& main, cons
     return {duo, main, &link, [&link](float depth) { return link.MainToDuoCD(depth); }, nullptr, false};
 }
 
-ConversionReading ReadConversionFile(ItemReader& file, ConversionTables& t, const ConversionSide& side) {
-    ConversionTrinity& trinity = t.gConvTrinity;
-    trinity = ConversionTrinity{};
-    // A record cut short leaves the rows before it.
-    struct Unfinished {
-        TextTable* table;
-        ~Unfinished() { table->DropUnfinishedRow(); }
-    } unfinished{&trinity.fields};
-
-    for (int i = 0; i < 8; ++i) trinity.fields.Append(file.Item());
-    if (!IsValueItem(trinity.fields(1, 1))) {
-        t.gConvFrom = kScaleTrinity;
-        if (!ReadRestSideBySide(file, trinity.fields)) ReadRecords(file, trinity.fields);
-        ConvertPositions(trinity, side);
-        t.gConvDetected = kScaleTrinity;
-        return {};
+ConversionReading ReadConversionFile(ItemReader& file, ConversionTables& t, const ConversionSide& side,
+                                     const ConversionParts& parts) {
+    try {
+        return ReadInto(file, t, side, parts);
+    } catch (const std::bad_alloc&) {
+        forms::OutOfMemory();
     }
-
-    t.gConvFrom = kScaleEventFree;
-    if (!side.home.gEventsLoaded) return {true, kConversionNeedsEventList};
-    TextTable& values = t.gConvTable.fields;
-    values.Clear();
-    unfinished.table = &values;
-    for (long r = 0; r <= 1; ++r)
-        for (int c = 0; c < 4; ++c) values.Append(trinity.fields(c, r));
-    ReadRecords(file, values);
-    t.gConvDetected = KindOfTitle(values(1, 0));
-    return {};
 }
 
 }  // namespace model

@@ -10,6 +10,7 @@
 #include <functional>
 #include <string>
 
+#include "model/conversion_parts.h"
 #include "model/conversion_tables.h"
 #include "model/depth_model.h"
 #include "model/duo_link.h"
@@ -52,16 +53,18 @@ struct ConversionReading {
     std::string message;
 };
 
-// Reads the file into the tables: gConvTrinity is emptied first, then the
-// first two records of four items are probed; the sixth item tells the kind
-// (a one-value file when its numeric value, written back as a number, is the
-// same text, or when it is wholly a decimal such as "250.00"). A trinity
-// file's positions are converted to composite depth, and to event-free depth
-// while home's event list is loaded, each outside its section's first and
-// last tie PSP (as written) giving 9999. gConvFrom is preset (1 or
-// 4) and gConvDetected set only by a complete reading. A file too short, a
-// record cut short or a PSP that is not a number is a thrown run-time error;
-// the records read until then stay in the tables.
-ConversionReading ReadConversionFile(ItemReader& file, ConversionTables& t, const ConversionSide& side);
+// Reads the file into the tables. The first two records of four items are
+// probed; the sixth item tells the kind (a one-value file when its numeric
+// value, written back as a number, is the same text, or when it is wholly a
+// decimal such as "250.00"). A trinity file's positions are converted to
+// composite depth, and to event-free depth while home's event list is
+// loaded, each outside its section's first and last tie PSP (as written)
+// giving 9999. A complete reading replaces gConvTrinity (and, for a
+// one-value file, gConvTable) and sets gConvFrom (1 or 4) and gConvDetected.
+// A file too short, a record cut short or a PSP that is not a number is a
+// thrown run-time error, memory that runs out is error 7; then, as after a
+// refusal, the tables are as they were before.
+ConversionReading ReadConversionFile(ItemReader& file, ConversionTables& t, const ConversionSide& side,
+                                     const ConversionParts& parts = {});
 
 }  // namespace model

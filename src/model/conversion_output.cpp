@@ -3,23 +3,23 @@
 #include <algorithm>
 #include <deque>
 #include <future>
+#include <new>
 #include <thread>
 #include <vector>
 
+#include "forms/runtime_error.h"
 #include "forms/values.h"
 #include "model/age_conversion.h"
 #include "model/depth_conversion.h"
 #include "model/item_reader.h"
 #include "model/number_text.h"
 #include "model/replacing_file.h"
+#include "model/side_by_side.h"
 
 namespace model {
 namespace {
 
 bool IsMarker(double v) { return v == 9999 || v == -9999; }
-
-// Rows whose records are written at once, on one thread: about 2 MB of text.
-constexpr long kRowsAtOnce = 32768;
 
 // A derived column's row, checked: a trinity file read without the event list has no column 5.
 double Cell(const std::vector<double>& column, long row) {
@@ -279,6 +279,73 @@ void WriteRow(Records& out, const Plan& plan, const Conversion& conversion, long
     out.End();
 }
 
+// The records of a run of rows, written on a thread of its own where one
+// starts, else at once on the caller's. It stays where it is made: its thread
+// runs its task in place.
+class RunWriter {
+public:
+    template <class Write>
+    RunWriter(Write write, bool ownThread) : task_(std::move(write)), done_(task_.get_future().share()) {
+        if (!ownThread || !StartThread(thread_, [this] { task_(); })) task_();
+    }
+    RunWriter(const RunWriter&) = delete;
+    RunWriter& operator=(const RunWriter&) = delete;
+
+    // Ready once the run was handed on, or failed (get() then throws its fault).
+    const std::shared_future<void>& Done() const { return done_; }
+
+private:
+    std::packaged_task<void()> task_;
+    std::shared_future<void> done_;
+    std::vector<std::jthread> thread_;  // none, or the run's own; joined before the task goes
+};
+
+void WriteRuns(const ConversionTables& t, int16_t from, int16_t mask, DepthModel& m, const ConversionTitles& titles,
+               const MasterColumn* master, const std::function<void(std::string_view)>& out,
+               const ConversionParts& parts) {
+    const Plan plan = PlanOf(from, mask, master != nullptr);
+    Conversion conversion(t, from, m, master);
+    conversion.DeriveColumn3();
+    Records records(out);
+    WriteHeader(records, plan, conversion, from, titles, t, master);
+    records.Flush();
+    // The values of each run of rows are found on this thread, row after row
+    // as the conversions' kept state (the age rows last used, the master
+    // column's last pair) requires. The run's records are written on a
+    // thread of their own meanwhile, which hands them on once the run before
+    // was handed on (or passes on its failure): the runs reach `out` in the
+    // rows' order, and the file's writing waits for no value. Where no thread
+    // starts, a run is written here, after the ones before it.
+    const long n = conversion.Rows();
+    const long rowsAtOnce = std::max(1L, parts.writeRows);
+    const size_t writers = static_cast<size_t>(parts.threads > 0 ? parts.threads : Processors());
+    std::shared_future<void> before;
+    // Made after everything the runs use, so that a failure here waits for
+    // every run in flight before those go.
+    std::deque<RunWriter> inFlight;
+    for (long first = 1; first <= n; first += rowsAtOnce) {
+        const long last = std::min(n, first + rowsAtOnce - 1);
+        std::vector<RowValues> values;
+        values.reserve(static_cast<size_t>(last - first + 1));
+        for (long r = first; r <= last; ++r) values.push_back(conversion.Values(r, plan));
+        auto write = [&plan, &conversion, &out, first, values = std::move(values), before] {
+            std::string text;
+            const std::function<void(std::string_view)> append = [&text](std::string_view block) { text += block; };
+            Records run(append);
+            for (size_t k = 0; k < values.size(); ++k) WriteRow(run, plan, conversion, first + static_cast<long>(k), values[k]);
+            run.Flush();
+            if (before.valid()) before.get();
+            out(text);
+        };
+        before = inFlight.emplace_back(std::move(write), writers > 1).Done();
+        if (inFlight.size() >= writers) {
+            inFlight.front().Done().get();
+            inFlight.pop_front();
+        }
+    }
+    if (before.valid()) before.get();
+}
+
 }  // namespace
 
 ConversionTitles TitlesOf(const DepthModel& m, const std::string& errorNamePlus, const std::string& errorNameMinus) {
@@ -297,54 +364,25 @@ ConversionSave CheckConversion(const ConversionTables& t, int16_t from, int16_t 
 
 void WriteConversion(const ConversionTables& t, int16_t from, int16_t mask, DepthModel& m,
                      const ConversionTitles& titles, const MasterColumn* master,
-                     const std::function<void(std::string_view)>& out) {
-    const Plan plan = PlanOf(from, mask, master != nullptr);
-    Conversion conversion(t, from, m, master);
-    conversion.DeriveColumn3();
-    Records records(out);
-    WriteHeader(records, plan, conversion, from, titles, t, master);
-    records.Flush();
-    // The values of each run of rows are found on this thread, row after row
-    // as the conversions' kept state (the age rows last used, the master
-    // column's last pair) requires. The run's records are written on a
-    // thread of their own meanwhile, which hands them on once the run before
-    // was handed on (or passes on its failure): the runs reach `out` in the
-    // rows' order, and the file's writing waits for no value.
-    const long n = conversion.Rows();
-    const size_t writers = std::clamp<size_t>(std::thread::hardware_concurrency(), 1, 8);
-    std::deque<std::shared_future<void>> written;
-    std::shared_future<void> before;
-    for (long first = 1; first <= n; first += kRowsAtOnce) {
-        const long last = std::min(n, first + kRowsAtOnce - 1);
-        std::vector<RowValues> values;
-        values.reserve(static_cast<size_t>(last - first + 1));
-        for (long r = first; r <= last; ++r) values.push_back(conversion.Values(r, plan));
-        auto write = [&plan, &conversion, &out, first, values = std::move(values), before] {
-            std::string text;
-            const std::function<void(std::string_view)> append = [&text](std::string_view block) { text += block; };
-            Records run(append);
-            for (size_t k = 0; k < values.size(); ++k) WriteRow(run, plan, conversion, first + static_cast<long>(k), values[k]);
-            run.Flush();
-            if (before.valid()) before.get();
-            out(text);
-        };
-        before = std::async(writers > 1 ? std::launch::async : std::launch::deferred, std::move(write)).share();
-        written.push_back(before);
-        if (written.size() >= writers) {
-            written.front().get();
-            written.pop_front();
-        }
+                     const std::function<void(std::string_view)>& out, const ConversionParts& parts) {
+    try {
+        WriteRuns(t, from, mask, m, titles, master, out, parts);
+    } catch (const std::bad_alloc&) {
+        forms::OutOfMemory();
     }
-    if (before.valid()) before.get();
 }
 
 ConversionSave SaveConvertedFile(const ConversionTables& t, int16_t from, int16_t mask, DepthModel& m,
                                  const std::string& path, const ConversionTitles& titles,
-                                 const MasterColumn* master) {
+                                 const MasterColumn* master, const ConversionParts& parts) {
     if (ConversionSave refusal = CheckConversion(t, from, mask, m); refusal.refused) return refusal;
-    ReplacingFile file(path);
-    WriteConversion(t, from, mask, m, titles, master, [&](std::string_view block) { file.Write(block); });
-    file.Commit();
+    try {
+        ReplacingFile file(path);
+        WriteConversion(t, from, mask, m, titles, master, [&](std::string_view block) { file.Write(block); }, parts);
+        file.Commit();
+    } catch (const std::bad_alloc&) {
+        forms::OutOfMemory();
+    }
     return {};
 }
 

@@ -19,6 +19,7 @@
 #include <string>
 #include <string_view>
 
+#include "model/conversion_parts.h"
 #include "model/conversion_tables.h"
 #include "model/depth_model.h"
 
@@ -61,16 +62,17 @@ ConversionSave CheckConversion(const ConversionTables& t, int16_t from, int16_t 
 // Converts every row and hands the records to `out` in blocks of whole
 // records. A source other than 1, 2, 4 or 8 is run-time error 5; a value
 // of a one-value file that is not a number, and every fault of the
-// conversions, is thrown.
+// conversions, is thrown; memory that runs out is error 7.
 void WriteConversion(const ConversionTables& t, int16_t from, int16_t mask, DepthModel& m,
                      const ConversionTitles& titles, const MasterColumn* master,
-                     const std::function<void(std::string_view)>& out);
+                     const std::function<void(std::string_view)>& out, const ConversionParts& parts = {});
 
 // CheckConversion, then WriteConversion into the file at `path`, which is
-// replaced only once every record is written: on any failure (thrown) the
-// old file is as it was and no partial file is left. A refusal writes nothing.
+// replaced only once every record is written: on any failure (thrown; error
+// 7 when memory runs out) the old file is as it was and no partial file is
+// left. A refusal writes nothing.
 ConversionSave SaveConvertedFile(const ConversionTables& t, int16_t from, int16_t mask, DepthModel& m,
                                  const std::string& path, const ConversionTitles& titles,
-                                 const MasterColumn* master = nullptr);
+                                 const MasterColumn* master = nullptr, const ConversionParts& parts = {});
 
 }  // namespace model

@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "model/cell_index.h"
+#include "model/section_search.h"
 #include "model/tables.h"
 
 namespace model {
@@ -65,6 +67,11 @@ struct DepthModel {
     Table2<std::string> gCorrRow{4, 0};  // (0 label, 1 composite depth, 2 EFD, 3, row)
     int32_t gRowCount = 0;
 
+    // The numbers and facts of those cells, read from their texts once after
+    // each change (CorrCells, RowCells below), and what GetPSP searches.
+    CellIndex corrCells, rowCells;
+    SectionSearches sectionSearches;
+
     // SectionIndex, bore holes 0 to 4, sections 0 to the largest count.
     std::array<int16_t, 5> gSectionCount{};
     Table2<std::string> gSectionName{5, 0};
@@ -84,6 +91,7 @@ struct DepthModel {
     int32_t gEventCount = kNotLoaded;
     bool gEventsLoaded = false;
     std::string gVerEvents;
+    CellIndex eventCells;  // EventCells below
 
     // CombinedEventTable: plane 1 composite depth, plane 2 event-free depth,
     // slots 1 to gMergedEventCount; later slots hold -9999 in plane 1.
@@ -125,5 +133,17 @@ struct DepthModel {
     int16_t gAgeRowLo = 0, gAgeRowHi = 0;
     std::string gAgeCaption;
 };
+
+// The indexed cells of gCorrTable(plane, boreHole, field, *), gCorrRow(column, *)
+// and gEventList(column, *); a column outside the table is run-time error 9.
+inline const IndexedColumn& CorrCells(const DepthModel& m, long plane, long boreHole, long field) {
+    return m.corrCells.Column(m.gCorrTable.Cells(), CorrTable::Column(plane, boreHole, field));
+}
+inline const IndexedColumn& RowCells(const DepthModel& m, long column) {
+    return m.rowCells.Column(m.gCorrRow, column);
+}
+inline const IndexedColumn& EventCells(const DepthModel& m, long column) {
+    return m.eventCells.Column(m.gEventList, column);
+}
 
 }  // namespace model

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "model/cell_index.h"
 #include "model/depth_model.h"
 #include "model/tables.h"
 
@@ -38,6 +39,9 @@ struct DuoMasterCore {
     // gMasterRow(0 master label, 1 main composite depth of the master tie
     // point, 2 unused, row); a missing label or depth holds 9999.
     Table2<std::string> gMasterRow{3, 0};
+    CellIndex masterRowCells;
+    // The indexed cells of gMasterRow(column, *) (cell_index.h).
+    const IndexedColumn& MasterRowCells(long column) const { return masterRowCells.Column(gMasterRow, column); }
     MasterTiePairs gTiePairs;
     // gBoreHoleBottom2(1, k), k = 1 to 4: the bottoms fitted to the master core.
     std::array<float, 5> gBoreHoleBottomFitted{};

@@ -17,8 +17,6 @@
 namespace model {
 namespace {
 
-[[noreturn]] void OutOfMemory() { throw forms::RuntimeError(forms::kErrOutOfMemory, "Out of memory"); }
-
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
 // The length of the line end at p, which is a CR or an LF: CR-LF and CR-CR-LF
@@ -169,7 +167,7 @@ ItemReader ItemReader::Open(const std::string& path) {
     // A file larger than the machine's memory cannot be read whole, nor could
     // what it holds be kept: it is refused before anything of it is read.
     const auto pages = sysconf(_SC_PHYS_PAGES), page = sysconf(_SC_PAGESIZE);
-    if (pages > 0 && page > 0 && size / static_cast<size_t>(page) >= static_cast<size_t>(pages)) OutOfMemory();
+    if (pages > 0 && page > 0 && size / static_cast<size_t>(page) >= static_cast<size_t>(pages)) forms::OutOfMemory();
     Text text = Map(file.Descriptor(), size);
     if (!text) text = ReadCopy(file.Descriptor(), size);
     return ItemReader(std::move(text), size);
@@ -182,7 +180,7 @@ ItemReader::Text ItemReader::ReadCopy(int file, size_t& size) {
     try {
         region = static_cast<char*>(::operator new[](kPadding + size + kPadding, std::align_val_t{kPadding}));
     } catch (const std::bad_alloc&) {
-        OutOfMemory();
+        forms::OutOfMemory();
     }
     Text text(region + kPadding, Release{0, kPadding});
     size_t done = 0;

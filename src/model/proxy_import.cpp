@@ -1,10 +1,8 @@
 #include "model/proxy_import.h"
 
 #include <algorithm>
-#include <atomic>
 #include <cmath>
 #include <limits>
-#include <thread>
 #include <vector>
 
 #include "forms/runtime_error.h"
@@ -12,6 +10,7 @@
 #include "model/correlation_lookup.h"
 #include "model/depth_conversion.h"
 #include "model/proxy_positions.h"
+#include "model/side_by_side.h"
 
 namespace model {
 namespace {
@@ -199,20 +198,6 @@ void ReadRecord(ItemSource& items, Placement& placement, int16_t placed, ProxyPa
     for (int16_t c = 1; c <= p.gProxyCols; ++c) p.gProxyValue(c, i) = items.Number();
 }
 
-// Runs work(k) for k = 0 to parts - 1 on `threads` threads, each taking the
-// next part when it is done: a thread that the machine holds back delays
-// one small part, not a share of the file.
-template <class Work>
-void SideBySide(size_t parts, size_t threads, Work work) {
-    std::atomic<size_t> next{0};
-    auto run = [&] {
-        for (size_t k; (k = next.fetch_add(1)) < parts;) work(k);
-    };
-    std::vector<std::jthread> helpers;
-    for (size_t t = 1; t < std::min(threads, parts); ++t) helpers.emplace_back(run);
-    run();
-}
-
 // Lines that hold more than blanks: the records of a part whose lines are records.
 long RecordLines(std::string_view text) {
     long lines = 0;
@@ -237,8 +222,7 @@ long RecordLines(std::string_view text) {
 std::optional<int32_t> ReadRestSideBySide(const ItemReader& file, const ProxySide& side, const ProxyReading& reading,
                                           ProxyPanelData& p, int32_t rows) {
     const std::string_view rest = file.Rest();
-    const size_t processors = std::clamp<size_t>(std::thread::hardware_concurrency(), 1, 8);
-    const size_t threads = reading.threads > 0 ? static_cast<size_t>(reading.threads) : processors;
+    const size_t threads = static_cast<size_t>(reading.threads > 0 ? reading.threads : Processors());
     const size_t parts = std::min(kPartsPerThread * threads, rest.size() / std::max<size_t>(1, reading.partBytes));
     if (threads < 2 || parts < 2) return std::nullopt;
 
@@ -250,7 +234,7 @@ std::optional<int32_t> ReadRestSideBySide(const ItemReader& file, const ProxySid
     bounds.push_back(rest.size());
     std::vector<long> first(parts + 1, rows);  // the row before each part's first
     std::vector<char> quoted(parts, 0);
-    SideBySide(parts, threads, [&](size_t k) {
+    SideBySide(static_cast<long>(parts), static_cast<long>(threads), [&](size_t k) {
         const std::string_view text = rest.substr(bounds[k], bounds[k + 1] - bounds[k]);
         quoted[k] = text.find('"') != std::string_view::npos;
         first[k + 1] = RecordLines(text);
@@ -261,7 +245,7 @@ std::optional<int32_t> ReadRestSideBySide(const ItemReader& file, const ProxySid
     SizeRows(p, first[parts] + 1, true);
     std::vector<char> read(parts, 0);
     const std::vector<std::string> none;
-    SideBySide(parts, threads, [&](size_t k) {
+    SideBySide(static_cast<long>(parts), static_cast<long>(threads), [&](size_t k) {
         try {
             ItemReader part = file.Part(file.Position() + bounds[k], file.Position() + bounds[k + 1]);
             ItemSource items(part, none, 0);

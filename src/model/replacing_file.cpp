@@ -4,8 +4,12 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <memory>
+#include <random>
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -16,6 +20,12 @@ namespace {
 
 [[noreturn]] void AccessError() { throw forms::RuntimeError(forms::kErrPathFileAccess, "Path/File access error"); }
 [[noreturn]] void DeviceError() { throw forms::RuntimeError(forms::kErrDeviceIO, "Device I/O error"); }
+
+// The hidden names of new files for a target NAME: ".NAME.quillory-" and six
+// characters. Nothing else is ever removed as the remains of a killed save.
+constexpr const char* kMark = ".quillory-";
+constexpr size_t kSuffix = 6;
+std::string HiddenPrefix(const std::string& name) { return "." + name + kMark; }
 
 // A link is replaced where it points, as writing through it would.
 std::string RealTarget(const std::string& target) {
@@ -40,18 +50,90 @@ mode_t ModeFor(const std::string& target) {
     return 0666 & ~mask;
 }
 
+bool SameFile(const struct stat& a, const struct stat& b) { return a.st_dev == b.st_dev && a.st_ino == b.st_ino; }
+
+// True when `path` still names the open file `file`.
+bool Names(const std::string& path, int file) {
+    struct stat named {}, open {};
+    return stat(path.c_str(), &named) == 0 && fstat(file, &open) == 0 && SameFile(named, open);
+}
+
+// Takes the lock of a file made for a save; false when another holds it. A
+// file system without locks leaves the file unlocked, and no other save
+// removes it there (nor remains of its own).
+bool Lock(int file) { return flock(file, LOCK_EX | LOCK_NB) == 0 || errno != EWOULDBLOCK; }
+
+// Removes the hidden files of earlier saves to the target that nobody holds
+// locked: a save holds its lock until its file is in place or gone, and the
+// lock goes with the program that held it, so such a file is what a killed
+// save left.
+void RemoveLeftovers(const std::string& folder, const std::string& name) {
+    const std::string prefix = HiddenPrefix(name);
+    struct Close {
+        void operator()(DIR* dir) const { closedir(dir); }
+    };
+    const std::unique_ptr<DIR, Close> dir(opendir(folder.c_str()));
+    if (!dir) return;
+    while (const dirent* entry = readdir(dir.get())) {
+        const std::string_view found = entry->d_name;
+        if (found.size() != prefix.size() + kSuffix || !found.starts_with(prefix)) continue;
+        const std::string path = folder + std::string(found);
+        const int file = open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        if (file < 0) continue;
+        struct stat status {};
+        if (fstat(file, &status) == 0 && S_ISREG(status.st_mode) && flock(file, LOCK_EX | LOCK_NB) == 0 &&
+            Names(path, file))
+            unlink(path.c_str());
+        close(file);
+    }
+}
+
+std::string RandomSuffix() {
+    static constexpr char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    thread_local std::mt19937 random{std::random_device{}()};
+    std::string suffix(kSuffix, 'x');
+    for (char& c : suffix) c = kLetters[random() % (sizeof kLetters - 1)];
+    return suffix;
+}
+
 }  // namespace
 
-ReplacingFile::ReplacingFile(const std::string& target) : target_(RealTarget(target)) {
+ReplacingFile::ReplacingFile(const std::string& target, bool unnamed) : target_(RealTarget(target)) {
     const mode_t mode = ModeFor(target_);
     const size_t slash = target_.rfind('/');
-    const std::string folder = slash == std::string::npos ? "" : target_.substr(0, slash + 1);
-    const std::string name = slash == std::string::npos ? target_ : target_.substr(slash + 1);
-    temporary_ = folder + "." + name + ".XXXXXX";
-    file_ = mkostemp(temporary_.data(), O_CLOEXEC);
-    if (file_ < 0) AccessError();
-    if (fchmod(file_, mode) != 0) {
+    folder_ = slash == std::string::npos ? "./" : target_.substr(0, slash + 1);
+    name_ = slash == std::string::npos ? target_ : target_.substr(slash + 1);
+    RemoveLeftovers(folder_, name_);
+    // Locked until it is in place or gone, so that no other save takes it
+    // for the remains of a killed one. Another save may take a hidden file
+    // for remains between its making and its lock: it is made once more then.
+    for (int attempt = 0;; ++attempt) {
+        if (!unnamed || !MakeUnnamed(mode)) MakeHidden();
+        if (fchmod(file_, mode) == 0 && Lock(file_) && (hidden_.empty() || Names(hidden_, file_))) return;
         GiveUp();
+        if (attempt == 2) AccessError();
+    }
+}
+
+// An unnamed file in the target's folder, which Commit can link in by its
+// descriptor's entry in /proc. False where the file system or the system has
+// none.
+bool ReplacingFile::MakeUnnamed(unsigned mode) {
+    file_ = open(folder_.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, static_cast<mode_t>(mode));
+    if (file_ < 0) return false;
+    char self[40];
+    std::snprintf(self, sizeof self, "/proc/self/fd/%d", file_);
+    if (access(self, F_OK) == 0) return true;
+    close(file_);
+    file_ = -1;
+    return false;
+}
+
+void ReplacingFile::MakeHidden() {
+    hidden_ = folder_ + HiddenPrefix(name_) + std::string(kSuffix, 'X');
+    file_ = mkostemp(hidden_.data(), O_CLOEXEC);
+    if (file_ < 0) {
+        hidden_.clear();
         AccessError();
     }
 }
@@ -61,9 +143,10 @@ ReplacingFile::~ReplacingFile() {
 }
 
 void ReplacingFile::GiveUp() {
+    if (!hidden_.empty()) unlink(hidden_.c_str());
+    hidden_.clear();
     close(file_);
     file_ = -1;
-    unlink(temporary_.c_str());
 }
 
 void ReplacingFile::Write(std::string_view bytes) {
@@ -78,16 +161,25 @@ void ReplacingFile::Write(std::string_view bytes) {
 void ReplacingFile::Commit() {
     // On disk before it takes the old file's name, so that a crash leaves one or the other.
     if (fdatasync(file_) != 0) DeviceError();
-    const int file = file_;
+    if (hidden_.empty()) {
+        // The unnamed file gets a hidden name of its own (it is still
+        // locked), which then takes the target's place.
+        char self[40];
+        std::snprintf(self, sizeof self, "/proc/self/fd/%d", file_);
+        for (int attempt = 0; hidden_.empty(); ++attempt) {
+            std::string name = folder_ + HiddenPrefix(name_) + RandomSuffix();
+            if (linkat(AT_FDCWD, self, AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0) {
+                hidden_ = std::move(name);  // nothing that could fail between the link and its record
+            } else if (errno != EEXIST || attempt == 100) {
+                AccessError();
+            }
+        }
+    }
+    if (std::rename(hidden_.c_str(), target_.c_str()) != 0) AccessError();
+    // In place: nothing is left to give up. The bytes were synced above.
+    hidden_.clear();
+    close(file_);
     file_ = -1;
-    if (close(file) != 0) {
-        unlink(temporary_.c_str());
-        DeviceError();
-    }
-    if (std::rename(temporary_.c_str(), target_.c_str()) != 0) {
-        unlink(temporary_.c_str());
-        AccessError();
-    }
 }
 
 }  // namespace model

@@ -4,6 +4,8 @@
 // subscript outside a table is run-time error 9, never memory outside it.
 // Rows grow as records are read; the columns are fixed.
 #include <algorithm>
+#include <atomic>
+#include <cstdint>
 #include <memory>
 #include <new>
 #include <span>
@@ -42,6 +44,47 @@ struct UnclearedAllocator : std::allocator<T> {
     }
 };
 
+// Which state of which table an index was read from. Every table gets an
+// identity of its own when it is made, copied or assigned, and counts each
+// access that may change it; two equal stamps mean the same cells, so an
+// index that kept the stamp it was read at can tell when it is out of date.
+struct TableStamp {
+    uint64_t table = 0, changes = 0;
+    friend bool operator==(const TableStamp&, const TableStamp&) = default;
+};
+
+class ChangeCount {
+public:
+    ChangeCount() = default;
+    ChangeCount(const ChangeCount&) {}
+    // A table moved from has lost its cells: it is another table too.
+    ChangeCount(ChangeCount&& from) noexcept { from.Renew(); }
+    ChangeCount& operator=(const ChangeCount&) {
+        Renew();
+        return *this;
+    }
+    ChangeCount& operator=(ChangeCount&& from) noexcept {
+        Renew();
+        from.Renew();
+        return *this;
+    }
+    // Called before every access that can write a cell.
+    void Count() { ++changes_; }
+    TableStamp Stamp() const { return {table_, changes_}; }
+
+private:
+    void Renew() {
+        table_ = NewTable();
+        changes_ = 0;
+    }
+    static uint64_t NewTable() {
+        static std::atomic<uint64_t> tables{0};
+        return tables.fetch_add(1, std::memory_order_relaxed) + 1;
+    }
+    uint64_t table_ = NewTable();
+    uint64_t changes_ = 0;
+};
+
 // Each column's cells lie together, with room for `capacity_` rows, so that
 // a walk down a column (every level change makes several) reads memory in
 // order; rows are added a few at a time into that room, which doubles when full.
@@ -51,11 +94,17 @@ public:
     explicit Table2(int columns = 1, int rows = 0)
         : columns_(columns), rows_(rows), capacity_(rows), cells_(Size(columns, rows), T{}) {}
 
-    T& operator()(long column, long row) { return cells_[Index(column, row)]; }
+    // A cell that may be written: the table counts a change.
+    T& operator()(long column, long row) {
+        const size_t i = Index(column, row);
+        changes_.Count();
+        return cells_[i];
+    }
     const T& operator()(long column, long row) const { return cells_[Index(column, row)]; }
 
     int Columns() const { return columns_; }
     long Rows() const { return rows_; }
+    TableStamp Stamp() const { return changes_.Stamp(); }
 
     // A column's cells, rows 0 to Rows() - 1, side by side.
     std::span<const T> Column(long column) const {
@@ -73,6 +122,7 @@ public:
 
     // Rows 0 to rows - 1, contents dropped (the platform's ReDim).
     void Redim(int columns, long rows) {
+        changes_.Count();
         cells_.assign(Size(columns, rows), T{});
         columns_ = columns;
         rows_ = capacity_ = rows;
@@ -89,6 +139,7 @@ public:
     // it reads one: they are left as the memory was.
     void ResizeRowsUncleared(long rows) {
         Size(columns_, rows);
+        changes_.Count();
         if (rows > capacity_) Relocate(std::max(rows, 2 * capacity_));
         rows_ = rows;
     }
@@ -131,6 +182,7 @@ private:
     long rows_;      // kept beside the cells: every subscript is checked against it
     long capacity_;  // rows each column has room for
     Cells cells_;    // rows_ to capacity_ of each column are not cleared
+    ChangeCount changes_;
 };
 
 // A list of rows 0 to n - 1 with the same subscript check.
@@ -183,7 +235,8 @@ public:
     void Redim(long rows) { cells_.Redim(kPlanes * kBoreHoles * kFields, rows); }
     void ResizeRows(long rows) { cells_.ResizeRows(rows); }
 
-private:
+    // The cells as one table of kPlanes x kBoreHoles x kFields columns.
+    const Table2<std::string>& Cells() const { return cells_; }
     static long Column(long plane, long boreHole, long field) {
         if (plane < 0 || plane >= kPlanes || boreHole < 0 || boreHole >= kBoreHoles || field < 0 ||
             field >= kFields)
@@ -191,6 +244,7 @@ private:
         return (plane * kBoreHoles + boreHole) * kFields + field;
     }
 
+private:
     Table2<std::string> cells_{kPlanes * kBoreHoles * kFields, 0};
 };
 

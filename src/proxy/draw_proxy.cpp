@@ -134,9 +134,11 @@ void DrawUnderlay(SideWindow& w, int16_t k) {
         float top, bottom;
     };
     std::vector<Layer> tephras, voids;
+    const model::IndexedColumn& tops = model::EventCells(m, topCol);
+    const model::IndexedColumn& bottoms = model::EventCells(m, bottomCol);
     for (long i = 1; i <= m.gEventCount; ++i) {
-        const float lt = static_cast<float>(model::FastVal(m.gEventList(topCol, i)));
-        const float lb = static_cast<float>(model::FastVal(m.gEventList(bottomCol, i)));
+        const float lt = static_cast<float>(tops.Val(i));
+        const float lb = static_cast<float>(bottoms.Val(i));
         const bool visible = (t0 < lt && lt < b0) || (t0 < lb && lb < b0) || (lt < t0 && lb > b0);
         if (!visible) continue;
         const std::string& type = m.gEventList(5, i);

@@ -12,6 +12,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "forms/runtime_error.h"
 #include "qt/form_window.h"
 #include "qt/qt_services.h"
 #include "qt/qt_units.h"
@@ -57,6 +58,8 @@ public:
         answers.MousePointerChanged(code);
     }
     void Quit() override { answers.Quit(); }
+    // No box a script cannot answer: the runner reports the error and stops.
+    void ReportUntrapped(const std::exception& error) override { answers.untrapped = forms::Describe(error); }
     QWidget* Active() const { return ActiveWindow(); }
     double TextWidthTwips(const std::string& text, double fontSize, bool bold) const override {
         return answers.TextWidthTwips(text, fontSize, bold);

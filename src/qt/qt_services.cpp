@@ -104,11 +104,8 @@ void QtServices::RunEvent(const std::function<void()>& action) {
     ++eventDepth_;
     try {
         action();
-    } catch (const forms::RuntimeError& e) {
-        QMessageBox::critical(ActiveWindow(), "Quillory", ToQString(RunTimeErrorText(e.number(), e.what())));
-        app_->End();
     } catch (const std::exception& e) {
-        QMessageBox::critical(ActiveWindow(), "Quillory", ToQString(e.what()));
+        ReportUntrapped(e);
         app_->End();
     }
     --eventDepth_;
@@ -118,6 +115,14 @@ void QtServices::RunEvent(const std::function<void()>& action) {
     // handler of theirs is running.
     app_->CollectRetired();
     if (!Running()) QCoreApplication::quit();
+}
+
+void QtServices::ReportUntrapped(const std::exception& error) {
+    if (const auto* e = dynamic_cast<const forms::RuntimeError*>(&error)) {
+        QMessageBox::critical(ActiveWindow(), "Quillory", ToQString(RunTimeErrorText(e->number(), e->what())));
+    } else {
+        QMessageBox::critical(ActiveWindow(), "Quillory", ToQString(error.what()));
+    }
 }
 
 std::optional<QPointF> QtServices::ScriptedValue(const void* receiver, Exact kind, QPointF pixels) const {

@@ -9,6 +9,7 @@
 #include <QElapsedTimer>
 #include <QTimer>
 #include <QPointF>
+#include <exception>
 #include <functional>
 #include <map>
 #include <optional>
@@ -101,6 +102,8 @@ protected:
     template <class F>
     auto Modal(F&& ask);
     QWidget* ActiveWindow() const;
+    // Says that an error escaped every handler, before the program ends.
+    virtual void ReportUntrapped(const std::exception& error);
 
 private:
     void RunEvent(const std::function<void()>& action);

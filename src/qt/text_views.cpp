@@ -33,6 +33,17 @@ bool IsNavigation(const QKeyEvent* key) {
 int Bytes(const QString& text, int chars) { return static_cast<int>(text.left(chars).toUtf8().size()); }
 int Chars(const std::string& text, int bytes) { return static_cast<int>(ToQString(text.substr(0, bytes)).size()); }
 
+// Shows the model's caret or selection (byte offsets of its text) in the
+// line edit. Setting a line edit's text leaves its caret at the end, and a
+// text longer than the box would show only its end; with the caret where the
+// model has it, the start of a text the program wrote is what shows.
+void ShowSelection(QLineEdit* edit, const std::string& text, int selStart, int selLength) {
+    int start = Chars(text, selStart);
+    int length = Chars(text, selStart + selLength) - start;
+    if (length > 0) edit->setSelection(start, length);
+    else edit->setCursorPosition(start);
+}
+
 // Pasted text up to its first line break: the boxes hold one line.
 std::string ClipboardLine() {
     QString text = QGuiApplication::clipboard()->text();
@@ -82,11 +93,7 @@ void TextView::SyncAlways() {
     if (box_.SelStart() == selStart_ && box_.SelLength() == selLength_) return;
     selStart_ = box_.SelStart();
     selLength_ = box_.SelLength();
-    const std::string& text = box_.Text();
-    int start = Chars(text, selStart_);
-    int length = Chars(text, selStart_ + selLength_) - start;
-    if (length > 0) w_->setSelection(start, length);
-    else w_->setCursorPosition(start);
+    ShowSelection(w_, box_.Text(), selStart_, selLength_);
 }
 
 // The model inserts at its own selection; it takes the one the person made.
@@ -207,7 +214,10 @@ void ComboView::SyncContent() {
         for (const auto& item : items_) w_->addItem(ToQString(item));
     }
     w_->setCurrentIndex(combo_.ListIndex());
-    if (editable) w_->setEditText(ToQString(combo_.Text()));
+    if (editable) {
+        w_->setEditText(ToQString(combo_.Text()));
+        ShowSelection(w_->lineEdit(), combo_.Text(), combo_.SelStart(), 0);
+    }
     // A drop-down list shows its text on a face like a button's.
     SetColours(QPalette::Base, editable ? QPalette::Text : QPalette::ButtonText, false);
 }
@@ -242,7 +252,7 @@ bool ComboView::Key(QKeyEvent* key) {
         int start = edit->hasSelectedText() ? edit->selectionStart() : edit->cursorPosition();
         text.replace(start, static_cast<int>(edit->selectedText().size()), ToQString(ClipboardLine()));
         std::string next = ToStdString(text);
-        Input([this, next] { combo_.SetText(next); });
+        Input([this, next] { combo_.UserEditText(next); });
         return true;
     }
     if (IsNavigation(key)) return false;

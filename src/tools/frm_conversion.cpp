@@ -1,5 +1,7 @@
 #include "tools/frm_conversion.h"
 
+#include <new>
+
 #include "forms/application.h"
 #include "forms/runtime_error.h"
 #include "model/conversion_tables.h"
@@ -166,14 +168,20 @@ void FrmConversion::Command1_Click() {
     BatchConversion batch(state_);
     // Conversions the loaded models cannot give are refused before a file is asked for.
     if (Refused(model::CheckConversion(t, t.gConvFrom, state_.gConvMask, state_.model))) return;
+    const auto fail = [this] {
+        EndConversion(owner_());
+        Unload();
+        App().MsgBox(kCannotWrite, vbExclamation, "Error");
+    };
     try {
         const std::optional<std::string> path = AskTarget();
         if (!path) return;
         Convert(*path);
     } catch (const RuntimeError&) {
-        EndConversion(owner_());
-        Unload();
-        App().MsgBox(kCannotWrite, vbExclamation, "Error");
+        fail();
+    } catch (const std::bad_alloc&) {
+        // Memory that ran out (error 7) is trapped as every run-time error is.
+        fail();
     }
 }
 

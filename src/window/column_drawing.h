@@ -5,7 +5,6 @@
 #include <array>
 #include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "forms/colour.h"
@@ -127,8 +126,5 @@ struct TieDepths {
     std::vector<float> marks;
     static TieDepths Read(const model::DepthModel& m, int plane);
 };
-
-// Whether a text begins with one of two spellings (first characters).
-bool StartsWith(std::string_view text, std::string_view a, std::string_view b);
 
 }  // namespace quillory::columns

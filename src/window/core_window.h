@@ -272,10 +272,10 @@ protected:
     void RunImport(forms::CommandButton* retry,
                    const std::function<void(const std::string& path, model::ItemReader& file)>& read);
     // `failed` runs after a cancelled dialog or a fault, once the frame has
-    // reported it.
+    // reported it; `chosen` is false for a cancelled dialog.
     void RunImport(forms::CommandButton* retry,
                    const std::function<void(const std::string& path, model::ItemReader& file)>& read,
-                   const std::function<void()>& failed);
+                   const std::function<void(bool chosen)>& failed);
     void EndImport(bool opened);
     void ShowProgress(double max);
     // Once a correlation model was read: the column titles and bore-hole

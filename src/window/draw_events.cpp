@@ -7,7 +7,6 @@
 #include "window/core_window.h"
 #include "model/correlation_lookup.h"
 #include "model/event_types.h"
-#include "model/item_reader.h"
 
 namespace quillory {
 
@@ -43,10 +42,12 @@ void CoreWindow::DrawEvents() {
         draw(composite, w, l);
     };
 
+    const model::IndexedColumn& tops = model::EventCells(m, topCol);
+    const model::IndexedColumn& bottoms = model::EventCells(m, bottomCol);
     for (long i = 1; i <= m.gEventCount; ++i) {
         const float T = composite.ScaleTop(), H = composite.ScaleHeight();  // T + H in single precision
-        const float t = static_cast<float>(model::FastVal(m.gEventList(topCol, i)));
-        const float b = static_cast<float>(model::FastVal(m.gEventList(bottomCol, i)));
+        const float t = static_cast<float>(tops.Val(i));
+        const float b = static_cast<float>(bottoms.Val(i));
         const bool visible = (T < t && t < T + H) || (T < b && b < T + H) || (t < T && b > T + H);
         if (!visible) continue;
         // A layer in a bore hole the model does not have has no column.

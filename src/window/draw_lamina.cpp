@@ -4,7 +4,6 @@
 #include "forms/values.h"
 #include "window/column_drawing.h"
 #include "window/core_window.h"
-#include "model/correlation_lookup.h"
 #include "proxy/draw_proxy.h"
 
 namespace quillory {
@@ -17,19 +16,16 @@ namespace {
 // Gaps between sections shorter than this get a mark over their grey box.
 constexpr float kCrossedGap = 2000;
 
-bool IsGapRow(std::string_view name) {
-    return StartsWith(name, "Gap", "gap") || StartsWith(name, "Void", "void");
-}
-
 // Section bottom i of a bore hole and the next section top j below it, for
 // each gap that lies deeper than its bottom and reaches into the view.
 template <class F>
 void ForEachVisibleGap(const model::DepthModel& m, const TieDepths& d, int bh, const View& v, F draw) {
     const long n = m.gRowCount;
+    const model::IndexedColumn& labels = model::CorrCells(m, 0, bh, 0);
     for (long i = 1; i <= n - 1; ++i) {
-        if (!model::IsBottomLabel(m.gCorrTable(0, bh, 0, i))) continue;
+        if (!labels.Is(i, model::kBottomLabelText)) continue;
         long j = i + 1;
-        while (j < n && !model::IsTopLabel(m.gCorrTable(0, bh, 0, j))) ++j;
+        while (j < n && !labels.Is(j, model::kTopLabelText)) ++j;
         const float yi = d.boreHole[bh][i], yj = d.boreHole[bh][j];
         if (yj > yi && yj > v.top && yi < v.bottom) draw(yi, yj);
     }
@@ -46,7 +42,7 @@ float CoreWindow::IntervalStart(const TieDepths& d) const {
 }
 
 void CoreWindow::DrawLamina() {
-    model::DepthModel& m = state.model;
+    const model::DepthModel& m = state.model;
     // Before a correlation model is read there are no columns to draw.
     if (m.gRowCount < 1) return;
     const int plane = m.gVerticalScale;
@@ -66,8 +62,9 @@ void CoreWindow::DrawLamina() {
     // Bore-hole heads: no core above the first section top. A bore hole
     // whose only top is on the last row has no section at all.
     for (int bh = 1; bh <= 4; ++bh) {
+        const model::IndexedColumn& labels = model::CorrCells(m, 0, bh, 0);
         long r = 1;
-        while (r < n && !model::IsTopLabel(m.gCorrTable(0, bh, 0, r))) ++r;
+        while (r < n && !labels.Is(r, model::kTopLabelText)) ++r;
         Surface& s = BoreHole(bh).Draw();
         Band(s, s.ScaleTop(), d.boreHole[bh][r], kGrey);
         if (r < n) {
@@ -105,12 +102,14 @@ void CoreWindow::DrawLamina() {
         const View v = View::Of(s);
         const std::string& name = m.gBoreHoleName[bh];
         const std::vector<float>& y = d.boreHole[bh];
+        const model::IndexedColumn& laminae = model::RowCells(m, 0);
+        const model::IndexedColumn& psps = model::CorrCells(m, plane, bh, 1);
         float lower = start, upper = 0;
         long gap = 0;
         for (long i = 1; i <= n - 1; ++i) {
             const std::string& lamina = m.gCorrRow(0, i);
             const std::string& previous = m.gCorrRow(0, i - 1);
-            if (IsGapRow(lamina) && (!gapRule.needsBoreHoleAfter || m.gCorrRow(0, i + 1) == name)) {
+            if (laminae.Is(i, model::kGapText) && (!gapRule.needsBoreHoleAfter || m.gCorrRow(0, i + 1) == name)) {
                 gap = i;
                 if (gapRule.marksStretchBefore && previous == name) Band(s, lower, y[i - 1], kLightCyan);
             }
@@ -118,11 +117,11 @@ void CoreWindow::DrawLamina() {
             upper = lower;
             lower = y[i];
             if (gap > 0) {
-                const float psp = static_cast<float>(Val(m.gCorrTable(plane, bh, 1, i)));
+                const float psp = static_cast<float>(psps.Val(i));
                 if (!gapRule.fromRowAfterGap)
                     upper = lower - psp;
                 else if (lamina == name && m.gCorrRow(0, gap + 1) == name)
-                    upper = lower - psp + static_cast<float>(Val(m.gCorrTable(plane, bh, 1, gap + 1)));
+                    upper = lower - psp + static_cast<float>(psps.Val(gap + 1));
             }
             if (!v.Reaches(upper, lower)) continue;
             if (lamina == name) {

@@ -2,12 +2,12 @@
 // dated and rejected points, the target horizon and the tie rows with their
 // pins, lines and labels.
 #include <optional>
+#include <utility>
 
 #include "forms/values.h"
 #include "window/column_drawing.h"
 #include "window/core_window.h"
 #include "window/tie_labels.h"
-#include "model/correlation_lookup.h"
 
 namespace quillory {
 
@@ -69,7 +69,7 @@ int CoreWindow::AgeDepthColumn() const {
 }
 
 CompositeTie CoreWindow::CompositeTieOf(long row) const {
-    const std::string& lamina = state.model.gCorrRow(0, row);
+    const std::string& lamina = std::as_const(state.model).gCorrRow(0, row);
     const size_t length = Len(lamina);
     // A row without a lamina name holds the no-value marker, not a name.
     const bool named = length >= 2 && state.gFontSize > 1 && lamina != "9999";
@@ -77,7 +77,7 @@ CompositeTie CoreWindow::CompositeTieOf(long row) const {
 }
 
 void CoreWindow::DrawMarkers(const TieDepths& d) {
-    model::DepthModel& m = state.model;
+    const model::DepthModel& m = state.model;
     const DrawingRules& rules = Drawing();
     Surface& composite = BoreHole(0).Draw();
     const View v0 = View::Of(composite);
@@ -172,9 +172,8 @@ void CoreWindow::DrawMarkers(const TieDepths& d) {
             const float y = d.boreHole[bh][i];
             if (y == 9999 || !v1.Reaches(y - h6, y)) continue;
             Surface& s = BoreHole(bh).Draw();
-            const std::string& label = m.gCorrTable(0, bh, 0, i);
-            const bool pin = StartsWith(label, "Pin", "pin");
-            if (pin) {
+            const model::IndexedColumn& labels = model::CorrCells(m, 0, bh, 0);
+            if (labels.Is(i, model::kPinText)) {
                 Point(s, 0.1, y, 0.2, kPin);
                 if (state.gFontSize > 1) {
                     s.ForeColor = kLabel;
@@ -186,7 +185,7 @@ void CoreWindow::DrawMarkers(const TieDepths& d) {
                 continue;
             }
             Colour c = kTie;
-            if (model::IsTopLabel(label) || model::IsBottomLabel(label)) c = kSectionTie;
+            if (labels.Is(i, model::kTopLabelText) || labels.Is(i, model::kBottomLabelText)) c = kSectionTie;
             else if (Len(lamina) <= 1) c = kSingleLetterTie;
             s.Line(0, y, kColumnWidth, y, c);
             if (state.gFontSize > 1) {

@@ -40,7 +40,7 @@ void CoreWindow::RunImport(CommandButton* retry,
 
 void CoreWindow::RunImport(CommandButton* retry,
                            const std::function<void(const std::string&, model::ItemReader&)>& read,
-                           const std::function<void()>& failed) {
+                           const std::function<void(bool chosen)>& failed) {
     std::optional<std::string> path;
     bool opened = false;
     // Whatever ends an import once a file was chosen is reported, a file that
@@ -50,7 +50,7 @@ void CoreWindow::RunImport(CommandButton* retry,
         EndImport(path.has_value());
         // An import that disabled its button before the fault gives it back.
         if (opened && retry) retry->SetEnabled(true);
-        if (failed) failed();
+        if (failed) failed(path.has_value());
     };
     try {
         path = AskFileName();

@@ -8,6 +8,7 @@
 #include "tools/frm_divider.h"
 #include "window/core_window.h"
 #include "model/correlation_lookup.h"
+#include "model/section_search.h"
 
 namespace quillory {
 
@@ -33,6 +34,118 @@ double AtTie(double centre, double tie, double slack) { return std::abs(centre -
 
 float AtTop(double psp, double slack) { return static_cast<float>(std::abs(psp) <= slack ? 0.0 : psp); }
 
+// The section's first row and the two ties around the level, written as the
+// walk finds them: where it fails, what it found so far stays.
+struct TieRows {
+    int16_t& top;
+    int16_t& a;
+    int16_t& b;
+};
+
+// The section: the first whose bottom, placed 1:1 from the last valid tie,
+// lies deeper than the level; then the ties from its first row on, up to the
+// first row from the second tie on whose row depth lies deeper than the level
+// (on the composite scale no further than the section's bottom; on the
+// drilling scale a level below every such row runs off the table). Each cell
+// is read from the index as the walk reaches it, so that it fails where the
+// texts would.
+void WalkTieRows(const model::DepthModel& m, int16_t b, float depth, bool composite, bool drilling, TieRows out) {
+    using model::CorrCells;
+    auto label = [&](long r, model::CellFact fact) { return CorrCells(m, 0, b, 0).Is(r, fact); };
+    auto psp = [&]() -> const model::IndexedColumn& { return CorrCells(m, 0, b, 1); };
+    auto drillDepth = [&]() -> const model::IndexedColumn& { return CorrCells(m, 0, b, 2); };
+    auto rowDepth = [&]() -> const model::IndexedColumn& { return model::RowCells(m, 1); };
+
+    out.top = 0;
+    long last = 0, bottom = 0;
+    for (long r = 1; r <= m.gRowCount; ++r) {
+        if (label(r, model::kTopLabelText)) out.top = static_cast<int16_t>(r);
+        if (CorrCells(m, 1, b, 2).Val(r) != kNoValue && rowDepth().Val(r) != kNoValue) last = r;
+        if (label(r, model::kBottomLabelText)) {
+            double offset = psp().Val(r) - psp().Val(last);
+            if (composite && static_cast<float>(rowDepth().Val(last) + offset) > depth) { bottom = r; break; }
+            if (drilling && static_cast<float>(drillDepth().Val(last) + offset) > depth) { bottom = r; break; }
+        }
+    }
+
+    out.a = out.b = 0;
+    if (!composite && !drilling) return;
+    for (long r = out.top;; ++r) {
+        const bool noRowDepth = rowDepth().Is(r, model::kNoValueText);
+        bool tie = !psp().Is(r, model::kNoValueText) && !noRowDepth && (composite ? r <= bottom : r < bottom);
+        if (tie) {
+            out.a = out.b;
+            out.b = static_cast<int16_t>(r);
+        }
+        if (!noRowDepth && !drillDepth().Is(r, model::kNoValueText) &&
+            static_cast<float>(rowDepth().Val(r)) > depth && out.a > 0)
+            break;
+        if (composite && r >= bottom) break;
+    }
+}
+
+// The same found by search where it gives what the walk gives: rows 1 to
+// gRowCount are the table, no cell fails to read, one scale is chosen and the
+// section has a first row. False, with nothing written, elsewhere.
+bool SearchTieRows(const model::DepthModel& m, int16_t b, float depth, bool composite, bool drilling, TieRows out) {
+    if (b < 1 || b > 4 || (composite && drilling)) return false;
+    const model::SectionSearch& s = m.sectionSearches.Of(m, b);
+    if (!s.usable) return false;
+
+    long bottom = 0, end = m.gRowCount;
+    if (composite || drilling) {
+        const int scale = composite ? 0 : 1;
+        const std::vector<float>& at = s.bottomDepth[scale];
+        size_t i = 0;
+        if (s.bottomsAscending[scale])
+            i = static_cast<size_t>(std::upper_bound(at.begin(), at.end(), depth) - at.begin());
+        else
+            while (i < at.size() && !(at[i] > depth)) ++i;
+        if (i < at.size()) bottom = end = s.bottoms[i];
+    }
+    const auto afterTop = std::upper_bound(s.tops.begin(), s.tops.end(), end);
+    const long top = afterTop == s.tops.begin() ? 0 : *(afterTop - 1);
+    if (!composite && !drilling) {
+        out.top = static_cast<int16_t>(top);
+        out.a = out.b = 0;
+        return true;
+    }
+    // From the header row on, the walk would take it for a tie.
+    if (top < 1) return false;
+
+    // The ties the walk may take, and the row it stops at.
+    const long tieLimit = composite ? bottom : bottom - 1;
+    const auto firstTie = std::lower_bound(s.ties.begin(), s.ties.end(), top);
+    const auto endTies = std::upper_bound(firstTie, s.ties.end(), std::max(tieLimit, top - 1));
+    long stop = -1;
+    if (endTies - firstTie >= 2) {
+        const auto from = std::lower_bound(s.levels.begin(), s.levels.end(), *(firstTie + 1));
+        size_t j = static_cast<size_t>(from - s.levels.begin());
+        if (s.levelsAscending) {
+            const auto deeper = std::upper_bound(s.levelDepth.begin(), s.levelDepth.end(), depth);
+            j = std::max(j, static_cast<size_t>(deeper - s.levelDepth.begin()));
+        } else {
+            while (j < s.levelDepth.size() && !(s.levelDepth[j] > depth)) ++j;
+        }
+        if (j < s.levels.size()) stop = s.levels[j];
+    }
+    if (composite && (stop < 0 || stop > bottom)) stop = bottom;
+
+    out.top = static_cast<int16_t>(top);
+    const auto taken = stop < 0 ? endTies : std::upper_bound(firstTie, endTies, stop);
+    const long count = taken - firstTie;
+    out.b = static_cast<int16_t>(count >= 1 ? *(taken - 1) : 0);
+    out.a = static_cast<int16_t>(count >= 2 ? *(taken - 2) : 0);
+    // Below every row deeper than the level the walk runs off the table.
+    if (stop < 0) model::SubscriptOutOfRange();
+    return true;
+}
+
+// The section number of a row (CountTops), counted once per change of the table.
+int16_t TopsUpTo(const model::DepthModel& m, int16_t b, long row) {
+    return b >= 1 && b <= 4 ? m.sectionSearches.Of(m, b).TopsUpTo(row) : model::CountTops(m, b, row);
+}
+
 }  // namespace
 
 bool CoreWindow::GetPSP(int16_t b, float depth) {
@@ -41,40 +154,11 @@ bool CoreWindow::GetPSP(int16_t b, float depth) {
     const bool composite = Option2(1).Value();
     const bool drilling = Option2(0).Value();
     try {
+        const TieRows rows{state.gTopRow, state.gRowA, state.gRowB};
+        if (!SearchTieRows(m, b, depth, composite, drilling, rows)) WalkTieRows(m, b, depth, composite, drilling, rows);
         auto label = [&](long r) -> const std::string& { return m.gCorrTable(0, b, 0, r); };
-        auto psp = [&](long r) -> const std::string& { return m.gCorrTable(0, b, 1, r); };
-        auto drillDepth = [&](long r) -> const std::string& { return m.gCorrTable(0, b, 2, r); };
-        auto rowDepth = [&](long r) -> const std::string& { return m.gCorrRow(1, r); };
-
-        // The section: the first whose bottom, placed 1:1 from the last valid
-        // tie, lies deeper than the level.
-        state.gTopRow = 0;
-        long last = 0, bottom = 0;
-        for (long r = 1; r <= m.gRowCount; ++r) {
-            if (model::IsTopLabel(label(r))) state.gTopRow = static_cast<int16_t>(r);
-            if (Val(m.gCorrTable(1, b, 2, r)) != kNoValue && Val(rowDepth(r)) != kNoValue) last = r;
-            if (model::IsBottomLabel(label(r))) {
-                double offset = Val(psp(r)) - Val(psp(last));
-                if (composite && static_cast<float>(Val(rowDepth(last)) + offset) > depth) { bottom = r; break; }
-                if (drilling && static_cast<float>(Val(drillDepth(last)) + offset) > depth) { bottom = r; break; }
-            }
-        }
-
-        // The two ties around the level.
-        state.gRowA = state.gRowB = 0;
-        if (composite || drilling) {
-            for (long r = state.gTopRow;; ++r) {
-                bool tie = psp(r) != "9999" && rowDepth(r) != "9999" && (composite ? r <= bottom : r < bottom);
-                if (tie) {
-                    state.gRowA = state.gRowB;
-                    state.gRowB = static_cast<int16_t>(r);
-                }
-                if (rowDepth(r) != "9999" && drillDepth(r) != "9999" && static_cast<float>(Val(rowDepth(r))) > depth &&
-                    state.gRowA > 0)
-                    break;
-                if (composite && r >= bottom) break;
-            }
-        }
+        auto psp = [&]() -> const model::IndexedColumn& { return model::CorrCells(m, 0, b, 1); };
+        auto rowDepth = [&]() -> const model::IndexedColumn& { return model::RowCells(m, 1); };
 
         // The Level Divider's lists: the laminae of the section, unless the
         // divider itself is writing the level.
@@ -85,17 +169,17 @@ bool CoreWindow::GetPSP(int16_t b, float depth) {
             divider.Combo1(0).Clear();
             divider.Combo1(1).Clear();
             for (long r = state.gTopRow;; ++r) {
-                if (CDbl(psp(r)) != kNoValue) {
+                if (psp().CDbl(r) != kNoValue) {
                     divider.Combo1(0).AddItem(label(r));
                     divider.Combo1(1).AddItem(label(r));
                     ++n;
                     if (n >= kSectionLaminaeRows) return false;
-                    state.gSectionLaminae[n] = {label(r), psp(r), rowDepth(r)};
+                    state.gSectionLaminae[n] = {label(r), m.gCorrTable(0, b, 1, r), m.gCorrRow(1, r)};
                 }
-                if (model::IsBottomLabel(label(r))) break;
+                if (model::CorrCells(m, 0, b, 0).Is(r, model::kBottomLabelText)) break;
             }
             divider.Label5.SetCaption(m.gBoreHoleName.at(b) + "-" +
-                                      m.gSectionName(b, model::CountTops(m, b, state.gTopRow)));
+                                      m.gSectionName(b, TopsUpTo(m, b, state.gTopRow)));
         }
 
         const double top = BoreHole(b).Draw().ScaleTop(), centre = top + state.gRange / 2.0;
@@ -103,10 +187,10 @@ bool CoreWindow::GetPSP(int16_t b, float depth) {
 
         // The position in the section, at the centre of the bore hole's column.
         if (drilling) {
-            state.gPSP = static_cast<float>(depth - Val(drillDepth(state.gTopRow)));
+            state.gPSP = static_cast<float>(depth - model::CorrCells(m, 0, b, 2).Val(state.gTopRow));
         } else if (composite) {
             if (state.gRowB == 0) return false;
-            const double cB = CDbl(rowDepth(state.gRowB)), pB = CDbl(psp(state.gRowB));
+            const double cB = rowDepth().CDbl(state.gRowB), pB = psp().CDbl(state.gRowB);
             const double slack = SingleStep(std::max(std::abs(top), std::abs(centre)));
             double t = AtTie(state.gTargetCD, cB, slack);
             const bool oneToOne = state.model.gExtrapolation == model::Extrapolation::kOneToOne;
@@ -114,7 +198,7 @@ bool CoreWindow::GetPSP(int16_t b, float depth) {
                 state.gPSP = AtTop(pB - (cB - t), slack);
             } else {
                 if (state.gRowA == 0) return false;
-                const double cA = CDbl(rowDepth(state.gRowA)), pA = CDbl(psp(state.gRowA));
+                const double cA = rowDepth().CDbl(state.gRowA), pA = psp().CDbl(state.gRowA);
                 t = AtTie(t, cA, slack);
                 if (oneToOne && static_cast<float>(cA) > static_cast<float>(t))
                     state.gPSP = AtTop(pA + (t - cA), slack);

@@ -47,11 +47,13 @@ void CoreWindow::MouseMoveProcedure(int16_t index, int, int, float x, float y) {
         if (index == kRuler) return;
         const double tolerance = 0.002 * state.gRange;
         if (index != kComposite) {
-            for (long r = 1; r <= m.gRowCount; ++r) {
-                const double depth = model::StrictNumber(m.gCorrTable(m.gVerticalScale, index, 2, r));
+            const model::DepthModel& ties = m;
+            const model::IndexedColumn& depths = model::CorrCells(ties, ties.gVerticalScale, index, 2);
+            for (long r = 1; r <= ties.gRowCount; ++r) {
+                const double depth = depths.CDbl(r);
                 if ((depth - y) * (depth - y) < tolerance * tolerance)
                     column.ToolTipText =
-                        m.gCorrTable(0, index, 0, r) + " (" + m.gCorrTable(m.gVerticalScale, index, 1, r) + " cm)";
+                        ties.gCorrTable(0, index, 0, r) + " (" + ties.gCorrTable(ties.gVerticalScale, index, 1, r) + " cm)";
             }
         }
         const double centre = BoreHole(1).Draw().ScaleTop() + state.gRange / 2.0;
@@ -60,11 +62,12 @@ void CoreWindow::MouseMoveProcedure(int16_t index, int, int, float x, float y) {
         // (rows 0: equal depths, so a right click opens no divider).
         if ((y - centre) * (y - centre) < tolerance * tolerance) {
             GetPSP(index, own);
-            state.gDivLamina0Depth = static_cast<float>(Val(m.gCorrTable(0, index, 1, state.gRowA)));
+            const model::DepthModel& ties = m;
+            state.gDivLamina0Depth = static_cast<float>(Val(ties.gCorrTable(0, index, 1, state.gRowA)));
             state.gDivTargetDepth = state.gPSP;
-            state.gDivLamina1Depth = static_cast<float>(Val(m.gCorrTable(0, index, 1, state.gRowB)));
-            state.gDivLamina0Label = m.gCorrTable(0, index, 0, state.gRowA);
-            state.gDivLamina1Label = m.gCorrTable(0, index, 0, state.gRowB);
+            state.gDivLamina1Depth = static_cast<float>(Val(ties.gCorrTable(0, index, 1, state.gRowB)));
+            state.gDivLamina0Label = ties.gCorrTable(0, index, 0, state.gRowA);
+            state.gDivLamina1Label = ties.gCorrTable(0, index, 0, state.gRowB);
         }
     } catch (const RuntimeError&) {
         // The read-outs keep what they had.

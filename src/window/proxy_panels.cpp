@@ -2,7 +2,6 @@
 // procedures (src/proxy) ask of the window, by the main window's rules.
 #include "forms/application.h"
 #include "model/age_conversion.h"
-#include "model/plain_numbers.h"
 #include "model/proxy_import.h"
 #include "model/proxy_positions.h"
 #include "proxy/frm_select.h"
@@ -26,7 +25,7 @@ void CoreWindow::Command6_Click(int16_t panel) {
             App().SetMousePointer(vbHourglass);
             LoadProxyPanel(*this, tools_.select(), panel, ReadProxyFile(file, std::move(*title)));
         },
-        [this] { SetEnabled(true); });
+        [this](bool) { SetEnabled(true); });
 }
 
 model::ProxyImport CoreWindow::ReadProxyFile(model::ItemReader& file, std::string title) {
@@ -40,7 +39,8 @@ void CoreWindow::ConvertProxyPositions(model::ProxyPanelData& panel, model::Prox
 std::array<float, 2> CoreWindow::ProxyBandEdges() {
     model::DepthModel& m = state.model;
     // Rows that open or close one bore hole's section have no composite depth.
-    auto depth = [&m](long r) { return static_cast<float>(model::FastVal(m.gCorrRow(1, r))); };
+    const model::IndexedColumn& rowDepth = model::RowCells(m, 1);
+    auto depth = [&rowDepth](long r) { return static_cast<float>(rowDepth.Val(r)); };
     long first = 1, last = m.gRowCount;
     while (first < m.gRowCount && depth(first) == model::kNoValue) ++first;
     while (last > 1 && depth(last) == model::kNoValue) --last;

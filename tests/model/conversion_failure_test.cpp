@@ -1,5 +1,6 @@
 // A conversion that fails at any record never harms the file it was to
-// replace: the old file stays byte for byte and no partial file is left.
+// replace: the old file stays byte for byte and no partial file is left,
+// whichever of the runs written side by side meets the fault.
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -18,6 +19,9 @@ using namespace model_test;
 namespace {
 
 constexpr long kRecords = 30000;  // about 1.8 MB written: several blocks
+// Runs of 2,000 records on four threads: up to four runs in flight at once,
+// each waiting on the one before it.
+const ConversionParts kRunsInFlight{4, size_t{1} << 20, 16384, 2000};
 
 // A trinity file of kRecords positions at 115 cm (115 cm EFD), but for one
 // at 150 cm (145 cm EFD) as record `odd`.
@@ -73,13 +77,15 @@ protected:
 
 TEST_F(FailedConversion, AConversionFaultAtAnyRecord) {
     LoadAgesEndingTwiceAtOneDepth(m);
-    for (long odd : {1L, kRecords / 2, kRecords}) {
+    for (long odd : {1L, 2001L, kRecords / 2, kRecords - 1999, kRecords}) {
         ASSERT_FALSE(ReadConversion(t, LargeFile(odd), m).refused);
-        EXPECT_THROW(SaveConvertedFile(t, kScaleTrinity, 15, m, target, Titles(m)), forms::RuntimeError) << odd;
+        EXPECT_THROW(SaveConvertedFile(t, kScaleTrinity, 15, m, target, Titles(m), nullptr, kRunsInFlight),
+                     forms::RuntimeError)
+            << odd;
         ExpectUnharmed();
     }
     // Without the ages the same records convert, and replace the old file.
-    ASSERT_FALSE(SaveConvertedFile(t, kScaleTrinity, 7, m, target, Titles(m)).refused);
+    ASSERT_FALSE(SaveConvertedFile(t, kScaleTrinity, 7, m, target, Titles(m), nullptr, kRunsInFlight).refused);
     const std::string written = Contents(target);
     EXPECT_TRUE(written.ends_with(",115\r\n\"s30000\",\"A\",\"01\",\"50\",150,145\r\n"));
 }
@@ -93,13 +99,13 @@ TEST_F(FailedConversion, AWriteFailureAtAnyRecord) {
     std::filesystem::remove(full);
 
     // The disk full before the header, inside the first block, at a block's
-    // end and one byte before the last record's end.
-    for (rlim_t limit : {rlim_t{0}, rlim_t{1000}, rlim_t{1} << 20, size - 1}) {
+    // end, inside later runs and one byte before the last record's end.
+    for (rlim_t limit : {rlim_t{0}, rlim_t{1000}, rlim_t{1} << 20, size / 2, size - 1000, size - 1}) {
         bool failed = false;
         {
             FileSizeLimit full(limit);
             try {
-                SaveConvertedFile(t, kScaleTrinity, 15, m, target, Titles(m));
+                SaveConvertedFile(t, kScaleTrinity, 15, m, target, Titles(m), nullptr, kRunsInFlight);
             } catch (const forms::RuntimeError& e) {
                 failed = e.number() == forms::kErrDeviceIO;
             }

@@ -129,14 +129,32 @@ TEST(ConversionInput, ASectionWithoutClosingRowAndAPositionWithoutTiesDoNotFail)
     EXPECT_EQ(Column(t.gConvTrinity.eventFree), (std::vector<double>{145, 9999}));
 }
 
-TEST(ConversionInput, APspThatIsNotANumberFailsAndKeepsTheRecordsRead) {
-    const DepthModel m = ConversionModel();
+// A reading that fails or is refused leaves every table as the last
+// complete reading left it: "Convert and Save" never meets half a file.
+TEST(ConversionInput, AReadingThatDoesNotCompleteLeavesTheTablesAsTheyWere) {
+    const DepthModel m = ConversionModel(), withoutEvents = ConversionModel(false);
     ConversionTables t;
-    EXPECT_THROW(ReadConversion(t, kTrinityHeader + "s1,A,01,50\ns2,Z,01,abc\ns3,A,01,60\n", m), forms::RuntimeError);
-    EXPECT_EQ(t.gConvTrinity.Rows(), 3);
-    EXPECT_THROW(ReadConversion(t, kTrinityHeader + "s1,A,01,50\ns2,A,01\n", m), forms::RuntimeError);
-    EXPECT_EQ(t.gConvTrinity.Rows(), 1);
-    EXPECT_EQ(t.gConvTrinity.fields(0, 1), "s1");
+    ASSERT_FALSE(ReadConversion(t, "Label,Age\na,1\nb,2\nc,3\n", m).refused);
+    ASSERT_FALSE(ReadConversion(t, kTrinityHeader + "s1,A,01,50\ns2,A,01,15\n", m).refused);
+    auto expectAsRead = [&](const char* what) {
+        EXPECT_EQ(t.gConvTrinity.Rows(), 2) << what;
+        EXPECT_EQ(t.gConvTrinity.fields(0, 2), "s2") << what;
+        EXPECT_EQ(Column(t.gConvTrinity.composite), (std::vector<double>{150, 115})) << what;
+        EXPECT_EQ(Column(t.gConvTrinity.eventFree), (std::vector<double>{145, 115})) << what;
+        EXPECT_EQ(t.gConvTable.Rows(), 3) << what;
+        EXPECT_EQ(t.gConvTable.fields(0, 3), "c") << what;
+        EXPECT_EQ(t.gConvDetected, kScaleTrinity) << what;
+        EXPECT_EQ(t.gConvFrom, kScaleTrinity) << what;
+    };
+    // A PSP that is not a number, a record cut short, a probe cut short.
+    EXPECT_THROW(ReadConversion(t, kTrinityHeader + "x1,A,01,50\nx2,Z,01,abc\nx3,A,01,60\n", m), forms::RuntimeError);
+    expectAsRead("PSP");
+    EXPECT_THROW(ReadConversion(t, kTrinityHeader + "x1,A,01,50\nx2,A,01\n", m), forms::RuntimeError);
+    expectAsRead("record cut short");
+    EXPECT_THROW(ReadConversion(t, "Label,Value\nx,1\ny,2\nz,3\nw\n", m), forms::RuntimeError);
+    expectAsRead("one-value record cut short");
+    EXPECT_TRUE(ReadConversion(t, "Label,Value\nx,1\ny,2\nz,3\n", withoutEvents).refused);
+    expectAsRead("refusal");
 }
 
 TEST(ConversionInput, DuoBoreHolesCountOnlyWhileTheDuoModelIsLoaded) {
@@ -211,8 +229,8 @@ TEST(ConversionInput, APositionAtItsSectionsFirstOrLastTieIsPlacedInBothWindows)
 }
 
 // A long file is converted in parts side by side: every row gets what a
-// short file gives it, and a fault stops the reading at its row, the rows
-// after it unconverted, as when one pass meets it.
+// short file gives it, and a fault in any row fails the reading as one pass
+// meets it.
 TEST(ConversionInput, ALongFileGivesEveryRowWhatAShortOneGives) {
     const DepthModel m = ConversionModel();
     const char* records[] = {"A,01,15", "A,1,50", "\"Core Q-1\",001,90", "A,01,9.9", "Z,01,50", "A,01,-9999", "B,01,25"};
@@ -228,14 +246,15 @@ TEST(ConversionInput, ALongFileGivesEveryRowWhatAShortOneGives) {
         ASSERT_EQ(t.gConvTrinity.eventFree[r], eventFree[r % 7]) << r;
     }
 
+    // The tables stay as the reading above left them.
     const size_t at = text.find("\ns" + std::to_string(kFault) + ",") + 1;
     text.replace(text.find('\n', at) - 2, 2, "xy");  // its PSP is no number
+    text.replace(text.find("s1,") + 1, 1, "x");
     EXPECT_THROW(ReadConversion(t, text, m), forms::RuntimeError);
     ASSERT_EQ(t.gConvTrinity.Rows(), kRows);
-    EXPECT_EQ(t.gConvTrinity.composite[kFault - 1], composite[(kFault - 1) % 7]);
-    EXPECT_EQ(t.gConvTrinity.composite[kFault], 0);
-    EXPECT_EQ(t.gConvTrinity.composite[kFault + 1], 0);
-    EXPECT_EQ(t.gConvTrinity.composite[kRows], 0);
+    EXPECT_EQ(t.gConvTrinity.fields(0, 1), "s1");
+    EXPECT_EQ(t.gConvTrinity.composite[kFault], composite[kFault % 7]);
+    EXPECT_EQ(t.gConvTrinity.composite[kRows], composite[kRows % 7]);
 }
 
 // A long file is read in parts side by side: records that run over line

@@ -248,6 +248,53 @@ TEST_F(FormWindowTest, APickFromTheListIsAChoiceNotTyping) {
     EXPECT_EQ(combo->currentText(), "betas");
 }
 
+// Where the caret of a line edit is drawn, from its left edge, once the box
+// has been painted: the line edit scrolls its text when it paints, to show
+// the caret.
+int ShownCaret(QLineEdit* edit) {
+    (void)edit->grab();
+    return edit->inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x();
+}
+
+// A text longer than the box: the program's write shows its start, as a text
+// box shows it; the person's typing and paste show the caret where they left
+// it, at the end.
+TEST_F(FormWindowTest, AComboBoxShowsTheStartOfAProgramsLongTextAndTheCaretOfTheTyping) {
+    FrmTest& f = form();
+    QComboBox* combo = Widget<QComboBox>(f.Combo1);
+    QLineEdit* edit = combo->lineEdit();
+    const std::string long_text = "Arboreal pollen (%) of the whole core";
+    const int length = static_cast<int>(long_text.size());
+    ASSERT_GT(edit->fontMetrics().horizontalAdvance(QString::fromStdString(long_text)), edit->width());
+
+    services.UserEvent([&] { f.Combo1.SetText(long_text); });
+    EXPECT_EQ(edit->text().toStdString(), long_text);
+    EXPECT_EQ(edit->cursorPosition(), 0);
+    int caret = ShownCaret(edit);
+    EXPECT_GE(caret, 0);
+    EXPECT_LT(caret, edit->width() / 4) << "the start of the text is out of sight";
+
+    // A key typed by the person goes on at the end, and the box shows it.
+    Key(combo, Qt::Key_S, "s");
+    EXPECT_EQ(f.Combo1.Text(), long_text + "s");
+    EXPECT_EQ(edit->cursorPosition(), length + 1);
+    caret = ShownCaret(edit);
+    EXPECT_GT(caret, edit->width() / 2);
+    EXPECT_LT(caret, edit->width()) << "the caret is out of sight";
+
+    // Written by the program again: the start once more.
+    services.UserEvent([&] { f.Combo1.SetText(long_text); });
+    EXPECT_EQ(edit->cursorPosition(), 0);
+    EXPECT_LT(ShownCaret(edit), edit->width() / 4);
+
+    // A paste is the person's edit too: the caret after it, at the end.
+    QGuiApplication::clipboard()->setText(" (%)");
+    Key(combo, Qt::Key_End);
+    Key(combo, Qt::Key_V, {}, Qt::ControlModifier);
+    EXPECT_EQ(f.Combo1.Text(), long_text + " (%)");
+    EXPECT_EQ(edit->cursorPosition(), length + 4);
+    EXPECT_GT(ShownCaret(edit), edit->width() / 2);
+}
 TEST_F(FormWindowTest, AStepOfTheSliderByThePersonFiresChange) {
     FrmTest& f = form();
     Widget<QSlider>(f.Slider1)->triggerAction(QSlider::SliderSingleStepAdd);

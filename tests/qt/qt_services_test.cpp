@@ -167,6 +167,19 @@ struct QtClockTest : QtServicesTest {
     FormSlot<FrmClock> form{app, "frmClock", [this] { return std::make_unique<FrmClock>(app); }};
 };
 
+// An error that escapes every handler is said in a box, and the program ends.
+TEST_F(QtClockTest, AnErrorNoHandlerTrappedIsSaidAndEndsTheProgram) {
+    QString text;
+    WhenModalShows([&](QWidget* w) {
+        auto* box = static_cast<QMessageBox*>(w);
+        text = box->text();
+        box->defaultButton()->click();
+    });
+    services.UserEvent([] { forms::OutOfMemory(); });
+    EXPECT_EQ(text, "Run-time error '7':\n\nOut of memory");
+    EXPECT_TRUE(app.Ended());
+}
+
 TEST_F(QtClockTest, TheClockFiresTimersInRealTime) {
     services.StartClock();
     RunUntil([this] { return form().ticks >= 2; });

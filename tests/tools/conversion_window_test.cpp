@@ -4,7 +4,11 @@
 // byte for byte by the conversion scenarios.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include "main/main_window_fixture.h"
+#include "odd_files.h"
 #include "tools/frm_conversion.h"
 
 namespace main_test {
@@ -57,6 +61,34 @@ TEST_F(ConversionWindowTest, TheOneValueRefusalHandsTheFocusToTheEventListButton
     EXPECT_EQ(services.messages[0].request.style, forms::vbExclamation);
     EXPECT_EQ(Main().ActiveControl(), &Main().Command3);
     EXPECT_FALSE(q.frmConversion.IsLoaded());
+}
+
+// A chosen file that cannot be read closes the window of the file read
+// before, as a format error does, so that "Convert and Save" cannot write
+// that file under the new choice; a cancelled dialog leaves it.
+TEST_F(ConversionWindowTest, AChosenFileThatCannotBeReadClosesTheWindowOfTheOneBefore) {
+    const test_files::OddFiles odd;
+    const test_files::Deadline deadline(10);
+    std::vector<std::string> unreadable{odd.Pipe(), odd.Device(), odd.Folder(), odd.Missing(), odd.Huge()};
+    if (geteuid() != 0) {  // nothing is unreadable to the superuser
+        unreadable.push_back(odd.Write("locked.csv", CompositeDepths()));
+        chmod(unreadable.back().c_str(), 0);
+    }
+    ImportAll();
+    for (const std::string& path : unreadable) {
+        Read("samples.csv", CompositeDepths());
+        ASSERT_TRUE(Window().Visible());
+        services.fileAnswers.push_back(std::nullopt);
+        Main().Command2.UserClick();
+        EXPECT_TRUE(q.frmConversion.IsLoaded());
+        services.fileAnswers.push_back(path);
+        Main().Command2.UserClick();
+        ASSERT_EQ(services.messages.size(), 1u) << path;
+        EXPECT_EQ(services.messages[0].request.text, "File format error.") << path;
+        services.messages.clear();
+        EXPECT_FALSE(q.frmConversion.IsLoaded()) << path;
+    }
+    EXPECT_TRUE(services.messages.empty());
 }
 
 // The window closes after saving and hands the focus to the next import

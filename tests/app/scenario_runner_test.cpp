@@ -1,0 +1,114 @@
+// The scenario runner refuses what a person could not do, alike on both back
+// ends: a script's action on a window that is not shown fails its line and
+// reaches nothing.
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "app/scenario_runner.h"
+#include "odd_files.h"
+#include "qt/qt_scenario_backend.h"
+#include "qt/qt_test_app.h"
+
+namespace {
+
+struct ScriptRun {
+    app::ScenarioResult result;
+    std::vector<std::string> failures;  // the FAIL lines, as printed
+};
+
+class ScenarioRunnerTest : public ::testing::TestWithParam<bool> {
+protected:
+    // Runs the script on the back end of the test's parameter (true: Qt).
+    ScriptRun RunScript(const std::string& script) {
+        app::BackendFactory factory = app::MakeHeadlessBackend;
+        if (GetParam()) {
+            qttest::EnsureQtApplication();
+            static int argc = 1;
+            static char name[] = "quillory-tests";
+            static char* argv[] = {name, nullptr};
+            factory = qtback::ScenarioBackendFactory(argc, argv);
+        }
+        std::ostringstream out;
+        ScriptRun run;
+        run.result = app::RunScenario(files_.Write("script.scn", script), factory, out);
+        std::istringstream lines(out.str());
+        for (std::string line; std::getline(lines, line);)
+            if (line.rfind("FAIL", 0) == 0) run.failures.push_back(line);
+        return run;
+    }
+
+    test_files::OddFiles files_;
+};
+
+TEST_P(ScenarioRunnerTest, EveryActionOnAWindowThatIsNotShownIsRefused) {
+    ScriptRun run = RunScript(
+        "program demo\n"
+        "set frmDemo.Visible False\n"
+        "click frmDemo.Option1(1)\n"
+        "dblclick frmDemo.Picture1\n"
+        "type frmDemo.Text1 21\n"
+        "key frmDemo.Text1 Backspace\n"
+        "slide frmDemo.Slider1 40\n"
+        "menu frmDemo.mnuItem(2)\n"
+        "mouse-down frmDemo.Picture1 3 50 1\n"
+        "mouse-up frmDemo.Picture1 3 50 1\n"
+        "mouse-move frmDemo 100 100\n"
+        "mouse-down frmDemo 100 100 1\n"
+        "set frmDemo.Visible True\n"
+        "expect frmDemo.Label2.Caption =\n"
+        "expect frmDemo.Text1.Text =\n"
+        "expect frmDemo.Slider1.Value = 0\n"
+        "expect frmDemo.Option1(1).Value = False\n"
+        // Shown again, the window takes the same click.
+        "click frmDemo.Option1(1)\n"
+        "expect frmDemo.Label2.Caption = option 1\n");
+    EXPECT_EQ(run.failures, (std::vector<std::string>{
+                                "FAIL 3: click refused: frmDemo is not shown",
+                                "FAIL 4: dblclick refused: frmDemo is not shown",
+                                "FAIL 5: type refused: frmDemo is not shown",
+                                "FAIL 6: key refused: frmDemo is not shown",
+                                "FAIL 7: slide refused: frmDemo is not shown",
+                                "FAIL 8: menu refused: frmDemo is not shown",
+                                "FAIL 9: mouse-down refused: frmDemo is not shown",
+                                "FAIL 10: mouse-up refused: frmDemo is not shown",
+                                "FAIL 11: mouse-move refused: frmDemo is not shown",
+                                "FAIL 12: mouse-down refused: frmDemo is not shown",
+                            }));
+    EXPECT_EQ(run.result.passed, 5);
+}
+
+// The conversion window that a failed reading closed, loaded again by the
+// script's reference but not shown, and the main window while the program
+// hides it.
+TEST_P(ScenarioRunnerTest, AClosedOrHiddenWindowOfTheProgramTakesNoInput) {
+    const std::string source = QUILLORY_SOURCE_DIR;
+    ScriptRun run = RunScript("open-file " + source + "/examples/QL22_correlation_20240209.csv\n"
+                        "click frmMain.Command1\n"
+                        "open-file " + source + "/scenarios/data/samples_seven_fields.csv\n"
+                        "click frmMain.Command2\n"
+                        "expect-message Error | File format error.\n"
+                        "expect frmConversion.Visible = False\n"
+                        "save-file $SCRATCH/out.csv\n"
+                        "click frmConversion.Command1\n"
+                        "expect-no-message\n"
+                        "expect-no-file $SCRATCH/out.csv\n"
+                        "set frmMain.Visible False\n"
+                        "choose frmMain.Combo1 B\n"
+                        "set frmMain.Visible True\n"
+                        "expect frmMain.Combo1.Text = A\n"
+                        "choose frmMain.Combo1 B\n"
+                        "expect frmMain.Combo1.Text = B\n");
+    EXPECT_EQ(run.failures, (std::vector<std::string>{
+                                "FAIL 8: click refused: frmConversion is not shown",
+                                "FAIL 12: choose refused: frmMain is not shown",
+                            }));
+    EXPECT_EQ(run.result.passed, 6);
+}
+
+INSTANTIATE_TEST_SUITE_P(BothBackEnds, ScenarioRunnerTest, ::testing::Values(false, true),
+                         [](const ::testing::TestParamInfo<bool>& info) { return info.param ? "Qt" : "Headless"; });
+
+}  // namespace

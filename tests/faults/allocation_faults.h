@@ -1,0 +1,24 @@
+#pragma once
+// Allocation that fails on demand, for the tests of this folder only: their
+// program replaces the global operator new and delete (allocation_faults.cpp),
+// so that any allocation, on any thread, can be the one that finds no memory.
+namespace faults {
+
+// The allocation `n` allocations from now (0: the next one) throws
+// std::bad_alloc, once; the others succeed.
+void FailAllocation(long n);
+// No allocation fails.
+void Disarm();
+// Allocations made since the last call.
+long Allocations();
+
+// Fails the allocation chosen, for the life of the object.
+class FailingAllocation {
+public:
+    explicit FailingAllocation(long n) { FailAllocation(n); }
+    ~FailingAllocation() { Disarm(); }
+    FailingAllocation(const FailingAllocation&) = delete;
+    FailingAllocation& operator=(const FailingAllocation&) = delete;
+};
+
+}  // namespace faults
