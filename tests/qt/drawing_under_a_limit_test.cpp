@@ -73,6 +73,9 @@ void LimitAddressSpace(rlim_t bytes) {
 
 TEST(DrawingUnderALimit, ABoxWithoutRoomForItsImageStaysAsItWasAndTheProgramGoesOn) {
     if (!std::getenv("QUILLORY_UNDER_A_LIMIT")) GTEST_SKIP() << "runs alone under ctest's limits.drawing-out-of-memory";
+    // A program run under a limit knows of it from its start (and keeps its
+    // threads' allocations together then): a limit far above its needs first.
+    LimitAddressSpace(AddressSpace() + (1ull << 30));
     qttest::EnsureQtApplication();
     RecordingServices services;
     Application app{services};
@@ -89,7 +92,7 @@ TEST(DrawingUnderALimit, ABoxWithoutRoomForItsImageStaysAsItWasAndTheProgramGoes
     // Room for the drawing's primitives, not for another image of the box.
     LimitAddressSpace(AddressSpace() + (8u << 20));
     services.UserEvent([&] { form().Drawing(2); });
-    LimitAddressSpace(RLIM_INFINITY);
+    LimitAddressSpace(AddressSpace() + (1ull << 30));
     ASSERT_EQ(services.messages.size(), 1u);
     EXPECT_EQ(services.messages[0], "Run-time error '7':\n\nOut of memory");
     EXPECT_TRUE(widget->Image() == before);
