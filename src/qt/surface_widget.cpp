@@ -85,7 +85,9 @@ void SurfaceWidget::paintEvent(QPaintEvent* event) {
     for (const QRect& exposed : event->region())
         DrawImageInStrips(painter, drawing.topLeft(), image, (exposed & drawing).translated(-drawing.topLeft()));
     if (!sunken_) return;
-    QRect r = rect().adjusted(0, 0, -1, -1);
+    // The border's two rings of pixels, from the widget's outermost pixels
+    // in; the drawing fills what lies within.
+    QRect r = rect();
     painter.setPen(QColor(160, 160, 160));
     painter.drawLine(r.topLeft(), r.topRight());
     painter.drawLine(r.topLeft(), r.bottomLeft());

@@ -8,12 +8,14 @@
 #include <QLineEdit>
 #include <QImage>
 #include <QPaintEvent>
+#include <QPixmap>
 #include <QWidget>
 #include <memory>
 
 #include "forms/application.h"
 #include "qt/form_window.h"
 #include "qt/qt_services.h"
+#include "qt/surface_widget.h"
 #include "painted_region.h"
 #include "qt_test_app.h"
 
@@ -81,6 +83,40 @@ TEST(SurfaceWidget, AMovedMarkRepaintsOnlyTheStripsThatChanged) {
         }
         before = after;
     }
+}
+
+// A box with a sunken border paints every pixel of its widget: the border's
+// two rings from the outermost pixels in, and within them the whole drawing.
+TEST(SurfaceWidget, ABorderedBoxPaintsItsWholeAreaAndShowsItsWholeDrawing) {
+    qttest::EnsureQtApplication();
+    qtback::QtServices services;
+    Application app{services};
+    services.Attach(app);
+    FormSlot<FrmMarks> form{app, "frmMarks", [&] { return std::make_unique<FrmMarks>(app); }};
+    services.UserEvent([&] { form().Show(); });
+    QCoreApplication::processEvents();
+    auto* widget = static_cast<qtback::SurfaceWidget*>(services.WindowOf(form()).WidgetOf(form().Boxed));
+    ASSERT_EQ(widget->Border(), 2);
+    const QImage& image = widget->Image();
+    ASSERT_EQ(image.size(), widget->size() - QSize(4, 4));
+    // Painted over a colour neither the border nor the drawing has.
+    QPixmap canvas(widget->size());
+    canvas.fill(Qt::magenta);
+    widget->render(&canvas, QPoint(), QRegion(), QWidget::RenderFlags());
+    const QImage shown = canvas.toImage();
+    int unpainted = 0, unlike = 0;
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x) unpainted += shown.pixel(x, y) == qRgb(255, 0, 255);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) unlike += shown.pixel(x + 2, y + 2) != image.pixel(x, y);
+    EXPECT_EQ(unpainted, 0);
+    EXPECT_EQ(unlike, 0);
+    const int right = shown.width() - 1, bottom = shown.height() - 1, middle = shown.height() / 2;
+    EXPECT_EQ(shown.pixel(0, middle), qRgb(160, 160, 160));
+    EXPECT_EQ(shown.pixel(1, middle), qRgb(105, 105, 105));
+    EXPECT_EQ(shown.pixel(right - 1, middle), qRgb(227, 227, 227));
+    EXPECT_EQ(shown.pixel(right, middle), qRgb(255, 255, 255));
+    EXPECT_EQ(shown.pixel(middle / 4, bottom), qRgb(255, 255, 255));
 }
 
 }  // namespace
