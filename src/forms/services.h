@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "forms/surface.h"
 
@@ -67,6 +68,14 @@ public:
     virtual void Quit() {}
     // Lets a real back end bring its windows up to date before a modal step.
     virtual void Sync() {}
+    // What was drawn on a surface became part of its kept picture: a back end
+    // that shows the surface may start drawing it while the program goes on.
+    virtual void DrawingKept(const Surface&) {}
+    // Texts a surface will print in the font of fontSize and bold at levels
+    // still to come (a column's tie labels): a back end may shape them
+    // beforehand. Each call replaces the texts the surface announced before.
+    virtual void TextsAhead(const Surface&, const std::vector<std::string>& /*texts*/, double /*fontSize*/,
+                            bool /*bold*/) {}
 };
 
 }  // namespace forms

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "forms/application.h"
 #include "forms/runtime_error.h"
 #include "forms/values.h"
 
@@ -249,6 +250,8 @@ void Surface::KeepDrawing() {
     kept_ = std::move(layer);
     current_.primitives.clear();
     ++revision_;
+    // A kept picture only moved into another scale is mostly drawn over next.
+    if (!nothingNew && window_) window_->App().Platform().DrawingKept(*this);
 }
 
 void Surface::SetPicture(std::shared_ptr<const LoadedPicture> picture) {

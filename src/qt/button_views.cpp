@@ -14,7 +14,9 @@ void LabelView::SyncContent() {
     w_->setText(ToQString(label_.Caption()));
     Qt::Alignment horizontal = label_.Alignment == 1 ? Qt::AlignRight : label_.Alignment == 2 ? Qt::AlignHCenter : Qt::AlignLeft;
     w_->setAlignment(horizontal | Qt::AlignTop);
-    w_->setFrameStyle(label_.BorderStyle ? QFrame::Panel | QFrame::Sunken : QFrame::NoFrame);
+    // Qt paints a label again whenever its frame is set, the same or not.
+    const int frame = label_.BorderStyle ? QFrame::Panel | QFrame::Sunken : QFrame::NoFrame;
+    if (w_->frameStyle() != frame) w_->setFrameStyle(frame);
     SetColours(QPalette::Window, QPalette::WindowText, label_.BackStyle == 1);
 }
 

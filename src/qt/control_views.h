@@ -138,6 +138,7 @@ private:
     void Paint(QPainter& painter) const;
     forms::LineControl& line_;
     Look look_{};
+    bool shown_ = false;
 };
 
 // An image control: its picture at its natural size in the top left corner,

@@ -22,8 +22,9 @@ FormWindow::FormWindow(forms::Form& form, QtServices& services) : form_(form), s
     menus_ = std::make_unique<MenuBarView>(*menuBar_, form_, [this](forms::Menu& m) {
         UserEvent([&m] { m.UserChoose(); });
     });
-    client_ = new SurfaceWidget(this);
+    client_ = new SurfaceWidget(this, services);
     client_->installEventFilter(this);
+    services.Watch(form.Draw(), *client_, *this, [&form] { return form.Visible(); });
 }
 
 FormWindow::~FormWindow() {

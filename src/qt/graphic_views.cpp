@@ -9,6 +9,7 @@
 #include "qt/control_views.h"
 #include "qt/form_window.h"
 #include "qt/picture_loader.h"
+#include "qt/qt_services.h"
 #include "qt/qt_units.h"
 
 namespace qtback {
@@ -85,11 +86,16 @@ LineView::Look LineView::Current() const {
 
 // A line control has no box of its own: its widget is the rectangle around
 // its two end points, widened by the pen.
+// A touched line that stays where it was looks the same: it is not painted again.
 void LineView::SyncGeometry() {
-    look_ = Current();
-    int pad = std::max(1, look_.width);
-    QRect ends = QRect(QPoint(Pixels(look_.x1), Pixels(look_.y1)), QPoint(Pixels(look_.x2), Pixels(look_.y2))).normalized();
-    widget_->setGeometry(ends.adjusted(-pad, -pad, pad, pad));
+    const Look look = Current();
+    int pad = std::max(1, look.width);
+    QRect ends = QRect(QPoint(Pixels(look.x1), Pixels(look.y1)), QPoint(Pixels(look.x2), Pixels(look.y2))).normalized();
+    const QRect geometry = ends.adjusted(-pad, -pad, pad, pad);
+    if (shown_ && look == look_ && geometry == widget_->geometry()) return;
+    shown_ = true;
+    look_ = look;
+    widget_->setGeometry(geometry);
     widget_->update();
 }
 
@@ -153,7 +159,11 @@ bool ImageView::Filter(QObject* watched, QEvent* event) {
 // ---- PictureBox ----
 
 PictureView::PictureView(forms::PictureBox& picture, QWidget* parent, FormWindow& window)
-    : ControlView(picture, new SurfaceWidget(parent), window), picture_(picture), w_(static_cast<SurfaceWidget*>(widget_)) {}
+    : ControlView(picture, new SurfaceWidget(parent, window.Services()), window), picture_(picture),
+      w_(static_cast<SurfaceWidget*>(widget_)) {
+    window.Services().Watch(picture_.Draw(), *w_, window,
+                            [&picture] { return picture.EffectivelyVisible() && picture.Parent().Visible(); });
+}
 
 void PictureView::SyncContent() {
     w_->SetSunkenBorder(picture_.BorderStyle() != 0);

@@ -9,6 +9,10 @@
 #include <QThreadPool>
 #include <algorithm>
 #include <cmath>
+#include <sys/resource.h>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 #include "forms/runtime_error.h"
 #include "qt/dialogs.h"
@@ -16,6 +20,7 @@
 #include "qt/menu_view.h"
 #include "qt/picture_loader.h"
 #include "qt/qt_units.h"
+#include "qt/shaped_texts.h"
 #include "qt/snapshot_renderer.h"
 #include "qt/surface_widget.h"
 #include "qt/text_metrics.h"
@@ -28,9 +33,47 @@ constexpr int kClockPeriodMs = 10;
 // old platform's timers did not catch up on the ticks they missed.
 constexpr long kLongestStepMs = 250;
 
+// How the platform names a run-time error that no handler trapped.
+std::string RunTimeErrorText(int number, const std::string& what) {
+    return "Run-time error '" + std::to_string(number) + "':\n\n" + what;
+}
+
+// Qt's raster engine hands a tall fill or image copy to the threads of its
+// global pool, in parts, and waits for every part: a part handed to a thread
+// the system refused to start is never done, and the paint (and Qt's pool at
+// the program's end) would wait for ever. So that pool keeps one thread for
+// good, started now, before the program's own threads take what the system
+// allows, and starts no other: the parts take turns on it. (Should even that
+// thread be refused, the first tall paint waits for ever inside Qt.)
+void KeepOneThreadForQtsFills() {
+    static const bool kept = [] {
+        QThreadPool* pool = QThreadPool::globalInstance();
+        pool->setExpiryTimeout(-1);
+        pool->setMaxThreadCount(1);
+        pool->start([] {});
+        return true;
+    }();
+    (void)kept;
+}
+
+// Under a limit of address space (ulimit -v), each thread's own malloc arena
+// (64 MB of address space set aside at once) takes a share of what the
+// program may use, and with the drawing threads most of it: Qt, which does
+// not survive an allocation that fails inside it, would run out first. The
+// threads share one arena then.
+void ShareOneArenaUnderAnAddressLimit() {
+#ifdef __GLIBC__
+    rlimit limit{};
+    if (getrlimit(RLIMIT_AS, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY) mallopt(M_ARENA_MAX, 1);
+#endif
+}
+
 }  // namespace
 
-QtServices::QtServices() = default;
+QtServices::QtServices(RenderPool::Options drawing) : pool_(std::move(drawing)) {
+    ShareOneArenaUnderAnAddressLimit();
+    KeepOneThreadForQtsFills();
+}
 
 QtServices::~QtServices() {
     for (auto& [form, window] : windows_) delete window;
@@ -76,8 +119,7 @@ void QtServices::RunEvent(const std::function<void()>& action) {
 
 void QtServices::ReportUntrapped(const std::exception& error) {
     if (const auto* e = dynamic_cast<const forms::RuntimeError*>(&error)) {
-        QMessageBox::critical(ActiveWindow(), "Quillory",
-                              QString("Run-time error '%1':\n\n%2").arg(e->number()).arg(ToQString(e->what())));
+        QMessageBox::critical(ActiveWindow(), "Quillory", ToQString(RunTimeErrorText(e->number(), e->what())));
     } else {
         QMessageBox::critical(ActiveWindow(), "Quillory", ToQString(error.what()));
     }
@@ -138,32 +180,84 @@ void QtServices::Sync() {
         }
     }
     syncing_ = false;
+    ReportDrawingFault();
 }
 
 // Each surface draws its own image from its own snapshot, so the surfaces
 // of every window that changed (a new level redraws every column and panel of
-// both main windows) are drawn side by side. A surface whose kept picture
-// stayed only moves its marks, which costs less than handing it over. Text
-// waits for the font engine's locks when it is drawn on several threads at
-// once: surfaces with text are drawn on this thread, the others on threads
-// beside it.
+// both main windows) are drawn side by side: their kept pictures on the
+// pool's threads, most of them already while the program went on with its
+// road, and the marks drawn since on this thread. A surface whose kept
+// picture stayed only moves its marks.
 void QtServices::DrawPrepared() {
-    static QThreadPool pool;
-    std::vector<SurfaceWidget*> here;
+    for (SurfaceWidget* surface : prepared_) surface->ForeseePrepared();
     for (SurfaceWidget* surface : prepared_) {
-        if (prepared_.size() == 1 || !surface->PreparedRepaint() || surface->PreparedText()) here.push_back(surface);
-        else pool.start([surface] { surface->Render(); });
+        try {
+            surface->Render();
+        } catch (const std::bad_alloc&) {
+            drawingFault_ = RunTimeErrorText(forms::kErrOutOfMemory, "Out of memory");
+        } catch (const forms::RuntimeError& e) {
+            drawingFault_ = RunTimeErrorText(e.number(), e.what());
+        } catch (const std::exception& e) {
+            drawingFault_ = e.what();
+        }
     }
-    for (SurfaceWidget* surface : here) surface->Render();
-    pool.waitForDone();
     for (SurfaceWidget* surface : prepared_) surface->Show();
     prepared_.clear();
+    if (!syncing_) ReportDrawingFault();
+}
+
+// The drawing is the platform's, not the program's: no handler of the
+// program traps its fault, and the program goes on after the message.
+void QtServices::ReportDrawingFault() {
+    if (!drawingFault_) return;
+    forms::MessageRequest request{*drawingFault_, forms::vbCritical, "Quillory"};
+    drawingFault_.reset();
+    MessageBox(request);
+}
+
+void QtServices::Watch(const forms::Surface& surface, SurfaceWidget& widget, const FormWindow& window,
+                       std::function<bool()> shown) {
+    watched_[&surface] = Watched{&widget, &window, std::move(shown)};
+}
+
+void QtServices::Unwatch(const SurfaceWidget& widget) {
+    std::erase_if(watched_, [&](const auto& entry) { return entry.second.widget == &widget; });
+    // The texts shaped for it go with it.
+    pool_.Post([owner = &widget, announcement = ++announcements_](
+                   ShapedTexts& texts) { texts.ShapeAhead(owner, announcement, {}, 0, false); },
+               widget.Lane(), true);
+}
+
+void QtServices::DrawingKept(const forms::Surface& surface) {
+    auto it = watched_.find(&surface);
+    if (it != watched_.end() && it->second.shown()) it->second.widget->Foresee(surface);
+}
+
+// Shaped on the surface's lane, in parts that leave the lane's drawing first.
+void QtServices::TextsAhead(const forms::Surface& surface, const std::vector<std::string>& texts, double fontSize,
+                            bool bold) {
+    constexpr size_t kTextsAPart = 256;
+    auto it = watched_.find(&surface);
+    if (it == watched_.end()) return;
+    const SurfaceWidget* owner = it->second.widget;
+    const unsigned long announcement = ++announcements_;
+    size_t from = 0;
+    do {
+        const size_t to = std::min(texts.size(), from + kTextsAPart);
+        pool_.Post(
+            [owner, announcement, part = std::vector<std::string>(texts.begin() + from, texts.begin() + to), fontSize,
+             bold](ShapedTexts& shaped) { shaped.ShapeAhead(owner, announcement, part, fontSize, bold); },
+            owner->Lane(), true);
+        from = to;
+    } while (from < texts.size());
 }
 
 void QtServices::FormUnloaded(forms::Form& form) {
     if (activeShown_ == &form) activeShown_ = nullptr;
     auto it = windows_.find(&form);
     if (it == windows_.end()) return;
+    std::erase_if(watched_, [window = it->second](const auto& entry) { return entry.second.window == window; });
     it->second->Detach();
     windows_.erase(it);
 }

@@ -13,10 +13,13 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "forms/application.h"
 #include "forms/services.h"
+#include "qt/render_pool.h"
 
 class QWidget;
 
@@ -27,7 +30,10 @@ class SurfaceWidget;
 
 class QtServices : public forms::Services {
 public:
-    QtServices();
+    QtServices() : QtServices(RenderPool::Options()) {}
+    // The pool's threads as the options say (a test's stand-ins for a
+    // system that refuses threads or memory).
+    explicit QtServices(RenderPool::Options drawing);
     ~QtServices() override;
 
     void Attach(forms::Application& application);
@@ -59,8 +65,19 @@ public:
     FormWindow& WindowOf(forms::Form& form);
     // A surface whose drawing changed, drawn at the end of this sync.
     void DrawLater(SurfaceWidget& surface) { prepared_.push_back(&surface); }
-    // Draws the surfaces handed to DrawLater, side by side.
+    // Draws the surfaces handed to DrawLater, side by side. A drawing that
+    // fails (memory ran out) leaves its widget as it was and is reported
+    // once the sync is over; the program goes on.
     void DrawPrepared();
+    // The threads that draw pictures, and a lane of them for a new widget.
+    RenderPool& Drawing() { return pool_; }
+    int NextLane() { return lanes_++; }
+    // The widget that shows a surface of window, while shown() says the
+    // surface is to be shown: its kept pictures are drawn as soon as the
+    // program keeps them, and the texts it will print are shaped beforehand.
+    void Watch(const forms::Surface& surface, SurfaceWidget& widget, const FormWindow& window,
+               std::function<bool()> shown);
+    void Unwatch(const SurfaceWidget& widget);
     bool Syncing() const { return syncing_; }
 
     int MessageBox(const forms::MessageRequest& request) override;
@@ -73,6 +90,9 @@ public:
     void MousePointerChanged(int code) override;
     void Quit() override;
     void Sync() override;
+    void DrawingKept(const forms::Surface& surface) override;
+    void TextsAhead(const forms::Surface& surface, const std::vector<std::string>& texts, double fontSize,
+                    bool bold) override;
     double TextWidthTwips(const std::string& text, double fontSize, bool bold) const override;
     double TextHeightTwips(double fontSize, bool bold) const override;
 
@@ -88,6 +108,13 @@ protected:
 private:
     void RunEvent(const std::function<void()>& action);
     void Tick();
+    void ReportDrawingFault();
+
+    struct Watched {
+        SurfaceWidget* widget;
+        const FormWindow* window;
+        std::function<bool()> shown;
+    };
 
     struct Aimed {
         const void* receiver;
@@ -99,6 +126,11 @@ private:
     forms::Application* app_ = nullptr;
     std::map<forms::Form*, FormWindow*> windows_;
     std::vector<SurfaceWidget*> prepared_;
+    std::optional<std::string> drawingFault_;
+    RenderPool pool_;
+    std::unordered_map<const forms::Surface*, Watched> watched_;
+    int lanes_ = 0;
+    unsigned long announcements_ = 0;
     const forms::Form* activeShown_ = nullptr;
     unsigned long frontRaised_ = 0;
     bool widgetInput_ = true;

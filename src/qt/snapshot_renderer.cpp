@@ -5,10 +5,12 @@
 #include <cmath>
 #include <cstring>
 #include <map>
+#include <new>
 #include <optional>
 #include <utility>
 #include <vector>
 
+#include "qt/changed_pixels.h"
 #include "qt/marker_sprite.h"
 #include "qt/picture_loader.h"
 #include "qt/qt_units.h"
@@ -19,6 +21,13 @@ namespace {
 
 using forms::Primitive;
 using forms::PrimitiveKind;
+
+// An image that owns its pixels; memory that runs
+// out gives Qt a null image, and a painter on it paints nothing.
+QImage& Owned(QImage& image) {
+    if (image.bits() == nullptr) throw std::bad_alloc();
+    return image;
+}
 
 // User coordinates to pixels of an image that the scale spans entirely. A
 // negative width mirrors x; a negative height points y up.
@@ -185,7 +194,7 @@ void LayerPainter::PaintCircle(const Primitive& p) {
         const int half = static_cast<int>(std::ceil(r)) + p.drawWidth + 2;
         QImage image(QSize(2 * half + 1, 2 * half + 1) * ratio_, QImage::Format_ARGB32_Premultiplied);
         image.setDevicePixelRatio(ratio_);
-        image.fill(Qt::transparent);
+        Owned(image).fill(Qt::transparent);
         QPainter sprite(&image);
         sprite.setPen(PenOf(p, device_));
         if (fill) sprite.setBrush(ToQColor(*fill));
@@ -253,7 +262,7 @@ void LayerPainter::Paint(const Primitive& p) {
 void PaintLayer(QImage& image, QSize size, const forms::DrawingLayer& layer, ShapedTexts& texts) {
     auto* picture = dynamic_cast<const QtPicture*>(layer.picture.get());
     if (!picture && layer.primitives.empty()) return;
-    LayerPainter painter(image, size, layer, texts);
+    LayerPainter painter(Owned(image), size, layer, texts);
     if (picture) painter.Painter().drawImage(0, 0, picture->image);
     for (const Primitive& p : layer.primitives) painter.Paint(p);
     painter.Flush();
@@ -266,7 +275,7 @@ QSize InnerPixels(const forms::Snapshot& s) {
 QImage Blank(QSize size, qreal ratio, forms::Colour background) {
     QImage image(size * ratio, QImage::Format_RGB32);
     image.setDevicePixelRatio(ratio);
-    QPainter painter(&image);
+    QPainter painter(&Owned(image));
     FillInStrips(painter, QRect(QPoint(0, 0), size), ToQColor(background));
     return image;
 }
@@ -335,7 +344,40 @@ void PutBack(const QImage& from, QImage& to, const QRegion& region, qreal ratio)
     }
 }
 
+// A kept picture (or the bare background) painted on its own.
+QImage PaintBase(const forms::DrawingLayer* kept, forms::Colour background, QSize size, qreal ratio, ShapedTexts& texts) {
+    QImage base = Blank(size, ratio, kept ? kept->background : background);
+    if (kept) PaintLayer(base, size, *kept, texts);
+    return base;
+}
+
+bool HasText(const forms::DrawingLayer& layer) {
+    return std::any_of(layer.primitives.begin(), layer.primitives.end(),
+                       [](const Primitive& p) { return p.kind == PrimitiveKind::Text; });
+}
+
 }  // namespace
+
+// A kept picture being drawn on the pool, and for which size and ratio. The
+// task holds what it draws from and into, whatever becomes of the renderer.
+struct SnapshotRenderer::Foreseen {
+    struct Drawn {
+        QImage image;
+        QRegion changed;  // where it differs from the kept picture shown before
+    };
+    std::shared_ptr<const forms::DrawingLayer> kept;
+    QSize size;
+    qreal ratio;
+    std::shared_ptr<Drawn> drawn;
+    RenderPool::TaskPtr task;
+};
+
+SnapshotRenderer::~SnapshotRenderer() { Drop(); }
+
+void SnapshotRenderer::Drop() {
+    if (foreseen_ && pool_) pool_->Cancel(foreseen_->task);
+    foreseen_.reset();
+}
 
 bool SnapshotRenderer::SameBase(const forms::Snapshot& s, QSize size, qreal ratio) const {
     if (base_.isNull() || base_.size() != size * ratio || base_.devicePixelRatio() != ratio) return false;
@@ -343,21 +385,47 @@ bool SnapshotRenderer::SameBase(const forms::Snapshot& s, QSize size, qreal rati
     return kept_ && SameLayer(*kept_, *s.kept);
 }
 
-bool SnapshotRenderer::Repaints(const forms::Snapshot& s, qreal ratio) const {
-    return image_.isNull() || !SameBase(s, InnerPixels(s), ratio);
+void SnapshotRenderer::Foresee(const forms::Snapshot& s, qreal ratio) {
+    const QSize size = InnerPixels(s);
+    if (!pool_ || !s.kept || size.isEmpty() || (!image_.isNull() && SameBase(s, size, ratio))) {
+        Drop();
+        return;
+    }
+    if (foreseen_ && foreseen_->kept == s.kept && foreseen_->size == size && foreseen_->ratio == ratio) return;
+    Drop();
+    auto drawn = std::make_shared<Foreseen::Drawn>();
+    RenderPool::TaskPtr task = pool_->Post(
+        [kept = s.kept, size, ratio, drawn, before = base_](ShapedTexts& texts) {
+            drawn->image = PaintBase(kept.get(), forms::kWhite, size, ratio, texts);
+            drawn->changed = ChangedPixels(before, drawn->image);
+        },
+        HasText(*s.kept) ? lane_ : RenderPool::kAnyLane);
+    foreseen_ = std::make_shared<Foreseen>(Foreseen{s.kept, size, ratio, std::move(drawn), std::move(task)});
+}
+
+// The kept picture as drawn on the pool when it was foreseen, or drawn now,
+// and where it differs from the one shown before.
+std::pair<QImage, QRegion> SnapshotRenderer::Base(const forms::Snapshot& s, QSize size, qreal ratio) {
+    std::shared_ptr<Foreseen> foreseen = std::move(foreseen_);
+    if (foreseen && foreseen->kept == s.kept && foreseen->size == size && foreseen->ratio == ratio) {
+        pool_->Await(foreseen->task);
+        return {std::move(foreseen->drawn->image), std::move(foreseen->drawn->changed)};
+    }
+    if (foreseen) pool_->Cancel(foreseen->task);
+    return {PaintBase(s.kept.get(), s.background, size, ratio, Texts()), QRect(QPoint(0, 0), size)};
 }
 
 QRegion SnapshotRenderer::Render(forms::Snapshot s, qreal ratio) {
     const QSize size = InnerPixels(s);
     if (size.isEmpty()) {
-        *this = SnapshotRenderer();
+        Drop();
+        image_ = base_ = QImage();
+        kept_.reset();
+        current_ = {};
         return {};
     }
-    if (!SameBase(s, size, ratio)) {
-        base_ = Blank(size, ratio, s.kept ? s.kept->background : s.background);
-        if (s.kept) PaintLayer(base_, size, *s.kept, texts_);
-        background_ = s.background;
-    } else if (!image_.isNull()) {
+    if (SameBase(s, size, ratio) && !image_.isNull()) {
+        Drop();
         kept_ = s.kept;
         if (SameLayer(current_, s.current)) return {};
         const std::optional<QRegion> before = Reach(current_, size), after = Reach(s.current, size);
@@ -366,17 +434,40 @@ QRegion SnapshotRenderer::Render(forms::Snapshot s, qreal ratio) {
             // after: the base is put back where the marks were and they are
             // drawn anew.
             const QRegion changed = *before | *after;
+            if (!image_.isDetached()) {
+                QImage own = image_.copy();
+                image_ = std::move(Owned(own));
+            }
             PutBack(base_, image_, changed, ratio);
-            PaintLayer(image_, size, s.current, texts_);
+            try {
+                PaintLayer(image_, size, s.current, Texts());
+            } catch (...) {
+                // The marks go: the image shows the kept picture alone, as the
+                // renderer now knows it.
+                PutBack(base_, image_, changed, ratio);
+                current_ = {};
+                throw;
+            }
             current_ = std::move(s.current);
             return changed;
         }
     }
+    // Drawn aside and taken over whole, so that a failure leaves all as it was.
+    const QRect whole(QPoint(0, 0), size);
+    auto [base, changed] = SameBase(s, size, ratio) ? std::pair<QImage, QRegion>(base_, whole) : Base(s, size, ratio);
+    QImage image = base;  // shared until the current layer paints on it
+    PaintLayer(image, size, s.current, Texts());
+    // Beyond where the kept picture changed, only the marks drawn over it
+    // before and now can have changed a pixel.
+    const std::optional<QRegion> before = Reach(current_, size), after = Reach(s.current, size);
+    if (image_.isNull() || !before || !after) changed = whole;
+    else changed |= *before | *after;
+    base_ = std::move(base);
+    image_ = std::move(image);
     kept_ = s.kept;
-    image_ = base_;  // shared until the current layer paints on it
-    PaintLayer(image_, size, s.current, texts_);
+    background_ = s.background;
     current_ = std::move(s.current);
-    return QRegion(QRect(QPoint(0, 0), size));
+    return changed;
 }
 
 QImage RenderSnapshot(const forms::Snapshot& snapshot, qreal ratio) {

@@ -1,18 +1,24 @@
 #include "qt/surface_widget.h"
 
+#include <QComboBox>
+#include <QLineEdit>
 #include <QPaintEvent>
 #include <QPainter>
 #include <algorithm>
 
+#include "qt/qt_services.h"
 #include "qt/qt_units.h"
 #include "qt/row_strips.h"
 
 namespace qtback {
 
-SurfaceWidget::SurfaceWidget(QWidget* parent) : QWidget(parent) {
+SurfaceWidget::SurfaceWidget(QWidget* parent, QtServices& services)
+    : QWidget(parent), services_(services), lane_(services.NextLane()), renderer_(services.Drawing(), lane_) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
 }
+
+SurfaceWidget::~SurfaceWidget() { services_.Unwatch(*this); }
 
 void SurfaceWidget::SetSunkenBorder(bool on) {
     if (on == sunken_) return;
@@ -32,31 +38,38 @@ bool SurfaceWidget::Prepare(const forms::Surface& surface) {
     return true;
 }
 
+void SurfaceWidget::Foresee(const forms::Surface& surface) {
+    renderer_.Foresee(surface.PictureSnapshot(), devicePixelRatioF());
+}
+
+void SurfaceWidget::ForeseePrepared() {
+    if (prepared_) renderer_.Foresee(*prepared_, ratio_);
+}
+
 void SurfaceWidget::Render() {
     if (!prepared_) return;
-    changed_ += renderer_.Render(std::move(*prepared_), ratio_);
+    forms::Snapshot snapshot = std::move(*prepared_);
     prepared_.reset();
+    changed_ += renderer_.Render(std::move(snapshot), ratio_);
 }
 
 // Only the drawing's changed pixels are painted again (a target line moves a
-// strip of each column), unless the drawing changed its size.
+// strip of each column), unless the drawing changed its size. The line of an
+// editable list box lies wholly inside its box, which paints every pixel
+// under it: what changed beneath does not reach it.
 void SurfaceWidget::Show() {
     const QSize size = renderer_.Image().deviceIndependentSize().toSize();
-    if (size != shown_) update();
-    else if (!changed_.isEmpty()) update(changed_.translated(Border(), Border()));
+    if (size != shown_) {
+        update();
+    } else if (!changed_.isEmpty()) {
+        QRegion region = changed_.translated(Border(), Border());
+        for (const QComboBox* box : findChildren<QComboBox*>())
+            if (const QLineEdit* line = box->lineEdit(); line && box->isVisible())
+                region -= QRect(line->mapTo(this, QPoint(0, 0)), line->size());
+        if (!region.isEmpty()) update(region);
+    }
     shown_ = size;
     changed_ = QRegion();
-}
-
-bool SurfaceWidget::PreparedRepaint() const { return prepared_ && renderer_.Repaints(*prepared_, ratio_); }
-
-bool SurfaceWidget::PreparedText() const {
-    if (!prepared_) return false;
-    auto text = [](const forms::DrawingLayer& layer) {
-        return std::any_of(layer.primitives.begin(), layer.primitives.end(),
-                           [](const forms::Primitive& p) { return p.kind == forms::PrimitiveKind::Text; });
-    };
-    return text(prepared_->current) || (prepared_->kept && text(*prepared_->kept));
 }
 
 QPointF SurfaceWidget::InnerTwips(QPointF p) const { return {Twips(p.x() - Border()), Twips(p.y() - Border())}; }
@@ -72,7 +85,9 @@ void SurfaceWidget::paintEvent(QPaintEvent* event) {
     for (const QRect& exposed : event->region())
         DrawImageInStrips(painter, drawing.topLeft(), image, (exposed & drawing).translated(-drawing.topLeft()));
     if (!sunken_) return;
-    QRect r = rect().adjusted(0, 0, -1, -1);
+    // The border's two rings of pixels, from the widget's outermost pixels
+    // in; the drawing fills what lies within.
+    QRect r = rect();
     painter.setPen(QColor(160, 160, 160));
     painter.drawLine(r.topLeft(), r.topRight());
     painter.drawLine(r.topLeft(), r.bottomLeft());

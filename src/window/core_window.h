@@ -282,6 +282,8 @@ protected:
     // menu captions, the sliders, the section lists, the controls the model
     // opens, its first level and the bore-hole list.
     void ShowCorrelationModel(const model::CorrelationImport& shown);
+    // Tells the platform the labels the columns print at the tie rows.
+    void AnnounceTieLabels();
     // Where the window's level goes once its model is read.
     virtual void TakeFirstLevel() = 0;
     // Once a list of event layers was read: its controls, the event-free

@@ -7,6 +7,7 @@
 #include "forms/values.h"
 #include "window/column_drawing.h"
 #include "window/core_window.h"
+#include "window/tie_labels.h"
 
 namespace quillory {
 
@@ -54,10 +55,6 @@ int BoreHoleOfRow(const model::DepthModel& m, const std::string& cell, int previ
     for (int k = 1; k <= 4; ++k)
         if (cell == m.gBoreHoleName[k]) return k;
     return keeps ? previous : 0;
-}
-
-std::string TieLabel(const model::DepthModel& m, int bh, long row) {
-    return m.gCorrTable(0, bh, 0, row) + " (" + m.gCorrTable(0, bh, 1, row) + " cm)";
 }
 
 }  // namespace

@@ -14,6 +14,7 @@ void CoreWindow::mnuSize_Click(int16_t index) {
     mnuSize(1).SetChecked(false);
     for (int i = 5; i <= 9; ++i) mnuSize(i).SetChecked(false);
     mnuSize(index).SetChecked(true);
+    AnnounceTieLabels();
     DrawLamina();
     ShowFontSizeInTitles(index);
 }

@@ -121,6 +121,7 @@ void CoreWindow::ShowCorrelationModel(const model::CorrelationImport& shown) {
     for (const std::string& item : shown.sectionNumbers) Combo2.AddItem(item);
     for (const std::string& item : shown.sectionNames) Combo5.AddItem(item);
     OpenModelControls();
+    AnnounceTieLabels();
     TakeFirstLevel();
     EvaluateBoreHoleMenus(static_cast<float>(Val(Text2.Text())));
     Combo1.SetText(m.gBoreHoleName[1]);

@@ -11,6 +11,7 @@
 
 #include "forms/headless.h"
 #include "forms/surface.h"
+#include "qt/changed_pixels.h"
 #include "qt/qt_units.h"
 #include "qt/shaped_texts.h"
 #include "qt/snapshot_renderer.h"
@@ -318,6 +319,30 @@ TEST(ShapedTexts, GlyphsLandWhereDrawTextPutsThem) {
                     EXPECT_GT(inked, 200) << "the texts were drawn";
                 }
         }
+    }
+}
+
+}  // namespace
+
+namespace {
+
+// Every device pixel that differs lies in the region, in pixels of the
+// drawing; rows that stay are not in it.
+TEST(ChangedPixels, HoldEveryPixelThatDiffersAtRatioOneAndTwo) {
+    for (qreal ratio : {1.0, 2.0}) {
+        QImage before(QSize(100, 300) * ratio, QImage::Format_RGB32);
+        before.setDevicePixelRatio(ratio);
+        before.fill(Qt::white);
+        QImage after = before.copy();
+        const QPoint changed[] = {{0, 0}, {99, 17}, {3, 150}, {50, 151}, {98, 299}};
+        for (QPoint p : changed) after.setPixel(p * ratio + QPoint(ratio > 1 ? 1 : 0, 0), qRgb(255, 0, 0));
+        const QRegion region = qtback::ChangedPixels(before, after);
+        for (QPoint p : changed) EXPECT_TRUE(region.contains(p)) << ratio << " " << p.x() << "," << p.y();
+        EXPECT_FALSE(region.contains(QPoint(50, 80))) << ratio;
+        EXPECT_FALSE(region.contains(QPoint(50, 250))) << ratio;
+        EXPECT_TRUE(qtback::ChangedPixels(before, before).isEmpty()) << ratio;
+        // Another size: all of it.
+        EXPECT_EQ(qtback::ChangedPixels(before.copy(0, 0, 10, 10), after), QRegion(0, 0, 100, 300)) << ratio;
     }
 }
 

@@ -3,15 +3,20 @@
 // pixel that changed.
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <QCoreApplication>
+#include <QLineEdit>
 #include <QImage>
 #include <QPaintEvent>
+#include <QPixmap>
 #include <QWidget>
 #include <memory>
 
 #include "forms/application.h"
 #include "qt/form_window.h"
 #include "qt/qt_services.h"
+#include "qt/surface_widget.h"
+#include "painted_region.h"
 #include "qt_test_app.h"
 
 using namespace forms;
@@ -44,21 +49,6 @@ public:
     PictureBox& Bare = Add<PictureBox>("Bare");
 };
 
-// The regions paint events ask the window's widgets to paint, in the window's pixels.
-struct PaintedRegion : QObject {
-    explicit PaintedRegion(QWidget& window) : window_(window) {}
-    QRegion region;
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        auto* widget = qobject_cast<QWidget*>(watched);
-        if (event->type() == QEvent::Paint && widget && widget->window() == &window_)
-            region += static_cast<QPaintEvent*>(event)->region().translated(widget->mapTo(&window_, QPoint(0, 0)));
-        return false;
-    }
-
-private:
-    QWidget& window_;
-};
-
 TEST(SurfaceWidget, AMovedMarkRepaintsOnlyTheStripsThatChanged) {
     qttest::EnsureQtApplication();
     qtback::QtServices services;
@@ -70,7 +60,7 @@ TEST(SurfaceWidget, AMovedMarkRepaintsOnlyTheStripsThatChanged) {
     QCoreApplication::processEvents();
     QImage before = window.grab().toImage();
     for (double y : {10.0, 12.5, 80.0, 80.0, 3.0}) {
-        PaintedRegion painted(window);
+        qttest::PaintedRegion painted(window);
         QCoreApplication::instance()->installEventFilter(&painted);
         services.UserEvent([&] { form().Mark(y); });
         QCoreApplication::processEvents();
@@ -95,6 +85,40 @@ TEST(SurfaceWidget, AMovedMarkRepaintsOnlyTheStripsThatChanged) {
     }
 }
 
+// A box with a sunken border paints every pixel of its widget: the border's
+// two rings from the outermost pixels in, and within them the whole drawing.
+TEST(SurfaceWidget, ABorderedBoxPaintsItsWholeAreaAndShowsItsWholeDrawing) {
+    qttest::EnsureQtApplication();
+    qtback::QtServices services;
+    Application app{services};
+    services.Attach(app);
+    FormSlot<FrmMarks> form{app, "frmMarks", [&] { return std::make_unique<FrmMarks>(app); }};
+    services.UserEvent([&] { form().Show(); });
+    QCoreApplication::processEvents();
+    auto* widget = static_cast<qtback::SurfaceWidget*>(services.WindowOf(form()).WidgetOf(form().Boxed));
+    ASSERT_EQ(widget->Border(), 2);
+    const QImage& image = widget->Image();
+    ASSERT_EQ(image.size(), widget->size() - QSize(4, 4));
+    // Painted over a colour neither the border nor the drawing has.
+    QPixmap canvas(widget->size());
+    canvas.fill(Qt::magenta);
+    widget->render(&canvas, QPoint(), QRegion(), QWidget::RenderFlags());
+    const QImage shown = canvas.toImage();
+    int unpainted = 0, unlike = 0;
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x) unpainted += shown.pixel(x, y) == qRgb(255, 0, 255);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) unlike += shown.pixel(x + 2, y + 2) != image.pixel(x, y);
+    EXPECT_EQ(unpainted, 0);
+    EXPECT_EQ(unlike, 0);
+    const int right = shown.width() - 1, bottom = shown.height() - 1, middle = shown.height() / 2;
+    EXPECT_EQ(shown.pixel(0, middle), qRgb(160, 160, 160));
+    EXPECT_EQ(shown.pixel(1, middle), qRgb(105, 105, 105));
+    EXPECT_EQ(shown.pixel(right - 1, middle), qRgb(227, 227, 227));
+    EXPECT_EQ(shown.pixel(right, middle), qRgb(255, 255, 255));
+    EXPECT_EQ(shown.pixel(middle / 4, bottom), qRgb(255, 255, 255));
+}
+
 }  // namespace
 
 namespace {
@@ -112,6 +136,72 @@ TEST(SurfaceWidget, AWindowSyncedOnItsOwnDrawsItsSurfacesAtOnce) {
     window.Sync();
     const QImage shown = window.grab().toImage();
     EXPECT_EQ(shown.pixel(300, 140), qRgb(0, 0, 255));  // beside and below both boxes
+}
+
+}  // namespace
+
+namespace {
+
+// A picture box with an editable list box over its top left corner; the
+// focus (and its blinking cursor) in a box beside.
+class FrmListOverBox : public Form {
+public:
+    explicit FrmListOverBox(Application& a) : Form(a, "frmListOverBox") {
+        Move(0, 0, 6000, 4000);
+        Beside.Move(3300, 120, 1500, 315);
+        SetActiveControl(&Beside);
+        Box.Move(120, 120, 3000, 3000);
+        List.SetContainer(&Box);
+        List.Move(0, 0, 1500, 315);
+        List.AddItem("Ca/Ti");
+        List.SetText("Ca/Ti");
+    }
+    void Fill(Colour c) {
+        Box.Draw().Cls();
+        Box.Draw().FilledBox(0, 0, 3000, 3000, c);
+        Box.Draw().KeepDrawing();
+    }
+    TextBox& Beside = Add<TextBox>("Beside");
+    PictureBox& Box = Add<PictureBox>("Box");
+    ComboBox& List = Add<ComboBox>("List");
+};
+
+// The box paints again under the list box, which shows its changed edges;
+// the list's line, which the list box covers whole, is not painted again.
+TEST(SurfaceWidget, AListOverAChangedBoxShowsItsEdgesAnewAndKeepsItsLine) {
+    qttest::EnsureQtApplication();
+    qtback::QtServices services;
+    Application app{services};
+    services.Attach(app);
+    FormSlot<FrmListOverBox> form{app, "frmListOverBox", [&] { return std::make_unique<FrmListOverBox>(app); }};
+    services.UserEvent([&] {
+        form().Show();
+        form().Fill(RGB(255, 0, 0));
+    });
+    qtback::FormWindow& window = services.WindowOf(form());
+    auto* list = qobject_cast<QComboBox*>(window.WidgetOf(form().List));
+    ASSERT_TRUE(list && list->lineEdit());
+    // The window settles (its first paints, the list's own).
+    for (int i = 0; i < 5; ++i) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    const QImage before = window.grab().toImage();
+    qttest::PaintedRegion painted(window);
+    QCoreApplication::instance()->installEventFilter(&painted);
+    services.UserEvent([&] { form().Fill(RGB(0, 0, 255)); });
+    QCoreApplication::processEvents();
+    QCoreApplication::instance()->removeEventFilter(&painted);
+    const QImage after = window.grab().toImage();
+    const QRect listArea(list->mapTo(&window, QPoint(0, 0)), list->size());
+    int unpainted = 0, listEdges = 0;
+    for (int y = 0; y < after.height(); ++y)
+        for (int x = 0; x < after.width(); ++x) {
+            if (after.pixel(x, y) == before.pixel(x, y)) continue;
+            unpainted += !painted.region.contains(QPoint(x, y));
+            listEdges += listArea.contains(x, y);
+        }
+    EXPECT_EQ(unpainted, 0);
+    EXPECT_GT(listEdges, 0) << "the box shows through the list box's corners";
+    EXPECT_TRUE(painted.widgets.contains(list));
+    EXPECT_FALSE(painted.widgets.contains(list->lineEdit()));
 }
 
 }  // namespace
