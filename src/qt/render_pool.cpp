@@ -18,6 +18,11 @@ struct RenderPool::Task {
 struct RenderPool::Worker {
     std::unique_ptr<QThread> thread;
     std::deque<TaskPtr> lane, background;
+    // Each thread is woken on its own, and only when it waits for work: a
+    // task woke every thread, which then queued for the pool's lock while
+    // the painting thread wanted it to post the next.
+    std::condition_variable wake;
+    bool waiting = false;
 };
 
 namespace {
@@ -52,7 +57,7 @@ RenderPool::~RenderPool() {
             worker->background.clear();
         }
     }
-    wake_.notify_all();
+    for (auto& worker : workers_) worker->wake.notify_one();
     for (auto& worker : workers_) worker->thread->wait();
 }
 
@@ -83,6 +88,7 @@ RenderPool::TaskPtr RenderPool::Post(Work work, int lane, bool background) {
     task->work = std::move(work);
     task->lane = lane;
     task->background = background;
+    Worker* woken = nullptr;
     {
         std::lock_guard lock(mutex_);
         if (!started_) StartThreads();
@@ -95,12 +101,19 @@ RenderPool::TaskPtr RenderPool::Post(Work work, int lane, bool background) {
         }
         if (lane == kAnyLane) {
             anyLane_.push_back(task);
+            // One waiting thread takes it; a busy one looks for more work
+            // before it waits.
+            auto it = std::find_if(workers_.begin(), workers_.end(), [](const auto& w) { return w->waiting; });
+            if (it != workers_.end()) woken = it->get();
         } else {
             Worker& w = *workers_[static_cast<size_t>(lane) % workers_.size()];
             (background ? w.background : w.lane).push_back(task);
+            if (w.waiting) woken = &w;
         }
+        // Taken for this task: the next one wakes another thread.
+        if (woken) woken->waiting = false;
     }
-    wake_.notify_all();
+    if (woken) woken->wake.notify_one();
     return task;
 }
 
@@ -132,7 +145,9 @@ void RenderPool::Run(Worker& worker) {
     while (!stopping_) {
         TaskPtr task = TakeFor(worker);
         if (!task) {
-            wake_.wait(lock);
+            worker.waiting = true;
+            worker.wake.wait(lock);
+            worker.waiting = false;
             continue;
         }
         task->state = Task::State::Running;

@@ -73,7 +73,7 @@ private:
 
     Options options_;
     std::mutex mutex_;
-    std::condition_variable wake_, done_;
+    std::condition_variable done_;
     bool started_ = false, stopping_ = false;
     std::vector<std::unique_ptr<Worker>> workers_;
     std::deque<TaskPtr> anyLane_;

@@ -1,5 +1,6 @@
 #pragma once
 // Holds the threads that pass it until it is opened.
+#include <chrono>
 #include <condition_variable>
 #include <mutex>
 
@@ -17,6 +18,11 @@ public:
     void WaitFor(int waiting) {
         std::unique_lock lock(mutex_);
         changed_.wait(lock, [&] { return waiting_ >= waiting; });
+    }
+    // The same, for at most `most`: whether they did.
+    bool WaitFor(int waiting, std::chrono::milliseconds most) {
+        std::unique_lock lock(mutex_);
+        return changed_.wait_for(lock, most, [&] { return waiting_ >= waiting; });
     }
     void Open() {
         std::lock_guard lock(mutex_);

@@ -127,3 +127,25 @@ TEST_F(RenderPoolTest, ACancelledTaskThatNoThreadTookNeverRuns) {
 }
 
 }  // namespace
+
+namespace {
+
+// Tasks posted one after the other while every thread waits run side by
+// side, each on a thread of its own: a thread woken for one task is not
+// counted on for the next.
+TEST_F(RenderPoolTest, TasksPostedInARowWhileTheThreadsWaitRunSideBySide) {
+    RenderPool pool(Threads(4));
+    ASSERT_EQ(pool.Threads(), 4);
+    for (int round = 0; round < 50; ++round) {
+        Gate gate;
+        std::vector<RenderPool::TaskPtr> tasks;
+        for (int i = 0; i < 4; ++i) tasks.push_back(pool.Post([&](qtback::ShapedTexts&) { gate.Pass(); }));
+        // Each task waits at the gate until all four reached it.
+        const bool sideBySide = gate.WaitFor(4, std::chrono::seconds(20));
+        gate.Open();
+        for (const auto& task : tasks) pool.Await(task);
+        ASSERT_TRUE(sideBySide) << "round " << round;
+    }
+}
+
+}  // namespace
