@@ -50,8 +50,8 @@ struct ShownPhoto {
 };
 
 ShownPhoto& Shown() {
-    static ShownPhoto shown;
-    return shown;
+    static auto* shown = new ShownPhoto;
+    return *shown;
 }
 
 void PaintAt(benchmark::State& state, int16_t factor) {

@@ -22,6 +22,7 @@
 
 #include "bench/bench_files.h"
 #include "bench/loaded_window.h"
+#include "bench/offscreen_qt.h"
 #include "forms/application.h"
 #include "forms/headless.h"
 #include "main/quillory.h"
@@ -142,15 +143,6 @@ BENCHMARK(BM_PointerMoveOverPanel)->Unit(benchmark::kMicrosecond);
 
 // ---- the Qt back end ----
 
-QApplication& Qt() {
-    static int argc = 1;
-    static char name[] = "quillory-bench-proxy-panels";
-    static char* argv[] = {name, nullptr};
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication application(argc, argv);
-    return application;
-}
-
 // Counts the pixels that paint events ask widgets to paint.
 struct PaintedPixels : QObject {
     long long pixels = 0;
@@ -171,8 +163,8 @@ struct PaintedPixels : QObject {
 void Paint() { QCoreApplication::processEvents(); }
 
 PanelsWindow<AnsweredQtServices>& Shown() {
-    Qt();
-    static PanelsWindow<AnsweredQtServices> window;
+    bench::OffscreenQt();
+    static auto& window = *new PanelsWindow<AnsweredQtServices>;
     static bool counting = [] {
         QCoreApplication::instance()->installEventFilter(&painted);
         return true;
