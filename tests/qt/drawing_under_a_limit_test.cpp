@@ -21,7 +21,7 @@
 #include "qt/qt_services.h"
 #include "qt/snapshot_renderer.h"
 #include "qt/surface_widget.h"
-#include "qt_test_app.h"
+#include "qt_form.h"
 
 using namespace forms;
 
@@ -76,11 +76,9 @@ TEST(DrawingUnderALimit, ABoxWithoutRoomForItsImageStaysAsItWasAndTheProgramGoes
     // A program run under a limit knows of it from its start (and keeps its
     // threads' allocations together then): a limit far above its needs first.
     LimitAddressSpace(AddressSpace() + (1ull << 30));
-    qttest::EnsureQtApplication();
-    RecordingServices services;
-    Application app{services};
-    services.Attach(app);
-    FormSlot<FrmLarge> form{app, "frmLarge", [&] { return std::make_unique<FrmLarge>(app); }};
+    qttest::QtForm<FrmLarge, RecordingServices> program("frmLarge");
+    auto& services = program.services;
+    auto& form = program.form;
     services.UserEvent([&] {
         form().Show();
         form().Drawing(1);
@@ -96,7 +94,7 @@ TEST(DrawingUnderALimit, ABoxWithoutRoomForItsImageStaysAsItWasAndTheProgramGoes
     ASSERT_EQ(services.messages.size(), 1u);
     EXPECT_EQ(services.messages[0], "Run-time error '7':\n\nOut of memory");
     EXPECT_TRUE(widget->Image() == before);
-    EXPECT_FALSE(app.Ended());
+    EXPECT_FALSE(program.app.Ended());
 
     services.UserEvent([&] { form().Drawing(3); });
     EXPECT_TRUE(widget->Image() == qtback::RenderSnapshot(form().Box.Draw().TakeSnapshot()));

@@ -17,7 +17,7 @@
 #include "qt/qt_services.h"
 #include "qt/surface_widget.h"
 #include "painted_region.h"
-#include "qt_test_app.h"
+#include "qt_form.h"
 
 using namespace forms;
 
@@ -50,11 +50,9 @@ public:
 };
 
 TEST(SurfaceWidget, AMovedMarkRepaintsOnlyTheStripsThatChanged) {
-    qttest::EnsureQtApplication();
-    qtback::QtServices services;
-    Application app{services};
-    services.Attach(app);
-    FormSlot<FrmMarks> form{app, "frmMarks", [&] { return std::make_unique<FrmMarks>(app); }};
+    qttest::QtForm<FrmMarks> program("frmMarks");
+    auto& services = program.services;
+    auto& form = program.form;
     services.UserEvent([&] { form().Show(); });
     qtback::FormWindow& window = services.WindowOf(form());
     QCoreApplication::processEvents();
@@ -88,11 +86,9 @@ TEST(SurfaceWidget, AMovedMarkRepaintsOnlyTheStripsThatChanged) {
 // A box with a sunken border paints every pixel of its widget: the border's
 // two rings from the outermost pixels in, and within them the whole drawing.
 TEST(SurfaceWidget, ABorderedBoxPaintsItsWholeAreaAndShowsItsWholeDrawing) {
-    qttest::EnsureQtApplication();
-    qtback::QtServices services;
-    Application app{services};
-    services.Attach(app);
-    FormSlot<FrmMarks> form{app, "frmMarks", [&] { return std::make_unique<FrmMarks>(app); }};
+    qttest::QtForm<FrmMarks> program("frmMarks");
+    auto& services = program.services;
+    auto& form = program.form;
     services.UserEvent([&] { form().Show(); });
     QCoreApplication::processEvents();
     auto* widget = static_cast<qtback::SurfaceWidget*>(services.WindowOf(form()).WidgetOf(form().Boxed));
@@ -126,11 +122,9 @@ namespace {
 // A window brought up to date on its own, outside the back end's sync (as for
 // a picture of a window that is not shown), draws what changed there and then.
 TEST(SurfaceWidget, AWindowSyncedOnItsOwnDrawsItsSurfacesAtOnce) {
-    qttest::EnsureQtApplication();
-    qtback::QtServices services;
-    Application app{services};
-    services.Attach(app);
-    FormSlot<FrmMarks> form{app, "frmMarks", [&] { return std::make_unique<FrmMarks>(app); }};
+    qttest::QtForm<FrmMarks> program("frmMarks");
+    auto& services = program.services;
+    auto& form = program.form;
     form().Draw().FilledBox(0, 0, 6000, 3000, RGB(0, 0, 255));
     qtback::FormWindow& window = services.WindowOf(form());
     window.Sync();
@@ -169,11 +163,9 @@ public:
 // The box paints again under the list box, which shows its changed edges;
 // the list's line, which the list box covers whole, is not painted again.
 TEST(SurfaceWidget, AListOverAChangedBoxShowsItsEdgesAnewAndKeepsItsLine) {
-    qttest::EnsureQtApplication();
-    qtback::QtServices services;
-    Application app{services};
-    services.Attach(app);
-    FormSlot<FrmListOverBox> form{app, "frmListOverBox", [&] { return std::make_unique<FrmListOverBox>(app); }};
+    qttest::QtForm<FrmListOverBox> program("frmListOverBox");
+    auto& services = program.services;
+    auto& form = program.form;
     services.UserEvent([&] {
         form().Show();
         form().Fill(RGB(255, 0, 0));
