@@ -370,6 +370,9 @@ struct SnapshotRenderer::Foreseen {
     qreal ratio;
     std::shared_ptr<Drawn> drawn;
     RenderPool::TaskPtr task;
+    bool For(const forms::Snapshot& s, QSize at, qreal atRatio) const {
+        return kept == s.kept && size == at && ratio == atRatio;
+    }
 };
 
 SnapshotRenderer::~SnapshotRenderer() { Drop(); }
@@ -391,7 +394,7 @@ void SnapshotRenderer::Foresee(const forms::Snapshot& s, qreal ratio) {
         Drop();
         return;
     }
-    if (foreseen_ && foreseen_->kept == s.kept && foreseen_->size == size && foreseen_->ratio == ratio) return;
+    if (foreseen_ && foreseen_->For(s, size, ratio)) return;
     Drop();
     auto drawn = std::make_shared<Foreseen::Drawn>();
     RenderPool::TaskPtr task = pool_->Post(
@@ -407,7 +410,7 @@ void SnapshotRenderer::Foresee(const forms::Snapshot& s, qreal ratio) {
 // and where it differs from the one shown before.
 std::pair<QImage, QRegion> SnapshotRenderer::Base(const forms::Snapshot& s, QSize size, qreal ratio) {
     std::shared_ptr<Foreseen> foreseen = std::move(foreseen_);
-    if (foreseen && foreseen->kept == s.kept && foreseen->size == size && foreseen->ratio == ratio) {
+    if (foreseen && foreseen->For(s, size, ratio)) {
         pool_->Await(foreseen->task);
         return {std::move(foreseen->drawn->image), std::move(foreseen->drawn->changed)};
     }

@@ -1,7 +1,10 @@
 #pragma once
 // The regions paint events ask a window's widgets to paint, in the window's
-// pixels, and the widgets asked.
+// pixels, and the widgets asked: recorded from construction until Stop()
+// (a window's grab paints it again, so stop before grabbing).
+#include <QCoreApplication>
 #include <QEvent>
+#include <QImage>
 #include <QObject>
 #include <QPaintEvent>
 #include <QRegion>
@@ -11,7 +14,22 @@
 namespace qttest {
 
 struct PaintedRegion : QObject {
-    explicit PaintedRegion(QWidget& window) : window_(window) {}
+    explicit PaintedRegion(QWidget& window) : window_(window) {
+        QCoreApplication::instance()->installEventFilter(this);
+    }
+    ~PaintedRegion() override { Stop(); }
+    void Stop() { QCoreApplication::instance()->removeEventFilter(this); }
+
+    // The pixels that differ between two grabs of the window and that no
+    // paint event asked for: stale pixels on the screen.
+    int Unpainted(const QImage& before, const QImage& after) const {
+        int unpainted = 0;
+        for (int y = 0; y < after.height(); ++y)
+            for (int x = 0; x < after.width(); ++x)
+                unpainted += after.pixel(x, y) != before.pixel(x, y) && !region.contains(QPoint(x, y));
+        return unpainted;
+    }
+
     QRegion region;
     std::set<const QWidget*> widgets;
     bool eventFilter(QObject* watched, QEvent* event) override {
