@@ -1,0 +1,41 @@
+#include "app/scenario_words.h"
+
+#include "forms/control.h"
+#include "forms/services.h"
+
+namespace app {
+
+void SplitIndex(const std::string& s, std::string& name, int& index) {
+    auto open = s.find('(');
+    if (open == std::string::npos || s.back() != ')') {
+        name = s;
+        index = -1;
+        return;
+    }
+    name = s.substr(0, open);
+    index = std::stoi(s.substr(open + 1));
+}
+
+int ButtonCode(const std::string& b) {
+    if (b == "OK") return forms::vbOK;
+    if (b == "Cancel") return forms::vbCancel;
+    if (b == "Yes") return forms::vbYes;
+    if (b == "No") return forms::vbNo;
+    if (b == "Abort") return forms::vbAbort;
+    if (b == "Retry") return forms::vbRetry;
+    if (b == "Ignore") return forms::vbIgnore;
+    return -1;
+}
+
+int KeyCodeByName(const std::string& k) {
+    if (k == "Enter") return forms::kKeyReturn;
+    if (k == "Escape") return forms::kKeyEscape;
+    if (k == "Backspace") return forms::kKeyBack;
+    if (k == "Delete") return forms::kKeyDelete;
+    if (k == "Tab") return forms::kKeyTab;
+    if (k == "Up") return forms::kKeyUp;
+    if (k == "Down") return forms::kKeyDown;
+    return -1;
+}
+
+}  // namespace app

@@ -1,0 +1,15 @@
+#pragma once
+// The words of the scenario language that name things of the platform:
+// control addresses with an index, message-box buttons and keys.
+#include <string>
+
+namespace app {
+
+// "Name(3)" -> name and index; index -1 without brackets.
+void SplitIndex(const std::string& s, std::string& name, int& index);
+// A message box's button by its caption ("OK", "Yes"...); -1 when unknown.
+int ButtonCode(const std::string& b);
+// A key by its name ("Enter", "Backspace"...); -1 when unknown.
+int KeyCodeByName(const std::string& k);
+
+}  // namespace app
