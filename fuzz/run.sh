@@ -17,7 +17,8 @@ cmake -S . -B $BUILD -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebI
 cmake --build $BUILD -j"$(nproc)" --target $(for t in $TARGETS; do printf 'fuzz-%s ' $t; done) >/dev/null
 
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
-export ASAN_OPTIONS=detect_leaks=1
+# intercept_tls_get_addr=0: see scripts/test.sh.
+export ASAN_OPTIONS=detect_leaks=1:intercept_tls_get_addr=0
 pids=""
 for t in $TARGETS; do
   mkdir -p $BUILD/corpus/$t $BUILD/findings/$t

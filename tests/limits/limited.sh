@@ -1,9 +1,13 @@
 #!/bin/sh
 # Runs a command in a child process under a limit of the system's:
-#   limited.sh processes N UID COMMAND...  at most N processes and threads, as
-#                                          user UID (the limit does not bind
-#                                          root; a user of the test's own, so
-#                                          that nothing else counts)
+#   limited.sh processes N UID SOURCE PROGRAM ARGS...
+#       at most N processes and threads, as user UID (the limit does not bind
+#       root; a user of the test's own, so that nothing else counts). That user
+#       may not enter the checkout or the build (a clone in root's home, or in
+#       a folder of mktemp -d, is mode 700): PROGRAM and SOURCE's scenarios and
+#       examples are copied into a folder of the run's own that it may read,
+#       and ARGS are taken relative to it. The user's folders are left as
+#       they are.
 #   limited.sh address KB COMMAND...       at most KB kilobytes of address space
 # A limit that cannot be set here is a skip (exit 77) with its reason.
 kind=$1
@@ -21,7 +25,22 @@ processes)
         echo "skipped: setpriv and prlimit (util-linux) are needed"
         exit 77
     fi
-    exec prlimit --nproc="$limit" setpriv --reuid="$uid" --regid="$uid" --clear-groups "$@"
+    source=$1
+    program=$2
+    shift 2
+    # In /tmp, not $TMPDIR, which may be a folder of the user's own.
+    stage=$(mktemp -d /tmp/quillory-limits.XXXXXX) || exit 2
+    trap 'rm -rf "$stage"' EXIT
+    cp "$program" "$stage/" && cp -R "$source/scenarios" "$source/examples" "$stage/" || exit 2
+    chmod -R a+rX "$stage" && chmod 755 "$stage" || exit 2
+    # Its own temporary and runtime folders: scratch files of a script, and
+    # the runtime folder Qt asks for.
+    mkdir -m 700 "$stage/tmp" "$stage/run" && chown "$uid:$uid" "$stage/tmp" "$stage/run" || exit 2
+    cd "$stage" || exit 2
+    TMPDIR="$stage/tmp" XDG_RUNTIME_DIR="$stage/run" \
+        prlimit --nproc="$limit" setpriv --reuid="$uid" --regid="$uid" --clear-groups \
+        "$stage/$(basename "$program")" "$@"
+    exit $?
     ;;
 address)
     if ! command -v prlimit >/dev/null; then
