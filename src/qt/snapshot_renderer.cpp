@@ -1,6 +1,7 @@
 #include "qt/snapshot_renderer.h"
 
 #include <algorithm>
+#include <new>
 #include <optional>
 #include <utility>
 
@@ -60,7 +61,7 @@ bool SnapshotRenderer::SameBase(const forms::Snapshot& s, QSize size, qreal rati
     return kept_ && SameLayer(*kept_, *s.kept);
 }
 
-void SnapshotRenderer::Foresee(const forms::Snapshot& s, qreal ratio) {
+void SnapshotRenderer::Foresee(const forms::Snapshot& s, qreal ratio) noexcept {
     const QSize size = InnerPixels(s);
     if (!pool_ || !s.kept || size.isEmpty() || (!image_.isNull() && SameBase(s, size, ratio))) {
         Drop();
@@ -68,14 +69,21 @@ void SnapshotRenderer::Foresee(const forms::Snapshot& s, qreal ratio) {
     }
     if (foreseen_ && foreseen_->For(s, size, ratio)) return;
     Drop();
-    auto drawn = std::make_shared<Foreseen::Drawn>();
-    RenderPool::TaskPtr task = pool_->Post(
-        [kept = s.kept, size, ratio, drawn, before = base_](ShapedTexts& texts) {
-            drawn->image = PaintBase(kept.get(), forms::kWhite, size, ratio, texts);
-            drawn->changed = ChangedPixels(before, drawn->image);
-        },
-        HasText(*s.kept) ? lane_ : RenderPool::kAnyLane);
-    foreseen_ = std::make_shared<Foreseen>(Foreseen{s.kept, size, ratio, std::move(drawn), std::move(task)});
+    // Drawing ahead only saves time: without memory for it, Render draws the
+    // kept picture itself. The task is posted last, so that none is posted
+    // that the renderer does not know of.
+    try {
+        auto foreseen = std::make_shared<Foreseen>(
+            Foreseen{s.kept, size, ratio, std::make_shared<Foreseen::Drawn>(), nullptr});
+        foreseen->task = pool_->Post(
+            [kept = s.kept, size, ratio, drawn = foreseen->drawn, before = base_](ShapedTexts& texts) {
+                drawn->image = PaintBase(kept.get(), forms::kWhite, size, ratio, texts);
+                drawn->changed = ChangedPixels(before, drawn->image);
+            },
+            HasText(*s.kept) ? lane_ : RenderPool::kAnyLane);
+        foreseen_ = std::move(foreseen);
+    } catch (const std::bad_alloc&) {
+    }
 }
 
 // The kept picture as drawn on the pool when it was foreseen, or drawn now,
