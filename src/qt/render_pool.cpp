@@ -2,7 +2,6 @@
 
 #include <QThread>
 #include <algorithm>
-#include <new>
 
 #include "qt/shaped_texts.h"
 
@@ -62,26 +61,19 @@ RenderPool::~RenderPool() {
     for (auto& worker : workers_) worker->thread->wait();
 }
 
-// Called with the pool's lock held: a thread started waits for it before
-// it looks for its worker.
 void RenderPool::StartThreads() {
     started_ = true;
-    // The threads started so far serve the lanes: drawing goes on with fewer
-    // threads, or with none on the painting thread itself. A thread for
-    // which memory ran out is one the system refused.
-    std::unique_ptr<Worker> worker;
-    try {
-        workers_.reserve(static_cast<size_t>(std::max(options_.threads, 0)));
-        for (int i = 0; i < options_.threads; ++i) {
-            worker = std::make_unique<Worker>();
-            Worker* w = worker.get();
-            worker->thread.reset(QThread::create([this, w] { Run(*w); }));
-            if (!options_.start(*w->thread)) break;
-            workers_.push_back(std::move(worker));  // reserved: cannot fail
+    for (int i = 0; i < options_.threads; ++i) {
+        auto worker = std::make_unique<Worker>();
+        Worker* w = worker.get();
+        worker->thread.reset(QThread::create([this, w] { Run(*w); }));
+        workers_.push_back(std::move(worker));
+        // The threads started so far serve the lanes: drawing goes on with
+        // fewer threads, or with none on the painting thread itself.
+        if (!options_.start(*w->thread)) {
+            workers_.pop_back();
+            break;
         }
-    } catch (const std::bad_alloc&) {
-        // Its thread may run all the same; then it is kept as the others.
-        if (worker && worker->thread && worker->thread->isRunning()) workers_.push_back(std::move(worker));
     }
 }
 

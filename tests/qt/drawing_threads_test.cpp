@@ -26,7 +26,6 @@
 #include "qt/shaped_texts.h"
 #include "qt/snapshot_renderer.h"
 #include "qt/surface_widget.h"
-#include "boxes_shown.h"
 #include "gate.h"
 #include "painted_region.h"
 #include "qt_test_app.h"
@@ -70,6 +69,22 @@ qtback::RenderPool::Options Threads(int n) {
     return options;
 }
 
+// Every shown picture box of the window, and the window's own surface, shows
+// what one thread draws of what it holds now.
+void ExpectBoxesShowTheirDrawing(qtback::QtServices& services, Form& form, const std::string& when) {
+    qtback::FormWindow& window = services.WindowOf(form);
+    auto expect = [&](const Surface& surface, QWidget* widget, const std::string& name) {
+        auto* shown = dynamic_cast<qtback::SurfaceWidget*>(widget);
+        ASSERT_NE(shown, nullptr) << name;
+        const QImage alone = qtback::RenderSnapshot(surface.TakeSnapshot(), shown->devicePixelRatioF());
+        EXPECT_TRUE(shown->Image() == alone) << form.Name() << "." << name << " " << when;
+    };
+    expect(form.Draw(), window.Client(), "(form)");
+    for (const auto& control : form.Controls())
+        if (auto* box = dynamic_cast<PictureBox*>(control.get()); box && box->EffectivelyVisible())
+            expect(box->Draw(), window.WidgetOf(*box), box->QualifiedName());
+}
+
 class BothWindowsOnThreads : public ::testing::TestWithParam<int> {
 protected:
     AnsweredServices services{Threads(GetParam())};
@@ -110,7 +125,7 @@ protected:
     }
     void ExpectEveryBoxShowsItsDrawing(const std::string& when) {
         for (Form* form : {static_cast<Form*>(&q.frmMain()), static_cast<Form*>(&q.frm2Main())})
-            if (form->Visible()) qttest::ExpectBoxesShowTheirDrawing(services, *form, when);
+            if (form->Visible()) ExpectBoxesShowTheirDrawing(services, *form, when);
     }
 };
 
