@@ -221,12 +221,16 @@ void QtServices::Watch(const forms::Surface& surface, SurfaceWidget& widget, con
     watched_[&surface] = Watched{&widget, &window, std::move(shown)};
 }
 
-void QtServices::Unwatch(const SurfaceWidget& widget) {
+void QtServices::Unwatch(const SurfaceWidget& widget) noexcept {
     std::erase_if(watched_, [&](const auto& entry) { return entry.second.widget == &widget; });
-    // The texts shaped for it go with it.
-    pool_.Post([owner = &widget, announcement = ++announcements_](
-                   ShapedTexts& texts) { texts.ShapeAhead(owner, announcement, {}, 0, false); },
-               widget.Lane(), true);
+    // The texts shaped for it go with it; without memory to say so, they stay
+    // on its lane, where they serve whoever draws the same texts.
+    try {
+        pool_.Post([owner = &widget, announcement = ++announcements_](
+                       ShapedTexts& texts) { texts.ShapeAhead(owner, announcement, {}, 0, false); },
+                   widget.Lane(), true);
+    } catch (const std::bad_alloc&) {
+    }
 }
 
 void QtServices::DrawingKept(const forms::Surface& surface) {
@@ -243,14 +247,19 @@ void QtServices::TextsAhead(const forms::Surface& surface, const std::vector<std
     const SurfaceWidget* owner = it->second.widget;
     const unsigned long announcement = ++announcements_;
     size_t from = 0;
-    do {
-        const size_t to = std::min(texts.size(), from + kTextsAPart);
-        pool_.Post(
-            [owner, announcement, part = std::vector<std::string>(texts.begin() + from, texts.begin() + to), fontSize,
-             bold](ShapedTexts& shaped) { shaped.ShapeAhead(owner, announcement, part, fontSize, bold); },
-            owner->Lane(), true);
-        from = to;
-    } while (from < texts.size());
+    // Shaping ahead only saves time: the parts that find no memory to be
+    // posted are shaped when they are drawn.
+    try {
+        do {
+            const size_t to = std::min(texts.size(), from + kTextsAPart);
+            pool_.Post(
+                [owner, announcement, part = std::vector<std::string>(texts.begin() + from, texts.begin() + to),
+                 fontSize, bold](ShapedTexts& shaped) { shaped.ShapeAhead(owner, announcement, part, fontSize, bold); },
+                owner->Lane(), true);
+            from = to;
+        } while (from < texts.size());
+    } catch (const std::bad_alloc&) {
+    }
 }
 
 void QtServices::FormUnloaded(forms::Form& form) {

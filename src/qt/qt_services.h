@@ -77,7 +77,8 @@ public:
     // program keeps them, and the texts it will print are shaped beforehand.
     void Watch(const forms::Surface& surface, SurfaceWidget& widget, const FormWindow& window,
                std::function<bool()> shown);
-    void Unwatch(const SurfaceWidget& widget);
+    // Also from a widget's destructor: it cannot throw.
+    void Unwatch(const SurfaceWidget& widget) noexcept;
     bool Syncing() const { return syncing_; }
 
     int MessageBox(const forms::MessageRequest& request) override;

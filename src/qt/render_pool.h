@@ -52,6 +52,7 @@ public:
     static constexpr int kAnyLane = -1;
     // A background task of a lane runs only when its thread has nothing else
     // to do, and not at all without threads.
+    // Memory that runs out throws std::bad_alloc, and nothing is posted.
     TaskPtr Post(Work work, int lane = kAnyLane, bool background = false);
     // Until the task is done: run here when no thread has taken it (other
     // tasks for any thread are run here meanwhile). Throws what it threw.

@@ -40,8 +40,9 @@ public:
 
     // Starts drawing the kept picture of the snapshot on the pool when
     // rendering it would paint the kept picture anew; a drawing foreseen
-    // before for another kept picture is dropped.
-    void Foresee(const forms::Snapshot& snapshot, qreal ratio = 1);
+    // before for another kept picture is dropped. Without memory to start
+    // it, nothing is foreseen.
+    void Foresee(const forms::Snapshot& snapshot, qreal ratio = 1) noexcept;
     // The part of the image that changed, in pixels of the drawing: the whole
     // image when its size changed or its kept picture was drawn by the caller;
     // where a kept picture drawn on the pool differs from the one before, and

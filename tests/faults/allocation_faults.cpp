@@ -3,15 +3,21 @@
 #include <atomic>
 #include <cstdlib>
 #include <new>
+#include <utility>
 
 namespace faults {
 namespace {
 
 std::atomic<long> gCountdown{-1};  // allocations before the failing one; -1 none
 std::atomic<long> gMade{0};
+thread_local long tMade = 0;
+std::atomic<const long*> gCounted{nullptr};  // the tMade of the one thread counted down; none: all
 
 bool Fails() {
     gMade.fetch_add(1, std::memory_order_relaxed);
+    ++tMade;
+    const long* counted = gCounted.load(std::memory_order_relaxed);
+    if (counted && counted != &tMade) return false;
     return gCountdown.load(std::memory_order_relaxed) >= 0 && gCountdown.fetch_sub(1) == 0;
 }
 
@@ -30,9 +36,18 @@ void* AllocateAligned(std::size_t size, std::align_val_t alignment) {
 
 }  // namespace
 
-void FailAllocation(long n) { gCountdown = n; }
+void FailAllocation(long n) {
+    gCounted = nullptr;
+    gCountdown = n;
+}
+void FailAllocationHere(long n) {
+    gCountdown = -1;
+    gCounted = &tMade;
+    gCountdown = n;
+}
 void Disarm() { gCountdown = -1; }
 long Allocations() { return gMade.exchange(0); }
+long AllocationsHere() { return std::exchange(tMade, 0); }
 
 }  // namespace faults
 

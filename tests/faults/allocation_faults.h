@@ -10,10 +10,15 @@ namespace faults {
 // The allocation `n` allocations from now (0: the next one) throws
 // std::bad_alloc, once; the others succeed.
 void FailAllocation(long n);
+// The same, counting only the allocations of the calling thread, while
+// other threads allocate at their own pace.
+void FailAllocationHere(long n);
 // No allocation fails.
 void Disarm();
 // Allocations made since the last call.
 long Allocations();
+// Allocations made by the calling thread since its last call.
+long AllocationsHere();
 
 // Fails the allocation chosen, for the life of the object.
 class FailingAllocation {
