@@ -55,6 +55,12 @@ private:
         }
     }
 
+    // The windows brought up to date; what the window system did not do in
+    // time fails the line.
+    void Settle() {
+        if (std::string why = backend_->Settle(); !why.empty()) Fail(why);
+    }
+
     // True, once the line that met it has failed, when an error escaped every handler.
     bool Untrapped();
 

@@ -66,7 +66,7 @@ ScenarioResult ScenarioRun::Run() {
     // first line, as a person meets them: a move, resize or menu choice
     // first thing reaches a window that is there.
     app_->CollectRetired();
-    backend_->Settle();
+    Settle();
     for (size_t i = demo ? first + 1 : 0; i < lines.size() && !Untrapped(); ++i) {
         std::string line = lines[i];
         if (forms::Trim(line).empty() || forms::LTrim(line)[0] == '#') continue;
@@ -74,7 +74,7 @@ ScenarioResult ScenarioRun::Run() {
         Guard(line_, [&] { Execute(forms::LTrim(line)); });
         if (Untrapped()) break;
         app_->CollectRetired();
-        backend_->Settle();
+        Settle();
     }
     out_ << result_.passed << " passed, " << result_.failed << " failed\n";
     return result_;
@@ -197,10 +197,10 @@ void ScenarioRun::Execute(const std::string& line) {
     } else if (cmd == "resize" || cmd == "move") {
         std::string name;
         int a = 0, b = 0;
-        args >> name >> a >> b;
+        if (!(args >> name >> a >> b)) return Fail(cmd + " needs FORM and two whole numbers of twips");
         Form& f = FormNamed(name);
-        if (cmd == "resize") Act([&] { backend_->Input().Resize(f, a, b); });
-        else Act([&] { backend_->Input().Move(f, a, b); });
+        if (cmd == "resize") Act([&] { return backend_->Input().Resize(f, a, b); });
+        else Act([&] { return backend_->Input().Move(f, a, b); });
     } else if (cmd == "screen") {
         int width = 0, height = 0;
         if (!(args >> width >> height) || width <= 0 || height <= 0) return Fail("screen needs WIDTH HEIGHT in twips");
@@ -208,10 +208,10 @@ void ScenarioRun::Execute(const std::string& line) {
         app_->ScreenHeight = height;
     } else if (cmd == "activate") {
         Form& f = FormNamed(forms::Trim(rest));
-        Act([&] { backend_->Input().Activate(f); });
+        Act([&] { return backend_->Input().Activate(f); });
     } else if (cmd == "close") {
         Form& f = FormNamed(forms::Trim(rest));
-        Act([&] { backend_->Input().Close(f); });
+        Act([&] { return backend_->Input().Close(f); });
     } else if (cmd == "tick") {
         Act([&] { app_->AdvanceClock(static_cast<long>(forms::Val(rest))); });
     } else if (cmd == "copy-file") {

@@ -77,9 +77,21 @@ std::string DirectInput::Mouse(MouseAction action, Form& form, Control* c, int b
     return {};
 }
 
-void DirectInput::Resize(Form& form, double width, double height) { form.UserResize(width, height); }
-void DirectInput::Move(Form& form, double left, double top) { form.UserMove(left, top); }
-void DirectInput::Activate(Form& form) { form.UserActivate(); }
-void DirectInput::Close(Form& form) { form.UserClose(); }
+std::string DirectInput::Resize(Form& form, double width, double height) {
+    form.UserResize(width, height);
+    return {};
+}
+std::string DirectInput::Move(Form& form, double left, double top) {
+    form.UserMove(left, top);
+    return {};
+}
+std::string DirectInput::Activate(Form& form) {
+    form.UserActivate();
+    return {};
+}
+std::string DirectInput::Close(Form& form) {
+    form.UserClose();
+    return {};
+}
 
 }  // namespace forms

@@ -35,10 +35,10 @@ public:
     // elsewhere); control nullptr for the bare window, in its user scale.
     virtual std::string Mouse(MouseAction action, Form& form, Control* control, int button, int shift, double x,
                               double y) = 0;
-    virtual void Resize(Form& form, double width, double height) = 0;
-    virtual void Move(Form& form, double left, double top) = 0;
-    virtual void Activate(Form& form) = 0;
-    virtual void Close(Form& form) = 0;
+    virtual std::string Resize(Form& form, double width, double height) = 0;
+    virtual std::string Move(Form& form, double left, double top) = 0;
+    virtual std::string Activate(Form& form) = 0;
+    virtual std::string Close(Form& form) = 0;
 };
 
 // Straight into the forms layer, as the headless back end delivers input.
@@ -52,10 +52,10 @@ public:
     std::string ChooseMenu(Menu& item) override;
     std::string Mouse(MouseAction action, Form& form, Control* control, int button, int shift, double x,
                       double y) override;
-    void Resize(Form& form, double width, double height) override;
-    void Move(Form& form, double left, double top) override;
-    void Activate(Form& form) override;
-    void Close(Form& form) override;
+    std::string Resize(Form& form, double width, double height) override;
+    std::string Move(Form& form, double left, double top) override;
+    std::string Activate(Form& form) override;
+    std::string Close(Form& form) override;
 };
 
 }  // namespace forms

@@ -24,8 +24,9 @@ public:
     // Where the script's user actions go in.
     virtual ScriptInput& Input() = 0;
     virtual void Attach(Application&) {}
-    // Brings the windows up to date after a command.
-    virtual void Settle() {}
+    // Brings the windows up to date after a command; empty, or what the
+    // window system did not do in time.
+    virtual std::string Settle() { return {}; }
     // Writes a real rendering of the window, or of one control; false (with
     // a reason) when this back end cannot.
     virtual bool Png(Form& form, Control* control, const std::string& path, std::string& why) = 0;

@@ -17,11 +17,10 @@
 #include "qt/qt_services.h"
 #include "qt/qt_units.h"
 #include "qt/scripted_input.h"
+#include "qt/window_system_wait.h"
 
 namespace qtback {
 namespace {
-
-constexpr int kActivationWaitMs = 500;
 
 // Real windows; the script answers what would ask a person, and the script's
 // own records (messages, clipboard, pointer) stay complete. Text is measured
@@ -60,7 +59,6 @@ public:
     void Quit() override { answers.Quit(); }
     // No box a script cannot answer: the runner reports the error and stops.
     void ReportUntrapped(const std::exception& error) override { answers.untrapped = forms::Describe(error); }
-    QWidget* Active() const { return ActiveWindow(); }
     double TextWidthTwips(const std::string& text, double fontSize, bool bold) const override {
         return answers.TextWidthTwips(text, fontSize, bold);
     }
@@ -74,17 +72,17 @@ public:
     forms::ScriptInput& Input() override { return input_; }
     void Attach(forms::Application& application) override { services_.Attach(application); }
 
-    void Settle() override {
+    std::string Settle() override {
         services_.Sync();
         QCoreApplication::processEvents();
-        // The window system activates the program's active window in its own
-        // time (on X a focus event comes later): the next action waits for
-        // it, as a person's would, so that no window loses the focus midway
-        // through a click.
-        if (QWidget* active = services_.Active())
-            (void)QTest::qWaitFor([active] { return active->isActiveWindow(); }, kActivationWaitMs);
+        // The next action waits for no activation as such (one the window
+        // system declines never comes), but for the focus to stop moving: a
+        // focus event still on its way would reach a window midway through
+        // the next action, as it never does a person's.
+        std::string late = SettleFocus();
         // Windows of unloaded forms go now; no event loop runs to do it.
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        return late;
     }
 
     bool Png(forms::Form& form, forms::Control* control, const std::string& path, std::string& why) override {

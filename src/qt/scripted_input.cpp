@@ -26,13 +26,10 @@
 #include "qt/qt_services.h"
 #include "qt/qt_units.h"
 #include "qt/surface_widget.h"
+#include "qt/window_system_wait.h"
 
 namespace qtback {
 namespace {
-
-// How long to wait for the window system (a pop-up to show, a window to
-// become active) before an action counts as not delivered.
-constexpr int kWaitMs = 2000;
 
 // Event times in ms. A new press starts a second after the last event, so
 // that two clicks of a script never join into a double click by accident.
@@ -120,11 +117,6 @@ QStyleOptionSlider SliderOption(const QSlider& s) {
     return o;
 }
 
-template <class Ready>
-bool WaitFor(Ready&& ready) {
-    return QTest::qWaitFor(std::forward<Ready>(ready), kWaitMs);
-}
-
 QAction* ActionFor(const QList<QAction*>& actions, const void* item) {
     for (QAction* a : actions)
         if (MenuOf(*a) == item) return a;
@@ -144,7 +136,7 @@ std::vector<const forms::Menu*> MenuPath(const forms::Menu& item) {
 template <class Take>
 bool TakeThrough(QMenu* popup, const std::vector<const forms::Menu*>& path, size_t from, Take&& take) {
     for (size_t i = from; i < path.size(); ++i) {
-        if (!popup || !WaitFor([popup] { return popup->isVisible(); })) return false;
+        if (!popup || !WaitForWindowSystem([popup] { return popup->isVisible(); })) return false;
         QAction* action = ActionFor(popup->actions(), path[i]);
         if (!action || !action->isVisible() || !take(*popup, *action)) return false;
         popup = action->menu();
@@ -306,7 +298,8 @@ std::string ScriptedQtInput::Choose(forms::ComboBox& combo, int index) {
     }
     QAbstractItemView* list = w->view();
     QWidget* container = list->window();
-    if (!WaitFor([container] { return container->isVisible() && container == QApplication::activePopupWidget(); }))
+    if (!WaitForWindowSystem(
+            [container] { return container->isVisible() && container == QApplication::activePopupWidget(); }))
         return "the list of " + combo.QualifiedName() + " did not open";
     QWindow* popup = container->windowHandle();
     QTest::keyClick(popup, Qt::Key_Home);
@@ -397,43 +390,59 @@ std::string ScriptedQtInput::Mouse(forms::MouseAction action, forms::Form& form,
 
 // Sizes and places come from the window system: the window is resized or
 // moved as a window manager does it, and the model hears of it from Qt.
-void ScriptedQtInput::Resize(forms::Form& form, double width, double height) {
+std::string ScriptedQtInput::Resize(forms::Form& form, double width, double height) {
     LetGo();
     FormWindow& window = services_.WindowOf(form);
     QWidget* client = window.Client();
     int bar = window.height() - client->height();
     double menu = form.HasMenuBar() ? forms::kMenuBarHeight : 0;
-    QPointF pixels(Pixels(width - forms::kFrameWidth), Pixels(height - forms::kFrameHeight - menu));
+    // No window system makes a window of no size, or one larger than Qt's
+    // largest.
+    const QPointF inside(width - forms::kFrameWidth, height - forms::kFrameHeight - menu);
+    const double most = Twips(QWIDGETSIZE_MAX - 1 - bar);
+    if (!QRectF(QPointF(Twips(1), Twips(1)), QPointF(most, most)).contains(inside))
+        return "resize refused: " + form.Name() + " cannot be " + QString::number(width).toStdString() + " x " +
+               QString::number(height).toStdString() + " twips";
+    QPointF pixels(Pixels(inside.x()), Pixels(inside.y()));
     services_.AimScripted(&form, QtServices::Exact::Size, pixels, QPointF(width, height));
     QSize wanted(static_cast<int>(pixels.x()), static_cast<int>(pixels.y()) + bar);
+    Answered resized(window, QEvent::Resize);
     window.resize(wanted);
-    WaitFor([&] { return window.size() == wanted; });
+    bool done = WaitForWindowSystem([&] { return resized() || window.size() == wanted; });
     services_.ClearScripted();
+    if (!done) return "the window system did not give " + form.Name() + " its new size";
+    return {};
 }
 
-void ScriptedQtInput::Move(forms::Form& form, double left, double top) {
+std::string ScriptedQtInput::Move(forms::Form& form, double left, double top) {
     LetGo();
     FormWindow& window = services_.WindowOf(form);
     QPoint wanted(Pixels(left), Pixels(top));
     services_.AimScripted(&form, QtServices::Exact::Place, QPointF(wanted), QPointF(left, top));
+    Answered moved(window, QEvent::Move);
     window.move(wanted);
-    WaitFor([&] { return window.pos() == wanted; });
+    bool done = WaitForWindowSystem([&] { return moved() || window.pos() == wanted; });
     services_.ClearScripted();
+    if (!done) return "the window system did not move " + form.Name();
+    return {};
 }
 
-void ScriptedQtInput::Activate(forms::Form& form) {
+std::string ScriptedQtInput::Activate(forms::Form& form) {
     LetGo();
     FormWindow& window = services_.WindowOf(form);
     window.activateWindow();
-    WaitFor([&] { return window.isActiveWindow(); });
+    if (!WaitForWindowSystem([&] { return window.isActiveWindow(); }))
+        return "the window system did not make " + form.Name() + " the active window";
+    return {};
 }
 
 // The close box: the window system asks the window to close.
-void ScriptedQtInput::Close(forms::Form& form) {
+std::string ScriptedQtInput::Close(forms::Form& form) {
     LetGo();
     FormWindow& window = services_.WindowOf(form);
     if (QWindow* handle = window.windowHandle()) handle->close();
     QCoreApplication::processEvents();
+    return {};
 }
 
 }  // namespace qtback

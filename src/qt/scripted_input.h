@@ -25,10 +25,10 @@ public:
     std::string ChooseMenu(forms::Menu& item) override;
     std::string Mouse(forms::MouseAction action, forms::Form& form, forms::Control* control, int button, int shift,
                       double x, double y) override;
-    void Resize(forms::Form& form, double width, double height) override;
-    void Move(forms::Form& form, double left, double top) override;
-    void Activate(forms::Form& form) override;
-    void Close(forms::Form& form) override;
+    std::string Resize(forms::Form& form, double width, double height) override;
+    std::string Move(forms::Form& form, double left, double top) override;
+    std::string Activate(forms::Form& form) override;
+    std::string Close(forms::Form& form) override;
 
 private:
     std::string Focus(forms::Control& control);

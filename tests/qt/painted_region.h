@@ -8,6 +8,7 @@
 #include <QObject>
 #include <QPaintEvent>
 #include <QRegion>
+#include <QTest>
 #include <QWidget>
 #include <set>
 
@@ -44,5 +45,18 @@ struct PaintedRegion : QObject {
 private:
     QWidget& window_;
 };
+
+// Runs the event loop until a round of it paints nothing of the window (its
+// first paints and those its widgets ask for later are done): false when it
+// goes on painting past a deadline that load does not reach.
+inline bool PaintsSettle(QWidget& window) {
+    return QTest::qWaitFor(
+        [&] {
+            PaintedRegion painted(window);
+            QCoreApplication::processEvents();
+            return painted.region.isEmpty();
+        },
+        30000);
+}
 
 }  // namespace qttest

@@ -14,6 +14,7 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTest>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <functional>
@@ -157,12 +158,9 @@ struct QtClockTest : QtServicesTest {
         services.Attach(app);
         services.UserEvent([this] { form().Show(); });
     }
-    // Runs the event loop until done() or two seconds have passed.
-    static void RunUntil(const std::function<bool()>& done) {
-        QElapsedTimer waited;
-        waited.start();
-        while (!done() && waited.elapsed() < 2000) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    }
+    // Runs the event loop until done(), for at most a time that load does
+    // not reach.
+    static void RunUntil(const std::function<bool()>& done) { (void)QTest::qWaitFor(done, 30000); }
     Application app{services};
     FormSlot<FrmClock> form{app, "frmClock", [this] { return std::make_unique<FrmClock>(app); }};
 };

@@ -173,7 +173,7 @@ TEST(SurfaceWidget, AListOverAChangedBoxShowsItsEdgesAnewAndKeepsItsLine) {
     auto* list = qobject_cast<QComboBox*>(window.WidgetOf(form().List));
     ASSERT_TRUE(list && list->lineEdit());
     // The window settles (its first paints, the list's own).
-    for (int i = 0; i < 5; ++i) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    ASSERT_TRUE(qttest::PaintsSettle(window));
     const QImage before = window.grab().toImage();
     qttest::PaintedRegion painted(window);
     services.UserEvent([&] { form().Fill(RGB(0, 0, 255)); });

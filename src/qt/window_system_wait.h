@@ -1,0 +1,49 @@
+#pragma once
+// Waiting on the window system. What it is asked for (a pop-up shown, a
+// window moved, resized or given the focus) it does in its own time, later
+// on a loaded machine: a wait lasts until its condition holds, up to a
+// deadline that load does not reach, and a condition that has not come by
+// then is a fault to report, not a time to sit out.
+#include <QEvent>
+#include <QObject>
+#include <QTest>
+#include <string>
+#include <utility>
+
+namespace qtback {
+
+constexpr int kWindowSystemDeadlineMs = 30000;
+
+template <class Ready>
+bool WaitForWindowSystem(Ready&& ready) {
+    return QTest::qWaitFor(std::forward<Ready>(ready), kWindowSystemDeadlineMs);
+}
+
+// Whether an event of one type reached an object since this was made: the
+// window system's answer to a request, whatever it answered (a window the
+// program gives back its smallest size is resized all the same).
+class Answered : public QObject {
+public:
+    Answered(QObject& target, QEvent::Type type) : target_(target), type_(type) { target.installEventFilter(this); }
+    ~Answered() override { target_.removeEventFilter(this); }
+    bool operator()() const { return answered_; }
+    bool eventFilter(QObject*, QEvent* event) override {
+        answered_ = answered_ || event->type() == type_;
+        return false;
+    }
+
+private:
+    QObject& target_;
+    QEvent::Type type_;
+    bool answered_ = false;
+};
+
+// Waits until no change of the focus is on its way: every shown window is
+// on the screen (a window just shown takes the focus it was asked for only
+// once it is), and the X server's focus is the window Qt has as focused, so
+// that no focus event still to come reaches a window midway through the
+// next action (a pop-up that loses it closes). Empty when settled, else
+// what did not come.
+std::string SettleFocus();
+
+}  // namespace qtback
