@@ -1,6 +1,7 @@
 #include "model/age_conversion.h"
 
 #include <cmath>
+#include <utility>
 
 #include "forms/values.h"
 #include "model/depth_conversion.h"
@@ -22,7 +23,7 @@ void RequireAgeModel(DepthModel& m) {
     for (int c = 0; c < 12; ++c) {
         std::vector<double>& values = index.column[c];
         values.resize(static_cast<size_t>(m.gAgeModelRows) + 1);
-        for (long j = 0; j <= m.gAgeModelRows; ++j) values[j] = FastVal(m.gAgeModel(c, j));
+        for (long j = 0; j <= m.gAgeModelRows; ++j) values[j] = FastVal(std::as_const(m).gAgeModel(c, j));
         // NaN never compares, so a column holding one is not ascending.
         index.ascending[c] = true;
         for (long j = 1; j < m.gAgeModelRows; ++j)

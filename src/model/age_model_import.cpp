@@ -114,10 +114,11 @@ void ReadAgePoints(DepthModel& m, ItemReader& file) {
 }
 
 AgeModelImport DeriveAgeModelDepths(DepthModel& m, const DuoModelLink* duo) {
+    const Table2<std::string>& read = m.gAgeModel;
     for (long j = 1; j <= m.gAgeModelRows; ++j) {
-        const std::string name = m.gAgeModel(2, j);
+        const std::string name = read(2, j);
         const int b = AgePointBoreHole(m, name, duo);
-        if (b == 9999 && !forms::IsNumeric(m.gAgeModel(5, j))) {
+        if (b == 9999 && !forms::IsNumeric(read(5, j))) {
             const std::string message = "Bore hole name '" + name +
                                         "' has not been defined. Import parallel correlation model to Quillory Duo.";
             if (duo && duo->ModelLoaded()) throw forms::RuntimeError(forms::kErrTypeMismatch, message);
@@ -126,10 +127,10 @@ AgeModelImport DeriveAgeModelDepths(DepthModel& m, const DuoModelLink* duo) {
             refusal.message = message;
             return refusal;
         }
-        if (name != "---" && m.gAgeModel(3, j) != "---" && m.gAgeModel(4, j) != "---")
-            if (auto depth = AgePointDepth(m, b, m.gAgeModel(3, j), m.gAgeModel(4, j), duo))
+        if (name != "---" && read(3, j) != "---" && read(4, j) != "---")
+            if (auto depth = AgePointDepth(m, b, read(3, j), read(4, j), duo))
                 m.gAgeModel(5, j) = forms::SingleText(*depth);
-        m.gAgeModel(11, j) = forms::DoubleText(CDToEFD(m, forms::CSng(FastVal(m.gAgeModel(5, j)))));
+        m.gAgeModel(11, j) = forms::DoubleText(CDToEFD(m, forms::CSng(FastVal(read(5, j)))));
     }
 
     m.gAgeModelLoaded = true;

@@ -1,6 +1,7 @@
 #include "model/correlation_steps.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "forms/values.h"
 #include "model/correlation_lookup.h"
@@ -36,19 +37,20 @@ void DropLeadingCharacter(std::string& cell) {
 void CleanBoreHoleCells(DepthModel& m) {
     for (long r = 0; r <= m.gRowCount; ++r)
         for (int f = 0; f <= 2; ++f)
-            for (int k = 1; k <= 4; ++k) {
-                std::string& cell = m.gCorrTable(0, k, f, r);
-                DropLeadingCharacter(cell);
-                if (!cell.empty() && (cell.front() == '*' || cell.back() == '*')) cell = "9999";
-            }
+            for (int k = 1; k <= 4; ++k)
+                m.gCorrTable(0, k, f, r).Change([](std::string& cell) {
+                    DropLeadingCharacter(cell);
+                    if (!cell.empty() && (cell.front() == '*' || cell.back() == '*')) cell = "9999";
+                });
 }
 
 void TrimCorrelationCells(DepthModel& m) {
+    auto trim = [](std::string& cell) { cell = forms::Trim(cell); };
     for (long r = 0; r <= m.gRowCount; ++r) {
-        m.gCorrRow(0, r) = forms::Trim(m.gCorrRow(0, r));
+        m.gCorrRow(0, r).Change(trim);
         for (int k = 1; k <= 4; ++k)
-            for (int f = 0; f <= 2; ++f) m.gCorrTable(0, k, f, r) = forms::Trim(m.gCorrTable(0, k, f, r));
-        m.gCorrRow(1, r) = forms::Trim(m.gCorrRow(1, r));
+            for (int f = 0; f <= 2; ++f) m.gCorrTable(0, k, f, r).Change(trim);
+        m.gCorrRow(1, r).Change(trim);
     }
 }
 
@@ -81,12 +83,12 @@ void NameBoreHoles(DepthModel& m, const std::array<const char*, 5>& defaults,
 
 void CleanColumns(Table2<std::string>& table, int first, int last, long lastRow, CellCleaning how) {
     for (int c = first; c <= last; ++c)
-        for (long r = 0; r <= lastRow; ++r) {
-            std::string& cell = table(c, r);
-            if (how.dropLeading) DropLeadingCharacter(cell);
-            if (how.trim) cell = forms::Trim(cell);
-            if (how.markMissing && (cell.empty() || cell == "---")) cell = "9999";
-        }
+        for (long r = 0; r <= lastRow; ++r)
+            table(c, r).Change([how](std::string& cell) {
+                if (how.dropLeading) DropLeadingCharacter(cell);
+                if (how.trim) cell = forms::Trim(cell);
+                if (how.markMissing && (cell.empty() || cell == "---")) cell = "9999";
+            });
 }
 
 void CleanRowColumns(DepthModel& m, bool trim) { CleanColumns(m.gCorrRow, 0, 1, m.gRowCount, {true, trim, true}); }
@@ -99,7 +101,7 @@ void IndexSections(DepthModel& m) {
         int16_t& count = m.gSectionCount[k];
         count = 0;
         for (long r = 1; r <= m.gRowCount; ++r) {
-            const std::string& label = m.gCorrTable(0, k, 0, r);
+            const std::string& label = std::as_const(m).gCorrTable(0, k, 0, r);
             if (IsTopLabel(label)) {
                 count = forms::AddInt16(count, 1);
                 m.gSectionName(k, count) = GetMiddleField(label);
@@ -115,9 +117,9 @@ void DeriveCompositeDepths(DepthModel& m, Extrapolation rule, const ConvertedLev
         int16_t& section = m.gSectionCount[k];  // the running section number of row r
         section = 0;
         for (long r = 1; r <= m.gRowCount; ++r) {
-            if (IsTopLabel(m.gCorrTable(0, k, 0, r))) section = forms::AddInt16(section, 1);
-            const std::string& psp = m.gCorrTable(0, k, 1, r);
-            std::string& depth = m.gCorrTable(1, k, 2, r);
+            const DepthModel& read = m;
+            if (IsTopLabel(read.gCorrTable(0, k, 0, r))) section = forms::AddInt16(section, 1);
+            const std::string& psp = read.gCorrTable(0, k, 1, r);
             double cd = kNoValue;
             if (forms::Right(psp, 4) != "9999" && psp != "---") {
                 // A section without a usable tie has no depth, not depth 0.
@@ -125,11 +127,11 @@ void DeriveCompositeDepths(DepthModel& m, Extrapolation rule, const ConvertedLev
                          .value_or(kNoValue);
                 m.gCorrTable(1, k, 1, r) = psp;
             }
-            depth = cd == kNoValue ? "9999" : forms::DoubleText(cd);
+            m.gCorrTable(1, k, 2, r) = cd == kNoValue ? "9999" : forms::DoubleText(cd);
             if (converted) converted(k, r, cd);
-            const std::string& rowDepth = m.gCorrRow(1, r);
+            const std::string& rowDepth = read.gCorrRow(1, r);
             const double pspValue = StrictNumber(psp), rowValue = StrictNumber(rowDepth);
-            if (!rowDepth.empty() && pspValue != kNoValue && rowValue != kNoValue) depth = rowDepth;
+            if (!rowDepth.empty() && pspValue != kNoValue && rowValue != kNoValue) m.gCorrTable(1, k, 2, r) = rowDepth;
         }
     }
 }
@@ -145,7 +147,7 @@ void FindBottoms(DepthModel& m) {
     m.gDrawBottom = 0;
     for (int k = 1; k <= 4; ++k) {
         const long row = m.gSectionBottom(k, m.gSectionCount[k]);
-        m.gBoreHoleBottom[k] = forms::CSng(FastVal(m.gCorrTable(1, k, 2, row)));
+        m.gBoreHoleBottom[k] = forms::CSng(FastVal(std::as_const(m).gCorrTable(1, k, 2, row)));
         if (m.gBoreHoleBottom[k] != kNoValue && m.gBoreHoleBottom[k] > m.gDrawBottom)
             m.gDrawBottom = m.gBoreHoleBottom[k];
     }

@@ -50,14 +50,15 @@ bool TransferAgeModel2(const DepthModel& main, DepthModel& duo, const MasterCore
 }
 
 void DeriveDuoAgeModelDepths(DepthModel& duo, Extrapolation rule) {
+    const Table2<std::string>& read = duo.gAgeModel;
     for (long j = 1; j <= duo.gAgeModelRows; ++j) {
-        const int16_t b = PointBoreHole(duo, duo.gAgeModel(2, j));
-        if (b != 0 && duo.gAgeModel(2, j) != "---" && duo.gAgeModel(3, j) != "---" && duo.gAgeModel(4, j) != "---") {
-            const int16_t section = GetSectionNo(duo, b, duo.gAgeModel(3, j));
-            const double cd = TrinityToCD2(duo, b, section, forms::CSng(FastVal(duo.gAgeModel(4, j))), rule);
+        const int16_t b = PointBoreHole(duo, read(2, j));
+        if (b != 0 && read(2, j) != "---" && read(3, j) != "---" && read(4, j) != "---") {
+            const int16_t section = GetSectionNo(duo, b, read(3, j));
+            const double cd = TrinityToCD2(duo, b, section, forms::CSng(FastVal(read(4, j))), rule);
             duo.gAgeModel(5, j) = forms::SingleText(forms::CSng(cd));
         }
-        duo.gAgeModel(11, j) = EventFreeText(duo, duo.gAgeModel(5, j));
+        duo.gAgeModel(11, j) = EventFreeText(duo, read(5, j));
     }
     duo.gAgeModelLoaded = true;
 }

@@ -1,5 +1,7 @@
 #include "model/duo_correlation_import.h"
 
+#include <utility>
+
 #include "forms/values.h"
 #include "model/correlation_lookup.h"
 #include "model/correlation_steps.h"
@@ -33,7 +35,7 @@ bool ReadRecords(DepthModel& duo, DuoMasterCore& master, ItemReader& file) {
     ReadRecord(duo, master, file, 0);
     // An older file has no master items: its 15th item is already the first
     // tie row's label, which holds its one leading character only.
-    if (master.gMasterField(1, 0).size() == 1) return false;
+    if (std::as_const(master).gMasterField(1, 0).size() == 1) return false;
     // A model has at least one tie row, as the main window's reader asks:
     // a file of its header alone is a record cut short.
     long row = 0;
@@ -47,14 +49,15 @@ bool ReadRecords(DepthModel& duo, DuoMasterCore& master, ItemReader& file) {
 // gMasterRow: each tie row's master label and the main composite depth of its
 // master position (no value where the main model cannot place it).
 void PlaceMasterPositions(const DepthModel& duo, DuoMasterCore& master, const DepthModel& main) {
-    master.gMasterRow(0, 0) = master.gMasterField(0, 0);
+    const Table2<std::string>& fields = master.gMasterField;
+    master.gMasterRow(0, 0) = fields(0, 0);
     for (long r = 1; r <= duo.gRowCount; ++r) {
-        master.gMasterRow(0, r) = master.gMasterField(0, r);
+        master.gMasterRow(0, r) = fields(0, r);
         int16_t b = 9999;
         for (int16_t k = 4; k >= 1; --k)
-            if (master.gMasterField(1, r) == main.gBoreHoleName[k]) b = k;
-        const int16_t section = GetSectionNo(main, b, master.gMasterField(2, r));
-        const float psp = forms::CSng(FastVal(master.gMasterField(3, r)));
+            if (fields(1, r) == main.gBoreHoleName[k]) b = k;
+        const int16_t section = GetSectionNo(main, b, fields(2, r));
+        const float psp = forms::CSng(FastVal(fields(3, r)));
         const TrinityDepth depth = TrinityToCD(main, b, section, psp);
         master.gMasterRow(1, r) = depth ? forms::DoubleText(*depth) : "";
     }
@@ -109,7 +112,7 @@ void ImportDuoCorrelationModel(DepthModel& duo, DuoMasterCore& master, const Dep
         out.sectionNames.push_back(duo.gSectionName(1, i));
     }
     for (long r = 1; r <= duo.gRowCount; ++r)
-        duo.gCorrRow(2, r) = forms::SingleText(link.DuoToMainCD(forms::CSng(FastVal(duo.gCorrRow(1, r)))));
+        duo.gCorrRow(2, r) = forms::SingleText(link.DuoToMainCD(forms::CSng(FastVal(std::as_const(duo).gCorrRow(1, r)))));
     out.boreHoleItems = BoreHoleItems(duo);
 }
 

@@ -1,6 +1,7 @@
 #include "model/duo_event_list.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "forms/values.h"
@@ -30,7 +31,7 @@ void CombineAndSortEvents2(DepthModel& duo, const MasterCoreLink& link, Extrapol
     }
     for (long i = 1; i <= duo.gEventCount; ++i)
         for (int c = 6; c <= 7; ++c)
-            duo.gEventList(c + 2, i) = forms::SingleText(link.DuoToMainCD(forms::CSng(FastVal(duo.gEventList(c, i)))));
+            duo.gEventList(c + 2, i) = forms::SingleText(link.DuoToMainCD(forms::CSng(FastVal(std::as_const(duo).gEventList(c, i)))));
 }
 
 void ImportDuoEventList(DepthModel& duo, DuoMasterCore& master, const MasterCoreLink& link, ItemReader& file,

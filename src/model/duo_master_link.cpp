@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "forms/values.h"
@@ -155,7 +156,7 @@ void IndexTiePairs(const DepthModel& duo, DuoMasterCore& master) {
     MasterTiePairs pairs;
     for (long r = 1; r <= duo.gRowCount; ++r) {
         const double own = StrictNumber(duo.gCorrRow(1, r));
-        const double depth = FastVal(master.gMasterRow(1, r));
+        const double depth = FastVal(std::as_const(master).gMasterRow(1, r));
         if (own == kNoValue || depth == kNoValue) continue;
         pairs.own.push_back(own);
         pairs.master.push_back(depth);

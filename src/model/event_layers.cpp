@@ -79,8 +79,11 @@ void SortByTop(DepthModel& m) {
         const long smallest = tree[1];
         if (smallest == 0) break;  // no top left that can win: nothing moves any more
         std::swap(tops[static_cast<size_t>(i)], tops[static_cast<size_t>(smallest)]);
-        std::swap(m.gEventTop(1, i), m.gEventTop(1, smallest));
-        std::swap(m.gEventBottom(1, i), m.gEventBottom(1, smallest));
+        for (Table2<float>* t : {&m.gEventTop, &m.gEventBottom}) {
+            const float at = (*t)(1, i);
+            (*t)(1, i) = (*t)(1, smallest);
+            (*t)(1, smallest) = at;
+        }
         place(i, true);
         if (smallest != i) place(smallest, false);
     }
@@ -109,9 +112,9 @@ void DeriveEventFreeCorrelation(DepthModel& m) {
     for (long r = 0; r <= m.gRowCount; ++r)
         for (int b = 1; b <= 4; ++b)
             m.gCorrTable(2, b, 2, r) =
-                forms::DoubleText(CDToEFD(m, forms::CSng(FastVal(m.gCorrTable(1, b, 2, r)))));
+                forms::DoubleText(CDToEFD(m, forms::CSng(FastVal(std::as_const(m).gCorrTable(1, b, 2, r)))));
     for (long r = 0; r <= m.gRowCount; ++r)
-        m.gCorrRow(2, r) = forms::DoubleText(CDToEFD(m, forms::CSng(FastVal(m.gCorrRow(1, r)))));
+        m.gCorrRow(2, r) = forms::DoubleText(CDToEFD(m, forms::CSng(FastVal(std::as_const(m).gCorrRow(1, r)))));
 }
 
 }  // namespace
@@ -139,7 +142,7 @@ void CombineAndSortEvents(DepthModel& m) {
     if (m.gEventCount == 0) return;
 
     for (long i = 1; i <= m.gEventCount; ++i)
-        m.gEventList(8, i) = forms::DoubleText(CDToEFD(m, forms::CSng(FastVal(m.gEventList(6, i)))));
+        m.gEventList(8, i) = forms::DoubleText(CDToEFD(m, forms::CSng(FastVal(std::as_const(m).gEventList(6, i)))));
     for (long i = 1; i <= m.gMergedEventCount; ++i) {
         m.gEventTop(2, i) = forms::CSng(CDToEFD(m, m.gEventTop(1, i)));
         m.gEventBottom(2, i) = forms::CSng(CDToEFD(m, m.gEventBottom(1, i)));

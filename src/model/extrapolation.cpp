@@ -15,16 +15,16 @@ void RecomputeLevels(DepthModel& m) {
     for (int16_t k = 1; k <= 4; ++k) {
         int16_t section = 0;
         for (long r = 1; r <= m.gRowCount; ++r) {
-            if (IsTopLabel(m.gCorrTable(0, k, 0, r))) section = forms::AddInt16(section, 1);
-            const std::string& psp = m.gCorrTable(0, k, 1, r);
-            std::string& depth = m.gCorrTable(1, k, 2, r);
+            const DepthModel& read = m;
+            if (IsTopLabel(read.gCorrTable(0, k, 0, r))) section = forms::AddInt16(section, 1);
+            const std::string& psp = read.gCorrTable(0, k, 1, r);
             const double position = FastVal(psp);
             if (position == kNoValue) {
-                depth = "9999";
+                m.gCorrTable(1, k, 2, r) = "9999";
                 continue;
             }
             const TrinityDepth cd = TrinityToCD(m, k, section, forms::CSng(position));
-            depth = cd ? forms::DoubleText(*cd) : "9999";
+            m.gCorrTable(1, k, 2, r) = cd ? forms::DoubleText(*cd) : "9999";
             m.gCorrTable(1, k, 1, r) = psp;
         }
     }
@@ -47,14 +47,15 @@ int AgePointBoreHole(const DepthModel& m, const std::string& name, const DuoMode
 
 void RecomputeAgePoints(DepthModel& m, Table2<std::string>& table, long rows, bool sectionAsNumber,
                         const DuoModelLink* duo) {
+    const Table2<std::string>& read = table;
     for (long j = 1; j <= rows; ++j) {
-        const std::string& name = table(2, j);
+        const std::string& name = read(2, j);
         const int b = AgePointBoreHole(m, name, duo);
-        if (b != 0 && name != "---" && table(3, j) != "---" && table(4, j) != "---") {
-            const std::string section = sectionAsNumber ? forms::DoubleText(FastVal(table(3, j))) : table(3, j);
-            if (auto depth = AgePointDepth(m, b, section, table(4, j), duo)) table(5, j) = forms::SingleText(*depth);
+        if (b != 0 && name != "---" && read(3, j) != "---" && read(4, j) != "---") {
+            const std::string section = sectionAsNumber ? forms::DoubleText(FastVal(read(3, j))) : read(3, j);
+            if (auto depth = AgePointDepth(m, b, section, read(4, j), duo)) table(5, j) = forms::SingleText(*depth);
         }
-        table(11, j) = forms::DoubleText(CDToEFD(m, forms::CSng(FastVal(table(5, j)))));
+        table(11, j) = forms::DoubleText(CDToEFD(m, forms::CSng(FastVal(read(5, j)))));
     }
 }
 

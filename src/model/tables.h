@@ -68,7 +68,7 @@ public:
         from.Renew();
         return *this;
     }
-    // Called before every access that can write a cell.
+    // Called at every write of a cell and every change of the rows.
     void Count() { ++changes_; }
     TableStamp Stamp() const { return {table_, changes_}; }
 
@@ -94,12 +94,37 @@ public:
     explicit Table2(int columns = 1, int rows = 0)
         : columns_(columns), rows_(rows), capacity_(rows), cells_(Size(columns, rows), T{}) {}
 
-    // A cell that may be written: the table counts a change.
-    T& operator()(long column, long row) {
-        const size_t i = Index(column, row);
-        changes_.Count();
-        return cells_[i];
-    }
+    // A cell of a table that may be written. It reads as the cell; the
+    // table counts a change when the cell is written, not when it is handed
+    // out, so that a read counts nothing and a cell kept and written later
+    // still counts. It finds its cell again at each use.
+    class Cell {
+    public:
+        template <class U>
+            requires std::is_assignable_v<T&, U&&>
+        Cell& operator=(U&& value) {
+            table_.Written(column_, row_) = std::forward<U>(value);
+            return *this;
+        }
+        Cell& operator=(const Cell& from) { return *this = static_cast<const T&>(from); }
+        operator const T&() const { return std::as_const(table_)(column_, row_); }
+        template <class U>
+        friend bool operator==(const Cell& cell, const U& value) {
+            return static_cast<const T&>(cell) == value;
+        }
+        // Changes the cell where it is: change(T&) is the write.
+        template <class F>
+        void Change(F&& change) {
+            std::forward<F>(change)(table_.Written(column_, row_));
+        }
+
+    private:
+        friend class Table2;
+        Cell(Table2& table, long column, long row) : table_(table), column_(column), row_(row) {}
+        Table2& table_;
+        long column_, row_;
+    };
+    Cell operator()(long column, long row) { return Cell(*this, column, row); }
     const T& operator()(long column, long row) const { return cells_[Index(column, row)]; }
 
     int Columns() const { return columns_; }
@@ -168,6 +193,13 @@ private:
     }
     using Cells = std::vector<T, UnclearedAllocator<T>>;
 
+    // The cell about to be written, counted.
+    T& Written(long column, long row) {
+        const size_t i = Index(column, row);
+        changes_.Count();
+        return cells_[i];
+    }
+
     void Relocate(long capacity) {
         Cells cells(Size(columns_, capacity));
         for (long c = 0; c < columns_; ++c)
@@ -225,7 +257,7 @@ class CorrTable {
 public:
     static constexpr int kPlanes = 4, kBoreHoles = 6, kFields = 3;
 
-    std::string& operator()(long plane, long boreHole, long field, long row) {
+    Table2<std::string>::Cell operator()(long plane, long boreHole, long field, long row) {
         return cells_(Column(plane, boreHole, field), row);
     }
     const std::string& operator()(long plane, long boreHole, long field, long row) const {

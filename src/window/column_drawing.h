@@ -127,4 +127,8 @@ struct TieDepths {
     static TieDepths Read(const model::DepthModel& m, int plane);
 };
 
+// A bore-hole column draws a tie row, its line and its label, where the row
+// has a depth in that bore hole on the drawn scale.
+inline bool DrawsTie(const TieDepths& d, int bh, long row) { return d.boreHole[bh][row] != 9999; }
+
 }  // namespace quillory::columns

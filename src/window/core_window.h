@@ -16,6 +16,7 @@
 #include "side/side_window.h"
 #include "model/depth_model.h"
 #include "model/duo_link.h"
+#include "window/core_environment.h"
 #include "window/counterpart.h"
 
 namespace model {
@@ -27,12 +28,6 @@ struct CorrelationImport;
 
 namespace quillory {
 
-class FrmConversion;
-class FrmDivider;
-class FrmExport;
-class FrmVersion;
-class FrmSelect;
-class PhotoWindow;
 namespace columns {
 struct TieDepths;
 struct DrawingRules;
@@ -45,27 +40,6 @@ struct CompositeTie;
 struct CompositeEdge {
     const forms::Control& before;
     double width;
-};
-
-// The tool windows that belong to one side.
-struct SideTools {
-    forms::FormSlot<FrmDivider>& divider;
-    forms::FormSlot<FrmVersion>& version;
-    forms::FormSlot<FrmExport>& exporter;
-    forms::FormSlot<FrmSelect>& select;
-    forms::FormSlot<FrmConversion>& conversion;
-};
-
-// What a main window reaches beyond itself.
-struct CoreEnvironment {
-    SharedState& shared;
-    SideState& state;
-    SideTools tools;
-    Counterpart& counterpart;
-    // The four photo windows, shared by both main windows.
-    std::array<forms::FormSlot<PhotoWindow>*, kPhotoWindowCount> photos;
-    // Closing either main window ends the program.
-    std::function<void(const forms::Form& closing)> shutDown;
 };
 
 // A ruler mark of the target line: a line from x1 to x2 and a dot.

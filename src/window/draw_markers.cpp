@@ -170,7 +170,7 @@ void CoreWindow::DrawMarkers(const TieDepths& d) {
         const std::string& lamina = m.gCorrRow(0, i);
         for (int bh = 1; bh <= 4; ++bh) {
             const float y = d.boreHole[bh][i];
-            if (y == 9999 || !v1.Reaches(y - h6, y)) continue;
+            if (!DrawsTie(d, bh, i) || !v1.Reaches(y - h6, y)) continue;
             Surface& s = BoreHole(bh).Draw();
             const model::IndexedColumn& labels = model::CorrCells(m, 0, bh, 0);
             if (labels.Is(i, model::kPinText)) {

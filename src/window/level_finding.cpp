@@ -1,8 +1,6 @@
 // GetPSP: the section, tie rows and position in the section of a composite
 // depth in one bore hole, and the lamina lists it hands to the Level Divider.
 #include <algorithm>
-#include <cmath>
-#include <limits>
 
 #include "forms/values.h"
 #include "tools/frm_divider.h"
@@ -17,22 +15,6 @@ using namespace forms;
 namespace {
 
 constexpr double kNoValue = 9999;
-
-// The centre of a column is its top, a single, plus half the range, so it
-// holds the level only to a step of a single at the top's size (406.4 - 250 +
-// 250 gives 406.39999, -0.1 - 250 + 250 gives -0.100006). That round-off must
-// not move a level off the place it was put: a centre within it of a tie is
-// the tie (the tie's own PSP), and a position within it, times the slope it
-// was placed with, of a section's top is the top (PSP 0, so the level keeps
-// its section and its bore hole).
-double SingleStep(double size) {
-    const float single = static_cast<float>(std::abs(size));
-    return static_cast<double>(std::nextafter(single, std::numeric_limits<float>::infinity())) - single;
-}
-
-double AtTie(double centre, double tie, double slack) { return std::abs(centre - tie) <= slack ? tie : centre; }
-
-float AtTop(double psp, double slack) { return static_cast<float>(std::abs(psp) <= slack ? 0.0 : psp); }
 
 // The section's first row and the two ties around the level, written as the
 // walk finds them: where it fails, what it found so far stays.
@@ -182,8 +164,26 @@ bool CoreWindow::GetPSP(int16_t b, float depth) {
                                       m.gSectionName(b, TopsUpTo(m, b, state.gTopRow)));
         }
 
-        const double top = BoreHole(b).Draw().ScaleTop(), centre = top + state.gRange / 2.0;
-        state.gTargetCD = static_cast<float>(OwnDepthOf(static_cast<float>(centre)));
+        // The centre of a column is its top, a single, plus half the range,
+        // on this side's own depth. A column centred on a level gives that
+        // level back only as far as those sums keep it (406.4 - 250 + 250
+        // gives 406.39999, -0.1 - 250 + 250 gives -0.100006), and that
+        // round-off must not move a level off the place it was put: a centre
+        // that a column centred on a tie shows is the tie (the tie's own
+        // PSP), and one that a column centred on the section's top shows is
+        // the top (PSP 0, so the level keeps its section and its bore hole).
+        // Any other centre is a level of its own. A level reaches the column
+        // as the number of a box or as the single a conversion gives.
+        auto centreOf = [&](float top) {
+            return static_cast<float>(OwnDepthOf(static_cast<float>(top + state.gRange / 2.0)));
+        };
+        state.gTargetCD = centreOf(BoreHole(b).Draw().ScaleTop());
+        auto shows = [&](double level) {
+            auto from = [&](double at) {
+                return centreOf(static_cast<float>(DrawnDepthOf(at) - state.gRange / 2.0)) == state.gTargetCD;
+            };
+            return from(level) || from(static_cast<float>(level));
+        };
 
         // The position in the section, at the centre of the bore hole's column.
         if (drilling) {
@@ -191,19 +191,22 @@ bool CoreWindow::GetPSP(int16_t b, float depth) {
         } else if (composite) {
             if (state.gRowB == 0) return false;
             const double cB = rowDepth().CDbl(state.gRowB), pB = psp().CDbl(state.gRowB);
-            const double slack = SingleStep(std::max(std::abs(top), std::abs(centre)));
-            double t = AtTie(state.gTargetCD, cB, slack);
+            double t = shows(cB) ? cB : state.gTargetCD;
             const bool oneToOne = state.model.gExtrapolation == model::Extrapolation::kOneToOne;
+            // The section's top is the level of PSP 0 on the same line, as
+            // TrinityToCD computes it.
             if (oneToOne && static_cast<float>(cB) < static_cast<float>(t)) {
-                state.gPSP = AtTop(pB - (cB - t), slack);
+                state.gPSP = shows(cB - pB) ? 0 : static_cast<float>(pB - (cB - t));
             } else {
                 if (state.gRowA == 0) return false;
                 const double cA = rowDepth().CDbl(state.gRowA), pA = psp().CDbl(state.gRowA);
-                t = AtTie(t, cA, slack);
+                if (shows(cA)) t = cA;
                 if (oneToOne && static_cast<float>(cA) > static_cast<float>(t))
-                    state.gPSP = AtTop(pA + (t - cA), slack);
+                    state.gPSP = shows(cA - pA) ? 0 : static_cast<float>(pA + (t - cA));
                 else
-                    state.gPSP = AtTop(pA + Divide((t - cA) * (pB - pA), cB - cA), slack * std::abs(Divide(pB - pA, cB - cA)));
+                    state.gPSP = pB != pA && shows(cA + Divide(-pA * (cB - cA), pB - pA))
+                                     ? 0
+                                     : static_cast<float>(pA + Divide((t - cA) * (pB - pA), cB - cA));
             }
         }
         // On the event-free and age scales no position is computed: the

@@ -29,7 +29,7 @@ void CoreWindow::BoreHole_MouseMove(int16_t index, int button, int shift, float 
 }
 
 void CoreWindow::MouseMoveProcedure(int16_t index, int, int, float x, float y) {
-    model::DepthModel& m = state.model;
+    const model::DepthModel& m = state.model;
     PictureBox& column = BoreHole(index);
     // Bottoms, age points and positions are found on this side's own
     // composite depth; tie rows and the centre line on the drawn columns.
@@ -47,13 +47,12 @@ void CoreWindow::MouseMoveProcedure(int16_t index, int, int, float x, float y) {
         if (index == kRuler) return;
         const double tolerance = 0.002 * state.gRange;
         if (index != kComposite) {
-            const model::DepthModel& ties = m;
-            const model::IndexedColumn& depths = model::CorrCells(ties, ties.gVerticalScale, index, 2);
-            for (long r = 1; r <= ties.gRowCount; ++r) {
+            const model::IndexedColumn& depths = model::CorrCells(m, m.gVerticalScale, index, 2);
+            for (long r = 1; r <= m.gRowCount; ++r) {
                 const double depth = depths.CDbl(r);
                 if ((depth - y) * (depth - y) < tolerance * tolerance)
                     column.ToolTipText =
-                        ties.gCorrTable(0, index, 0, r) + " (" + ties.gCorrTable(ties.gVerticalScale, index, 1, r) + " cm)";
+                        m.gCorrTable(0, index, 0, r) + " (" + m.gCorrTable(m.gVerticalScale, index, 1, r) + " cm)";
             }
         }
         const double centre = BoreHole(1).Draw().ScaleTop() + state.gRange / 2.0;
@@ -62,12 +61,11 @@ void CoreWindow::MouseMoveProcedure(int16_t index, int, int, float x, float y) {
         // (rows 0: equal depths, so a right click opens no divider).
         if ((y - centre) * (y - centre) < tolerance * tolerance) {
             GetPSP(index, own);
-            const model::DepthModel& ties = m;
-            state.gDivLamina0Depth = static_cast<float>(Val(ties.gCorrTable(0, index, 1, state.gRowA)));
+            state.gDivLamina0Depth = static_cast<float>(Val(m.gCorrTable(0, index, 1, state.gRowA)));
             state.gDivTargetDepth = state.gPSP;
-            state.gDivLamina1Depth = static_cast<float>(Val(ties.gCorrTable(0, index, 1, state.gRowB)));
-            state.gDivLamina0Label = ties.gCorrTable(0, index, 0, state.gRowA);
-            state.gDivLamina1Label = ties.gCorrTable(0, index, 0, state.gRowB);
+            state.gDivLamina1Depth = static_cast<float>(Val(m.gCorrTable(0, index, 1, state.gRowB)));
+            state.gDivLamina0Label = m.gCorrTable(0, index, 0, state.gRowA);
+            state.gDivLamina1Label = m.gCorrTable(0, index, 0, state.gRowB);
         }
     } catch (const RuntimeError&) {
         // The read-outs keep what they had.

@@ -17,17 +17,23 @@ std::string columns::TieLabel(const model::DepthModel& m, int bh, long row) {
 
 void CoreWindow::AnnounceTieLabels() {
     const model::DepthModel& m = state.model;
-    // Labels are printed from font size 2 on.
-    const bool printed = state.gFontSize > 1;
+    // Labels are printed from font size 2 on, once a model has tie rows.
+    const bool printed = state.gFontSize > 1 && m.gRowCount >= 1;
     std::vector<std::string> names;
     for (long i = 1; printed && i <= m.gRowCount; ++i)
         if (const columns::CompositeTie tie = CompositeTieOf(i); tie.text) names.push_back(*tie.text);
     App().Platform().TextsAhead(BoreHole(0).Draw(), names, state.gFontSize, BoreHole(0).FontBold());
+    // The rows a column draws on the drilling or the composite depth, the
+    // scales a model opens with (the event-free and age scales follow the
+    // composite depth).
+    using columns::TieDepths;
+    const TieDepths drilling = printed ? TieDepths::Read(m, 0) : TieDepths{};
+    const TieDepths composite = printed ? TieDepths::Read(m, 1) : TieDepths{};
     for (int bh = 1; bh <= 4; ++bh) {
         std::vector<std::string> labels;
-        // A bore hole without the row ("*") has no tie there.
         for (long i = 1; printed && i <= m.gRowCount; ++i)
-            if (m.gCorrTable(0, bh, 0, i) != "*") labels.push_back(columns::TieLabel(m, bh, i));
+            if (columns::DrawsTie(drilling, bh, i) || columns::DrawsTie(composite, bh, i))
+                labels.push_back(columns::TieLabel(m, bh, i));
         App().Platform().TextsAhead(BoreHole(bh).Draw(), labels, state.gFontSize, BoreHole(bh).FontBold());
     }
 }

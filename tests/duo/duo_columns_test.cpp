@@ -162,7 +162,7 @@ TEST_F(DuoColumnsTest, TheMainWindowsDatedPointsStandAtTheirDepthOnTheDrawnScale
     Import(Main().Command4, "QL22_ages_20240209.csv", ages);
     ASSERT_TRUE(services.messages.empty()) << services.messages[0].request.text;
     Type(Duo().Text2, "600");
-    const float p2 = static_cast<float>(forms::Val(q.main.model.gAgeModel(5, 2)));
+    const float p2 = static_cast<float>(forms::Val(std::as_const(q.main.model).gAgeModel(5, 2)));
     auto points = [&](int column) { return Of(Kept(Duo(), column), PrimitiveKind::Circle, forms::RGB(255, 100, 100)); };
     ASSERT_EQ(points(1).size(), 1u);
     EXPECT_NEAR(points(1)[0].y1, MainToDuo(p2), 1e-3);

@@ -245,7 +245,7 @@ TEST(AgeConversion, LevelsInAnyOrderFindTheirPairAsAWalkDoes) {
     }
     LoadAges(m, AgeHeader() + points);
     // The last pair around the level, the first or last pair beyond the points.
-    auto walk = [&](double x) {
+    auto walk = [&m = std::as_const(m)](double x) {
         long lo = x < FastVal(m.gAgeModel(11, 1)) ? 1 : 19;
         for (long j = 1; j < 20; ++j)
             if (FastVal(m.gAgeModel(11, j)) <= x && x < FastVal(m.gAgeModel(11, j + 1))) lo = j;

@@ -132,6 +132,20 @@ TEST(CellIndex, FollowsEveryChangeOfACellAndOfTheTable) {
     EXPECT_EQ(index.Column(moved, 1).Val(0), 5);
 }
 
+// A table counts a change when a cell is written, not when it is handed
+// out: a cell kept and written later is read again, and a read counts nothing.
+TEST(CellIndex, FollowsACellWrittenAfterItWasHandedOutAndNoRead) {
+    Table2<std::string> table(1, 2);
+    CellIndex index;
+    auto&& cell = table(0, 1);
+    EXPECT_EQ(index.Column(table, 0).Val(1), 0);
+    cell = "17.5";
+    EXPECT_EQ(index.Column(table, 0).Val(1), 17.5);
+    const TableStamp read = table.Stamp();
+    EXPECT_EQ(std::string(table(0, 1)), "17.5");
+    EXPECT_TRUE(table.Stamp() == read);
+}
+
 TEST(CellIndex, AgreesWithTheExampleModelThroughEveryImportOfTheMainWindow) {
     DepthModel m;
     ItemReader correlation = ItemReader::Open(kExamples + "QL22_correlation_20240209.csv");

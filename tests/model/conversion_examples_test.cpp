@@ -79,7 +79,7 @@ TEST_F(ConvertedExamples, EverySectionsFirstAndLastTieIsPlacedAtItsOwnDepth) {
             const SectionEnds ends = GetSectionEnds(m, k, s);
             for (const std::optional<std::string>& psp : {std::optional<std::string>(ends.top), ends.bottom}) {
                 if (!psp) continue;
-                file += "x," + m.gBoreHoleName[k] + ",\"" + m.gSectionName(k, s) + "\"," + *psp + "\n";
+                file += "x," + m.gBoreHoleName[k] + ",\"" + std::as_const(m).gSectionName(k, s) + "\"," + *psp + "\n";
                 expected.push_back(TrinityToCD(m, k, s, forms::CSng(StrictNumber(*psp))));
             }
         }

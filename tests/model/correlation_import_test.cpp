@@ -61,13 +61,13 @@ TEST(CorrelationImport, BuildsTablesSectionsAndDerivedDepths) {
 
     // ties at PSP 10 (110) and 50 (150); the top lies 1:1 above the
     // first tie, the bottom 1:1 below the last; tie rows keep their own depth.
-    EXPECT_DOUBLE_EQ(forms::Val(m.gCorrTable(1, 1, 2, 1)), 100.0);
+    EXPECT_DOUBLE_EQ(forms::Val(std::as_const(m).gCorrTable(1, 1, 2, 1)), 100.0);
     EXPECT_EQ(m.gCorrTable(1, 1, 2, 3), "110");
-    EXPECT_DOUBLE_EQ(forms::Val(m.gCorrTable(1, 1, 2, 5)), 190.0);
+    EXPECT_DOUBLE_EQ(forms::Val(std::as_const(m).gCorrTable(1, 1, 2, 5)), 190.0);
     EXPECT_EQ(m.gCorrTable(1, 1, 1, 5), "90");
     EXPECT_EQ(m.gCorrTable(1, 1, 2, 2), "9999");  // no level of A in that row
     // A-02 has a single tie (PSP 20 at 230): 1:1 from it.
-    EXPECT_DOUBLE_EQ(forms::Val(m.gCorrTable(1, 1, 2, 9)), 280.0);
+    EXPECT_DOUBLE_EQ(forms::Val(std::as_const(m).gCorrTable(1, 1, 2, 9)), 280.0);
     EXPECT_FLOAT_EQ(m.gBoreHoleBottom[1], 280.0f);
     EXPECT_FLOAT_EQ(m.gBoreHoleBottom[2], 230.0f);
     EXPECT_FLOAT_EQ(m.gBoreHoleBottom[3], 0.0f);  // no sections: header row, empty

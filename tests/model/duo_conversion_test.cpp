@@ -66,7 +66,7 @@ TEST_F(DuoConversions, TrinityToCD2ByTheDuosOwnOption) {
     EXPECT_DOUBLE_EQ(TrinityToCD2(DepthModel{}, 1, 1, 5, Extrapolation::kOneToOne), 9999);
 
     // Drilling positions of the import follow the Duo's option as it stands.
-    EXPECT_DOUBLE_EQ(forms::Val(d.duo.gCorrTable(1, 1, 2, 4)), 140);  // E-01-Bot, PSP 40: 120 + 20 (1:1)
+    EXPECT_DOUBLE_EQ(forms::Val(std::as_const(d.duo).gCorrTable(1, 1, 2, 4)), 140);  // E-01-Bot, PSP 40: 120 + 20 (1:1)
 }
 
 TEST_F(DuoConversions, EventFreeDepthsNeedTheDuoEventList) {

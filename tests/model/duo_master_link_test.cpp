@@ -136,13 +136,13 @@ TEST(MasterLinkEdges, SearchAgreesWithTheRowWalk) {
             const float x = static_cast<float>(random() % 6000) / 10.0f - 50.0f;
             long a = 0, b = 0;
             for (long r = 1; r <= rows && b == 0; ++r) {
-                const double sr = forms::Val(d.duo.gCorrRow(1, r)), mr = forms::Val(d.master.gMasterRow(1, r));
+                const double sr = forms::Val(std::as_const(d.duo).gCorrRow(1, r)), mr = forms::Val(std::as_const(d.master).gMasterRow(1, r));
                 if (sr == 9999 || mr == 9999) continue;
                 if (x >= sr) a = r;
                 else b = r;
             }
-            auto S = [&](long r) { return forms::Val(d.duo.gCorrRow(1, r)); };
-            auto M = [&](long r) { return forms::Val(d.master.gMasterRow(1, r)); };
+            auto S = [&](long r) { return forms::Val(std::as_const(d.duo).gCorrRow(1, r)); };
+            auto M = [&](long r) { return forms::Val(std::as_const(d.master).gMasterRow(1, r)); };
             double v;
             if (a == 0 && b == 0) v = 9999;
             else if (b == 0) v = x - S(a) + M(a);

@@ -410,5 +410,18 @@ TEST_F(ExampleRoadTest, EverySectionTopKeepsItsBoreHoleAndPositionZero) {
     EXPECT_GT(tops, 90);
 }
 
+// The column tells 602.89996, a single below 602.9 where A-07 opens, from
+// 602.9 itself: that level lies above A-07, in B-06.
+TEST_F(ExampleRoadTest, ALevelASingleAboveASectionTopStaysAboveIt) {
+    quillory::FrmMain& f = Main();
+    auto trinity = [&] { return f.Combo1.Text() + "-" + f.Combo5.Text() + " " + f.Text1.Text(); };
+    for (const char* level : {"602.8999", "602.89996"}) {
+        Type(f.Text2, level);
+        EXPECT_EQ(trinity(), "B-06 53.29") << level;
+    }
+    Type(f.Text2, "602.9");
+    EXPECT_EQ(trinity(), "A-07 0");
+}
+
 }  // namespace
 }  // namespace main_test
