@@ -233,14 +233,16 @@ void ScenarioRun::Click(const Target& t, bool dbl) {
 
 void ScenarioRun::Type(const Target& t, const std::string& text) {
     if (std::string why = Refusal("type", *t.control); !why.empty()) return Fail(why);
-    Act([&] { return backend_->Input().Type(*t.control, text); });
+    Act([&] { return backend_->Input().Type(*t.control, text, true); });
 }
 
+// A named key, or one character typed where the caret is.
 void ScenarioRun::Key(const Target& t, const std::string& key) {
     int code = KeyCodeByName(key);
-    if (code < 0) return Fail("unknown key " + key);
+    if (code < 0 && key.size() != 1) return Fail("unknown key " + key);
     if (std::string why = Refusal("key", *t.control); !why.empty()) return Fail(why);
-    Act([&] { return backend_->Input().Key(*t.control, code); });
+    if (code < 0) Act([&] { return backend_->Input().Type(*t.control, key, false); });
+    else Act([&] { return backend_->Input().Key(*t.control, code); });
 }
 
 void ScenarioRun::Mouse(const std::string& cmd, std::istringstream& args) {

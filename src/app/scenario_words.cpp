@@ -35,6 +35,10 @@ int KeyCodeByName(const std::string& k) {
     if (k == "Tab") return forms::kKeyTab;
     if (k == "Up") return forms::kKeyUp;
     if (k == "Down") return forms::kKeyDown;
+    if (k == "Home") return forms::kKeyHome;
+    if (k == "End") return forms::kKeyEnd;
+    if (k == "Left") return forms::kKeyLeft;
+    if (k == "Right") return forms::kKeyRight;
     return -1;
 }
 

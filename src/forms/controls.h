@@ -33,15 +33,67 @@ private:
     std::string caption_;
 };
 
-class TextBox : public Control {
+// What a text box and an editable combo box share: one line of text with
+// the caret, or a selection, in it (byte offsets), where the person's keys act.
+class TextField : public Control {
 public:
-    TextBox(Form& f, std::string name, int index = -1);
     const std::string& Text() const { return text_; }
-    void SetText(const std::string& v);
+    // A program write of the text: Change when it changes.
+    virtual void SetText(const std::string& v) = 0;
     int SelStart() const { return selStart_; }
     int SelLength() const { return selLength_; }
+    // The caret at v, nothing selected.
     void SetSelStart(int v);
     void SetSelLength(int v);
+    void UserSelectAll();
+    // User input: a typed character, or a key by its code (Enter,
+    // Backspace, Home...).
+    virtual void UserKeyChar(char c) = 0;
+    virtual void UserKey(int keyCode, int shift = 0) = 0;
+    // A paste or a cut: s in place of the selection at once, the caret after
+    // it; one Change and no key events.
+    void UserReplaceSelection(const std::string& s);
+    std::string GetProperty(const std::string& p) const override;
+    bool SetProperty(const std::string& p, const std::string& v) override;
+    std::string DumpValue() const override { return text_; }
+
+protected:
+    using Control::Control;
+    // Whether the person's keys may change the text now.
+    virtual bool Editable() const = 0;
+    // The person's edit: the text becomes next, the caret goes to caret.
+    virtual void TakeEdit(const std::string& next, int caret) = 0;
+    // A typed character in place of the selection.
+    void TypeAtCaret(char c);
+    // Backspace and Delete: the selection, else the character before or
+    // after the caret.
+    void EraseAtCaret(bool forward);
+    // Home, End, Left and Right move the caret and fire nothing, as the
+    // keys that change no text reach no handler; false for other keys.
+    bool MoveCaret(int keyCode);
+    // After a key's KeyDown: the KeyPress of Enter, Escape and Backspace and
+    // the edit of Backspace and Delete; false once the form is gone.
+    template <class Press>
+    bool PressAndErase(const Press& press, int code) {
+        if (code == kKeyReturn || code == kKeyEscape || code == kKeyBack) {
+            int ascii = code;
+            Fire(press, ascii);
+            if (FormRetired()) return false;
+            if (ascii == kKeyBack) EraseAtCaret(false);
+        } else if (code == kKeyDelete) {
+            EraseAtCaret(true);
+        }
+        return true;
+    }
+
+    std::string text_;
+    int selStart_ = 0, selLength_ = 0;
+};
+
+class TextBox : public TextField {
+public:
+    TextBox(Form& f, std::string name, int index = -1);
+    void SetText(const std::string& v) override;
     int Alignment = 0;
     bool Locked = false;
     int MaxLength = 0;
@@ -50,19 +102,15 @@ public:
     std::function<void(int& keyCode, int shift)> KeyDown, KeyUp;
     void SetFocus();
 
-    // User input: a printable character, or a key code (Enter, Backspace...).
-    void UserKeyChar(char c);
-    void UserKey(int keyCode, int shift = 0);
-    void UserSelectAll();
+    void UserKeyChar(char c) override;
+    void UserKey(int keyCode, int shift = 0) override;
     void UserClick();
     std::string GetProperty(const std::string& p) const override;
     bool SetProperty(const std::string& p, const std::string& v) override;
-    std::string DumpValue() const override { return text_; }
 
-private:
-    void InsertText(const std::string& s);
-    std::string text_;
-    int selStart_ = 0, selLength_ = 0;
+protected:
+    bool Editable() const override { return !Locked; }
+    void TakeEdit(const std::string& next, int caret) override;
 };
 
 class CommandButton : public Control {
@@ -83,15 +131,12 @@ private:
     std::string caption_;
 };
 
-class ComboBox : public Control {
+class ComboBox : public TextField {
 public:
-    ComboBox(Form& f, std::string name, int index = -1) : Control(f, ControlKind::ComboBox, std::move(name), index) {}
-    const std::string& Text() const { return text_; }
-    void SetText(const std::string& v);
-    // Where the caret stands in the text, in bytes: after the person's typing
-    // or paste, at the start after any other change of the text, so that a
-    // text longer than the box shows its start.
-    int SelStart() const { return selStart_; }
+    ComboBox(Form& f, std::string name, int index = -1) : TextField(f, ControlKind::ComboBox, std::move(name), index) {}
+    // A program write leaves the caret at the start, so that a text longer
+    // than the box shows its start.
+    void SetText(const std::string& v) override;
     int ListIndex() const { return listIndex_; }
     void SetListIndex(int i);
     int ListCount() const { return static_cast<int>(list_.size()); }
@@ -107,23 +152,24 @@ public:
     // A user's pick from the list; typing into the box.
     void UserChoose(int index);
     bool UserChoose(const std::string& item);
-    void UserKeyChar(char c);
-    void UserKey(int keyCode, int shift = 0);
-    void UserSelectAll() { selectAll_ = true; }
-    // The person's edit of the whole text at once (a paste): one Change.
-    void UserEditText(const std::string& v);
+    void UserKeyChar(char c) override;
+    void UserKey(int keyCode, int shift = 0) override;
     std::string GetProperty(const std::string& p) const override;
     bool SetProperty(const std::string& p, const std::string& v) override;
-    std::string DumpValue() const override { return text_; }
     const std::vector<std::string>& Items() const { return list_; }
 
+protected:
+    bool Editable() const override { return Style != 2; }
+    void TakeEdit(const std::string& next, int caret) override;
+
 private:
-    void ChangeText(const std::string& v, bool typed);
-    std::string text_;
+    // The caret goes to caret; a new text v takes the list item it names as
+    // the list index and fires Change.
+    void ChangeText(const std::string& v, int caret);
+    // The text and caret of list item i (-1: none).
+    void ShowItem(int i);
     std::vector<std::string> list_;
     int listIndex_ = -1;
-    int selStart_ = 0;
-    bool selectAll_ = false;
 };
 
 class OptionButton : public Control {

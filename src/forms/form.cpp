@@ -32,9 +32,7 @@ bool Form::HasMenuBar() const {
 }
 
 double Form::ScaleWidth() const { return std::max(0.0, width_ - kFrameWidth); }
-double Form::ScaleHeight() const {
-    return std::max(0.0, height_ - kFrameHeight - (HasMenuBar() ? kMenuBarHeight : 0));
-}
+double Form::ScaleHeight() const { return std::max(0.0, height_ - FrameHeight()); }
 
 void Form::SetLeft(double v) { if (v != left_) { left_ = v; Touch(); } }
 void Form::SetTop(double v) { if (v != top_) { top_ = v; Touch(); } }

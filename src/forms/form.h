@@ -54,6 +54,9 @@ public:
     void Move(double left, double top, double width, double height);
     double ScaleWidth() const;
     double ScaleHeight() const;
+    // What the outer height has beyond ScaleHeight: caption bar, borders and
+    // a visible menu bar.
+    double FrameHeight() const { return kFrameHeight + (HasMenuBar() ? kMenuBarHeight : 0); }
     int WindowState() const { return windowState_; }
     void SetWindowState(int v);
     bool Enabled() const { return enabled_; }

@@ -28,24 +28,18 @@ std::string DirectInput::Click(Control& c, bool twice) {
     return {};
 }
 
-std::string DirectInput::Type(Control& c, const std::string& text) {
-    if (auto* t = dynamic_cast<TextBox*>(&c)) {
-        t->UserSelectAll();
-        for (char ch : text) t->UserKeyChar(ch);
-        return {};
-    }
-    if (auto* combo = dynamic_cast<ComboBox*>(&c)) {
-        combo->UserSelectAll();
-        for (char ch : text) combo->UserKeyChar(ch);
-        return {};
-    }
-    return "cannot type into " + c.QualifiedName();
+std::string DirectInput::Type(Control& c, const std::string& text, bool selectAll) {
+    auto* field = dynamic_cast<TextField*>(&c);
+    if (!field) return "cannot type into " + c.QualifiedName();
+    if (selectAll) field->UserSelectAll();
+    for (char ch : text) field->UserKeyChar(ch);
+    return {};
 }
 
 std::string DirectInput::Key(Control& c, int keyCode) {
-    if (auto* t = dynamic_cast<TextBox*>(&c)) t->UserKey(keyCode);
-    else if (auto* combo = dynamic_cast<ComboBox*>(&c)) combo->UserKey(keyCode);
-    else return "cannot send keys to " + c.QualifiedName();
+    auto* field = dynamic_cast<TextField*>(&c);
+    if (!field) return "cannot send keys to " + c.QualifiedName();
+    field->UserKey(keyCode);
     return {};
 }
 

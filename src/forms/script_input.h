@@ -23,8 +23,9 @@ class ScriptInput {
 public:
     virtual ~ScriptInput() = default;
     virtual std::string Click(Control& control, bool twice) = 0;
-    // Focus, select all, then one keystroke per character.
-    virtual std::string Type(Control& control, const std::string& text) = 0;
+    // Focus, select all unless the keys go where the caret is, then one
+    // keystroke per character.
+    virtual std::string Type(Control& control, const std::string& text, bool selectAll) = 0;
     virtual std::string Key(Control& control, int keyCode) = 0;
     virtual std::string Choose(ComboBox& combo, int index) = 0;
     // The thumb dragged to value and let go.
@@ -45,7 +46,7 @@ public:
 class DirectInput : public ScriptInput {
 public:
     std::string Click(Control& control, bool twice) override;
-    std::string Type(Control& control, const std::string& text) override;
+    std::string Type(Control& control, const std::string& text, bool selectAll) override;
     std::string Key(Control& control, int keyCode) override;
     std::string Choose(ComboBox& combo, int index) override;
     std::string Slide(Slider& slider, long value) override;

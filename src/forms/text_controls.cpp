@@ -33,7 +33,7 @@ int KeyCodeOf(char c) {
 
 // ---- TextBox ----
 
-TextBox::TextBox(Form& f, std::string name, int index) : Control(f, ControlKind::TextBox, std::move(name), index) {
+TextBox::TextBox(Form& f, std::string name, int index) : TextField(f, ControlKind::TextBox, std::move(name), index) {
     SetBackColor(kWhite);
 }
 
@@ -46,25 +46,9 @@ void TextBox::SetText(const std::string& v) {
     Fire(Change);
 }
 
-void TextBox::SetSelStart(int v) {
-    selStart_ = std::clamp(v, 0, static_cast<int>(text_.size()));
-    selLength_ = 0;
-}
-
-void TextBox::SetSelLength(int v) {
-    selLength_ = std::clamp(v, 0, static_cast<int>(text_.size()) - selStart_);
-}
-
 void TextBox::SetFocus() {
     RequireFocusable(*this);
     form_.SetActiveControl(this);
-}
-
-void TextBox::UserSelectAll() {
-    if (!AcceptsUserInput()) return;
-    form_.SetActiveControl(this);
-    selStart_ = 0;
-    selLength_ = static_cast<int>(text_.size());
 }
 
 void TextBox::UserClick() {
@@ -73,18 +57,12 @@ void TextBox::UserClick() {
     Fire(Click);
 }
 
-void TextBox::InsertText(const std::string& s) {
-    std::string next = text_.substr(0, selStart_) + s + text_.substr(selStart_ + selLength_);
+void TextBox::TakeEdit(const std::string& next, int caret) {
     if (MaxLength > 0 && static_cast<int>(next.size()) > MaxLength) return;
-    int caret = selStart_ + static_cast<int>(s.size());
-    if (next == text_) {
-        selStart_ = caret;
-        selLength_ = 0;
-        return;
-    }
-    text_ = next;
     selStart_ = caret;
     selLength_ = 0;
+    if (next == text_) return;
+    text_ = next;
     Touch();
     Fire(Change);
 }
@@ -94,7 +72,7 @@ void TextBox::UserKeyChar(char c) {
     form_.SetActiveControl(this);
     int code = KeyCodeOf(c), ascii = static_cast<unsigned char>(c);
     if (!FireTyped(KeyDown, KeyPress, code, ascii)) return;
-    if (code != 0 && ascii != 0 && !Locked) InsertText(std::string(1, static_cast<char>(ascii)));
+    if (code != 0 && ascii != 0) TypeAtCaret(static_cast<char>(ascii));
     int up = code;
     Fire(KeyUp, up, 0);
 }
@@ -102,69 +80,55 @@ void TextBox::UserKeyChar(char c) {
 void TextBox::UserKey(int keyCode, int shift) {
     if (!AcceptsUserInput()) return;
     form_.SetActiveControl(this);
+    if (MoveCaret(keyCode)) return;
     int code = keyCode;
     Fire(KeyDown, code, shift);
-    if (FormRetired()) return;
-    if (code == 0) return;
-    if (code == kKeyReturn || code == kKeyEscape || code == kKeyBack) {
-        int ascii = code;
-        Fire(KeyPress, ascii);
-        if (FormRetired()) return;
-        if (ascii == kKeyBack && !Locked) {
-            if (selLength_ == 0 && selStart_ > 0) { --selStart_; selLength_ = 1; }
-            InsertText("");
-        }
-    } else if (code == kKeyDelete && !Locked) {
-        if (selLength_ == 0 && selStart_ < static_cast<int>(text_.size())) selLength_ = 1;
-        InsertText("");
-    } else if (code == kKeyTab) {
-        form_.SetActiveControl(nullptr);
-    }
+    if (FormRetired() || code == 0 || !PressAndErase(KeyPress, code)) return;
+    if (code == kKeyTab) form_.SetActiveControl(nullptr);
     Fire(KeyUp, code, shift);
 }
 
 std::string TextBox::GetProperty(const std::string& p) const {
-    if (p == "Text") return text_;
-    if (p == "SelStart") return std::to_string(selStart_);
-    if (p == "SelLength") return std::to_string(selLength_);
     if (p == "Locked") return BoolText(Locked);
-    return Control::GetProperty(p);
+    return TextField::GetProperty(p);
 }
 
 bool TextBox::SetProperty(const std::string& p, const std::string& v) {
-    if (p == "Text") SetText(v);
-    else if (p == "SelStart") SetSelStart(static_cast<int>(Val(v)));
-    else if (p == "SelLength") SetSelLength(static_cast<int>(Val(v)));
-    else if (p == "Locked") Locked = BoolFromText(v);
-    else return Control::SetProperty(p, v);
+    if (p != "Locked") return TextField::SetProperty(p, v);
+    Locked = BoolFromText(v);
     return true;
 }
 
 // ---- ComboBox ----
 
-void ComboBox::SetText(const std::string& v) { ChangeText(v, false); }
-
-void ComboBox::UserEditText(const std::string& v) {
-    if (AcceptsUserInput() && Style != 2) ChangeText(v, true);
+void ComboBox::SetText(const std::string& v) {
+    if (v != text_) ChangeText(v, 0);
 }
 
-void ComboBox::ChangeText(const std::string& v, bool typed) {
+void ComboBox::TakeEdit(const std::string& next, int caret) { ChangeText(next, caret); }
+
+void ComboBox::ChangeText(const std::string& v, int caret) {
+    selStart_ = caret;
+    selLength_ = 0;
     if (v == text_) return;
     text_ = v;
-    selStart_ = typed ? static_cast<int>(text_.size()) : 0;
     auto it = std::find(list_.begin(), list_.end(), v);
     listIndex_ = it == list_.end() ? -1 : static_cast<int>(it - list_.begin());
     Touch();
     Fire(Change);
 }
 
+void ComboBox::ShowItem(int i) {
+    listIndex_ = i;
+    text_ = i >= 0 ? list_[i] : std::string();
+    selStart_ = selLength_ = 0;
+    Touch();
+}
+
 void ComboBox::SetListIndex(int i) {
     if (i < -1 || i >= ListCount()) throw RuntimeError(380, "Invalid property value");
     if (i == listIndex_) return;
-    listIndex_ = i;
-    text_ = i >= 0 ? list_[i] : std::string();
-    selStart_ = 0;
-    Touch();
+    ShowItem(i);
     Fire(Click);
 }
 
@@ -195,10 +159,7 @@ void ComboBox::RemoveItem(int index) {
 
 void ComboBox::Clear() {
     list_.clear();
-    listIndex_ = -1;
-    text_.clear();
-    selStart_ = 0;
-    Touch();
+    ShowItem(-1);
 }
 
 void ComboBox::SetFocus() {
@@ -209,10 +170,7 @@ void ComboBox::SetFocus() {
 void ComboBox::UserChoose(int index) {
     if (!AcceptsUserInput() || index < 0 || index >= ListCount()) return;
     form_.SetActiveControl(this);
-    listIndex_ = index;
-    text_ = list_[index];
-    selStart_ = 0;
-    Touch();
+    ShowItem(index);
     Fire(Click);
 }
 
@@ -228,49 +186,33 @@ void ComboBox::UserKeyChar(char c) {
     form_.SetActiveControl(this);
     int code = KeyCodeOf(c), ascii = static_cast<unsigned char>(c);
     if (!FireTyped(KeyDown, KeyPress, code, ascii)) return;
-    if (code == 0 || ascii == 0) return;
-    std::string next = selectAll_ ? std::string(1, static_cast<char>(ascii)) : text_ + static_cast<char>(ascii);
-    selectAll_ = false;
-    ChangeText(next, true);
+    if (code != 0 && ascii != 0) TypeAtCaret(static_cast<char>(ascii));
 }
 
 void ComboBox::UserKey(int keyCode, int shift) {
     if (!AcceptsUserInput()) return;
     form_.SetActiveControl(this);
+    if (MoveCaret(keyCode)) return;
     int code = keyCode;
     Fire(KeyDown, code, shift);
-    if (FormRetired()) return;
-    if (code == kKeyReturn || code == kKeyEscape || code == kKeyBack) {
-        int ascii = code;
-        Fire(KeyPress, ascii);
-        if (FormRetired()) return;
-        if (ascii == kKeyBack && Style != 2) {
-            std::string next = selectAll_ || text_.empty() ? std::string() : text_.substr(0, text_.size() - 1);
-            selectAll_ = false;
-            ChangeText(next, true);
-        }
-    } else if (code == kKeyDelete && Style != 2 && selectAll_) {
-        selectAll_ = false;
-        ChangeText("", true);
-    } else if ((code == kKeyDown || code == kKeyUp) && ListCount() > 0) {
+    if (FormRetired() || !PressAndErase(KeyPress, code)) return;
+    if ((code == kKeyDown || code == kKeyUp) && ListCount() > 0) {
         int next = std::clamp(listIndex_ + (code == kKeyDown ? 1 : -1), 0, ListCount() - 1);
         if (next != listIndex_) UserChoose(next);
     }
 }
 
 std::string ComboBox::GetProperty(const std::string& p) const {
-    if (p == "Text") return text_;
     if (p == "ListIndex") return std::to_string(listIndex_);
     if (p == "ListCount") return std::to_string(ListCount());
     int i = ListPropertyIndex(p);
     if (i >= 0) return List(i);
-    return Control::GetProperty(p);
+    return TextField::GetProperty(p);
 }
 
 bool ComboBox::SetProperty(const std::string& p, const std::string& v) {
-    if (p == "Text") SetText(v);
-    else if (p == "ListIndex") SetListIndex(static_cast<int>(Val(v)));
-    else return Control::SetProperty(p, v);
+    if (p != "ListIndex") return TextField::SetProperty(p, v);
+    SetListIndex(static_cast<int>(Val(v)));
     return true;
 }
 

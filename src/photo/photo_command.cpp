@@ -27,10 +27,18 @@ forms::Form& Neighbour(int target, const PhotoStates& states, const PhotoWindowS
     return frmMain;
 }
 
+// The outer height at which the window's inner area holds the whole photo
+// across its inner width.
+float HeightForPhoto(const PhotoWindow& w, float pw, float ph) {
+    return static_cast<float>(w.ScaleWidth()) * ph / pw + static_cast<float>(w.FrameHeight());
+}
+
 // An upright photo takes its neighbour's height and goes to its right; a
-// landscape one takes its width and goes below it. Flush against the
-// neighbour when that leaves more than the margin to the screen's edge,
-// else exactly the margin from that edge. Sums in single precision.
+// landscape one takes its width and goes below it, at least as high as its
+// photo needs at that width (the allowances leave less than the frame).
+// Flush against the neighbour when that leaves more than the margin to the
+// screen's edge, else exactly the margin from that edge. Sums in single
+// precision.
 void Place(PhotoWindow& w, const forms::Form& r, const forms::Application& app) {
     const float pw = static_cast<float>(w.Picture1.Width()), ph = static_cast<float>(w.Picture1.Height());
     const auto f = [](double v) { return static_cast<float>(v); };
@@ -44,7 +52,7 @@ void Place(PhotoWindow& w, const forms::Form& r, const forms::Application& app) 
     } else {
         w.SetLeft(r.Left());
         w.SetWidth(r.Width());
-        w.SetHeight((f(w.Width()) - kFrameAllowance) * ph / pw + kInnerAllowance);
+        w.SetHeight(std::max((f(w.Width()) - kFrameAllowance) * ph / pw + kInnerAllowance, HeightForPhoto(w, pw, ph)));
         const float screen = static_cast<float>(app.ScreenHeight);
         if (f(r.Top()) + f(r.Height()) + f(w.Height()) + kScreenMargin < screen) w.SetTop(f(r.Top()) + f(r.Height()));
         else w.SetTop(screen - kScreenMargin - f(w.Height()));

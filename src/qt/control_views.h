@@ -204,6 +204,21 @@ private:
     QProgressBar* w_;
 };
 
+// The caret or selection of a text box or combo box between its line edit,
+// where the person moves it, and the model, where the keys edit the text.
+class ShownSelection {
+public:
+    // Shows the model's caret or selection when it changed since last shown.
+    void Show(QLineEdit* edit, const forms::TextField& field);
+    // Gives the model the line edit's caret or selection, before a key.
+    void Push(QLineEdit* edit, forms::TextField& field);
+    // The line edit's caret moved by itself (its text was set).
+    void Forget() { start_ = length_ = -1; }
+
+private:
+    int start_ = -1, length_ = -1;  // the model's selection last shown or pushed
+};
+
 // Keystrokes go to the model, which decides the text; the line edit only
 // moves the caret and the selection itself.
 class TextView : public ControlView {
@@ -217,12 +232,9 @@ protected:
 
 private:
     bool Key(QKeyEvent* key);
-    void PushSelection();
-    void Paste();
-    void Cut();
     forms::TextBox& box_;
     QLineEdit* w_;
-    int selStart_ = -1, selLength_ = -1;  // the model's selection last shown
+    ShownSelection shown_;
 };
 
 class ComboView : public ControlView {
@@ -231,6 +243,7 @@ public:
 
 protected:
     void SyncContent() override;
+    void SyncAlways() override;
     bool Filter(QObject* watched, QEvent* event) override;
 
 private:
@@ -238,6 +251,7 @@ private:
     forms::ComboBox& combo_;
     QComboBox* w_;
     std::vector<std::string> items_;
+    ShownSelection shown_;
 };
 
 // Keys the model knows by code (Enter, Escape, Backspace, Delete, Tab, Up,

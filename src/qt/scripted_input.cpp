@@ -241,13 +241,13 @@ std::string ScriptedQtInput::Focus(forms::Control& c) {
     return {};
 }
 
-std::string ScriptedQtInput::Type(forms::Control& c, const std::string& text) {
+std::string ScriptedQtInput::Type(forms::Control& c, const std::string& text, bool selectAll) {
     if (c.Kind() != forms::ControlKind::TextBox && c.Kind() != forms::ControlKind::ComboBox)
         return "cannot type into " + c.QualifiedName();
     LetGo();
     if (std::string why = Focus(c); !why.empty()) return why;
     QWindow* window = services_.WindowOf(c.Parent()).windowHandle();
-    QTest::keyClick(window, Qt::Key_A, Qt::ControlModifier);
+    if (selectAll) QTest::keyClick(window, Qt::Key_A, Qt::ControlModifier);
     for (QChar ch : ToQString(text)) {
         if (ch.unicode() < 0x80) QTest::keyClick(window, static_cast<char>(ch.unicode()));
         else QTest::sendKeyEvent(QTest::Click, window, Qt::Key_unknown, QString(ch), Qt::NoModifier);
@@ -267,6 +267,10 @@ std::string ScriptedQtInput::Key(forms::Control& c, int keyCode) {
         case forms::kKeyTab: key = Qt::Key_Tab; break;
         case forms::kKeyUp: key = Qt::Key_Up; break;
         case forms::kKeyDown: key = Qt::Key_Down; break;
+        case forms::kKeyHome: key = Qt::Key_Home; break;
+        case forms::kKeyEnd: key = Qt::Key_End; break;
+        case forms::kKeyLeft: key = Qt::Key_Left; break;
+        case forms::kKeyRight: key = Qt::Key_Right; break;
         default: return "no key " + std::to_string(keyCode);
     }
     LetGo();

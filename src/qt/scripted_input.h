@@ -18,7 +18,7 @@ public:
     explicit ScriptedQtInput(QtServices& services) : services_(services) {}
 
     std::string Click(forms::Control& control, bool twice) override;
-    std::string Type(forms::Control& control, const std::string& text) override;
+    std::string Type(forms::Control& control, const std::string& text, bool selectAll) override;
     std::string Key(forms::Control& control, int keyCode) override;
     std::string Choose(forms::ComboBox& combo, int index) override;
     std::string Slide(forms::Slider& slider, long value) override;

@@ -33,17 +33,6 @@ bool IsNavigation(const QKeyEvent* key) {
 int Bytes(const QString& text, int chars) { return static_cast<int>(text.left(chars).toUtf8().size()); }
 int Chars(const std::string& text, int bytes) { return static_cast<int>(ToQString(text.substr(0, bytes)).size()); }
 
-// Shows the model's caret or selection (byte offsets of its text) in the
-// line edit. Setting a line edit's text leaves its caret at the end, and a
-// text longer than the box would show only its end; with the caret where the
-// model has it, the start of a text the program wrote is what shows.
-void ShowSelection(QLineEdit* edit, const std::string& text, int selStart, int selLength) {
-    int start = Chars(text, selStart);
-    int length = Chars(text, selStart + selLength) - start;
-    if (length > 0) edit->setSelection(start, length);
-    else edit->setCursorPosition(start);
-}
-
 // Pasted text up to its first line break: the boxes hold one line.
 std::string ClipboardLine() {
     QString text = QGuiApplication::clipboard()->text();
@@ -51,6 +40,32 @@ std::string ClipboardLine() {
 }
 
 }  // namespace
+
+// Setting a line edit's text leaves its caret at the end, and a text longer
+// than the box would show only its end; with the caret where the model has
+// it, the start of a text the program wrote is what shows.
+void ShownSelection::Show(QLineEdit* edit, const forms::TextField& field) {
+    if (field.SelStart() == start_ && field.SelLength() == length_) return;
+    start_ = field.SelStart();
+    length_ = field.SelLength();
+    int start = Chars(field.Text(), start_);
+    int length = Chars(field.Text(), start_ + length_) - start;
+    if (length > 0) edit->setSelection(start, length);
+    else edit->setCursorPosition(start);
+}
+
+// The model edits at its own selection; it takes the one the person made
+// with the mouse or the keys that only move the caret.
+void ShownSelection::Push(QLineEdit* edit, forms::TextField& field) {
+    QString text = edit->text();
+    if (ToStdString(text) != field.Text()) return;
+    int start = edit->hasSelectedText() ? edit->selectionStart() : edit->cursorPosition();
+    int length = static_cast<int>(edit->selectedText().size());
+    field.SetSelStart(Bytes(text, start));
+    field.SetSelLength(Bytes(text, start + length) - Bytes(text, start));
+    start_ = field.SelStart();
+    length_ = field.SelLength();
+}
 
 int FormsKeyCode(int qtKey) {
     switch (qtKey) {
@@ -81,7 +96,7 @@ void TextView::SyncContent() {
     QString text = ToQString(box_.Text());
     if (w_->text() != text) {
         w_->setText(text);
-        selStart_ = selLength_ = -1;  // setText moved the caret
+        shown_.Forget();  // setText moved the caret
     }
     Qt::Alignment horizontal = box_.Alignment == 1 ? Qt::AlignRight : box_.Alignment == 2 ? Qt::AlignHCenter : Qt::AlignLeft;
     w_->setAlignment(horizontal | Qt::AlignVCenter);
@@ -89,24 +104,7 @@ void TextView::SyncContent() {
 }
 
 // The program sets SelStart and SelLength without raising the revision.
-void TextView::SyncAlways() {
-    if (box_.SelStart() == selStart_ && box_.SelLength() == selLength_) return;
-    selStart_ = box_.SelStart();
-    selLength_ = box_.SelLength();
-    ShowSelection(w_, box_.Text(), selStart_, selLength_);
-}
-
-// The model inserts at its own selection; it takes the one the person made.
-void TextView::PushSelection() {
-    QString text = w_->text();
-    if (ToStdString(text) != box_.Text()) return;
-    int start = w_->hasSelectedText() ? w_->selectionStart() : w_->cursorPosition();
-    int length = static_cast<int>(w_->selectedText().size());
-    box_.SetSelStart(Bytes(text, start));
-    box_.SetSelLength(Bytes(text, start + length) - Bytes(text, start));
-    selStart_ = box_.SelStart();
-    selLength_ = box_.SelLength();
-}
+void TextView::SyncAlways() { shown_.Show(w_, box_); }
 
 bool TextView::Filter(QObject* watched, QEvent* event) {
     if (watched != w_) return false;
@@ -118,7 +116,7 @@ bool TextView::Filter(QObject* watched, QEvent* event) {
             auto* m = static_cast<QMouseEvent*>(event);
             if (m->button() == Qt::MiddleButton) return true;
             if (event->type() == QEvent::MouseButtonRelease && m->button() == Qt::LeftButton && InputOpen()) {
-                PushSelection();
+                shown_.Push(w_, box_);
                 Input([this] { box_.UserClick(); });
             }
             return false;
@@ -131,60 +129,30 @@ bool TextView::Filter(QObject* watched, QEvent* event) {
 bool TextView::Key(QKeyEvent* key) {
     // While input is closed the widget changes nothing either.
     if (!InputOpen()) return true;
-    if (key->matches(QKeySequence::Paste)) {
-        Paste();
-        return true;
-    }
-    if (key->matches(QKeySequence::Cut)) {
-        Cut();
-        return true;
-    }
     if (IsNavigation(key)) return false;
+    shown_.Push(w_, box_);
+    if (key->matches(QKeySequence::Cut)) {
+        if (w_->hasSelectedText()) QGuiApplication::clipboard()->setText(w_->selectedText());
+        Input([this] { box_.UserReplaceSelection(""); });
+        return true;
+    }
+    if (key->matches(QKeySequence::Paste)) {
+        Input([this] { box_.UserReplaceSelection(ClipboardLine()); });
+        return true;
+    }
     int code = FormsKeyCode(key->key());
     if (code >= 0) {
         int shift = ShiftCode(key->modifiers());
-        PushSelection();
         Input([this, code, shift] { box_.UserKey(code, shift); });
         return code != forms::kKeyTab;  // Qt moves the focus on
     }
     if (IsTyped(key)) {
         QByteArray bytes = key->text().toUtf8();
-        PushSelection();
         Input([this, &bytes] {
             for (char c : bytes) box_.UserKeyChar(c);
         });
     }
     return true;
-}
-
-// A paste changes the text at once, as a program write does: one Change,
-// no key events.
-void TextView::Paste() {
-    if (box_.Locked) return;
-    PushSelection();
-    std::string text = box_.Text();
-    std::string pasted = ClipboardLine();
-    size_t start = static_cast<size_t>(box_.SelStart());
-    std::string next = text.substr(0, start) + pasted + text.substr(start + box_.SelLength());
-    if (box_.MaxLength > 0 && static_cast<int>(next.size()) > box_.MaxLength) return;
-    Input([this, next, start, &pasted] {
-        box_.SetText(next);
-        box_.SetSelStart(static_cast<int>(start + pasted.size()));
-    });
-}
-
-void TextView::Cut() {
-    if (!w_->hasSelectedText()) return;
-    QGuiApplication::clipboard()->setText(w_->selectedText());
-    if (box_.Locked) return;
-    PushSelection();
-    std::string text = box_.Text();
-    size_t start = static_cast<size_t>(box_.SelStart());
-    std::string next = text.substr(0, start) + text.substr(start + box_.SelLength());
-    Input([this, next, start] {
-        box_.SetText(next);
-        box_.SetSelStart(static_cast<int>(start));
-    });
 }
 
 // ---- ComboBox ----
@@ -213,13 +181,22 @@ void ComboView::SyncContent() {
         w_->clear();
         for (const auto& item : items_) w_->addItem(ToQString(item));
     }
-    w_->setCurrentIndex(combo_.ListIndex());
-    if (editable) {
-        w_->setEditText(ToQString(combo_.Text()));
-        ShowSelection(w_->lineEdit(), combo_.Text(), combo_.SelStart(), 0);
+    // Setting the current index writes the line edit's text, even to the
+    // index it has, and every write of it moves the caret: the model's text
+    // and caret are shown again after either.
+    bool picked = w_->currentIndex() != combo_.ListIndex();
+    if (picked) w_->setCurrentIndex(combo_.ListIndex());
+    QString text = ToQString(combo_.Text());
+    if (editable && (picked || w_->lineEdit()->text() != text)) {
+        w_->setEditText(text);
+        shown_.Forget();
     }
     // A drop-down list shows its text on a face like a button's.
     SetColours(QPalette::Base, editable ? QPalette::Text : QPalette::ButtonText, false);
+}
+
+void ComboView::SyncAlways() {
+    if (w_->isEditable()) shown_.Show(w_->lineEdit(), combo_);
 }
 
 bool ComboView::Filter(QObject* watched, QEvent* event) {
@@ -246,27 +223,21 @@ bool ComboView::Key(QKeyEvent* key) {
     // choice (activated).
     if (key->key() == Qt::Key_F4 || ((key->key() == Qt::Key_Down || key->key() == Qt::Key_Up) && (key->modifiers() & Qt::AltModifier)))
         return false;
+    if (IsNavigation(key)) return false;
+    if (editable) shown_.Push(w_->lineEdit(), combo_);
     if (editable && key->matches(QKeySequence::Paste)) {
-        QLineEdit* edit = w_->lineEdit();
-        QString text = edit->text();
-        int start = edit->hasSelectedText() ? edit->selectionStart() : edit->cursorPosition();
-        text.replace(start, static_cast<int>(edit->selectedText().size()), ToQString(ClipboardLine()));
-        std::string next = ToStdString(text);
-        Input([this, next] { combo_.UserEditText(next); });
+        Input([this] { combo_.UserReplaceSelection(ClipboardLine()); });
         return true;
     }
-    if (IsNavigation(key)) return false;
     int code = FormsKeyCode(key->key());
     if (code >= 0) {
         int shift = ShiftCode(key->modifiers());
-        if (editable && w_->lineEdit()->selectedText() == w_->lineEdit()->text()) combo_.UserSelectAll();
         Input([this, code, shift] { combo_.UserKey(code, shift); });
         return code != forms::kKeyTab;
     }
     if (!IsTyped(key)) return true;
     // A drop-down list finds an item by its first letter itself.
     if (!editable) return false;
-    if (w_->lineEdit()->selectedText() == w_->lineEdit()->text()) combo_.UserSelectAll();
     QByteArray bytes = key->text().toUtf8();
     Input([this, &bytes] {
         for (char c : bytes) combo_.UserKeyChar(c);

@@ -20,9 +20,9 @@ namespace {
 // inside the box's handlers, which trap run-time errors only.
 class TypingWithoutMemory : public forms::DirectInput {
 public:
-    std::string Type(forms::Control& control, const std::string& text) override {
+    std::string Type(forms::Control& control, const std::string& text, bool selectAll) override {
         faults::FailingAllocation fault(0);
-        return DirectInput::Type(control, text);
+        return DirectInput::Type(control, text, selectAll);
     }
 };
 

@@ -98,6 +98,34 @@ TEST_F(FiringRules, KeystrokesRunKeyDownKeyPressThenChange) {
     EXPECT_EQ(t.Text(), "7");
 }
 
+// Home, End and the arrows move the caret and fire nothing; typed keys, Backspace and Delete act there.
+TEST_F(FiringRules, BoxAndComboEditWhereTheCaretIs) {
+    for (TextField* field : std::vector<TextField*>{&f().Text1, &f().Combo1}) {
+        log().clear();
+        f().Text1.KeyDown = f().Combo1.KeyDown = [this](int& code, int) { log().push_back(std::to_string(code)); };
+        field->SetText("15");
+        for (int key : {kKeyEnd, kKeyHome, kKeyRight, kKeyLeft}) field->UserKey(key);
+        EXPECT_TRUE(log().empty());
+        field->UserKeyChar('0');
+        EXPECT_EQ(field->Text(), "015");
+        field->UserKey(kKeyDelete);
+        EXPECT_EQ(field->Text(), "05");
+        field->UserKey(kKeyRight);
+        field->UserKey(kKeyBack);
+        EXPECT_EQ(field->Text(), "0");
+        EXPECT_EQ(log(), (std::vector<std::string>{"48", "46", "8"}));
+        // The caret steps over a whole character; a selection goes at once.
+        field->SetText("a\xC3\xA9" "b");
+        field->UserKey(kKeyEnd);
+        field->UserKey(kKeyLeft);
+        field->UserKey(kKeyLeft);
+        EXPECT_EQ(field->SelStart(), 1);
+        field->SetSelLength(3);
+        field->UserKeyChar('x');
+        EXPECT_EQ(field->Text(), "ax");
+    }
+}
+
 TEST_F(FiringRules, ComboPickFiresClickOnlyAndListWritesFireNothing) {
     auto& c = f().Combo1;
     c.Change = [this] { log().push_back("Change " + f().Combo1.Text()); };

@@ -31,19 +31,21 @@ TEST_F(PhotoCommandTest, AWindowThatWouldPassTheScreenEdgeEndsSixtyTwipsShortOfI
     Photo(main, Jpeg(200, 300));
     EXPECT_EQ(W(1).Left(), app.ScreenWidth - 60 - 7220);
     EXPECT_EQ(W(1).Top(), 500);
-    // Landscape below window 1: its Left and Width, its own proportions.
+    // Landscape below window 1: its Left and Width, high enough inside for
+    // the whole photo at that width.
     Photo(main, Jpeg(400, 200));
     PhotoWindow& w2 = W(2);
     EXPECT_TRUE(states[1].gPhotoMagnifier);
     EXPECT_EQ(w2.Left(), W(1).Left());
     EXPECT_EQ(w2.Width(), 7220);
-    EXPECT_EQ(w2.Height(), (7220 - 405) / 2.0 + 120);
+    EXPECT_EQ(w2.ScaleHeight(), (7220 - 240) / 2.0);
+    EXPECT_EQ(w2.Image1.Height(), w2.ScaleHeight());
     EXPECT_EQ(w2.Top(), 500 + 11055);
     // On a lower screen it is pushed up to end 60 twips above the edge.
     w2.Unload();
     app.ScreenHeight = 14000;
     Photo(main, Jpeg(400, 200));
-    EXPECT_EQ(W(2).Top(), 14000 - 60 - 3527.5);
+    EXPECT_EQ(W(2).Top(), 14000 - 60 - 4060);
 }
 
 TEST_F(PhotoCommandTest, ASquarePhotoIsUpright) {
