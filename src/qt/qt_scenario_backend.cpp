@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPixmap>
+#include <QPointer>
 #include <QTest>
 #include <QTimer>
 
@@ -17,6 +18,7 @@
 #include "qt/qt_services.h"
 #include "qt/qt_units.h"
 #include "qt/scripted_input.h"
+#include "qt/scripted_window_system.h"
 
 namespace qtback {
 namespace {
@@ -31,9 +33,18 @@ class ScriptedQtServices : public QtServices {
 public:
     forms::HeadlessServices answers;
 
-    int MessageBox(const forms::MessageRequest& request) override { return answers.MessageBox(request); }
+    int MessageBox(const forms::MessageRequest& request) override {
+        AnswerInAWindow();
+        return answers.MessageBox(request);
+    }
     std::optional<std::string> FileDialog(const forms::FileRequest& request) override {
+        AnswerInAWindow();
         return answers.FileDialog(request);
+    }
+    // Under a window manager the answer closes a window, as a person's does:
+    // what the manager does with the focus then is part of the road.
+    void AnswerInAWindow() {
+        if (UnderWindowManager()) Modal([this] { ShowAnsweredDialog(ActiveWindow()); });
     }
     // A real pop-up menu opens; the script's answer reaches it as a click
     // on the item (or Escape) once its event loop runs.
@@ -81,11 +92,15 @@ public:
         // time (on X a focus event comes later): the next action waits for
         // it, as a person's would, so that no window loses the focus midway
         // through a click.
-        if (QWidget* active = services_.Active())
-            (void)QTest::qWaitFor([active] { return active->isActiveWindow(); }, kActivationWaitMs);
+        // (The program may unload the window meanwhile.)
+        if (QPointer<QWidget> active = services_.Active())
+            (void)QTest::qWaitFor([active] { return !active || active->isActiveWindow(); }, kActivationWaitMs);
         // Windows of unloaded forms go now; no event loop runs to do it.
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
+
+    void Wait(int ms) override { QTest::qWait(ms); }
+    long ActivationChanges() const override { return activations_.Changes(); }
 
     bool Png(forms::Form& form, forms::Control* control, const std::string& path, std::string& why) override {
         Settle();
@@ -154,6 +169,7 @@ public:
 private:
     ScriptedQtServices services_;
     ScriptedQtInput input_{services_};
+    ActivationCounter activations_;
 };
 
 }  // namespace
