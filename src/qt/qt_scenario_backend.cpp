@@ -119,7 +119,7 @@ public:
     }
 
     // On X the server knows the stacking: its root window lists its children
-    // from the bottom up.
+    // (the windows, or their window manager's frames) from the bottom up.
     std::vector<forms::Form*> FrontToBack(std::vector<forms::Form*> shown) override {
         auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
         xcb_connection_t* connection = x11 && QGuiApplication::platformName() == "xcb" ? x11->connection() : nullptr;
@@ -132,7 +132,7 @@ public:
         xcb_window_t* children = xcb_query_tree_children(tree);
         for (int i = xcb_query_tree_children_length(tree) - 1; i >= 0; --i)
             for (forms::Form* form : shown)
-                if (services_.WindowOf(*form).winId() == children[i]) order.push_back(form);
+                if (OnRoot(connection, services_.WindowOf(*form).winId()) == children[i]) order.push_back(form);
         std::free(tree);
         return order;
     }

@@ -7,7 +7,6 @@
 #include <QTimer>
 #include <QWidget>
 #include <cstdlib>
-#include <xcb/xcb.h>
 
 #include "qt/form_window.h"
 
@@ -40,6 +39,18 @@ bool AskRootForWindowManager() {
 bool UnderWindowManager() {
     static const bool managed = AskRootForWindowManager();
     return managed;
+}
+
+xcb_window_t OnRoot(xcb_connection_t* connection, xcb_window_t window) {
+    for (;;) {
+        xcb_query_tree_reply_t* tree = xcb_query_tree_reply(connection, xcb_query_tree(connection, window), nullptr);
+        if (!tree) return window;
+        const bool top = tree->parent == tree->root || tree->parent == XCB_WINDOW_NONE;
+        const xcb_window_t parent = tree->parent;
+        std::free(tree);
+        if (top) return window;
+        window = parent;
+    }
 }
 
 void ShowAnsweredDialog(QWidget* parent) {

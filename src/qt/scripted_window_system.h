@@ -5,6 +5,7 @@
 #include <QAbstractNativeEventFilter>
 #include <QObject>
 #include <QPointer>
+#include <xcb/xcb.h>
 
 class QWidget;
 
@@ -13,6 +14,10 @@ namespace qtback {
 // Whether a window manager runs on the X server (it says so on the root
 // window); false on any other platform.
 bool UnderWindowManager();
+
+// The child of the root window that holds window: the window itself, or the
+// frame a window manager put it in.
+xcb_window_t OnRoot(xcb_connection_t* connection, xcb_window_t window);
 
 // A modal window over parent, shown until the window system makes it the
 // active one (as a person's answer needs it to be; at most 10 s), then
