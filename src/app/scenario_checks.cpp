@@ -18,6 +18,8 @@ std::string ScenarioRun::Read(const Target& t) {
         if (t.property == "Program.LoadedForms") return std::to_string(app_->LoadedForms().size());
         if (t.property == "Program.WindowOrder") return WindowOrder();
         if (t.property == "Program.PopupMenus") return std::to_string(backend_->Answers().popupsShown);
+        if (t.property == "Program.ActivationChanges")
+            return std::to_string(backend_->ActivationChanges() - activationsBefore_);
         throw std::runtime_error("no property " + t.property);
     }
     return t.control ? t.control->GetProperty(t.property) : t.form->GetProperty(t.property);

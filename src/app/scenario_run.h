@@ -43,6 +43,7 @@ private:
     // end catches it around each event and reports it to the same record).
     template <class F>
     void Act(F&& action) {
+        activationsBefore_ = backend_->ActivationChanges();
         try {
             if constexpr (std::is_void_v<decltype(action())>) {
                 action();
@@ -150,6 +151,8 @@ private:
     int line_ = 0;
     size_t checkedMessages_ = 0;
     bool untrappedReported_ = false;
+    // The changes of the active window counted before the last action began.
+    long activationsBefore_ = 0;
 };
 
 }  // namespace app

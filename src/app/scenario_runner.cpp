@@ -23,6 +23,14 @@ public:
     forms::Services& Platform() override { return services_; }
     forms::HeadlessServices& Answers() override { return services_; }
     forms::ScriptInput& Input() override { return input_; }
+    void Attach(forms::Application& application) override { app_ = &application; }
+    // Without a window system, the screen's active window is the program's.
+    void Settle() override {
+        Form* active = app_->ActiveForm();
+        if (active && active != lastActive_) ++activations_;
+        lastActive_ = active;
+    }
+    long ActivationChanges() const override { return activations_; }
     bool Png(Form&, Control*, const std::string&, std::string& why) override {
         why = "png needs --qt";
         return false;
@@ -35,7 +43,31 @@ public:
 private:
     forms::HeadlessServices services_;
     forms::DirectInput input_;
+    forms::Application* app_ = nullptr;
+    const Form* lastActive_ = nullptr;
+    long activations_ = 0;
 };
+
+// The script's lines from at on, each "repeat N" ... "end" block written out
+// N times (blocks may nest); every line keeps its own number. Within a block,
+// the lines up to its "end".
+using NumberedLines = std::vector<std::pair<int, std::string>>;
+NumberedLines Unrolled(const std::vector<std::string>& lines, size_t& at, bool inBlock) {
+    NumberedLines out;
+    while (at < lines.size()) {
+        const size_t n = at++;
+        const std::string text = forms::Trim(lines[n]);
+        if (inBlock && text == "end") break;
+        if (text.rfind("repeat ", 0) != 0) {
+            out.emplace_back(static_cast<int>(n + 1), lines[n]);
+            continue;
+        }
+        const NumberedLines body = Unrolled(lines, at, true);
+        for (long k = static_cast<long>(forms::Val(text.substr(7))); k > 0; --k)
+            out.insert(out.end(), body.begin(), body.end());
+    }
+    return out;
+}
 
 }  // namespace
 
@@ -67,10 +99,11 @@ ScenarioResult ScenarioRun::Run() {
     // first thing reaches a window that is there.
     app_->CollectRetired();
     Settle();
-    for (size_t i = demo ? first + 1 : 0; i < lines.size() && !Untrapped(); ++i) {
-        std::string line = lines[i];
+    size_t from = demo ? first + 1 : 0;
+    for (const auto& [number, line] : Unrolled(lines, from, false)) {
+        if (Untrapped()) break;
         if (forms::Trim(line).empty() || forms::LTrim(line)[0] == '#') continue;
-        line_ = static_cast<int>(i + 1);
+        line_ = number;
         Guard(line_, [&] { Execute(forms::LTrim(line)); });
         if (Untrapped()) break;
         app_->CollectRetired();
@@ -212,6 +245,8 @@ void ScenarioRun::Execute(const std::string& line) {
     } else if (cmd == "close") {
         Form& f = FormNamed(forms::Trim(rest));
         Act([&] { return backend_->Input().Close(f); });
+    } else if (cmd == "wait") {
+        backend_->Wait(static_cast<int>(forms::Val(rest)));
     } else if (cmd == "tick") {
         Act([&] { app_->AdvanceClock(static_cast<long>(forms::Val(rest))); });
     } else if (cmd == "copy-file") {

@@ -27,6 +27,13 @@ public:
     // Brings the windows up to date after a command; empty, or what the
     // window system did not do in time.
     virtual std::string Settle() { return {}; }
+    // Lets the event loop run for ms of real time while the script does
+    // nothing; the program's clock stands still.
+    virtual void Wait(int) {}
+    // How many times the active window on the screen became another of the
+    // program's windows since the script began (none where the back end
+    // does not watch).
+    virtual long ActivationChanges() const { return 0; }
     // Writes a real rendering of the window, or of one control; false (with
     // a reason) when this back end cannot.
     virtual bool Png(Form& form, Control* control, const std::string& path, std::string& why) = 0;

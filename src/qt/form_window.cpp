@@ -196,9 +196,7 @@ bool FormWindow::event(QEvent* event) {
         if (InputOpen()) ToCapture(m, nullptr);
         return true;
     }
-    // A disabled window cannot become the active one, as on the old platform.
-    if (event->type() == QEvent::WindowActivate && InputOpen() && form_.Enabled() && form_.App().ActiveForm() != &form_)
-        UserEvent([this] { form_.UserActivate(); });
+    if (event->type() == QEvent::WindowActivate && InputOpen()) services_.FollowWindowSystem();
     return QWidget::event(event);
 }
 

@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPixmap>
+#include <QPointer>
 #include <QTest>
 #include <QTimer>
 
@@ -18,6 +19,7 @@
 #include "qt/qt_units.h"
 #include "qt/scripted_input.h"
 #include "qt/window_system_wait.h"
+#include "qt/scripted_window_system.h"
 
 namespace qtback {
 namespace {
@@ -30,9 +32,18 @@ class ScriptedQtServices : public QtServices {
 public:
     forms::HeadlessServices answers;
 
-    int MessageBox(const forms::MessageRequest& request) override { return answers.MessageBox(request); }
+    int MessageBox(const forms::MessageRequest& request) override {
+        AnswerInAWindow();
+        return answers.MessageBox(request);
+    }
     std::optional<std::string> FileDialog(const forms::FileRequest& request) override {
+        AnswerInAWindow();
         return answers.FileDialog(request);
+    }
+    // Under a window manager the answer closes a window, as a person's does:
+    // what the manager does with the focus then is part of the road.
+    void AnswerInAWindow() {
+        if (UnderWindowManager()) Modal([this] { ShowAnsweredDialog(ActiveWindow()); });
     }
     // A real pop-up menu opens; the script's answer reaches it as a click
     // on the item (or Escape) once its event loop runs.
@@ -85,6 +96,9 @@ public:
         return late;
     }
 
+    void Wait(int ms) override { QTest::qWait(ms); }
+    long ActivationChanges() const override { return activations_.Changes(); }
+
     bool Png(forms::Form& form, forms::Control* control, const std::string& path, std::string& why) override {
         Settle();
         FormWindow& window = services_.WindowOf(form);
@@ -102,7 +116,7 @@ public:
     }
 
     // On X the server knows the stacking: its root window lists its children
-    // from the bottom up.
+    // (the windows, or their window manager's frames) from the bottom up.
     std::vector<forms::Form*> FrontToBack(std::vector<forms::Form*> shown) override {
         auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
         xcb_connection_t* connection = x11 && QGuiApplication::platformName() == "xcb" ? x11->connection() : nullptr;
@@ -115,7 +129,7 @@ public:
         xcb_window_t* children = xcb_query_tree_children(tree);
         for (int i = xcb_query_tree_children_length(tree) - 1; i >= 0; --i)
             for (forms::Form* form : shown)
-                if (services_.WindowOf(*form).winId() == children[i]) order.push_back(form);
+                if (OnRoot(connection, services_.WindowOf(*form).winId()) == children[i]) order.push_back(form);
         std::free(tree);
         return order;
     }
@@ -152,6 +166,7 @@ public:
 private:
     ScriptedQtServices services_;
     ScriptedQtInput input_{services_};
+    ActivationCounter activations_;
 };
 
 }  // namespace

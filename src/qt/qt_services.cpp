@@ -153,6 +153,7 @@ void QtServices::Sync() {
         if (!form->Visible()) {
             auto it = windows_.find(form);
             if (it != windows_.end() && !it->second->isHidden()) it->second->hide();
+            if (it != windows_.end() && asked_.window == it->second) asked_.window = nullptr;
             continue;
         }
         FormWindow& window = WindowOf(*form);
@@ -174,10 +175,7 @@ void QtServices::Sync() {
     if (active != activeShown_) {
         activeShown_ = active;
         auto it = windows_.find(active);
-        if (it != windows_.end() && !it->second->isHidden()) {
-            it->second->raise();
-            it->second->activateWindow();
-        }
+        if (it != windows_.end() && !it->second->isHidden()) AskToActivate(*it->second);
     }
     syncing_ = false;
     ReportDrawingFault();
@@ -266,6 +264,7 @@ void QtServices::FormUnloaded(forms::Form& form) {
     if (activeShown_ == &form) activeShown_ = nullptr;
     auto it = windows_.find(&form);
     if (it == windows_.end()) return;
+    if (asked_.window == it->second) asked_.window = nullptr;
     std::erase_if(watched_, [window = it->second](const auto& entry) { return entry.second.window == window; });
     it->second->Detach();
     windows_.erase(it);

@@ -80,6 +80,10 @@ public:
     // Also from a widget's destructor: it cannot throw.
     void Unwatch(const SurfaceWidget& widget) noexcept;
     bool Syncing() const { return syncing_; }
+    // The window system made another window the active one (a person's
+    // click, its answer to the program's request, or its own choice): the
+    // program takes the window active on the screen now for its own.
+    void FollowWindowSystem();
 
     int MessageBox(const forms::MessageRequest& request) override;
     std::optional<std::string> FileDialog(const forms::FileRequest& request) override;
@@ -110,6 +114,8 @@ private:
     void RunEvent(const std::function<void()>& action);
     void Tick();
     void ReportDrawingFault();
+    // Brings the program's active window to the front of the screen.
+    void AskToActivate(FormWindow& window);
 
     struct Watched {
         SurfaceWidget* widget;
@@ -133,6 +139,12 @@ private:
     int lanes_ = 0;
     unsigned long announcements_ = 0;
     const forms::Form* activeShown_ = nullptr;
+    // The window the program last asked the window system to activate,
+    // while the request is being carried out, and the request's number.
+    struct Request {
+        const FormWindow* window = nullptr;
+        unsigned long number = 0;
+    } asked_;
     unsigned long frontRaised_ = 0;
     bool widgetInput_ = true;
     bool syncing_ = false;

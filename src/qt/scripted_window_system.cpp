@@ -1,0 +1,102 @@
+#include "qt/scripted_window_system.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QEvent>
+#include <QTimer>
+#include <QWidget>
+#include <cstdlib>
+
+#include "qt/form_window.h"
+
+namespace qtback {
+namespace {
+
+constexpr int kActivationDeadlineMs = 10000;
+
+bool AskRootForWindowManager() {
+    auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (!x11 || QGuiApplication::platformName() != "xcb") return false;
+    xcb_connection_t* connection = x11->connection();
+    static const char kName[] = "_NET_SUPPORTING_WM_CHECK";
+    xcb_intern_atom_reply_t* atom =
+        xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 1, sizeof kName - 1, kName), nullptr);
+    bool managed = false;
+    if (atom && atom->atom != XCB_ATOM_NONE) {
+        xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+        xcb_get_property_reply_t* property = xcb_get_property_reply(
+            connection, xcb_get_property(connection, 0, root, atom->atom, XCB_ATOM_WINDOW, 0, 1), nullptr);
+        managed = property && xcb_get_property_value_length(property) > 0;
+        std::free(property);
+    }
+    std::free(atom);
+    return managed;
+}
+
+}  // namespace
+
+bool UnderWindowManager() {
+    static const bool managed = AskRootForWindowManager();
+    return managed;
+}
+
+xcb_window_t OnRoot(xcb_connection_t* connection, xcb_window_t window) {
+    for (;;) {
+        xcb_query_tree_reply_t* tree = xcb_query_tree_reply(connection, xcb_query_tree(connection, window), nullptr);
+        if (!tree) return window;
+        const bool top = tree->parent == tree->root || tree->parent == XCB_WINDOW_NONE;
+        const xcb_window_t parent = tree->parent;
+        std::free(tree);
+        if (top) return window;
+        window = parent;
+    }
+}
+
+void ShowAnsweredDialog(QWidget* parent) {
+    QDialog dialog(parent);
+    dialog.setWindowTitle("Answered");
+    dialog.resize(240, 80);
+    QElapsedTimer shown;
+    shown.start();
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &dialog, [&] {
+        if (dialog.isActiveWindow() || shown.elapsed() > kActivationDeadlineMs) dialog.accept();
+    });
+    poll.start(10);
+    dialog.exec();
+}
+
+ActivationCounter::ActivationCounter() : onX_(QGuiApplication::platformName() == "xcb") {
+    qApp->installEventFilter(this);
+    qApp->installNativeEventFilter(this);
+}
+
+ActivationCounter::~ActivationCounter() {
+    qApp->removeNativeEventFilter(this);
+    qApp->removeEventFilter(this);
+}
+
+bool ActivationCounter::eventFilter(QObject* watched, QEvent* event) {
+    if (!onX_ && event->type() == QEvent::WindowActivate) Count(watched);
+    return false;
+}
+
+// A focus that a grab takes or gives back (a pop-up menu's) is no change.
+bool ActivationCounter::nativeEventFilter(const QByteArray& type, void* message, qintptr*) {
+    if (type != "xcb_generic_event_t") return false;
+    auto* event = static_cast<xcb_generic_event_t*>(message);
+    if ((event->response_type & 0x7f) != XCB_FOCUS_IN) return false;
+    auto* focus = reinterpret_cast<xcb_focus_in_event_t*>(event);
+    if (focus->mode == XCB_NOTIFY_MODE_NORMAL && focus->detail <= XCB_NOTIFY_DETAIL_NONLINEAR_VIRTUAL)
+        Count(QWidget::find(focus->event));
+    return false;
+}
+
+void ActivationCounter::Count(QObject* window) {
+    if (!window || window == last_ || !dynamic_cast<FormWindow*>(window)) return;
+    last_ = window;
+    ++changes_;
+}
+
+}  // namespace qtback

@@ -1,0 +1,49 @@
+#pragma once
+// How a script meets the window system of a desktop: the questions it
+// answers show for a moment as the windows a person would answer, and the
+// changes of the active window are counted, as a person sees them.
+#include <QAbstractNativeEventFilter>
+#include <QObject>
+#include <QPointer>
+#include <xcb/xcb.h>
+
+class QWidget;
+
+namespace qtback {
+
+// Whether a window manager runs on the X server (it says so on the root
+// window); false on any other platform.
+bool UnderWindowManager();
+
+// The child of the root window that holds window: the window itself, or the
+// frame a window manager put it in.
+xcb_window_t OnRoot(xcb_connection_t* connection, xcb_window_t window);
+
+// A modal window over parent, shown until the window system makes it the
+// active one (as a person's answer needs it to be; at most 10 s), then
+// closed: the window manager hands the focus back as after a person's answer.
+void ShowAnsweredDialog(QWidget* parent);
+
+// Counts the times the window system made another of the program's windows
+// the active one, from its construction on. On X, where Qt also reports its
+// own requests as activations before the server has done anything, the
+// server's changes of the input focus are counted instead.
+class ActivationCounter : public QObject, public QAbstractNativeEventFilter {
+public:
+    ActivationCounter();
+    ~ActivationCounter() override;
+    long Changes() const { return changes_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    bool nativeEventFilter(const QByteArray& type, void* message, qintptr* result) override;
+
+private:
+    void Count(QObject* window);
+
+    const bool onX_;
+    QPointer<QObject> last_;
+    long changes_ = 0;
+};
+
+}  // namespace qtback
