@@ -25,10 +25,11 @@ public:
     forms::ScriptInput& Input() override { return input_; }
     void Attach(forms::Application& application) override { app_ = &application; }
     // Without a window system, the screen's active window is the program's.
-    void Settle() override {
+    std::string Settle() override {
         Form* active = app_->ActiveForm();
         if (active && active != lastActive_) ++activations_;
         lastActive_ = active;
+        return {};
     }
     long ActivationChanges() const override { return activations_; }
     bool Png(Form&, Control*, const std::string&, std::string& why) override {

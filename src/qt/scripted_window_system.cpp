@@ -9,11 +9,10 @@
 #include <cstdlib>
 
 #include "qt/form_window.h"
+#include "qt/window_system_wait.h"
 
 namespace qtback {
 namespace {
-
-constexpr int kActivationDeadlineMs = 10000;
 
 bool AskRootForWindowManager() {
     auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
@@ -61,7 +60,7 @@ void ShowAnsweredDialog(QWidget* parent) {
     shown.start();
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, &dialog, [&] {
-        if (dialog.isActiveWindow() || shown.elapsed() > kActivationDeadlineMs) dialog.accept();
+        if (dialog.isActiveWindow() || shown.elapsed() > kWindowSystemDeadlineMs) dialog.accept();
     });
     poll.start(10);
     dialog.exec();

@@ -20,8 +20,9 @@ bool UnderWindowManager();
 xcb_window_t OnRoot(xcb_connection_t* connection, xcb_window_t window);
 
 // A modal window over parent, shown until the window system makes it the
-// active one (as a person's answer needs it to be; at most 10 s), then
-// closed: the window manager hands the focus back as after a person's answer.
+// active one (as a person's answer needs it to be; at most the window
+// system's deadline), then closed: the window manager hands the focus back
+// as after a person's answer.
 void ShowAnsweredDialog(QWidget* parent);
 
 // Counts the times the window system made another of the program's windows
