@@ -239,12 +239,16 @@ void ConvertPositions(ConversionTrinity& trinity, const ConversionSide& side, co
     const long n = trinity.Rows();
     trinity.compositeTitle = "Composite depth (correlation model: version " + home.gVerCorrelation + ")";
     if (home.gEventsLoaded) trinity.eventFreeTitle = "Event free depth (event list: version " + home.gVerEvents + ")";
-    trinity.composite.assign(static_cast<size_t>(n) + 1, 0.0);
-    if (home.gEventsLoaded) trinity.eventFree.assign(static_cast<size_t>(n) + 1, 0.0);
+    // Every row is written by its conversion: the columns are not cleared
+    // first (a reading that stops leaves them unread).
+    trinity.composite.resize(static_cast<size_t>(n) + 1);
+    trinity.composite[0] = 0;
+    if (home.gEventsLoaded) {
+        trinity.eventFree.resize(static_cast<size_t>(n) + 1);
+        trinity.eventFree[0] = 0;
+    }
     if (ConvertPositionsSideBySide(trinity, side, sharing)) return;
     // One pass from the first row, which meets a fault where it stops the reading.
-    std::fill(trinity.composite.begin(), trinity.composite.end(), 0.0);
-    std::fill(trinity.eventFree.begin(), trinity.eventFree.end(), 0.0);
     ConvertRows(trinity, side, 1, n, home.gEventIndex.lastByBottom);
 }
 

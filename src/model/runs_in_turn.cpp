@@ -12,18 +12,30 @@
 namespace model {
 namespace {
 
-// What the caller and the writers share, under one lock: runs come every
-// few hundred kilobytes, so the lock is seldom waited for.
+// What the caller and the writers share, under one lock. Each waits on a
+// signal of its own and is woken only for what it waits for: a writer for
+// its run or its turn, the caller for a free slot or a turn of its own. A
+// wake-up costs a switch into the system (dear on a virtual machine), so no
+// change wakes everyone.
 struct Turns {
+    explicit Turns(size_t slots) : posted(slots, -1), writer(slots), threaded(slots, 0) {}
+
     std::mutex lock;
-    std::condition_variable changed;
     long turn = 0;  // the run whose blocks go out next
     std::exception_ptr fault;
     bool stop = false;
     std::vector<long> posted;  // [slot]: the run its thread is to write; -1 none
+    std::vector<std::condition_variable> writer;  // [slot]: its thread's signal
+    std::condition_variable caller;
+    std::vector<char> threaded;  // [slot]: it has a thread of its own
 
+    // Who writes `run`: its slot's thread, or the caller.
+    std::condition_variable& WriterOf(long run) {
+        const size_t slot = static_cast<size_t>(run) % writer.size();
+        return threaded[slot] ? writer[slot] : caller;
+    }
     void WaitFor(std::unique_lock<std::mutex>& held, long run) {
-        changed.wait(held, [&] { return turn == run; });
+        WriterOf(run).wait(held, [&] { return turn == run; });
     }
 };
 
@@ -44,7 +56,7 @@ void WriteRun(Turns& t, const RunSteps& steps, const BlockOut& out, size_t slot,
     std::unique_lock held(t.lock);
     t.WaitFor(held, run);
     ++t.turn;
-    t.changed.notify_all();
+    t.WriterOf(t.turn).notify_one();
 }
 
 void Serve(Turns& t, const RunSteps& steps, const BlockOut& out, size_t slot) {
@@ -52,14 +64,14 @@ void Serve(Turns& t, const RunSteps& steps, const BlockOut& out, size_t slot) {
         long run;
         {
             std::unique_lock held(t.lock);
-            t.changed.wait(held, [&] { return t.posted[slot] >= 0 || t.stop; });
+            t.writer[slot].wait(held, [&] { return t.posted[slot] >= 0 || t.stop; });
             if (t.posted[slot] < 0) return;
             run = t.posted[slot];
         }
         WriteRun(t, steps, out, slot, run);
         const std::lock_guard held(t.lock);
         t.posted[slot] = -1;
-        t.changed.notify_all();
+        t.caller.notify_one();
     }
 }
 
@@ -70,7 +82,7 @@ struct StopAtEnd {
     ~StopAtEnd() {
         const std::lock_guard held(t.lock);
         t.stop = true;
-        t.changed.notify_all();
+        for (std::condition_variable& writer : t.writer) writer.notify_one();
     }
 };
 
@@ -78,26 +90,24 @@ struct StopAtEnd {
 
 void RunInTurn(long runs, size_t slots, const RunSteps& steps, const BlockOut& out) {
     slots = std::clamp<size_t>(slots, 1, static_cast<size_t>(std::max(1L, runs)));
-    Turns t;
-    t.posted.assign(slots, -1);
-    std::vector<char> threaded(slots, 0);
+    Turns t(slots);
     {
         std::vector<std::jthread> threads;
         const StopAtEnd stop{t};
         for (size_t k = 0; slots > 1 && k < slots; ++k)
-            threaded[k] = StartThread(threads, [&t, &steps, &out, k] { Serve(t, steps, out, k); });
+            t.threaded[k] = StartThread(threads, [&t, &steps, &out, k] { Serve(t, steps, out, k); });
         for (long run = 0; run < runs; ++run) {
             const size_t slot = static_cast<size_t>(run) % slots;
             {
                 std::unique_lock held(t.lock);
-                t.changed.wait(held, [&] { return t.posted[slot] < 0; });
+                t.caller.wait(held, [&] { return t.posted[slot] < 0; });
                 if (t.fault) break;
             }
             steps.prepare(slot, run);
-            if (threaded[slot]) {
+            if (t.threaded[slot]) {
                 const std::lock_guard held(t.lock);
                 t.posted[slot] = run;
-                t.changed.notify_all();
+                t.writer[slot].notify_one();
             } else {
                 WriteRun(t, steps, out, slot, run);
             }
