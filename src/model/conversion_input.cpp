@@ -164,9 +164,10 @@ long Threads(const ConversionParts& parts) { return parts.threads > 0 ? parts.th
 
 // The rest of the file, from a record's start, read in parts side by side
 // straight into the table: each part into rows and bytes of its own, laid
-// out from its lines and its place in the file (a cell takes at most a byte
-// more than its text, and a separator follows it in the file; a cell of 255
-// characters or more eight bytes more, hence the 32nd). False when the rest
+// out from its lines and its place in the file. A cell takes its text and a
+// byte where the file has its text and a separator; one of 255 characters
+// or more takes eight bytes more (hence a 32nd more), and the file's last
+// cell may have no separator (hence 16 bytes a part). False when the rest
 // cannot be shared or a part does not read one record a line: nothing is
 // read then, and one reader reads the rest.
 bool ReadRestSideBySide(const ItemReader& file, TextTable& table, const ConversionParts& sharing) {
