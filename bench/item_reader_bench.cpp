@@ -10,6 +10,7 @@
 #include <string>
 
 #include "bench/bench_files.h"
+#include "bench/memory_use.h"
 #include "model/item_reader.h"
 
 namespace {
@@ -37,12 +38,14 @@ double ReferencePass() {
 
 void BM_ReferenceGetlineStod(benchmark::State& state) {
     const double bytes = FileBytes();
+    const bench::MemoryUse use;
     double seconds = 0;
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();
         benchmark::DoNotOptimize(ReferencePass());
         seconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     }
+    use.Report(state);
     referenceSeconds = seconds / static_cast<double>(state.iterations());
     state.counters["MB/s"] = bytes / 1e6 / referenceSeconds;
 }
@@ -52,6 +55,7 @@ BENCHMARK(BM_ReferenceGetlineStod)->Unit(benchmark::kMillisecond)->UseRealTime()
 template <class ReadRecord>
 void ReaderPasses(benchmark::State& state, ReadRecord read) {
     const double bytes = FileBytes();
+    const bench::MemoryUse use;
     double seconds = 0;
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();
@@ -61,6 +65,7 @@ void ReaderPasses(benchmark::State& state, ReadRecord read) {
         benchmark::DoNotOptimize(sum);
         seconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     }
+    use.Report(state);
     const double perPass = seconds / static_cast<double>(state.iterations());
     state.counters["MB/s"] = bytes / 1e6 / perPass;
     if (referenceSeconds > 0) state.counters["x_reference"] = referenceSeconds / perPass;

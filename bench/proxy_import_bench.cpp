@@ -16,6 +16,7 @@
 #include <string>
 
 #include "bench/bench_models.h"
+#include "bench/memory_use.h"
 #include "model/proxy_import.h"
 #include "model/running_mean.h"
 
@@ -62,6 +63,7 @@ BENCHMARK(BM_PandasReadCsv)->Unit(benchmark::kMillisecond)->UseManualTime()->Ite
 
 void BM_ImportProxy65535x135(benchmark::State& state) {
     model::DepthModel m = Model();
+    const bench::MemoryUse use;
     double seconds = 0;
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();
@@ -72,6 +74,7 @@ void BM_ImportProxy65535x135(benchmark::State& state) {
         r = model::ProxyImport();  // freeing the panel is not part of the import
         state.ResumeTiming();
     }
+    use.Report(state);
     const double perImport = seconds / static_cast<double>(state.iterations());
     state.counters["MB/s"] = FileMB() / perImport;
     if (pandasSeconds > 0) state.counters["x_pandas"] = pandasSeconds / perImport;
@@ -81,6 +84,7 @@ BENCHMARK(BM_ImportProxy65535x135)->Unit(benchmark::kMillisecond)->UseRealTime()
 // The same file read by one thread only, for comparison (no derived planes).
 void BM_ReadProxy65535x135OneThread(benchmark::State& state) {
     const model::MainProxySide side(Model());
+    const bench::MemoryUse use;
     for (auto _ : state) {
         model::ItemReader file = model::ItemReader::Open(bench::ProxyPath());
         model::ProxyImport r = model::ReadProxyFile(file, "proxy", side, model::ProxyReading{1});
@@ -89,6 +93,7 @@ void BM_ReadProxy65535x135OneThread(benchmark::State& state) {
         r = model::ProxyImport();
         state.ResumeTiming();
     }
+    use.Report(state);
     state.counters["MB/s"] = benchmark::Counter(FileMB(), benchmark::Counter::kIsIterationInvariantRate);
 }
 BENCHMARK(BM_ReadProxy65535x135OneThread)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2);

@@ -112,7 +112,7 @@ bool SameTables(const model::ConversionTables& a, const model::ConversionTables&
                 if (x(c, r) != y(c, r)) return false;
         return true;
     };
-    auto sameNumbers = [](const std::vector<double>& x, const std::vector<double>& y) {
+    auto sameNumbers = [](const model::LargeArray<double>& x, const model::LargeArray<double>& y) {
         return x.size() == y.size() && (x.empty() || std::memcmp(x.data(), y.data(), x.size() * sizeof x[0]) == 0);
     };
     return sameText(a.gConvTrinity.fields, b.gConvTrinity.fields) && sameText(a.gConvTable.fields, b.gConvTable.fields) &&

@@ -4,14 +4,16 @@
 #include <array>
 #include <atomic>
 #include <new>
-#include <vector>
+#include <optional>
 #include <string_view>
+#include <vector>
 #include <unordered_map>
 
 #include "forms/runtime_error.h"
 #include "forms/values.h"
 #include "model/correlation_lookup.h"
 #include "model/depth_conversion.h"
+#include "model/line_parts.h"
 #include "model/side_by_side.h"
 #include "model/trinity_index.h"
 
@@ -149,47 +151,51 @@ int16_t KindOfTitle(std::string_view title) {
     return kScaleEventFree;
 }
 
+// The records of the rest of the file by one reader, their texts given room
+// from the file's length.
 void ReadRecords(ItemReader& file, TextTable& table) {
+    const size_t rest = file.Rest().size();
+    table.Reserve(rest + rest / 32 + 64);
     while (!file.AtEnd())
         for (int c = 0; c < table.Columns(); ++c) table.Append(file.Item());
 }
 
 long Threads(const ConversionParts& parts) { return parts.threads > 0 ? parts.threads : Processors(); }
 
-// The rest of the file, from a record's start, read in parts that begin at
-// line starts, side by side, each into a table of its own, then joined. A
-// part reads what one reader would as long as one reader begins a record
-// where the part begins: that holds when nothing is quoted (no item holds a
-// line end) and every part before ends with its last record whole. False
-// when that does not hold, or the rest is too small to share: nothing is
+// The rest of the file, from a record's start, read in parts side by side
+// straight into the table: each part into rows and bytes of its own, laid
+// out from its lines and its place in the file. A cell takes its text and a
+// byte where the file has its text and a separator; one of 255 characters
+// or more takes eight bytes more (hence a 32nd more), and the file's last
+// cell may have no separator (hence 16 bytes a part). False when the rest
+// cannot be shared or a part does not read one record a line: nothing is
 // read then, and one reader reads the rest.
 bool ReadRestSideBySide(const ItemReader& file, TextTable& table, const ConversionParts& sharing) {
-    const std::string_view rest = file.Rest();
     const long threads = Threads(sharing);
-    const long parts =
-        std::min<long>(4 * threads, static_cast<long>(rest.size() / std::max<size_t>(1, sharing.readBytes)));
-    if (threads < 2 || parts < 2) return false;
-    std::vector<size_t> bounds{0};
-    for (long k = 1; k < parts; ++k) {
-        const size_t end = rest.find('\n', std::max(rest.size() * k / parts, bounds.back()));
-        bounds.push_back(end == std::string_view::npos ? rest.size() : end + 1);
-    }
-    bounds.push_back(rest.size());
-    std::vector<TextTable> pieces(static_cast<size_t>(parts), TextTable(table.Columns()));
+    const std::optional<LineParts> cut = CutAtLines(file, threads, sharing.readBytes);
+    if (!cut) return false;
+    const size_t start = file.Position();
+    auto place = [&](long k) {
+        const size_t from = cut->bounds[k] - start;
+        return from + from / 32 + 16 * static_cast<size_t>(k);
+    };
+    const long parts = cut->Count();
+    TextTable::Room room(table, parts, cut->before[parts], place(parts));
     std::vector<char> read(static_cast<size_t>(parts), 0);
     SideBySide(parts, threads, [&](long k) {
-        const std::string_view text = rest.substr(bounds[k], bounds[k + 1] - bounds[k]);
-        if (text.find('"') != std::string_view::npos || text.find('\0') != std::string_view::npos) return;
+        TextTable::Part part = room.PartOf(k, cut->before[k], cut->Lines(k), place(k), place(k + 1) - place(k));
         try {
-            ItemReader part = file.Part(file.Position() + bounds[k], file.Position() + bounds[k + 1]);
-            ReadRecords(part, pieces[k]);
-            read[k] = 1;
+            ItemReader reader = cut->Reader(file, k);
+            while (!reader.AtEnd())
+                for (int c = 0; c < table.Columns(); ++c)
+                    if (!part.Append(reader.Item())) return;
+            read[k] = part.Full();
         } catch (...) {
             // One reader meets the same fault again and reports it.
         }
     });
     if (std::find(read.begin(), read.end(), 0) != read.end()) return false;
-    table.AppendTables(pieces);
+    room.Keep();
     return true;
 }
 
@@ -197,9 +203,11 @@ bool ReadRestSideBySide(const ItemReader& file, TextTable& table, const Conversi
 void ConvertRows(ConversionTrinity& trinity, const ConversionSide& side, long from, long to, long& searchFrom) {
     const DepthModel& home = side.home;
     Placer placer(side);
-    const TextTable& f = trinity.fields;
+    TextTable::Cursor rows(trinity.fields, from);
+    std::string_view f[4];
     for (long r = from; r <= to; ++r) {
-        const double cd = placer.CompositeDepth(f(1, r), f(2, r), f(3, r));
+        rows.Next(f);
+        const double cd = placer.CompositeDepth(f[1], f[2], f[3]);
         trinity.composite[r] = cd;
         if (home.gEventsLoaded)
             trinity.eventFree[r] = IsMarker(cd) ? cd : CDToEFD(home, forms::CSng(cd), searchFrom);
@@ -232,12 +240,16 @@ void ConvertPositions(ConversionTrinity& trinity, const ConversionSide& side, co
     const long n = trinity.Rows();
     trinity.compositeTitle = "Composite depth (correlation model: version " + home.gVerCorrelation + ")";
     if (home.gEventsLoaded) trinity.eventFreeTitle = "Event free depth (event list: version " + home.gVerEvents + ")";
-    trinity.composite.assign(static_cast<size_t>(n) + 1, 0.0);
-    if (home.gEventsLoaded) trinity.eventFree.assign(static_cast<size_t>(n) + 1, 0.0);
+    // Every row is written by its conversion: the columns are not cleared
+    // first (a reading that stops leaves them unread).
+    trinity.composite.resize(static_cast<size_t>(n) + 1);
+    trinity.composite[0] = 0;
+    if (home.gEventsLoaded) {
+        trinity.eventFree.resize(static_cast<size_t>(n) + 1);
+        trinity.eventFree[0] = 0;
+    }
     if (ConvertPositionsSideBySide(trinity, side, sharing)) return;
     // One pass from the first row, which meets a fault where it stops the reading.
-    std::fill(trinity.composite.begin(), trinity.composite.end(), 0.0);
-    std::fill(trinity.eventFree.begin(), trinity.eventFree.end(), 0.0);
     ConvertRows(trinity, side, 1, n, home.gEventIndex.lastByBottom);
 }
 
@@ -250,6 +262,9 @@ ConversionReading ReadInto(ItemReader& file, ConversionTables& t, const Conversi
     for (int i = 0; i < 8; ++i) trinity.fields.Append(file.Item());
     if (!IsValueItem(trinity.fields(1, 1))) {
         if (!ReadRestSideBySide(file, trinity.fields, parts)) ReadRecords(file, trinity.fields);
+        // The records' texts are the table's own now: the file's bytes go
+        // before the positions' depths come.
+        file.Close();
         ConvertPositions(trinity, side, parts);
         t.gConvTrinity = std::move(trinity);
         t.gConvFrom = t.gConvDetected = kScaleTrinity;

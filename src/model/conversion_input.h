@@ -61,6 +61,8 @@ struct ConversionReading {
 // loaded, each outside its section's first and last tie PSP (as written)
 // giving 9999. A complete reading replaces gConvTrinity (and, for a
 // one-value file, gConvTable) and sets gConvFrom (1 or 4) and gConvDetected.
+// A trinity file's bytes are given back (ItemReader::Close) once its records
+// are read, before its positions are converted.
 // A file too short, a record cut short or a PSP that is not a number is a
 // thrown run-time error, memory that runs out is error 7; then, as after a
 // refusal, the tables are as they were before.

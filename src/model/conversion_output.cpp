@@ -1,10 +1,8 @@
 #include "model/conversion_output.h"
 
 #include <algorithm>
-#include <deque>
-#include <future>
+#include <memory>
 #include <new>
-#include <thread>
 #include <vector>
 
 #include "forms/runtime_error.h"
@@ -14,6 +12,7 @@
 #include "model/item_reader.h"
 #include "model/number_text.h"
 #include "model/replacing_file.h"
+#include "model/runs_in_turn.h"
 #include "model/side_by_side.h"
 
 namespace model {
@@ -22,7 +21,7 @@ namespace {
 bool IsMarker(double v) { return v == 9999 || v == -9999; }
 
 // A derived column's row, checked: a trinity file read without the event list has no column 5.
-double Cell(const std::vector<double>& column, long row) {
+double Cell(const LargeArray<double>& column, long row) {
     if (row < 0 || static_cast<size_t>(row) >= column.size()) SubscriptOutOfRange();
     return column[static_cast<size_t>(row)];
 }
@@ -82,18 +81,34 @@ Plan PlanOf(int16_t from, int16_t mask, bool master) {
     return plan;
 }
 
-// Records built in one buffer and handed on in blocks of whole records, about
-// a megabyte each. Each record first makes room for its longest possible text.
+// A buffer records are built in, kept from run to run; its pages are
+// touched as records fill them, not before.
+struct RecordBuffer {
+    std::unique_ptr<char[]> data;
+    size_t size = 0;
+
+    // At least `bytes`, what it held before given up.
+    void Have(size_t bytes) {
+        if (bytes <= size) return;
+        data.reset(new char[bytes]);
+        size = bytes;
+    }
+};
+
+// Records built in a buffer and handed on in blocks of whole records as it
+// fills. Each record first makes room for its longest possible text.
 class Records {
 public:
-    explicit Records(const std::function<void(std::string_view)>& out) : out_(out), buffer_(kBlock, '\0') {}
+    static constexpr size_t kBlock = 1 << 19;
+
+    Records(RecordBuffer& buffer, const BlockOut& out) : out_(out), buffer_(buffer) { buffer_.Have(kBlock); }
 
     // Room for a record of `texts` characters of text in `fields` fields.
     void Begin(size_t texts, size_t fields) {
         const size_t room = 2 * texts + fields * (kNumberTextRoom + 3) + 2;
-        if (used_ + room > buffer_.size()) {
+        if (used_ + room > buffer_.size) {
             Flush();
-            if (room > buffer_.size()) buffer_.resize(room);
+            buffer_.Have(room);
         }
         first_ = true;
     }
@@ -106,31 +121,30 @@ public:
             if (c == '"') *p++ = '"';
         }
         *p++ = '"';
-        used_ = static_cast<size_t>(p - buffer_.data());
+        used_ = static_cast<size_t>(p - buffer_.data.get());
     }
     template <class T>
     void Number(T value) {
-        used_ = static_cast<size_t>(WriteNumber(Separate(), value) - buffer_.data());
+        used_ = static_cast<size_t>(WriteNumber(Separate(), value) - buffer_.data.get());
     }
     void End() {
-        buffer_[used_++] = '\r';
-        buffer_[used_++] = '\n';
+        buffer_.data[used_++] = '\r';
+        buffer_.data[used_++] = '\n';
     }
     void Flush() {
-        if (used_ > 0) out_(std::string_view(buffer_.data(), used_));
+        if (used_ > 0) out_(std::string_view(buffer_.data.get(), used_));
         used_ = 0;
     }
 
 private:
-    static constexpr size_t kBlock = 1 << 20;
     char* Separate() {
-        char* p = buffer_.data() + used_;
+        char* p = buffer_.data.get() + used_;
         if (!first_) *p++ = ',';
         first_ = false;
         return p;
     }
-    const std::function<void(std::string_view)>& out_;
-    std::string buffer_;
+    const BlockOut& out_;
+    RecordBuffer& buffer_;
     size_t used_ = 0;
     bool first_ = true;
 };
@@ -154,6 +168,10 @@ public:
     long Rows() const { return from_ == kScaleTrinity ? t_.gConvTrinity.Rows() : t_.gConvTable.Rows(); }
     std::string_view Input(int column, long row) const {
         return from_ == kScaleTrinity ? t_.gConvTrinity.fields(column, row) : t_.gConvTable.fields(column, row);
+    }
+    // The source's fields, row after row from `row` on.
+    TextTable::Cursor Inputs(long row) const {
+        return TextTable::Cursor(from_ == kScaleTrinity ? t_.gConvTrinity.fields : t_.gConvTable.fields, row);
     }
 
     // The first pass over a one-value file: column 3, the event-free depth of
@@ -257,11 +275,11 @@ void WriteHeader(Records& out, const Plan& plan, const Conversion& conversion, i
     out.End();
 }
 
-// A record from its values: no model is read, so records are written side by side.
-void WriteRow(Records& out, const Plan& plan, const Conversion& conversion, long r, const RowValues& v) {
-    std::string_view inputs[4];
+// A record from its values and the row's fields (`inputs`): no model is
+// read, so records are written side by side.
+void WriteRow(Records& out, const Plan& plan, const std::string_view* inputs, const RowValues& v) {
     size_t length = v.unit.size();
-    for (int c = 0; c < plan.inputs; ++c) length += (inputs[c] = conversion.Input(c, r)).size();
+    for (int c = 0; c < plan.inputs; ++c) length += inputs[c].size();
     out.Begin(length, plan.inputs + plan.columns.size());
     for (int c = 0; c < plan.inputs; ++c) out.Text(inputs[c]);
     for (Column column : plan.columns) {
@@ -279,71 +297,51 @@ void WriteRow(Records& out, const Plan& plan, const Conversion& conversion, long
     out.End();
 }
 
-// The records of a run of rows, written on a thread of its own where one
-// starts, else at once on the caller's. It stays where it is made: its thread
-// runs its task in place.
-class RunWriter {
-public:
-    template <class Write>
-    RunWriter(Write write, bool ownThread) : task_(std::move(write)), done_(task_.get_future().share()) {
-        if (!ownThread || !StartThread(thread_, [this] { task_(); })) task_();
-    }
-    RunWriter(const RunWriter&) = delete;
-    RunWriter& operator=(const RunWriter&) = delete;
-
-    // Ready once the run was handed on, or failed (get() then throws its fault).
-    const std::shared_future<void>& Done() const { return done_; }
-
-private:
-    std::packaged_task<void()> task_;
-    std::shared_future<void> done_;
-    std::vector<std::jthread> thread_;  // none, or the run's own; joined before the task goes
+// A writer's slot: the values of its run's rows and the buffer their records
+// are built in, both used again run after run.
+struct RunSlot {
+    std::vector<RowValues> values;
+    long first = 0;  // the run's first row
+    RecordBuffer buffer;
 };
 
 void WriteRuns(const ConversionTables& t, int16_t from, int16_t mask, DepthModel& m, const ConversionTitles& titles,
-               const MasterColumn* master, const std::function<void(std::string_view)>& out,
-               const ConversionParts& parts) {
+               const MasterColumn* master, const BlockOut& out, const ConversionParts& parts) {
     const Plan plan = PlanOf(from, mask, master != nullptr);
     Conversion conversion(t, from, m, master);
     conversion.DeriveColumn3();
-    Records records(out);
-    WriteHeader(records, plan, conversion, from, titles, t, master);
-    records.Flush();
+    RecordBuffer headerBuffer;
+    Records header(headerBuffer, out);
+    WriteHeader(header, plan, conversion, from, titles, t, master);
+    header.Flush();
     // The values of each run of rows are found on this thread, row after row
     // as the conversions' kept state (the age rows last used, the master
-    // column's last pair) requires. The run's records are written on a
-    // thread of their own meanwhile, which hands them on once the run before
-    // was handed on (or passes on its failure): the runs reach `out` in the
-    // rows' order, and the file's writing waits for no value. Where no thread
-    // starts, a run is written here, after the ones before it.
+    // column's last pair) requires; the run's records are written meanwhile
+    // by a writer of their own (model/runs_in_turn.h).
     const long n = conversion.Rows();
     const long rowsAtOnce = std::max(1L, parts.writeRows);
-    const size_t writers = static_cast<size_t>(parts.threads > 0 ? parts.threads : Processors());
-    std::shared_future<void> before;
-    // Made after everything the runs use, so that a failure here waits for
-    // every run in flight before those go.
-    std::deque<RunWriter> inFlight;
-    for (long first = 1; first <= n; first += rowsAtOnce) {
-        const long last = std::min(n, first + rowsAtOnce - 1);
-        std::vector<RowValues> values;
-        values.reserve(static_cast<size_t>(last - first + 1));
-        for (long r = first; r <= last; ++r) values.push_back(conversion.Values(r, plan));
-        auto write = [&plan, &conversion, &out, first, values = std::move(values), before] {
-            std::string text;
-            const std::function<void(std::string_view)> append = [&text](std::string_view block) { text += block; };
-            Records run(append);
-            for (size_t k = 0; k < values.size(); ++k) WriteRow(run, plan, conversion, first + static_cast<long>(k), values[k]);
-            run.Flush();
-            if (before.valid()) before.get();
-            out(text);
-        };
-        before = inFlight.emplace_back(std::move(write), writers > 1).Done();
-        if (inFlight.size() >= writers) {
-            inFlight.front().Done().get();
-            inFlight.pop_front();
-        }
-    }
-    if (before.valid()) before.get();
+    const long runs = (n + rowsAtOnce - 1) / rowsAtOnce;
+    std::vector<RunSlot> slots(static_cast<size_t>(std::min(runs, parts.threads > 0 ? parts.threads : Processors())));
+    const RunSteps steps{
+        [&](size_t slot, long run) {
+            RunSlot& s = slots[slot];
+            s.first = 1 + run * rowsAtOnce;
+            s.values.clear();
+            s.values.reserve(static_cast<size_t>(rowsAtOnce));
+            for (long r = s.first; r <= std::min(n, s.first + rowsAtOnce - 1); ++r) s.values.push_back(conversion.Values(r, plan));
+        },
+        [&](size_t slot, long, const BlockOut& handOn) {
+            RunSlot& s = slots[slot];
+            Records records(s.buffer, handOn);
+            TextTable::Cursor rows = conversion.Inputs(s.first);
+            std::string_view inputs[4];
+            for (const RowValues& values : s.values) {
+                rows.Next(inputs);
+                WriteRow(records, plan, inputs, values);
+            }
+            records.Flush();
+        }};
+    RunInTurn(runs, slots.size(), steps, out);
 }
 
 }  // namespace
@@ -364,7 +362,7 @@ ConversionSave CheckConversion(const ConversionTables& t, int16_t from, int16_t 
 
 void WriteConversion(const ConversionTables& t, int16_t from, int16_t mask, DepthModel& m,
                      const ConversionTitles& titles, const MasterColumn* master,
-                     const std::function<void(std::string_view)>& out, const ConversionParts& parts) {
+                     const BlockOut& out, const ConversionParts& parts) {
     try {
         WriteRuns(t, from, mask, m, titles, master, out, parts);
     } catch (const std::bad_alloc&) {

@@ -11,7 +11,7 @@ struct ConversionParts {
     int threads = 0;                     // 0: one per processor, at most 8
     size_t readBytes = size_t{1} << 20;  // the least bytes of the file a part of the reading is given
     long convertRows = 16384;            // the least rows a part of the positions' conversion is given
-    long writeRows = 32768;              // rows whose records are written at once, on one thread
+    long writeRows = 4096;               // rows whose records are written at once, by one writer
 };
 
 }  // namespace model

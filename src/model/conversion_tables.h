@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "model/large_block.h"
 #include "model/text_table.h"
 
 namespace model {
@@ -21,10 +22,10 @@ struct ConversionTrinity {
     std::string compositeTitle, eventFreeTitle;  // row 0 of columns 4 and 5
     // Column 4, [row]: the composite depth of each position on the reading
     // window's own scale, or a no-value marker. Row 0 unused.
-    std::vector<double> composite;
+    LargeArray<double> composite;
     // Column 5, the same rows: the event-free depth; empty when the file was
     // read without the event list.
-    std::vector<double> eventFree;
+    LargeArray<double> eventFree;
 
     long Rows() const { return fields.Rows() > 0 ? fields.Rows() - 1 : 0; }  // gConvTrinityRows
     bool HasEventFree() const { return !eventFree.empty(); }

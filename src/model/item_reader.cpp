@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <bit>
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 #include <new>
 
@@ -55,18 +56,20 @@ public:
         return at.block + static_cast<unsigned>(std::countr_zero(at.mask));
     }
 
-    // The next comma or line end, or the end of the file.
+    // The next comma or line end, or the end of the file (a part's end,
+    // beyond which the file's own bytes go on).
     size_t NextSeparator() {
         for (;;) {
             const size_t end = NextCandidate();
-            if (data[end] != '\0' || end >= size) return end;
+            if (end >= size) return size;
+            if (data[end] != '\0') return end;
             at.mask &= at.mask - 1;  // a NUL inside the file is text
         }
     }
 
     // Moves on past `separator`, which NextSeparator found.
     void Pass(size_t separator) {
-        if (data[separator] == ',') [[likely]] {
+        if (separator < size && data[separator] == ',') [[likely]] {
             PassComma(separator);
         } else {
             PassLineEnd(separator);
@@ -94,7 +97,7 @@ public:
     bool ShortItem(uint64_t& word) {
         const size_t end = NextCandidate();
         const size_t length = end - at.pos;
-        if (length - 1 >= 8) [[unlikely]]
+        if (length - 1 >= 8 || end > size) [[unlikely]]
             return false;
         word = plain::AlignedWord(data + at.pos, length);
         if (data[end] == ',') [[likely]] {
@@ -113,11 +116,20 @@ public:
 
 ItemReader::ItemReader(std::string contents) : ItemReader(CopyOf(contents), contents.size()) {}
 
-ItemReader::ItemReader(Text text, size_t size, bool wholeFile) : text_(std::move(text)), size_(size) {
+ItemReader::ItemReader(Text text, size_t size)
+    : ItemReader(std::shared_ptr<char>(text.release(), text.get_deleter()), 0, size) {
+    // A byte-order mark opens a whole file only, not a part of one.
+    if (size_ >= 3 && std::memcmp(text_.get(), "\xEF\xBB\xBF", 3) == 0) {
+        Scan scan(*this);
+        scan.MoveTo(3);
+        at_ = scan.at;
+    }
+}
+
+ItemReader::ItemReader(std::shared_ptr<char> text, size_t from, size_t to) : text_(std::move(text)), size_(to) {
     static_assert(kPadding >= kMaskBytes && kPadding % kMaskBytes == 0);
     Scan scan(*this);
-    // A byte-order mark opens a whole file only, not a part of one.
-    scan.MoveTo(wholeFile && size_ >= 3 && std::memcmp(text_.get(), "\xEF\xBB\xBF", 3) == 0 ? 3 : 0);
+    scan.MoveTo(from);
     at_ = scan.at;
 }
 
@@ -141,23 +153,44 @@ void ItemReader::Release::operator()(char* text) const {
 
 // The file read-only between regions of zeros: a page before it, and after
 // it the rest of its last page, which the kernel fills with NULs, and the
-// region's further pages. Nothing when the file cannot be mapped.
+// region's further pages. The file starts on a large page (2 MB), as its
+// bytes lie in the page cache in large pages where the file system keeps
+// them so: it is then mapped a large page at a time, not 64 kB at a time,
+// and read with fewer misses of the address translation. Nothing when the
+// file cannot be mapped.
 ItemReader::Text ItemReader::Map(int file, size_t size) {
+    constexpr size_t kLargePage = size_t{2} << 20;
     const size_t page = static_cast<size_t>(sysconf(_SC_PAGESIZE));
     const size_t length = page + (size + kPadding + page - 1) / page * page;
-    char* region = static_cast<char*>(mmap(nullptr, length, PROT_READ, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0));
+    char* region =
+        static_cast<char*>(mmap(nullptr, length + kLargePage, PROT_READ, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0));
     if (region == MAP_FAILED) return Text(nullptr, Release{0, 0});
-    if (mmap(region + page, size, PROT_READ, MAP_PRIVATE | MAP_FIXED | MAP_POPULATE, file, 0) == MAP_FAILED) {
-        munmap(region, length);
+    const auto start = reinterpret_cast<uintptr_t>(region) + page;
+    char* text = region + ((start + kLargePage - 1) / kLargePage * kLargePage - start) + page;
+    // What lies before the page before the text, and after the region, goes back.
+    if (text - page > region) munmap(region, static_cast<size_t>(text - page - region));
+    if (text - page + length < region + length + kLargePage)
+        munmap(text - page + length, static_cast<size_t>(region + length + kLargePage - (text - page + length)));
+    if (mmap(text, size, PROT_READ, MAP_PRIVATE | MAP_FIXED | MAP_POPULATE, file, 0) == MAP_FAILED) {
+        munmap(text - page, length);
         return Text(nullptr, Release{0, 0});
     }
-    return Text(region + page, Release{length, page});
+    return Text(text, Release{length, page});
+}
+
+void ItemReader::Close() {
+    static const std::shared_ptr<char> kEmpty = ItemReader(std::string()).text_;
+    text_ = kEmpty;
+    size_ = 0;
+    Scan scan(*this);
+    scan.MoveTo(0);
+    at_ = scan.at;
+    unquoted_.clear();
 }
 
 ItemReader ItemReader::Part(size_t from, size_t to) const {
     to = std::min(to, size_);
-    from = std::min(from, to);
-    return ItemReader(CopyOf(std::string_view(text_.get() + from, to - from)), to - from, false);
+    return ItemReader(text_, std::min(from, to), to);
 }
 
 ItemReader ItemReader::Open(const std::string& path) {

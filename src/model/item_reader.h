@@ -77,10 +77,16 @@ public:
     // The file from the reader's position on.
     std::string_view Rest() const { return std::string_view(text_.get() + at_.pos, size_ - at_.pos); }
 
+    // Gives the file's bytes back (those its parts keep excepted) once
+    // nothing more is to be read: the reader then stands at the end of an
+    // empty file, and the items it handed out are gone.
+    void Close();
+
     // A reader of bytes `from` to `to` of this reader's file, for reading
     // parts of one file side by side; `to` is the end of the file or just
-    // after a line end. The part is a padded copy of its own, so nothing of
-    // the bytes after `to` can reach its items, and it may outlive this reader.
+    // after a line end. It shares the file's bytes, which it keeps as long as
+    // it lives, and reads none after `to`: the file ends there for it. Its
+    // positions are the file's.
     ItemReader Part(size_t from, size_t to) const;
 
 private:
@@ -113,7 +119,8 @@ private:
     };
     using Text = std::unique_ptr<char, Release>;
 
-    ItemReader(Text text, size_t size, bool wholeFile = true);
+    ItemReader(Text text, size_t size);
+    ItemReader(std::shared_ptr<char> text, size_t from, size_t to);
     static Text CopyOf(std::string_view contents);
     static Text Map(int file, size_t size);
     static Text ReadCopy(int file, size_t& size);
@@ -122,8 +129,8 @@ private:
     // after it, so that its separators can be looked for a whole aligned
     // block at a time and a number read as the word that ends with it.
     static constexpr size_t kPadding = 64;
-    Text text_;
-    size_t size_;
+    std::shared_ptr<char> text_;
+    size_t size_;  // where the file ends for this reader
     Cursor at_;
     bool quoteLeftOpen_ = false;
     // Quoted items whose doubled quotes were made single: the file's own text

@@ -44,11 +44,11 @@ protected:
 TEST_F(DuoConversionTest, PositionsOfBothModelsOnTheDuosOwnDepth) {
     LoadAll();
     Import(Main().Command2, "positions.csv", kPositions);
-    const std::vector<double> main = q.main.conversion.gConvTrinity.composite;
+    const auto main = q.main.conversion.gConvTrinity.composite;
     Import(Duo().Command2, "positions.csv", kPositions);
     ASSERT_TRUE(q.frm2Conversion().Visible());
     EXPECT_TRUE(q.frm2Conversion().Option1(1).Value());
-    const std::vector<double>& duo = q.duo.conversion.gConvTrinity.composite;
+    const auto& duo = q.duo.conversion.gConvTrinity.composite;
     ASSERT_EQ(duo.size(), 6u);
     EXPECT_EQ(duo[1], 50);
     EXPECT_EQ(main[1], q.duoSide.link.DuoToMainCD(50));

@@ -5,6 +5,8 @@
 #include <new>
 #include <utility>
 
+#include "model/large_block.h"
+
 namespace faults {
 namespace {
 
@@ -33,6 +35,14 @@ void* AllocateAligned(std::size_t size, std::align_val_t alignment) {
     if (void* p = std::aligned_alloc(align, (size + align - 1) / align * align)) return p;
     throw std::bad_alloc();
 }
+
+// Large blocks are mapped apart from the heap: they count as allocations too.
+const bool gLargeBlocksCounted = [] {
+    model::gBeforeLargeBlock = [] {
+        if (Fails()) throw std::bad_alloc();
+    };
+    return true;
+}();
 
 }  // namespace
 

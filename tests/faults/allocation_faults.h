@@ -1,7 +1,8 @@
 #pragma once
 // Allocation that fails on demand, for the tests of this folder only: their
 // program replaces the global operator new and delete (allocation_faults.cpp),
-// so that any allocation, on any thread, can be the one that finds no memory.
+// so that any allocation, on any thread, can be the one that finds no memory
+// (a large block mapped apart from the heap included).
 #include <algorithm>
 #include <vector>
 

@@ -14,7 +14,7 @@ namespace {
 
 const std::string kTrinityHeader = "Sample,Hole,Section,PSP (cm)\r\n";
 
-std::vector<double> Column(const std::vector<double>& column) { return {column.begin() + 1, column.end()}; }
+std::vector<double> Column(const LargeArray<double>& column) { return {column.begin() + 1, column.end()}; }
 
 }  // namespace
 

@@ -227,17 +227,21 @@ TEST_F(ConvertedFile, TheDuoWindowAddsTheMasterCoreAfterEveryOwnCompositeDepth) 
 // Records are written in runs side by side: a file of many runs holds every
 // record once, in the rows' order, and the master column, whose link keeps
 // where its last level was, is asked for the rows one after the other.
+// Every writer's buffer is used again run after run, and the long labels of
+// every other record (longer than a cell's one-byte length too) fill it
+// more than once a run.
 TEST_F(ConvertedFile, AFileOfManyRunsHoldsEveryRecordInOrder) {
     constexpr long kRecords = 100003;
     long asked = 0;
     const MasterColumn master{"Composite depth (Master)", [&asked](float) { return static_cast<float>(++asked); }};
+    auto label = [](long r) { return "s" + std::to_string(r) + (r % 2 ? std::string(300, 'x') : ""); };
     std::string input = kTrinityHeader;
-    for (long r = 1; r <= kRecords; ++r) input += "s" + std::to_string(r) + (r % 3 ? ",A,01,15\n" : ",A,01,50\n");
+    for (long r = 1; r <= kRecords; ++r) input += label(r) + (r % 3 ? ",A,01,15\n" : ",A,01,50\n");
     Read(input);
     std::string expected = "\"Sample\",\"Hole\",\"Section\",\"PSP (cm)\"," + kC + ",\"Composite depth (Master)\"," +
                            kE + "," + kAgeGroup + "\r\n";
     for (long r = 1; r <= kRecords; ++r)
-        expected += "\"s" + std::to_string(r) + "\",\"A\",\"01\",\"" + (r % 3 ? "15\",115," : "50\",150,") +
+        expected += "\"" + label(r) + "\",\"A\",\"01\",\"" + (r % 3 ? "15\",115," : "50\",150,") +
                     std::to_string(r) + (r % 3 ? ",115,1158,13,23,\"cal BP\"\r\n" : ",145,1474,19,29,\"cal BP\"\r\n");
     EXPECT_EQ(Save(kScaleTrinity, 15, &master), expected);
     EXPECT_EQ(asked, kRecords);
