@@ -34,6 +34,10 @@ void QtServices::AskToActivate(FormWindow& window) {
     });
 }
 
+bool QtServices::ReportHeldBack() const {
+    return asked_.window && QApplication::activeWindow() != asked_.window;
+}
+
 void QtServices::FollowWindowSystem() {
     // Inside a handler (a dialog open), the next report is followed.
     if (asked_.window || modal_ > 0 || eventDepth_ > 0) return;

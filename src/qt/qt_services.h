@@ -84,6 +84,10 @@ public:
     // click, its answer to the program's request, or its own choice): the
     // program takes the window active on the screen now for its own.
     void FollowWindowSystem();
+    // Whether the window system shows another window active than the one
+    // the program asked for while that request is being carried out: its
+    // report is followed only once the request's time is up.
+    bool ReportHeldBack() const;
 
     int MessageBox(const forms::MessageRequest& request) override;
     std::optional<std::string> FileDialog(const forms::FileRequest& request) override;
