@@ -60,7 +60,8 @@ void ShowAnsweredDialog(QWidget* parent) {
     shown.start();
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, &dialog, [&] {
-        if (dialog.isActiveWindow() || shown.elapsed() > kWindowSystemDeadlineMs) dialog.accept();
+        const QWindow* window = dialog.windowHandle();
+        if ((window && HoldsFocus(*window)) || shown.elapsed() > kWindowSystemDeadlineMs) dialog.accept();
     });
     poll.start(10);
     dialog.exec();

@@ -19,10 +19,12 @@ bool UnderWindowManager();
 // frame a window manager put it in.
 xcb_window_t OnRoot(xcb_connection_t* connection, xcb_window_t window);
 
-// A modal window over parent, shown until the window system makes it the
-// active one (as a person's answer needs it to be; at most the window
-// system's deadline), then closed: the window manager hands the focus back
-// as after a person's answer.
+// A modal window over parent, shown until the window system gives it the
+// keyboard (as a person's answer needs it to; at most the window system's
+// deadline), then closed: the window manager hands the focus back as after
+// a person's answer. Closed any sooner, while the server's focus is still on
+// its parent, Qt would lose the focus it gave the dialog in advance and never
+// hear of the parent's, which the server did not take from it.
 void ShowAnsweredDialog(QWidget* parent);
 
 // Counts the times the window system made another of the program's windows

@@ -56,4 +56,10 @@ std::string SettleFocus() {
            Describe(QGuiApplication::focusWindow()).toStdString();
 }
 
+bool HoldsFocus(const QWindow& window) {
+    xcb_connection_t* connection = XConnection();
+    if (!connection) return QGuiApplication::focusWindow() == &window;
+    return window.handle() && ServerFocus(connection) == window.winId() && QGuiApplication::focusWindow() == &window;
+}
+
 }  // namespace qtback

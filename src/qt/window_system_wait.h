@@ -6,6 +6,7 @@
 // then is a fault to report, not a time to sit out.
 #include <QEvent>
 #include <QObject>
+#include <QWindow>
 #include <QTest>
 #include <string>
 #include <utility>
@@ -45,5 +46,10 @@ private:
 // next action (a pop-up that loses it closes). Empty when settled, else
 // what did not come.
 std::string SettleFocus();
+
+// Whether the window system has given window the keyboard: on X, the
+// server's input focus lies in it (Qt may take a modal window for the active
+// one before the server has moved the focus); elsewhere, Qt's focus window.
+bool HoldsFocus(const QWindow& window);
 
 }  // namespace qtback
