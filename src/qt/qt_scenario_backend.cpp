@@ -9,7 +9,6 @@
 #include <QImage>
 #include <QPainter>
 #include <QPixmap>
-#include <QPointer>
 #include <QTest>
 #include <QTimer>
 
@@ -123,8 +122,7 @@ public:
     // On X the server knows the stacking: its root window lists its children
     // (the windows, or their window manager's frames) from the bottom up.
     std::vector<forms::Form*> FrontToBack(std::vector<forms::Form*> shown) override {
-        auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
-        xcb_connection_t* connection = x11 && QGuiApplication::platformName() == "xcb" ? x11->connection() : nullptr;
+        xcb_connection_t* connection = XConnection();
         if (!connection) return ScriptedBackend::FrontToBack(std::move(shown));
         Settle();
         xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;

@@ -15,9 +15,8 @@ namespace qtback {
 namespace {
 
 bool AskRootForWindowManager() {
-    auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11 || QGuiApplication::platformName() != "xcb") return false;
-    xcb_connection_t* connection = x11->connection();
+    xcb_connection_t* connection = XConnection();
+    if (!connection) return false;
     static const char kName[] = "_NET_SUPPORTING_WM_CHECK";
     xcb_intern_atom_reply_t* atom =
         xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 1, sizeof kName - 1, kName), nullptr);
@@ -34,6 +33,11 @@ bool AskRootForWindowManager() {
 }
 
 }  // namespace
+
+xcb_connection_t* XConnection() {
+    auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
+    return x11 && QGuiApplication::platformName() == "xcb" ? x11->connection() : nullptr;
+}
 
 bool UnderWindowManager() {
     static const bool managed = AskRootForWindowManager();
@@ -67,7 +71,7 @@ void ShowAnsweredDialog(QWidget* parent) {
     dialog.exec();
 }
 
-ActivationCounter::ActivationCounter() : onX_(QGuiApplication::platformName() == "xcb") {
+ActivationCounter::ActivationCounter() : onX_(XConnection() != nullptr) {
     qApp->installEventFilter(this);
     qApp->installNativeEventFilter(this);
 }

@@ -11,6 +11,9 @@ class QWidget;
 
 namespace qtback {
 
+// The program's connection to the X server; nullptr on any other platform.
+xcb_connection_t* XConnection();
+
 // Whether a window manager runs on the X server (it says so on the root
 // window); false on any other platform.
 bool UnderWindowManager();

@@ -5,13 +5,10 @@
 #include <cstdlib>
 #include <xcb/xcb.h>
 
+#include "qt/scripted_window_system.h"
+
 namespace qtback {
 namespace {
-
-xcb_connection_t* XConnection() {
-    auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
-    return x11 && QGuiApplication::platformName() == "xcb" ? x11->connection() : nullptr;
-}
 
 // The window the X server gives the keyboard to, after every request sent
 // so far (a round trip).
