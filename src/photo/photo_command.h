@@ -1,7 +1,8 @@
 #pragma once
 // The "Photo" command of both main windows: a photograph chosen in the
 // calling window's dialog goes into the first free photo window, sized and
-// placed against its neighbour and pulled back inside the screen.
+// placed against its neighbour, never smaller than a fifth of its size
+// alone, and pulled back inside the screen.
 #include <array>
 #include <string>
 

@@ -48,6 +48,26 @@ TEST_F(PhotoCommandTest, AWindowThatWouldPassTheScreenEdgeEndsSixtyTwipsShortOfI
     EXPECT_EQ(W(2).Top(), 14000 - 60 - 4060);
 }
 
+// Alone, the upright photo gets 2542.5 x 10485 twips inside and the lying one
+// 9600 x 2400; in turn on a 1600 x 1000 screen each window keeps a fifth of
+// that, where its neighbour's height or width shrank it step by step.
+TEST_F(PhotoCommandTest, PhotosInTurnUprightAndLyingKeepAFifthOfTheirSizeAlone) {
+    app.ScreenHeight = 15000;
+    const std::string a = Jpeg(300, 1200), b = Jpeg(1200, 300);
+    using Box = std::array<double, 4>;  // inner width and height, left, top
+    const auto box = [this](int k) { return Box{W(k).ScaleWidth(), W(k).ScaleHeight(), W(k).Left(), W(k).Top()}; };
+    for (const std::string& f : {a, b, a, b}) Photo(main, f);
+    EXPECT_EQ(box(2), (Box{2542.5, 635.625, 9840, 11055}));  // enough below window 1: as it was
+    EXPECT_EQ(box(3), (Box{508.5, 2097, 12622.5, 11055}));
+    EXPECT_EQ(box(4), (Box{1920, 480, 12622.5, 13722}));
+    for (int k = 1; k <= 4; ++k) W(k).UserClose();
+    for (const std::string& f : {b, a, b, a}) Photo(main, f);
+    EXPECT_EQ(box(2), (Box{521.25, 2400, 9840, 11055}));
+    // Both pulled up to end 60 twips above the screen's lower edge.
+    EXPECT_EQ(box(3), (Box{1920, 480, 9840, 13890}));
+    EXPECT_EQ(box(4), (Box{508.5, 2097, 12000, 12273}));
+}
+
 TEST_F(PhotoCommandTest, ASquarePhotoIsUpright) {
     Photo(main, Jpeg(250, 250));
     EXPECT_FALSE(states[0].gPhotoMagnifier);
