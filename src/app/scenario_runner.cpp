@@ -148,11 +148,12 @@ ScenarioRun::Target ScenarioRun::ParseProperty(const std::string& address) {
     Target t;
     std::string rest = address.substr(dot + 1);
     auto dot2 = rest.find('.');
-    if (address.substr(0, dot) == "Screen" || address.substr(0, dot) == "Program") {
+    const std::string head = address.substr(0, dot);
+    if (head == "Screen" || head == "Program" || head == "Clipboard") {
         t.property = address;
         return t;
     }
-    t.form = &FormNamed(address.substr(0, dot));
+    t.form = &FormNamed(head);
     if (dot2 == std::string::npos) {
         t.property = rest;
     } else {
