@@ -275,11 +275,12 @@ void ScenarioRun::Type(const Target& t, const std::string& text) {
 
 // A named key, or one character typed where the caret is.
 void ScenarioRun::Key(const Target& t, const std::string& key) {
-    int code = KeyCodeByName(key);
+    int shift = 0;
+    int code = KeyCodeByName(key, shift);
     if (code < 0 && key.size() != 1) return Fail("unknown key " + key);
     if (std::string why = Refusal("key", *t.control); !why.empty()) return Fail(why);
     if (code < 0) Act([&] { return backend_->Input().Type(*t.control, key, false); });
-    else Act([&] { return backend_->Input().Key(*t.control, code); });
+    else Act([&] { return backend_->Input().Key(*t.control, code, shift); });
 }
 
 void ScenarioRun::Mouse(const std::string& cmd, std::istringstream& args) {
