@@ -14,6 +14,7 @@ std::string ScenarioRun::Read(const Target& t) {
         if (t.property == "Screen.MousePointer") return std::to_string(app_->MousePointer());
         if (t.property == "Screen.Width") return std::to_string(app_->ScreenWidth);
         if (t.property == "Screen.Height") return std::to_string(app_->ScreenHeight);
+        if (t.property == "Clipboard.Text") return backend_->Platform().ClipboardText();
         if (t.property == "Program.Ended") return app_->Ended() ? "True" : "False";
         if (t.property == "Program.LoadedForms") return std::to_string(app_->LoadedForms().size());
         if (t.property == "Program.WindowOrder") return WindowOrder();

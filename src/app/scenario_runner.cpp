@@ -148,11 +148,12 @@ ScenarioRun::Target ScenarioRun::ParseProperty(const std::string& address) {
     Target t;
     std::string rest = address.substr(dot + 1);
     auto dot2 = rest.find('.');
-    if (address.substr(0, dot) == "Screen" || address.substr(0, dot) == "Program") {
+    const std::string head = address.substr(0, dot);
+    if (head == "Screen" || head == "Program" || head == "Clipboard") {
         t.property = address;
         return t;
     }
-    t.form = &FormNamed(address.substr(0, dot));
+    t.form = &FormNamed(head);
     if (dot2 == std::string::npos) {
         t.property = rest;
     } else {
@@ -274,11 +275,12 @@ void ScenarioRun::Type(const Target& t, const std::string& text) {
 
 // A named key, or one character typed where the caret is.
 void ScenarioRun::Key(const Target& t, const std::string& key) {
-    int code = KeyCodeByName(key);
+    int shift = 0;
+    int code = KeyCodeByName(key, shift);
     if (code < 0 && key.size() != 1) return Fail("unknown key " + key);
     if (std::string why = Refusal("key", *t.control); !why.empty()) return Fail(why);
     if (code < 0) Act([&] { return backend_->Input().Type(*t.control, key, false); });
-    else Act([&] { return backend_->Input().Key(*t.control, code); });
+    else Act([&] { return backend_->Input().Key(*t.control, code, shift); });
 }
 
 void ScenarioRun::Mouse(const std::string& cmd, std::istringstream& args) {

@@ -1,5 +1,8 @@
 #include "app/scenario_words.h"
 
+#include <cctype>
+#include <utility>
+
 #include "forms/control.h"
 #include "forms/services.h"
 
@@ -27,11 +30,20 @@ int ButtonCode(const std::string& b) {
     return -1;
 }
 
-int KeyCodeByName(const std::string& k) {
+int KeyCodeByName(std::string k, int& shift) {
+    shift = 0;
+    for (const auto& [prefix, mask] : {std::pair{"Shift+", forms::kShiftMask}, {"Ctrl+", forms::kCtrlMask}}) {
+        if (k.rfind(prefix, 0) != 0) continue;
+        shift |= mask;
+        k.erase(0, std::string(prefix).size());
+    }
+    if ((shift & forms::kCtrlMask) && k.size() == 1 && std::isalpha(static_cast<unsigned char>(k[0])))
+        return std::toupper(static_cast<unsigned char>(k[0]));
     if (k == "Enter") return forms::kKeyReturn;
     if (k == "Escape") return forms::kKeyEscape;
     if (k == "Backspace") return forms::kKeyBack;
     if (k == "Delete") return forms::kKeyDelete;
+    if (k == "Insert") return forms::kKeyInsert;
     if (k == "Tab") return forms::kKeyTab;
     if (k == "Up") return forms::kKeyUp;
     if (k == "Down") return forms::kKeyDown;

@@ -9,7 +9,8 @@ namespace app {
 void SplitIndex(const std::string& s, std::string& name, int& index);
 // A message box's button by its caption ("OK", "Yes"...); -1 when unknown.
 int ButtonCode(const std::string& b);
-// A key by its name ("Enter", "Backspace"...); -1 when unknown.
-int KeyCodeByName(const std::string& k);
+// A key by its name ("Enter", "Backspace"...), after "Shift+" and "Ctrl+"
+// (also before a letter: "Ctrl+X"), which give shift; -1 when unknown.
+int KeyCodeByName(std::string k, int& shift);
 
 }  // namespace app

@@ -46,7 +46,7 @@ enum class ControlKind {
 // Key codes the program and the scenario language use.
 enum KeyCode : int {
     kKeyBack = 8, kKeyTab = 9, kKeyReturn = 13, kKeyEscape = 27, kKeyEnd = 35, kKeyHome = 36,
-    kKeyLeft = 37, kKeyUp = 38, kKeyRight = 39, kKeyDown = 40, kKeyDelete = 46
+    kKeyLeft = 37, kKeyUp = 38, kKeyRight = 39, kKeyDown = 40, kKeyInsert = 45, kKeyDelete = 46
 };
 
 // Handlers nest: a write inside a handler runs the written control's handler

@@ -34,7 +34,8 @@ private:
 };
 
 // What a text box and an editable combo box share: one line of text with
-// the caret, or a selection, in it (byte offsets), where the person's keys act.
+// the caret, or a selection, in it (byte offsets), and the whole editing of
+// that line by the person's keys.
 class TextField : public Control {
 public:
     const std::string& Text() const { return text_; }
@@ -42,17 +43,20 @@ public:
     virtual void SetText(const std::string& v) = 0;
     int SelStart() const { return selStart_; }
     int SelLength() const { return selLength_; }
+    // The end of the selection where the caret is, and the other end.
+    int Caret() const { return caretFirst_ ? selStart_ : selStart_ + selLength_; }
+    int Anchor() const { return caretFirst_ ? selStart_ + selLength_ : selStart_; }
     // The caret at v, nothing selected.
     void SetSelStart(int v);
     void SetSelLength(int v);
+    // The text from anchor to the caret selected, as the person's mouse
+    // selects it.
+    void Select(int anchor, int caret);
     void UserSelectAll();
     // User input: a typed character, or a key by its code (Enter,
-    // Backspace, Home...).
+    // Backspace, Home, a letter with Ctrl...) with the Shift and Ctrl state.
     virtual void UserKeyChar(char c) = 0;
     virtual void UserKey(int keyCode, int shift = 0) = 0;
-    // A paste or a cut: s in place of the selection at once, the caret after
-    // it; one Change and no key events.
-    void UserReplaceSelection(const std::string& s);
     std::string GetProperty(const std::string& p) const override;
     bool SetProperty(const std::string& p, const std::string& v) override;
     std::string DumpValue() const override { return text_; }
@@ -68,9 +72,13 @@ protected:
     // Backspace and Delete: the selection, else the character before or
     // after the caret.
     void EraseAtCaret(bool forward);
-    // Home, End, Left and Right move the caret and fire nothing, as the
-    // keys that change no text reach no handler; false for other keys.
-    bool MoveCaret(int keyCode);
+    // The keys that edit the line by themselves and reach no handler, as
+    // keys that type nothing: Home, End, Left and Right move the caret (Shift
+    // extends the selection, Ctrl steps by words), Ctrl+A selects all, Ctrl+C
+    // (Ctrl+Insert) copies, Ctrl+X (Shift+Delete) cuts and Ctrl+V
+    // (Shift+Insert) pastes; Ctrl with another letter does nothing. False for
+    // every other key.
+    bool EditingKey(int keyCode, int shift);
     // After a key's KeyDown: the KeyPress of Enter, Escape and Backspace and
     // the edit of Backspace and Delete; false once the form is gone.
     template <class Press>
@@ -88,6 +96,14 @@ protected:
 
     std::string text_;
     int selStart_ = 0, selLength_ = 0;
+    // Whether a selection was made towards the start (the caret at SelStart).
+    bool caretFirst_ = false;
+
+private:
+    bool MoveCaret(int keyCode, int shift);
+    void ReplaceSelection(const std::string& s);
+    void Copy();
+    void Paste();
 };
 
 class TextBox : public TextField {

@@ -71,10 +71,20 @@ Menu* HeadlessServices::TakePopupAnswer(Form& form, Menu& menu) {
 
 void HeadlessServices::ClipboardClear() {
     clipboard.reset();
+    clipboardText.clear();
     clipboardCleared = true;
 }
 
-void HeadlessServices::ClipboardSetPicture(const Snapshot& picture) { clipboard = picture; }
+// The clipboard holds one thing, a picture or a text.
+void HeadlessServices::ClipboardSetPicture(const Snapshot& picture) {
+    clipboard = picture;
+    clipboardText.clear();
+}
+
+void HeadlessServices::ClipboardSetText(const std::string& text) {
+    clipboard.reset();
+    clipboardText = text;
+}
 
 std::shared_ptr<const LoadedPicture> HeadlessServices::LoadPicture(const std::string& path) {
     const RegularFile file(path);

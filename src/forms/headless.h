@@ -31,6 +31,7 @@ public:
     std::vector<RecordedMessage> messages;
     std::vector<FileRequest> fileRequests;
     std::optional<Snapshot> clipboard;
+    std::string clipboardText;
     bool clipboardCleared = false;
     std::vector<int> pointerHistory;
     bool quitCalled = false;
@@ -47,6 +48,8 @@ public:
     Menu* TakePopupAnswer(Form& form, Menu& menu);
     void ClipboardClear() override;
     void ClipboardSetPicture(const Snapshot& picture) override;
+    void ClipboardSetText(const std::string& text) override;
+    std::string ClipboardText() override { return clipboardText; }
     std::shared_ptr<const LoadedPicture> LoadPicture(const std::string& path) override;
     void MousePointerChanged(int code) override { pointerHistory.push_back(code); }
     void Quit() override { quitCalled = true; }

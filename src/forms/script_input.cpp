@@ -36,10 +36,10 @@ std::string DirectInput::Type(Control& c, const std::string& text, bool selectAl
     return {};
 }
 
-std::string DirectInput::Key(Control& c, int keyCode) {
+std::string DirectInput::Key(Control& c, int keyCode, int shift) {
     auto* field = dynamic_cast<TextField*>(&c);
     if (!field) return "cannot send keys to " + c.QualifiedName();
-    field->UserKey(keyCode);
+    field->UserKey(keyCode, shift);
     return {};
 }
 

@@ -26,7 +26,8 @@ public:
     // Focus, select all unless the keys go where the caret is, then one
     // keystroke per character.
     virtual std::string Type(Control& control, const std::string& text, bool selectAll) = 0;
-    virtual std::string Key(Control& control, int keyCode) = 0;
+    // shift: the Shift and Ctrl state.
+    virtual std::string Key(Control& control, int keyCode, int shift) = 0;
     virtual std::string Choose(ComboBox& combo, int index) = 0;
     // The thumb dragged to value and let go.
     virtual std::string Slide(Slider& slider, long value) = 0;
@@ -47,7 +48,7 @@ class DirectInput : public ScriptInput {
 public:
     std::string Click(Control& control, bool twice) override;
     std::string Type(Control& control, const std::string& text, bool selectAll) override;
-    std::string Key(Control& control, int keyCode) override;
+    std::string Key(Control& control, int keyCode, int shift) override;
     std::string Choose(ComboBox& combo, int index) override;
     std::string Slide(Slider& slider, long value) override;
     std::string ChooseMenu(Menu& item) override;

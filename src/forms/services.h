@@ -56,6 +56,10 @@ public:
     virtual Menu* ChoosePopupItem(Form& form, Menu& menu) = 0;
     virtual void ClipboardClear() = 0;
     virtual void ClipboardSetPicture(const Snapshot& picture) = 0;
+    // Text cut or copied in a box, in place of what the clipboard held; the
+    // text it holds ("" when it holds none).
+    virtual void ClipboardSetText(const std::string& text) = 0;
+    virtual std::string ClipboardText() = 0;
     // Throws RuntimeError 481 ("Invalid picture") or, for a path that names no
     // regular file it can open, RegularFile's 53 or 75.
     virtual std::shared_ptr<const LoadedPicture> LoadPicture(const std::string& path) = 0;

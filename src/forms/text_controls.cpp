@@ -80,7 +80,7 @@ void TextBox::UserKeyChar(char c) {
 void TextBox::UserKey(int keyCode, int shift) {
     if (!AcceptsUserInput()) return;
     form_.SetActiveControl(this);
-    if (MoveCaret(keyCode)) return;
+    if (EditingKey(keyCode, shift)) return;
     int code = keyCode;
     Fire(KeyDown, code, shift);
     if (FormRetired() || code == 0 || !PressAndErase(KeyPress, code)) return;
@@ -192,7 +192,7 @@ void ComboBox::UserKeyChar(char c) {
 void ComboBox::UserKey(int keyCode, int shift) {
     if (!AcceptsUserInput()) return;
     form_.SetActiveControl(this);
-    if (MoveCaret(keyCode)) return;
+    if (EditingKey(keyCode, shift)) return;
     int code = keyCode;
     Fire(KeyDown, code, shift);
     if (FormRetired() || !PressAndErase(KeyPress, code)) return;

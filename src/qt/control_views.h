@@ -204,8 +204,9 @@ private:
     QProgressBar* w_;
 };
 
-// The caret or selection of a text box or combo box between its line edit,
-// where the person moves it, and the model, where the keys edit the text.
+// The caret or selection of a text box or combo box between the model, which
+// moves it with the keys and edits there, and its line edit, which shows it
+// and where the person selects with the mouse.
 class ShownSelection {
 public:
     // Shows the model's caret or selection when it changed since last shown.
@@ -213,14 +214,15 @@ public:
     // Gives the model the line edit's caret or selection, before a key.
     void Push(QLineEdit* edit, forms::TextField& field);
     // The line edit's caret moved by itself (its text was set).
-    void Forget() { start_ = length_ = -1; }
+    void Forget() { anchor_ = caret_ = -1; }
 
 private:
-    int start_ = -1, length_ = -1;  // the model's selection last shown or pushed
+    int anchor_ = -1, caret_ = -1;  // the model's selection last shown or pushed
 };
 
-// Keystrokes go to the model, which decides the text; the line edit only
-// moves the caret and the selection itself.
+// Keystrokes go to the model, which edits the text; the line edit shows the
+// text and the model's caret or selection, and keeps the selection the
+// person makes with the mouse.
 class TextView : public ControlView {
 public:
     TextView(forms::TextBox& box, QWidget* parent, FormWindow& window);
@@ -253,9 +255,5 @@ private:
     std::vector<std::string> items_;
     ShownSelection shown_;
 };
-
-// Keys the model knows by code (Enter, Escape, Backspace, Delete, Tab, Up,
-// Down); -1 for the others.
-int FormsKeyCode(int qtKey);
 
 }  // namespace qtback

@@ -62,6 +62,12 @@ public:
         QtServices::ClipboardSetPicture(picture);
         answers.ClipboardSetPicture(picture);
     }
+    // The script's record drops its picture as the clipboard does; the text
+    // a script reads is the window system's own.
+    void ClipboardSetText(const std::string& text) override {
+        QtServices::ClipboardSetText(text);
+        answers.ClipboardSetText(text);
+    }
     void MousePointerChanged(int code) override {
         QtServices::MousePointerChanged(code);
         answers.MousePointerChanged(code);

@@ -299,6 +299,10 @@ void QtServices::ClipboardSetPicture(const forms::Snapshot& picture) {
     QGuiApplication::clipboard()->setImage(RenderSnapshot(picture, ratio));
 }
 
+void QtServices::ClipboardSetText(const std::string& text) { QGuiApplication::clipboard()->setText(ToQString(text)); }
+
+std::string QtServices::ClipboardText() { return ToStdString(QGuiApplication::clipboard()->text()); }
+
 std::shared_ptr<const forms::LoadedPicture> QtServices::LoadPicture(const std::string& path) {
     return LoadPictureFile(path);
 }

@@ -94,6 +94,8 @@ public:
     forms::Menu* ChoosePopupItem(forms::Form& form, forms::Menu& menu) override;
     void ClipboardClear() override;
     void ClipboardSetPicture(const forms::Snapshot& picture) override;
+    void ClipboardSetText(const std::string& text) override;
+    std::string ClipboardText() override;
     std::shared_ptr<const forms::LoadedPicture> LoadPicture(const std::string& path) override;
     void FormUnloaded(forms::Form& form) override;
     void MousePointerChanged(int code) override;

@@ -255,15 +255,16 @@ std::string ScriptedQtInput::Type(forms::Control& c, const std::string& text, bo
     return {};
 }
 
-std::string ScriptedQtInput::Key(forms::Control& c, int keyCode) {
+std::string ScriptedQtInput::Key(forms::Control& c, int keyCode, int shift) {
     if (c.Kind() != forms::ControlKind::TextBox && c.Kind() != forms::ControlKind::ComboBox)
         return "cannot send keys to " + c.QualifiedName();
-    Qt::Key key;
+    Qt::Key key = Qt::Key_unknown;
     switch (keyCode) {
         case forms::kKeyReturn: key = Qt::Key_Return; break;
         case forms::kKeyEscape: key = Qt::Key_Escape; break;
         case forms::kKeyBack: key = Qt::Key_Backspace; break;
         case forms::kKeyDelete: key = Qt::Key_Delete; break;
+        case forms::kKeyInsert: key = Qt::Key_Insert; break;
         case forms::kKeyTab: key = Qt::Key_Tab; break;
         case forms::kKeyUp: key = Qt::Key_Up; break;
         case forms::kKeyDown: key = Qt::Key_Down; break;
@@ -271,11 +272,13 @@ std::string ScriptedQtInput::Key(forms::Control& c, int keyCode) {
         case forms::kKeyEnd: key = Qt::Key_End; break;
         case forms::kKeyLeft: key = Qt::Key_Left; break;
         case forms::kKeyRight: key = Qt::Key_Right; break;
-        default: return "no key " + std::to_string(keyCode);
+        default:
+            if (keyCode >= 'A' && keyCode <= 'Z') key = static_cast<Qt::Key>(Qt::Key_A + (keyCode - 'A'));
+            else return "no key " + std::to_string(keyCode);
     }
     LetGo();
     if (std::string why = Focus(c); !why.empty()) return why;
-    QTest::keyClick(services_.WindowOf(c.Parent()).windowHandle(), key);
+    QTest::keyClick(services_.WindowOf(c.Parent()).windowHandle(), key, QtModifiers(shift));
     return {};
 }
 

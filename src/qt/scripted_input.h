@@ -19,7 +19,7 @@ public:
 
     std::string Click(forms::Control& control, bool twice) override;
     std::string Type(forms::Control& control, const std::string& text, bool selectAll) override;
-    std::string Key(forms::Control& control, int keyCode) override;
+    std::string Key(forms::Control& control, int keyCode, int shift) override;
     std::string Choose(forms::ComboBox& combo, int index) override;
     std::string Slide(forms::Slider& slider, long value) override;
     std::string ChooseMenu(forms::Menu& item) override;

@@ -1,6 +1,4 @@
-// Text boxes and combo boxes: the model decides every change of text.
-#include <QClipboard>
-#include <QGuiApplication>
+// Text boxes and combo boxes: the model edits the line, the widgets show it.
 #include <QKeyEvent>
 #include <QMouseEvent>
 
@@ -16,28 +14,53 @@ bool IsTyped(const QKeyEvent* key) {
     return !text.isEmpty() && text.at(0).isPrint() && !(key->modifiers() & (Qt::ControlModifier | Qt::MetaModifier));
 }
 
-// Keys that move the caret or the selection and change no text.
-bool IsNavigation(const QKeyEvent* key) {
-    switch (key->key()) {
-        case Qt::Key_Left:
-        case Qt::Key_Right:
-        case Qt::Key_Home:
-        case Qt::Key_End:
-            return true;
-        default:
-            return key->matches(QKeySequence::Copy) || key->matches(QKeySequence::SelectAll);
+// Keys the model knows by code; letters only with Ctrl, as typed they are
+// characters. -1 for the others.
+int FormsKeyCode(const QKeyEvent* key) {
+    const int k = key->key();
+    if (k >= Qt::Key_A && k <= Qt::Key_Z) return key->modifiers() & Qt::ControlModifier ? 'A' + (k - Qt::Key_A) : -1;
+    switch (k) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter: return forms::kKeyReturn;
+        case Qt::Key_Escape: return forms::kKeyEscape;
+        case Qt::Key_Backspace: return forms::kKeyBack;
+        case Qt::Key_Delete: return forms::kKeyDelete;
+        case Qt::Key_Insert: return forms::kKeyInsert;
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab: return forms::kKeyTab;
+        case Qt::Key_Up: return forms::kKeyUp;
+        case Qt::Key_Down: return forms::kKeyDown;
+        case Qt::Key_Home: return forms::kKeyHome;
+        case Qt::Key_End: return forms::kKeyEnd;
+        case Qt::Key_Left: return forms::kKeyLeft;
+        case Qt::Key_Right: return forms::kKeyRight;
+        default: return -1;
     }
 }
+
+bool IsCaretKey(int code) {
+    return code == forms::kKeyHome || code == forms::kKeyEnd || code == forms::kKeyLeft || code == forms::kKeyRight;
+}
+
+// The person's key as the model's input: the characters it types, or the
+// key by its code with the Shift and Ctrl state; nothing for other keys.
+std::function<void()> KeyInput(const QKeyEvent* key, forms::TextField& field) {
+    if (IsTyped(key)) {
+        return [&field, bytes = ToStdString(key->text())] {
+            for (char c : bytes) field.UserKeyChar(c);
+        };
+    }
+    int code = FormsKeyCode(key);
+    if (code < 0) return {};
+    return [&field, code, shift = ShiftCode(key->modifiers())] { field.UserKey(code, shift); };
+}
+
+// Qt moves the focus on with Tab itself.
+bool Consumed(const QKeyEvent* key) { return key->key() != Qt::Key_Tab && key->key() != Qt::Key_Backtab; }
 
 // Byte offsets of the model's UTF-8 text and character offsets of Qt's.
 int Bytes(const QString& text, int chars) { return static_cast<int>(text.left(chars).toUtf8().size()); }
 int Chars(const std::string& text, int bytes) { return static_cast<int>(ToQString(text.substr(0, bytes)).size()); }
-
-// Pasted text up to its first line break: the boxes hold one line.
-std::string ClipboardLine() {
-    QString text = QGuiApplication::clipboard()->text();
-    return ToStdString(text.left(text.indexOf('\n') < 0 ? text.size() : text.indexOf('\n')).remove('\r'));
-}
 
 }  // namespace
 
@@ -45,41 +68,24 @@ std::string ClipboardLine() {
 // than the box would show only its end; with the caret where the model has
 // it, the start of a text the program wrote is what shows.
 void ShownSelection::Show(QLineEdit* edit, const forms::TextField& field) {
-    if (field.SelStart() == start_ && field.SelLength() == length_) return;
-    start_ = field.SelStart();
-    length_ = field.SelLength();
-    int start = Chars(field.Text(), start_);
-    int length = Chars(field.Text(), start_ + length_) - start;
-    if (length > 0) edit->setSelection(start, length);
-    else edit->setCursorPosition(start);
+    if (field.Anchor() == anchor_ && field.Caret() == caret_) return;
+    anchor_ = field.Anchor();
+    caret_ = field.Caret();
+    int anchor = Chars(field.Text(), anchor_), caret = Chars(field.Text(), caret_);
+    if (anchor != caret) edit->setSelection(anchor, caret - anchor);
+    else edit->setCursorPosition(caret);
 }
 
 // The model edits at its own selection; it takes the one the person made
-// with the mouse or the keys that only move the caret.
+// with the mouse.
 void ShownSelection::Push(QLineEdit* edit, forms::TextField& field) {
     QString text = edit->text();
     if (ToStdString(text) != field.Text()) return;
-    int start = edit->hasSelectedText() ? edit->selectionStart() : edit->cursorPosition();
-    int length = static_cast<int>(edit->selectedText().size());
-    field.SetSelStart(Bytes(text, start));
-    field.SetSelLength(Bytes(text, start + length) - Bytes(text, start));
-    start_ = field.SelStart();
-    length_ = field.SelLength();
-}
-
-int FormsKeyCode(int qtKey) {
-    switch (qtKey) {
-        case Qt::Key_Return:
-        case Qt::Key_Enter: return forms::kKeyReturn;
-        case Qt::Key_Escape: return forms::kKeyEscape;
-        case Qt::Key_Backspace: return forms::kKeyBack;
-        case Qt::Key_Delete: return forms::kKeyDelete;
-        case Qt::Key_Tab:
-        case Qt::Key_Backtab: return forms::kKeyTab;
-        case Qt::Key_Up: return forms::kKeyUp;
-        case Qt::Key_Down: return forms::kKeyDown;
-        default: return -1;
-    }
+    int caret = edit->cursorPosition(), anchor = caret;
+    if (edit->hasSelectedText()) anchor = edit->selectionStart() == caret ? edit->selectionEnd() : edit->selectionStart();
+    field.Select(Bytes(text, anchor), Bytes(text, caret));
+    anchor_ = field.Anchor();
+    caret_ = field.Caret();
 }
 
 // ---- TextBox ----
@@ -129,30 +135,9 @@ bool TextView::Filter(QObject* watched, QEvent* event) {
 bool TextView::Key(QKeyEvent* key) {
     // While input is closed the widget changes nothing either.
     if (!InputOpen()) return true;
-    if (IsNavigation(key)) return false;
     shown_.Push(w_, box_);
-    if (key->matches(QKeySequence::Cut)) {
-        if (w_->hasSelectedText()) QGuiApplication::clipboard()->setText(w_->selectedText());
-        Input([this] { box_.UserReplaceSelection(""); });
-        return true;
-    }
-    if (key->matches(QKeySequence::Paste)) {
-        Input([this] { box_.UserReplaceSelection(ClipboardLine()); });
-        return true;
-    }
-    int code = FormsKeyCode(key->key());
-    if (code >= 0) {
-        int shift = ShiftCode(key->modifiers());
-        Input([this, code, shift] { box_.UserKey(code, shift); });
-        return code != forms::kKeyTab;  // Qt moves the focus on
-    }
-    if (IsTyped(key)) {
-        QByteArray bytes = key->text().toUtf8();
-        Input([this, &bytes] {
-            for (char c : bytes) box_.UserKeyChar(c);
-        });
-    }
-    return true;
+    if (auto input = KeyInput(key, box_)) Input(input);
+    return Consumed(key);
 }
 
 // ---- ComboBox ----
@@ -218,31 +203,19 @@ bool ComboView::Filter(QObject* watched, QEvent* event) {
 
 bool ComboView::Key(QKeyEvent* key) {
     if (!InputOpen()) return true;
-    bool editable = w_->isEditable();
     // F4 and Alt+Up/Down open the list; what is picked there arrives as a
     // choice (activated).
     if (key->key() == Qt::Key_F4 || ((key->key() == Qt::Key_Down || key->key() == Qt::Key_Up) && (key->modifiers() & Qt::AltModifier)))
         return false;
-    if (IsNavigation(key)) return false;
-    if (editable) shown_.Push(w_->lineEdit(), combo_);
-    if (editable && key->matches(QKeySequence::Paste)) {
-        Input([this] { combo_.UserReplaceSelection(ClipboardLine()); });
-        return true;
+    if (w_->isEditable()) {
+        shown_.Push(w_->lineEdit(), combo_);
+    } else if (IsTyped(key) || IsCaretKey(FormsKeyCode(key))) {
+        // A drop-down list moves to an item, and finds one by its first
+        // letter, itself.
+        return false;
     }
-    int code = FormsKeyCode(key->key());
-    if (code >= 0) {
-        int shift = ShiftCode(key->modifiers());
-        Input([this, code, shift] { combo_.UserKey(code, shift); });
-        return code != forms::kKeyTab;
-    }
-    if (!IsTyped(key)) return true;
-    // A drop-down list finds an item by its first letter itself.
-    if (!editable) return false;
-    QByteArray bytes = key->text().toUtf8();
-    Input([this, &bytes] {
-        for (char c : bytes) combo_.UserKeyChar(c);
-    });
-    return true;
+    if (auto input = KeyInput(key, combo_)) Input(input);
+    return Consumed(key);
 }
 
 }  // namespace qtback

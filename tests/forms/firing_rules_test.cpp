@@ -126,6 +126,35 @@ TEST_F(FiringRules, BoxAndComboEditWhereTheCaretIs) {
     }
 }
 
+// Shift with Home, End and the arrows selects (with Ctrl by words), Ctrl+C,
+// Ctrl+X and Ctrl+V use the program's clipboard, a paste its first line: no
+// key event, and one Change for each cut or paste.
+TEST_F(FiringRules, BoxAndComboSelectCutCopyAndPasteAlike) {
+    for (TextField* field : std::vector<TextField*>{&f().Text1, &f().Combo1}) {
+        f().Text1.KeyDown = f().Combo1.KeyDown = [this](int& code, int) { log().push_back(std::to_string(code)); };
+        f().Text1.Change = f().Combo1.Change = [this, field] { log().push_back(field->Text()); };
+        field->SetText("Tai 15");
+        log().clear();
+        field->UserKey(kKeyEnd);
+        field->UserKey(kKeyLeft, kShiftMask | kCtrlMask);
+        field->UserKey(kKeyLeft, kShiftMask);
+        field->UserKey(kKeyRight, kShiftMask);
+        field->UserKey('C', kCtrlMask);
+        EXPECT_EQ(services.clipboardText, "15");
+        field->UserKey(kKeyHome);
+        for (int i = 0; i < 3; ++i) field->UserKey(kKeyRight, kShiftMask);
+        field->UserKey('X', kCtrlMask);
+        EXPECT_EQ(services.clipboardText, "Tai");
+        field->UserKey(kKeyEnd);
+        field->UserKey('V', kCtrlMask);
+        field->UserKey('Q', kCtrlMask);
+        services.clipboardText = "4.5\r\nmore";
+        field->UserKey('A', kCtrlMask);
+        field->UserKey(kKeyInsert, kShiftMask);
+        EXPECT_EQ(log(), (std::vector<std::string>{" 15", " 15Tai", "4.5"}));
+    }
+}
+
 TEST_F(FiringRules, ComboPickFiresClickOnlyAndListWritesFireNothing) {
     auto& c = f().Combo1;
     c.Change = [this] { log().push_back("Change " + f().Combo1.Text()); };

@@ -25,6 +25,7 @@
 #include <QTimer>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "forms/application.h"
@@ -217,6 +218,25 @@ TEST_F(FormWindowTest, APasteChangesTheTextOnceWithoutKeystrokes) {
     Key(Widget<QLineEdit>(f.Text1), Qt::Key_V, {}, Qt::ControlModifier);
     EXPECT_EQ(f.log, (Log{"change 4.5"}));
     EXPECT_EQ(Widget<QLineEdit>(f.Text1)->text(), "4.5");
+}
+
+// The line edit shows the selection the model's keys made, the caret at its
+// start after Shift+Home; a cut puts it on the window system's clipboard.
+TEST_F(FormWindowTest, TheBoxAndTheComboBoxSelectAndCutAlike) {
+    FrmTest& f = form();
+    services.UserEvent([&] { f.Text1.SetText("Tai"); f.Combo1.SetText("Tai"); });
+    QLineEdit* box = Widget<QLineEdit>(f.Text1);
+    QComboBox* combo = Widget<QComboBox>(f.Combo1);
+    for (auto [w, edit] : {std::pair<QWidget*, QLineEdit*>{box, box}, {combo, combo->lineEdit()}}) {
+        Key(w, Qt::Key_End);
+        Key(w, Qt::Key_Home, {}, Qt::ShiftModifier);
+        EXPECT_EQ(edit->selectedText(), "Tai");
+        EXPECT_EQ(edit->cursorPosition(), 0);
+        Key(w, Qt::Key_X, {}, Qt::ControlModifier);
+        EXPECT_EQ(QGuiApplication::clipboard()->text(), "Tai");
+        QGuiApplication::clipboard()->clear();
+    }
+    EXPECT_EQ(f.Text1.Text() + f.Combo1.Text(), "");
 }
 
 TEST_F(FormWindowTest, ClickingTheSelectedOptionKeepsItSelected) {
