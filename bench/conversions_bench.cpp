@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "bench/bench_models.h"
-#include "forms/values.h"
 #include "model/age_conversion.h"
 #include "model/depth_conversion.h"
+#include "values/values.h"
 
 namespace {
 

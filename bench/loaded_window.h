@@ -18,8 +18,8 @@
 #include "bench/bench_files.h"
 #include "forms/application.h"
 #include "forms/headless.h"
-#include "forms/values.h"
 #include "main/quillory.h"
+#include "values/values.h"
 
 namespace bench {
 

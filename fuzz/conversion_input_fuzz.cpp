@@ -14,13 +14,13 @@
 #include <string>
 #include <vector>
 
-#include "forms/values.h"
 #include "fuzz_check.h"
 #include "model/age_model_import.h"
 #include "model/conversion_input.h"
 #include "model/conversion_output.h"
 #include "model/correlation_lookup.h"
 #include "model/depth_conversion.h"
+#include "values/values.h"
 
 namespace {
 

@@ -7,12 +7,12 @@
 #include <string>
 #include <string_view>
 
-#include "forms/runtime_error.h"
 #include "model/age_model_import.h"
 #include "model/correlation_import.h"
 #include "model/depth_model.h"
 #include "model/event_layers.h"
 #include "model/item_reader.h"
+#include "values/runtime_error.h"
 
 namespace fuzz {
 

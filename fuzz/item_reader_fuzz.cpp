@@ -9,8 +9,8 @@
 #include <string_view>
 #include <vector>
 
-#include "forms/values.h"
 #include "fuzz_check.h"
+#include "values/values.h"
 
 namespace {
 

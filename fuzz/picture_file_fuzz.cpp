@@ -10,7 +10,7 @@
 
 #include "forms/headless.h"
 #include "forms/picture_file.h"
-#include "forms/runtime_error.h"
+#include "values/runtime_error.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static const std::string path = "/tmp/quillory-fuzz-picture-" + std::to_string(getpid());

@@ -12,8 +12,8 @@
 #include <string>
 
 #include "forms/picture_file.h"
-#include "forms/runtime_error.h"
 #include "qt/picture_loader.h"
+#include "values/runtime_error.h"
 
 namespace {
 

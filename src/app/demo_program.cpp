@@ -1,6 +1,6 @@
 #include "app/demo_program.h"
 
-#include "forms/values.h"
+#include "values/values.h"
 
 namespace app {
 namespace {

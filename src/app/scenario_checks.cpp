@@ -5,7 +5,7 @@
 
 #include "app/scenario_output.h"
 #include "app/scenario_run.h"
-#include "forms/values.h"
+#include "values/values.h"
 
 namespace app {
 

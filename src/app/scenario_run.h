@@ -10,7 +10,7 @@
 #include "app/scenario_folder.h"
 #include "app/scenario_runner.h"
 #include "forms/application.h"
-#include "forms/runtime_error.h"
+#include "values/runtime_error.h"
 
 namespace app {
 

@@ -9,8 +9,8 @@
 #include "app/scenario_run.h"
 #include "app/scenario_words.h"
 #include "forms/application.h"
-#include "forms/runtime_error.h"
-#include "forms/values.h"
+#include "values/runtime_error.h"
+#include "values/values.h"
 
 namespace app {
 namespace {

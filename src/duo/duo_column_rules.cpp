@@ -7,9 +7,9 @@
 
 #include "duo/frm2_main.h"
 #include "forms/colour.h"
-#include "forms/values.h"
 #include "model/correlation_lookup.h"
 #include "model/duo_conversion.h"
+#include "values/values.h"
 #include "window/column_drawing.h"
 
 namespace quillory {

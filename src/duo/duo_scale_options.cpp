@@ -1,7 +1,7 @@
 // The Duo window's choice of drawing its columns on its own composite depth
 // or fitted to the master core, and its range pass.
 #include "duo/frm2_main.h"
-#include "forms/values.h"
+#include "values/values.h"
 
 namespace quillory {
 

@@ -3,8 +3,8 @@
 // Duo model's, and fitted to the master core it centres and searches on the
 // master core's composite depth.
 #include "duo/frm2_main.h"
-#include "forms/values.h"
 #include "model/duo_conversion.h"
+#include "values/values.h"
 
 namespace quillory {
 

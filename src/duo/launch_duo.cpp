@@ -1,7 +1,7 @@
 #include "duo/launch_duo.h"
 
 #include "forms/application.h"
-#include "forms/values.h"
+#include "values/values.h"
 #include "window/core_window.h"
 
 namespace quillory {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "forms/values.h"
+#include "values/values.h"
 
 namespace quillory {
 

@@ -4,7 +4,7 @@
 #include <climits>
 
 #include "forms/controls.h"
-#include "forms/runtime_error.h"
+#include "values/runtime_error.h"
 
 namespace forms {
 

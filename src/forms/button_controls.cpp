@@ -3,7 +3,7 @@
 
 #include "forms/control_focus.h"
 #include "forms/form.h"
-#include "forms/values.h"
+#include "values/values.h"
 
 namespace forms {
 

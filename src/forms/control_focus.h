@@ -1,7 +1,7 @@
 #pragma once
 // What a control needs before the program can give it the focus.
 #include "forms/control.h"
-#include "forms/runtime_error.h"
+#include "values/runtime_error.h"
 
 namespace forms {
 

@@ -6,7 +6,7 @@
 
 #include "forms/application.h"
 #include "forms/form.h"
-#include "forms/values.h"
+#include "values/values.h"
 
 namespace forms {
 

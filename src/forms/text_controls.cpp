@@ -6,8 +6,8 @@
 
 #include "forms/control_focus.h"
 #include "forms/form.h"
-#include "forms/runtime_error.h"
-#include "forms/values.h"
+#include "values/runtime_error.h"
+#include "values/values.h"
 
 namespace forms {
 

@@ -7,7 +7,7 @@
 #include "forms/controls.h"
 #include "forms/form.h"
 #include "forms/services.h"
-#include "forms/values.h"
+#include "values/values.h"
 
 namespace forms {
 namespace {

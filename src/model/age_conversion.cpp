@@ -3,11 +3,11 @@
 #include <cmath>
 #include <utility>
 
-#include "forms/values.h"
 #include "model/depth_conversion.h"
 #include "model/duo_conversion.h"
 #include "model/item_reader.h"
 #include "model/search.h"
+#include "values/values.h"
 
 namespace model {
 namespace {

@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <array>
 
-#include "forms/values.h"
 #include "model/correlation_lookup.h"
 #include "model/depth_conversion.h"
 #include "model/duo_conversion.h"
 #include "model/file_names.h"
+#include "values/values.h"
 
 namespace model {
 namespace {

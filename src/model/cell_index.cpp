@@ -1,9 +1,9 @@
 #include "model/cell_index.h"
 
-#include "forms/runtime_error.h"
-#include "forms/values.h"
 #include "model/correlation_lookup.h"
 #include "model/plain_numbers.h"
+#include "values/runtime_error.h"
+#include "values/values.h"
 
 namespace model {
 namespace {

@@ -9,13 +9,13 @@
 #include <vector>
 #include <unordered_map>
 
-#include "forms/runtime_error.h"
-#include "forms/values.h"
 #include "model/correlation_lookup.h"
 #include "model/depth_conversion.h"
 #include "model/line_parts.h"
 #include "model/side_by_side.h"
 #include "model/trinity_index.h"
+#include "values/runtime_error.h"
+#include "values/values.h"
 
 namespace model {
 namespace {

@@ -5,8 +5,6 @@
 #include <new>
 #include <vector>
 
-#include "forms/runtime_error.h"
-#include "forms/values.h"
 #include "model/age_conversion.h"
 #include "model/depth_conversion.h"
 #include "model/item_reader.h"
@@ -14,6 +12,8 @@
 #include "model/replacing_file.h"
 #include "model/runs_in_turn.h"
 #include "model/side_by_side.h"
+#include "values/runtime_error.h"
+#include "values/values.h"
 
 namespace model {
 namespace {

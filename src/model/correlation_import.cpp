@@ -1,8 +1,8 @@
 #include "model/correlation_import.h"
 
-#include "forms/values.h"
 #include "model/correlation_steps.h"
 #include "model/file_names.h"
+#include "values/values.h"
 
 namespace model {
 namespace {

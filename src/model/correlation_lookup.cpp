@@ -4,7 +4,7 @@
 #include <array>
 #include <string>
 
-#include "forms/values.h"
+#include "values/values.h"
 
 namespace model {
 namespace {

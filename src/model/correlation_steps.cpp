@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <utility>
 
-#include "forms/values.h"
 #include "model/correlation_lookup.h"
 #include "model/depth_conversion.h"
 #include "model/file_names.h"
+#include "values/values.h"
 
 namespace model {
 namespace {

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "forms/values.h"
 #include "model/correlation_lookup.h"
 #include "model/item_reader.h"
 #include "model/search.h"
+#include "values/values.h"
 
 namespace model {
 namespace {

@@ -2,10 +2,10 @@
 
 #include <optional>
 
-#include "forms/values.h"
 #include "model/age_model_import.h"
 #include "model/correlation_lookup.h"
 #include "model/duo_conversion.h"
+#include "values/values.h"
 
 namespace model {
 namespace {

@@ -1,8 +1,8 @@
 #include "model/duo_conversion.h"
 
-#include "forms/runtime_error.h"
 #include "model/age_conversion.h"
 #include "model/depth_conversion.h"
+#include "values/runtime_error.h"
 
 namespace model {
 

@@ -2,12 +2,12 @@
 
 #include <utility>
 
-#include "forms/values.h"
 #include "model/correlation_lookup.h"
 #include "model/correlation_steps.h"
 #include "model/depth_conversion.h"
 #include "model/duo_master_link.h"
 #include "model/file_names.h"
+#include "values/values.h"
 
 namespace model {
 namespace {

@@ -4,9 +4,9 @@
 #include <utility>
 #include <vector>
 
-#include "forms/values.h"
 #include "model/event_layers.h"
 #include "model/file_names.h"
+#include "values/values.h"
 
 namespace model {
 namespace {

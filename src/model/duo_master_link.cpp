@@ -6,13 +6,13 @@
 #include <utility>
 #include <vector>
 
-#include "forms/values.h"
 #include "model/correlation_lookup.h"
 #include "model/depth_conversion.h"
 #include "model/duo_conversion.h"
 #include "model/item_reader.h"
 #include "model/search.h"
 #include "model/trinity_index.h"
+#include "values/values.h"
 
 namespace model {
 namespace {

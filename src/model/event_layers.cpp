@@ -4,10 +4,10 @@
 #include <utility>
 #include <vector>
 
-#include "forms/values.h"
 #include "model/correlation_lookup.h"
 #include "model/depth_conversion.h"
 #include "model/file_names.h"
+#include "values/values.h"
 
 namespace model {
 

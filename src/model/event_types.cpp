@@ -1,6 +1,6 @@
 #include "model/event_types.h"
 
-#include "forms/values.h"
+#include "values/values.h"
 
 namespace model {
 namespace {

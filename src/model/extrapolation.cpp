@@ -2,11 +2,11 @@
 
 #include <string>
 
-#include "forms/values.h"
 #include "model/age_model_import.h"
 #include "model/correlation_lookup.h"
 #include "model/depth_conversion.h"
 #include "model/item_reader.h"
+#include "values/values.h"
 
 namespace model {
 namespace {

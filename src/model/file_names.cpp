@@ -3,7 +3,7 @@
 #include <array>
 #include <optional>
 
-#include "forms/values.h"
+#include "values/values.h"
 
 namespace model {
 namespace {

@@ -10,10 +10,10 @@
 #include <sys/mman.h>
 #include <unistd.h>
 
-#include "forms/regular_file.h"
-#include "forms/runtime_error.h"
 #include "model/separator_mask.h"
 #include "model/word_decimals.h"
+#include "values/regular_file.h"
+#include "values/runtime_error.h"
 
 namespace model {
 namespace {

@@ -7,7 +7,7 @@
 #include <cstring>
 #include <limits>
 
-#include "forms/runtime_error.h"
+#include "values/runtime_error.h"
 
 namespace model {
 namespace {

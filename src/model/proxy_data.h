@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <string>
 
-#include "forms/values.h"
 #include "model/tables.h"
+#include "values/values.h"
 
 namespace model {
 

@@ -1,6 +1,6 @@
 #include "model/proxy_layout.h"
 
-#include "forms/values.h"
+#include "values/values.h"
 
 namespace model {
 namespace {

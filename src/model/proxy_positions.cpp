@@ -1,9 +1,9 @@
 #include "model/proxy_positions.h"
 
-#include "forms/runtime_error.h"
-#include "forms/values.h"
 #include "model/age_conversion.h"
 #include "model/depth_conversion.h"
+#include "values/runtime_error.h"
+#include "values/values.h"
 
 namespace model {
 namespace {

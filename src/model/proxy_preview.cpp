@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "forms/values.h"
+#include "values/values.h"
 
 namespace model {
 

@@ -4,9 +4,9 @@
 #include <array>
 #include <optional>
 
-#include "forms/runtime_error.h"
 #include "model/line_parts.h"
 #include "model/side_by_side.h"
+#include "values/runtime_error.h"
 
 namespace model {
 namespace {

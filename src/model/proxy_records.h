@@ -12,10 +12,10 @@
 #include <string_view>
 #include <vector>
 
-#include "forms/values.h"
 #include "model/item_reader.h"
 #include "model/proxy_data.h"
 #include "model/proxy_sides.h"
+#include "values/values.h"
 
 namespace model {
 

@@ -13,7 +13,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "forms/runtime_error.h"
+#include "values/runtime_error.h"
 
 namespace model {
 namespace {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "forms/runtime_error.h"
+#include "values/runtime_error.h"
 
 namespace model {
 namespace {

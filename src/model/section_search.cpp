@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "forms/values.h"
 #include "model/depth_model.h"
+#include "values/values.h"
 
 namespace model {
 namespace {

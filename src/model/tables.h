@@ -14,7 +14,7 @@
 #include <utility>
 #include <vector>
 
-#include "forms/runtime_error.h"
+#include "values/runtime_error.h"
 
 namespace model {
 

@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
-#include "forms/values.h"
 #include "model/correlation_lookup.h"
 #include "model/depth_conversion.h"
 #include "model/item_reader.h"
 #include "model/search.h"
+#include "values/values.h"
 
 namespace model {
 

@@ -1,7 +1,7 @@
 #include "photo/photo_window.h"
 
-#include "forms/runtime_error.h"
-#include "forms/values.h"
+#include "values/runtime_error.h"
+#include "values/values.h"
 
 namespace quillory {
 namespace {

@@ -4,8 +4,8 @@
 #include <initializer_list>
 
 #include "forms/application.h"
-#include "forms/values.h"
 #include "proxy/draw_proxy.h"
+#include "values/values.h"
 
 namespace quillory {
 

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "forms/values.h"
+#include "values/values.h"
 
 namespace quillory {
 

@@ -6,8 +6,8 @@
 #include <cmath>
 
 #include "forms/picture_file.h"
-#include "forms/regular_file.h"
-#include "forms/runtime_error.h"
+#include "values/regular_file.h"
+#include "values/runtime_error.h"
 
 namespace qtback {
 namespace {

@@ -12,7 +12,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "forms/runtime_error.h"
+#include "values/runtime_error.h"
 #include "qt/form_window.h"
 #include "qt/qt_services.h"
 #include "qt/qt_units.h"

@@ -14,7 +14,6 @@
 #include <malloc.h>
 #endif
 
-#include "forms/runtime_error.h"
 #include "qt/dialogs.h"
 #include "qt/form_window.h"
 #include "qt/menu_view.h"
@@ -24,6 +23,7 @@
 #include "qt/snapshot_renderer.h"
 #include "qt/surface_widget.h"
 #include "qt/text_metrics.h"
+#include "values/runtime_error.h"
 
 namespace qtback {
 namespace {

@@ -1,8 +1,8 @@
 #include "tools/frm_divider.h"
 
 #include "forms/application.h"
-#include "forms/values.h"
 #include "model/correlation_lookup.h"
+#include "values/values.h"
 
 namespace quillory {
 

@@ -1,7 +1,7 @@
 #include "tools/frm_export.h"
 
 #include "forms/application.h"
-#include "forms/values.h"
+#include "values/values.h"
 
 namespace quillory {
 

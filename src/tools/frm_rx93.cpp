@@ -1,7 +1,7 @@
 #include "tools/frm_rx93.h"
 
 #include "forms/application.h"
-#include "forms/values.h"
+#include "values/values.h"
 
 namespace quillory {
 

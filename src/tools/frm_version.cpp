@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "forms/application.h"
-#include "forms/values.h"
 #include "tools/focus_back.h"
+#include "values/values.h"
 
 namespace quillory {
 

@@ -6,7 +6,7 @@
 #include <optional>
 
 #include "forms/application.h"
-#include "forms/values.h"
+#include "values/values.h"
 #include "window/column_drawing.h"
 #include "window/core_window.h"
 

@@ -1,5 +1,5 @@
 // The age read-out of the current level.
-#include "forms/values.h"
+#include "values/values.h"
 #include "window/core_window.h"
 #include "side/scoped_value.h"
 #include "model/age_conversion.h"

@@ -3,7 +3,7 @@
 // both while "Link range" carries its check mark.
 #include <limits>
 
-#include "forms/values.h"
+#include "values/values.h"
 #include "window/core_window.h"
 
 namespace quillory {

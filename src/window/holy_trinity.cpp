@@ -1,6 +1,6 @@
 // Holy-trinity navigation: bore hole, section number, section name and PSP
 // give a level; the slider gives a composite depth.
-#include "forms/values.h"
+#include "values/values.h"
 #include "tools/frm_divider.h"
 #include "window/core_window.h"
 #include "side/scoped_value.h"

@@ -6,8 +6,8 @@
 #include <new>
 
 #include "forms/application.h"
-#include "forms/runtime_error.h"
 #include "model/item_reader.h"
+#include "values/runtime_error.h"
 #include "window/core_window.h"
 
 namespace quillory {

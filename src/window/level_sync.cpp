@@ -1,7 +1,7 @@
 // The type-in boxes and the level synchronisation: the road of a composite
 // depth and its event-free and age twins, the refusal of a level below every
 // bore hole, and the push of a user action to the Duo window.
-#include "forms/values.h"
+#include "values/values.h"
 #include "tools/frm_divider.h"
 #include "window/core_window.h"
 #include "side/scoped_value.h"

@@ -1,8 +1,8 @@
 // The main window's display and command menus: font size, precision, the
 // ruler's scale, the Level Divider, the target horizon, tie points and lab
 // codes.
-#include "forms/values.h"
 #include "tools/frm_divider.h"
+#include "values/values.h"
 #include "window/core_window.h"
 
 namespace quillory {

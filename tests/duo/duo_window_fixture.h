@@ -6,8 +6,8 @@
 
 #include <string>
 
-#include "forms/values.h"
 #include "main/main_window_fixture.h"
+#include "values/values.h"
 
 namespace duo_test {
 

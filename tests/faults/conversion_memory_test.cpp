@@ -11,7 +11,7 @@
 
 #include "model/conversion_fixtures.h"
 #include "faults/allocation_faults.h"
-#include "forms/runtime_error.h"
+#include "values/runtime_error.h"
 #include "model/conversion_input.h"
 #include "model/conversion_output.h"
 

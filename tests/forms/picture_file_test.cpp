@@ -9,7 +9,7 @@
 
 #include "forms/headless.h"
 #include "forms/picture_file.h"
-#include "forms/runtime_error.h"
+#include "values/runtime_error.h"
 
 using namespace forms;
 

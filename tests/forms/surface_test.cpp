@@ -6,8 +6,8 @@
 #include <iterator>
 
 #include "forms/headless.h"
-#include "forms/runtime_error.h"
 #include "forms/surface.h"
+#include "values/runtime_error.h"
 
 using namespace forms;
 

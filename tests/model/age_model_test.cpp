@@ -2,12 +2,12 @@
 
 #include <string>
 
-#include "forms/runtime_error.h"
-#include "forms/values.h"
 #include "model/age_conversion.h"
 #include "model/age_model_import.h"
 #include "model/depth_conversion.h"
 #include "model_fixtures.h"
+#include "values/runtime_error.h"
+#include "values/values.h"
 
 using namespace model;
 using namespace model_test;

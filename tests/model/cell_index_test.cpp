@@ -9,7 +9,6 @@
 #include <string>
 
 #include "duo_fixtures.h"
-#include "forms/values.h"
 #include "model/cell_index.h"
 #include "model/correlation_lookup.h"
 #include "model/duo_event_list.h"
@@ -18,6 +17,7 @@
 #include "model/item_reader.h"
 #include "model/plain_numbers.h"
 #include "model_fixtures.h"
+#include "values/values.h"
 
 using namespace model;
 using namespace model_test;

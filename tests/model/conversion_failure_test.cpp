@@ -9,9 +9,9 @@
 #include <sys/resource.h>
 
 #include "conversion_fixtures.h"
-#include "forms/runtime_error.h"
 #include "model/conversion_output.h"
 #include "model/replacing_file.h"
+#include "values/runtime_error.h"
 
 using namespace model;
 using namespace model_test;

@@ -4,8 +4,8 @@
 #include <string>
 
 #include "conversion_fixtures.h"
-#include "forms/runtime_error.h"
 #include "model/conversion_output.h"
+#include "values/runtime_error.h"
 
 using namespace model;
 using namespace model_test;

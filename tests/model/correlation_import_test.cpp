@@ -2,11 +2,11 @@
 
 #include <string>
 
-#include "forms/runtime_error.h"
-#include "forms/values.h"
 #include "model/correlation_import.h"
 #include "model/correlation_lookup.h"
 #include "model_fixtures.h"
+#include "values/runtime_error.h"
+#include "values/values.h"
 
 using namespace model;
 using namespace model_test;

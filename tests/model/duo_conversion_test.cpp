@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "forms/values.h"
+#include "values/values.h"
 #include "model/age_conversion.h"
 #include "model/depth_conversion.h"
 #include "model/duo_conversion.h"

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "forms/runtime_error.h"
-#include "forms/values.h"
+#include "values/runtime_error.h"
+#include "values/values.h"
 #include "model/duo_correlation_import.h"
 #include "duo_fixtures.h"
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "forms/runtime_error.h"
+#include "values/runtime_error.h"
 #include "duo_fixtures.h"
 
 using namespace model;

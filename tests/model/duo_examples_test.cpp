@@ -5,7 +5,6 @@
 
 #include <string>
 
-#include "forms/values.h"
 #include "model/age_conversion.h"
 #include "model/age_model_import.h"
 #include "model/correlation_import.h"
@@ -15,6 +14,7 @@
 #include "model/duo_correlation_import.h"
 #include "model/duo_event_list.h"
 #include "model/event_layers.h"
+#include "values/values.h"
 
 using namespace model;
 

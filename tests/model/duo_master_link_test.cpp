@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "forms/values.h"
+#include "values/values.h"
 #include "model/age_model_import.h"
 #include "model/correlation_lookup.h"
 #include "duo_fixtures.h"

@@ -7,11 +7,11 @@
 #include <utility>
 #include <vector>
 
-#include "forms/runtime_error.h"
-#include "forms/values.h"
 #include "model/depth_conversion.h"
 #include "model/event_types.h"
 #include "model_fixtures.h"
+#include "values/runtime_error.h"
+#include "values/values.h"
 
 using namespace model;
 using namespace model_test;

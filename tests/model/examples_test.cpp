@@ -7,7 +7,6 @@
 #include <iterator>
 #include <string>
 
-#include "forms/values.h"
 #include "model/age_conversion.h"
 #include "model/age_model_import.h"
 #include "model/correlation_import.h"
@@ -15,6 +14,7 @@
 #include "model/event_layers.h"
 #include "model/proxy_import.h"
 #include "model/proxy_positions.h"
+#include "values/values.h"
 
 using namespace model;
 

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "forms/values.h"
 #include "model/age_model_import.h"
 #include "model/extrapolation.h"
 #include "model_fixtures.h"
+#include "values/values.h"
 
 using namespace model;
 using namespace model_test;

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "forms/runtime_error.h"
 #include "model/file_names.h"
+#include "values/runtime_error.h"
 
 using model::GetFileDate;
 using model::GetFileTitle;

@@ -4,9 +4,9 @@
 #include <chrono>
 #include <string>
 
-#include "forms/runtime_error.h"
 #include "model/item_reader.h"
 #include "odd_files.h"
+#include "values/runtime_error.h"
 
 using model::ItemReader;
 

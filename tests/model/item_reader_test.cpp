@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "forms/runtime_error.h"
-#include "forms/values.h"
 #include "model/item_reader.h"
+#include "values/runtime_error.h"
+#include "values/values.h"
 
 using model::ItemReader;
 

@@ -4,9 +4,9 @@
 #include <random>
 #include <string>
 
-#include "forms/runtime_error.h"
-#include "forms/values.h"
 #include "model/number_text.h"
+#include "values/runtime_error.h"
+#include "values/values.h"
 
 namespace {
 

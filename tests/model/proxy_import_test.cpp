@@ -3,10 +3,10 @@
 #include <random>
 #include <string>
 
-#include "forms/runtime_error.h"
 #include "model/proxy_import.h"
 #include "model/proxy_preview.h"
 #include "proxy_fixtures.h"
+#include "values/runtime_error.h"
 
 using namespace model;
 using namespace proxy_test;

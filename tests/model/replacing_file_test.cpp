@@ -10,8 +10,8 @@
 #include <unistd.h>
 
 #include "conversion_fixtures.h"
-#include "forms/runtime_error.h"
 #include "model/replacing_file.h"
+#include "values/runtime_error.h"
 
 using namespace model;
 using namespace model_test;

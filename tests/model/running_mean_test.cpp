@@ -6,8 +6,8 @@
 #include <random>
 #include <vector>
 
-#include "forms/runtime_error.h"
 #include "model/running_mean.h"
+#include "values/runtime_error.h"
 
 using namespace model;
 

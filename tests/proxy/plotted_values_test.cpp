@@ -3,8 +3,8 @@
 
 #include <vector>
 
-#include "forms/runtime_error.h"
 #include "proxy/plotted_values.h"
+#include "values/runtime_error.h"
 
 namespace {
 

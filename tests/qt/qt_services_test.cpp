@@ -21,12 +21,12 @@
 
 #include "forms/application.h"
 #include "forms/headless.h"
-#include "forms/runtime_error.h"
 #include "qt/dialogs.h"
 #include "qt/menu_view.h"
 #include "qt/picture_loader.h"
 #include "qt/qt_services.h"
 #include "qt_test_app.h"
+#include "values/runtime_error.h"
 
 using namespace forms;
 

@@ -6,7 +6,7 @@
 #include <exception>
 #include <stdexcept>
 
-#include "forms/values.h"
+#include "values/values.h"
 
 namespace sync_walk {
 

@@ -4,8 +4,8 @@
 // refused.
 #include <gtest/gtest.h>
 
-#include "forms/values.h"
 #include "main/main_window_fixture.h"
+#include "values/values.h"
 
 namespace main_test {
 namespace {

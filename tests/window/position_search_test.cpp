@@ -13,10 +13,10 @@
 #include <array>
 #include <cstdio>
 
-#include "forms/values.h"
 #include "main/main_window_fixture.h"
 #include "model/correlation_lookup.h"
 #include "tools/frm_divider.h"
+#include "values/values.h"
 
 namespace main_test {
 namespace {

@@ -1,4 +1,4 @@
-#include "forms/values.h"
+#include "values/values.h"
 
 #include <cfloat>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "forms/regular_file.h"
+#include "values/regular_file.h"
 
 #include <cerrno>
 
@@ -6,7 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "forms/runtime_error.h"
+#include "values/runtime_error.h"
 
 namespace forms {
 namespace {

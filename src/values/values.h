@@ -13,7 +13,7 @@
 #include <string>
 #include <string_view>
 
-#include "forms/runtime_error.h"
+#include "values/runtime_error.h"
 
 namespace forms {
 
