@@ -21,7 +21,7 @@ void CompositeToEventFreeToAge(benchmark::State& state, int parts) {
         double sum = 0;
         for (float cd : levels) {
             const double efd = model::CDToEFD(m, cd);
-            sum += efd + model::EFDToAge(m, forms::CSng(efd));
+            sum += efd + model::EFDToAge(m, values::CSng(efd));
         }
         benchmark::DoNotOptimize(sum);
     }

@@ -27,7 +27,7 @@ bool Loads(Import import) {
     try {
         import();
         return true;
-    } catch (const forms::RuntimeError&) {
+    } catch (const values::RuntimeError&) {
         return false;
     } catch (...) {
         __builtin_trap();
@@ -39,7 +39,7 @@ template <class Conversion>
 void Converts(Conversion conversion) {
     try {
         conversion();
-    } catch (const forms::RuntimeError&) {
+    } catch (const values::RuntimeError&) {
     } catch (...) {
         __builtin_trap();
     }

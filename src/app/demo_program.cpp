@@ -6,6 +6,7 @@ namespace app {
 namespace {
 
 using namespace forms;
+using namespace values;
 
 class FrmDemo : public Form {
 public:

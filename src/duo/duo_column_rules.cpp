@@ -15,6 +15,7 @@
 namespace quillory {
 
 using namespace forms;
+using namespace values;
 using namespace columns;
 
 namespace {

@@ -10,6 +10,7 @@
 namespace quillory {
 
 using namespace forms;
+using namespace values;
 
 void Frm2Main::Command1_Click() {
     model::DepthModel& m = state.model;

@@ -6,6 +6,7 @@
 namespace quillory {
 
 using namespace forms;
+using namespace values;
 
 void Frm2Main::Option4_Click() {
     if (Command1.Enabled()) {

@@ -9,6 +9,7 @@
 namespace quillory {
 
 using namespace forms;
+using namespace values;
 
 float Frm2Main::TrinityLevel(float compositeDepth) {
     // On its own depth the Duo draws its own composite depth whatever the

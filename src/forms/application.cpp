@@ -6,6 +6,8 @@
 #include "forms/controls.h"
 #include "values/runtime_error.h"
 
+using namespace values;
+
 namespace forms {
 
 FormSlotBase::FormSlotBase(Application& app, std::string name) : app_(app), name_(std::move(name)) {

@@ -5,6 +5,8 @@
 #include "forms/form.h"
 #include "values/values.h"
 
+using namespace values;
+
 namespace forms {
 
 // ---- Label ----

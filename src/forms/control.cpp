@@ -7,6 +7,8 @@
 #include "values/runtime_error.h"
 #include "values/values.h"
 
+using namespace values;
+
 namespace forms {
 
 EventScope::EventScope(Application& app) : app_(app) {

@@ -7,6 +7,8 @@
 #include "values/runtime_error.h"
 #include "values/values.h"
 
+using namespace values;
+
 namespace forms {
 
 Form::Form(Application& app, std::string name) : app_(app), name_(std::move(name)), surface_(app.Metrics(), this) {

@@ -8,6 +8,8 @@
 #include "forms/form.h"
 #include "values/values.h"
 
+using namespace values;
+
 namespace forms {
 
 std::string Shape::GetProperty(const std::string& p) const {

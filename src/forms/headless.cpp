@@ -9,6 +9,8 @@
 #include "values/regular_file.h"
 #include "values/runtime_error.h"
 
+using namespace values;
+
 namespace forms {
 
 int DefaultAnswer(int style) {

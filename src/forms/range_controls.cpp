@@ -6,6 +6,8 @@
 #include "values/runtime_error.h"
 #include "values/values.h"
 
+using namespace values;
+
 namespace forms {
 
 namespace {

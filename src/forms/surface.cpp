@@ -7,6 +7,8 @@
 #include "values/runtime_error.h"
 #include "values/values.h"
 
+using namespace values;
+
 namespace forms {
 
 void Surface::SetInnerSize(int widthTwips, int heightTwips) {

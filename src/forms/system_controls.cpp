@@ -4,6 +4,8 @@
 #include "forms/application.h"
 #include "values/runtime_error.h"
 
+using namespace values;
+
 namespace forms {
 
 // ---- Timer ----

@@ -9,6 +9,8 @@
 #include "values/runtime_error.h"
 #include "values/values.h"
 
+using namespace values;
+
 namespace forms {
 
 namespace {

@@ -9,6 +9,8 @@
 #include "forms/services.h"
 #include "values/values.h"
 
+using namespace values;
+
 namespace forms {
 namespace {
 

@@ -11,6 +11,7 @@
 namespace quillory {
 
 using namespace forms;
+using namespace values;
 
 void FrmMain::TraceLevelChange() {
     if (!shared.gDebugUnlocked) return;

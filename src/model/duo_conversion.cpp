@@ -14,7 +14,7 @@ std::optional<double> CDToEFD2(const DepthModel& duo, float cd) {
     if (!duo.gEventsLoaded) return std::nullopt;
     try {
         return CDToEFD(duo, cd);
-    } catch (const forms::RuntimeError&) {
+    } catch (const values::RuntimeError&) {
         return std::nullopt;
     }
 }

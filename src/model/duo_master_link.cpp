@@ -24,10 +24,10 @@ struct Scale {
     Side side;
 
     double Efd(double cd) const {
-        const float x = forms::CSng(cd);
+        const float x = values::CSng(cd);
         return side == Side::kMain ? CDToEFD(m, x) : CDToEFD2(m, x).value_or(0);
     }
-    double Cd(double efd) const { return EFDToCD(m, forms::CSng(efd)); }
+    double Cd(double efd) const { return EFDToCD(m, values::CSng(efd)); }
 };
 
 // Bore holes 1 to 4; any other index is run-time error 9.
@@ -105,7 +105,7 @@ float Convert(float x, const std::vector<double>& from, const std::vector<double
             v = target.Cd(w);
         }
     }
-    return forms::CSng(forms::RoundHalfEven(v, target.m.precision->gDepthPrecision));
+    return values::CSng(values::RoundHalfEven(v, target.m.precision->gDepthPrecision));
 }
 
 }  // namespace

@@ -34,7 +34,7 @@ std::string GetTephraName(std::string_view type) {
         return {};
     }
     if (cutFront + cutBack > n) return std::string(type);
-    return forms::Trim(type.substr(cutFront, n - cutFront - cutBack));
+    return values::Trim(type.substr(cutFront, n - cutFront - cutBack));
 }
 
 }  // namespace model

@@ -19,7 +19,7 @@
 namespace model {
 
 [[noreturn]] inline void SubscriptOutOfRange() {
-    throw forms::RuntimeError(forms::kErrSubscriptOutOfRange, "Subscript out of range");
+    throw values::RuntimeError(values::kErrSubscriptOutOfRange, "Subscript out of range");
 }
 
 // An allocator that leaves cells of plain types as the memory was when they

@@ -18,6 +18,7 @@
 namespace quillory {
 
 using namespace forms;
+using namespace values;
 
 namespace {
 

@@ -10,6 +10,7 @@
 namespace quillory {
 
 using namespace forms;
+using namespace values;
 
 namespace {
 

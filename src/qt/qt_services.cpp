@@ -118,7 +118,7 @@ void QtServices::RunEvent(const std::function<void()>& action) {
 }
 
 void QtServices::ReportUntrapped(const std::exception& error) {
-    if (const auto* e = dynamic_cast<const forms::RuntimeError*>(&error)) {
+    if (const auto* e = dynamic_cast<const values::RuntimeError*>(&error)) {
         QMessageBox::critical(ActiveWindow(), "Quillory", ToQString(RunTimeErrorText(e->number(), e->what())));
     } else {
         QMessageBox::critical(ActiveWindow(), "Quillory", ToQString(error.what()));
@@ -193,8 +193,8 @@ void QtServices::DrawPrepared() {
         try {
             surface->Render();
         } catch (const std::bad_alloc&) {
-            drawingFault_ = RunTimeErrorText(forms::kErrOutOfMemory, "Out of memory");
-        } catch (const forms::RuntimeError& e) {
+            drawingFault_ = RunTimeErrorText(values::kErrOutOfMemory, "Out of memory");
+        } catch (const values::RuntimeError& e) {
             drawingFault_ = RunTimeErrorText(e.number(), e.what());
         } catch (const std::exception& e) {
             drawingFault_ = e.what();

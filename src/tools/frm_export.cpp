@@ -6,6 +6,7 @@
 namespace quillory {
 
 using namespace forms;
+using namespace values;
 
 FrmExport::FrmExport(Application& app, const std::string& name, const ExportDesign& design, HeldWindow main,
                      HeldWindow duo)

@@ -8,7 +8,7 @@
 
 #include "values/runtime_error.h"
 
-namespace forms {
+namespace values {
 namespace {
 
 [[noreturn]] void Refuse(int error) {
@@ -44,4 +44,4 @@ int RegularFile::Release() {
     return descriptor;
 }
 
-}  // namespace forms
+}  // namespace values

@@ -15,7 +15,7 @@
 
 #include "values/runtime_error.h"
 
-namespace forms {
+namespace values {
 
 double Val(std::string_view text);
 bool IsNumeric(std::string_view text);
@@ -51,4 +51,4 @@ long Len(std::string_view s);
 
 std::string Str(long value);  // decimal text, no leading blank
 
-}  // namespace forms
+}  // namespace values

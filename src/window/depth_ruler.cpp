@@ -13,6 +13,7 @@
 namespace quillory {
 
 using namespace forms;
+using namespace values;
 using namespace columns;
 
 namespace {

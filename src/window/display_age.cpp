@@ -7,6 +7,7 @@
 namespace quillory {
 
 using namespace forms;
+using namespace values;
 
 void CoreWindow::DisplayAge() {
     if (!state.model.gAgeModelLoaded) return;

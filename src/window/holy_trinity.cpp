@@ -11,6 +11,7 @@
 namespace quillory {
 
 using namespace forms;
+using namespace values;
 
 int16_t CoreWindow::BoreHoleIndex(const std::string& name) const {
     for (int16_t k = 1; k <= 4; ++k)

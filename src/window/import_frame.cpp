@@ -13,6 +13,7 @@
 namespace quillory {
 
 using namespace forms;
+using namespace values;
 
 std::optional<std::string> CoreWindow::AskFileName() {
     CommonDialog1.CancelError = true;

@@ -11,6 +11,7 @@
 namespace quillory {
 
 using namespace forms;
+using namespace values;
 
 // Below every bore hole the user may reach: this side's, and the other
 // side's on this side's composite depth (the Duo's only once its model is

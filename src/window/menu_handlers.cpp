@@ -8,6 +8,7 @@
 namespace quillory {
 
 using namespace forms;
+using namespace values;
 
 void CoreWindow::mnuSize_Click(int16_t index) {
     state.gFontSize = index;

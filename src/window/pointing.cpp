@@ -15,6 +15,7 @@
 namespace quillory {
 
 using namespace forms;
+using namespace values;
 
 namespace {
 constexpr int16_t kComposite = 0, kRuler = 5;

@@ -8,6 +8,7 @@
 namespace quillory {
 
 using namespace forms;
+using namespace values;
 
 void CoreWindow::LoadPanelDefaults(bool& photoOpen) {
     model::DepthModel& m = state.model;

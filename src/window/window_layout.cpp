@@ -9,6 +9,7 @@
 namespace quillory {
 
 using namespace forms;
+using namespace values;
 
 namespace {
 

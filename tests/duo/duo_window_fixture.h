@@ -51,7 +51,7 @@ protected:
         services.messages.clear();
         return text;
     }
-    static double Level(const forms::TextBox& box) { return forms::Val(box.Text()); }
+    static double Level(const forms::TextBox& box) { return values::Val(box.Text()); }
 };
 
 }  // namespace duo_test

@@ -12,6 +12,7 @@
 #include "values/runtime_error.h"
 
 using namespace forms;
+using namespace values;
 
 namespace {
 

@@ -80,7 +80,7 @@ TEST_F(ConvertedExamples, EverySectionsFirstAndLastTieIsPlacedAtItsOwnDepth) {
             for (const std::optional<std::string>& psp : {std::optional<std::string>(ends.top), ends.bottom}) {
                 if (!psp) continue;
                 file += "x," + m.gBoreHoleName[k] + ",\"" + std::as_const(m).gSectionName(k, s) + "\"," + *psp + "\n";
-                expected.push_back(TrinityToCD(m, k, s, forms::CSng(StrictNumber(*psp))));
+                expected.push_back(TrinityToCD(m, k, s, values::CSng(StrictNumber(*psp))));
             }
         }
     ItemReader reader(file);

@@ -44,8 +44,8 @@ TEST(GetFileTitle, NameWithoutFolderAndExtension) {
     EXPECT_EQ(GetFileTitle("model.csv"), "model");
     EXPECT_EQ(GetFileTitle("C:\\x\\.csv"), "");
     // A name shorter than its extension is a run-time error the caller can trap.
-    EXPECT_THROW(GetFileTitle("C:\\x\\a"), forms::RuntimeError);
-    EXPECT_THROW(GetFileTitle(""), forms::RuntimeError);
+    EXPECT_THROW(GetFileTitle("C:\\x\\a"), values::RuntimeError);
+    EXPECT_THROW(GetFileTitle(""), values::RuntimeError);
 }
 
 TEST(GetMiddleField, FieldBetweenTheFirstTwoSeparators) {

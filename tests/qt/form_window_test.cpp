@@ -36,6 +36,7 @@
 #include "values/runtime_error.h"
 
 using namespace forms;
+using namespace values;
 
 namespace {
 

@@ -25,6 +25,7 @@
 #include "qt_test_app.h"
 
 using namespace forms;
+using namespace values;
 using namespace quillory;
 
 namespace {

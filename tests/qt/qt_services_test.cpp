@@ -29,6 +29,7 @@
 #include "values/runtime_error.h"
 
 using namespace forms;
+using namespace values;
 
 namespace {
 
@@ -173,7 +174,7 @@ TEST_F(QtClockTest, AnErrorNoHandlerTrappedIsSaidAndEndsTheProgram) {
         text = box->text();
         box->defaultButton()->click();
     });
-    services.UserEvent([] { forms::OutOfMemory(); });
+    services.UserEvent([] { values::OutOfMemory(); });
     EXPECT_EQ(text, "Run-time error '7':\n\nOut of memory");
     EXPECT_TRUE(app.Ended());
 }

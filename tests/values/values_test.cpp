@@ -4,7 +4,7 @@
 
 #include "values/values.h"
 
-using namespace forms;
+using namespace values;
 
 TEST(Val, TakesTheLeadingNumericPartAndSkipsBlanks) {
     EXPECT_DOUBLE_EQ(Val("12.5cm"), 12.5);
