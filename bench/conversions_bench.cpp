@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "bench/bench_models.h"
-#include "forms/values.h"
 #include "model/age_conversion.h"
 #include "model/depth_conversion.h"
+#include "values/values.h"
 
 namespace {
 
@@ -21,7 +21,7 @@ void CompositeToEventFreeToAge(benchmark::State& state, int parts) {
         double sum = 0;
         for (float cd : levels) {
             const double efd = model::CDToEFD(m, cd);
-            sum += efd + model::EFDToAge(m, forms::CSng(efd));
+            sum += efd + model::EFDToAge(m, values::CSng(efd));
         }
         benchmark::DoNotOptimize(sum);
     }

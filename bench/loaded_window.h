@@ -18,8 +18,8 @@
 #include "bench/bench_files.h"
 #include "forms/application.h"
 #include "forms/headless.h"
-#include "forms/values.h"
 #include "main/quillory.h"
+#include "values/values.h"
 
 namespace bench {
 
@@ -38,7 +38,7 @@ inline void TypeLevel(forms::TextBox& box, const std::string& level) {
 inline bool TypeLevelsInTurn(benchmark::State& state, quillory::CoreWindow& typed,
                              const std::function<void()>& after = {}) {
     const float bottom = typed.state.model.gDrawBottom;
-    const std::string levels[] = {forms::Str(forms::CLng(0.2 * bottom)), forms::Str(forms::CLng(0.7 * bottom))};
+    const std::string levels[] = {values::Str(values::CLng(0.2 * bottom)), values::Str(values::CLng(0.7 * bottom))};
     typed.Text2.SetFocus();
     int i = 0;
     for (auto _ : state) {
@@ -65,7 +65,7 @@ inline std::vector<std::string> LevelsAcrossTheCore(double bottom) {
     for (long i = 1; levels.size() < 20000 && i < 200000; ++i) {
         const double level = bottom * (0.02 + 0.96 * std::fmod(i * golden, 1.0));
         const double unit = std::pow(10.0, std::floor(std::log10(level)) - 3);
-        std::string text = forms::Str(std::round(level / unit) * unit);
+        std::string text = values::Str(std::round(level / unit) * unit);
         if (seen.insert(text).second) levels.push_back(text);
     }
     return levels;

@@ -14,13 +14,13 @@
 #include <string>
 #include <vector>
 
-#include "forms/values.h"
 #include "fuzz_check.h"
 #include "model/age_model_import.h"
 #include "model/conversion_input.h"
 #include "model/conversion_output.h"
 #include "model/correlation_lookup.h"
 #include "model/depth_conversion.h"
+#include "values/values.h"
 
 namespace {
 
@@ -82,13 +82,13 @@ double Reference(const model::DepthModel& m, const model::DuoModelLink* duo, std
     // The section's tie PSPs as written, in the position's own precision.
     if (position < model::StrictNumber(ends.top)) return model::kNoValue;
     if (ends.bottom && position > model::StrictNumber(*ends.bottom)) return model::kNoValue;
-    const float x = forms::CSng(position);
+    const float x = values::CSng(position);
     if (b <= 4) {
         const model::TrinityDepth d = model::TrinityToCD(m, k, s, x);
         return d ? *d : model::kNoValue;
     }
     const model::TrinityDepth d = duo->TrinityToCD2(k, s, x);
-    return d ? duo->DuoToMainCD(forms::CSng(*d)) : model::kNoValue;
+    return d ? duo->DuoToMainCD(values::CSng(*d)) : model::kNoValue;
 }
 
 void CheckTrinity(const model::ConversionTrinity& t, const model::DepthModel& m, const model::DuoModelLink* duo) {
@@ -99,7 +99,7 @@ void CheckTrinity(const model::ConversionTrinity& t, const model::DepthModel& m,
         const double cd = Reference(m, duo, t.fields(1, r), t.fields(2, r), t.fields(3, r));
         fuzz::Require(Same(t.composite[r], cd));
         if (m.gEventsLoaded)
-            fuzz::Require(Same(t.eventFree[r], IsMarker(cd) ? cd : model::CDToEFD(m, forms::CSng(cd))));
+            fuzz::Require(Same(t.eventFree[r], IsMarker(cd) ? cd : model::CDToEFD(m, values::CSng(cd))));
     }
 }
 

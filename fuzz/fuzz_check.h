@@ -7,12 +7,12 @@
 #include <string>
 #include <string_view>
 
-#include "forms/runtime_error.h"
 #include "model/age_model_import.h"
 #include "model/correlation_import.h"
 #include "model/depth_model.h"
 #include "model/event_layers.h"
 #include "model/item_reader.h"
+#include "values/runtime_error.h"
 
 namespace fuzz {
 
@@ -27,7 +27,7 @@ bool Loads(Import import) {
     try {
         import();
         return true;
-    } catch (const forms::RuntimeError&) {
+    } catch (const values::RuntimeError&) {
         return false;
     } catch (...) {
         __builtin_trap();
@@ -39,7 +39,7 @@ template <class Conversion>
 void Converts(Conversion conversion) {
     try {
         conversion();
-    } catch (const forms::RuntimeError&) {
+    } catch (const values::RuntimeError&) {
     } catch (...) {
         __builtin_trap();
     }

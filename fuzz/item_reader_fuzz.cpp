@@ -9,8 +9,8 @@
 #include <string_view>
 #include <vector>
 
-#include "forms/values.h"
 #include "fuzz_check.h"
+#include "values/values.h"
 
 namespace {
 
@@ -83,7 +83,7 @@ template <class F>
 Outcome Try(F f) {
     try {
         return {f(), 0};
-    } catch (const forms::RuntimeError& e) {
+    } catch (const values::RuntimeError& e) {
         return {0, e.number()};
     }
 }
@@ -98,7 +98,7 @@ RecordOutcome ReadRecord(model::ItemReader& reader, int width) {
     RecordOutcome outcome{std::vector<double>(static_cast<size_t>(width)), 0};
     try {
         reader.NumbersVal(outcome.values);
-    } catch (const forms::RuntimeError& e) {
+    } catch (const values::RuntimeError& e) {
         outcome.error = e.number();
     }
     return outcome;
@@ -133,22 +133,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             int error = 0;
             try {
                 got = std::string(items.Item());
-            } catch (const forms::RuntimeError& e) {
+            } catch (const values::RuntimeError& e) {
                 error = e.number();
             }
             const Outcome number = Try([&] { return strict.Number(); });
             const Outcome val = Try([&] { return lenient.NumberVal(); });
             if (!expected) {
                 // Past the end: error 62 from every way of reading.
-                fuzz::Require(error == forms::kErrInputPastEnd && number.error == forms::kErrInputPastEnd &&
-                              val.error == forms::kErrInputPastEnd);
+                fuzz::Require(error == values::kErrInputPastEnd && number.error == values::kErrInputPastEnd &&
+                              val.error == values::kErrInputPastEnd);
                 fuzz::Require(!recordsInStep ||
-                              ReadRecord(records, width).error == FirstError(record, forms::kErrInputPastEnd));
+                              ReadRecord(records, width).error == FirstError(record, values::kErrInputPastEnd));
                 return 0;
             }
             fuzz::Require(got == expected);
-            const Outcome cdbl = Try([&] { return forms::CDbl(*expected); });
-            const Outcome plainVal = Try([&] { return forms::Val(*expected); });
+            const Outcome cdbl = Try([&] { return values::CDbl(*expected); });
+            const Outcome plainVal = Try([&] { return values::Val(*expected); });
             fuzz::Require(number == cdbl && val == plainVal);
             // The same conversions of a text already read.
             fuzz::Require(Try([&] { return model::StrictNumber(*expected); }) == cdbl);

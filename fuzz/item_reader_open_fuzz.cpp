@@ -19,7 +19,7 @@ namespace {
 std::optional<std::string> NextItem(model::ItemReader& reader, int& error) {
     try {
         return std::string(reader.Item());
-    } catch (const forms::RuntimeError& e) {
+    } catch (const values::RuntimeError& e) {
         error = e.number();
         return std::nullopt;
     }

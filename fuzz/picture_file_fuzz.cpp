@@ -10,7 +10,7 @@
 
 #include "forms/headless.h"
 #include "forms/picture_file.h"
-#include "forms/runtime_error.h"
+#include "values/runtime_error.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static const std::string path = "/tmp/quillory-fuzz-picture-" + std::to_string(getpid());
@@ -27,8 +27,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (picture->widthPx <= 0 || picture->heightPx <= 0 ||
             !forms::WithinPictureLimit(picture->widthPx, picture->heightPx))
             std::abort();
-    } catch (const forms::RuntimeError& e) {
-        if (e.number() != forms::kErrInvalidPicture) std::abort();
+    } catch (const values::RuntimeError& e) {
+        if (e.number() != values::kErrInvalidPicture) std::abort();
     }
     return 0;
 }

@@ -12,8 +12,8 @@
 #include <string>
 
 #include "forms/picture_file.h"
-#include "forms/runtime_error.h"
 #include "qt/picture_loader.h"
+#include "values/runtime_error.h"
 
 namespace {
 
@@ -30,8 +30,8 @@ void Check(const std::string& path) {
             if (halving.width() != last->width() / 2 || halving.height() != last->height() / 2) std::abort();
             last = &halving;
         }
-    } catch (const forms::RuntimeError& e) {
-        if (e.number() != forms::kErrInvalidPicture) std::abort();
+    } catch (const values::RuntimeError& e) {
+        if (e.number() != values::kErrInvalidPicture) std::abort();
     }
 }
 

@@ -1,11 +1,12 @@
 #include "app/demo_program.h"
 
-#include "forms/values.h"
+#include "values/values.h"
 
 namespace app {
 namespace {
 
 using namespace forms;
+using namespace values;
 
 class FrmDemo : public Form {
 public:

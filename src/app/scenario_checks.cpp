@@ -5,7 +5,7 @@
 
 #include "app/scenario_output.h"
 #include "app/scenario_run.h"
-#include "forms/values.h"
+#include "values/values.h"
 
 namespace app {
 
@@ -44,7 +44,7 @@ forms::Surface* ScenarioRun::SurfaceOf(const std::string& address) {
 void ScenarioRun::Expect(const std::string& rest) {
     auto eq = rest.find(" =");
     if (eq == std::string::npos) return Fail("expect needs FORM.CONTROL.PROP = TEXT");
-    std::string address = forms::Trim(rest.substr(0, eq));
+    std::string address = values::Trim(rest.substr(0, eq));
     std::string want = rest.size() > eq + 3 ? rest.substr(eq + 3) : std::string();
     std::string got = Read(ParseProperty(address));
     if (got == want) Pass(address + " = " + got);
@@ -54,7 +54,7 @@ void ScenarioRun::Expect(const std::string& rest) {
 void ScenarioRun::ExpectDrawn(const std::string& rest, bool wanted) {
     auto eq = rest.find(" = ");
     if (eq == std::string::npos) return Fail("expect-drawn needs FORM[.CONTROL] = PRIMITIVE");
-    std::string address = forms::Trim(rest.substr(0, eq)), want = forms::Trim(rest.substr(eq + 3));
+    std::string address = values::Trim(rest.substr(0, eq)), want = values::Trim(rest.substr(eq + 3));
     forms::Surface* surface = SurfaceOf(address);
     if (!surface) return Fail("not a picture box: " + address);
     std::ostringstream drawn;
@@ -62,14 +62,14 @@ void ScenarioRun::ExpectDrawn(const std::string& rest, bool wanted) {
     bool found = false;
     std::istringstream lines(drawn.str());
     for (std::string line; std::getline(lines, line);)
-        found = found || forms::Trim(line).compare(0, want.size(), want) == 0;
+        found = found || values::Trim(line).compare(0, want.size(), want) == 0;
     if (found == wanted) Pass(address + (found ? " draws \"" : " does not draw \"") + want + "\"");
     else Fail(address + (found ? " draws \"" : " does not draw \"") + want + "\"");
 }
 
 void ScenarioRun::ExpectMessage(const std::string& rest) {
     auto bar = rest.find(" | ");
-    std::string title = bar == std::string::npos ? forms::Trim(rest) : rest.substr(0, bar);
+    std::string title = bar == std::string::npos ? values::Trim(rest) : rest.substr(0, bar);
     std::string text = bar == std::string::npos ? std::string() : rest.substr(bar + 3);
     auto& msgs = backend_->Answers().messages;
     if (checkedMessages_ >= msgs.size()) return Fail("no message box, expected \"" + title + " | " + text + "\"");
@@ -88,7 +88,7 @@ bool ScenarioRun::Observe(const std::string& cmd, const std::string& rest) {
         double want = 0, tol = 0;
         args >> address >> want >> tol;
         std::string got = Read(ParseProperty(address));
-        double v = forms::Val(got);
+        double v = values::Val(got);
         if (std::fabs(v - want) <= tol) Pass(address + " = " + got);
         else Fail(address + " = " + got + ", expected " + Num(want) + " +- " + Num(tol));
     } else if (cmd == "expect-message") {
@@ -100,12 +100,12 @@ bool ScenarioRun::Observe(const std::string& cmd, const std::string& rest) {
                   msgs[checkedMessages_].request.text + "\"");
         checkedMessages_ = msgs.size();
     } else if (cmd == "print") {
-        std::string address = forms::Trim(rest);
+        std::string address = values::Trim(rest);
         out_ << "     " << address << " = " << Read(ParseProperty(address)) << '\n';
     } else if (cmd == "dump") {
-        WriteDump(out_, FormNamed(forms::Trim(rest)));
+        WriteDump(out_, FormNamed(values::Trim(rest)));
     } else if (cmd == "drawing") {
-        std::string address = forms::Trim(rest);
+        std::string address = values::Trim(rest);
         if (address == "Clipboard") {
             if (!answers.clipboard) out_ << "clipboard empty\n";
             else WriteSnapshot(out_, *answers.clipboard);
@@ -124,7 +124,7 @@ bool ScenarioRun::Observe(const std::string& cmd, const std::string& rest) {
             Fail("expect-text needs FORM[.CONTROL] = TEXT");
             return true;
         }
-        std::string address = forms::Trim(rest.substr(0, eq)), want = rest.substr(eq + 3);
+        std::string address = values::Trim(rest.substr(0, eq)), want = rest.substr(eq + 3);
         forms::Surface* surface = SurfaceOf(address);
         if (!surface) {
             Fail("not a picture box: " + address);
@@ -157,8 +157,8 @@ bool ScenarioRun::Observe(const std::string& cmd, const std::string& rest) {
         if (backend_->Png(f, c, Resolve(file), why)) out_ << "     png " << address << " -> " << file << '\n';
         else out_ << "     png skipped: " << why << '\n';
     } else if (cmd == "expect-no-file") {
-        std::string p = Resolve(forms::Trim(rest));
-        if (!std::filesystem::exists(p)) Pass("no file " + forms::Trim(rest));
+        std::string p = Resolve(values::Trim(rest));
+        if (!std::filesystem::exists(p)) Pass("no file " + values::Trim(rest));
         else Fail("file " + p + " exists");
     } else if (cmd == "expect-file") {
         auto eq = rest.find(" = ");
@@ -166,7 +166,7 @@ bool ScenarioRun::Observe(const std::string& cmd, const std::string& rest) {
             Fail("expect-file needs PATH = PATH");
             return true;
         }
-        std::string a = Resolve(forms::Trim(rest.substr(0, eq))), b = Resolve(forms::Trim(rest.substr(eq + 3)));
+        std::string a = Resolve(values::Trim(rest.substr(0, eq))), b = Resolve(values::Trim(rest.substr(eq + 3)));
         if (ScenarioFolder::SameContents(a, b)) Pass("files equal");
         else Fail("files differ: " + a + " " + b);
     } else {

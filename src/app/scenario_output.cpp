@@ -6,7 +6,7 @@
 
 #include "forms/form.h"
 #include "forms/services.h"
-#include "forms/values.h"
+#include "values/values.h"
 
 namespace app {
 

@@ -10,7 +10,7 @@
 #include "app/scenario_folder.h"
 #include "app/scenario_runner.h"
 #include "forms/application.h"
-#include "forms/runtime_error.h"
+#include "values/runtime_error.h"
 
 namespace app {
 
@@ -30,7 +30,7 @@ private:
     void Guard(int line, F&& f) {
         try {
             f();
-        } catch (const forms::RuntimeError& e) {
+        } catch (const values::RuntimeError& e) {
             Fail(line, "run-time error " + std::to_string(e.number()) + ": " + e.what());
         } catch (const std::exception& e) {
             Fail(line, e.what());
@@ -51,7 +51,7 @@ private:
                 Deliver(action());
             }
         } catch (const std::exception& e) {
-            backend_->Answers().untrapped = forms::Describe(e);
+            backend_->Answers().untrapped = values::Describe(e);
             app_->End();
         }
     }

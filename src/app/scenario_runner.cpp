@@ -9,8 +9,8 @@
 #include "app/scenario_run.h"
 #include "app/scenario_words.h"
 #include "forms/application.h"
-#include "forms/runtime_error.h"
-#include "forms/values.h"
+#include "values/runtime_error.h"
+#include "values/values.h"
 
 namespace app {
 namespace {
@@ -57,14 +57,14 @@ NumberedLines Unrolled(const std::vector<std::string>& lines, size_t& at, bool i
     NumberedLines out;
     while (at < lines.size()) {
         const size_t n = at++;
-        const std::string text = forms::Trim(lines[n]);
+        const std::string text = values::Trim(lines[n]);
         if (inBlock && text == "end") break;
         if (text.rfind("repeat ", 0) != 0) {
             out.emplace_back(static_cast<int>(n + 1), lines[n]);
             continue;
         }
         const NumberedLines body = Unrolled(lines, at, true);
-        for (long k = static_cast<long>(forms::Val(text.substr(7))); k > 0; --k)
+        for (long k = static_cast<long>(values::Val(text.substr(7))); k > 0; --k)
             out.insert(out.end(), body.begin(), body.end());
     }
     return out;
@@ -91,8 +91,8 @@ ScenarioResult ScenarioRun::Run() {
         lines.push_back(line);
     }
     size_t first = 0;
-    while (first < lines.size() && (forms::Trim(lines[first]).empty() || lines[first][0] == '#')) ++first;
-    bool demo = first < lines.size() && forms::Trim(lines[first]) == "program demo";
+    while (first < lines.size() && (values::Trim(lines[first]).empty() || lines[first][0] == '#')) ++first;
+    bool demo = first < lines.size() && values::Trim(lines[first]) == "program demo";
     program_ = demo ? MakeDemo(*app_) : MakeQuillory(*app_);
     Act([&] { program_->Start(); });
     // The windows the program opened are shown and settled before the
@@ -103,9 +103,9 @@ ScenarioResult ScenarioRun::Run() {
     size_t from = demo ? first + 1 : 0;
     for (const auto& [number, line] : Unrolled(lines, from, false)) {
         if (Untrapped()) break;
-        if (forms::Trim(line).empty() || forms::LTrim(line)[0] == '#') continue;
+        if (values::Trim(line).empty() || values::LTrim(line)[0] == '#') continue;
         line_ = number;
-        Guard(line_, [&] { Execute(forms::LTrim(line)); });
+        Guard(line_, [&] { Execute(values::LTrim(line)); });
         if (Untrapped()) break;
         app_->CollectRetired();
         Settle();
@@ -172,19 +172,19 @@ void ScenarioRun::Execute(const std::string& line) {
     auto& answers = backend_->Answers();
 
     if (cmd == "open-file" || cmd == "save-file") {
-        answers.fileAnswers.push_back(Resolve(forms::Trim(rest)));
+        answers.fileAnswers.push_back(Resolve(values::Trim(rest)));
     } else if (cmd == "cancel-file") {
         answers.fileAnswers.push_back(std::nullopt);
     } else if (cmd == "answer") {
-        int code = ButtonCode(forms::Trim(rest));
+        int code = ButtonCode(values::Trim(rest));
         if (code < 0) return Fail("unknown button " + rest);
         answers.messageAnswers.push_back(code);
     } else if (cmd == "popup") {
-        std::string what = forms::Trim(rest);
+        std::string what = values::Trim(rest);
         if (what == "none") answers.popupAnswers.push_back("");
         else answers.popupAnswers.push_back(what.substr(what.find('.') + 1));
     } else if (cmd == "click" || cmd == "dblclick") {
-        Click(ParseControl(forms::Trim(rest)), cmd == "dblclick");
+        Click(ParseControl(values::Trim(rest)), cmd == "dblclick");
     } else if (cmd == "type") {
         auto sp2 = rest.find(' ');
         Target t = ParseControl(rest.substr(0, sp2));
@@ -221,7 +221,7 @@ void ScenarioRun::Execute(const std::string& line) {
         bool ok = t.control ? t.control->SetProperty(t.property, value) : t.form->SetProperty(t.property, value);
         if (!ok) Fail("cannot set " + t.property);
     } else if (cmd == "menu") {
-        Target t = ParseControl(forms::Trim(rest));
+        Target t = ParseControl(values::Trim(rest));
         auto* m = dynamic_cast<forms::Menu*>(t.control);
         if (!m) return Fail("not a menu item: " + rest);
         if (!m->Parent().Visible()) return Fail(NotShown("menu", m->Parent()));
@@ -242,21 +242,21 @@ void ScenarioRun::Execute(const std::string& line) {
         app_->ScreenWidth = width;
         app_->ScreenHeight = height;
     } else if (cmd == "activate") {
-        Form& f = FormNamed(forms::Trim(rest));
+        Form& f = FormNamed(values::Trim(rest));
         Act([&] { return backend_->Input().Activate(f); });
     } else if (cmd == "close") {
-        Form& f = FormNamed(forms::Trim(rest));
+        Form& f = FormNamed(values::Trim(rest));
         Act([&] { return backend_->Input().Close(f); });
     } else if (cmd == "wait") {
-        backend_->Wait(static_cast<int>(forms::Val(rest)));
+        backend_->Wait(static_cast<int>(values::Val(rest)));
     } else if (cmd == "tick") {
-        Act([&] { app_->AdvanceClock(static_cast<long>(forms::Val(rest))); });
+        Act([&] { app_->AdvanceClock(static_cast<long>(values::Val(rest))); });
     } else if (cmd == "copy-file") {
         auto eq = rest.find(" = ");
         if (eq == std::string::npos) return Fail("copy-file needs PATH = PATH");
-        folder_.CopyFile(Resolve(forms::Trim(rest.substr(0, eq))), Resolve(forms::Trim(rest.substr(eq + 3))));
+        folder_.CopyFile(Resolve(values::Trim(rest.substr(0, eq))), Resolve(values::Trim(rest.substr(eq + 3))));
     } else if (cmd == "read-only") {
-        folder_.MakeReadOnly(Resolve(forms::Trim(rest)));
+        folder_.MakeReadOnly(Resolve(values::Trim(rest)));
     } else {
         if (!Observe(cmd, rest)) Fail("unknown command: " + cmd);
     }

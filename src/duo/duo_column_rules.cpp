@@ -7,14 +7,15 @@
 
 #include "duo/frm2_main.h"
 #include "forms/colour.h"
-#include "forms/values.h"
 #include "model/correlation_lookup.h"
 #include "model/duo_conversion.h"
+#include "values/values.h"
 #include "window/column_drawing.h"
 
 namespace quillory {
 
 using namespace forms;
+using namespace values;
 using namespace columns;
 
 namespace {

@@ -2,11 +2,11 @@
 // through event-free depths, the warning lamp that pulses while it is
 // missing, and the hand-over of the main window's age-depth model.
 #include "duo/frm2_main.h"
-#include "forms/values.h"
 #include "model/duo_age_model.h"
 #include "model/duo_event_list.h"
 #include "model/file_names.h"
 #include "tools/frm_version.h"
+#include "values/values.h"
 
 namespace quillory {
 

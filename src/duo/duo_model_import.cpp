@@ -2,14 +2,15 @@
 // core, opens the window for use, takes the main window's level and range and
 // asks for the Duo's list of event layers.
 #include "duo/frm2_main.h"
-#include "forms/values.h"
 #include "model/duo_correlation_import.h"
 #include "model/file_names.h"
 #include "tools/frm_version.h"
+#include "values/values.h"
 
 namespace quillory {
 
 using namespace forms;
+using namespace values;
 
 void Frm2Main::Command1_Click() {
     model::DepthModel& m = state.model;

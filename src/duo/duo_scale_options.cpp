@@ -1,11 +1,12 @@
 // The Duo window's choice of drawing its columns on its own composite depth
 // or fitted to the master core, and its range pass.
 #include "duo/frm2_main.h"
-#include "forms/values.h"
+#include "values/values.h"
 
 namespace quillory {
 
 using namespace forms;
+using namespace values;
 
 void Frm2Main::Option4_Click() {
     if (Command1.Enabled()) {

@@ -3,12 +3,13 @@
 // Duo model's, and fitted to the master core it centres and searches on the
 // master core's composite depth.
 #include "duo/frm2_main.h"
-#include "forms/values.h"
 #include "model/duo_conversion.h"
+#include "values/values.h"
 
 namespace quillory {
 
 using namespace forms;
+using namespace values;
 
 float Frm2Main::TrinityLevel(float compositeDepth) {
     // On its own depth the Duo draws its own composite depth whatever the

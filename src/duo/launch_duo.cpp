@@ -1,7 +1,7 @@
 #include "duo/launch_duo.h"
 
 #include "forms/application.h"
-#include "forms/values.h"
+#include "values/values.h"
 #include "window/core_window.h"
 
 namespace quillory {
@@ -14,14 +14,14 @@ void LaunchDuo(CoreWindow& main, CoreWindow& duo) {
         duo.SetTop(main.Top());
         // The bottom of the Duo's scale frame lines up with the main window's,
         // and its "Convert from data file" button moves with it.
-        const int d = forms::CLng(static_cast<double>(main.Frame2.Height() - duo.Frame1.Height()));
+        const int d = values::CLng(static_cast<double>(main.Frame2.Height() - duo.Frame1.Height()));
         duo.Frame1.SetTop(main.Frame2.Top() + d);
         duo.Command2.SetTop(main.Command2.Top() + d);
         duo.Show();
         const int beside = main.Left() + main.Width() - 60;
         const int screen = main.App().ScreenWidth;
         duo.SetLeft(beside + duo.Width() < screen ? beside : screen - duo.Width() - 60);
-    } catch (const forms::RuntimeError&) {
+    } catch (const values::RuntimeError&) {
     }
 }
 

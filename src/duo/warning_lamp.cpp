@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "forms/values.h"
+#include "values/values.h"
 
 namespace quillory {
 
@@ -13,8 +13,8 @@ LampLook LampLookAt(int16_t phase) {
     float v = static_cast<float>((std::sin(phase / 31.416) + 0.7) * 4);
     v = std::clamp(v, -1.0f, 1.0f);
     const float red = (v + 1) * 25 + 205;
-    const int g = forms::CInt(205 - (v + 1) * 102.5);
-    return {red, forms::RGB(forms::CInt(red), g, g)};
+    const int g = values::CInt(205 - (v + 1) * 102.5);
+    return {red, forms::RGB(values::CInt(red), g, g)};
 }
 
 int16_t NextLampPhase(int16_t phase) {

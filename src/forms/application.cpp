@@ -4,7 +4,9 @@
 #include <climits>
 
 #include "forms/controls.h"
-#include "forms/runtime_error.h"
+#include "values/runtime_error.h"
+
+using namespace values;
 
 namespace forms {
 

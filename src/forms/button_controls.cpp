@@ -3,7 +3,9 @@
 
 #include "forms/control_focus.h"
 #include "forms/form.h"
-#include "forms/values.h"
+#include "values/values.h"
+
+using namespace values;
 
 namespace forms {
 

@@ -6,7 +6,9 @@
 
 #include "forms/application.h"
 #include "forms/form.h"
-#include "forms/values.h"
+#include "values/values.h"
+
+using namespace values;
 
 namespace forms {
 

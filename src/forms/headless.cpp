@@ -6,8 +6,10 @@
 #include "forms/form.h"
 #include "forms/menu.h"
 #include "forms/picture_file.h"
-#include "forms/regular_file.h"
-#include "forms/runtime_error.h"
+#include "values/regular_file.h"
+#include "values/runtime_error.h"
+
+using namespace values;
 
 namespace forms {
 

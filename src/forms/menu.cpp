@@ -1,7 +1,7 @@
 #include "forms/menu.h"
 
 #include "forms/form.h"
-#include "forms/values.h"
+#include "values/values.h"
 
 namespace forms {
 

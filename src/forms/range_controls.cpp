@@ -3,8 +3,10 @@
 
 #include <algorithm>
 
-#include "forms/runtime_error.h"
-#include "forms/values.h"
+#include "values/runtime_error.h"
+#include "values/values.h"
+
+using namespace values;
 
 namespace forms {
 

@@ -4,8 +4,10 @@
 #include <cmath>
 
 #include "forms/application.h"
-#include "forms/runtime_error.h"
-#include "forms/values.h"
+#include "values/runtime_error.h"
+#include "values/values.h"
+
+using namespace values;
 
 namespace forms {
 

@@ -2,7 +2,9 @@
 #include "forms/controls.h"
 
 #include "forms/application.h"
-#include "forms/runtime_error.h"
+#include "values/runtime_error.h"
+
+using namespace values;
 
 namespace forms {
 

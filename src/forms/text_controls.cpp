@@ -6,8 +6,10 @@
 
 #include "forms/control_focus.h"
 #include "forms/form.h"
-#include "forms/runtime_error.h"
-#include "forms/values.h"
+#include "values/runtime_error.h"
+#include "values/values.h"
+
+using namespace values;
 
 namespace forms {
 

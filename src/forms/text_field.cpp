@@ -7,7 +7,9 @@
 #include "forms/controls.h"
 #include "forms/form.h"
 #include "forms/services.h"
-#include "forms/values.h"
+#include "values/values.h"
+
+using namespace values;
 
 namespace forms {
 namespace {

@@ -1,7 +1,7 @@
 // Start-up of the main window.
-#include "forms/values.h"
 #include "main/frm_main.h"
 #include "tools/frm_divider.h"
+#include "values/values.h"
 
 namespace quillory {
 

@@ -2,15 +2,16 @@
 // the typed level's road in the debugging window, the correlator's reference
 // height after a range change, and the debugging window or its lock behind
 // the logo.
-#include "forms/values.h"
 #include "main/frm_main.h"
 #include "tools/frm_pass.h"
 #include "tools/frm_rx93.h"
 #include "tools/frm_test.h"
+#include "values/values.h"
 
 namespace quillory {
 
 using namespace forms;
+using namespace values;
 
 void FrmMain::TraceLevelChange() {
     if (!shared.gDebugUnlocked) return;

@@ -2,7 +2,7 @@
 // model and opens the next step of the work.
 #include <functional>
 
-#include "forms/values.h"
+#include "values/values.h"
 #include "main/frm_main.h"
 #include "tools/frm_rx93.h"
 #include "tools/frm_version.h"

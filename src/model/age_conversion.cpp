@@ -3,11 +3,11 @@
 #include <cmath>
 #include <utility>
 
-#include "forms/values.h"
 #include "model/depth_conversion.h"
 #include "model/duo_conversion.h"
 #include "model/item_reader.h"
 #include "model/search.h"
+#include "values/values.h"
 
 namespace model {
 namespace {
@@ -60,7 +60,7 @@ long Bracket(const DepthModel& m, int key, double x, long earlier) {
 double Line(const DepthModel& m, long lo, int key, double x, int column) {
     const double k0 = Cell(m, key, lo), k1 = Cell(m, key, lo + 1);
     const double v0 = Cell(m, column, lo), v1 = Cell(m, column, lo + 1);
-    return v0 + forms::Divide((x - k0) * (v1 - v0), k1 - k0);
+    return v0 + values::Divide((x - k0) * (v1 - v0), k1 - k0);
 }
 
 double Fraction(const DepthModel& m, long lo, int column, double f) {
@@ -69,13 +69,13 @@ double Fraction(const DepthModel& m, long lo, int column, double f) {
 }
 
 void KeepRows(DepthModel& m, long lo) {
-    m.gAgeRowLo = forms::CInt(static_cast<double>(lo));
-    m.gAgeRowHi = forms::CInt(static_cast<double>(lo + 1));
+    m.gAgeRowLo = values::CInt(static_cast<double>(lo));
+    m.gAgeRowHi = values::CInt(static_cast<double>(lo + 1));
 }
 
 void KeepErrors(DepthModel& m, double plus, double minus) {
-    m.gAgeErrPlus = forms::CSng(plus);
-    m.gAgeErrMinus = forms::CSng(minus);
+    m.gAgeErrPlus = values::CSng(plus);
+    m.gAgeErrMinus = values::CSng(minus);
 }
 
 double NoValue(DepthModel& m, float x) {
@@ -113,7 +113,7 @@ std::optional<double> CompositeDepthToAge(DepthModel& m, float cd, Side side) {
     if (cd == 9999.0f || cd == -9999.0f) return NoValue(m, cd);
     RequireAgeModel(m);
     auto byEventFreeDepth = [&] {
-        return EventFreeDepthToAge(m, forms::CSng(EventFreeDepth(m, cd, side).value_or(0)), side);
+        return EventFreeDepthToAge(m, values::CSng(EventFreeDepth(m, cd, side).value_or(0)), side);
     };
     if (!m.gVarvesLoaded || cd < m.gVarveTopCD || cd > m.gVarveBottomCD) return byEventFreeDepth();
 
@@ -161,7 +161,7 @@ std::optional<double> EventFreeDepthToAge(DepthModel& m, float efd, Side side) {
     if (!m.gEventsLoaded) return std::nullopt;
     try {
         return EventFreeDepthToAgeSteps(m, efd);
-    } catch (const forms::RuntimeError&) {
+    } catch (const values::RuntimeError&) {
         return std::nullopt;
     }
 }
@@ -180,8 +180,8 @@ std::optional<double> AgeToEventFreeDepth(DepthModel& m, float age, Side side) {
     const double efdLo = Cell(m, kEventFreeDepth, lo), efdHi = Cell(m, kEventFreeDepth, lo + 1);
     if (m.gVarvesLoaded && ageOf(m.gVarveTopEFD) <= age && age <= ageOf(m.gVarveBottomEFD) &&
         efdLo >= m.gVarveTopEFD && efdHi <= m.gVarveBottomEFD) {
-        const double d1 = age - ageOf(forms::CSng(efdLo));
-        const double d2 = ageOf(forms::CSng(efdHi)) - age;
+        const double d1 = age - ageOf(values::CSng(efdLo));
+        const double d2 = ageOf(values::CSng(efdHi)) - age;
         const double cdLo = Cell(m, kCompositeDepth, lo), cdHi = Cell(m, kCompositeDepth, lo + 1);
         const long i1 = VarveRowAbove(m, 1, cdLo);
         const long i2 = VarveRowAbove(m, i1 + 1, cdHi);
@@ -197,10 +197,10 @@ std::optional<double> AgeToEventFreeDepth(DepthModel& m, float age, Side side) {
         }
         auto error = [&](int column) {
             const double e0 = Cell(m, column, lo);
-            return e0 + forms::Divide((Cell(m, column, lo + 1) - e0) * (cd - cdLo), cdHi - cdLo);
+            return e0 + values::Divide((Cell(m, column, lo + 1) - e0) * (cd - cdLo), cdHi - cdLo);
         };
         KeepErrors(m, error(kErrorPlus), error(kErrorMinus));
-        return EventFreeDepth(m, forms::CSng(cd), side);
+        return EventFreeDepth(m, values::CSng(cd), side);
     }
     if (side == Side::kMain) {
         m.gAgeCaption = kByEventFreeDepth;

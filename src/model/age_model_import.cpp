@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <array>
 
-#include "forms/values.h"
 #include "model/correlation_lookup.h"
 #include "model/depth_conversion.h"
 #include "model/duo_conversion.h"
 #include "model/file_names.h"
+#include "values/values.h"
 
 namespace model {
 namespace {
@@ -34,7 +34,7 @@ std::string ErrorName(const std::string& title) {
     const size_t p = title.find_first_of(".,");
     if (p == std::string::npos) return {};
     const long start = std::max(1L, static_cast<long>(p) + 1 - 2);
-    return forms::Mid(title, start, 4) + " %";
+    return values::Mid(title, start, 4) + " %";
 }
 
 int AgePointBoreHole(const DepthModel& m, const std::string& name, const DuoModelLink* duo) {
@@ -51,23 +51,23 @@ int AgePointBoreHole(const DepthModel& m, const std::string& name, const DuoMode
 
 std::string AgeModelVersionDate(const std::string& title) {
     std::string d;
-    const long n = forms::Len(title);
-    if (forms::Right(title, 1) == ")") {
+    const long n = values::Len(title);
+    if (values::Right(title, 1) == ")") {
         // A title shorter than a date gives what it has, not an error.
         const long start = std::max(1L, n - 12);
-        d = forms::Trim(forms::Mid(title, start, n - start));
-        if (forms::Left(d, 1) == "(") d = forms::Trim(forms::Mid(d, 2));
+        d = values::Trim(values::Mid(title, start, n - start));
+        if (values::Left(d, 1) == "(") d = values::Trim(values::Mid(d, 2));
     } else {
-        d = forms::Trim(forms::Right(title, 12));
+        d = values::Trim(values::Right(title, 12));
     }
-    const std::string year = forms::Right(d, 4);
-    if (!forms::IsNumeric(year) || forms::CDbl(year) != forms::Val(year)) return "not specified";
+    const std::string year = values::Right(d, 4);
+    if (!values::IsNumeric(year) || values::CDbl(year) != values::Val(year)) return "not specified";
     return d;
 }
 
 std::optional<float> AgePointDepth(const DepthModel& m, int boreHole, std::string_view section,
                                    std::string_view psp, const DuoModelLink* duo) {
-    const float position = forms::CSng(FastVal(psp));
+    const float position = values::CSng(FastVal(psp));
     TrinityDepth x;
     if (boreHole >= 1 && boreHole <= 4) {
         const auto b = static_cast<int16_t>(boreHole);
@@ -77,8 +77,8 @@ std::optional<float> AgePointDepth(const DepthModel& m, int boreHole, std::strin
         x = duo->TrinityToCD2(b, duo->GetSectionNo2(b, section), position);
     }
     // No tie to place it by is no value, never composite depth 0.
-    if (!x || forms::CSng(*x) == kNoValue) return std::nullopt;
-    const float depth = forms::CSng(*x);
+    if (!x || values::CSng(*x) == kNoValue) return std::nullopt;
+    const float depth = values::CSng(*x);
     return boreHole <= 4 ? depth : duo->DuoToMainCD(depth);
 }
 
@@ -92,7 +92,7 @@ AgeModelHeader BeginAgeModelImport(DepthModel& m, ItemReader& file, std::string_
 
     AgeModelHeader result;
     result.versionDate = AgeModelVersionDate(m.gAgeModel(5, 0));
-    result.versionMatches = forms::Trim(m.gVerCorrelation) == result.versionDate;
+    result.versionMatches = values::Trim(m.gVerCorrelation) == result.versionDate;
     result.warning = "Version dates are inconsistent between correlation models for plotting (" +
                      m.gVerCorrelation + ") and age control points (" + result.versionDate +
                      "). Do you proceed anyway?";
@@ -118,10 +118,10 @@ AgeModelImport DeriveAgeModelDepths(DepthModel& m, const DuoModelLink* duo) {
     for (long j = 1; j <= m.gAgeModelRows; ++j) {
         const std::string name = read(2, j);
         const int b = AgePointBoreHole(m, name, duo);
-        if (b == 9999 && !forms::IsNumeric(read(5, j))) {
+        if (b == 9999 && !values::IsNumeric(read(5, j))) {
             const std::string message = "Bore hole name '" + name +
                                         "' has not been defined. Import parallel correlation model to Quillory Duo.";
-            if (duo && duo->ModelLoaded()) throw forms::RuntimeError(forms::kErrTypeMismatch, message);
+            if (duo && duo->ModelLoaded()) throw values::RuntimeError(values::kErrTypeMismatch, message);
             AgeModelImport refusal;
             refusal.refused = true;
             refusal.message = message;
@@ -129,8 +129,8 @@ AgeModelImport DeriveAgeModelDepths(DepthModel& m, const DuoModelLink* duo) {
         }
         if (name != "---" && read(3, j) != "---" && read(4, j) != "---")
             if (auto depth = AgePointDepth(m, b, read(3, j), read(4, j), duo))
-                m.gAgeModel(5, j) = forms::SingleText(*depth);
-        m.gAgeModel(11, j) = forms::DoubleText(CDToEFD(m, forms::CSng(FastVal(read(5, j)))));
+                m.gAgeModel(5, j) = values::SingleText(*depth);
+        m.gAgeModel(11, j) = values::DoubleText(CDToEFD(m, values::CSng(FastVal(read(5, j)))));
     }
 
     m.gAgeModelLoaded = true;
@@ -157,14 +157,14 @@ void FinishVarveImport(DepthModel& m, ItemReader& file, Side side) {
     while (!file.AtEnd()) {
         m.gVarve.ResizeRows(k + 2);
         ++k;
-        m.gVarve(0, k) = forms::CSng(file.Number());
-        m.gVarve(1, k) = forms::CSng(file.Number());
+        m.gVarve(0, k) = values::CSng(file.Number());
+        m.gVarve(1, k) = values::CSng(file.Number());
     }
     m.gVarveCount = k;
     m.gVarveTopCD = m.gVarve(0, 1);
     m.gVarveBottomCD = m.gVarve(0, k);
     auto eventFree = [&](float cd) {
-        return forms::CSng(side == Side::kMain ? CDToEFD(m, cd) : CDToEFD2(m, cd).value_or(0));
+        return values::CSng(side == Side::kMain ? CDToEFD(m, cd) : CDToEFD2(m, cd).value_or(0));
     };
     m.gVarveTopEFD = eventFree(m.gVarveTopCD);
     m.gVarveBottomEFD = eventFree(m.gVarveBottomCD);

@@ -1,9 +1,9 @@
 #include "model/cell_index.h"
 
-#include "forms/runtime_error.h"
-#include "forms/values.h"
 #include "model/correlation_lookup.h"
 #include "model/plain_numbers.h"
+#include "values/runtime_error.h"
+#include "values/values.h"
 
 namespace model {
 namespace {
@@ -27,10 +27,10 @@ uint8_t Read(std::string_view text, double& value) {
     uint8_t facts = LabelFacts(text);
     // Most cells are short plain decimals: wholly a number, read so by every reader.
     if (plain::ParseShortDecimal(text.data(), text.data() + text.size(), value)) return facts;
-    if (!forms::IsNumeric(text)) facts |= kNotWhole;
+    if (!values::IsNumeric(text)) facts |= kNotWhole;
     try {
         value = FastVal(text);
-    } catch (const forms::RuntimeError&) {
+    } catch (const values::RuntimeError&) {
         value = 0;
         facts |= kValOverflows;
     }
@@ -52,9 +52,9 @@ void IndexedColumn::Read(const Table2<std::string>& table, long column) {
     for (size_t r = 0; r < cells.size(); ++r) facts_[r] = model::Read(cells[r], values_[r]);
 }
 
-void IndexedColumn::Overflow() { throw forms::RuntimeError(forms::kErrOverflow, "Overflow"); }
+void IndexedColumn::Overflow() { throw values::RuntimeError(values::kErrOverflow, "Overflow"); }
 
-void IndexedColumn::TypeMismatch() { throw forms::RuntimeError(forms::kErrTypeMismatch, "Type mismatch"); }
+void IndexedColumn::TypeMismatch() { throw values::RuntimeError(values::kErrTypeMismatch, "Type mismatch"); }
 
 const IndexedColumn& CellIndex::Column(const Table2<std::string>& table, long column) const {
     if (column < 0 || column >= table.Columns()) SubscriptOutOfRange();

@@ -33,13 +33,13 @@ enum CellFact : uint8_t {
 class IndexedColumn {
 public:
     long Rows() const { return static_cast<long>(facts_.size()); }
-    // forms::Val / model::FastVal of the cell, with their run-time error 6.
+    // values::Val / model::FastVal of the cell, with their run-time error 6.
     double Val(long row) const {
         const size_t i = At(row);
         if (facts_[i] & kValOverflows) Overflow();
         return values_[i];
     }
-    // forms::CDbl of the cell, with its run-time error 13.
+    // values::CDbl of the cell, with its run-time error 13.
     double CDbl(long row) const {
         const size_t i = At(row);
         if (facts_[i] & kNotWhole) TypeMismatch();

@@ -9,13 +9,13 @@
 #include <vector>
 #include <unordered_map>
 
-#include "forms/runtime_error.h"
-#include "forms/values.h"
 #include "model/correlation_lookup.h"
 #include "model/depth_conversion.h"
 #include "model/line_parts.h"
 #include "model/side_by_side.h"
 #include "model/trinity_index.h"
+#include "values/runtime_error.h"
+#include "values/values.h"
 
 namespace model {
 namespace {
@@ -51,7 +51,7 @@ public:
         const SectionEntry& s = Section(b, section);
         // Positions outside the section's tie rows are not extrapolated.
         if (s.number == 9999 || position < s.top || (s.bounded && position > s.bottom)) return kNoValue;
-        const float x = forms::CSng(position);
+        const float x = values::CSng(position);
         if (b <= 4) return OnHomeScale(index_.Depth(b, s.number, x), side_.fromMain);
         const auto k = static_cast<int16_t>(b - 4);
         return OnHomeScale(duoIndex_ ? duoIndex_->Depth(k, s.number, x) : side_.duo->TrinityToCD2(k, s.number, x),
@@ -75,7 +75,7 @@ private:
     // A position that cannot be placed is no value, never depth 0.
     static double OnHomeScale(const TrinityDepth& depth, const std::function<float(float)>& convert) {
         if (!depth) return kNoValue;
-        return convert ? convert(forms::CSng(*depth)) : *depth;
+        return convert ? convert(values::CSng(*depth)) : *depth;
     }
 
     int16_t BoreHole(std::string_view name) {
@@ -140,7 +140,7 @@ bool IsWrittenDecimal(std::string_view item) {
 // same text, or when it is a decimal written out whole. A trinity file has a
 // bore-hole name there; a value with trailing zeros must not be taken for one.
 bool IsValueItem(std::string_view item) {
-    return forms::DoubleText(FastVal(item)) == item || IsWrittenDecimal(item);
+    return values::DoubleText(FastVal(item)) == item || IsWrittenDecimal(item);
 }
 
 // The source kind from the value column's title; anything else is event-free depth.
@@ -210,7 +210,7 @@ void ConvertRows(ConversionTrinity& trinity, const ConversionSide& side, long fr
         const double cd = placer.CompositeDepth(f[1], f[2], f[3]);
         trinity.composite[r] = cd;
         if (home.gEventsLoaded)
-            trinity.eventFree[r] = IsMarker(cd) ? cd : CDToEFD(home, forms::CSng(cd), searchFrom);
+            trinity.eventFree[r] = IsMarker(cd) ? cd : CDToEFD(home, values::CSng(cd), searchFrom);
     }
 }
 
@@ -301,7 +301,7 @@ ConversionReading ReadConversionFile(ItemReader& file, ConversionTables& t, cons
     try {
         return ReadInto(file, t, side, parts);
     } catch (const std::bad_alloc&) {
-        forms::OutOfMemory();
+        values::OutOfMemory();
     }
 }
 

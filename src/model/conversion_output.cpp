@@ -5,8 +5,6 @@
 #include <new>
 #include <vector>
 
-#include "forms/runtime_error.h"
-#include "forms/values.h"
 #include "model/age_conversion.h"
 #include "model/depth_conversion.h"
 #include "model/item_reader.h"
@@ -14,6 +12,8 @@
 #include "model/replacing_file.h"
 #include "model/runs_in_turn.h"
 #include "model/side_by_side.h"
+#include "values/runtime_error.h"
+#include "values/values.h"
 
 namespace model {
 namespace {
@@ -71,7 +71,7 @@ Plan PlanOf(int16_t from, int16_t mask, bool master) {
             if (mask & kScaleEventFree) c.push_back(Column::kEventFree);
             break;
         default:
-            throw forms::RuntimeError(forms::kErrInvalidCall, "Invalid procedure call or argument");
+            throw values::RuntimeError(values::kErrInvalidCall, "Invalid procedure call or argument");
     }
     for (Column column : c) {
         plan.needsComposite |= column == Column::kComposite || column == Column::kMaster;
@@ -186,11 +186,11 @@ public:
             if (IsMarker(v)) {
                 column3_[r] = v;
             } else if (from_ == kScaleAge) {
-                column3_[r] = forms::RoundHalfEven(AgeToEFD(m_, forms::CSng(v)), m_.precision->gDepthPrecision);
+                column3_[r] = values::RoundHalfEven(AgeToEFD(m_, values::CSng(v)), m_.precision->gDepthPrecision);
             } else if (from_ == kScaleComposite) {
-                column3_[r] = CDToEFD(m_, forms::CSng(v));
+                column3_[r] = CDToEFD(m_, values::CSng(v));
             } else {
-                column3_[r] = EFDToCD(m_, forms::CSng(v));
+                column3_[r] = EFDToCD(m_, values::CSng(v));
             }
         }
     }
@@ -202,22 +202,22 @@ public:
             switch (from_) {
                 case kScaleTrinity:
                     v.composite = Cell(trinity.composite, r);
-                    v.compositeWritten = forms::RoundHalfEven(v.composite, m_.precision->gDepthPrecision);
+                    v.compositeWritten = values::RoundHalfEven(v.composite, m_.precision->gDepthPrecision);
                     break;
                 case kScaleComposite: v.composite = Value(r); break;
                 case kScaleEventFree: v.composite = v.compositeWritten = column3_[r]; break;
-                default: v.composite = v.compositeWritten = EFDToCD(m_, forms::CSng(column3_[r]));
+                default: v.composite = v.compositeWritten = EFDToCD(m_, values::CSng(column3_[r]));
             }
         }
         if (plan.needsEventFree) v.eventFree = from_ == kScaleTrinity ? Cell(trinity.eventFree, r) : column3_[r];
         if (plan.needsAge) {
-            const float e = forms::CSng(from_ == kScaleTrinity    ? Cell(trinity.eventFree, r)
+            const float e = values::CSng(from_ == kScaleTrinity    ? Cell(trinity.eventFree, r)
                                         : from_ == kScaleEventFree ? Value(r)
                                                                    : column3_[r]);
             const int decimals = m_.precision->gAgePrecision;
-            v.age = forms::CSng(forms::RoundHalfEven(EFDToAge(m_, e), decimals));
-            v.plus = forms::CSng(forms::RoundHalfEven(m_.gAgeErrPlus, decimals));
-            v.minus = forms::CSng(forms::RoundHalfEven(m_.gAgeErrMinus, decimals));
+            v.age = values::CSng(values::RoundHalfEven(EFDToAge(m_, e), decimals));
+            v.plus = values::CSng(values::RoundHalfEven(m_.gAgeErrPlus, decimals));
+            v.minus = values::CSng(values::RoundHalfEven(m_.gAgeErrMinus, decimals));
             if (IsMarker(e)) {
                 v.unit = e > 0 ? "9999" : "-9999";
             } else {
@@ -232,7 +232,7 @@ public:
 
     float Master(double composite) const {
         if (IsMarker(composite)) return 9999;
-        return forms::CSng(forms::RoundHalfEven(master_->toMaster(forms::CSng(composite)), m_.precision->gDepthPrecision));
+        return values::CSng(values::RoundHalfEven(master_->toMaster(values::CSng(composite)), m_.precision->gDepthPrecision));
     }
 
 private:
@@ -366,7 +366,7 @@ void WriteConversion(const ConversionTables& t, int16_t from, int16_t mask, Dept
     try {
         WriteRuns(t, from, mask, m, titles, master, out, parts);
     } catch (const std::bad_alloc&) {
-        forms::OutOfMemory();
+        values::OutOfMemory();
     }
 }
 
@@ -379,7 +379,7 @@ ConversionSave SaveConvertedFile(const ConversionTables& t, int16_t from, int16_
         WriteConversion(t, from, mask, m, titles, master, [&](std::string_view block) { file.Write(block); }, parts);
         file.Commit();
     } catch (const std::bad_alloc&) {
-        forms::OutOfMemory();
+        values::OutOfMemory();
     }
     return {};
 }

@@ -1,8 +1,8 @@
 #include "model/correlation_import.h"
 
-#include "forms/values.h"
 #include "model/correlation_steps.h"
 #include "model/file_names.h"
+#include "values/values.h"
 
 namespace model {
 namespace {
@@ -51,9 +51,9 @@ void ImportCorrelationModel(DepthModel& m, ItemReader& file, std::string_view fi
     CutSectionTables(m);
     FindBottoms(m);
 
-    out.sliderMax = forms::CLng(double(m.gDrawBottom) - 0.5);
+    out.sliderMax = values::CLng(double(m.gDrawBottom) - 0.5);
     for (int i = 1; i <= m.gSectionCount[1]; ++i) {
-        out.sectionNumbers.push_back(forms::Right("00" + std::to_string(i), 2));
+        out.sectionNumbers.push_back(values::Right("00" + std::to_string(i), 2));
         out.sectionNames.push_back(m.gSectionName(1, i));
     }
     out.boreHoleItems = BoreHoleItems(m);

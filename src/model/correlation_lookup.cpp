@@ -4,7 +4,7 @@
 #include <array>
 #include <string>
 
-#include "forms/values.h"
+#include "values/values.h"
 
 namespace model {
 namespace {
@@ -43,7 +43,7 @@ int16_t GetSectionNo(const DepthModel& m, int16_t boreHole, std::string_view nam
             if (section == name || LastThreeDigits(section) == padded) return i;
             if (i >= m.gSectionCount[boreHole]) return 9999;
         }
-    } catch (const forms::RuntimeError&) {
+    } catch (const values::RuntimeError&) {
         return 9999;
     }
 }
@@ -55,7 +55,7 @@ int16_t CountTops(const DepthModel& m, int16_t boreHole, long lastRow) {
 
 int16_t CountTops(const DepthModel& m, int16_t boreHole, long lastRow, TopCount& count) {
     for (; count.nextRow <= lastRow; ++count.nextRow)
-        if (IsTopLabel(m.gCorrTable(0, boreHole, 0, count.nextRow))) count.tops = forms::AddInt16(count.tops, 1);
+        if (IsTopLabel(m.gCorrTable(0, boreHole, 0, count.nextRow))) count.tops = values::AddInt16(count.tops, 1);
     return count.tops;
 }
 

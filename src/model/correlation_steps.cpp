@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <utility>
 
-#include "forms/values.h"
 #include "model/correlation_lookup.h"
 #include "model/depth_conversion.h"
 #include "model/file_names.h"
+#include "values/values.h"
 
 namespace model {
 namespace {
@@ -30,7 +30,7 @@ void ReadCorrelationRecord(DepthModel& m, ItemReader& file, long row, bool label
 }
 
 void DropLeadingCharacter(std::string& cell) {
-    if (cell.empty()) throw forms::RuntimeError(forms::kErrInvalidCall, "Invalid procedure call or argument");
+    if (cell.empty()) throw values::RuntimeError(values::kErrInvalidCall, "Invalid procedure call or argument");
     cell.erase(0, 1);
 }
 
@@ -45,7 +45,7 @@ void CleanBoreHoleCells(DepthModel& m) {
 }
 
 void TrimCorrelationCells(DepthModel& m) {
-    auto trim = [](std::string& cell) { cell = forms::Trim(cell); };
+    auto trim = [](std::string& cell) { cell = values::Trim(cell); };
     for (long r = 0; r <= m.gRowCount; ++r) {
         m.gCorrRow(0, r).Change(trim);
         for (int k = 1; k <= 4; ++k)
@@ -60,12 +60,12 @@ void NameBoreHoles(DepthModel& m, const std::array<const char*, 5>& defaults,
     for (int k = 1; k <= 4; ++k) {
         const std::string& h = m.gCorrTable(0, k, 0, 0);
         long open = 0;
-        for (long p = forms::Len(h) - 1; p >= 1 && open == 0; --p)
+        for (long p = values::Len(h) - 1; p >= 1 && open == 0; --p)
             if (h[p - 1] == '(') open = p;
         std::string bracket, longText = h;
         if (open > 0) {
-            bracket = forms::Mid(h, open + 1, forms::Len(h) - open - 1);
-            longText = forms::Trim(forms::Left(h, open - 1));
+            bracket = values::Mid(h, open + 1, values::Len(h) - open - 1);
+            longText = values::Trim(values::Left(h, open - 1));
         }
         if (bracket.size() == 1) {
             m.gBoreHoleName[k] = bracket;
@@ -86,7 +86,7 @@ void CleanColumns(Table2<std::string>& table, int first, int last, long lastRow,
         for (long r = 0; r <= lastRow; ++r)
             table(c, r).Change([how](std::string& cell) {
                 if (how.dropLeading) DropLeadingCharacter(cell);
-                if (how.trim) cell = forms::Trim(cell);
+                if (how.trim) cell = values::Trim(cell);
                 if (how.markMissing && (cell.empty() || cell == "---")) cell = "9999";
             });
 }
@@ -103,7 +103,7 @@ void IndexSections(DepthModel& m) {
         for (long r = 1; r <= m.gRowCount; ++r) {
             const std::string& label = std::as_const(m).gCorrTable(0, k, 0, r);
             if (IsTopLabel(label)) {
-                count = forms::AddInt16(count, 1);
+                count = values::AddInt16(count, 1);
                 m.gSectionName(k, count) = GetMiddleField(label);
                 m.gSectionTop(k, count) = static_cast<int16_t>(r);
             }
@@ -118,16 +118,16 @@ void DeriveCompositeDepths(DepthModel& m, Extrapolation rule, const ConvertedLev
         section = 0;
         for (long r = 1; r <= m.gRowCount; ++r) {
             const DepthModel& read = m;
-            if (IsTopLabel(read.gCorrTable(0, k, 0, r))) section = forms::AddInt16(section, 1);
+            if (IsTopLabel(read.gCorrTable(0, k, 0, r))) section = values::AddInt16(section, 1);
             const std::string& psp = read.gCorrTable(0, k, 1, r);
             double cd = kNoValue;
-            if (forms::Right(psp, 4) != "9999" && psp != "---") {
+            if (values::Right(psp, 4) != "9999" && psp != "---") {
                 // A section without a usable tie has no depth, not depth 0.
-                cd = TrinityToCD(m, static_cast<int16_t>(k), section, forms::CSng(FastVal(psp)), rule)
+                cd = TrinityToCD(m, static_cast<int16_t>(k), section, values::CSng(FastVal(psp)), rule)
                          .value_or(kNoValue);
                 m.gCorrTable(1, k, 1, r) = psp;
             }
-            m.gCorrTable(1, k, 2, r) = cd == kNoValue ? "9999" : forms::DoubleText(cd);
+            m.gCorrTable(1, k, 2, r) = cd == kNoValue ? "9999" : values::DoubleText(cd);
             if (converted) converted(k, r, cd);
             const std::string& rowDepth = read.gCorrRow(1, r);
             const double pspValue = StrictNumber(psp), rowValue = StrictNumber(rowDepth);
@@ -147,7 +147,7 @@ void FindBottoms(DepthModel& m) {
     m.gDrawBottom = 0;
     for (int k = 1; k <= 4; ++k) {
         const long row = m.gSectionBottom(k, m.gSectionCount[k]);
-        m.gBoreHoleBottom[k] = forms::CSng(FastVal(std::as_const(m).gCorrTable(1, k, 2, row)));
+        m.gBoreHoleBottom[k] = values::CSng(FastVal(std::as_const(m).gCorrTable(1, k, 2, row)));
         if (m.gBoreHoleBottom[k] != kNoValue && m.gBoreHoleBottom[k] > m.gDrawBottom)
             m.gDrawBottom = m.gBoreHoleBottom[k];
     }

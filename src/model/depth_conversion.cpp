@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "forms/values.h"
 #include "model/correlation_lookup.h"
 #include "model/item_reader.h"
 #include "model/search.h"
+#include "values/values.h"
 
 namespace model {
 namespace {
@@ -63,12 +63,12 @@ TrinityDepth TrinityToCD(const DepthModel& m, int16_t boreHole, int16_t section,
         if (ties == 1) return cd(row) + (x - pspAt(row));
 
         const double ca = cd(prevRow), cb = cd(row), pa = pspAt(prevRow), pb = pspAt(row);
-        auto line = [&] { return ca + forms::Divide((x - pa) * (cb - ca), pb - pa); };
+        auto line = [&] { return ca + values::Divide((x - pa) * (cb - ca), pb - pa); };
         if (rule == Extrapolation::kProportional) return line();
         if (x > pb) return cb + (x - pb);
         if (x < pa) return ca + (x - pa);
         return line();
-    } catch (const forms::RuntimeError&) {
+    } catch (const values::RuntimeError&) {
         return kNoValue;
     }
 }
@@ -77,7 +77,7 @@ double CDToEFD(const DepthModel& m, float cd) { return CDToEFD(m, cd, m.gEventIn
 
 double CDToEFD(const DepthModel& m, float cd, long& searchFrom) {
     RequireEventList(m);
-    if (m.gEventCount == 0) return forms::RoundHalfEven(cd, m.precision->gDepthPrecision);
+    if (m.gEventCount == 0) return values::RoundHalfEven(cd, m.precision->gDepthPrecision);
     const CombinedEventIndex& index = m.gEventIndex;
     const long count = m.gMergedEventCount;
 
@@ -87,12 +87,12 @@ double CDToEFD(const DepthModel& m, float cd, long& searchFrom) {
 
     float s = index.thicknessAbove[i];
     if (i <= count && Top(m, i) < cd) s = static_cast<float>(double(s) + double(cd) - double(Top(m, i)));
-    return forms::RoundHalfEven(double(cd) - double(s), m.precision->gDepthPrecision);
+    return values::RoundHalfEven(double(cd) - double(s), m.precision->gDepthPrecision);
 }
 
 double EFDToCD(const DepthModel& m, float efd) {
     RequireEventList(m);
-    if (m.gEventCount == 0) return forms::RoundHalfEven(efd, m.precision->gDepthPrecision);
+    if (m.gEventCount == 0) return values::RoundHalfEven(efd, m.precision->gDepthPrecision);
     if (efd == -9999.0f || efd == 9999.0f) return efd;
     const CombinedEventIndex& index = m.gEventIndex;
     const long count = m.gMergedEventCount;
@@ -100,7 +100,7 @@ double EFDToCD(const DepthModel& m, float efd) {
     // The first layer whose top lies at or below the level in event-free depth.
     const long i = FirstLayer(count, index.gapsAscending, index.lastByGap,
                               [&](long k) { return static_cast<float>(index.gapAbove[k]) >= efd; });
-    return forms::RoundHalfEven(double(efd) + index.thicknessAboveExact[i], m.precision->gDepthPrecision);
+    return values::RoundHalfEven(double(efd) + index.thicknessAboveExact[i], m.precision->gDepthPrecision);
 }
 
 void IndexCombinedEvents(DepthModel& m) {

@@ -2,10 +2,10 @@
 
 #include <optional>
 
-#include "forms/values.h"
 #include "model/age_model_import.h"
 #include "model/correlation_lookup.h"
 #include "model/duo_conversion.h"
+#include "values/values.h"
 
 namespace model {
 namespace {
@@ -13,8 +13,8 @@ namespace {
 // The text of the Duo's event-free depth of a composite depth cell; empty
 // without a Duo event list.
 std::string EventFreeText(const DepthModel& duo, const std::string& compositeDepth) {
-    const std::optional<double> efd = CDToEFD2(duo, forms::CSng(FastVal(compositeDepth)));
-    return efd ? forms::DoubleText(*efd) : "";
+    const std::optional<double> efd = CDToEFD2(duo, values::CSng(FastVal(compositeDepth)));
+    return efd ? values::DoubleText(*efd) : "";
 }
 
 // The Duo bore hole a control point names: the last of 1 to 4 whose name or
@@ -41,7 +41,7 @@ bool TransferAgeModel2(const DepthModel& main, DepthModel& duo, const MasterCore
     duo.gAgeIndex.valid = false;
     for (long r = 1; r <= rows; ++r) {
         duo.gAgeModel(0, r) = main.gAgeModel(0, r);
-        duo.gAgeModel(5, r) = forms::SingleText(link.MainToDuoCD(forms::CSng(FastVal(main.gAgeModel(5, r)))));
+        duo.gAgeModel(5, r) = values::SingleText(link.MainToDuoCD(values::CSng(FastVal(main.gAgeModel(5, r)))));
         for (int c = 6; c <= 9; ++c) duo.gAgeModel(c, r) = main.gAgeModel(c, r);
         duo.gAgeModel(11, r) = EventFreeText(duo, duo.gAgeModel(5, r));
     }
@@ -55,8 +55,8 @@ void DeriveDuoAgeModelDepths(DepthModel& duo, Extrapolation rule) {
         const int16_t b = PointBoreHole(duo, read(2, j));
         if (b != 0 && read(2, j) != "---" && read(3, j) != "---" && read(4, j) != "---") {
             const int16_t section = GetSectionNo(duo, b, read(3, j));
-            const double cd = TrinityToCD2(duo, b, section, forms::CSng(FastVal(read(4, j))), rule);
-            duo.gAgeModel(5, j) = forms::SingleText(forms::CSng(cd));
+            const double cd = TrinityToCD2(duo, b, section, values::CSng(FastVal(read(4, j))), rule);
+            duo.gAgeModel(5, j) = values::SingleText(values::CSng(cd));
         }
         duo.gAgeModel(11, j) = EventFreeText(duo, read(5, j));
     }

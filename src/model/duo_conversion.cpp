@@ -1,8 +1,8 @@
 #include "model/duo_conversion.h"
 
-#include "forms/runtime_error.h"
 #include "model/age_conversion.h"
 #include "model/depth_conversion.h"
+#include "values/runtime_error.h"
 
 namespace model {
 
@@ -14,7 +14,7 @@ std::optional<double> CDToEFD2(const DepthModel& duo, float cd) {
     if (!duo.gEventsLoaded) return std::nullopt;
     try {
         return CDToEFD(duo, cd);
-    } catch (const forms::RuntimeError&) {
+    } catch (const values::RuntimeError&) {
         return std::nullopt;
     }
 }

@@ -2,12 +2,12 @@
 
 #include <utility>
 
-#include "forms/values.h"
 #include "model/correlation_lookup.h"
 #include "model/correlation_steps.h"
 #include "model/depth_conversion.h"
 #include "model/duo_master_link.h"
 #include "model/file_names.h"
+#include "values/values.h"
 
 namespace model {
 namespace {
@@ -57,18 +57,18 @@ void PlaceMasterPositions(const DepthModel& duo, DuoMasterCore& master, const De
         for (int16_t k = 4; k >= 1; --k)
             if (fields(1, r) == main.gBoreHoleName[k]) b = k;
         const int16_t section = GetSectionNo(main, b, fields(2, r));
-        const float psp = forms::CSng(FastVal(fields(3, r)));
+        const float psp = values::CSng(FastVal(fields(3, r)));
         const TrinityDepth depth = TrinityToCD(main, b, section, psp);
-        master.gMasterRow(1, r) = depth ? forms::DoubleText(*depth) : "";
+        master.gMasterRow(1, r) = depth ? values::DoubleText(*depth) : "";
     }
 }
 
 // The text between the header's first "(" and its last character, when that
 // is longer than one character.
 std::string MasterTitle(const std::string& header) {
-    const long open = forms::InStr(header, "(");
-    const std::string name = open > 0 ? forms::Mid(header, open + 1, forms::Len(header) - 1 - open) : "";
-    return forms::Len(name) > 1 ? name : "Master";
+    const long open = values::InStr(header, "(");
+    const std::string name = open > 0 ? values::Mid(header, open + 1, values::Len(header) - 1 - open) : "";
+    return values::Len(name) > 1 ? name : "Master";
 }
 
 }  // namespace
@@ -99,20 +99,20 @@ void ImportDuoCorrelationModel(DepthModel& duo, DuoMasterCore& master, const Dep
     const MasterCoreLink link(main, duo, master, notLoaded);
     DeriveCompositeDepths(duo, duo.gExtrapolation, [&](int k, long r, double depth) {
         duo.gCorrTable(2, k, 1, r) = duo.gCorrTable(1, k, 1, r);
-        duo.gCorrTable(2, k, 2, r) = forms::SingleText(link.DuoToMainCD(forms::CSng(depth)));
+        duo.gCorrTable(2, k, 2, r) = values::SingleText(link.DuoToMainCD(values::CSng(depth)));
     });
     CutSectionTables(duo);
 
     FindBottoms(duo);
     for (int k = 1; k <= 4; ++k) master.gBoreHoleBottomFitted[k] = link.DuoToMainCD(duo.gBoreHoleBottom[k]);
-    if (duo.gDrawBottom > main.gDrawBottom) out.sliderMax = forms::CLng(double(duo.gDrawBottom) - 0.5);
+    if (duo.gDrawBottom > main.gDrawBottom) out.sliderMax = values::CLng(double(duo.gDrawBottom) - 0.5);
 
     for (int i = 1; i <= duo.gSectionCount[1]; ++i) {
-        out.sectionNumbers.push_back(forms::Str(i));
+        out.sectionNumbers.push_back(values::Str(i));
         out.sectionNames.push_back(duo.gSectionName(1, i));
     }
     for (long r = 1; r <= duo.gRowCount; ++r)
-        duo.gCorrRow(2, r) = forms::SingleText(link.DuoToMainCD(forms::CSng(FastVal(std::as_const(duo).gCorrRow(1, r)))));
+        duo.gCorrRow(2, r) = values::SingleText(link.DuoToMainCD(values::CSng(FastVal(std::as_const(duo).gCorrRow(1, r)))));
     out.boreHoleItems = BoreHoleItems(duo);
 }
 

@@ -4,9 +4,9 @@
 #include <utility>
 #include <vector>
 
-#include "forms/values.h"
 #include "model/event_layers.h"
 #include "model/file_names.h"
+#include "values/values.h"
 
 namespace model {
 namespace {
@@ -17,7 +17,7 @@ std::vector<std::string> FittedLevels(const DepthModel& duo, const MasterCoreLin
     fitted.reserve(4 * static_cast<size_t>(duo.gRowCount));
     for (int k = 1; k <= 4; ++k)
         for (long r = 1; r <= duo.gRowCount; ++r)
-            fitted.push_back(forms::SingleText(link.DuoToMainCD(forms::CSng(FastVal(duo.gCorrTable(1, k, 2, r))))));
+            fitted.push_back(values::SingleText(link.DuoToMainCD(values::CSng(FastVal(duo.gCorrTable(1, k, 2, r))))));
     return fitted;
 }
 
@@ -31,7 +31,7 @@ void CombineAndSortEvents2(DepthModel& duo, const MasterCoreLink& link, Extrapol
     }
     for (long i = 1; i <= duo.gEventCount; ++i)
         for (int c = 6; c <= 7; ++c)
-            duo.gEventList(c + 2, i) = forms::SingleText(link.DuoToMainCD(forms::CSng(FastVal(std::as_const(duo).gEventList(c, i)))));
+            duo.gEventList(c + 2, i) = values::SingleText(link.DuoToMainCD(values::CSng(FastVal(std::as_const(duo).gEventList(c, i)))));
 }
 
 void ImportDuoEventList(DepthModel& duo, DuoMasterCore& master, const MasterCoreLink& link, ItemReader& file,
@@ -50,7 +50,7 @@ void ImportDuoEventList(DepthModel& duo, DuoMasterCore& master, const MasterCore
         // well; left on the old one, the main window would refuse levels of
         // the Duo's deepest bore hole that the Duo window holds.
         for (int k = 1; k <= 4; ++k) master.gBoreHoleBottomFitted[k] = link.DuoToMainCD(duo.gBoreHoleBottom[k]);
-    } catch (const forms::RuntimeError&) {
+    } catch (const values::RuntimeError&) {
         duo.gEventCount = duo.gMergedEventCount = kNotLoaded;
         duo.gEventsLoaded = loadedBefore;
         throw;

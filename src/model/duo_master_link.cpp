@@ -6,13 +6,13 @@
 #include <utility>
 #include <vector>
 
-#include "forms/values.h"
 #include "model/correlation_lookup.h"
 #include "model/depth_conversion.h"
 #include "model/duo_conversion.h"
 #include "model/item_reader.h"
 #include "model/search.h"
 #include "model/trinity_index.h"
+#include "values/values.h"
 
 namespace model {
 namespace {
@@ -24,10 +24,10 @@ struct Scale {
     Side side;
 
     double Efd(double cd) const {
-        const float x = forms::CSng(cd);
+        const float x = values::CSng(cd);
         return side == Side::kMain ? CDToEFD(m, x) : CDToEFD2(m, x).value_or(0);
     }
-    double Cd(double efd) const { return EFDToCD(m, forms::CSng(efd)); }
+    double Cd(double efd) const { return EFDToCD(m, values::CSng(efd)); }
 };
 
 // Bore holes 1 to 4; any other index is run-time error 9.
@@ -105,7 +105,7 @@ float Convert(float x, const std::vector<double>& from, const std::vector<double
             v = target.Cd(w);
         }
     }
-    return forms::CSng(forms::RoundHalfEven(v, target.m.precision->gDepthPrecision));
+    return values::CSng(values::RoundHalfEven(v, target.m.precision->gDepthPrecision));
 }
 
 }  // namespace

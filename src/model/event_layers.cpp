@@ -4,10 +4,10 @@
 #include <utility>
 #include <vector>
 
-#include "forms/values.h"
 #include "model/correlation_lookup.h"
 #include "model/depth_conversion.h"
 #include "model/file_names.h"
+#include "values/values.h"
 
 namespace model {
 
@@ -39,10 +39,10 @@ LayerPlace PlaceOf(const DepthModel& m, long i, Side side) {
 
 // Composite depth of one end of layer i.
 float LayerEnd(const DepthModel& m, long i, LayerPlace place, int pspColumn, Side side, Extrapolation rule) {
-    const float psp = forms::CSng(FastVal(m.gEventList(pspColumn, i)));
+    const float psp = values::CSng(FastVal(m.gEventList(pspColumn, i)));
     // A section without a usable tie places nothing: no value, not depth 0.
     const double cd = TrinityToCD(m, place.boreHole, place.section, psp, rule).value_or(kNoValue);
-    return forms::CSng(forms::RoundHalfEven(cd, side == Side::kMain ? 4 : m.precision->gDepthPrecision));
+    return values::CSng(values::RoundHalfEven(cd, side == Side::kMain ? 4 : m.precision->gDepthPrecision));
 }
 
 // The layers in the order a selection sort leaves them: for each slot in
@@ -112,9 +112,9 @@ void DeriveEventFreeCorrelation(DepthModel& m) {
     for (long r = 0; r <= m.gRowCount; ++r)
         for (int b = 1; b <= 4; ++b)
             m.gCorrTable(2, b, 2, r) =
-                forms::DoubleText(CDToEFD(m, forms::CSng(FastVal(std::as_const(m).gCorrTable(1, b, 2, r)))));
+                values::DoubleText(CDToEFD(m, values::CSng(FastVal(std::as_const(m).gCorrTable(1, b, 2, r)))));
     for (long r = 0; r <= m.gRowCount; ++r)
-        m.gCorrRow(2, r) = forms::DoubleText(CDToEFD(m, forms::CSng(FastVal(std::as_const(m).gCorrRow(1, r)))));
+        m.gCorrRow(2, r) = values::DoubleText(CDToEFD(m, values::CSng(FastVal(std::as_const(m).gCorrRow(1, r)))));
 }
 
 }  // namespace
@@ -130,8 +130,8 @@ void CombineEventLayers(DepthModel& m, Side side, Extrapolation rule) {
         const LayerPlace place = PlaceOf(m, i, side);
         m.gEventTop(1, i) = LayerEnd(m, i, place, 3, side, rule);
         m.gEventBottom(1, i) = LayerEnd(m, i, place, 4, side, rule);
-        m.gEventList(6, i) = forms::SingleText(m.gEventTop(1, i));
-        m.gEventList(7, i) = forms::SingleText(m.gEventBottom(1, i));
+        m.gEventList(6, i) = values::SingleText(m.gEventTop(1, i));
+        m.gEventList(7, i) = values::SingleText(m.gEventBottom(1, i));
     }
     SortAndMergeLayers(m);
     IndexCombinedEvents(m);
@@ -142,10 +142,10 @@ void CombineAndSortEvents(DepthModel& m) {
     if (m.gEventCount == 0) return;
 
     for (long i = 1; i <= m.gEventCount; ++i)
-        m.gEventList(8, i) = forms::DoubleText(CDToEFD(m, forms::CSng(FastVal(std::as_const(m).gEventList(6, i)))));
+        m.gEventList(8, i) = values::DoubleText(CDToEFD(m, values::CSng(FastVal(std::as_const(m).gEventList(6, i)))));
     for (long i = 1; i <= m.gMergedEventCount; ++i) {
-        m.gEventTop(2, i) = forms::CSng(CDToEFD(m, m.gEventTop(1, i)));
-        m.gEventBottom(2, i) = forms::CSng(CDToEFD(m, m.gEventBottom(1, i)));
+        m.gEventTop(2, i) = values::CSng(CDToEFD(m, m.gEventTop(1, i)));
+        m.gEventBottom(2, i) = values::CSng(CDToEFD(m, m.gEventBottom(1, i)));
     }
 }
 
@@ -155,7 +155,7 @@ void ImportEventList(DepthModel& m, ItemReader& file, std::string_view fileName)
         ReadEventRecords(m, file);
         CombineAndSortEvents(m);
         DeriveEventFreeCorrelation(m);
-    } catch (const forms::RuntimeError&) {
+    } catch (const values::RuntimeError&) {
         m.gEventCount = m.gMergedEventCount = kNotLoaded;
         throw;
     }

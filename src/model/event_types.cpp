@@ -1,6 +1,6 @@
 #include "model/event_types.h"
 
-#include "forms/values.h"
+#include "values/values.h"
 
 namespace model {
 namespace {
@@ -34,7 +34,7 @@ std::string GetTephraName(std::string_view type) {
         return {};
     }
     if (cutFront + cutBack > n) return std::string(type);
-    return forms::Trim(type.substr(cutFront, n - cutFront - cutBack));
+    return values::Trim(type.substr(cutFront, n - cutFront - cutBack));
 }
 
 }  // namespace model

@@ -2,11 +2,11 @@
 
 #include <string>
 
-#include "forms/values.h"
 #include "model/age_model_import.h"
 #include "model/correlation_lookup.h"
 #include "model/depth_conversion.h"
 #include "model/item_reader.h"
+#include "values/values.h"
 
 namespace model {
 namespace {
@@ -16,15 +16,15 @@ void RecomputeLevels(DepthModel& m) {
         int16_t section = 0;
         for (long r = 1; r <= m.gRowCount; ++r) {
             const DepthModel& read = m;
-            if (IsTopLabel(read.gCorrTable(0, k, 0, r))) section = forms::AddInt16(section, 1);
+            if (IsTopLabel(read.gCorrTable(0, k, 0, r))) section = values::AddInt16(section, 1);
             const std::string& psp = read.gCorrTable(0, k, 1, r);
             const double position = FastVal(psp);
             if (position == kNoValue) {
                 m.gCorrTable(1, k, 2, r) = "9999";
                 continue;
             }
-            const TrinityDepth cd = TrinityToCD(m, k, section, forms::CSng(position));
-            m.gCorrTable(1, k, 2, r) = cd ? forms::DoubleText(*cd) : "9999";
+            const TrinityDepth cd = TrinityToCD(m, k, section, values::CSng(position));
+            m.gCorrTable(1, k, 2, r) = cd ? values::DoubleText(*cd) : "9999";
             m.gCorrTable(1, k, 1, r) = psp;
         }
     }
@@ -52,10 +52,10 @@ void RecomputeAgePoints(DepthModel& m, Table2<std::string>& table, long rows, bo
         const std::string& name = read(2, j);
         const int b = AgePointBoreHole(m, name, duo);
         if (b != 0 && name != "---" && read(3, j) != "---" && read(4, j) != "---") {
-            const std::string section = sectionAsNumber ? forms::DoubleText(FastVal(read(3, j))) : read(3, j);
-            if (auto depth = AgePointDepth(m, b, section, read(4, j), duo)) table(5, j) = forms::SingleText(*depth);
+            const std::string section = sectionAsNumber ? values::DoubleText(FastVal(read(3, j))) : read(3, j);
+            if (auto depth = AgePointDepth(m, b, section, read(4, j), duo)) table(5, j) = values::SingleText(*depth);
         }
-        table(11, j) = forms::DoubleText(CDToEFD(m, forms::CSng(FastVal(read(5, j)))));
+        table(11, j) = values::DoubleText(CDToEFD(m, values::CSng(FastVal(read(5, j)))));
     }
 }
 

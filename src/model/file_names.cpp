@@ -3,16 +3,16 @@
 #include <array>
 #include <optional>
 
-#include "forms/values.h"
+#include "values/values.h"
 
 namespace model {
 namespace {
 
-using forms::Left;
-using forms::Len;
-using forms::Mid;
-using forms::Right;
-using forms::Trim;
+using values::Left;
+using values::Len;
+using values::Mid;
+using values::Right;
+using values::Trim;
 
 bool IsFolderSeparator(char c) { return c == '\\' || c == '/'; }
 
@@ -37,8 +37,8 @@ std::string MonthText(std::string_view month) {
 // to their leading numeric value, as eight digits do.
 bool IsDateRun(std::string_view w) {
     if (w.size() != 8 || w.front() == ' ' || w.back() == ' ') return false;
-    if (!forms::IsNumeric(w)) return false;
-    return forms::CDbl(w) == forms::Val(w);
+    if (!values::IsNumeric(w)) return false;
+    return values::CDbl(w) == values::Val(w);
 }
 
 // The label from an eight-digit date run in the text, else from a month name
@@ -85,7 +85,7 @@ std::string GetFileDate(std::string_view path) {
 std::string GetFileTitle(std::string_view path) {
     long p = LastSeparator(path, Len(path) - 1);
     long length = Len(path) - p - 4;
-    if (length < 0) throw forms::RuntimeError(forms::kErrInvalidCall, "Invalid procedure call or argument");
+    if (length < 0) throw values::RuntimeError(values::kErrInvalidCall, "Invalid procedure call or argument");
     return Mid(path, p + 1, length);
 }
 

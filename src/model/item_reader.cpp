@@ -10,10 +10,10 @@
 #include <sys/mman.h>
 #include <unistd.h>
 
-#include "forms/regular_file.h"
-#include "forms/runtime_error.h"
 #include "model/separator_mask.h"
 #include "model/word_decimals.h"
+#include "values/regular_file.h"
+#include "values/runtime_error.h"
 
 namespace model {
 namespace {
@@ -194,13 +194,13 @@ ItemReader ItemReader::Part(size_t from, size_t to) const {
 }
 
 ItemReader ItemReader::Open(const std::string& path) {
-    forms::RegularFile file(path);
+    values::RegularFile file(path);
     size_t size = file.Size();
     if (size == 0) return ItemReader(std::string());
     // A file larger than the machine's memory cannot be read whole, nor could
     // what it holds be kept: it is refused before anything of it is read.
     const auto pages = sysconf(_SC_PHYS_PAGES), page = sysconf(_SC_PAGESIZE);
-    if (pages > 0 && page > 0 && size / static_cast<size_t>(page) >= static_cast<size_t>(pages)) forms::OutOfMemory();
+    if (pages > 0 && page > 0 && size / static_cast<size_t>(page) >= static_cast<size_t>(pages)) values::OutOfMemory();
     Text text = Map(file.Descriptor(), size);
     if (!text) text = ReadCopy(file.Descriptor(), size);
     return ItemReader(std::move(text), size);
@@ -213,14 +213,14 @@ ItemReader::Text ItemReader::ReadCopy(int file, size_t& size) {
     try {
         region = static_cast<char*>(::operator new[](kPadding + size + kPadding, std::align_val_t{kPadding}));
     } catch (const std::bad_alloc&) {
-        forms::OutOfMemory();
+        values::OutOfMemory();
     }
     Text text(region + kPadding, Release{0, kPadding});
     size_t done = 0;
     while (done < size) {
         const ssize_t got = pread(file, region + kPadding + done, size - done, static_cast<off_t>(done));
         if (got < 0 && errno == EINTR) continue;
-        if (got < 0) throw forms::RuntimeError(forms::kErrDeviceIO, "Device I/O error");
+        if (got < 0) throw values::RuntimeError(values::kErrDeviceIO, "Device I/O error");
         if (got == 0) break;
         done += static_cast<size_t>(got);
     }
@@ -281,7 +281,7 @@ std::string_view ItemReader::QuotedItem(Scan& scan, size_t open) {
 
 std::string_view ItemReader::Item() {
     if (at_.pos >= size_ && !at_.itemFollows)
-        throw forms::RuntimeError(forms::kErrInputPastEnd, "Input past end of file");
+        throw values::RuntimeError(values::kErrInputPastEnd, "Input past end of file");
     Scan scan(*this);
     const char* data = scan.data;
     // Blanks are no separators: the mask holds for the first character after them.

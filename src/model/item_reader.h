@@ -37,7 +37,7 @@ public:
     explicit ItemReader(std::string contents);
 
     // Reads the whole file. Only a regular file is read: anything else is
-    // refused at once (forms::RegularFile); so is a file larger than the
+    // refused at once (values::RegularFile); so is a file larger than the
     // machine's memory (run-time error 7).
     static ItemReader Open(const std::string& path);
 

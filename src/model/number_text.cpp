@@ -7,7 +7,7 @@
 #include <cstring>
 #include <limits>
 
-#include "forms/runtime_error.h"
+#include "values/runtime_error.h"
 
 namespace model {
 namespace {
@@ -116,7 +116,7 @@ char* WriteShort(char* out, float value) {
 
 template <class T>
 char* Write(char* out, T value) {
-    if (!std::isfinite(value)) throw forms::RuntimeError(forms::kErrOverflow, "Overflow");
+    if (!std::isfinite(value)) throw values::RuntimeError(values::kErrOverflow, "Overflow");
     if (value == 0) {
         *out = '0';
         return out + 1;

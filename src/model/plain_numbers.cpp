@@ -4,8 +4,8 @@
 #include <cctype>
 #include <cmath>
 
-#include "forms/runtime_error.h"
-#include "forms/values.h"
+#include "values/runtime_error.h"
+#include "values/values.h"
 
 namespace model {
 namespace plain {
@@ -78,20 +78,20 @@ double FastVal(std::string_view text) {
     // A text that starts with a letter (a label) has no numeric part.
     const char c = text.empty() ? '\0' : text.front();
     if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')) return 0.0;
-    return forms::Val(text);
+    return values::Val(text);
 }
 
 double CellNumber(std::string_view text) {
     double v;
     if (ParsePlain(text, v)) return v;
-    if (text.empty() || HasLeadingNumber(text)) return forms::Val(text);
-    throw forms::RuntimeError(forms::kErrTypeMismatch, "Type mismatch");
+    if (text.empty() || HasLeadingNumber(text)) return values::Val(text);
+    throw values::RuntimeError(values::kErrTypeMismatch, "Type mismatch");
 }
 
 double StrictNumber(std::string_view text) {
     double v;
     if (ParsePlain(text, v)) return v;
-    return forms::CDbl(text);
+    return values::CDbl(text);
 }
 
 }  // namespace model

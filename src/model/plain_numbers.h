@@ -11,17 +11,17 @@
 
 namespace model {
 
-// The leading numeric part of a text, 0 when there is none: forms::Val, with a
+// The leading numeric part of a text, 0 when there is none: values::Val, with a
 // fast path for items that are plain numbers.
 double FastVal(std::string_view text);
 
-// A number cell of a data file: its leading numeric part as forms::Val reads
+// A number cell of a data file: its leading numeric part as values::Val reads
 // it, 0 for an empty cell; a text with no number in it at all (a word, a
 // bore-hole letter) is run-time error 13, so that a file whose fields do not
 // stand where its layout puts them is not taken for numbers.
 double CellNumber(std::string_view text);
 
-// A text that must be wholly a number: forms::CDbl (error 13 otherwise), with
+// A text that must be wholly a number: values::CDbl (error 13 otherwise), with
 // the same fast path.
 double StrictNumber(std::string_view text);
 

@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <string>
 
-#include "forms/values.h"
 #include "model/tables.h"
+#include "values/values.h"
 
 namespace model {
 
@@ -50,7 +50,7 @@ struct ProxyPanelData {
     // The sample's text: its own in the layouts that have one, else its
     // vertical value as read, written as text.
     std::string SampleText(long sample) const {
-        return gProxyHasText ? gProxyText(sample) : forms::SingleText(gProxyAsRead(sample));
+        return gProxyHasText ? gProxyText(sample) : values::SingleText(gProxyAsRead(sample));
     }
 
     friend bool operator==(const ProxyPanelData&, const ProxyPanelData&) = default;

@@ -1,6 +1,6 @@
 #include "model/proxy_layout.h"
 
-#include "forms/values.h"
+#include "values/values.h"
 
 namespace model {
 namespace {
@@ -55,13 +55,13 @@ const ProxyShape& ChooseLayout(const ProxyHeader& h, long probe, const ProxySide
 }
 
 std::optional<std::string> ProxyFileTitle(std::string_view path) {
-    const long n = forms::Len(path);
+    const long n = values::Len(path);
     long folder = 0;
     for (long p = n; p >= 1 && n - p <= kTitleSearch && folder == 0; --p)
         if (path[p - 1] == '\\' || path[p - 1] == '/') folder = p;
     const long length = n - folder - 4;
     if (folder == 0 || length < 0) return std::nullopt;
-    std::string title = forms::Mid(path, folder + 1, length);
+    std::string title = values::Mid(path, folder + 1, length);
     if (EndsWith(title, "for QY") || EndsWith(title, "for_QY")) {
         if (title.size() < 7) return std::nullopt;
         title.resize(title.size() - 7);
@@ -75,7 +75,7 @@ bool IsPlainNumber(std::string_view item) {
     if (item.empty() || !(digit(item.front()) || item.front() == '-')) return false;
     for (char c : item)
         if (!(digit(c) || c == '.' || c == 'E' || c == '+' || c == '-')) return false;
-    return forms::SingleText(forms::CSng(forms::Val(item))) == item;
+    return values::SingleText(values::CSng(values::Val(item))) == item;
 }
 
 }  // namespace model

@@ -1,9 +1,9 @@
 #include "model/proxy_positions.h"
 
-#include "forms/runtime_error.h"
-#include "forms/values.h"
 #include "model/age_conversion.h"
 #include "model/depth_conversion.h"
+#include "values/runtime_error.h"
+#include "values/values.h"
 
 namespace model {
 namespace {
@@ -17,9 +17,9 @@ template <class Conversion>
 float Position(float from, Conversion convert) {
     if (IsNoValue(from)) return kNoPosition;
     try {
-        const float to = forms::CSng(convert(from));
+        const float to = values::CSng(convert(from));
         return IsNoValue(to) ? kNoPosition : to;
-    } catch (const forms::RuntimeError&) {
+    } catch (const values::RuntimeError&) {
         return kNoPosition;
     }
 }
@@ -28,7 +28,7 @@ float Position(float from, Conversion convert) {
 double AxisToCompositeDepth(DepthModel& m, float value, ProxyAxis axis) {
     if (axis == ProxyAxis::kCompositeDepth) return value;
     const float age = axis == ProxyAxis::kAgeKa ? value * 1000.0f : value;
-    return EFDToCD(m, forms::CSng(AgeToEFD(m, age)));
+    return EFDToCD(m, values::CSng(AgeToEFD(m, age)));
 }
 
 // Writes plane `plane` of every sample from the values as read.
@@ -59,7 +59,7 @@ void ConvertProxyPositions(DepthModel& m, ProxyPanelData& panel, ProxyAxis axis)
 void FillMasterPlane(const DuoModelLink& duo, ProxyPanelData& panel) {
     for (long i = 1; i <= panel.gProxyRows; ++i)
         panel.gProxyY(1, i) = Position(panel.gProxyY(0, i), [&](float v) {
-            return duo.DuoToMainCD(forms::CSng(forms::Val(forms::SingleText(v))));
+            return duo.DuoToMainCD(values::CSng(values::Val(values::SingleText(v))));
         });
 }
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "forms/values.h"
+#include "values/values.h"
 
 namespace model {
 
@@ -16,7 +16,7 @@ ProxyChoosers ChoosersOf(const ProxyPanelData& panel) {
 
 ProxyPreview PreviewOf(const ProxyImport& import, int16_t plane) {
     const ProxyPanelData& p = import.panel;
-    auto text = [](float v) { return forms::SingleText(v); };
+    auto text = [](float v) { return values::SingleText(v); };
     ProxyPreview preview;
     preview.header = import.header;
     const long shown = std::min<long>(ProxyPreview::kRows, p.gProxyRows);

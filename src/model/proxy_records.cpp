@@ -4,9 +4,9 @@
 #include <array>
 #include <optional>
 
-#include "forms/runtime_error.h"
 #include "model/line_parts.h"
 #include "model/side_by_side.h"
+#include "values/runtime_error.h"
 
 namespace model {
 namespace {
@@ -160,7 +160,7 @@ void ReadProxyRecords(ItemReader& file, ProxyItems& records, const ProxySide& si
             }
     }
     // An open quote took the rest of the file into one item: records were lost.
-    if (file.QuoteLeftOpen()) throw forms::RuntimeError(forms::kErrInputPastEnd, "Input past end of file");
+    if (file.QuoteLeftOpen()) throw values::RuntimeError(values::kErrInputPastEnd, "Input past end of file");
     p.gProxyRows = rows;
     p.gProxyY.ShrinkToFit();
     p.gProxyValue.ShrinkToFit();

@@ -12,10 +12,10 @@
 #include <string_view>
 #include <vector>
 
-#include "forms/values.h"
 #include "model/item_reader.h"
 #include "model/proxy_data.h"
 #include "model/proxy_sides.h"
+#include "values/values.h"
 
 namespace model {
 
@@ -27,7 +27,7 @@ struct ProxyReading {
 
 // A value in single precision; beyond its range is run-time error 6.
 inline float ProxySingle(double v) {
-    if (!(std::fabs(v) <= std::numeric_limits<float>::max())) return forms::CSng(v);
+    if (!(std::fabs(v) <= std::numeric_limits<float>::max())) return values::CSng(v);
     return static_cast<float>(v);
 }
 

@@ -13,13 +13,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "forms/runtime_error.h"
+#include "values/runtime_error.h"
 
 namespace model {
 namespace {
 
-[[noreturn]] void AccessError() { throw forms::RuntimeError(forms::kErrPathFileAccess, "Path/File access error"); }
-[[noreturn]] void DeviceError() { throw forms::RuntimeError(forms::kErrDeviceIO, "Device I/O error"); }
+[[noreturn]] void AccessError() { throw values::RuntimeError(values::kErrPathFileAccess, "Path/File access error"); }
+[[noreturn]] void DeviceError() { throw values::RuntimeError(values::kErrDeviceIO, "Device I/O error"); }
 
 // The hidden names of new files for a target NAME: ".NAME.quillory-" and six
 // characters. Nothing else is ever removed as the remains of a killed save.

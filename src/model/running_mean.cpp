@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "forms/runtime_error.h"
+#include "values/runtime_error.h"
 
 namespace model {
 namespace {
@@ -26,7 +26,7 @@ const MeanWidth* Find(int width) {
 
 const MeanWidth& Of(int width) {
     const MeanWidth* w = Find(width);
-    if (!w) throw forms::RuntimeError(forms::kErrInvalidCall, "Invalid procedure call or argument");
+    if (!w) throw values::RuntimeError(values::kErrInvalidCall, "Invalid procedure call or argument");
     return *w;
 }
 

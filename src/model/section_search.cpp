@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "forms/values.h"
 #include "model/depth_model.h"
+#include "values/values.h"
 
 namespace model {
 namespace {
@@ -55,7 +55,7 @@ SectionSearch SectionSearch::Read(const DepthModel& m, int16_t boreHole) {
 
 int16_t SectionSearch::TopsUpTo(long lastRow) const {
     const auto count = std::upper_bound(tops.begin(), tops.end(), lastRow) - tops.begin();
-    return forms::AddInt16(0, static_cast<int>(count));
+    return values::AddInt16(0, static_cast<int>(count));
 }
 
 const SectionSearch& SectionSearches::Of(const DepthModel& m, int16_t boreHole) const {

@@ -14,12 +14,12 @@
 #include <utility>
 #include <vector>
 
-#include "forms/runtime_error.h"
+#include "values/runtime_error.h"
 
 namespace model {
 
 [[noreturn]] inline void SubscriptOutOfRange() {
-    throw forms::RuntimeError(forms::kErrSubscriptOutOfRange, "Subscript out of range");
+    throw values::RuntimeError(values::kErrSubscriptOutOfRange, "Subscript out of range");
 }
 
 // An allocator that leaves cells of plain types as the memory was when they

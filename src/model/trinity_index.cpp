@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
-#include "forms/values.h"
 #include "model/correlation_lookup.h"
 #include "model/depth_conversion.h"
 #include "model/item_reader.h"
 #include "model/search.h"
+#include "values/values.h"
 
 namespace model {
 
@@ -27,7 +27,7 @@ TrinityIndex::Walk TrinityIndex::WalkSection(int16_t boreHole, int16_t section) 
             Tie first{0, c, false};
             try {
                 first.psp = pspAt(start);
-            } catch (const forms::RuntimeError&) {
+            } catch (const values::RuntimeError&) {
                 first.pspFault = true;
             }
             walk.ties.push_back(first);
@@ -41,7 +41,7 @@ TrinityIndex::Walk TrinityIndex::WalkSection(int16_t boreHole, int16_t section) 
                 break;
             }
         }
-    } catch (const forms::RuntimeError&) {
+    } catch (const values::RuntimeError&) {
         walk.end = End::kFault;
     }
     walk.reach.assign(walk.ties.size(), 0.0f);

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "forms/runtime_error.h"
-#include "forms/values.h"
+#include "values/runtime_error.h"
+#include "values/values.h"
 
 namespace quillory {
 namespace {
@@ -97,9 +97,9 @@ void Place(PhotoWindow& w, const forms::Form& r, const forms::Form& frmMain, con
 
 std::string PhotoTitle(const std::string& path) {
     // Backwards from the second-to-last character, as the old command did.
-    for (long i = forms::Len(path) - 1; i >= 1; --i) {
+    for (long i = values::Len(path) - 1; i >= 1; --i) {
         char c = path[static_cast<size_t>(i - 1)];
-        if (c == '\\' || c == '/') return forms::Mid(path, i + 1);
+        if (c == '\\' || c == '/') return values::Mid(path, i + 1);
     }
     return path;
 }
@@ -130,7 +130,7 @@ void PhotoCommand(const PhotoCommandLinks& links, PhotoStates& states, const Pho
             links.mainPhoto.SetEnabled(false);
             links.duoPhoto.SetEnabled(false);
         }
-    } catch (const forms::RuntimeError&) {
+    } catch (const values::RuntimeError&) {
         // Cancel or an unreadable picture: silently, as the old command.
     }
 }

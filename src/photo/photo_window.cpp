@@ -1,12 +1,12 @@
 #include "photo/photo_window.h"
 
-#include "forms/runtime_error.h"
-#include "forms/values.h"
+#include "values/runtime_error.h"
+#include "values/values.h"
 
 namespace quillory {
 namespace {
 
-using forms::RuntimeError;
+using values::RuntimeError;
 
 // Design of every photo window, in twips.
 constexpr double kClientWidth = 8055, kClientHeight = 7710;
@@ -118,8 +118,8 @@ void PhotoWindow::Form_Resize() {
 
 void PhotoWindow::Form_MouseDown(int button, double x, double y) {
     if (button != forms::kRightButton) return;
-    state_.gPhotoZoomX = forms::CLng(x);
-    state_.gPhotoZoomY = forms::CLng(y);
+    state_.gPhotoZoomX = values::CLng(x);
+    state_.gPhotoZoomY = values::CLng(y);
     PopupMenu(mnuRB);
 }
 
@@ -152,8 +152,8 @@ void PhotoWindow::Image1_MouseDown(int button, double x, double y) {
         Image1.SetVisible(false);
         return;
     }
-    state_.gPhotoZoomX = forms::CLng(Image1.Left() + x);
-    state_.gPhotoZoomY = forms::CLng(Image1.Top() + y);
+    state_.gPhotoZoomX = values::CLng(Image1.Left() + x);
+    state_.gPhotoZoomY = values::CLng(Image1.Top() + y);
     PopupMenu(mnuRB);
 }
 

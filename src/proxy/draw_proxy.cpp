@@ -7,17 +7,18 @@
 #include <vector>
 
 #include "forms/application.h"
-#include "forms/values.h"
 #include "model/depth_runs.h"
 #include "model/event_types.h"
 #include "model/plain_numbers.h"
 #include "model/running_mean.h"
 #include "proxy/plotted_values.h"
 #include "side/side_window.h"
+#include "values/values.h"
 
 namespace quillory {
 
 using namespace forms;
+using namespace values;
 
 namespace {
 

@@ -4,12 +4,13 @@
 #include <initializer_list>
 
 #include "forms/application.h"
-#include "forms/values.h"
 #include "proxy/draw_proxy.h"
+#include "values/values.h"
 
 namespace quillory {
 
 using namespace forms;
+using namespace values;
 
 namespace {
 

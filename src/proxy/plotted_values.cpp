@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "forms/values.h"
+#include "values/values.h"
 
 namespace quillory {
 
@@ -24,7 +24,7 @@ void PlotValues(const model::ProxyPanelData& panel, int16_t column, int16_t divi
         const float by = divisor >= 1 ? divisors[static_cast<size_t>(i)] : 1.0f;
         float& out = x[static_cast<size_t>(i)];
         if (IsNoPlotValue(value) || IsNoPlotValue(by) || by == 0) out = kNoPlotValue;
-        else out = forms::CSng(static_cast<double>(value) / by);
+        else out = values::CSng(static_cast<double>(value) / by);
     }
 }
 
@@ -41,9 +41,9 @@ PlotRange RangeOf(std::span<const float> x) {
 
 std::array<float, 2> DefaultAxisEnds(PlotRange range) {
     const float lower = std::fabs(range.min) < 1 ? (range.min <= 0 ? range.min : 0.0f)
-                                                 : static_cast<float>(forms::RoundHalfEven(double(range.min) - 0.5));
+                                                 : static_cast<float>(values::RoundHalfEven(double(range.min) - 0.5));
     const float upper = std::fabs(range.max) < 1 ? (range.max >= 0 ? range.max : 0.0f)
-                                                 : static_cast<float>(forms::RoundHalfEven(double(range.max) + 0.5));
+                                                 : static_cast<float>(values::RoundHalfEven(double(range.max) + 0.5));
     return {lower, upper};
 }
 

@@ -6,8 +6,8 @@
 #include <cmath>
 
 #include "forms/picture_file.h"
-#include "forms/regular_file.h"
-#include "forms/runtime_error.h"
+#include "values/regular_file.h"
+#include "values/runtime_error.h"
 
 namespace qtback {
 namespace {
@@ -16,7 +16,7 @@ namespace {
 // no window shows a picture smaller.
 constexpr int kSmallestHalving = 128;
 
-[[noreturn]] void Invalid() { throw forms::RuntimeError(forms::kErrInvalidPicture, "Invalid picture"); }
+[[noreturn]] void Invalid() { throw values::RuntimeError(values::kErrInvalidPicture, "Invalid picture"); }
 
 // Painting is fastest from 32-bit pixels; JPEG decodes to them already.
 QImage Paintable(QImage image) {
@@ -46,7 +46,7 @@ std::shared_ptr<const forms::LoadedPicture> LoadPictureFile(const std::string& p
     // The file is opened by the path's bytes as the file system gave them: a
     // name that is no UTF-8 would not survive a QString. Qt reads what is
     // already open and tells the format from the contents.
-    forms::RegularFile opened(path);
+    values::RegularFile opened(path);
     QFile file;
     if (!file.open(opened.Descriptor(), QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) Invalid();
     opened.Release();

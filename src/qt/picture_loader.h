@@ -24,7 +24,7 @@ struct QtPicture : forms::LoadedPicture {
     const QImage& ForReduction(double reduction) const;
 };
 
-// Throws forms::RegularFile's 53 or 75 for a path that names no regular file
+// Throws values::RegularFile's 53 or 75 for a path that names no regular file
 // it can open, 481 when it is not a picture Qt can read, was cut short, or
 // would take more memory than the forms layer's picture limit.
 std::shared_ptr<const forms::LoadedPicture> LoadPictureFile(const std::string& path);

@@ -12,7 +12,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "forms/runtime_error.h"
+#include "values/runtime_error.h"
 #include "qt/form_window.h"
 #include "qt/qt_services.h"
 #include "qt/qt_units.h"
@@ -74,7 +74,7 @@ public:
     }
     void Quit() override { answers.Quit(); }
     // No box a script cannot answer: the runner reports the error and stops.
-    void ReportUntrapped(const std::exception& error) override { answers.untrapped = forms::Describe(error); }
+    void ReportUntrapped(const std::exception& error) override { answers.untrapped = values::Describe(error); }
     double TextWidthTwips(const std::string& text, double fontSize, bool bold) const override {
         return answers.TextWidthTwips(text, fontSize, bold);
     }

@@ -14,7 +14,6 @@
 #include <malloc.h>
 #endif
 
-#include "forms/runtime_error.h"
 #include "qt/dialogs.h"
 #include "qt/form_window.h"
 #include "qt/menu_view.h"
@@ -24,6 +23,7 @@
 #include "qt/snapshot_renderer.h"
 #include "qt/surface_widget.h"
 #include "qt/text_metrics.h"
+#include "values/runtime_error.h"
 
 namespace qtback {
 namespace {
@@ -118,7 +118,7 @@ void QtServices::RunEvent(const std::function<void()>& action) {
 }
 
 void QtServices::ReportUntrapped(const std::exception& error) {
-    if (const auto* e = dynamic_cast<const forms::RuntimeError*>(&error)) {
+    if (const auto* e = dynamic_cast<const values::RuntimeError*>(&error)) {
         QMessageBox::critical(ActiveWindow(), "Quillory", ToQString(RunTimeErrorText(e->number(), e->what())));
     } else {
         QMessageBox::critical(ActiveWindow(), "Quillory", ToQString(error.what()));
@@ -193,8 +193,8 @@ void QtServices::DrawPrepared() {
         try {
             surface->Render();
         } catch (const std::bad_alloc&) {
-            drawingFault_ = RunTimeErrorText(forms::kErrOutOfMemory, "Out of memory");
-        } catch (const forms::RuntimeError& e) {
+            drawingFault_ = RunTimeErrorText(values::kErrOutOfMemory, "Out of memory");
+        } catch (const values::RuntimeError& e) {
             drawingFault_ = RunTimeErrorText(e.number(), e.what());
         } catch (const std::exception& e) {
             drawingFault_ = e.what();

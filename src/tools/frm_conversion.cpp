@@ -3,14 +3,15 @@
 #include <new>
 
 #include "forms/application.h"
-#include "forms/runtime_error.h"
 #include "model/conversion_tables.h"
 #include "side/batch_conversion.h"
 #include "tools/focus_back.h"
+#include "values/runtime_error.h"
 
 namespace quillory {
 
 using namespace forms;
+using namespace values;
 using model::kScaleAge, model::kScaleEventFree, model::kScaleTrinity;
 
 namespace {

@@ -1,12 +1,13 @@
 #include "tools/frm_divider.h"
 
 #include "forms/application.h"
-#include "forms/values.h"
 #include "model/correlation_lookup.h"
+#include "values/values.h"
 
 namespace quillory {
 
 using namespace forms;
+using namespace values;
 
 namespace {
 
@@ -203,7 +204,7 @@ std::optional<float> FrmDivider::SampledTarget() {
     // Outside the pair the actual scale runs one to one with the PSP, from
     // the nearer lamina's actual position.
     if (TargetBelowLaminae()) return RoundedDepth(Val(Text2.Text()) - Val(t1) + d1_);
-    const double r = TargetBetweenLaminae() ? forms::Divide(d1_ - d0_, Val(t1) - Val(t0)) : 1;
+    const double r = TargetBetweenLaminae() ? values::Divide(d1_ - d0_, Val(t1) - Val(t0)) : 1;
     return RoundedDepth((Val(Text2.Text()) - Val(t0)) * r + d0_);
 }
 
@@ -221,7 +222,7 @@ void FrmDivider::Text1_Change() {
                 if (TargetBelowLaminae()) {
                     Label1.SetCaption(SingleText(RoundedDepth(Val(t1) + (t_ - d1_))));
                 } else {
-                    const double r = TargetBetweenLaminae() ? forms::Divide(Val(t1) - Val(t0), d1_ - d0_) : 1;
+                    const double r = TargetBetweenLaminae() ? values::Divide(Val(t1) - Val(t0), d1_ - d0_) : 1;
                     Label1.SetCaption(SingleText(RoundedDepth(Val(t0) + (t_ - d0_) * r)));
                 }
             }

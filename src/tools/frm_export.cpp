@@ -1,11 +1,12 @@
 #include "tools/frm_export.h"
 
 #include "forms/application.h"
-#include "forms/values.h"
+#include "values/values.h"
 
 namespace quillory {
 
 using namespace forms;
+using namespace values;
 
 FrmExport::FrmExport(Application& app, const std::string& name, const ExportDesign& design, HeldWindow main,
                      HeldWindow duo)

@@ -1,11 +1,12 @@
 #include "tools/frm_rx93.h"
 
 #include "forms/application.h"
-#include "forms/values.h"
+#include "values/values.h"
 
 namespace quillory {
 
 using namespace forms;
+using namespace values;
 
 namespace {
 
@@ -100,7 +101,7 @@ int FrmRX93::HundredCentimetres() const {
 }
 
 std::string FrmRX93::Stretch() const {
-    const double percent = forms::Divide(Picture1.Height() * 100.0, Val(Label2.Caption()));
+    const double percent = values::Divide(Picture1.Height() * 100.0, Val(Label2.Caption()));
     return SingleText(static_cast<float>(RoundHalfEven(percent, 1))) + " %";
 }
 

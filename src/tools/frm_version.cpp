@@ -3,12 +3,13 @@
 #include <algorithm>
 
 #include "forms/application.h"
-#include "forms/values.h"
 #include "tools/focus_back.h"
+#include "values/values.h"
 
 namespace quillory {
 
 using namespace forms;
+using namespace values;
 
 namespace {
 

@@ -6,13 +6,14 @@
 #include <optional>
 
 #include "forms/application.h"
-#include "forms/values.h"
+#include "values/values.h"
 #include "window/column_drawing.h"
 #include "window/core_window.h"
 
 namespace quillory {
 
 using namespace forms;
+using namespace values;
 using namespace columns;
 
 namespace {

@@ -1,5 +1,5 @@
 // The age read-out of the current level.
-#include "forms/values.h"
+#include "values/values.h"
 #include "window/core_window.h"
 #include "side/scoped_value.h"
 #include "model/age_conversion.h"
@@ -7,6 +7,7 @@
 namespace quillory {
 
 using namespace forms;
+using namespace values;
 
 void CoreWindow::DisplayAge() {
     if (!state.model.gAgeModelLoaded) return;

@@ -3,12 +3,13 @@
 // both while "Link range" carries its check mark.
 #include <limits>
 
-#include "forms/values.h"
+#include "values/values.h"
 #include "window/core_window.h"
 
 namespace quillory {
 
 using namespace forms;
+using namespace values;
 
 namespace {
 

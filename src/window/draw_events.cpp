@@ -2,7 +2,7 @@
 // with their names, then voids, each on its bore hole and the composite column.
 #include <vector>
 
-#include "forms/values.h"
+#include "values/values.h"
 #include "window/column_drawing.h"
 #include "window/core_window.h"
 #include "model/correlation_lookup.h"

@@ -1,7 +1,7 @@
 // The full redraw of the main window's core columns and proxy panels: the
 // frames, the sections and gaps of the bore holes, and the hand-offs to the
 // ruler, the event layers, the markers and the panels.
-#include "forms/values.h"
+#include "values/values.h"
 #include "window/column_drawing.h"
 #include "window/core_window.h"
 #include "proxy/draw_proxy.h"

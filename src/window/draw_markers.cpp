@@ -4,7 +4,7 @@
 #include <optional>
 #include <utility>
 
-#include "forms/values.h"
+#include "values/values.h"
 #include "window/column_drawing.h"
 #include "window/core_window.h"
 #include "window/tie_labels.h"
@@ -12,6 +12,7 @@
 namespace quillory {
 
 using namespace forms;
+using namespace values;
 using namespace columns;
 
 namespace {

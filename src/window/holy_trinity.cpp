@@ -1,6 +1,6 @@
 // Holy-trinity navigation: bore hole, section number, section name and PSP
 // give a level; the slider gives a composite depth.
-#include "forms/values.h"
+#include "values/values.h"
 #include "tools/frm_divider.h"
 #include "window/core_window.h"
 #include "side/scoped_value.h"
@@ -11,6 +11,7 @@
 namespace quillory {
 
 using namespace forms;
+using namespace values;
 
 int16_t CoreWindow::BoreHoleIndex(const std::string& name) const {
     for (int16_t k = 1; k <= 4; ++k)

@@ -6,13 +6,14 @@
 #include <new>
 
 #include "forms/application.h"
-#include "forms/runtime_error.h"
 #include "model/item_reader.h"
+#include "values/runtime_error.h"
 #include "window/core_window.h"
 
 namespace quillory {
 
 using namespace forms;
+using namespace values;
 
 std::optional<std::string> CoreWindow::AskFileName() {
     CommonDialog1.CancelError = true;

@@ -2,7 +2,7 @@
 // depth in one bore hole, and the lamina lists it hands to the Level Divider.
 #include <algorithm>
 
-#include "forms/values.h"
+#include "values/values.h"
 #include "tools/frm_divider.h"
 #include "window/core_window.h"
 #include "model/correlation_lookup.h"
@@ -11,6 +11,7 @@
 namespace quillory {
 
 using namespace forms;
+using namespace values;
 
 namespace {
 

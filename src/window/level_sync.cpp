@@ -1,7 +1,7 @@
 // The type-in boxes and the level synchronisation: the road of a composite
 // depth and its event-free and age twins, the refusal of a level below every
 // bore hole, and the push of a user action to the Duo window.
-#include "forms/values.h"
+#include "values/values.h"
 #include "tools/frm_divider.h"
 #include "window/core_window.h"
 #include "side/scoped_value.h"
@@ -11,6 +11,7 @@
 namespace quillory {
 
 using namespace forms;
+using namespace values;
 
 // Below every bore hole the user may reach: this side's, and the other
 // side's on this side's composite depth (the Duo's only once its model is

@@ -1,13 +1,14 @@
 // The main window's display and command menus: font size, precision, the
 // ruler's scale, the Level Divider, the target horizon, tie points and lab
 // codes.
-#include "forms/values.h"
 #include "tools/frm_divider.h"
+#include "values/values.h"
 #include "window/core_window.h"
 
 namespace quillory {
 
 using namespace forms;
+using namespace values;
 
 void CoreWindow::mnuSize_Click(int16_t index) {
     state.gFontSize = index;

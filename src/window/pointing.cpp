@@ -7,7 +7,7 @@
 #include <string>
 
 #include "forms/application.h"
-#include "forms/values.h"
+#include "values/values.h"
 #include "tools/frm_divider.h"
 #include "window/core_window.h"
 #include "model/item_reader.h"
@@ -15,6 +15,7 @@
 namespace quillory {
 
 using namespace forms;
+using namespace values;
 
 namespace {
 constexpr int16_t kComposite = 0, kRuler = 5;

@@ -1,13 +1,14 @@
 // The start-up defaults both main windows give their side, and the controls
 // a correlation model and a list of event layers open.
-#include "forms/values.h"
 #include "model/correlation_import.h"
 #include "tools/frm_divider.h"
+#include "values/values.h"
 #include "window/core_window.h"
 
 namespace quillory {
 
 using namespace forms;
+using namespace values;
 
 void CoreWindow::LoadPanelDefaults(bool& photoOpen) {
     model::DepthModel& m = state.model;

@@ -2,13 +2,14 @@
 // centred on the current level, the other window kept at the same height, and
 // the folding of the row of columns by clicks on the background and on the
 // ruler; the activation and focus of the window.
-#include "forms/values.h"
 #include "tools/frm_divider.h"
+#include "values/values.h"
 #include "window/core_window.h"
 
 namespace quillory {
 
 using namespace forms;
+using namespace values;
 
 namespace {
 

@@ -82,7 +82,7 @@ TEST_F(DuoColumnsTest, OwnAndFittedColumnsDrawTheirOwnPlanesWithTheDuosMarks) {
     // Tie row M038 (row 84) in bore hole E: own depth 603.8 as the plane holds it.
     const long row = 84;
     ASSERT_EQ(m.gCorrTable(0, 1, 0, row), "M038");
-    const double own = forms::Val(m.gCorrTable(1, 1, 2, row)), fitted = forms::Val(m.gCorrTable(2, 1, 2, row));
+    const double own = values::Val(m.gCorrTable(1, 1, 2, row)), fitted = values::Val(m.gCorrTable(2, 1, 2, row));
     EXPECT_TRUE(HasLevel(Of(Kept(Duo(), 1), PrimitiveKind::Line, kTie), own));
     // Empty stretches are outlined, never crossed; a tephra in the Duo's own colour.
     const auto& e = Kept(Duo(), 1);
@@ -101,8 +101,8 @@ TEST_F(DuoColumnsTest, OwnAndFittedColumnsDrawTheirOwnPlanesWithTheDuosMarks) {
     const auto layers = Of(Kept(Duo(), 0), PrimitiveKind::FilledBox, kOtherEvent);
     ASSERT_EQ(layers.size(), 1u);
     ASSERT_EQ(m.gEventList(5, 6), "Slump");
-    EXPECT_FLOAT_EQ(static_cast<float>(layers[0].y1), static_cast<float>(forms::Val(m.gEventList(8, 6))));
-    EXPECT_FLOAT_EQ(static_cast<float>(layers[0].y2), static_cast<float>(forms::Val(m.gEventList(9, 6))));
+    EXPECT_FLOAT_EQ(static_cast<float>(layers[0].y1), static_cast<float>(values::Val(m.gEventList(8, 6))));
+    EXPECT_FLOAT_EQ(static_cast<float>(layers[0].y2), static_cast<float>(values::Val(m.gEventList(9, 6))));
     // The ruler numbers its depths just right of ticks at its left edge.
     const auto& ruler = Kept(Duo(), 5);
     EXPECT_TRUE(std::any_of(ruler.begin(), ruler.end(), [](const Primitive& p) {
@@ -162,7 +162,7 @@ TEST_F(DuoColumnsTest, TheMainWindowsDatedPointsStandAtTheirDepthOnTheDrawnScale
     Import(Main().Command4, "QL22_ages_20240209.csv", ages);
     ASSERT_TRUE(services.messages.empty()) << services.messages[0].request.text;
     Type(Duo().Text2, "600");
-    const float p2 = static_cast<float>(forms::Val(std::as_const(q.main.model).gAgeModel(5, 2)));
+    const float p2 = static_cast<float>(values::Val(std::as_const(q.main.model).gAgeModel(5, 2)));
     auto points = [&](int column) { return Of(Kept(Duo(), column), PrimitiveKind::Circle, forms::RGB(255, 100, 100)); };
     ASSERT_EQ(points(1).size(), 1u);
     EXPECT_NEAR(points(1)[0].y1, MainToDuo(p2), 1e-3);
@@ -184,7 +184,7 @@ TEST_F(DuoColumnsTest, TheVarveCountedRunFromTheFirstRowIsDrawnInBothWindows) {
     ASSERT_TRUE(m.gAgeModelLoaded);
     for (long r = 1; r <= 8; ++r) ASSERT_EQ(m.gAgeModel(0, r), "V") << r;
     ASSERT_NE(m.gAgeModel(0, 9), "V");
-    const double top = forms::Val(m.gAgeModel(5, 1)), bottom = forms::Val(m.gAgeModel(5, 8));
+    const double top = values::Val(m.gAgeModel(5, 1)), bottom = values::Val(m.gAgeModel(5, 8));
     Type(Duo().Text2, "300");
     auto runs = [&](quillory::CoreWindow& w) { return Of(Kept(w, 0), PrimitiveKind::FilledBox, kVarveRun); };
     ASSERT_EQ(runs(Duo()).size(), 1u);
@@ -226,15 +226,15 @@ TEST_F(DuoColumnsTest, FittedToTheMasterCoreTheReadOutsAndPicksAreOnTheDuosOwnDe
 
     // A pick on the composite column writes the Duo's own level of the point.
     Duo().BoreHole(0).UserMouseDown(1, 0, 3, 700);
-    EXPECT_EQ(Duo().Text2.Text(), forms::SingleText(MainToDuo(700)));
+    EXPECT_EQ(Duo().Text2.Text(), values::SingleText(MainToDuo(700)));
     EXPECT_NEAR(Level(Main().Text2), 700, 0.02);
     // A pick on a bore hole too, below the bottom as drawn refused.
     Duo().BoreHole(3).UserMouseDown(1, 0, 3, 650);
-    EXPECT_EQ(Duo().Text2.Text(), forms::SingleText(MainToDuo(650)));
+    EXPECT_EQ(Duo().Text2.Text(), values::SingleText(MainToDuo(650)));
     EXPECT_EQ(Duo().Combo1.Text(), "G");
     const float bottom = q.duoSide.master.gBoreHoleBottomFitted[3];
     Duo().BoreHole(3).UserMouseDown(1, 0, 3, bottom + 1);
-    EXPECT_EQ(Duo().Text2.Text(), forms::SingleText(MainToDuo(650)));
+    EXPECT_EQ(Duo().Text2.Text(), values::SingleText(MainToDuo(650)));
 }
 
 TEST_F(DuoColumnsTest, FittedToTheMasterCoreTheAgeRulerPlacesAgesOnTheMasterDepth) {

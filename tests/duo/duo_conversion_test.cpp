@@ -91,7 +91,7 @@ TEST_F(DuoConversionTest, ItSavesAsTheMainConversionDoesWithTheMasterColumn) {
               "\"Sample\",\"Bore hole\",\"Section\",\"PSP (cm)\",\"" + q.duo.conversion.gConvTrinity.compositeTitle +
                   "\",\"" + master + "\"");
     const float toMaster = q.duoSide.link.DuoToMainCD(50);
-    EXPECT_NE(text.find("\r\n\"s \"\"1\"\"\",\"E\",\"01\",\"50.0\",50," + forms::SingleText(toMaster) + "\r\n"),
+    EXPECT_NE(text.find("\r\n\"s \"\"1\"\"\",\"E\",\"01\",\"50.0\",50," + values::SingleText(toMaster) + "\r\n"),
               std::string::npos)
         << text;
     EXPECT_NE(text.find("\"s3\",\"E\",\"01\",\"-9999\",9999,9999\r\n"), std::string::npos) << text;

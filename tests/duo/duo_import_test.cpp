@@ -111,7 +111,7 @@ TEST(WarningLamp, ItsColourIsAFunctionOfThePhase) {
     const quillory::LampLook mid = LampLookAt(176);
     EXPECT_GT(mid.red, 205);
     EXPECT_LT(mid.red, 255);
-    EXPECT_EQ(forms::RedOf(mid.fill), forms::CInt(mid.red));
+    EXPECT_EQ(forms::RedOf(mid.fill), values::CInt(mid.red));
     EXPECT_EQ(forms::GreenOf(mid.fill), forms::BlueOf(mid.fill));
     EXPECT_EQ(quillory::NextLampPhase(31414), 31416);
     EXPECT_EQ(quillory::NextLampPhase(31415), 0);
@@ -208,7 +208,7 @@ TEST_F(DuoWindowTest, ItsHiddenReadersTakeItsOwnAgeModelAndVarveCounts) {
     ASSERT_EQ(m.gAgeModelRows, 2);
     const int16_t e01 = model::GetSectionNo(m, 1, "01");
     EXPECT_EQ(m.gAgeModel(5, 1),
-              forms::SingleText(static_cast<float>(model::TrinityToCD2(m, 1, e01, 30, model::Extrapolation::kOneToOne))));
+              values::SingleText(static_cast<float>(model::TrinityToCD2(m, 1, e01, 30, model::Extrapolation::kOneToOne))));
     EXPECT_EQ(m.gAgeModel(5, 2), "400");
     EXPECT_EQ(q.frm2Version().Label2(4).Caption(), "10 Mar. 2024");
     EXPECT_FALSE(d.Command4.Enabled());

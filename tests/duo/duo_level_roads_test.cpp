@@ -76,10 +76,10 @@ TEST_F(DuoRoadTest, EachUserActionPushesOnceAndTheDuoSliderOnlyAfterItsFirstStep
     EXPECT_EQ(Duo().Text2.Text(), "300");
     EXPECT_EQ(Main().Text2.Text(), "240");
     Duo().Slider1.UserMove(310);
-    EXPECT_EQ(Main().Text2.Text(), forms::SingleText(DuoToMain(310)));
+    EXPECT_EQ(Main().Text2.Text(), values::SingleText(DuoToMain(310)));
     // The main slider always pushes.
     Main().Slider1.UserMove(700);
-    EXPECT_EQ(Duo().Text2.Text(), forms::SingleText(MainToDuo(700)));
+    EXPECT_EQ(Duo().Text2.Text(), values::SingleText(MainToDuo(700)));
 }
 
 TEST_F(DuoRoadTest, LevelsBelowEveryBottomOfBothModelsAreRefusedOnBothSides) {
@@ -87,16 +87,16 @@ TEST_F(DuoRoadTest, LevelsBelowEveryBottomOfBothModelsAreRefusedOnBothSides) {
     float deepest = 0;
     for (int k = 1; k <= 4; ++k) deepest = std::max({deepest, q.duo.model.gBoreHoleBottom[k], MainToDuo(q.main.model.gBoreHoleBottom[k])});
 
-    Type(Duo().Text2, forms::SingleText(deepest + 1));
+    Type(Duo().Text2, values::SingleText(deepest + 1));
     ASSERT_FALSE(services.messages.empty());
     EXPECT_EQ(services.messages.back().request.title, "Error");
     EXPECT_EQ(TakeMessage(), kRefusal);
-    EXPECT_NE(Duo().Text2.Text(), forms::SingleText(deepest + 1));
+    EXPECT_NE(Duo().Text2.Text(), values::SingleText(deepest + 1));
 
     // Deeper than every Duo bore hole but not than the main ones: taken.
-    Type(Duo().Text2, forms::SingleText(deepest));
+    Type(Duo().Text2, values::SingleText(deepest));
     EXPECT_EQ(TakeMessage(), "");
-    EXPECT_EQ(Duo().Text2.Text(), forms::SingleText(deepest));
+    EXPECT_EQ(Duo().Text2.Text(), values::SingleText(deepest));
 
     // A typed age that lies below every bottom is refused without a word in
     // the Duo window, with a message in the main window.
@@ -116,11 +116,11 @@ TEST_F(DuoRoadTest, ALevelAtTheDeepestBottomIsTakenWithoutAMessage) {
     float deepest = 0;
     for (int k = 1; k <= 4; ++k)
         deepest = std::max({deepest, q.main.model.gBoreHoleBottom[k], q.duoSide.master.gBoreHoleBottomFitted[k]});
-    Type(Main().Text2, forms::SingleText(deepest));
+    Type(Main().Text2, values::SingleText(deepest));
     // Its event-free read-out converted back lands a little deeper; the
     // read-out only shows the level, it does not refuse it.
     EXPECT_EQ(TakeMessage(), "");
-    EXPECT_EQ(Main().Label1(8).Caption(), forms::SingleText(deepest));
+    EXPECT_EQ(Main().Label1(8).Caption(), values::SingleText(deepest));
 }
 
 TEST_F(DuoRoadTest, TheHolyTrinityOnTheDuosOwnDepthAndFittedToTheMasterCore) {
@@ -130,7 +130,7 @@ TEST_F(DuoRoadTest, TheHolyTrinityOnTheDuosOwnDepthAndFittedToTheMasterCore) {
     d.Combo2.UserChoose("3");
     const double own = Level(d.Text2);
     EXPECT_NEAR(TrinityLevel(), own, 0.006);
-    EXPECT_EQ(Main().Text2.Text(), forms::SingleText(DuoToMain(own)));
+    EXPECT_EQ(Main().Text2.Text(), values::SingleText(DuoToMain(own)));
     EXPECT_NEAR(ColumnMiddle(d), own, 1e-3);
 
     // Fitted to the master core the Duo draws the master's depth, and with
@@ -148,7 +148,7 @@ TEST_F(DuoRoadTest, TheHolyTrinityOnTheDuosOwnDepthAndFittedToTheMasterCore) {
     // Its bore-hole items go below their bottoms in the Duo's own depth,
     // whatever the drawing.
     Main().Option2(1).SetValue(true);
-    Type(d.Text2, forms::SingleText(q.duo.model.gBoreHoleBottom[1] + 0.5f));
+    Type(d.Text2, values::SingleText(q.duo.model.gBoreHoleBottom[1] + 0.5f));
     EXPECT_FALSE(d.mnuBH(1).Enabled());
     d.Option4(1).UserClick();
     EXPECT_EQ(q.duo.model.gVerticalScale, 1);
@@ -203,7 +203,7 @@ TEST_F(DuoRoadTest, AFaultInTheDuosLevelRoadLeavesTheTrinityWorking) {
     EXPECT_NE(d.Label1(8).Caption(), "300");
     d.Combo2.UserChoose("2");
     EXPECT_EQ(d.Label1(8).Caption(), d.Text2.Text());
-    EXPECT_EQ(Main().Text2.Text(), forms::SingleText(DuoToMain(Level(d.Text2))));
+    EXPECT_EQ(Main().Text2.Text(), values::SingleText(DuoToMain(Level(d.Text2))));
 
     // A level the slider cannot show moves the slider to its end.
     q.shared.gActionCount.Set(ActionCount::kSelfWrite);
@@ -254,10 +254,10 @@ TEST_F(DuoRoadTest, APushedLevelStaysWhereItWasPutAfterAnAgeWasTyped) {
     LoadAll(true);
     Type(Main().Text4, "4278.8");
     Type(Duo().Text2, "44");
-    EXPECT_EQ(Main().Text2.Text(), forms::SingleText(DuoToMain(44)));
+    EXPECT_EQ(Main().Text2.Text(), values::SingleText(DuoToMain(44)));
     Type(Duo().Text4, "5000");
     Type(Main().Text2, "700");
-    EXPECT_EQ(Duo().Text2.Text(), forms::SingleText(MainToDuo(700)));
+    EXPECT_EQ(Duo().Text2.Text(), values::SingleText(MainToDuo(700)));
 }
 
 TEST_F(DuoRoadTest, EveryKeyInABoxIsAUserActionAndOneChangingNothingFreesTheLevel) {
@@ -266,7 +266,7 @@ TEST_F(DuoRoadTest, EveryKeyInABoxIsAUserActionAndOneChangingNothingFreesTheLeve
     Type(Main().Text2, "500");  // the push is counted: the Duo's next road is no user action by itself
     d.Text3.UserSelectAll();
     d.Text3.UserKey(forms::kKeyDelete);
-    EXPECT_EQ(Main().Text2.Text(), forms::SingleText(DuoToMain(Level(d.Text2))));
+    EXPECT_EQ(Main().Text2.Text(), values::SingleText(DuoToMain(Level(d.Text2))));
 
     d.Text2.UserKey(forms::kKeyReturn);
     EXPECT_EQ(q.duo.gDrivenBy, DrivenBy::kNobody);
@@ -286,7 +286,7 @@ TEST_F(DuoRoadTest, APickWhoseProvisionalPositionGaveTheLevelStillReachesTheMain
     Type(Main().Text2, "100");
     d.BoreHole(1).UserMouseDown(forms::kLeftButton, 0, 1, 5);
     EXPECT_EQ(d.Text2.Text(), "5");
-    EXPECT_EQ(Main().Text2.Text(), forms::SingleText(DuoToMain(5)));
+    EXPECT_EQ(Main().Text2.Text(), values::SingleText(DuoToMain(5)));
 }
 
 // A refused level puts the saved boxes back. After a holy-trinity change the
@@ -306,7 +306,7 @@ TEST_F(DuoRoadTest, ARefusedLevelLeavesBothWindowsInStep) {
     d.Text2.SetText("5000");
     EXPECT_EQ(TakeMessage(), kRefusal);
     EXPECT_NE(d.Text2.Text(), "5000");
-    EXPECT_EQ(Main().Text2.Text(), forms::SingleText(DuoToMain(Level(d.Text2))));
+    EXPECT_EQ(Main().Text2.Text(), values::SingleText(DuoToMain(Level(d.Text2))));
     EXPECT_EQ(q.duo.gDrivenBy, DrivenBy::kNobody);
 }
 

@@ -6,8 +6,8 @@
 
 #include <string>
 
-#include "forms/values.h"
 #include "main/main_window_fixture.h"
+#include "values/values.h"
 
 namespace duo_test {
 
@@ -51,7 +51,7 @@ protected:
         services.messages.clear();
         return text;
     }
-    static double Level(const forms::TextBox& box) { return forms::Val(box.Text()); }
+    static double Level(const forms::TextBox& box) { return values::Val(box.Text()); }
 };
 
 }  // namespace duo_test

@@ -11,7 +11,7 @@
 
 #include "model/conversion_fixtures.h"
 #include "faults/allocation_faults.h"
-#include "forms/runtime_error.h"
+#include "values/runtime_error.h"
 #include "model/conversion_input.h"
 #include "model/conversion_output.h"
 
@@ -51,7 +51,7 @@ int Failing(long n, Call call) {
     try {
         call();
         return 0;
-    } catch (const forms::RuntimeError& e) {
+    } catch (const values::RuntimeError& e) {
         return e.number();
     }
 }
@@ -88,7 +88,7 @@ TEST_F(MemoryRunsOut, WhileAFileIsRead) {
             EXPECT_TRUE(Tables(again) == read) << n;
         } else {
             ++failed;
-            EXPECT_EQ(error, forms::kErrOutOfMemory) << n;
+            EXPECT_EQ(error, values::kErrOutOfMemory) << n;
             EXPECT_TRUE(Tables(again) == before) << n;
         }
     }
@@ -117,7 +117,7 @@ TEST_F(MemoryRunsOut, WhileAFileIsConvertedAndWritten) {
             EXPECT_TRUE(Contents(target) == whole) << n;
         } else {
             ++failed;
-            EXPECT_EQ(error, forms::kErrOutOfMemory) << n;
+            EXPECT_EQ(error, values::kErrOutOfMemory) << n;
             EXPECT_EQ(Contents(target), "old") << n;
         }
         EXPECT_EQ(folder.Names(), std::vector<std::string>{"converted.csv"}) << n;

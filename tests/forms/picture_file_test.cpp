@@ -9,9 +9,10 @@
 
 #include "forms/headless.h"
 #include "forms/picture_file.h"
-#include "forms/runtime_error.h"
+#include "values/runtime_error.h"
 
 using namespace forms;
+using namespace values;
 
 namespace {
 

@@ -6,10 +6,11 @@
 #include <iterator>
 
 #include "forms/headless.h"
-#include "forms/runtime_error.h"
 #include "forms/surface.h"
+#include "values/runtime_error.h"
 
 using namespace forms;
+using namespace values;
 
 namespace {
 

@@ -2,12 +2,12 @@
 
 #include <string>
 
-#include "forms/runtime_error.h"
-#include "forms/values.h"
 #include "model/age_conversion.h"
 #include "model/age_model_import.h"
 #include "model/depth_conversion.h"
 #include "model_fixtures.h"
+#include "values/runtime_error.h"
+#include "values/values.h"
 
 using namespace model;
 using namespace model_test;
@@ -158,7 +158,7 @@ TEST(AgeModelImport, UndefinedBoreHolesAreRefusedOrAFormatErrorWithADuoModel) {
 
     DuoStub duo;
     DepthModel withDuo = ModelWithEvents();
-    EXPECT_THROW(LoadAges(withDuo, text, &duo), forms::RuntimeError);
+    EXPECT_THROW(LoadAges(withDuo, text, &duo), values::RuntimeError);
     EXPECT_FALSE(withDuo.gAgeModelLoaded);
 
     // Duo bore holes are 5 to 8, converted into the main composite depth.
@@ -171,7 +171,7 @@ TEST(AgeModelImport, UndefinedBoreHolesAreRefusedOrAFormatErrorWithADuoModel) {
 
 TEST(AgeModelImport, ARecordCutShortIsAnErrorAndLoadsNothing) {
     DepthModel m = ModelWithEvents();
-    EXPECT_THROW(LoadAges(m, AgeHeader() + "a,---,---,---,100,1,1,1,C1,yr,\nb,---,---"), forms::RuntimeError);
+    EXPECT_THROW(LoadAges(m, AgeHeader() + "a,---,---,---,100,1,1,1,C1,yr,\nb,---,---"), values::RuntimeError);
     EXPECT_FALSE(m.gAgeModelLoaded);
 }
 
@@ -190,7 +190,7 @@ TEST(VarveImport, LoadedOnlyAfterSuccess) {
     for (const char* text : {"Depth,Count\n", "Depth,Count\n100,many\n", "Depth,Count\n100,1\n150"}) {
         DepthModel failed = ModelWithEvents();
         ItemReader bad(text);
-        EXPECT_THROW(ImportVarveCounts(failed, bad, "v.csv"), forms::RuntimeError) << text;
+        EXPECT_THROW(ImportVarveCounts(failed, bad, "v.csv"), values::RuntimeError) << text;
         EXPECT_FALSE(failed.gVarvesLoaded) << text;
     }
 }
@@ -263,13 +263,13 @@ TEST(AgeConversion, LevelsInAnyOrderFindTheirPairAsAWalkDoes) {
 
 TEST(AgeConversion, NeedsTwoControlPointsAndDistinctKeys) {
     DepthModel none = ModelWithEvents();
-    EXPECT_THROW(CDToAge(none, 100), forms::RuntimeError);
+    EXPECT_THROW(CDToAge(none, 100), values::RuntimeError);
     DepthModel one = ModelWithEvents();
     LoadAges(one, AgeHeader() + "a,---,---,---,100,1,1,1,C1,yr,\n");
-    EXPECT_THROW(CDToAge(one, 100), forms::RuntimeError);
+    EXPECT_THROW(CDToAge(one, 100), values::RuntimeError);
     DepthModel twins = ModelWithEvents();
     LoadAges(twins, AgeHeader() + "a,---,---,---,100,1,1,1,C1,yr,\nb,---,---,---,100,1,2,1,C1,yr,\n");
-    EXPECT_THROW(CDToAge(twins, 50), forms::RuntimeError);
+    EXPECT_THROW(CDToAge(twins, 50), values::RuntimeError);
 }
 
 TEST(AgeConversion, VarveCountsDecideInsideTheCountedInterval) {

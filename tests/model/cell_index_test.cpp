@@ -9,7 +9,6 @@
 #include <string>
 
 #include "duo_fixtures.h"
-#include "forms/values.h"
 #include "model/cell_index.h"
 #include "model/correlation_lookup.h"
 #include "model/duo_event_list.h"
@@ -18,6 +17,7 @@
 #include "model/item_reader.h"
 #include "model/plain_numbers.h"
 #include "model_fixtures.h"
+#include "values/values.h"
 
 using namespace model;
 using namespace model_test;
@@ -38,7 +38,7 @@ struct Reading {
 Reading Take(const std::function<double()>& read) {
     try {
         return {read(), 0};
-    } catch (const forms::RuntimeError& e) {
+    } catch (const values::RuntimeError& e) {
         return {0, e.number()};
     }
 }
@@ -53,10 +53,10 @@ void ExpectAgrees(const Table2<std::string>& table, const CellIndex& index, cons
         for (long r = 0; r < table.Rows(); ++r) {
             const std::string& text = table(c, r);
             const std::string where = what + " column " + std::to_string(c) + " row " + std::to_string(r) + " \"" + text + "\"";
-            const Reading val = Take([&] { return forms::Val(text); });
+            const Reading val = Take([&] { return values::Val(text); });
             EXPECT_EQ(Take([&] { return cells.Val(r); }), val) << where;
             EXPECT_EQ(Take([&] { return FastVal(text); }), val) << where;
-            EXPECT_EQ(Take([&] { return cells.CDbl(r); }), Take([&] { return forms::CDbl(text); })) << where;
+            EXPECT_EQ(Take([&] { return cells.CDbl(r); }), Take([&] { return values::CDbl(text); })) << where;
             EXPECT_EQ(cells.Is(r, kNoValueText), text == "9999") << where;
             EXPECT_EQ(cells.Is(r, kTopLabelText), IsTopLabel(text)) << where;
             EXPECT_EQ(cells.Is(r, kBottomLabelText), IsBottomLabel(text)) << where;
@@ -113,11 +113,11 @@ TEST(CellIndex, FollowsEveryChangeOfACellAndOfTheTable) {
     EXPECT_EQ(index.Column(table, 1).Rows(), 5);
     table(1, 4) = "forty";
     EXPECT_TRUE(index.Column(table, 1).Is(4, kNotWhole));
-    EXPECT_THROW(index.Column(table, 1).CDbl(4), forms::RuntimeError);
+    EXPECT_THROW(index.Column(table, 1).CDbl(4), values::RuntimeError);
     table.Redim(2, 1);
     EXPECT_EQ(index.Column(table, 1).Rows(), 1);
-    EXPECT_THROW(index.Column(table, 1).Val(1), forms::RuntimeError);
-    EXPECT_THROW(index.Column(table, 2), forms::RuntimeError);
+    EXPECT_THROW(index.Column(table, 1).Val(1), values::RuntimeError);
+    EXPECT_THROW(index.Column(table, 2), values::RuntimeError);
 
     // A copy is another table: an index read from one never answers for the other.
     Table2<std::string> other = table;

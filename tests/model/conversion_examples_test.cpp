@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "conversion_fixtures.h"
-#include "forms/values.h"
 #include "model/age_model_import.h"
 #include "model/conversion_output.h"
 #include "model/correlation_import.h"
@@ -15,6 +14,7 @@
 #include "model/depth_conversion.h"
 #include "model/event_layers.h"
 #include "model/plain_numbers.h"
+#include "values/values.h"
 
 using namespace model;
 using namespace model_test;
@@ -80,7 +80,7 @@ TEST_F(ConvertedExamples, EverySectionsFirstAndLastTieIsPlacedAtItsOwnDepth) {
             for (const std::optional<std::string>& psp : {std::optional<std::string>(ends.top), ends.bottom}) {
                 if (!psp) continue;
                 file += "x," + m.gBoreHoleName[k] + ",\"" + std::as_const(m).gSectionName(k, s) + "\"," + *psp + "\n";
-                expected.push_back(TrinityToCD(m, k, s, forms::CSng(StrictNumber(*psp))));
+                expected.push_back(TrinityToCD(m, k, s, values::CSng(StrictNumber(*psp))));
             }
         }
     ItemReader reader(file);

@@ -9,9 +9,9 @@
 #include <sys/resource.h>
 
 #include "conversion_fixtures.h"
-#include "forms/runtime_error.h"
 #include "model/conversion_output.h"
 #include "model/replacing_file.h"
+#include "values/runtime_error.h"
 
 using namespace model;
 using namespace model_test;
@@ -80,7 +80,7 @@ TEST_F(FailedConversion, AConversionFaultAtAnyRecord) {
     for (long odd : {1L, 2001L, kRecords / 2, kRecords - 1999, kRecords}) {
         ASSERT_FALSE(ReadConversion(t, LargeFile(odd), m).refused);
         EXPECT_THROW(SaveConvertedFile(t, kScaleTrinity, 15, m, target, Titles(m), nullptr, kRunsInFlight),
-                     forms::RuntimeError)
+                     values::RuntimeError)
             << odd;
         ExpectUnharmed();
     }
@@ -106,8 +106,8 @@ TEST_F(FailedConversion, AWriteFailureAtAnyRecord) {
             FileSizeLimit full(limit);
             try {
                 SaveConvertedFile(t, kScaleTrinity, 15, m, target, Titles(m), nullptr, kRunsInFlight);
-            } catch (const forms::RuntimeError& e) {
-                failed = e.number() == forms::kErrDeviceIO;
+            } catch (const values::RuntimeError& e) {
+                failed = e.number() == values::kErrDeviceIO;
             }
         }
         EXPECT_TRUE(failed) << limit;
@@ -122,10 +122,10 @@ TEST_F(FailedConversion, ATargetThatCannotBeWrittenIsLeftAlone) {
     try {
         SaveConvertedFile(t, kScaleTrinity, 15, m, target, Titles(m));
         ADD_FAILURE() << "a read-only file was replaced";
-    } catch (const forms::RuntimeError& e) {
-        EXPECT_EQ(e.number(), forms::kErrPathFileAccess);
+    } catch (const values::RuntimeError& e) {
+        EXPECT_EQ(e.number(), values::kErrPathFileAccess);
     }
     ExpectUnharmed();
     EXPECT_THROW(SaveConvertedFile(t, kScaleTrinity, 15, m, folder.File("no/such/folder.csv"), Titles(m)),
-                 forms::RuntimeError);
+                 values::RuntimeError);
 }

@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "conversion_fixtures.h"
-#include "forms/runtime_error.h"
 #include "model/conversion_input.h"
+#include "values/runtime_error.h"
 
 using namespace model;
 using namespace model_test;
@@ -21,7 +21,7 @@ std::vector<double> Column(const LargeArray<double>& column) { return {column.be
 TEST(ConversionInput, ProbeNeedsEightItemsAndAOneValueFileThreeRecords) {
     const DepthModel m = ConversionModel();
     ConversionTables t;
-    EXPECT_THROW(ReadConversion(t, "a,b,c,d\na,A,01\n", m), forms::RuntimeError);  // seven items
+    EXPECT_THROW(ReadConversion(t, "a,b,c,d\na,A,01\n", m), values::RuntimeError);  // seven items
     EXPECT_EQ(t.gConvDetected, 0);
 
     EXPECT_FALSE(ReadConversion(t, kTrinityHeader + "s1,A,01,50", m).refused);
@@ -30,12 +30,12 @@ TEST(ConversionInput, ProbeNeedsEightItemsAndAOneValueFileThreeRecords) {
     EXPECT_EQ(t.gConvFrom, kScaleTrinity);
 
     // A header and two records are six items; the probe fails.
-    EXPECT_THROW(ReadConversion(t, "Label,Composite depth\na,1\nb,2\n", m), forms::RuntimeError);
+    EXPECT_THROW(ReadConversion(t, "Label,Composite depth\na,1\nb,2\n", m), values::RuntimeError);
     EXPECT_EQ(t.gConvDetected, kScaleTrinity);  // kept from the last complete reading
     EXPECT_FALSE(ReadConversion(t, "Label,Composite depth\na,1\nb,2\nc,3\n", m).refused);
     EXPECT_EQ(t.gConvTable.Rows(), 3);
     // An odd number of items after the eighth leaves a record cut short.
-    EXPECT_THROW(ReadConversion(t, "Label,Value\na,1\nb,2\nc,3\nd\n", m), forms::RuntimeError);
+    EXPECT_THROW(ReadConversion(t, "Label,Value\na,1\nb,2\nc,3\nd\n", m), values::RuntimeError);
 }
 
 TEST(ConversionInput, TheSixthItemTellsTheKindAndTheValueTitleTheScale) {
@@ -147,11 +147,11 @@ TEST(ConversionInput, AReadingThatDoesNotCompleteLeavesTheTablesAsTheyWere) {
         EXPECT_EQ(t.gConvFrom, kScaleTrinity) << what;
     };
     // A PSP that is not a number, a record cut short, a probe cut short.
-    EXPECT_THROW(ReadConversion(t, kTrinityHeader + "x1,A,01,50\nx2,Z,01,abc\nx3,A,01,60\n", m), forms::RuntimeError);
+    EXPECT_THROW(ReadConversion(t, kTrinityHeader + "x1,A,01,50\nx2,Z,01,abc\nx3,A,01,60\n", m), values::RuntimeError);
     expectAsRead("PSP");
-    EXPECT_THROW(ReadConversion(t, kTrinityHeader + "x1,A,01,50\nx2,A,01\n", m), forms::RuntimeError);
+    EXPECT_THROW(ReadConversion(t, kTrinityHeader + "x1,A,01,50\nx2,A,01\n", m), values::RuntimeError);
     expectAsRead("record cut short");
-    EXPECT_THROW(ReadConversion(t, "Label,Value\nx,1\ny,2\nz,3\nw\n", m), forms::RuntimeError);
+    EXPECT_THROW(ReadConversion(t, "Label,Value\nx,1\ny,2\nz,3\nw\n", m), values::RuntimeError);
     expectAsRead("one-value record cut short");
     EXPECT_TRUE(ReadConversion(t, "Label,Value\nx,1\ny,2\nz,3\n", withoutEvents).refused);
     expectAsRead("refusal");
@@ -250,7 +250,7 @@ TEST(ConversionInput, ALongFileGivesEveryRowWhatAShortOneGives) {
     const size_t at = text.find("\ns" + std::to_string(kFault) + ",") + 1;
     text.replace(text.find('\n', at) - 2, 2, "xy");  // its PSP is no number
     text.replace(text.find("s1,") + 1, 1, "x");
-    EXPECT_THROW(ReadConversion(t, text, m), forms::RuntimeError);
+    EXPECT_THROW(ReadConversion(t, text, m), values::RuntimeError);
     ASSERT_EQ(t.gConvTrinity.Rows(), kRows);
     EXPECT_EQ(t.gConvTrinity.fields(0, 1), "s1");
     EXPECT_EQ(t.gConvTrinity.composite[kFault], composite[kFault % 7]);

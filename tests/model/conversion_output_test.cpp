@@ -4,8 +4,8 @@
 #include <string>
 
 #include "conversion_fixtures.h"
-#include "forms/runtime_error.h"
 #include "model/conversion_output.h"
+#include "values/runtime_error.h"
 
 using namespace model;
 using namespace model_test;
@@ -190,7 +190,7 @@ TEST_F(ConvertedFile, AValueThatIsNotANumberFailsBeforeAnythingIsWritten) {
     Read("Label,Composite depth\na,150\nb,deep\nc,1\n");
     const std::string path = folder.File("old.csv");
     WriteFile(path, "old contents");
-    EXPECT_THROW(SaveConvertedFile(t, kScaleComposite, 2 + 4, m, path, Titles(m, ages)), forms::RuntimeError);
+    EXPECT_THROW(SaveConvertedFile(t, kScaleComposite, 2 + 4, m, path, Titles(m, ages)), values::RuntimeError);
     EXPECT_EQ(Contents(path), "old contents");
     EXPECT_EQ(folder.Names(), std::vector<std::string>{"old.csv"});
 }

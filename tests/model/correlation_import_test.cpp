@@ -2,11 +2,11 @@
 
 #include <string>
 
-#include "forms/runtime_error.h"
-#include "forms/values.h"
 #include "model/correlation_import.h"
 #include "model/correlation_lookup.h"
 #include "model_fixtures.h"
+#include "values/runtime_error.h"
+#include "values/values.h"
 
 using namespace model;
 using namespace model_test;
@@ -32,7 +32,7 @@ int ImportError(DepthModel& m, const std::string& text, CorrelationImport* out =
     try {
         ItemReader file(text);
         ImportCorrelationModel(m, file, "C:\\cores\\model_20240209.csv", out ? *out : scratch);
-    } catch (const forms::RuntimeError& e) {
+    } catch (const values::RuntimeError& e) {
         return e.number();
     }
     return 0;
@@ -61,13 +61,13 @@ TEST(CorrelationImport, BuildsTablesSectionsAndDerivedDepths) {
 
     // ties at PSP 10 (110) and 50 (150); the top lies 1:1 above the
     // first tie, the bottom 1:1 below the last; tie rows keep their own depth.
-    EXPECT_DOUBLE_EQ(forms::Val(std::as_const(m).gCorrTable(1, 1, 2, 1)), 100.0);
+    EXPECT_DOUBLE_EQ(values::Val(std::as_const(m).gCorrTable(1, 1, 2, 1)), 100.0);
     EXPECT_EQ(m.gCorrTable(1, 1, 2, 3), "110");
-    EXPECT_DOUBLE_EQ(forms::Val(std::as_const(m).gCorrTable(1, 1, 2, 5)), 190.0);
+    EXPECT_DOUBLE_EQ(values::Val(std::as_const(m).gCorrTable(1, 1, 2, 5)), 190.0);
     EXPECT_EQ(m.gCorrTable(1, 1, 1, 5), "90");
     EXPECT_EQ(m.gCorrTable(1, 1, 2, 2), "9999");  // no level of A in that row
     // A-02 has a single tie (PSP 20 at 230): 1:1 from it.
-    EXPECT_DOUBLE_EQ(forms::Val(std::as_const(m).gCorrTable(1, 1, 2, 9)), 280.0);
+    EXPECT_DOUBLE_EQ(values::Val(std::as_const(m).gCorrTable(1, 1, 2, 9)), 280.0);
     EXPECT_FLOAT_EQ(m.gBoreHoleBottom[1], 280.0f);
     EXPECT_FLOAT_EQ(m.gBoreHoleBottom[2], 230.0f);
     EXPECT_FLOAT_EQ(m.gBoreHoleBottom[3], 0.0f);  // no sections: header row, empty
@@ -106,11 +106,11 @@ TEST(CorrelationImport, LayoutIsToldByTheItemAfterTheHeader) {
     // runs out of items.
     DepthModel wrong;
     EXPECT_EQ(ImportError(wrong, CorrelationHeader() + TieRow("Long", "100", "A-01-top", "0")),
-              forms::kErrInputPastEnd);
+              values::kErrInputPastEnd);
 
     // The header alone cannot be read; the header and one tie row can.
     DepthModel alone, one;
-    EXPECT_EQ(ImportError(alone, CorrelationHeader()), forms::kErrInputPastEnd);
+    EXPECT_EQ(ImportError(alone, CorrelationHeader()), values::kErrInputPastEnd);
     ASSERT_EQ(ImportError(one, CorrelationHeader() + TieRow("", "100", "A-01-top", "0")), 0);
     EXPECT_EQ(one.gRowCount, 1);
 }
@@ -148,7 +148,7 @@ TEST(CorrelationImport, FormatErrorsKeepWhatWasReadAndAllowAnotherFile) {
     DepthModel m;
     // A record cut short: the rows before it stay, the row count is not set.
     std::string cut = TwoSections() + "'L9,'x";
-    EXPECT_EQ(ImportError(m, cut), forms::kErrInputPastEnd);
+    EXPECT_EQ(ImportError(m, cut), values::kErrInputPastEnd);
     EXPECT_EQ(m.gRowCount, 0);
     ASSERT_EQ(m.gCorrRow.Rows(), 11);
     EXPECT_EQ(m.gCorrRow(0, 9), "'");
@@ -157,14 +157,14 @@ TEST(CorrelationImport, FormatErrorsKeepWhatWasReadAndAllowAnotherFile) {
     // A PSP of "---" is not a number; cleaning had been done.
     DepthModel dashes;
     EXPECT_EQ(ImportError(dashes, CorrelationHeader() + TieRow("", "100", "A-01-top", "---")),
-              forms::kErrTypeMismatch);
+              values::kErrTypeMismatch);
     EXPECT_EQ(dashes.gRowCount, 1);
     EXPECT_EQ(dashes.gCorrRow(1, 1), "100");
 
     // An empty cell has no leading character to drop.
     DepthModel empty;
     EXPECT_EQ(ImportError(empty, CorrelationHeader() + "'1,,'0,'0,'*,'*,'*,'*,'*,'*,'*,'*,'*,'100\n"),
-              forms::kErrInvalidCall);
+              values::kErrInvalidCall);
 
     // A second file is read over the remains of the first.
     ASSERT_EQ(ImportError(m, TwoSections()), 0);
@@ -181,13 +181,13 @@ TEST(CorrelationImport, FixedBoundsEndInTheFormatError) {
     DepthModel m;
     ASSERT_EQ(ImportError(m, text), 0);
     EXPECT_EQ(m.gRowCount, 5000);
-    EXPECT_EQ(ImportError(m, text + TieRow("", "5001", "y", "5001")), forms::kErrSubscriptOutOfRange);
+    EXPECT_EQ(ImportError(m, text + TieRow("", "5001", "y", "5001")), values::kErrSubscriptOutOfRange);
 
     // 500 sections in a bore hole fit; 501 do not.
     std::string sections = CorrelationHeader();
     for (int s = 1; s <= 501; ++s) sections += TieRow("", std::to_string(s), "A-" + std::to_string(s) + "-top", "0");
     DepthModel many;
-    EXPECT_EQ(ImportError(many, sections), forms::kErrSubscriptOutOfRange);
+    EXPECT_EQ(ImportError(many, sections), values::kErrSubscriptOutOfRange);
     sections.erase(sections.rfind("'"));
     sections.erase(sections.rfind("\n") + 1);
     EXPECT_EQ(ImportError(many, sections), 0);
@@ -218,7 +218,7 @@ TEST(CorrelationLookup, SectionNumbersAndBoreHoleNames) {
     EXPECT_EQ(GetSectionNo(m, -3, "01"), 9999);
     EXPECT_EQ(CountTops(m, 1, 6), 1);
     EXPECT_EQ(CountTops(m, 1, 7), 2);
-    EXPECT_THROW(CountTops(m, 1, 10), forms::RuntimeError);
+    EXPECT_THROW(CountTops(m, 1, 10), values::RuntimeError);
     // Counted on down the rows, each row once.
     TopCount running;
     EXPECT_EQ(CountTops(m, 1, 6, running), 1);

@@ -2,10 +2,10 @@
 
 #include <random>
 
-#include "forms/runtime_error.h"
-#include "forms/values.h"
 #include "model/depth_conversion.h"
 #include "model_fixtures.h"
+#include "values/runtime_error.h"
+#include "values/values.h"
 
 using namespace model;
 using namespace model_test;
@@ -48,17 +48,17 @@ double WalkCDToEFD(const DepthModel& m, float cd) {
             break;
         }
     }
-    return forms::RoundHalfEven(double(cd) - double(s), m.precision->gDepthPrecision);
+    return values::RoundHalfEven(double(cd) - double(s), m.precision->gDepthPrecision);
 }
 
 double WalkEFDToCD(const DepthModel& m, float efd) {
     double g = 0, t = 0;
     for (long i = 1;; ++i) {
         const double prevTop = i > 1 ? m.gEventTop(1, i - 1) : 0.0, prevBottom = i > 1 ? m.gEventBottom(1, i - 1) : 0.0;
-        if (i > m.gMergedEventCount) return forms::RoundHalfEven(efd + t + prevBottom - prevTop, m.precision->gDepthPrecision);
+        if (i > m.gMergedEventCount) return values::RoundHalfEven(efd + t + prevBottom - prevTop, m.precision->gDepthPrecision);
         g = g + m.gEventTop(1, i) - prevBottom;
         t = t + prevBottom - prevTop;
-        if (static_cast<float>(g) >= efd) return forms::RoundHalfEven(efd + t, m.precision->gDepthPrecision);
+        if (static_cast<float>(g) >= efd) return values::RoundHalfEven(efd + t, m.precision->gDepthPrecision);
     }
 }
 
@@ -143,8 +143,8 @@ TEST(EventFreeDepth, IsARunTimeErrorBeforeAnEventListIsLoaded) {
         try {
             convert(m, 100);
             FAIL() << "no list, no conversion";
-        } catch (const forms::RuntimeError& e) {
-            EXPECT_EQ(e.number(), forms::kErrSubscriptOutOfRange);
+        } catch (const values::RuntimeError& e) {
+            EXPECT_EQ(e.number(), values::kErrSubscriptOutOfRange);
         }
     }
 }

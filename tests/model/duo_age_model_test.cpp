@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "forms/values.h"
+#include "values/values.h"
 #include "model/age_model_import.h"
 #include "model/duo_age_model.h"
 #include "model/duo_conversion.h"

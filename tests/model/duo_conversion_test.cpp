@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "forms/values.h"
+#include "values/values.h"
 #include "model/age_conversion.h"
 #include "model/depth_conversion.h"
 #include "model/duo_conversion.h"
@@ -66,12 +66,12 @@ TEST_F(DuoConversions, TrinityToCD2ByTheDuosOwnOption) {
     EXPECT_DOUBLE_EQ(TrinityToCD2(DepthModel{}, 1, 1, 5, Extrapolation::kOneToOne), 9999);
 
     // Drilling positions of the import follow the Duo's option as it stands.
-    EXPECT_DOUBLE_EQ(forms::Val(std::as_const(d.duo).gCorrTable(1, 1, 2, 4)), 140);  // E-01-Bot, PSP 40: 120 + 20 (1:1)
+    EXPECT_DOUBLE_EQ(values::Val(std::as_const(d.duo).gCorrTable(1, 1, 2, 4)), 140);  // E-01-Bot, PSP 40: 120 + 20 (1:1)
 }
 
 TEST_F(DuoConversions, EventFreeDepthsNeedTheDuoEventList) {
     EXPECT_FALSE(CDToEFD2(d.duo, 50).has_value());
-    EXPECT_THROW(EFDToCD2(d.duo, 50), forms::RuntimeError);  // no list: the caller's error
+    EXPECT_THROW(EFDToCD2(d.duo, 50), values::RuntimeError);  // no list: the caller's error
     // A list of no layers: both directions return the level, rounded.
     d.LoadDuoEvents("");
     ASSERT_TRUE(d.duo.gEventsLoaded);
@@ -118,5 +118,5 @@ TEST_F(DuoConversions, AgesNeedTheDuoEventListAndLeaveTheLinearErrors) {
     m.gAgeModel(11, 2) = "0";
     m.gAgeIndex.valid = false;
     EXPECT_FALSE(EFDToAge2(m, 50).has_value());
-    EXPECT_THROW(EFDToAge(m, 50), forms::RuntimeError);
+    EXPECT_THROW(EFDToAge(m, 50), values::RuntimeError);
 }

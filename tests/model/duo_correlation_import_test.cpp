@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "forms/runtime_error.h"
-#include "forms/values.h"
+#include "values/runtime_error.h"
+#include "values/values.h"
 #include "model/duo_correlation_import.h"
 #include "duo_fixtures.h"
 
@@ -15,13 +15,13 @@ namespace {
 int DuoImportError(DuoModels& d, const std::string& text) {
     try {
         d.LoadDuo(text);
-    } catch (const forms::RuntimeError& e) {
+    } catch (const values::RuntimeError& e) {
         return e.number();
     }
     return 0;
 }
 
-double Cell(const std::string& text) { return forms::Val(text); }
+double Cell(const std::string& text) { return values::Val(text); }
 
 }  // namespace
 
@@ -107,7 +107,7 @@ TEST(DuoCorrelationImport, OlderLayoutIsRefusedByItsFifteenthItem) {
     // older file's records no longer line up and end cut short.
     DuoModels longer;
     const std::string named = CorrelationHeader() + TieRow("R1", "---", "E-01-top", "0") + TieRow("D1", "10", "D1", "10");
-    EXPECT_EQ(DuoImportError(longer, named), forms::kErrInputPastEnd);
+    EXPECT_EQ(DuoImportError(longer, named), values::kErrInputPastEnd);
     EXPECT_FALSE(longer.shown.olderLayout);
 }
 
@@ -129,12 +129,12 @@ TEST(DuoCorrelationImport, StarCellsDeeperCoreAndFormatErrors) {
     DuoModels empty;
     std::string text = HandDuoModel();
     text.replace(text.find("'M20"), 4, "");
-    EXPECT_EQ(DuoImportError(empty, text), forms::kErrInvalidCall);
+    EXPECT_EQ(DuoImportError(empty, text), values::kErrInvalidCall);
     DuoModels cut;
-    EXPECT_EQ(DuoImportError(cut, DuoHeader() + "'R1,'E-01-top,'0\r\n"), forms::kErrInputPastEnd);
+    EXPECT_EQ(DuoImportError(cut, DuoHeader() + "'R1,'E-01-top,'0\r\n"), values::kErrInputPastEnd);
     // A header without a tie row is a model cut short too, as in the main window.
     DuoModels header;
-    EXPECT_EQ(DuoImportError(header, DuoHeader()), forms::kErrInputPastEnd);
+    EXPECT_EQ(DuoImportError(header, DuoHeader()), values::kErrInputPastEnd);
     DuoModels letters;
-    EXPECT_EQ(DuoImportError(letters, HandDuoModel() + DuoRow("D5", "abc", "D5", "110")), forms::kErrTypeMismatch);
+    EXPECT_EQ(DuoImportError(letters, HandDuoModel() + DuoRow("D5", "abc", "D5", "110")), values::kErrTypeMismatch);
 }

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "forms/runtime_error.h"
+#include "values/runtime_error.h"
 #include "duo_fixtures.h"
 
 using namespace model;
@@ -13,7 +13,7 @@ namespace {
 int DuoEventError(DuoModels& d, const std::string& rows) {
     try {
         d.LoadDuoEvents(rows);
-    } catch (const forms::RuntimeError& e) {
+    } catch (const values::RuntimeError& e) {
         return e.number();
     }
     return 0;
@@ -86,7 +86,7 @@ TEST(DuoEventList, AFailedImportLeavesTheListNotLoaded) {
     d.LoadMasterEvents();
     // A layer end beyond the single-precision range stops the combination,
     // after the list was read and before anything was placed on the master.
-    EXPECT_EQ(DuoEventError(d, "E,01,1e39,70,Void\n"), forms::kErrOverflow);
+    EXPECT_EQ(DuoEventError(d, "E,01,1e39,70,Void\n"), values::kErrOverflow);
     EXPECT_FALSE(d.duo.gEventsLoaded);
     EXPECT_EQ(d.duo.gEventCount, kNotLoaded);
     EXPECT_EQ(d.duo.gMergedEventCount, kNotLoaded);
@@ -94,7 +94,7 @@ TEST(DuoEventList, AFailedImportLeavesTheListNotLoaded) {
     EXPECT_FALSE(d.link.ByEventFreeDepth());
     EXPECT_FLOAT_EQ(d.link.DuoToMainCD(90), 140);
 
-    EXPECT_EQ(DuoEventError(d, "E,01,60\n"), forms::kErrInputPastEnd);
+    EXPECT_EQ(DuoEventError(d, "E,01,60\n"), values::kErrInputPastEnd);
     EXPECT_FALSE(d.duo.gEventsLoaded);
     // A later good file loads.
     EXPECT_EQ(DuoEventError(d, "E,01,60,70,Void\n"), 0);

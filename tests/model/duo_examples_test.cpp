@@ -5,7 +5,6 @@
 
 #include <string>
 
-#include "forms/values.h"
 #include "model/age_conversion.h"
 #include "model/age_model_import.h"
 #include "model/correlation_import.h"
@@ -15,6 +14,7 @@
 #include "model/duo_correlation_import.h"
 #include "model/duo_event_list.h"
 #include "model/event_layers.h"
+#include "values/values.h"
 
 using namespace model;
 
@@ -102,8 +102,8 @@ TEST_F(DuoExamples, LevelsOnTheEventFreeRouteAndAges) {
     // The main age model came over when the Duo event list was loaded.
     ASSERT_TRUE(TransferAgeModel2(main, duo, link));
     EXPECT_EQ(duo.gAgeModelRows, 20);
-    EXPECT_DOUBLE_EQ(forms::RoundHalfEven(*CDToAge2(duo, 200), 0), 2612);
-    EXPECT_DOUBLE_EQ(forms::RoundHalfEven(CDToAge(main, 244.99f), 0), 2645);
-    EXPECT_DOUBLE_EQ(forms::RoundHalfEven(*CDToAge2(duo, 600), 0), 8019);
-    EXPECT_DOUBLE_EQ(forms::RoundHalfEven(CDToAge(main, 717.79f), 0), 8007);
+    EXPECT_DOUBLE_EQ(values::RoundHalfEven(*CDToAge2(duo, 200), 0), 2612);
+    EXPECT_DOUBLE_EQ(values::RoundHalfEven(CDToAge(main, 244.99f), 0), 2645);
+    EXPECT_DOUBLE_EQ(values::RoundHalfEven(*CDToAge2(duo, 600), 0), 8019);
+    EXPECT_DOUBLE_EQ(values::RoundHalfEven(CDToAge(main, 717.79f), 0), 8007);
 }

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "forms/values.h"
+#include "values/values.h"
 #include "model/age_model_import.h"
 #include "model/correlation_lookup.h"
 #include "duo_fixtures.h"
@@ -128,27 +128,27 @@ TEST(MasterLinkEdges, SearchAgreesWithTheRowWalk) {
         for (long r = 1; r <= rows; ++r) {
             s = ordered ? s + random() % 30 : static_cast<double>(random() % 500);
             m += 1 + random() % 40;
-            d.duo.gCorrRow(1, r) = random() % 5 == 0 ? "9999" : forms::DoubleText(s);
-            d.master.gMasterRow(1, r) = random() % 5 == 0 ? "9999" : forms::DoubleText(m);
+            d.duo.gCorrRow(1, r) = random() % 5 == 0 ? "9999" : values::DoubleText(s);
+            d.master.gMasterRow(1, r) = random() % 5 == 0 ? "9999" : values::DoubleText(m);
         }
         IndexTiePairs(d.duo, d.master);
         for (int probe = 0; probe < 50; ++probe) {
             const float x = static_cast<float>(random() % 6000) / 10.0f - 50.0f;
             long a = 0, b = 0;
             for (long r = 1; r <= rows && b == 0; ++r) {
-                const double sr = forms::Val(std::as_const(d.duo).gCorrRow(1, r)), mr = forms::Val(std::as_const(d.master).gMasterRow(1, r));
+                const double sr = values::Val(std::as_const(d.duo).gCorrRow(1, r)), mr = values::Val(std::as_const(d.master).gMasterRow(1, r));
                 if (sr == 9999 || mr == 9999) continue;
                 if (x >= sr) a = r;
                 else b = r;
             }
-            auto S = [&](long r) { return forms::Val(std::as_const(d.duo).gCorrRow(1, r)); };
-            auto M = [&](long r) { return forms::Val(std::as_const(d.master).gMasterRow(1, r)); };
+            auto S = [&](long r) { return values::Val(std::as_const(d.duo).gCorrRow(1, r)); };
+            auto M = [&](long r) { return values::Val(std::as_const(d.master).gMasterRow(1, r)); };
             double v;
             if (a == 0 && b == 0) v = 9999;
             else if (b == 0) v = x - S(a) + M(a);
             else if (a == 0) v = x - S(b) + M(b);
             else v = M(a) + (M(b) - M(a)) * (x - S(a)) / (S(b) - S(a));
-            const float expected = static_cast<float>(a == 0 && b == 0 ? 9999 : forms::RoundHalfEven(v, 2));
+            const float expected = static_cast<float>(a == 0 && b == 0 ? 9999 : values::RoundHalfEven(v, 2));
             ASSERT_FLOAT_EQ(d.link.DuoToMainCD(x), expected) << "round " << round << " x " << x;
         }
     }

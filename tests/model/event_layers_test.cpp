@@ -7,11 +7,11 @@
 #include <utility>
 #include <vector>
 
-#include "forms/runtime_error.h"
-#include "forms/values.h"
 #include "model/depth_conversion.h"
 #include "model/event_types.h"
 #include "model_fixtures.h"
+#include "values/runtime_error.h"
+#include "values/values.h"
 
 using namespace model;
 using namespace model_test;
@@ -26,7 +26,7 @@ DepthModel Combine(const Layers& layers) {
     LoadCorrelation(m, StraightCorrelation());
     std::string text = EventHeader();
     for (auto [top, bottom] : layers)
-        text += "A,01," + forms::SingleText(top) + "," + forms::SingleText(bottom) + ",Turbidite\n";
+        text += "A,01," + values::SingleText(top) + "," + values::SingleText(bottom) + ",Turbidite\n";
     LoadEvents(m, text);
     return m;
 }
@@ -164,17 +164,17 @@ TEST(EventImport, AFailedImportResetsTheCountsAndKeepsTheRows) {
     DepthModel m;
     LoadCorrelation(m, StraightCorrelation());
     ItemReader file(EventHeader() + "A,01,100,110,Void\nA,01,200");
-    EXPECT_THROW(ImportEventList(m, file, "C:\\x\\events_20240301.csv"), forms::RuntimeError);
+    EXPECT_THROW(ImportEventList(m, file, "C:\\x\\events_20240301.csv"), values::RuntimeError);
     EXPECT_EQ(m.gEventCount, kNotLoaded);
     EXPECT_EQ(m.gMergedEventCount, kNotLoaded);
     EXPECT_FALSE(m.gEventsLoaded);
     EXPECT_EQ(m.gVerEvents, "01 Mar. 2024");
     EXPECT_EQ(m.gEventList(3, 1), "100");
-    EXPECT_THROW(CDToEFD(m, 100), forms::RuntimeError);
+    EXPECT_THROW(CDToEFD(m, 100), values::RuntimeError);
 
     // An empty file has not even a header.
     ItemReader empty("");
-    EXPECT_THROW(ImportEventList(m, empty, "e.csv"), forms::RuntimeError);
+    EXPECT_THROW(ImportEventList(m, empty, "e.csv"), values::RuntimeError);
     EXPECT_EQ(m.gEventCount, kNotLoaded);
 
     // The next file loads.
@@ -192,8 +192,8 @@ TEST(EventImport, LayersTooThickForASingleSumAreAnOverflow) {
     try {
         ImportEventList(m, file, "events.csv");
         FAIL() << "the import must stop";
-    } catch (const forms::RuntimeError& e) {
-        EXPECT_EQ(e.number(), forms::kErrOverflow);
+    } catch (const values::RuntimeError& e) {
+        EXPECT_EQ(e.number(), values::kErrOverflow);
     }
     EXPECT_EQ(m.gEventCount, kNotLoaded);
     EXPECT_FALSE(m.gEventsLoaded);

@@ -7,7 +7,6 @@
 #include <iterator>
 #include <string>
 
-#include "forms/values.h"
 #include "model/age_conversion.h"
 #include "model/age_model_import.h"
 #include "model/correlation_import.h"
@@ -15,6 +14,7 @@
 #include "model/event_layers.h"
 #include "model/proxy_import.h"
 #include "model/proxy_positions.h"
+#include "values/values.h"
 
 using namespace model;
 
@@ -79,7 +79,7 @@ TEST_F(Examples, CompositeDepthOfDrillingPositions) {
     // PSP 3.0 lies above M007: 1:1 from it, 113.7 - 9.4 = 104.3 cm; so does
     // the section's top row, 113.7 - 12.4 = 101.3 cm.
     EXPECT_NEAR(*TrinityToCD(m, 1, 2, 3.0f), 104.3, 1e-9);
-    EXPECT_NEAR(forms::Val(std::as_const(m).gCorrTable(1, 1, 2, 12)), 101.3, 1e-9);
+    EXPECT_NEAR(values::Val(std::as_const(m).gCorrTable(1, 1, 2, 12)), 101.3, 1e-9);
     // Age point Poz-4138 at B-08 PSP 59.0, between M042 (45.6, 797.7 cm) and
     // M043 (63.1, 815.1 cm): 797.7 + 13.4 x 17.4 / 17.5 = 811.0234 cm.
     EXPECT_EQ(m.gAgeModel(1, 10), "Poz-4138");

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "forms/values.h"
 #include "model/age_model_import.h"
 #include "model/extrapolation.h"
 #include "model_fixtures.h"
+#include "values/values.h"
 
 using namespace model;
 using namespace model_test;
@@ -33,19 +33,19 @@ struct DuoNamesEtoH : DuoModelLink {
 
 TEST(RecomputeDerivedDepths, LevelsOutsideTheTiesFollowTheNewMethod) {
     DepthModel m = TwoTieSection();
-    EXPECT_DOUBLE_EQ(forms::Val(std::as_const(m).gCorrTable(1, 1, 2, 1)), 100);  // 1:1 above the first tie
-    EXPECT_DOUBLE_EQ(forms::Val(std::as_const(m).gCorrTable(1, 1, 2, 4)), 210);  // 1:1 below the last
+    EXPECT_DOUBLE_EQ(values::Val(std::as_const(m).gCorrTable(1, 1, 2, 1)), 100);  // 1:1 above the first tie
+    EXPECT_DOUBLE_EQ(values::Val(std::as_const(m).gCorrTable(1, 1, 2, 4)), 210);  // 1:1 below the last
 
     m.gExtrapolation = Extrapolation::kProportional;
     RecomputeDerivedDepths(m, nullptr);
-    EXPECT_DOUBLE_EQ(forms::Val(std::as_const(m).gCorrTable(1, 1, 2, 1)), 90);
-    EXPECT_DOUBLE_EQ(forms::Val(std::as_const(m).gCorrTable(1, 1, 2, 4)), 225);
-    EXPECT_DOUBLE_EQ(forms::Val(std::as_const(m).gCorrTable(1, 1, 2, 2)), 120);
+    EXPECT_DOUBLE_EQ(values::Val(std::as_const(m).gCorrTable(1, 1, 2, 1)), 90);
+    EXPECT_DOUBLE_EQ(values::Val(std::as_const(m).gCorrTable(1, 1, 2, 4)), 225);
+    EXPECT_DOUBLE_EQ(values::Val(std::as_const(m).gCorrTable(1, 1, 2, 2)), 120);
     EXPECT_EQ(m.gCorrTable(1, 2, 2, 1), "9999");  // no level of B
 
     m.gExtrapolation = Extrapolation::kOneToOne;
     RecomputeDerivedDepths(m, nullptr);
-    EXPECT_DOUBLE_EQ(forms::Val(std::as_const(m).gCorrTable(1, 1, 2, 4)), 210);
+    EXPECT_DOUBLE_EQ(values::Val(std::as_const(m).gCorrTable(1, 1, 2, 4)), 210);
 }
 
 TEST(RecomputeDerivedDepths, ALevelInASectionWithoutATieStaysWithoutDepth) {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "forms/runtime_error.h"
 #include "model/file_names.h"
+#include "values/runtime_error.h"
 
 using model::GetFileDate;
 using model::GetFileTitle;
@@ -44,8 +44,8 @@ TEST(GetFileTitle, NameWithoutFolderAndExtension) {
     EXPECT_EQ(GetFileTitle("model.csv"), "model");
     EXPECT_EQ(GetFileTitle("C:\\x\\.csv"), "");
     // A name shorter than its extension is a run-time error the caller can trap.
-    EXPECT_THROW(GetFileTitle("C:\\x\\a"), forms::RuntimeError);
-    EXPECT_THROW(GetFileTitle(""), forms::RuntimeError);
+    EXPECT_THROW(GetFileTitle("C:\\x\\a"), values::RuntimeError);
+    EXPECT_THROW(GetFileTitle(""), values::RuntimeError);
 }
 
 TEST(GetMiddleField, FieldBetweenTheFirstTwoSeparators) {

@@ -4,9 +4,9 @@
 #include <chrono>
 #include <string>
 
-#include "forms/runtime_error.h"
 #include "model/item_reader.h"
 #include "odd_files.h"
+#include "values/runtime_error.h"
 
 using model::ItemReader;
 
@@ -17,7 +17,7 @@ int OpenError(const std::string& path) {
     try {
         ItemReader::Open(path);
         return 0;
-    } catch (const forms::RuntimeError& e) {
+    } catch (const values::RuntimeError& e) {
         return e.number();
     }
 }
@@ -30,13 +30,13 @@ TEST(ItemReaderOpen, AnythingButARegularFileIsRefusedAtOnce) {
     const auto start = std::chrono::steady_clock::now();
     // A pipe without a writer would hold the open for good, a device would
     // be read until memory runs out.
-    EXPECT_EQ(OpenError(files.Pipe()), forms::kErrPathFileAccess);
-    EXPECT_EQ(OpenError(files.Device()), forms::kErrPathFileAccess);
-    EXPECT_EQ(OpenError(files.Folder()), forms::kErrPathFileAccess);
-    EXPECT_EQ(OpenError(files.Missing()), forms::kErrFileNotFound);
-    EXPECT_EQ(OpenError(files.Missing() + "/inside.csv"), forms::kErrFileNotFound);
+    EXPECT_EQ(OpenError(files.Pipe()), values::kErrPathFileAccess);
+    EXPECT_EQ(OpenError(files.Device()), values::kErrPathFileAccess);
+    EXPECT_EQ(OpenError(files.Folder()), values::kErrPathFileAccess);
+    EXPECT_EQ(OpenError(files.Missing()), values::kErrFileNotFound);
+    EXPECT_EQ(OpenError(files.Missing() + "/inside.csv"), values::kErrFileNotFound);
     // A file larger than the machine's memory is refused before it is read.
-    EXPECT_EQ(OpenError(files.Huge()), forms::kErrOutOfMemory);
+    EXPECT_EQ(OpenError(files.Huge()), values::kErrOutOfMemory);
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
     // An empty regular file is read, as a file without records.
     EXPECT_TRUE(ItemReader::Open(files.Write("empty.csv", "")).AtEnd());

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "forms/runtime_error.h"
-#include "forms/values.h"
 #include "model/item_reader.h"
+#include "values/runtime_error.h"
+#include "values/values.h"
 
 using model::ItemReader;
 
@@ -30,7 +30,7 @@ std::vector<std::vector<std::string>> Records(const std::string& text, int items
 int ErrorNumber(const std::string& text, int items) {
     try {
         Records(text, items);
-    } catch (const forms::RuntimeError& e) {
+    } catch (const values::RuntimeError& e) {
         return e.number();
     }
     return 0;
@@ -89,7 +89,7 @@ TEST(ItemReader, CellsWrittenQuotedWithDoubledQuotesReadBackCellForCell) {
         for (size_t i = 0; i < record.size(); ++i) {
             const std::string& cell = record[i];
             if (i > 0) text += ',';
-            if (forms::IsNumeric(cell) && cell.find(' ') == std::string::npos) {
+            if (values::IsNumeric(cell) && cell.find(' ') == std::string::npos) {
                 text += cell;
                 continue;
             }
@@ -118,8 +118,8 @@ TEST(ItemReader, EndOfFileIsTestedOnlyBeforeARecord) {
     EXPECT_EQ(Records("a,1\n\n\nb,2\n\r\n  \n", 2), (Rows{{"a", "1"}, {"b", "2"}}));
     EXPECT_EQ(Records("", 2), Rows{});
     // A record cut short at the end of the file is error 62.
-    EXPECT_EQ(ErrorNumber("a,1\nb", 2), forms::kErrInputPastEnd);
-    EXPECT_EQ(ErrorNumber("a,1,b", 2), forms::kErrInputPastEnd);
+    EXPECT_EQ(ErrorNumber("a,1\nb", 2), values::kErrInputPastEnd);
+    EXPECT_EQ(ErrorNumber("a,1,b", 2), values::kErrInputPastEnd);
     // A comma promises one more (empty) item even at the very end.
     EXPECT_EQ(Records("a,", 2), (Rows{{"a", ""}}));
 }
@@ -137,8 +137,8 @@ TEST(ItemReader, OpensFilesWholeAndReportsAMissingOne) {
     try {
         ItemReader::Open(path);
         FAIL() << "a missing file must be an error";
-    } catch (const forms::RuntimeError& e) {
-        EXPECT_EQ(e.number(), forms::kErrFileNotFound);
+    } catch (const values::RuntimeError& e) {
+        EXPECT_EQ(e.number(), values::kErrFileNotFound);
     }
 }
 
@@ -159,7 +159,7 @@ TEST(ItemReader, AFileOfWholePagesIsReadToItsLastNumber) {
         ++count;
     }
     EXPECT_EQ(count, std::count(text.begin(), text.end(), ',') + 1);
-    EXPECT_EQ(last, forms::Val(text.substr(text.rfind(',') + 1)));
+    EXPECT_EQ(last, values::Val(text.substr(text.rfind(',') + 1)));
     std::remove(path.c_str());
 }
 
@@ -169,12 +169,12 @@ TEST(ItemReader, FastConversionsAgreeWithThePlatformRules) {
                              // Around the eight characters read as one word.
                              "1234567", "-123456", "12345678", "-1234.56", "1234.567", "0.000001", "1,5", "12/3",
                              "1.2.3", "-1-2", "A-01-top"}) {
-        EXPECT_EQ(model::FastVal(text), forms::Val(text)) << text;
-        bool numeric = forms::IsNumeric(text);
+        EXPECT_EQ(model::FastVal(text), values::Val(text)) << text;
+        bool numeric = values::IsNumeric(text);
         if (numeric) {
-            EXPECT_EQ(model::StrictNumber(text), forms::CDbl(text)) << text;
+            EXPECT_EQ(model::StrictNumber(text), values::CDbl(text)) << text;
         } else {
-            EXPECT_THROW(model::StrictNumber(text), forms::RuntimeError) << text;
+            EXPECT_THROW(model::StrictNumber(text), values::RuntimeError) << text;
         }
     }
 }
@@ -197,11 +197,11 @@ TEST(ItemReader, NumbersReadInPassAgreeWithTheTextReaders) {
     for (size_t i = 0; i < items.size(); ++i) text += items[i] + (i % 7 == 6 ? "\r\n" : ",");
     ItemReader values(text), strict(text);
     for (const std::string& item : items) {
-        EXPECT_EQ(values.NumberVal(), forms::Val(item)) << item;
-        if (forms::IsNumeric(item)) {
-            EXPECT_EQ(strict.Number(), forms::CDbl(item)) << item;
+        EXPECT_EQ(values.NumberVal(), values::Val(item)) << item;
+        if (values::IsNumeric(item)) {
+            EXPECT_EQ(strict.Number(), values::CDbl(item)) << item;
         } else {
-            EXPECT_THROW(strict.Number(), forms::RuntimeError) << item;
+            EXPECT_THROW(strict.Number(), values::RuntimeError) << item;
         }
     }
 }
@@ -245,8 +245,8 @@ TEST(ItemReader, ARecordReadInOneCallGivesWhatItemByItemGives) {
     try {
         cut.NumbersVal(record);
         FAIL() << "a short record must be an error";
-    } catch (const forms::RuntimeError& e) {
-        EXPECT_EQ(e.number(), forms::kErrInputPastEnd);
+    } catch (const values::RuntimeError& e) {
+        EXPECT_EQ(e.number(), values::kErrInputPastEnd);
     }
 }
 
@@ -257,7 +257,7 @@ TEST(ItemReader, APartReadsOnlyItsOwnBytes) {
     EXPECT_EQ(part.NumberVal(), 2.0);
     EXPECT_TRUE(part.AtEnd());
     // The digits after the part are not its own, even to the word reader.
-    EXPECT_THROW(part.NumberVal(), forms::RuntimeError);
+    EXPECT_THROW(part.NumberVal(), values::RuntimeError);
     ItemReader rest = whole.Part(6, 100);
     EXPECT_EQ(rest.Item(), "34");
     EXPECT_TRUE(rest.CommaPassed());

@@ -4,9 +4,9 @@
 #include <random>
 #include <string>
 
-#include "forms/runtime_error.h"
-#include "forms/values.h"
 #include "model/number_text.h"
+#include "values/runtime_error.h"
+#include "values/values.h"
 
 namespace {
 
@@ -37,8 +37,8 @@ TEST(NumberText, ShortestFixedTextWithALeadingZeroAndNoMinusZero) {
     EXPECT_EQ(Text(1e-7), "0.0000001");
     EXPECT_EQ(Text(0.1f), "0.1");              // a float, not 0.100000001490116...
     EXPECT_EQ(Text(16777217.0f), "16777216");  // what the float holds
-    EXPECT_THROW(Text(std::numeric_limits<double>::infinity()), forms::RuntimeError);
-    EXPECT_THROW(Text(std::nanf("")), forms::RuntimeError);
+    EXPECT_THROW(Text(std::numeric_limits<double>::infinity()), values::RuntimeError);
+    EXPECT_THROW(Text(std::nanf("")), values::RuntimeError);
 }
 
 // Rounded depths and ages, and values of every size, as the general
@@ -48,12 +48,12 @@ TEST(NumberText, SameAsTheGeneralConversion) {
     std::uniform_real_distribution<double> magnitude(-12, 12);
     for (int i = 0; i < 300000; ++i) {
         const double raw = std::pow(10.0, magnitude(random)) * (random() % 2 ? 1 : -1);
-        const double rounded = forms::RoundHalfEven(raw, static_cast<int>(random() % 5));
+        const double rounded = values::RoundHalfEven(raw, static_cast<int>(random() % 5));
         for (double v : {raw, rounded}) {
             ASSERT_EQ(Text(v), Shortest(v)) << v;
             const float f = static_cast<float>(v);
             ASSERT_EQ(Text(f), Shortest(f)) << f;
-            const float rf = static_cast<float>(forms::RoundHalfEven(f, static_cast<int>(random() % 4)));
+            const float rf = static_cast<float>(values::RoundHalfEven(f, static_cast<int>(random() % 4)));
             ASSERT_EQ(Text(rf), Shortest(rf)) << rf;
         }
     }

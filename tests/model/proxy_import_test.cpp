@@ -3,10 +3,10 @@
 #include <random>
 #include <string>
 
-#include "forms/runtime_error.h"
 #include "model/proxy_import.h"
 #include "model/proxy_preview.h"
 #include "proxy_fixtures.h"
+#include "values/runtime_error.h"
 
 using namespace model;
 using namespace proxy_test;
@@ -68,7 +68,7 @@ TEST(ProxyFileTitle, PlainNumbersAreTheirOwnShortestSingleText) {
     for (const char* yes : {"12", "-3.5", "0.25", "1E+20", "3.141593"}) EXPECT_TRUE(IsPlainNumber(yes)) << yes;
     for (const char* no : {"01", "1.0", ".5", "+2", "1e3", "Ti", "", "-0", "3.1415927", " 1"})
         EXPECT_FALSE(IsPlainNumber(no)) << no;
-    EXPECT_THROW(IsPlainNumber("1E+39"), forms::RuntimeError);  // beyond single precision
+    EXPECT_THROW(IsPlainNumber("1E+39"), values::RuntimeError);  // beyond single precision
 }
 
 TEST_F(ProxyImportTest, HolyTrinityByHeaderWordsOrBoreHoleNames) {
@@ -154,7 +154,7 @@ TEST_F(ProxyImportTest, ValueLayoutsKeepTheValueAsRead) {
 
     // Sections written "01" are no plain numbers: the PSP is taken for the first
     // one, and the records no longer come out even.
-    EXPECT_THROW(Import(m, "Bore hole,Section,PSP,Ti\nA,01,12.5,7\nA,01,13,8\nA,01,14,9\n"), forms::RuntimeError);
+    EXPECT_THROW(Import(m, "Bore hole,Section,PSP,Ti\nA,01,12.5,7\nA,01,13,8\nA,01,14,9\n"), values::RuntimeError);
 }
 
 TEST_F(ProxyImportTest, ANumberCellWithNoNumberInItIsAFormatError) {
@@ -162,16 +162,16 @@ TEST_F(ProxyImportTest, ANumberCellWithNoNumberInItIsAFormatError) {
     // bore-hole letters fall into number cells, in either window's import.
     std::string sections = "Bore hole,Section,PSP,Ti\n";
     for (int i = 0; i < 8; ++i) sections += "B,01,1" + std::to_string(i) + ",5\n";
-    EXPECT_THROW(Import(m, sections), forms::RuntimeError);
+    EXPECT_THROW(Import(m, sections), values::RuntimeError);
     DuoStub duo;
     ItemReader file(sections);
-    EXPECT_THROW(ImportDuoProxy(duo, file, "p"), forms::RuntimeError);
+    EXPECT_THROW(ImportDuoProxy(duo, file, "p"), values::RuntimeError);
 
     for (const char* cell : {"n.d.", "B", "-", ".", "&H", "+ x"})
-        EXPECT_THROW(Import(m, std::string("Depth,Ti\n10,1\n20,") + cell + "\n30,2\n"), forms::RuntimeError) << cell;
+        EXPECT_THROW(Import(m, std::string("Depth,Ti\n10,1\n20,") + cell + "\n30,2\n"), values::RuntimeError) << cell;
     // Also where the header scan read the cell, and as the vertical value.
-    EXPECT_THROW(Import(m, "Depth,Ti,Fe\n10,x,2\n20,3,4\n"), forms::RuntimeError);
-    EXPECT_THROW(Import(m, "Depth,Ti\n10,1\nx,3\n"), forms::RuntimeError);
+    EXPECT_THROW(Import(m, "Depth,Ti,Fe\n10,x,2\n20,3,4\n"), values::RuntimeError);
+    EXPECT_THROW(Import(m, "Depth,Ti\n10,1\nx,3\n"), values::RuntimeError);
 }
 
 TEST_F(ProxyImportTest, AnUnplacedDrillingPositionIsNoValueNeverZero) {
@@ -231,7 +231,7 @@ TEST_F(ProxyImportTest, BadFilesAreFormatErrorsAndLeaveThePanelAsItWas) {
         try {
             panel = Import(m, text).panel;
             ADD_FAILURE() << "loaded: " << text.substr(0, 40);
-        } catch (const forms::RuntimeError&) {
+        } catch (const values::RuntimeError&) {
         }
     }
     EXPECT_EQ(panel.gProxyFileName, "kept");
@@ -274,7 +274,7 @@ TEST_F(ProxyImportTest, ReadingInPartsGivesWhatOneReaderGives) {
         }
     // Faults found in a part are those of one reader.
     for (const std::string& text : {with(4000, "9,9,1E+39,9\n"), with(4000, "9,9\n"), ValueFile(kMaxProxyRows + 1, 1)})
-        EXPECT_THROW(read(text, 4), forms::RuntimeError);
+        EXPECT_THROW(read(text, 4), values::RuntimeError);
 }
 
 TEST(ProxyImportDuo, ReadsWithTheDuoNamesIntoItsTwoPlanes) {

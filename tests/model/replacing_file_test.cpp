@@ -10,8 +10,8 @@
 #include <unistd.h>
 
 #include "conversion_fixtures.h"
-#include "forms/runtime_error.h"
 #include "model/replacing_file.h"
+#include "values/runtime_error.h"
 
 using namespace model;
 using namespace model_test;
@@ -99,8 +99,8 @@ TEST(ReplacingFile, ANewFileAndAFileBehindALink) {
     EXPECT_EQ(folder.Names(), (std::vector<std::string>{"link.csv", "new.csv"}));
 
     std::filesystem::create_directory(folder.File("folder.csv"));
-    EXPECT_THROW(ReplacingFile(folder.File("folder.csv")), forms::RuntimeError);
-    EXPECT_THROW(ReplacingFile(folder.File("folder.csv"), false), forms::RuntimeError);
+    EXPECT_THROW(ReplacingFile(folder.File("folder.csv")), values::RuntimeError);
+    EXPECT_THROW(ReplacingFile(folder.File("folder.csv"), false), values::RuntimeError);
 }
 
 // A program killed while it saves leaves the old file as it was, and nothing

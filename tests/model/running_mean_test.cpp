@@ -6,8 +6,8 @@
 #include <random>
 #include <vector>
 
-#include "forms/runtime_error.h"
 #include "model/running_mean.h"
+#include "values/runtime_error.h"
 
 using namespace model;
 
@@ -51,7 +51,7 @@ TEST(RunningMean, WindowsAndBoundsOfThreeAndFive) {
     ASSERT_EQ(three.size(), 1u);
     ExpectSegment(three[0], 4, 40, 5, 50);
     EXPECT_TRUE(c.Mean(3, 5).empty());
-    EXPECT_THROW(c.Mean(7), forms::RuntimeError);
+    EXPECT_THROW(c.Mean(7), values::RuntimeError);
 }
 
 TEST(RunningMean, ElevenAndTwoHundredEightNeedTheirRows) {
@@ -192,5 +192,5 @@ TEST(RunningMean, KeptPairsGiveWhatSummingAnewGives) {
             }
         }
     }
-    EXPECT_THROW(RunningMeanPairs(7, std::vector<float>(9), std::vector<float>(9), 8), forms::RuntimeError);
+    EXPECT_THROW(RunningMeanPairs(7, std::vector<float>(9), std::vector<float>(9), 8), values::RuntimeError);
 }

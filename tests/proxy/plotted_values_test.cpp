@@ -3,8 +3,8 @@
 
 #include <vector>
 
-#include "forms/runtime_error.h"
 #include "proxy/plotted_values.h"
+#include "values/runtime_error.h"
 
 namespace {
 
@@ -47,7 +47,7 @@ TEST(PlottedValues, RatiosLeaveNoValuesAndZeroDivisorsOut) {
     EXPECT_EQ(x, (std::vector<float>{0, 2, 1, 0, 1, 9999}));
     // A quotient beyond single precision is an overflow.
     const model::ProxyPanelData huge = Panel({3e38f}, {0.001f});
-    EXPECT_THROW(quillory::PlotValues(huge, 1, 2, x), forms::RuntimeError);
+    EXPECT_THROW(quillory::PlotValues(huge, 1, 2, x), values::RuntimeError);
 }
 
 TEST(PlottedValues, TheRangeLeavesNoValuesOutAndNeverHasNoWidth) {

@@ -1,9 +1,9 @@
 // "Import proxy" and the vertical-axis question, in the main window.
 #include <gtest/gtest.h>
 
-#include "forms/values.h"
 #include "model/depth_conversion.h"
 #include "proxy_window_fixture.h"
+#include "values/values.h"
 
 namespace proxy_test {
 namespace {

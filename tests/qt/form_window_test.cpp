@@ -29,13 +29,14 @@
 #include <vector>
 
 #include "forms/application.h"
-#include "forms/runtime_error.h"
 #include "qt/form_window.h"
 #include "qt/qt_services.h"
 #include "qt/surface_widget.h"
 #include "qt_test_app.h"
+#include "values/runtime_error.h"
 
 using namespace forms;
+using namespace values;
 
 namespace {
 

@@ -16,7 +16,7 @@
 
 #include "forms/application.h"
 #include "forms/picture_file.h"
-#include "forms/runtime_error.h"
+#include "values/runtime_error.h"
 #include "photo/photo_window.h"
 #include "qt/form_window.h"
 #include "qt/picture_loader.h"
@@ -25,6 +25,7 @@
 #include "qt_test_app.h"
 
 using namespace forms;
+using namespace values;
 using namespace quillory;
 
 namespace {

@@ -21,14 +21,15 @@
 
 #include "forms/application.h"
 #include "forms/headless.h"
-#include "forms/runtime_error.h"
 #include "qt/dialogs.h"
 #include "qt/menu_view.h"
 #include "qt/picture_loader.h"
 #include "qt/qt_services.h"
 #include "qt_test_app.h"
+#include "values/runtime_error.h"
 
 using namespace forms;
+using namespace values;
 
 namespace {
 
@@ -173,7 +174,7 @@ TEST_F(QtClockTest, AnErrorNoHandlerTrappedIsSaidAndEndsTheProgram) {
         text = box->text();
         box->defaultButton()->click();
     });
-    services.UserEvent([] { forms::OutOfMemory(); });
+    services.UserEvent([] { values::OutOfMemory(); });
     EXPECT_EQ(text, "Run-time error '7':\n\nOut of memory");
     EXPECT_TRUE(app.Ended());
 }

@@ -6,7 +6,7 @@
 #include <exception>
 #include <stdexcept>
 
-#include "forms/values.h"
+#include "values/values.h"
 
 namespace sync_walk {
 
@@ -72,7 +72,7 @@ std::string Walk::RandomLevel(double lo, double hi) {
         const bool duoSide = Pick(2);
         const float bottom = (duoSide ? q_.duo : q_.main).model.gBoreHoleBottom[1 + Pick(4)];
         const double offset = (Pick(3) - 1) * 0.01;
-        return forms::SingleText(static_cast<float>(bottom + offset));
+        return values::SingleText(static_cast<float>(bottom + offset));
     }
     if (kind < 19) return RandomDecimal(hi, 2.5 * hi, Pick(2));
     const char* junk[] = {"", "-", "-12", "abc", "1e3", "0", ".5"};
@@ -81,8 +81,8 @@ std::string Walk::RandomLevel(double lo, double hi) {
 
 bool Walk::InStep() {
     const quillory::DuoSide& d = q_.duoSide;
-    const float main = static_cast<float>(forms::Val(q_.frmMain().Text2.Text()));
-    const float duo = static_cast<float>(forms::Val(q_.frm2Main().Text2.Text()));
+    const float main = static_cast<float>(values::Val(q_.frmMain().Text2.Text()));
+    const float duo = static_cast<float>(values::Val(q_.frm2Main().Text2.Text()));
     const double tolerance = std::pow(10.0, -q_.shared.precision.gDepthPrecision) + 1e-4;
     return std::abs(duo - d.link.MainToDuoCD(main)) <= tolerance || std::abs(main - d.link.DuoToMainCD(duo)) <= tolerance;
 }
@@ -210,7 +210,7 @@ void Walk::OneAction(Figures& f) {
         // without the user's edit mark: the level does not move.
         const bool pushes = column == 0 || w.Option2(1).Value();
         ++f.byKind[column == 0 ? "composite column picked" : "bore-hole column picked"];
-        Checked(f, at + box.QualifiedName() + " picked at " + forms::SingleText(static_cast<float>(y)),
+        Checked(f, at + box.QualifiedName() + " picked at " + values::SingleText(static_cast<float>(y)),
                 pushes ? Road::kPushes : Road::kDoesNotPush,
                 [&] { box.UserMouseDown(forms::kLeftButton, 0, 1.0, y); });
     } else if (kind < 95) {

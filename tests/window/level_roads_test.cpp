@@ -4,8 +4,8 @@
 // refused.
 #include <gtest/gtest.h>
 
-#include "forms/values.h"
 #include "main/main_window_fixture.h"
+#include "values/values.h"
 
 namespace main_test {
 namespace {
@@ -288,7 +288,7 @@ TEST_F(LevelRoadTest, APositionSearchOnTheEventFreeScaleStillWritesItsReadOuts) 
     f.BoreHole(1).ToolTipText.clear();
     EXPECT_FALSE(f.GetPSP(1, 120));
     EXPECT_EQ(f.Label4.Caption(), "4/0/0");
-    EXPECT_EQ(f.BoreHole(1).ToolTipText, "Target depth: " + forms::SingleText(q.main.gPSP) + " (cm)");
+    EXPECT_EQ(f.BoreHole(1).ToolTipText, "Target depth: " + values::SingleText(q.main.gPSP) + " (cm)");
 }
 
 // A level the bottom test accepts but the slider cannot show still completes

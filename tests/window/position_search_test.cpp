@@ -13,16 +13,16 @@
 #include <array>
 #include <cstdio>
 
-#include "forms/values.h"
 #include "main/main_window_fixture.h"
 #include "model/correlation_lookup.h"
 #include "tools/frm_divider.h"
+#include "values/values.h"
 
 namespace main_test {
 namespace {
 
-using forms::CDbl;
-using forms::Val;
+using values::CDbl;
+using values::Val;
 using quillory::SideState;
 
 // Everything GetPSP leaves behind.
@@ -115,16 +115,16 @@ bool WalkedGetPSP(quillory::FrmMain& f, quillory::FrmDivider& divider, int16_t b
                 if (oneToOne && static_cast<float>(cA) > static_cast<float>(t))
                     st.gPSP = atTop(pA + (t - cA), slack);
                 else
-                    st.gPSP = atTop(pA + forms::Divide((t - cA) * (pB - pA), cB - cA),
-                                    slack * std::abs(forms::Divide(pB - pA, cB - cA)));
+                    st.gPSP = atTop(pA + values::Divide((t - cA) * (pB - pA), cB - cA),
+                                    slack * std::abs(values::Divide(pB - pA, cB - cA)));
             }
         }
-        f.BoreHole(b).ToolTipText = "Target depth: " + forms::SingleText(st.gPSP) + " (cm)";
+        f.BoreHole(b).ToolTipText = "Target depth: " + values::SingleText(st.gPSP) + " (cm)";
         if (st.gDrivenBy != quillory::DrivenBy::kDivider)
             for (int i = n + 1; i <= quillory::kSectionLaminaeCleared; ++i) st.gSectionLaminae[i] = {};
-        f.Label4.SetCaption(forms::Str(st.gTopRow) + "/" + forms::Str(st.gRowA) + "/" + forms::Str(st.gRowB));
+        f.Label4.SetCaption(values::Str(st.gTopRow) + "/" + values::Str(st.gRowA) + "/" + values::Str(st.gRowB));
         return composite || drilling;
-    } catch (const forms::RuntimeError&) {
+    } catch (const values::RuntimeError&) {
         return false;
     }
 }
@@ -174,7 +174,7 @@ protected:
         const Outcome expected = Take(b, walked);
         Restore(b, before);
         const Outcome actual = Take(b, Main().GetPSP(b, depth));
-        const std::string where = what + " bore hole " + std::to_string(b) + " level " + forms::SingleText(depth);
+        const std::string where = what + " bore hole " + std::to_string(b) + " level " + values::SingleText(depth);
         ++compared;
         EXPECT_EQ(actual.found, expected.found) << where;
         EXPECT_EQ(std::bit_cast<uint32_t>(actual.psp), std::bit_cast<uint32_t>(expected.psp)) << where;
@@ -205,7 +205,7 @@ protected:
         auto val = [](const std::string& text) {
             try {
                 return Val(text);
-            } catch (const forms::RuntimeError&) {
+            } catch (const values::RuntimeError&) {
                 return 0.0;
             }
         };
@@ -275,7 +275,7 @@ std::string GeneratedModel(std::mt19937& random, int rows, bool shuffled) {
     std::array<double, 4> start{}, drillStart{};
     double cd = 0;
     auto chance = [&](int percent) { return static_cast<int>(random() % 100) < percent; };
-    auto cell = [&](double v) { return forms::SingleText(static_cast<float>(std::round(v * 10) / 10)); };
+    auto cell = [&](double v) { return values::SingleText(static_cast<float>(std::round(v * 10) / 10)); };
     for (int row = 0; row < rows; ++row) {
         cd += std::uniform_real_distribution<double>(0.5, 8)(random);
         // The first row opens a section: a longer label there would be taken

@@ -2,9 +2,9 @@
 
 #include <cmath>
 
-#include "forms/values.h"
+#include "values/values.h"
 
-using namespace forms;
+using namespace values;
 
 TEST(Val, TakesTheLeadingNumericPartAndSkipsBlanks) {
     EXPECT_DOUBLE_EQ(Val("12.5cm"), 12.5);

@@ -7,7 +7,7 @@
 #include <cstddef>
 #include <string>
 
-namespace forms {
+namespace values {
 
 class RegularFile {
 public:
@@ -29,4 +29,4 @@ private:
     size_t size_ = 0;
 };
 
-}  // namespace forms
+}  // namespace values

@@ -5,7 +5,7 @@
 #include <stdexcept>
 #include <string>
 
-namespace forms {
+namespace values {
 
 // Error numbers of the old platform that the program's traps tell apart.
 enum ErrorNumber : int {
@@ -45,4 +45,4 @@ inline std::string Describe(const std::exception& e) {
 // Memory that ran out where the program asked for it: error 7.
 [[noreturn]] inline void OutOfMemory() { throw RuntimeError(kErrOutOfMemory, "Out of memory"); }
 
-}  // namespace forms
+}  // namespace values

@@ -1,4 +1,4 @@
-#include "forms/regular_file.h"
+#include "values/regular_file.h"
 
 #include <cerrno>
 
@@ -6,9 +6,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "forms/runtime_error.h"
+#include "values/runtime_error.h"
 
-namespace forms {
+namespace values {
 namespace {
 
 [[noreturn]] void Refuse(int error) {
@@ -44,4 +44,4 @@ int RegularFile::Release() {
     return descriptor;
 }
 
-}  // namespace forms
+}  // namespace values

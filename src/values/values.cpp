@@ -1,4 +1,4 @@
-#include "forms/values.h"
+#include "values/values.h"
 
 #include <cfloat>
 #include <cmath>
@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <limits>
 
-namespace forms {
+namespace values {
 namespace {
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
@@ -256,4 +256,4 @@ long Len(std::string_view s) { return static_cast<long>(s.size()); }
 
 std::string Str(long value) { return std::to_string(value); }
 
-}  // namespace forms
+}  // namespace values

@@ -13,9 +13,9 @@
 #include <string>
 #include <string_view>
 
-#include "forms/runtime_error.h"
+#include "values/runtime_error.h"
 
-namespace forms {
+namespace values {
 
 double Val(std::string_view text);
 bool IsNumeric(std::string_view text);
@@ -51,4 +51,4 @@ long Len(std::string_view s);
 
 std::string Str(long value);  // decimal text, no leading blank
 
-}  // namespace forms
+}  // namespace values
