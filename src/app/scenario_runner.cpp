@@ -234,6 +234,7 @@ void ScenarioRun::Execute(const std::string& line) {
         int a = 0, b = 0;
         if (!(args >> name >> a >> b)) return Fail(cmd + " needs FORM and two whole numbers of twips");
         Form& f = FormNamed(name);
+        if (!f.Visible()) return Fail(NotShown(cmd, f));
         if (cmd == "resize") Act([&] { return backend_->Input().Resize(f, a, b); });
         else Act([&] { return backend_->Input().Move(f, a, b); });
     } else if (cmd == "screen") {
@@ -243,8 +244,11 @@ void ScenarioRun::Execute(const std::string& line) {
         app_->ScreenHeight = height;
     } else if (cmd == "activate") {
         Form& f = FormNamed(values::Trim(rest));
+        if (!f.Visible()) return Fail(NotShown(cmd, f));
         Act([&] { return backend_->Input().Activate(f); });
     } else if (cmd == "close") {
+        // Also a window loaded by a script's reference and never shown: a
+        // script unloads it so.
         Form& f = FormNamed(values::Trim(rest));
         Act([&] { return backend_->Input().Close(f); });
     } else if (cmd == "wait") {

@@ -57,6 +57,9 @@ TEST_P(ScenarioRunnerTest, EveryActionOnAWindowThatIsNotShownIsRefused) {
         "mouse-up frmDemo.Picture1 3 50 1\n"
         "mouse-move frmDemo 100 100\n"
         "mouse-down frmDemo 100 100 1\n"
+        "activate frmDemo\n"
+        "resize frmDemo 6000 5000\n"
+        "move frmDemo 300 300\n"
         "set frmDemo.Visible True\n"
         "expect frmDemo.Label2.Caption =\n"
         "expect frmDemo.Text1.Text =\n"
@@ -76,6 +79,9 @@ TEST_P(ScenarioRunnerTest, EveryActionOnAWindowThatIsNotShownIsRefused) {
                                 "FAIL 10: mouse-up refused: frmDemo is not shown",
                                 "FAIL 11: mouse-move refused: frmDemo is not shown",
                                 "FAIL 12: mouse-down refused: frmDemo is not shown",
+                                "FAIL 13: activate refused: frmDemo is not shown",
+                                "FAIL 14: resize refused: frmDemo is not shown",
+                                "FAIL 15: move refused: frmDemo is not shown",
                             }));
     EXPECT_EQ(run.result.passed, 5);
 }
