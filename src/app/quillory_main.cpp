@@ -3,9 +3,11 @@
 
 #include "app/program.h"
 #include "forms/application.h"
+#include "qt/process_setup.h"
 #include "qt/qt_services.h"
 
 int main(int argc, char** argv) {
+    qtback::SetUpProcess();
     QApplication qt(argc, argv);
     // The program ends when its forms say so (End, or the last one closed),
     // not when Qt sees no window for a moment.

@@ -4,9 +4,11 @@
 #include <vector>
 
 #include "app/scenario_runner.h"
+#include "qt/process_setup.h"
 #include "qt/qt_scenario_backend.h"
 
 int main(int argc, char** argv) {
+    qtback::SetUpProcess();
     bool qt = false;
     std::vector<std::string> files;
     for (int i = 1; i < argc; ++i) {

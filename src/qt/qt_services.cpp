@@ -6,13 +6,8 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
-#include <QThreadPool>
 #include <algorithm>
 #include <cmath>
-#include <sys/resource.h>
-#ifdef __GLIBC__
-#include <malloc.h>
-#endif
 
 #include "qt/dialogs.h"
 #include "qt/form_window.h"
@@ -38,42 +33,9 @@ std::string RunTimeErrorText(int number, const std::string& what) {
     return "Run-time error '" + std::to_string(number) + "':\n\n" + what;
 }
 
-// Qt's raster engine hands a tall fill or image copy to the threads of its
-// global pool, in parts, and waits for every part: a part handed to a thread
-// the system refused to start is never done, and the paint (and Qt's pool at
-// the program's end) would wait for ever. So that pool keeps one thread for
-// good, started now, before the program's own threads take what the system
-// allows, and starts no other: the parts take turns on it. (Should even that
-// thread be refused, the first tall paint waits for ever inside Qt.)
-void KeepOneThreadForQtsFills() {
-    static const bool kept = [] {
-        QThreadPool* pool = QThreadPool::globalInstance();
-        pool->setExpiryTimeout(-1);
-        pool->setMaxThreadCount(1);
-        pool->start([] {});
-        return true;
-    }();
-    (void)kept;
-}
-
-// Under a limit of address space (ulimit -v), each thread's own malloc arena
-// (64 MB of address space set aside at once) takes a share of what the
-// program may use, and with the drawing threads most of it: Qt, which does
-// not survive an allocation that fails inside it, would run out first. The
-// threads share one arena then.
-void ShareOneArenaUnderAnAddressLimit() {
-#ifdef __GLIBC__
-    rlimit limit{};
-    if (getrlimit(RLIMIT_AS, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY) mallopt(M_ARENA_MAX, 1);
-#endif
-}
-
 }  // namespace
 
-QtServices::QtServices(RenderPool::Options drawing) : pool_(std::move(drawing)) {
-    ShareOneArenaUnderAnAddressLimit();
-    KeepOneThreadForQtsFills();
-}
+QtServices::QtServices(RenderPool::Options drawing) : pool_(std::move(drawing)) {}
 
 QtServices::~QtServices() {
     for (auto& [form, window] : windows_) delete window;

@@ -18,6 +18,7 @@
 
 #include "forms/application.h"
 #include "qt/form_window.h"
+#include "qt/process_setup.h"
 #include "qt/qt_services.h"
 #include "qt/snapshot_renderer.h"
 #include "qt/surface_widget.h"
@@ -76,6 +77,7 @@ TEST(DrawingUnderALimit, ABoxWithoutRoomForItsImageStaysAsItWasAndTheProgramGoes
     // A program run under a limit knows of it from its start (and keeps its
     // threads' allocations together then): a limit far above its needs first.
     LimitAddressSpace(AddressSpace() + (1ull << 30));
+    qtback::SetUpProcess();
     qttest::QtForm<FrmLarge, RecordingServices> program("frmLarge");
     auto& services = program.services;
     auto& form = program.form;
