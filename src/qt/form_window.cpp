@@ -196,7 +196,7 @@ bool FormWindow::event(QEvent* event) {
         if (InputOpen()) ToCapture(m, nullptr);
         return true;
     }
-    if (event->type() == QEvent::WindowActivate && InputOpen()) services_.FollowWindowSystem();
+    if (event->type() == QEvent::WindowActivate) services_.WindowActivated();
     return QWidget::event(event);
 }
 

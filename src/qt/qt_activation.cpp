@@ -1,8 +1,5 @@
-// Which window is active is the program's to say when it shows or activates
-// a window, and the window system's when a person, or the window manager,
-// makes another one active. Each side hears of the other's choice and never
-// answers it with a choice of its own: a request sent in answer to a report
-// would cross the next report, and the two would take turns for ever.
+// The window activation's surroundings on Qt: the windows of the forms, Qt's
+// active window, its timers, and the program's user events.
 #include <QApplication>
 #include <QTimer>
 #include <algorithm>
@@ -13,46 +10,36 @@
 namespace qtback {
 namespace {
 
-// Right after a request, the window system's reports are its past (the
-// focus it hands back to a dialog's parent as the dialog closes) and Qt's
-// echo of the request; the program follows the window system again once the
-// request has had this long to be carried out.
-constexpr int kAnswerMs = 200;
+const forms::Form* FormOf(WindowActivation::Window window) { return static_cast<const forms::Form*>(window); }
 
 }  // namespace
 
-void QtServices::AskToActivate(FormWindow& window) {
-    window.raise();
-    if (window.isActiveWindow()) return;
-    asked_.window = &window;
-    const unsigned long number = ++asked_.number;
-    window.activateWindow();
-    QTimer::singleShot(kAnswerMs, &clock_, [this, number] {
-        if (asked_.number != number) return;
-        asked_.window = nullptr;
-        FollowWindowSystem();
-    });
-}
-
-bool QtServices::ReportHeldBack() const {
-    return asked_.window && QApplication::activeWindow() != asked_.window;
-}
-
-void QtServices::FollowWindowSystem() {
-    // Inside a handler (a dialog open), the next report is followed.
-    if (asked_.window || modal_ > 0 || eventDepth_ > 0) return;
+WindowActivation::Window QtServices::ActiveOnScreen() const {
     auto shown = std::find_if(windows_.begin(), windows_.end(),
                               [](const auto& w) { return w.second == QApplication::activeWindow(); });
-    if (shown == windows_.end()) return;
-    forms::Form& form = *shown->first;
+    return shown == windows_.end() ? nullptr : shown->first;
+}
+
+void QtServices::Raise(WindowActivation::Window window) {
+    auto it = windows_.find(const_cast<forms::Form*>(FormOf(window)));
+    if (it != windows_.end()) it->second->raise();
+}
+
+void QtServices::RequestActive(WindowActivation::Window window) {
+    auto it = windows_.find(const_cast<forms::Form*>(FormOf(window)));
+    if (it != windows_.end()) it->second->activateWindow();
+}
+
+void QtServices::After(int ms, std::function<void()> done) { QTimer::singleShot(ms, &clock_, std::move(done)); }
+
+bool QtServices::CanFollow() const { return InputOpen() && modal_ == 0 && eventDepth_ == 0; }
+
+WindowActivation::Window QtServices::ProgramActive() const { return app_ ? app_->ActiveForm() : nullptr; }
+
+void QtServices::Follow(WindowActivation::Window window) {
+    forms::Form& form = *const_cast<forms::Form*>(FormOf(window));
     // A disabled window cannot become the active one, as on the old platform.
-    if (!form.Enabled() || app_->ActiveForm() == &form) return;
-    UserEvent([this, &form] {
-        form.UserActivate();
-        // Active on the screen already: nothing is asked of the window
-        // system, unless a handler moved the focus on.
-        if (app_->ActiveForm() == &form) activeShown_ = &form;
-    });
+    if (form.Enabled()) UserEvent([&form] { form.UserActivate(); });
 }
 
 }  // namespace qtback

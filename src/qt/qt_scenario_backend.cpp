@@ -97,9 +97,9 @@ public:
         // the next action, as it never does a person's.
         std::string late = SettleFocus();
         // A window made active (a script's click or activation) right after
-        // the program asked for another is the program's only once the
-        // request's time is up; the next line reads what it made of it.
-        if (late.empty() && !WaitForWindowSystem([this] { return !services_.ReportHeldBack(); }))
+        // the program asked for another is the program's only once the asked
+        // window has come; the next line reads what it made of it.
+        if (late.empty() && !WaitForWindowSystem([this] { return !services_.Activation().Holding(); }))
             late = "the program did not follow the window system's active window";
         // Windows of unloaded forms go now; no event loop runs to do it.
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

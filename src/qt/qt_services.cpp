@@ -115,7 +115,7 @@ void QtServices::Sync() {
         if (!form->Visible()) {
             auto it = windows_.find(form);
             if (it != windows_.end() && !it->second->isHidden()) it->second->hide();
-            if (it != windows_.end() && asked_.window == it->second) asked_.window = nullptr;
+            if (it != windows_.end()) activation_.Hidden(form);
             continue;
         }
         FormWindow& window = WindowOf(*form);
@@ -134,11 +134,8 @@ void QtServices::Sync() {
         frontRaised_ = std::max(frontRaised_, order);
     }
     forms::Form* active = app_->ActiveForm();
-    if (active != activeShown_) {
-        activeShown_ = active;
-        auto it = windows_.find(active);
-        if (it != windows_.end() && !it->second->isHidden()) AskToActivate(*it->second);
-    }
+    auto shown = windows_.find(active);
+    activation_.ProgramChose(active, shown != windows_.end() && !shown->second->isHidden());
     syncing_ = false;
     ReportDrawingFault();
 }
@@ -223,10 +220,9 @@ void QtServices::TextsAhead(const forms::Surface& surface, const std::vector<std
 }
 
 void QtServices::FormUnloaded(forms::Form& form) {
-    if (activeShown_ == &form) activeShown_ = nullptr;
+    activation_.Gone(&form);
     auto it = windows_.find(&form);
     if (it == windows_.end()) return;
-    if (asked_.window == it->second) asked_.window = nullptr;
     std::erase_if(watched_, [window = it->second](const auto& entry) { return entry.second.window == window; });
     it->second->Detach();
     windows_.erase(it);

@@ -20,6 +20,7 @@
 #include "forms/application.h"
 #include "forms/services.h"
 #include "qt/render_pool.h"
+#include "qt/window_activation.h"
 
 class QWidget;
 
@@ -28,7 +29,7 @@ namespace qtback {
 class FormWindow;
 class SurfaceWidget;
 
-class QtServices : public forms::Services {
+class QtServices : public forms::Services, private WindowActivation::Surroundings {
 public:
     QtServices() : QtServices(RenderPool::Options()) {}
     // The pool's threads as the options say (a test's stand-ins for a
@@ -80,14 +81,11 @@ public:
     // Also from a widget's destructor: it cannot throw.
     void Unwatch(const SurfaceWidget& widget) noexcept;
     bool Syncing() const { return syncing_; }
-    // The window system made another window the active one (a person's
-    // click, its answer to the program's request, or its own choice): the
-    // program takes the window active on the screen now for its own.
-    void FollowWindowSystem();
-    // Whether the window system shows another window active than the one
-    // the program asked for while that request is being carried out: its
-    // report is followed only once the request's time is up.
-    bool ReportHeldBack() const;
+    // The window system made one of the program's windows the active one
+    // (a person's click, its answer to the program's request, or its own
+    // choice).
+    void WindowActivated() { activation_.Reported(); }
+    const WindowActivation& Activation() const { return activation_; }
 
     int MessageBox(const forms::MessageRequest& request) override;
     std::optional<std::string> FileDialog(const forms::FileRequest& request) override;
@@ -120,8 +118,15 @@ private:
     void RunEvent(const std::function<void()>& action);
     void Tick();
     void ReportDrawingFault();
-    // Brings the program's active window to the front of the screen.
-    void AskToActivate(FormWindow& window);
+
+    // The window activation's surroundings.
+    WindowActivation::Window ActiveOnScreen() const override;
+    void Raise(WindowActivation::Window window) override;
+    void RequestActive(WindowActivation::Window window) override;
+    void After(int ms, std::function<void()> done) override;
+    bool CanFollow() const override;
+    WindowActivation::Window ProgramActive() const override;
+    void Follow(WindowActivation::Window window) override;
 
     struct Watched {
         SurfaceWidget* widget;
@@ -144,13 +149,7 @@ private:
     std::unordered_map<const forms::Surface*, Watched> watched_;
     int lanes_ = 0;
     unsigned long announcements_ = 0;
-    const forms::Form* activeShown_ = nullptr;
-    // The window the program last asked the window system to activate,
-    // while the request is being carried out, and the request's number.
-    struct Request {
-        const FormWindow* window = nullptr;
-        unsigned long number = 0;
-    } asked_;
+    WindowActivation activation_{*this};
     unsigned long frontRaised_ = 0;
     bool widgetInput_ = true;
     bool syncing_ = false;
