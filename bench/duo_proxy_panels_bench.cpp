@@ -114,4 +114,25 @@ void BM_QtTypedLevelsAcrossTheCoreBothWindows(benchmark::State& state) {
 }
 BENCHMARK(BM_QtTypedLevelsAcrossTheCoreBothWindows)->Unit(benchmark::kMillisecond);
 
+// A PSP typed into either window's box, ordinary or far outside every core
+// (refused with its message, or taken where no bottom refuses it): its last
+// key, both windows' roads and the frame that shows both.
+void BM_QtTypedPSP(benchmark::State& state, bool inDuo, const char* level) {
+    auto& p = Shown();
+    quillory::CoreWindow& typed = inDuo ? static_cast<quillory::CoreWindow&>(p.q.frm2Main())
+                                        : static_cast<quillory::CoreWindow&>(p.q.frmMain());
+    const size_t messages = p.services.messages.size();
+    bench::TypeOneLevelAgain(state, typed.Text1, level, [&] { p.Settle(); });
+    state.counters["messages"] =
+        static_cast<double>(p.services.messages.size() - messages) / static_cast<double>(state.iterations());
+    bench::TypeLevel(p.q.frmMain().Text2, "300");
+    p.Settle();
+}
+BENCHMARK_CAPTURE(BM_QtTypedPSP, main_300, false, "300")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_QtTypedPSP, main_1e10, false, "1e10")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_QtTypedPSP, main_minus_1e10, false, "-1e10")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_QtTypedPSP, main_1e308, false, "1e308")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_QtTypedPSP, duo_300, true, "300")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_QtTypedPSP, duo_2147483647, true, "2147483647")->Unit(benchmark::kMillisecond);
+
 }  // namespace

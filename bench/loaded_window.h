@@ -54,6 +54,23 @@ inline bool TypeLevelsInTurn(benchmark::State& state, quillory::CoreWindow& type
     return typed.Label1(8).Caption() == levels[i];
 }
 
+// One level typed into `box` again and again, over the whole text of the
+// last: its keys before the last with the clock stopped, then the last key
+// and `after` (the windows painted, say) timed.
+inline void TypeOneLevelAgain(benchmark::State& state, forms::TextBox& box, const std::string& level,
+                              const std::function<void()>& after) {
+    box.SetFocus();
+    for (auto _ : state) {
+        state.PauseTiming();
+        box.UserSelectAll();
+        for (size_t k = 0; k + 1 < level.size(); ++k) box.UserKeyChar(level[k]);
+        after();
+        state.ResumeTiming();
+        box.UserKeyChar(level.back());
+        after();
+    }
+}
+
 // Levels from 2 % to 98 % of a core `bottom` cm deep, in an order that jumps
 // across it, each written with four significant digits ("361.4", "1769",
 // "17690") and none twice: a run never shows a level it has shown before,

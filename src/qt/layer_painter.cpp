@@ -74,7 +74,7 @@ QRect Corners(QPoint a, QPoint b) { return QRect(a, b).normalized(); }
 class LayerPainter {
 public:
     LayerPainter(QImage& image, QSize size, const forms::DrawingLayer& layer, ShapedTexts& texts)
-        : painter_(&image), map_(layer.scale, size), device_(image.devicePixelRatio()),
+        : painter_(&image), map_(layer.scale, size), whole_(QPoint(0, 0), size), device_(image.devicePixelRatio()),
           ratio_(image.devicePixelRatio()), copyTarget_(MarkerSprite::CopiesInto(painter_, image)),
           texts_(texts) {}
     QPainter& Painter() { return painter_; }
@@ -105,6 +105,7 @@ private:
 
     QPainter painter_;
     ScaleMap map_;
+    QRect whole_;  // the image, in pixels of the drawing
     Device device_;
     qreal ratio_;
     std::optional<MarkerSprite::Target> copyTarget_;  // where sprites are copied, when they are
@@ -183,15 +184,19 @@ void LayerPainter::Paint(const Primitive& p) {
     const bool gathered = p.kind == PrimitiveKind::Line && p.drawWidth <= 1 && p.drawStyle == 0;
     if (!gathered || pen_ != PenLook{p.colour, p.drawWidth, p.drawStyle}) Flush();
     switch (p.kind) {
-        case PrimitiveKind::Line:
+        case PrimitiveKind::Line: {
+            std::optional<QLineF> line = map_.Segment(p.x1, p.y1, p.x2, p.y2);
+            if (!line) break;
+            line->translate(device_.Shift(p));
             UsePen(p);
-            if (gathered) lines_.emplace_back(stroke(p.x1, p.y1), stroke(p.x2, p.y2));
-            else painter_.drawLine(stroke(p.x1, p.y1), stroke(p.x2, p.y2));
+            if (gathered) lines_.push_back(*line);
+            else painter_.drawLine(*line);
             break;
+        }
         case PrimitiveKind::Box:
         case PrimitiveKind::FilledBox: {
             QRect r = Corners(map_(p.x1, p.y1), map_(p.x2, p.y2));
-            if (p.fillStyle == 0) FillInStrips(painter_, r, ToQColor(p.fillColour));
+            if (p.fillStyle == 0) FillInStrips(painter_, r, whole_, ToQColor(p.fillColour));
             // drawRect outlines one pixel beyond the size: keep the far edge on the corner.
             QRect outline = r.adjusted(0, 0, -1, -1);
             UsePen(p);
@@ -233,7 +238,8 @@ QImage Blank(QSize size, qreal ratio, forms::Colour background) {
     QImage image(size * ratio, QImage::Format_RGB32);
     image.setDevicePixelRatio(ratio);
     QPainter painter(&Owned(image));
-    FillInStrips(painter, QRect(QPoint(0, 0), size), ToQColor(background));
+    const QRect whole(QPoint(0, 0), size);
+    FillInStrips(painter, whole, whole, ToQColor(background));
     return image;
 }
 

@@ -26,16 +26,20 @@ std::optional<QRectF> Reach(const Primitive& p, const ScaleMap& map) {
         return QRectF(a, b).normalized().adjusted(-pad, -pad, pad + 1, pad + 1);
     };
     switch (p.kind) {
-        case PrimitiveKind::Line:
+        case PrimitiveKind::Line: {
+            const std::optional<QLineF> line = map.Segment(p.x1, p.y1, p.x2, p.y2);
+            if (!line) return QRectF();
+            return around(line->p1(), line->p2(), pen);
+        }
         case PrimitiveKind::Box:
         case PrimitiveKind::FilledBox:
-            return around(map.Whole(p.x1, p.y1), map.Whole(p.x2, p.y2), pen);
+            return around(map(p.x1, p.y1), map(p.x2, p.y2), pen);
         case PrimitiveKind::Circle: {
-            const QPointF centre = map.Whole(p.x1, p.y1);
+            const QPointF centre = map(p.x1, p.y1);
             return around(centre, centre, std::ceil(map.XLength(p.x2)) + pen + 1);
         }
         case PrimitiveKind::Point: {
-            const QPointF at = map.Whole(p.x1, p.y1);
+            const QPointF at = map(p.x1, p.y1);
             return around(at, at, pen);
         }
         case PrimitiveKind::Text:

@@ -3,6 +3,7 @@
 // the target-horizon mark.
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <optional>
 
 #include "forms/application.h"
@@ -33,9 +34,12 @@ struct DepthTicks {
     double range;
     double lo, hi;
 
+    // The first tick is found in double: a view far outside the run (a
+    // level typed far beyond the core) puts it beyond any int.
     void Run(const TickRun& run) {
-        const int first = std::max(run.from, run.from + run.step * static_cast<int>(std::ceil((lo - run.from) / run.step)));
-        for (int v = first; v <= run.to && v <= hi; v += run.step) {
+        const double first = std::max<double>(run.from, run.from + run.step * std::ceil((lo - run.from) / run.step));
+        if (!(first <= std::min<double>(run.to, hi))) return;
+        for (int v = static_cast<int>(first); v <= run.to && v <= hi; v += run.step) {
             s.Line(run.x1, v, run.x2, v, kBlack);
             if (run.numberX) Number(s, range, *run.numberX, v, SingleText(static_cast<float>(v)));
         }
@@ -108,10 +112,13 @@ void CoreWindow::DrawBH5() {
             labelled(1000, 9000, ageTop >= 9100 && ageBottom >= 9100, 2.8, 1);
             labelled(10000, 99000, ageTop <= 9900 && ageBottom >= 99100, 1.8, 1);
             labelled(100000, 999000, ageTop <= 99900 && ageBottom >= 999100, 3.8, 1000);
+            // The ages are counted in a Long. A view whose ages lie beyond
+            // its range (a level far outside the age model) shows none.
             auto minor = [&](long step, long offset, double x1) {
-                const long from = static_cast<long>(RoundHalfEven(ageTop / static_cast<float>(step))) * step - offset;
-                const long to = static_cast<long>(RoundHalfEven(ageBottom / static_cast<float>(step))) * step;
-                for (long age = from; age <= to; age += step) {
+                const double from = RoundHalfEven(ageTop / static_cast<float>(step)) * step - offset;
+                const double to = RoundHalfEven(ageBottom / static_cast<float>(step)) * step;
+                if (!(from >= INT32_MIN && to <= INT32_MAX)) return;
+                for (long age = static_cast<long>(from); age <= to; age += step) {
                     const double y = levelOf(static_cast<double>(age));
                     if (y > 0) s.Line(x1, y, 9, y, kBlack);
                 }

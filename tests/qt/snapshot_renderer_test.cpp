@@ -162,6 +162,20 @@ TEST_F(SnapshotRendererTest, AtRatioTwoABoxOutlineCoversTheDevicePixelsOfItsPixe
     for (int d : {19, 22, 59, 62}) EXPECT_EQ(image.pixel(d, 40), kWhitePixel) << d;
 }
 
+// A level typed far outside its core draws beyond any int: what shows of a
+// primitive is what shows of it when it ends just beyond the image.
+TEST_F(SnapshotRendererTest, PrimitivesFarBeyondTheImageShowWhatLiesOnIt) {
+    auto render = [&](double far) {
+        s.Cls();
+        s.FilledBox(150, -far, 300, far, RGB(255, 0, 0));
+        s.Line(900, 375, 900 + far, 375 + far, RGB(0, 0, 255));
+        return qtback::RenderSnapshot(s.TakeSnapshot());
+    };
+    const QImage near = render(3000);
+    ASSERT_EQ(near.pixel(70, 35), kBlue);
+    for (double far : {1.5e11, HUGE_VAL}) EXPECT_EQ(render(far), near) << far;
+}
+
 }  // namespace
 
 namespace {
