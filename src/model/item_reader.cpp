@@ -10,6 +10,7 @@
 #include <sys/mman.h>
 #include <unistd.h>
 
+#include "model/mapped_file_guard.h"
 #include "model/separator_mask.h"
 #include "model/word_decimals.h"
 #include "values/regular_file.h"
@@ -19,6 +20,8 @@ namespace model {
 namespace {
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+[[noreturn]] void InputPastEnd() { throw values::RuntimeError(values::kErrInputPastEnd, "Input past end of file"); }
 
 // The length of the line end at p, which is a CR or an LF: CR-LF and CR-CR-LF
 // are one line end each. The bytes after the file are NULs, never an LF.
@@ -34,7 +37,7 @@ size_t LineEndLength(const char* p) {
 // keeps it in registers; the reader takes it back when the work is done.
 class ItemReader::Scan {
 public:
-    explicit Scan(const ItemReader& reader) : data(reader.text_.get()), size(reader.size_), at(reader.at_) {}
+    explicit Scan(ItemReader& reader) : data(reader.text_.get()), size(reader.size_), at(reader.at_), reader(reader) {}
 
     // Stands at pos, with the separator mask of its block.
     void MoveTo(size_t pos) {
@@ -62,7 +65,9 @@ public:
         for (;;) {
             const size_t end = NextCandidate();
             if (end >= size) return size;
-            if (data[end] != '\0') return end;
+            if (data[end] != '\0') [[likely]]
+                return end;
+            reader.NulInside(end);
             at.mask &= at.mask - 1;  // a NUL inside the file is text
         }
     }
@@ -104,7 +109,7 @@ public:
             PassComma(end);
             return true;
         }
-        if (data[end] == '\0' && end < size) return false;  // a NUL inside the file is text
+        if (data[end] == '\0' && end < size) return false;  // a NUL inside the file: left to NextSeparator
         PassLineEnd(end);
         return true;
     }
@@ -112,12 +117,13 @@ public:
     const char* const data;
     const size_t size;
     Cursor at;
+    ItemReader& reader;
 };
 
 ItemReader::ItemReader(std::string contents) : ItemReader(CopyOf(contents), contents.size()) {}
 
 ItemReader::ItemReader(Text text, size_t size)
-    : ItemReader(std::shared_ptr<char>(text.release(), text.get_deleter()), 0, size) {
+    : ItemReader(std::shared_ptr<char>(text.release(), text.get_deleter()), text.get_deleter().guard, 0, size) {
     // A byte-order mark opens a whole file only, not a part of one.
     if (size_ >= 3 && std::memcmp(text_.get(), "\xEF\xBB\xBF", 3) == 0) {
         Scan scan(*this);
@@ -126,7 +132,8 @@ ItemReader::ItemReader(Text text, size_t size)
     }
 }
 
-ItemReader::ItemReader(std::shared_ptr<char> text, size_t from, size_t to) : text_(std::move(text)), size_(to) {
+ItemReader::ItemReader(std::shared_ptr<char> text, const MappedFileGuard* guard, size_t from, size_t to)
+    : text_(std::move(text)), guard_(guard), size_(to) {
     static_assert(kPadding >= kMaskBytes && kPadding % kMaskBytes == 0);
     Scan scan(*this);
     scan.MoveTo(from);
@@ -145,6 +152,7 @@ ItemReader::Text ItemReader::CopyOf(std::string_view contents) {
 
 void ItemReader::Release::operator()(char* text) const {
     if (mapped != 0) {
+        if (guard) MappedFileGuard::Release(guard);
         munmap(text - lead, mapped);
     } else {
         ::operator delete[](text - lead, std::align_val_t{kPadding});
@@ -156,8 +164,9 @@ void ItemReader::Release::operator()(char* text) const {
 // region's further pages. The file starts on a large page (2 MB), as its
 // bytes lie in the page cache in large pages where the file system keeps
 // them so: it is then mapped a large page at a time, not 64 kB at a time,
-// and read with fewer misses of the address translation. Nothing when the
-// file cannot be mapped.
+// and read with fewer misses of the address translation. The file's pages
+// are guarded against its being cut short. Nothing when the file cannot be
+// mapped or guarded.
 ItemReader::Text ItemReader::Map(int file, size_t size) {
     constexpr size_t kLargePage = size_t{2} << 20;
     const size_t page = static_cast<size_t>(sysconf(_SC_PAGESIZE));
@@ -171,16 +180,20 @@ ItemReader::Text ItemReader::Map(int file, size_t size) {
     if (text - page > region) munmap(region, static_cast<size_t>(text - page - region));
     if (text - page + length < region + length + kLargePage)
         munmap(text - page + length, static_cast<size_t>(region + length + kLargePage - (text - page + length)));
-    if (mmap(text, size, PROT_READ, MAP_PRIVATE | MAP_FIXED | MAP_POPULATE, file, 0) == MAP_FAILED) {
+    MappedFileGuard* guard = nullptr;
+    if (mmap(text, size, PROT_READ, MAP_PRIVATE | MAP_FIXED | MAP_POPULATE, file, 0) != MAP_FAILED)
+        guard = MappedFileGuard::Guard(text, (size + page - 1) / page * page, file, size);
+    if (!guard) {
         munmap(text - page, length);
         return Text(nullptr, Release{0, 0});
     }
-    return Text(text, Release{length, page});
+    return Text(text, Release{length, page, guard});
 }
 
 void ItemReader::Close() {
     static const std::shared_ptr<char> kEmpty = ItemReader(std::string()).text_;
     text_ = kEmpty;
+    guard_ = nullptr;
     size_ = 0;
     Scan scan(*this);
     scan.MoveTo(0);
@@ -190,7 +203,7 @@ void ItemReader::Close() {
 
 ItemReader ItemReader::Part(size_t from, size_t to) const {
     to = std::min(to, size_);
-    return ItemReader(text_, std::min(from, to), to);
+    return ItemReader(text_, guard_, std::min(from, to), to);
 }
 
 ItemReader ItemReader::Open(const std::string& path) {
@@ -206,8 +219,9 @@ ItemReader ItemReader::Open(const std::string& path) {
     return ItemReader(std::move(text), size);
 }
 
-// A file system that cannot map the file: its bytes read into a padded copy,
-// as many as it had when it was opened.
+// A file system that cannot map the file, or more files mapped than can be
+// guarded: its bytes read into a padded copy, as many as it had when it was
+// opened.
 ItemReader::Text ItemReader::ReadCopy(int file, size_t& size) {
     char* region;
     try {
@@ -252,7 +266,22 @@ bool ItemReader::AtEnd() {
             at_ = scan.at;
         }
     }
-    return at_.pos >= size_;
+    if (at_.pos < size_) return false;
+    NotCut();
+    return true;
+}
+
+void ItemReader::NulInside(size_t pos) {
+    constexpr size_t kPage = 4096;
+    if (!guard_) return;
+    // The last page of a file cut short reads as NULs after its new end
+    // without a fault: the file's length tells.
+    if (!guard_->Whole() || (pos / kPage != nulPage_ && !guard_->Intact())) InputPastEnd();
+    nulPage_ = pos / kPage;
+}
+
+void ItemReader::NotCut() const {
+    if (guard_ && !guard_->Intact()) InputPastEnd();
 }
 
 std::string_view ItemReader::QuotedItem(Scan& scan, size_t open) {
@@ -274,14 +303,16 @@ std::string_view ItemReader::QuotedItem(Scan& scan, size_t open) {
         }
         item = unquoted_.emplace_back(std::move(text));
     }
-    if (close >= end) quoteLeftOpen_ = true;
+    if (close >= end) {
+        quoteLeftOpen_ = true;
+        NotCut();  // the NULs of lost pages are no text to hand out
+    }
     scan.MoveTo(close < end ? static_cast<size_t>(close - scan.data) + 1 : size_);
     return item;
 }
 
 std::string_view ItemReader::Item() {
-    if (at_.pos >= size_ && !at_.itemFollows)
-        throw values::RuntimeError(values::kErrInputPastEnd, "Input past end of file");
+    if (at_.pos >= size_ && !at_.itemFollows) InputPastEnd();
     Scan scan(*this);
     const char* data = scan.data;
     // Blanks are no separators: the mask holds for the first character after them.

@@ -17,9 +17,12 @@
 // skipped and the last line needs no line end.
 //
 // Items are views into the reader's buffer: they stay valid until the reader
-// is destroyed. A regular file is mapped into memory rather than copied; like
-// every mapped file, one that another program cuts short while it is being
-// read ends the program (SIGBUS).
+// is destroyed. A regular file is mapped into memory rather than copied. A
+// file that another program cuts short while it is read is error 62: its lost
+// pages read as NULs (model/mapped_file_guard.h), and the reader asks whether
+// the file was cut where it meets a NUL inside the file and where it comes to
+// the end, so that nothing it hands out came from pages the file lost. A file
+// that grows meanwhile is read as long as it was when it was opened.
 #include <cstddef>
 #include <cstdint>
 #include <deque>
@@ -31,6 +34,8 @@
 #include "model/plain_numbers.h"
 
 namespace model {
+
+class MappedFileGuard;
 
 class ItemReader {
 public:
@@ -111,16 +116,23 @@ private:
     // A quoted item from its opening quote; moves past its closing quote.
     std::string_view QuotedItem(Scan& scan, size_t open);
 
+    // A NUL at `pos` inside the file is text, unless the file was cut short
+    // under the reader; the file's length is asked once for a page of NULs.
+    [[gnu::cold]] void NulInside(size_t pos);
+    // Error 62 when the file was cut short under the reader.
+    void NotCut() const;
+
     // Gives back a copied text or a mapped file.
     struct Release {
         size_t mapped;  // the length of the mapping; 0 for a copy
         size_t lead;    // the padding before the text
+        MappedFileGuard* guard = nullptr;  // the mapping's, if any
         void operator()(char* text) const;
     };
     using Text = std::unique_ptr<char, Release>;
 
     ItemReader(Text text, size_t size);
-    ItemReader(std::shared_ptr<char> text, size_t from, size_t to);
+    ItemReader(std::shared_ptr<char> text, const MappedFileGuard* guard, size_t from, size_t to);
     static Text CopyOf(std::string_view contents);
     static Text Map(int file, size_t size);
     static Text ReadCopy(int file, size_t& size);
@@ -130,7 +142,9 @@ private:
     // block at a time and a number read as the word that ends with it.
     static constexpr size_t kPadding = 64;
     std::shared_ptr<char> text_;
+    const MappedFileGuard* guard_;  // the mapped file's, shared by its parts; none for a copy
     size_t size_;  // where the file ends for this reader
+    size_t nulPage_ = SIZE_MAX;  // the last page where a NUL was found to be the file's own
     Cursor at_;
     bool quoteLeftOpen_ = false;
     // Quoted items whose doubled quotes were made single: the file's own text
