@@ -1,7 +1,7 @@
 // quillory: the program in real windows.
 #include <QApplication>
 
-#include "app/program.h"
+#include "main/program.h"
 #include "forms/application.h"
 #include "qt/process_setup.h"
 #include "qt/qt_services.h"

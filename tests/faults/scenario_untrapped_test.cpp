@@ -10,9 +10,9 @@
 
 #include <unistd.h>
 
-#include "app/scenario_runner.h"
+#include "scenario/scenario_runner.h"
 #include "faults/allocation_faults.h"
-#include "forms/script_input.h"
+#include "scenario/script_input.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <functional>
 #include <memory>
 
-#include "forms/scripted_backend.h"
+#include "scenario/scripted_backend.h"
 
 namespace qtback {
 

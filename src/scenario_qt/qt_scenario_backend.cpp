@@ -1,4 +1,4 @@
-#include "qt/qt_scenario_backend.h"
+#include "scenario_qt/qt_scenario_backend.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -16,9 +16,9 @@
 #include "qt/form_window.h"
 #include "qt/qt_services.h"
 #include "qt/qt_units.h"
-#include "qt/scripted_input.h"
-#include "qt/window_system_wait.h"
-#include "qt/scripted_window_system.h"
+#include "scenario_qt/scripted_input.h"
+#include "scenario_qt/window_system_wait.h"
+#include "scenario_qt/scripted_window_system.h"
 
 namespace qtback {
 namespace {

@@ -1,4 +1,4 @@
-#include "app/scenario_output.h"
+#include "scenario/scenario_output.h"
 
 #include <cstdio>
 #include <filesystem>

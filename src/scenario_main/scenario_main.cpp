@@ -3,9 +3,9 @@
 #include <iostream>
 #include <vector>
 
-#include "app/scenario_runner.h"
 #include "qt/process_setup.h"
-#include "qt/qt_scenario_backend.h"
+#include "scenario/scenario_runner.h"
+#include "scenario_qt/qt_scenario_backend.h"
 
 int main(int argc, char** argv) {
     qtback::SetUpProcess();

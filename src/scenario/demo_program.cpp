@@ -1,4 +1,4 @@
-#include "app/demo_program.h"
+#include "scenario/demo_program.h"
 
 #include "values/values.h"
 

@@ -7,8 +7,8 @@
 #include <string>
 #include <type_traits>
 
-#include "app/scenario_folder.h"
-#include "app/scenario_runner.h"
+#include "scenario/scenario_folder.h"
+#include "scenario/scenario_runner.h"
 #include "forms/application.h"
 #include "values/runtime_error.h"
 

@@ -8,7 +8,7 @@
 
 #include "forms/form.h"
 #include "forms/headless.h"
-#include "forms/script_input.h"
+#include "scenario/script_input.h"
 
 namespace forms {
 

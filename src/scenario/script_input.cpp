@@ -1,4 +1,4 @@
-#include "forms/script_input.h"
+#include "scenario/script_input.h"
 
 #include "forms/controls.h"
 #include "forms/form.h"

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "app/scenario_runner.h"
+#include "scenario/scenario_runner.h"
 #include "odd_files.h"
-#include "qt/qt_scenario_backend.h"
+#include "scenario_qt/qt_scenario_backend.h"
 #include "qt/qt_test_app.h"
 
 namespace {

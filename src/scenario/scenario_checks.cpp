@@ -3,8 +3,8 @@
 #include <filesystem>
 #include <sstream>
 
-#include "app/scenario_output.h"
-#include "app/scenario_run.h"
+#include "scenario/scenario_output.h"
+#include "scenario/scenario_run.h"
 #include "values/values.h"
 
 namespace app {

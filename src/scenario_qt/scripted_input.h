@@ -3,7 +3,7 @@
 // events delivered to a top-level window at the control's place, so that Qt
 // decides which widget receives them, keeps the implicit grab of a press,
 // opens and closes its pop-up menus and moves the focus, as for a person.
-#include "forms/script_input.h"
+#include "scenario/script_input.h"
 
 namespace forms {
 class Menu;

@@ -7,8 +7,8 @@
 #include <memory>
 #include <string>
 
-#include "app/program.h"
-#include "forms/scripted_backend.h"
+#include "main/program.h"
+#include "scenario/scripted_backend.h"
 
 namespace app {
 

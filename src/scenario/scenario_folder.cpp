@@ -1,4 +1,4 @@
-#include "app/scenario_folder.h"
+#include "scenario/scenario_folder.h"
 
 #include <stdlib.h>
 

@@ -1,4 +1,4 @@
-#include "app/scenario_words.h"
+#include "scenario/scenario_words.h"
 
 #include <cctype>
 #include <utility>

@@ -1,11 +1,11 @@
-#include "qt/window_system_wait.h"
+#include "scenario_qt/window_system_wait.h"
 
 #include <QGuiApplication>
 #include <QWindow>
 #include <cstdlib>
 #include <xcb/xcb.h>
 
-#include "qt/scripted_window_system.h"
+#include "scenario_qt/scripted_window_system.h"
 
 namespace qtback {
 namespace {

@@ -3,7 +3,7 @@
 // from scenario scripts ("program demo" as a script's first command).
 #include <memory>
 
-#include "app/program.h"
+#include "main/program.h"
 
 namespace app {
 

@@ -1,4 +1,4 @@
-#include "qt/scripted_window_system.h"
+#include "scenario_qt/scripted_window_system.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -9,7 +9,7 @@
 #include <cstdlib>
 
 #include "qt/form_window.h"
-#include "qt/window_system_wait.h"
+#include "scenario_qt/window_system_wait.h"
 
 namespace qtback {
 namespace {

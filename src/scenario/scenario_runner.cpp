@@ -1,13 +1,13 @@
-#include "app/scenario_runner.h"
+#include "scenario/scenario_runner.h"
 
 #include <algorithm>
 #include <fstream>
 #include <sstream>
 #include <vector>
 
-#include "app/demo_program.h"
-#include "app/scenario_run.h"
-#include "app/scenario_words.h"
+#include "scenario/demo_program.h"
+#include "scenario/scenario_run.h"
+#include "scenario/scenario_words.h"
 #include "forms/application.h"
 #include "values/runtime_error.h"
 #include "values/values.h"

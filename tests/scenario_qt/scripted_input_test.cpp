@@ -10,8 +10,8 @@
 #include "forms/form.h"
 #include "qt/form_window.h"
 #include "qt/qt_services.h"
-#include "qt/scripted_input.h"
-#include "qt_test_app.h"
+#include "scenario_qt/scripted_input.h"
+#include "qt/qt_test_app.h"
 
 using namespace forms;
 

@@ -1,4 +1,4 @@
-#include "qt/scripted_input.h"
+#include "scenario_qt/scripted_input.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -26,7 +26,7 @@
 #include "qt/qt_services.h"
 #include "qt/qt_units.h"
 #include "qt/surface_widget.h"
-#include "qt/window_system_wait.h"
+#include "scenario_qt/window_system_wait.h"
 
 namespace qtback {
 namespace {
