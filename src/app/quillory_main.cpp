@@ -1,8 +1,8 @@
 // quillory: the program in real windows.
 #include <QApplication>
 
-#include "main/program.h"
 #include "forms/application.h"
+#include "main/program.h"
 #include "qt/process_setup.h"
 #include "qt/qt_services.h"
 
@@ -16,7 +16,7 @@ int main(int argc, char** argv) {
     forms::Application application(services);
     services.Attach(application);
     qtback::TakeScreenSize(application);
-    auto program = app::MakeQuillory(application);
+    auto program = quillory::MakeQuillory(application);
     services.UserEvent([&] { program->Start(); });
     if (!services.Running()) return 0;
     services.StartClock();

@@ -2,7 +2,7 @@
 
 #include "main/quillory.h"
 
-namespace app {
+namespace quillory {
 namespace {
 
 class QuilloryProgram : public Program {
@@ -12,7 +12,7 @@ public:
     void Start() override { quillory_.frmMain().Show(); }
 
 private:
-    quillory::Quillory quillory_;
+    Quillory quillory_;
 };
 
 }  // namespace
@@ -21,4 +21,4 @@ std::unique_ptr<Program> MakeQuillory(forms::Application& application) {
     return std::make_unique<QuilloryProgram>(application);
 }
 
-}  // namespace app
+}  // namespace quillory

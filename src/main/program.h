@@ -5,7 +5,7 @@
 
 #include "forms/application.h"
 
-namespace app {
+namespace quillory {
 
 class Program {
 public:
@@ -15,4 +15,4 @@ public:
 
 std::unique_ptr<Program> MakeQuillory(forms::Application& application);
 
-}  // namespace app
+}  // namespace quillory

@@ -2,7 +2,7 @@
 
 #include "values/values.h"
 
-namespace app {
+namespace scenario {
 namespace {
 
 using namespace forms;
@@ -117,7 +117,7 @@ private:
     int ticks_ = 0;
 };
 
-class DemoProgram : public Program {
+class DemoProgram : public quillory::Program {
 public:
     explicit DemoProgram(Application& a)
         : frmDemo_(a, "frmDemo", [&a] { return std::make_unique<FrmDemo>(a); }) {}
@@ -129,6 +129,8 @@ private:
 
 }  // namespace
 
-std::unique_ptr<Program> MakeDemo(Application& application) { return std::make_unique<DemoProgram>(application); }
+std::unique_ptr<quillory::Program> MakeDemo(Application& application) {
+    return std::make_unique<DemoProgram>(application);
+}
 
-}  // namespace app
+}  // namespace scenario

@@ -5,8 +5,8 @@
 
 #include "main/program.h"
 
-namespace app {
+namespace scenario {
 
-std::unique_ptr<Program> MakeDemo(forms::Application& application);
+std::unique_ptr<quillory::Program> MakeDemo(forms::Application& application);
 
-}  // namespace app
+}  // namespace scenario

@@ -7,7 +7,7 @@
 #include "scenario/scenario_run.h"
 #include "values/values.h"
 
-namespace app {
+namespace scenario {
 
 std::string ScenarioRun::Read(const Target& t) {
     if (!t.form) {
@@ -175,4 +175,4 @@ bool ScenarioRun::Observe(const std::string& cmd, const std::string& rest) {
     return true;
 }
 
-}  // namespace app
+}  // namespace scenario

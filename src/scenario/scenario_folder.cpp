@@ -7,7 +7,7 @@
 #include <stdexcept>
 #include <system_error>
 
-namespace app {
+namespace scenario {
 
 namespace fs = std::filesystem;
 
@@ -54,4 +54,4 @@ bool ScenarioFolder::SameContents(const std::string& a, const std::string& b) {
     return ca == cb;
 }
 
-}  // namespace app
+}  // namespace scenario

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <string>
 
-namespace app {
+namespace scenario {
 
 class ScenarioFolder {
 public:
@@ -28,4 +28,4 @@ private:
     std::filesystem::path folder_, scratch_;
 };
 
-}  // namespace app
+}  // namespace scenario

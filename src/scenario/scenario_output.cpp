@@ -8,7 +8,7 @@
 #include "forms/services.h"
 #include "values/values.h"
 
-namespace app {
+namespace scenario {
 
 using forms::Form;
 
@@ -71,4 +71,4 @@ void WriteDump(std::ostream& out, const Form& f) {
     }
 }
 
-}  // namespace app
+}  // namespace scenario

@@ -10,11 +10,11 @@ namespace forms {
 class Form;
 }
 
-namespace app {
+namespace scenario {
 
 // A number with up to six significant digits.
 std::string Num(double v);
 void WriteSnapshot(std::ostream& out, const forms::Snapshot& snapshot);
 void WriteDump(std::ostream& out, const forms::Form& form);
 
-}  // namespace app
+}  // namespace scenario

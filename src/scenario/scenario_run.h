@@ -7,12 +7,12 @@
 #include <string>
 #include <type_traits>
 
+#include "forms/application.h"
 #include "scenario/scenario_folder.h"
 #include "scenario/scenario_runner.h"
-#include "forms/application.h"
 #include "values/runtime_error.h"
 
-namespace app {
+namespace scenario {
 
 class ScenarioRun {
     using Control = forms::Control;
@@ -51,7 +51,7 @@ private:
                 Deliver(action());
             }
         } catch (const std::exception& e) {
-            backend_->Answers().untrapped = values::Describe(e);
+            backend_->Answers().untrapped = Describe(e);
             app_->End();
         }
     }
@@ -144,9 +144,9 @@ private:
     std::string path_;
     ScenarioFolder folder_;
     std::ostream& out_;
-    std::unique_ptr<ScenarioBackend> backend_;
+    std::unique_ptr<ScriptedBackend> backend_;
     std::unique_ptr<forms::Application> app_;
-    std::unique_ptr<Program> program_;
+    std::unique_ptr<quillory::Program> program_;
     ScenarioResult result_;
     int line_ = 0;
     size_t checkedMessages_ = 0;
@@ -155,4 +155,4 @@ private:
     long activationsBefore_ = 0;
 };
 
-}  // namespace app
+}  // namespace scenario

@@ -5,24 +5,24 @@
 #include <sstream>
 #include <vector>
 
+#include "forms/application.h"
 #include "scenario/demo_program.h"
 #include "scenario/scenario_run.h"
 #include "scenario/scenario_words.h"
-#include "forms/application.h"
 #include "values/runtime_error.h"
 #include "values/values.h"
 
-namespace app {
+namespace scenario {
 namespace {
 
 using forms::Control;
 using forms::Form;
 
-class HeadlessBackend : public ScenarioBackend {
+class HeadlessBackend : public ScriptedBackend {
 public:
     forms::Services& Platform() override { return services_; }
     forms::HeadlessServices& Answers() override { return services_; }
-    forms::ScriptInput& Input() override { return input_; }
+    ScriptInput& Input() override { return input_; }
     void Attach(forms::Application& application) override { app_ = &application; }
     // Without a window system, the screen's active window is the program's.
     std::string Settle() override {
@@ -43,7 +43,7 @@ public:
 
 private:
     forms::HeadlessServices services_;
-    forms::DirectInput input_;
+    DirectInput input_;
     forms::Application* app_ = nullptr;
     const Form* lastActive_ = nullptr;
     long activations_ = 0;
@@ -93,7 +93,7 @@ ScenarioResult ScenarioRun::Run() {
     size_t first = 0;
     while (first < lines.size() && (values::Trim(lines[first]).empty() || lines[first][0] == '#')) ++first;
     bool demo = first < lines.size() && values::Trim(lines[first]) == "program demo";
-    program_ = demo ? MakeDemo(*app_) : MakeQuillory(*app_);
+    program_ = demo ? MakeDemo(*app_) : quillory::MakeQuillory(*app_);
     Act([&] { program_->Start(); });
     // The windows the program opened are shown and settled before the
     // first line, as a person meets them: a move, resize or menu choice
@@ -294,12 +294,12 @@ void ScenarioRun::Mouse(const std::string& cmd, std::istringstream& args) {
     args >> address >> x >> y;
     if (cmd != "mouse-move") args >> button;
     args >> shift;
-    auto action = cmd == "mouse-move" ? forms::MouseAction::Move
-                  : cmd == "mouse-down" ? forms::MouseAction::Down
-                                        : forms::MouseAction::Up;
+    auto action = cmd == "mouse-move"   ? MouseAction::Move
+                  : cmd == "mouse-down" ? MouseAction::Down
+                                        : MouseAction::Up;
     if (address.find('.') == std::string::npos) {
         Form& f = FormNamed(address);
-        if (action == forms::MouseAction::Up) return Fail(cmd + " needs a control");
+        if (action == MouseAction::Up) return Fail(cmd + " needs a control");
         if (!f.Visible()) return Fail(NotShown(cmd, f));
         return Act([&] { return backend_->Input().Mouse(action, f, nullptr, button, shift, x, y); });
     }
@@ -307,16 +307,16 @@ void ScenarioRun::Mouse(const std::string& cmd, std::istringstream& args) {
     Control* c = t.control;
     // A control whose press holds the mouse takes its moves and release
     // even when the program hid it meanwhile.
-    bool held = action != forms::MouseAction::Down && c->HasMouseCapture();
+    bool held = action != MouseAction::Down && c->HasMouseCapture();
     if (std::string why = Refusal(cmd, *c); !held && !why.empty()) return Fail(why);
     Act([&] { return backend_->Input().Mouse(action, *t.form, c, button, shift, x, y); });
 }
 
-std::unique_ptr<ScenarioBackend> MakeHeadlessBackend() { return std::make_unique<HeadlessBackend>(); }
+std::unique_ptr<ScriptedBackend> MakeHeadlessBackend() { return std::make_unique<HeadlessBackend>(); }
 
 ScenarioResult RunScenario(const std::string& path, const BackendFactory& backend, std::ostream& out) {
     ScenarioRun run(path, backend, out);
     return run.Run();
 }
 
-}  // namespace app
+}  // namespace scenario

@@ -10,12 +10,11 @@
 #include "main/program.h"
 #include "scenario/scripted_backend.h"
 
-namespace app {
+namespace scenario {
 
-using ScenarioBackend = forms::ScriptedBackend;
-using BackendFactory = std::function<std::unique_ptr<ScenarioBackend>()>;
+using BackendFactory = std::function<std::unique_ptr<ScriptedBackend>()>;
 
-std::unique_ptr<ScenarioBackend> MakeHeadlessBackend();
+std::unique_ptr<ScriptedBackend> MakeHeadlessBackend();
 
 struct ScenarioResult {
     int passed = 0;
@@ -26,4 +25,4 @@ struct ScenarioResult {
 // the script's folder.
 ScenarioResult RunScenario(const std::string& path, const BackendFactory& backend, std::ostream& out);
 
-}  // namespace app
+}  // namespace scenario

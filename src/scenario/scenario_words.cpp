@@ -6,7 +6,7 @@
 #include "forms/control.h"
 #include "forms/services.h"
 
-namespace app {
+namespace scenario {
 
 void SplitIndex(const std::string& s, std::string& name, int& index) {
     auto open = s.find('(');
@@ -54,4 +54,4 @@ int KeyCodeByName(std::string k, int& shift) {
     return -1;
 }
 
-}  // namespace app
+}  // namespace scenario

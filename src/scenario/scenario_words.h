@@ -3,7 +3,7 @@
 // control addresses with an index, message-box buttons and keys.
 #include <string>
 
-namespace app {
+namespace scenario {
 
 // "Name(3)" -> name and index; index -1 without brackets.
 void SplitIndex(const std::string& s, std::string& name, int& index);
@@ -13,4 +13,4 @@ int ButtonCode(const std::string& b);
 // (also before a letter: "Ctrl+X"), which give shift; -1 when unknown.
 int KeyCodeByName(std::string k, int& shift);
 
-}  // namespace app
+}  // namespace scenario

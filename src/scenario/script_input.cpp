@@ -4,7 +4,9 @@
 #include "forms/form.h"
 #include "forms/menu.h"
 
-namespace forms {
+namespace scenario {
+
+using namespace forms;
 
 std::string DirectInput::Click(Control& c, bool twice) {
     if (auto* b = dynamic_cast<CommandButton*>(&c)) {
@@ -88,4 +90,4 @@ std::string DirectInput::Close(Form& form) {
     return {};
 }
 
-}  // namespace forms
+}  // namespace scenario

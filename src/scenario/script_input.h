@@ -10,54 +10,56 @@
 #include <string>
 
 namespace forms {
-
 class ComboBox;
 class Control;
 class Form;
 class Menu;
 class Slider;
+}  // namespace forms
+
+namespace scenario {
 
 enum class MouseAction { Move, Down, Up };
 
 class ScriptInput {
 public:
     virtual ~ScriptInput() = default;
-    virtual std::string Click(Control& control, bool twice) = 0;
+    virtual std::string Click(forms::Control& control, bool twice) = 0;
     // Focus, select all unless the keys go where the caret is, then one
     // keystroke per character.
-    virtual std::string Type(Control& control, const std::string& text, bool selectAll) = 0;
+    virtual std::string Type(forms::Control& control, const std::string& text, bool selectAll) = 0;
     // shift: the Shift and Ctrl state.
-    virtual std::string Key(Control& control, int keyCode, int shift) = 0;
-    virtual std::string Choose(ComboBox& combo, int index) = 0;
+    virtual std::string Key(forms::Control& control, int keyCode, int shift) = 0;
+    virtual std::string Choose(forms::ComboBox& combo, int index) = 0;
     // The thumb dragged to value and let go.
-    virtual std::string Slide(Slider& slider, long value) = 0;
+    virtual std::string Slide(forms::Slider& slider, long value) = 0;
     // An item chosen from the window's menu bar.
-    virtual std::string ChooseMenu(Menu& item) = 0;
+    virtual std::string ChooseMenu(forms::Menu& item) = 0;
     // x, y in the control's units (a picture box's user scale, twips
     // elsewhere); control nullptr for the bare window, in its user scale.
-    virtual std::string Mouse(MouseAction action, Form& form, Control* control, int button, int shift, double x,
-                              double y) = 0;
-    virtual std::string Resize(Form& form, double width, double height) = 0;
-    virtual std::string Move(Form& form, double left, double top) = 0;
-    virtual std::string Activate(Form& form) = 0;
-    virtual std::string Close(Form& form) = 0;
+    virtual std::string Mouse(MouseAction action, forms::Form& form, forms::Control* control, int button, int shift,
+                              double x, double y) = 0;
+    virtual std::string Resize(forms::Form& form, double width, double height) = 0;
+    virtual std::string Move(forms::Form& form, double left, double top) = 0;
+    virtual std::string Activate(forms::Form& form) = 0;
+    virtual std::string Close(forms::Form& form) = 0;
 };
 
 // Straight into the forms layer, as the headless back end delivers input.
 class DirectInput : public ScriptInput {
 public:
-    std::string Click(Control& control, bool twice) override;
-    std::string Type(Control& control, const std::string& text, bool selectAll) override;
-    std::string Key(Control& control, int keyCode, int shift) override;
-    std::string Choose(ComboBox& combo, int index) override;
-    std::string Slide(Slider& slider, long value) override;
-    std::string ChooseMenu(Menu& item) override;
-    std::string Mouse(MouseAction action, Form& form, Control* control, int button, int shift, double x,
-                      double y) override;
-    std::string Resize(Form& form, double width, double height) override;
-    std::string Move(Form& form, double left, double top) override;
-    std::string Activate(Form& form) override;
-    std::string Close(Form& form) override;
+    std::string Click(forms::Control& control, bool twice) override;
+    std::string Type(forms::Control& control, const std::string& text, bool selectAll) override;
+    std::string Key(forms::Control& control, int keyCode, int shift) override;
+    std::string Choose(forms::ComboBox& combo, int index) override;
+    std::string Slide(forms::Slider& slider, long value) override;
+    std::string ChooseMenu(forms::Menu& item) override;
+    std::string Mouse(MouseAction action, forms::Form& form, forms::Control* control, int button, int shift,
+                      double x, double y) override;
+    std::string Resize(forms::Form& form, double width, double height) override;
+    std::string Move(forms::Form& form, double left, double top) override;
+    std::string Activate(forms::Form& form) override;
+    std::string Close(forms::Form& form) override;
 };
 
-}  // namespace forms
+}  // namespace scenario

@@ -3,27 +3,29 @@
 // (Qt) or not (headless), but message boxes, file dialogs and pop-up menus
 // answer from the queues of a HeadlessServices, which also records them.
 #include <algorithm>
+#include <exception>
 #include <string>
 #include <vector>
 
 #include "forms/form.h"
 #include "forms/headless.h"
 #include "scenario/script_input.h"
+#include "values/runtime_error.h"
 
 namespace forms {
-
 class Application;
-class Control;
-class Form;
+}  // namespace forms
+
+namespace scenario {
 
 class ScriptedBackend {
 public:
     virtual ~ScriptedBackend() = default;
-    virtual Services& Platform() = 0;
-    virtual HeadlessServices& Answers() = 0;
+    virtual forms::Services& Platform() = 0;
+    virtual forms::HeadlessServices& Answers() = 0;
     // Where the script's user actions go in.
     virtual ScriptInput& Input() = 0;
-    virtual void Attach(Application&) {}
+    virtual void Attach(forms::Application&) {}
     // Brings the windows up to date after a command; empty, or what the
     // window system did not do in time.
     virtual std::string Settle() { return {}; }
@@ -36,19 +38,27 @@ public:
     virtual long ActivationChanges() const { return 0; }
     // Writes a real rendering of the window, or of one control; false (with
     // a reason) when this back end cannot.
-    virtual bool Png(Form& form, Control* control, const std::string& path, std::string& why) = 0;
+    virtual bool Png(forms::Form& form, forms::Control* control, const std::string& path, std::string& why) = 0;
     // The shown windows from the front one back: as the screen stacks them
     // where the back end can tell, else in the order the program brought
     // them to the front.
-    virtual std::vector<Form*> FrontToBack(std::vector<Form*> shown);
+    virtual std::vector<forms::Form*> FrontToBack(std::vector<forms::Form*> shown);
     // Writes the windows as they stand on the screen, each at its place, in
     // one picture; false (with a reason) when this back end cannot.
-    virtual bool PngScreen(const std::vector<Form*>& windows, const std::string& path, std::string& why) = 0;
+    virtual bool PngScreen(const std::vector<forms::Form*>& windows, const std::string& path, std::string& why) = 0;
 };
 
-inline std::vector<Form*> ScriptedBackend::FrontToBack(std::vector<Form*> shown) {
-    std::sort(shown.begin(), shown.end(), [](Form* a, Form* b) { return a->FrontOrder() > b->FrontOrder(); });
+inline std::vector<forms::Form*> ScriptedBackend::FrontToBack(std::vector<forms::Form*> shown) {
+    std::sort(shown.begin(), shown.end(),
+              [](forms::Form* a, forms::Form* b) { return a->FrontOrder() > b->FrontOrder(); });
     return shown;
 }
 
-}  // namespace forms
+// An error as the runner names one that escaped every handler.
+inline std::string Describe(const std::exception& e) {
+    if (const auto* error = dynamic_cast<const values::RuntimeError*>(&e))
+        return "run-time error " + std::to_string(error->number()) + ": " + error->what();
+    return e.what();
+}
+
+}  // namespace scenario

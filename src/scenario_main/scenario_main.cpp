@@ -19,11 +19,12 @@ int main(int argc, char** argv) {
         std::cerr << "usage: quillory-scenario [--qt] FILE...\n";
         return 2;
     }
-    app::BackendFactory factory = qt ? qtback::ScenarioBackendFactory(argc, argv) : app::BackendFactory(app::MakeHeadlessBackend);
+    scenario::BackendFactory factory =
+        qt ? scenario_qt::ScenarioBackendFactory(argc, argv) : scenario::BackendFactory(scenario::MakeHeadlessBackend);
     int passed = 0, failed = 0;
     for (const auto& f : files) {
         std::cout << "== " << f << '\n';
-        auto r = app::RunScenario(f, factory, std::cout);
+        auto r = scenario::RunScenario(f, factory, std::cout);
         passed += r.passed;
         failed += r.failed;
     }

@@ -12,15 +12,21 @@
 #include <QTest>
 #include <QTimer>
 
-#include "values/runtime_error.h"
 #include "qt/form_window.h"
 #include "qt/qt_services.h"
 #include "qt/qt_units.h"
 #include "scenario_qt/scripted_input.h"
-#include "scenario_qt/window_system_wait.h"
 #include "scenario_qt/scripted_window_system.h"
+#include "scenario_qt/window_system_wait.h"
+#include "values/runtime_error.h"
 
-namespace qtback {
+namespace scenario_qt {
+
+using qtback::FormWindow;
+using qtback::Pixels;
+using qtback::QtServices;
+using qtback::ToQString;
+
 namespace {
 
 // Real windows; the script answers what would ask a person, and the script's
@@ -74,18 +80,18 @@ public:
     }
     void Quit() override { answers.Quit(); }
     // No box a script cannot answer: the runner reports the error and stops.
-    void ReportUntrapped(const std::exception& error) override { answers.untrapped = values::Describe(error); }
+    void ReportUntrapped(const std::exception& error) override { answers.untrapped = scenario::Describe(error); }
     double TextWidthTwips(const std::string& text, double fontSize, bool bold) const override {
         return answers.TextWidthTwips(text, fontSize, bold);
     }
     double TextHeightTwips(double fontSize, bool bold) const override { return answers.TextHeightTwips(fontSize, bold); }
 };
 
-class QtScenarioBackend : public forms::ScriptedBackend {
+class QtScenarioBackend : public scenario::ScriptedBackend {
 public:
     forms::Services& Platform() override { return services_; }
     forms::HeadlessServices& Answers() override { return services_.answers; }
-    forms::ScriptInput& Input() override { return input_; }
+    scenario::ScriptInput& Input() override { return input_; }
     void Attach(forms::Application& application) override { services_.Attach(application); }
 
     std::string Settle() override {
@@ -129,7 +135,7 @@ public:
     // (the windows, or their window manager's frames) from the bottom up.
     std::vector<forms::Form*> FrontToBack(std::vector<forms::Form*> shown) override {
         xcb_connection_t* connection = XConnection();
-        if (!connection) return ScriptedBackend::FrontToBack(std::move(shown));
+        if (!connection) return scenario::ScriptedBackend::FrontToBack(std::move(shown));
         Settle();
         xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
         xcb_query_tree_reply_t* tree = xcb_query_tree_reply(connection, xcb_query_tree(connection, root), nullptr);
@@ -180,7 +186,7 @@ private:
 
 }  // namespace
 
-std::function<std::unique_ptr<forms::ScriptedBackend>()> ScenarioBackendFactory(int& argc, char** argv) {
+std::function<std::unique_ptr<scenario::ScriptedBackend>()> ScenarioBackendFactory(int& argc, char** argv) {
     std::shared_ptr<QApplication> application;
     if (!QApplication::instance()) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -193,7 +199,7 @@ std::function<std::unique_ptr<forms::ScriptedBackend>()> ScenarioBackendFactory(
     // with the script's input: it waits in the screen's far corner.
     if (QGuiApplication::platformName() == "xcb")
         if (QScreen* screen = QGuiApplication::primaryScreen()) QCursor::setPos(screen, screen->geometry().bottomRight());
-    return [application] { return std::unique_ptr<forms::ScriptedBackend>(std::make_unique<QtScenarioBackend>()); };
+    return [application] { return std::unique_ptr<scenario::ScriptedBackend>(std::make_unique<QtScenarioBackend>()); };
 }
 
-}  // namespace qtback
+}  // namespace scenario_qt

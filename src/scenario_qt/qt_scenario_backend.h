@@ -7,10 +7,10 @@
 
 #include "scenario/scripted_backend.h"
 
-namespace qtback {
+namespace scenario_qt {
 
 // Creates the QApplication once (reusing one that exists) and returns a
 // factory of back ends; the application lives as long as the factory.
-std::function<std::unique_ptr<forms::ScriptedBackend>()> ScenarioBackendFactory(int& argc, char** argv);
+std::function<std::unique_ptr<scenario::ScriptedBackend>()> ScenarioBackendFactory(int& argc, char** argv);
 
-}  // namespace qtback
+}  // namespace scenario_qt

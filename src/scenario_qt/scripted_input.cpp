@@ -28,7 +28,17 @@
 #include "qt/surface_widget.h"
 #include "scenario_qt/window_system_wait.h"
 
-namespace qtback {
+namespace scenario_qt {
+
+using qtback::FormWindow;
+using qtback::MenuOf;
+using qtback::Pixels;
+using qtback::QtServices;
+using qtback::SurfaceWidget;
+using qtback::ToQString;
+using qtback::Twips;
+using scenario::MouseAction;
+
 namespace {
 
 // Event times in ms. A new press starts a second after the last event, so
@@ -358,7 +368,7 @@ std::string ScriptedQtInput::ChooseMenu(forms::Menu& item) {
     return {};
 }
 
-std::string ScriptedQtInput::Mouse(forms::MouseAction action, forms::Form& form, forms::Control* c, int button,
+std::string ScriptedQtInput::Mouse(MouseAction action, forms::Form& form, forms::Control* c, int button,
                                    int shift, double x, double y) {
     FormWindow& window = services_.WindowOf(form);
     QWidget* w = c ? window.WidgetOf(*c) : window.Client();
@@ -377,19 +387,19 @@ std::string ScriptedQtInput::Mouse(forms::MouseAction action, forms::Form& form,
     // A person presses only where the control can be seen; moves and
     // releases may stray, as a held button carries them to the control.
     QRegion shown = c ? w->visibleRegion() : QRegion(w->rect());
-    if (action == forms::MouseAction::Down && !shown.contains(local.toPoint()))
+    if (action == MouseAction::Down && !shown.contains(local.toPoint()))
         return "mouse-down refused: the point lies outside what shows of " + (c ? c->QualifiedName() : form.Name());
     // Over the bare window means over no control.
-    if (!c && action != forms::MouseAction::Up && w->childAt(local.toPoint()))
+    if (!c && action != MouseAction::Up && w->childAt(local.toPoint()))
         return "the point of " + form.Name() + " lies under a control";
     Qt::KeyboardModifiers mods = QtModifiers(shift);
-    if (action == forms::MouseAction::Down) LetGo();
+    if (action == MouseAction::Down) LetGo();
     const void* receiver = c ? static_cast<const void*>(c) : static_cast<const void*>(&form);
     services_.AimScripted(receiver, QtServices::Exact::Pointer, local, QPointF(x, y));
     switch (action) {
-        case forms::MouseAction::Move: SendMouse(window, at, QEvent::MouseMove, Qt::NoButton, mods); break;
-        case forms::MouseAction::Down: SendMouse(window, at, QEvent::MouseButtonPress, QtButton(button), mods); break;
-        case forms::MouseAction::Up: SendMouse(window, at, QEvent::MouseButtonRelease, QtButton(button), mods); break;
+        case MouseAction::Move: SendMouse(window, at, QEvent::MouseMove, Qt::NoButton, mods); break;
+        case MouseAction::Down: SendMouse(window, at, QEvent::MouseButtonPress, QtButton(button), mods); break;
+        case MouseAction::Up: SendMouse(window, at, QEvent::MouseButtonRelease, QtButton(button), mods); break;
     }
     services_.ClearScripted();
     return {};
@@ -452,4 +462,4 @@ std::string ScriptedQtInput::Close(forms::Form& form) {
     return {};
 }
 
-}  // namespace qtback
+}  // namespace scenario_qt

@@ -10,12 +10,14 @@ class Menu;
 }
 
 namespace qtback {
-
 class QtServices;
+}
 
-class ScriptedQtInput : public forms::ScriptInput {
+namespace scenario_qt {
+
+class ScriptedQtInput : public scenario::ScriptInput {
 public:
-    explicit ScriptedQtInput(QtServices& services) : services_(services) {}
+    explicit ScriptedQtInput(qtback::QtServices& services) : services_(services) {}
 
     std::string Click(forms::Control& control, bool twice) override;
     std::string Type(forms::Control& control, const std::string& text, bool selectAll) override;
@@ -23,7 +25,7 @@ public:
     std::string Choose(forms::ComboBox& combo, int index) override;
     std::string Slide(forms::Slider& slider, long value) override;
     std::string ChooseMenu(forms::Menu& item) override;
-    std::string Mouse(forms::MouseAction action, forms::Form& form, forms::Control* control, int button, int shift,
+    std::string Mouse(scenario::MouseAction action, forms::Form& form, forms::Control* control, int button, int shift,
                       double x, double y) override;
     std::string Resize(forms::Form& form, double width, double height) override;
     std::string Move(forms::Form& form, double left, double top) override;
@@ -32,7 +34,7 @@ public:
 
 private:
     std::string Focus(forms::Control& control);
-    QtServices& services_;
+    qtback::QtServices& services_;
 };
 
 // Lets go of the mouse buttons a script pressed and did not release, where
@@ -44,4 +46,4 @@ void LetGo();
 // event loop runs.
 void AnswerOpenPopup(const forms::Menu* item);
 
-}  // namespace qtback
+}  // namespace scenario_qt

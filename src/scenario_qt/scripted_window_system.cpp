@@ -11,7 +11,10 @@
 #include "qt/form_window.h"
 #include "scenario_qt/window_system_wait.h"
 
-namespace qtback {
+namespace scenario_qt {
+
+using qtback::FormWindow;
+
 namespace {
 
 bool AskRootForWindowManager() {
@@ -103,4 +106,4 @@ void ActivationCounter::Count(QObject* window) {
     ++changes_;
 }
 
-}  // namespace qtback
+}  // namespace scenario_qt

@@ -9,7 +9,7 @@
 
 class QWidget;
 
-namespace qtback {
+namespace scenario_qt {
 
 // The program's connection to the X server; nullptr on any other platform.
 xcb_connection_t* XConnection();
@@ -52,4 +52,4 @@ private:
     long changes_ = 0;
 };
 
-}  // namespace qtback
+}  // namespace scenario_qt

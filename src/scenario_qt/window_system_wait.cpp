@@ -7,7 +7,7 @@
 
 #include "scenario_qt/scripted_window_system.h"
 
-namespace qtback {
+namespace scenario_qt {
 namespace {
 
 // The window the X server gives the keyboard to, after every request sent
@@ -59,4 +59,4 @@ bool HoldsFocus(const QWindow& window) {
     return window.handle() && ServerFocus(connection) == window.winId() && QGuiApplication::focusWindow() == &window;
 }
 
-}  // namespace qtback
+}  // namespace scenario_qt

@@ -11,7 +11,7 @@
 #include <string>
 #include <utility>
 
-namespace qtback {
+namespace scenario_qt {
 
 constexpr int kWindowSystemDeadlineMs = 30000;
 
@@ -52,4 +52,4 @@ std::string SettleFocus();
 // one before the server has moved the focus); elsewhere, Qt's focus window.
 bool HoldsFocus(const QWindow& window);
 
-}  // namespace qtback
+}  // namespace scenario_qt

@@ -1,7 +1,6 @@
 #pragma once
 // The one error type of the program. A procedure that has an error trap catches
 // RuntimeError where its trap sits; nothing else catches it silently.
-#include <exception>
 #include <stdexcept>
 #include <string>
 
@@ -34,13 +33,6 @@ public:
 private:
     int number_;
 };
-
-// An error as the scenario runner names one that escaped every handler.
-inline std::string Describe(const std::exception& e) {
-    if (const auto* error = dynamic_cast<const RuntimeError*>(&e))
-        return "run-time error " + std::to_string(error->number()) + ": " + error->what();
-    return e.what();
-}
 
 // Memory that ran out where the program asked for it: error 7.
 [[noreturn]] inline void OutOfMemory() { throw RuntimeError(kErrOutOfMemory, "Out of memory"); }

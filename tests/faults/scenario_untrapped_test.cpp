@@ -10,15 +10,15 @@
 
 #include <unistd.h>
 
-#include "scenario/scenario_runner.h"
 #include "faults/allocation_faults.h"
+#include "scenario/scenario_runner.h"
 #include "scenario/script_input.h"
 
 namespace {
 
 // Typing finds no memory for its first allocation: in a level box that is
 // inside the box's handlers, which trap run-time errors only.
-class TypingWithoutMemory : public forms::DirectInput {
+class TypingWithoutMemory : public scenario::DirectInput {
 public:
     std::string Type(forms::Control& control, const std::string& text, bool selectAll) override {
         faults::FailingAllocation fault(0);
@@ -27,11 +27,11 @@ public:
 };
 
 // The headless back end with that typing.
-class Backend : public app::ScenarioBackend {
+class Backend : public scenario::ScriptedBackend {
 public:
     forms::Services& Platform() override { return headless_->Platform(); }
     forms::HeadlessServices& Answers() override { return headless_->Answers(); }
-    forms::ScriptInput& Input() override { return typing_; }
+    scenario::ScriptInput& Input() override { return typing_; }
     bool Png(forms::Form& form, forms::Control* control, const std::string& path, std::string& why) override {
         return headless_->Png(form, control, path, why);
     }
@@ -40,7 +40,7 @@ public:
     }
 
 private:
-    std::unique_ptr<app::ScenarioBackend> headless_ = app::MakeHeadlessBackend();
+    std::unique_ptr<scenario::ScriptedBackend> headless_ = scenario::MakeHeadlessBackend();
     TypingWithoutMemory typing_;
 };
 
@@ -54,8 +54,8 @@ TEST(ScenarioRunner, AnErrorThatEscapesAHandlerEndsTheScript) {
                              "expect Program.Ended = True\n"
                              "click frmMain.Command3\n";
     std::ostringstream out;
-    const app::ScenarioResult result =
-        app::RunScenario(script.string(), [] { return std::make_unique<Backend>(); }, out);
+    const scenario::ScenarioResult result =
+        scenario::RunScenario(script.string(), [] { return std::make_unique<Backend>(); }, out);
     std::filesystem::remove(script);
     EXPECT_EQ(result.passed, 1) << out.str();
     EXPECT_EQ(result.failed, 1) << out.str();

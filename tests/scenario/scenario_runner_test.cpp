@@ -7,15 +7,15 @@
 #include <string>
 #include <vector>
 
-#include "scenario/scenario_runner.h"
 #include "odd_files.h"
-#include "scenario_qt/qt_scenario_backend.h"
 #include "qt/qt_test_app.h"
+#include "scenario/scenario_runner.h"
+#include "scenario_qt/qt_scenario_backend.h"
 
 namespace {
 
 struct ScriptRun {
-    app::ScenarioResult result;
+    scenario::ScenarioResult result;
     std::vector<std::string> failures;  // the FAIL lines, as printed
 };
 
@@ -23,17 +23,17 @@ class ScenarioRunnerTest : public ::testing::TestWithParam<bool> {
 protected:
     // Runs the script on the back end of the test's parameter (true: Qt).
     ScriptRun RunScript(const std::string& script) {
-        app::BackendFactory factory = app::MakeHeadlessBackend;
+        scenario::BackendFactory factory = scenario::MakeHeadlessBackend;
         if (GetParam()) {
             qttest::EnsureQtApplication();
             static int argc = 1;
             static char name[] = "quillory-tests";
             static char* argv[] = {name, nullptr};
-            factory = qtback::ScenarioBackendFactory(argc, argv);
+            factory = scenario_qt::ScenarioBackendFactory(argc, argv);
         }
         std::ostringstream out;
         ScriptRun run;
-        run.result = app::RunScenario(files_.Write("script.scn", script), factory, out);
+        run.result = scenario::RunScenario(files_.Write("script.scn", script), factory, out);
         std::istringstream lines(out.str());
         for (std::string line; std::getline(lines, line);)
             if (line.rfind("FAIL", 0) == 0) run.failures.push_back(line);

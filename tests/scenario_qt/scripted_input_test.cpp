@@ -10,10 +10,11 @@
 #include "forms/form.h"
 #include "qt/form_window.h"
 #include "qt/qt_services.h"
-#include "scenario_qt/scripted_input.h"
 #include "qt/qt_test_app.h"
+#include "scenario_qt/scripted_input.h"
 
 using namespace forms;
+using scenario::MouseAction;
 
 namespace {
 
@@ -56,7 +57,7 @@ protected:
     qtback::QtServices services;
     Application app{services};
     FormSlot<FrmDrag> form{app, "frmDrag", [this] { return std::make_unique<FrmDrag>(app); }};
-    qtback::ScriptedQtInput input{services};
+    scenario_qt::ScriptedQtInput input{services};
     using Log = std::vector<std::string>;
 };
 
