@@ -10,6 +10,7 @@
 #include "forms/menu.h"
 #include "qt/control_views.h"
 #include "qt/form_window.h"
+#include "qt/precise_pointer.h"
 #include "qt/qt_services.h"
 #include "qt/qt_units.h"
 
@@ -86,9 +87,7 @@ void ControlView::SetColours(QPalette::ColorRole background, QPalette::ColorRole
 }
 
 void ControlView::Pointer(QMouseEvent* m, QPointF widgetPixels) {
-    QPointF at = window_.Services()
-                     .ScriptedValue(&control_, QtServices::Exact::Pointer, widgetPixels)
-                     .value_or(MouseUnits(widgetPixels));
+    const QPointF at = PointerUnits(*m, *widget_, widgetPixels, MouseUnits(widgetPixels));
     window_.Services().NotePointer(m->globalPosition());
     int shift = ShiftCode(m->modifiers());
     forms::Control& c = control_;

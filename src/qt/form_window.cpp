@@ -7,6 +7,7 @@
 
 #include "forms/application.h"
 #include "qt/control_view.h"
+#include "qt/precise_pointer.h"
 #include "qt/qt_services.h"
 #include "qt/qt_units.h"
 #include "qt/surface_widget.h"
@@ -221,8 +222,7 @@ void FormWindow::SurfacePointer(QEvent* event) {
     if (client_->childAt(m->position().toPoint())) return;
     QPointF twips = client_->InnerTwips(m->position());
     const forms::Surface& s = form_.Draw();
-    QPointF at = services_.ScriptedValue(&form_, QtServices::Exact::Pointer, m->position())
-                     .value_or(QPointF(s.ToUserX(twips.x()), s.ToUserY(twips.y())));
+    const QPointF at = PointerUnits(*m, *client_, m->position(), QPointF(s.ToUserX(twips.x()), s.ToUserY(twips.y())));
     double x = at.x(), y = at.y();
     services_.NotePointer(m->globalPosition());
     int shift = ShiftCode(m->modifiers());

@@ -17,6 +17,7 @@
 #include <QStyleOptionSlider>
 #include <QTest>
 #include <QWindow>
+#include <optional>
 #include <vector>
 
 #include "forms/controls.h"
@@ -26,6 +27,7 @@
 #include "qt/qt_services.h"
 #include "qt/qt_units.h"
 #include "qt/surface_widget.h"
+#include "scenario_qt/aimed_pointer.h"
 #include "scenario_qt/window_system_wait.h"
 
 namespace scenario_qt {
@@ -67,8 +69,15 @@ Qt::KeyboardModifiers QtModifiers(int shift) {
 
 enum class Press { New, Continued };
 
+// A script's point, finer than the pixel its event travels on, in the units
+// of the widget it was aimed at.
+struct Aim {
+    const QWidget& target;
+    QPointF pixels, units;
+};
+
 void SendMouse(QWidget& top, QPoint at, QEvent::Type type, Qt::MouseButton button, Qt::KeyboardModifiers mods,
-               Press press = Press::New) {
+               Press press = Press::New, const Aim* aim = nullptr) {
     QWindow* window = top.windowHandle();
     if (!window) return;
     if (type == QEvent::MouseButtonPress) {
@@ -80,6 +89,8 @@ void SendMouse(QWidget& top, QPoint at, QEvent::Type type, Qt::MouseButton butto
         gClock += 1;
         if (type == QEvent::MouseButtonRelease) gHeld &= ~button;
     }
+    std::optional<AimedPointer> aimed;
+    if (aim) aimed.emplace(gClock, aim->target, aim->pixels, aim->units);
     qt_handleMouseEvent(window, QPointF(at), QPointF(window->mapToGlobal(at)), gHeld, button, type, mods,
                         static_cast<int>(gClock));
     QCoreApplication::processEvents();
@@ -394,14 +405,16 @@ std::string ScriptedQtInput::Mouse(MouseAction action, forms::Form& form, forms:
         return "the point of " + form.Name() + " lies under a control";
     Qt::KeyboardModifiers mods = QtModifiers(shift);
     if (action == MouseAction::Down) LetGo();
-    const void* receiver = c ? static_cast<const void*>(c) : static_cast<const void*>(&form);
-    services_.AimScripted(receiver, QtServices::Exact::Pointer, local, QPointF(x, y));
+    const Aim aim{*w, local, QPointF(x, y)};
     switch (action) {
-        case MouseAction::Move: SendMouse(window, at, QEvent::MouseMove, Qt::NoButton, mods); break;
-        case MouseAction::Down: SendMouse(window, at, QEvent::MouseButtonPress, QtButton(button), mods); break;
-        case MouseAction::Up: SendMouse(window, at, QEvent::MouseButtonRelease, QtButton(button), mods); break;
+        case MouseAction::Move: SendMouse(window, at, QEvent::MouseMove, Qt::NoButton, mods, Press::New, &aim); break;
+        case MouseAction::Down:
+            SendMouse(window, at, QEvent::MouseButtonPress, QtButton(button), mods, Press::New, &aim);
+            break;
+        case MouseAction::Up:
+            SendMouse(window, at, QEvent::MouseButtonRelease, QtButton(button), mods, Press::New, &aim);
+            break;
     }
-    services_.ClearScripted();
     return {};
 }
 
