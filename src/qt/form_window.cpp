@@ -162,12 +162,8 @@ void FormWindow::resizeEvent(QResizeEvent*) {
     int w = client_->width(), h = client_->height();
     // The size the model already has, as this window shows it: no change.
     if (w == Pixels(form_.ScaleWidth()) && h == Pixels(form_.ScaleHeight())) return;
-    double width = Twips(w) + forms::kFrameWidth;
-    double height = Twips(h) + forms::kFrameHeight + (form_.HasMenuBar() ? forms::kMenuBarHeight : 0);
-    if (auto exact = services_.ScriptedValue(&form_, QtServices::Exact::Size, QPointF(w, h))) {
-        width = exact->x();
-        height = exact->y();
-    }
+    const double width = Twips(w) + forms::kFrameWidth;
+    const double height = Twips(h) + forms::kFrameHeight + (form_.HasMenuBar() ? forms::kMenuBarHeight : 0);
     UserEvent([this, width, height] { form_.UserResize(width, height); });
 }
 
@@ -175,9 +171,7 @@ void FormWindow::moveEvent(QMoveEvent*) {
     if (!InputOpen() || windowState() != Qt::WindowNoState) return;
     QPoint at = pos();
     if (at.x() == Pixels(form_.Left()) && at.y() == Pixels(form_.Top())) return;
-    QPointF twips = services_.ScriptedValue(&form_, QtServices::Exact::Place, at)
-                        .value_or(QPointF(Twips(at.x()), Twips(at.y())));
-    UserEvent([this, twips] { form_.UserMove(twips.x(), twips.y()); });
+    UserEvent([this, at] { form_.UserMove(Twips(at.x()), Twips(at.y())); });
 }
 
 void FormWindow::changeEvent(QEvent* event) {

@@ -7,7 +7,6 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <algorithm>
-#include <cmath>
 
 #include "qt/dialogs.h"
 #include "qt/form_window.h"
@@ -85,15 +84,6 @@ void QtServices::ReportUntrapped(const std::exception& error) {
     } else {
         QMessageBox::critical(ActiveWindow(), "Quillory", ToQString(error.what()));
     }
-}
-
-std::optional<QPointF> QtServices::ScriptedValue(const void* receiver, Exact kind, QPointF pixels) const {
-    // Within a pixel of where it was sent: Qt maps positions between widgets
-    // and screens on whole pixels.
-    if (!aimed_ || aimed_->receiver != receiver || aimed_->kind != kind) return std::nullopt;
-    QPointF off = pixels - aimed_->pixels;
-    if (std::abs(off.x()) > 0.75 || std::abs(off.y()) > 0.75) return std::nullopt;
-    return aimed_->value;
 }
 
 bool QtServices::Running() const {

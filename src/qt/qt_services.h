@@ -48,15 +48,6 @@ public:
     // A run-time error that no handler trapped ends the program, as it did
     // on the old platform, after saying so.
     void UserEvent(const std::function<void()>& action);
-    // A script's position or size is finer than the pixel grid its input
-    // travels on: the one receiver it was aimed at reads the script's own
-    // value when the event reaches it at the pixels it was sent to.
-    enum class Exact { Pointer, Size, Place };
-    void AimScripted(const void* receiver, Exact kind, QPointF pixels, QPointF value) {
-        aimed_ = Aimed{receiver, kind, pixels, value};
-    }
-    void ClearScripted() { aimed_.reset(); }
-    std::optional<QPointF> ScriptedValue(const void* receiver, Exact kind, QPointF pixels) const;
     // Where the pointer was at the last mouse event a window took: pop-up
     // menus open there, under the press that asked for them.
     void NotePointer(QPointF global) { lastPointer_ = global.toPoint(); }
@@ -134,12 +125,6 @@ private:
         std::function<bool()> shown;
     };
 
-    struct Aimed {
-        const void* receiver;
-        Exact kind;
-        QPointF pixels, value;
-    };
-    std::optional<Aimed> aimed_;
     std::optional<QPoint> lastPointer_;
     forms::Application* app_ = nullptr;
     std::map<forms::Form*, FormWindow*> windows_;

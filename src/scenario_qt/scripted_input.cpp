@@ -35,7 +35,6 @@ namespace scenario_qt {
 using qtback::FormWindow;
 using qtback::MenuOf;
 using qtback::Pixels;
-using qtback::QtServices;
 using qtback::SurfaceWidget;
 using qtback::ToQString;
 using qtback::Twips;
@@ -419,7 +418,10 @@ std::string ScriptedQtInput::Mouse(MouseAction action, forms::Form& form, forms:
 }
 
 // Sizes and places come from the window system: the window is resized or
-// moved as a window manager does it, and the model hears of it from Qt.
+// moved as a window manager does it, and the model hears of it from Qt. A
+// script's twips are finer than the pixels the window takes: where it took
+// the pixels asked for, the model then takes the script's own value, as it
+// takes a person's.
 std::string ScriptedQtInput::Resize(forms::Form& form, double width, double height) {
     LetGo();
     FormWindow& window = services_.WindowOf(form);
@@ -433,27 +435,27 @@ std::string ScriptedQtInput::Resize(forms::Form& form, double width, double heig
     if (!QRectF(QPointF(Twips(1), Twips(1)), QPointF(most, most)).contains(inside))
         return "resize refused: " + form.Name() + " cannot be " + QString::number(width).toStdString() + " x " +
                QString::number(height).toStdString() + " twips";
-    QPointF pixels(Pixels(inside.x()), Pixels(inside.y()));
-    services_.AimScripted(&form, QtServices::Exact::Size, pixels, QPointF(width, height));
-    QSize wanted(static_cast<int>(pixels.x()), static_cast<int>(pixels.y()) + bar);
+    const QSize wanted(Pixels(inside.x()), Pixels(inside.y()) + bar);
     Answered resized(window, QEvent::Resize);
     window.resize(wanted);
-    bool done = WaitForWindowSystem([&] { return resized() || window.size() == wanted; });
-    services_.ClearScripted();
-    if (!done) return "the window system did not give " + form.Name() + " its new size";
+    if (!WaitForWindowSystem([&] { return resized() || window.size() == wanted; }))
+        return "the window system did not give " + form.Name() + " its new size";
+    if (window.size() == wanted && !window.isMinimized() && (form.Width() != width || form.Height() != height))
+        window.UserEvent([&] { form.UserResize(width, height); });
     return {};
 }
 
 std::string ScriptedQtInput::Move(forms::Form& form, double left, double top) {
     LetGo();
     FormWindow& window = services_.WindowOf(form);
-    QPoint wanted(Pixels(left), Pixels(top));
-    services_.AimScripted(&form, QtServices::Exact::Place, QPointF(wanted), QPointF(left, top));
+    const QPoint wanted(Pixels(left), Pixels(top));
     Answered moved(window, QEvent::Move);
     window.move(wanted);
-    bool done = WaitForWindowSystem([&] { return moved() || window.pos() == wanted; });
-    services_.ClearScripted();
-    if (!done) return "the window system did not move " + form.Name();
+    if (!WaitForWindowSystem([&] { return moved() || window.pos() == wanted; }))
+        return "the window system did not move " + form.Name();
+    if (window.pos() == wanted && window.windowState() == Qt::WindowNoState &&
+        (form.Left() != left || form.Top() != top))
+        window.UserEvent([&] { form.UserMove(left, top); });
     return {};
 }
 
