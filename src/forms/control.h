@@ -43,7 +43,7 @@ enum class ControlKind {
     Image, PictureBox, Slider, ProgressBar, Timer, CommonDialog, Menu
 };
 
-// Key codes the program and the scenario language use.
+// Key codes of the old platform's key events.
 enum KeyCode : int {
     kKeyBack = 8, kKeyTab = 9, kKeyReturn = 13, kKeyEscape = 27, kKeyEnd = 35, kKeyHome = 36,
     kKeyLeft = 37, kKeyUp = 38, kKeyRight = 39, kKeyDown = 40, kKeyInsert = 45, kKeyDelete = 46
@@ -138,9 +138,9 @@ public:
     void SetFontBold(bool v) { fontBold_ = v; Touch(); }
     int TabIndex = 0;
 
-    // Property access by name, as scripts address them ("Text", "Caption",
-    // "Value", "List(3)"...). Values print as the old platform shows them:
-    // True/False, numbers without a leading blank.
+    // Property access by name ("Text", "Caption", "Value", "List(3)"...).
+    // Values print as the old platform shows them: True/False, numbers
+    // without a leading blank.
     virtual std::string GetProperty(const std::string& property) const;
     // A program write by name; false when the control has no such property.
     virtual bool SetProperty(const std::string& property, const std::string& value);

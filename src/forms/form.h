@@ -107,7 +107,7 @@ public:
     Control* ActiveControl() const { return activeControl_; }
     void SetActiveControl(Control* c);
 
-    // Window properties by name, as scripts address them.
+    // Window properties by name.
     std::string GetProperty(const std::string& property) const;
     bool SetProperty(const std::string& property, const std::string& value);
 

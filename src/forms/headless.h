@@ -36,7 +36,7 @@ public:
     std::vector<int> pointerHistory;
     bool quitCalled = false;
     // An error that escaped every handler, as the program would report it
-    // before it ends; a script stops there.
+    // before it ends.
     std::optional<std::string> untrapped;
     int popupsShown = 0;
 

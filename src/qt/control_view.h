@@ -51,7 +51,7 @@ protected:
 
     // Runs a user action on the model, then the back end syncs the windows.
     // Nothing happens while input is closed (during a sync, after the form
-    // was unloaded, or when a script is the user).
+    // was unloaded, or while a program drives the model itself).
     void Input(const std::function<void()>& action);
     bool InputOpen() const;
     void SetColours(QPalette::ColorRole background, QPalette::ColorRole foreground, bool fill);

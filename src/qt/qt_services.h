@@ -146,7 +146,6 @@ private:
 };
 
 // The program reads the primary screen's size (Screen.Width, Screen.Height).
-// Scripts keep the screen they set, whatever the machine's.
 void TakeScreenSize(forms::Application& application);
 
 template <class F>

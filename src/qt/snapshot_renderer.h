@@ -3,7 +3,7 @@
 // surface's inner pixel size, with `ratio` device pixels to a pixel (a
 // high-DPI screen's ratio): lines, text and fills are drawn at the device's
 // resolution, not enlarged afterwards. One renderer serves the picture boxes
-// on screen, the clipboard and the scenario runner's png.
+// on screen, the clipboard and pictures of a window saved to a file.
 #include <QImage>
 #include <QRegion>
 #include <memory>
