@@ -405,15 +405,9 @@ std::string ScriptedQtInput::Mouse(MouseAction action, forms::Form& form, forms:
     Qt::KeyboardModifiers mods = QtModifiers(shift);
     if (action == MouseAction::Down) LetGo();
     const Aim aim{*w, local, QPointF(x, y)};
-    switch (action) {
-        case MouseAction::Move: SendMouse(window, at, QEvent::MouseMove, Qt::NoButton, mods, Press::New, &aim); break;
-        case MouseAction::Down:
-            SendMouse(window, at, QEvent::MouseButtonPress, QtButton(button), mods, Press::New, &aim);
-            break;
-        case MouseAction::Up:
-            SendMouse(window, at, QEvent::MouseButtonRelease, QtButton(button), mods, Press::New, &aim);
-            break;
-    }
+    if (action == MouseAction::Move) SendMouse(window, at, QEvent::MouseMove, Qt::NoButton, mods, Press::New, &aim);
+    else SendMouse(window, at, action == MouseAction::Down ? QEvent::MouseButtonPress : QEvent::MouseButtonRelease,
+                   QtButton(button), mods, Press::New, &aim);
     return {};
 }
 
