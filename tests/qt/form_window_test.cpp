@@ -1,10 +1,152 @@
 // The Qt windows against the model: program writes reach the widgets without
-// coming back as user input, and the pointer, the menus, the frame and the
-// close box reach the form exactly as a test's User* calls would.
-#include "form_window_fixture.h"
+// coming back as user input, and user input on the widgets reaches the
+// controls exactly as a test's User* calls would.
+#include <gtest/gtest.h>
 
-namespace formwindowtest {
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QResizeEvent>
+#include <QSlider>
+#include <QStyle>
+#include <QStyleOptionSlider>
+#include <QTimer>
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "forms/application.h"
+#include "qt/form_window.h"
+#include "qt/precise_pointer.h"
+#include "qt/qt_services.h"
+#include "qt_form.h"
+#include "values/runtime_error.h"
+
+using namespace forms;
+using namespace values;
+
 namespace {
+
+class FrmTest : public Form {
+public:
+    explicit FrmTest(Application& a) : Form(a, "frmTest") {
+        Move(0, 0, 7200, 6000);
+        Text1.Move(120, 120, 1500, 300);
+        Combo1.Move(120, 600, 1500, 300);
+        Combo1.AddItem("alpha");
+        Combo1.AddItem("beta");
+        Frame1.Move(120, 1080, 3000, 900);
+        Add<OptionButton>(Option1, "Option1", 0, &Frame1).Move(120, 300, 1200, 300);
+        Add<OptionButton>(Option1, "Option1", 1, &Frame1).Move(1500, 300, 1200, 300);
+        Check1.Move(120, 2100, 1500, 300);
+        Slider1.Move(1800, 120, 375, 1800);
+        Slider1.SetMax(100);
+        // 100 x 80 pixels inside a 2-pixel border; x 0..10 right, y 0..100 up.
+        Picture1.Move(3300, 120, 1560, 1260);
+        Picture1.Draw().SetScale(0, 100, 10, 0);
+        Menu& file = AddMenu("mnuFile", "File");
+        AddMenu("mnuOne", "One", &file).Click = [this] { log.push_back("menu one"); };
+        AddMenu("mnuTwo", "Two", &file).SetEnabled(false);
+
+        Text1.Change = [this] { log.push_back("change " + Text1.Text()); };
+        Text1.KeyPress = [this](int& ascii) {
+            log.push_back("keypress " + std::to_string(ascii));
+            if (ascii == 'x') ascii = 0;  // the program refuses this key
+        };
+        Combo1.Click = [this] { log.push_back("combo click " + Combo1.Text()); };
+        Combo1.Change = [this] { log.push_back("combo change " + Combo1.Text()); };
+        for (auto& [i, o] : Option1) {
+            int index = i;
+            o->Click = [this, index] { log.push_back("option " + std::to_string(index)); };
+        }
+        Check1.Click = [this] { log.push_back("check " + std::to_string(Check1.Value())); };
+        Slider1.Change = [this] { log.push_back("slider " + std::to_string(Slider1.Value())); };
+        Picture1.MouseDown = [this](int button, int shift, double x, double y) {
+            down.push_back({static_cast<double>(button), static_cast<double>(shift), x, y});
+        };
+        MouseMove = [this](int, int, double x, double y) {
+            log.push_back("form move " + std::to_string(int(x)) + " " + std::to_string(int(y)));
+        };
+        Label1.Move(120, 3000, 1500, 255);
+        Combo2.Move(120, 3360, 1500, 300);
+        Combo2.Style = 2;
+        Combo2.AddItem("gamma");
+        Combo2.SetListIndex(0);
+        Command1.Move(120, 2520, 1200, 375);
+        Command1.SetCaption("Fail");
+        Command1.Click = [] { throw RuntimeError(kErrDivisionByZero, "Division by zero"); };
+        QueryUnload = [this](int& cancel, int) { cancel = keepOpen ? 1 : 0; };
+        Resize = [this] { log.push_back("resize"); };
+    }
+
+    TextBox& Text1 = Add<TextBox>("Text1");
+    ComboBox& Combo1 = Add<ComboBox>("Combo1");
+    Frame& Frame1 = Add<Frame>("Frame1");
+    ControlArray<OptionButton> Option1;
+    CheckBox& Check1 = Add<CheckBox>("Check1");
+    Slider& Slider1 = Add<Slider>("Slider1");
+    PictureBox& Picture1 = Add<PictureBox>("Picture1");
+    CommandButton& Command1 = Add<CommandButton>("Command1");
+    Label& Label1 = Add<Label>("Label1");
+    ComboBox& Combo2 = Add<ComboBox>("Combo2");
+
+    std::vector<std::string> log;
+    std::vector<std::vector<double>> down;
+    bool keepOpen = false;
+};
+
+// A mouse event at a widget's pixel: a press or a move holds the button, a
+// release lets it go. Aimed at a target, it carries units known finer than
+// the pixels Qt routes it on, which the target takes where it was aimed.
+void Mouse(QWidget* w, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::KeyboardModifiers mods = {},
+           const QWidget* target = nullptr, QPointF aimed = {}, QPointF units = {}) {
+    const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
+    QMouseEvent e(type, QPointF(at), w->mapToGlobal(QPointF(at)), type == QEvent::MouseMove ? Qt::NoButton : button,
+                  held, mods);
+    if (!target) return (void)QCoreApplication::sendEvent(w, &e);
+    qtback::PrecisePointerEvent precise(e, *target, aimed, units);
+    QCoreApplication::sendEvent(w, &precise);
+}
+
+class FormWindowTest : public ::testing::Test, protected qttest::QtForm<FrmTest> {
+protected:
+    FormWindowTest() : QtForm("frmTest") {}
+
+    void SetUp() override {
+        services.UserEvent([this] { form().Show(); });
+        form().log.clear();
+    }
+
+    template <class W>
+    W* Widget(Control& c) {
+        return dynamic_cast<W*>(services.WindowOf(form()).WidgetOf(c));
+    }
+    static void Key(QWidget* w, int key, const QString& text = {}, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+        QKeyEvent press(QEvent::KeyPress, key, mods, text);
+        QCoreApplication::sendEvent(w, &press);
+    }
+    // A click on the left end, where a radio button has its indicator.
+    static void Click(QWidget* w) {
+        QPoint at(5, w->height() / 2);
+        Mouse(w, QEvent::MouseButtonPress, at, Qt::LeftButton);
+        Mouse(w, QEvent::MouseButtonRelease, at, Qt::LeftButton);
+    }
+
+    using Log = std::vector<std::string>;
+};
 
 TEST_F(FormWindowTest, ProgramWritesReachTheWidgetsWithoutComingBackAsInput) {
     FrmTest& f = form();
@@ -14,6 +156,7 @@ TEST_F(FormWindowTest, ProgramWritesReachTheWidgetsWithoutComingBackAsInput) {
         f.Option1(1).SetValue(true);
         f.Check1.SetValue(1);
         f.Slider1.SetValue(40);
+        f.Text1.SetFocus();
     });
     // Only the model's own events: a slider fires nothing on a program write.
     EXPECT_EQ(f.log, (Log{"change 12", "combo click beta", "option 1", "check 1"}));
@@ -22,10 +165,8 @@ TEST_F(FormWindowTest, ProgramWritesReachTheWidgetsWithoutComingBackAsInput) {
     EXPECT_TRUE(Widget<QRadioButton>(f.Option1(1))->isChecked());
     EXPECT_TRUE(Widget<QCheckBox>(f.Check1)->isChecked());
     EXPECT_EQ(Widget<QSlider>(f.Slider1)->value(), 40);
-}
-
-TEST_F(FormWindowTest, ControlsSitAtTheirTwipsInsideTheirContainer) {
-    FrmTest& f = form();
+    EXPECT_EQ(services.WindowOf(f).focusWidget(), Widget<QWidget>(f.Text1));
+    // Controls sit at their twips inside their container.
     QWidget* frame = Widget<QWidget>(f.Frame1);
     QWidget* option = Widget<QWidget>(f.Option1(1));
     EXPECT_EQ(frame->geometry(), QRect(8, 72, 200, 60));
@@ -39,33 +180,185 @@ TEST_F(FormWindowTest, ControlsSitAtTheirTwipsInsideTheirContainer) {
     EXPECT_FALSE(option->isVisible());
 }
 
-TEST_F(FormWindowTest, TheProgramsSetFocusMovesTheKeyboardFocus) {
+TEST_F(FormWindowTest, AKeystrokeOrAPasteRunsTheTextBoxHandlersOnceAndTheModelDecidesTheText) {
     FrmTest& f = form();
-    services.UserEvent([&] { f.Text1.SetFocus(); });
-    EXPECT_EQ(services.WindowOf(f).focusWidget(), Widget<QWidget>(f.Text1));
+    QLineEdit* edit = Widget<QLineEdit>(f.Text1);
+    Key(edit, Qt::Key_7, "7");
+    EXPECT_EQ(f.log, (Log{"keypress 55", "change 7"}));
+    EXPECT_EQ(edit->text(), "7");
+    f.log.clear();
+    Key(edit, Qt::Key_Backspace);
+    EXPECT_EQ(f.log, (Log{"keypress 8", "change "}));
+    EXPECT_EQ(f.Text1.Text(), "");
+    // The model decides the text of the line edit.
+    Key(edit, Qt::Key_X, "x");  // swallowed by KeyPress
+    EXPECT_EQ(edit->text(), "");
+    services.UserEvent([&] { f.Text1.SetText("123"); });
+    edit->setSelection(1, 1);  // the person selects the "2"
+    Key(edit, Qt::Key_9, "9");
+    EXPECT_EQ(f.Text1.Text(), "193");
+    EXPECT_EQ(edit->text(), "193");
+    EXPECT_EQ(edit->cursorPosition(), 2);
+    // A paste changes the text once, without keystrokes.
+    f.log.clear();
+    QGuiApplication::clipboard()->setText("4.5\nsecond line");
+    edit->selectAll();
+    Key(edit, Qt::Key_V, {}, Qt::ControlModifier);
+    EXPECT_EQ(f.log, (Log{"change 4.5"}));
+    EXPECT_EQ(edit->text(), "4.5");
 }
 
+// The line edit shows the selection the model's keys made, the caret at its
+// start after Shift+Home; a cut puts it on the window system's clipboard.
+TEST_F(FormWindowTest, TheBoxAndTheComboBoxSelectAndCutAlikeAndAPickIsAChoice) {
+    FrmTest& f = form();
+    services.UserEvent([&] { f.Text1.SetText("Tai"); f.Combo1.SetText("Tai"); });
+    QLineEdit* box = Widget<QLineEdit>(f.Text1);
+    QComboBox* combo = Widget<QComboBox>(f.Combo1);
+    for (auto [w, edit] : {std::pair<QWidget*, QLineEdit*>{box, box}, {combo, combo->lineEdit()}}) {
+        Key(w, Qt::Key_End);
+        Key(w, Qt::Key_Home, {}, Qt::ShiftModifier);
+        EXPECT_EQ(edit->selectedText(), "Tai");
+        EXPECT_EQ(edit->cursorPosition(), 0);
+        Key(w, Qt::Key_X, {}, Qt::ControlModifier);
+        EXPECT_EQ(QGuiApplication::clipboard()->text(), "Tai");
+        QGuiApplication::clipboard()->clear();
+    }
+    EXPECT_EQ(f.Text1.Text() + f.Combo1.Text(), "");
+    // A pick from the list is a choice, not typing.
+    f.log.clear();
+    combo->setCurrentIndex(1);
+    emit combo->activated(1);
+    EXPECT_EQ(f.log, (Log{"combo click beta"}));
+    EXPECT_EQ(f.Combo1.ListIndex(), 1);
+    f.log.clear();
+    Key(combo, Qt::Key_S, "s");
+    EXPECT_EQ(f.log, (Log{"combo change betas"}));
+    EXPECT_EQ(combo->currentText(), "betas");
+}
 
-// Pixels of text drawn in red, or blended from it at the glyphs' edges; and
-// pixels of grey text (dark, without a tint).
-int RedPixels(const QImage& image) {
+TEST_F(FormWindowTest, ClickingTheSelectedOptionKeepsItSelected) {
+    FrmTest& f = form();
+    QRadioButton* first = Widget<QRadioButton>(f.Option1(0));
+    QRadioButton* second = Widget<QRadioButton>(f.Option1(1));
+    Click(first);
+    Click(second);
+    EXPECT_EQ(f.log, (Log{"option 0", "option 1"}));
+    EXPECT_FALSE(first->isChecked());
+    // Without auto-exclusion Qt unchecks a checked radio button on a click;
+    // the model keeps it, and so must the widget.
+    Click(second);
+    EXPECT_TRUE(f.Option1(1).Value());
+    EXPECT_TRUE(second->isChecked());
+    EXPECT_EQ(f.log.size(), 2u);
+}
+
+// Where the caret of a line edit is drawn, from its left edge, once the box
+// has been painted: the line edit scrolls its text when it paints, to show
+// the caret.
+int ShownCaret(QLineEdit* edit) {
+    (void)edit->grab();
+    return edit->inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x();
+}
+
+// A text longer than the box: the program's write shows its start, as a text
+// box shows it; the person's typing and paste show the caret where they left
+// it, at the end.
+TEST_F(FormWindowTest, AComboBoxShowsTheStartOfAProgramsLongTextAndTheCaretOfTheTyping) {
+    FrmTest& f = form();
+    QComboBox* combo = Widget<QComboBox>(f.Combo1);
+    QLineEdit* edit = combo->lineEdit();
+    const std::string long_text = "Arboreal pollen (%) of the whole core";
+    const int length = static_cast<int>(long_text.size());
+    ASSERT_GT(edit->fontMetrics().horizontalAdvance(QString::fromStdString(long_text)), edit->width());
+
+    services.UserEvent([&] { f.Combo1.SetText(long_text); });
+    EXPECT_EQ(edit->text().toStdString(), long_text);
+    EXPECT_EQ(edit->cursorPosition(), 0);
+    int caret = ShownCaret(edit);
+    EXPECT_GE(caret, 0);
+    EXPECT_LT(caret, edit->width() / 4) << "the start of the text is out of sight";
+
+    // End and a key typed by the person: it goes on at the end, and shows.
+    Key(combo, Qt::Key_End);
+    Key(combo, Qt::Key_S, "s");
+    EXPECT_EQ(f.Combo1.Text(), long_text + "s");
+    EXPECT_EQ(edit->cursorPosition(), length + 1);
+    caret = ShownCaret(edit);
+    EXPECT_GT(caret, edit->width() / 2);
+    EXPECT_LT(caret, edit->width()) << "the caret is out of sight";
+
+    // Written by the program again: the start once more.
+    services.UserEvent([&] { f.Combo1.SetText(long_text); });
+    EXPECT_EQ(edit->cursorPosition(), 0);
+    EXPECT_LT(ShownCaret(edit), edit->width() / 4);
+
+    // A paste is the person's edit too: the caret after it, at the end.
+    QGuiApplication::clipboard()->setText(" (%)");
+    Key(combo, Qt::Key_End);
+    Key(combo, Qt::Key_V, {}, Qt::ControlModifier);
+    EXPECT_EQ(f.Combo1.Text(), long_text + " (%)");
+    EXPECT_EQ(edit->cursorPosition(), length + 4);
+    EXPECT_GT(ShownCaret(edit), edit->width() / 2);
+}
+
+// The person takes the slider's thumb, drags it `pixels` down and lets it go;
+// between the moves, `meanwhile` runs as the program would (a redraw, a timer).
+void DragThumb(QSlider* slider, int pixels, const std::function<void()>& meanwhile = {}) {
+    struct Open : QSlider {
+        static void Options(const QSlider* s, QStyleOptionSlider* o) { (s->*(&Open::initStyleOption))(o); }
+    };
+    QStyleOptionSlider options;
+    Open::Options(slider, &options);
+    QPoint at = slider->style()->subControlRect(QStyle::CC_Slider, &options, QStyle::SC_SliderHandle, slider).center();
+    Mouse(slider, QEvent::MouseButtonPress, at, Qt::LeftButton);
+    for (int step = 1; step <= 4; ++step) {
+        Mouse(slider, QEvent::MouseMove, at + QPoint(0, pixels * step / 4), Qt::LeftButton);
+        if (meanwhile) meanwhile();
+    }
+    Mouse(slider, QEvent::MouseButtonRelease, at + QPoint(0, pixels), Qt::LeftButton);
+}
+
+TEST_F(FormWindowTest, AStepOrADragOfTheSliderByThePersonMovesTheModelOnceWhateverTheProgramWrites) {
+    FrmTest& f = form();
+    QSlider* slider = Widget<QSlider>(f.Slider1);
+    slider->triggerAction(QSlider::SliderSingleStepAdd);
+    EXPECT_EQ(f.log, (Log{"slider 1"}));
+    EXPECT_EQ(f.Slider1.Value(), 1);
+    f.log.clear();
+    // A dragged thumb stays where it was let go.
+    DragThumb(slider, slider->height() / 2);
+    EXPECT_GT(f.Slider1.Value(), 20);
+    EXPECT_EQ(slider->value(), f.Slider1.Value());
+    EXPECT_EQ(f.log, (Log{"slider " + std::to_string(f.Slider1.Value())}));
+    // A redraw that writes the value while the person still holds the thumb
+    // must not pull it from under the hand; the release decides.
+    f.log.clear();
+    std::vector<int> held;
+    DragThumb(slider, slider->height() / 2, [&] {
+        services.UserEvent([&] { f.Slider1.SetValue(5); });
+        held.push_back(slider->sliderPosition());
+    });
+    ASSERT_EQ(held.size(), 4u);
+    EXPECT_GT(held.back(), held.front());
+    EXPECT_EQ(f.Slider1.Value(), held.back());
+    EXPECT_EQ(slider->value(), held.back());
+    EXPECT_EQ(f.log, (Log{"slider " + std::to_string(held.back())}));
+    // Once let go the widget follows the program's writes again.
+    services.UserEvent([&] { f.Slider1.SetValue(5); });
+    EXPECT_EQ(slider->value(), 5);
+}
+
+// The pixels of an image that are of a kind: text drawn in red, or blended
+// from it at the glyphs' edges; grey text (dark, without a tint).
+int Pixels(const QImage& image, bool (*of)(QColor)) {
     int n = 0;
     for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) {
-            QColor c = image.pixelColor(x, y);
-            n += c.red() - std::max(c.green(), c.blue()) > 60;
-        }
+        for (int x = 0; x < image.width(); ++x) n += of(image.pixelColor(x, y));
     return n;
 }
-int GreyTextPixels(const QImage& image) {
-    int n = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) {
-            QColor c = image.pixelColor(x, y);
-            n += c.red() < 160 && std::abs(c.red() - c.green()) < 10 && std::abs(c.green() - c.blue()) < 10;
-        }
-    return n;
-}
+bool Red(QColor c) { return c.red() - std::max(c.green(), c.blue()) > 60; }
+bool GreyText(QColor c) { return c.red() < 160 && std::abs(c.red() - c.green()) < 10 && std::abs(c.green() - c.blue()) < 10; }
 
 TEST_F(FormWindowTest, ADisabledControlIsDrawnGreyWhateverItsForeColor) {
     FrmTest& f = form();
@@ -81,7 +374,7 @@ TEST_F(FormWindowTest, ADisabledControlIsDrawnGreyWhateverItsForeColor) {
     });
     for (Control* c : controls) {
         SCOPED_TRACE(c->QualifiedName());
-        EXPECT_GT(RedPixels(Widget<QWidget>(*c)->grab().toImage()), 0);
+        EXPECT_GT(Pixels(Widget<QWidget>(*c)->grab().toImage(), Red), 0);
     }
     services.UserEvent([&] {
         for (Control* c : controls) c->SetEnabled(false);
@@ -89,42 +382,40 @@ TEST_F(FormWindowTest, ADisabledControlIsDrawnGreyWhateverItsForeColor) {
     for (Control* c : controls) {
         SCOPED_TRACE(c->QualifiedName());
         QImage disabled = Widget<QWidget>(*c)->grab().toImage();
-        EXPECT_EQ(RedPixels(disabled), 0);
-        EXPECT_GT(GreyTextPixels(disabled), 0);
+        EXPECT_EQ(Pixels(disabled, Red), 0);
+        EXPECT_GT(Pixels(disabled, GreyText), 0);
     }
 }
 
-TEST_F(FormWindowTest, PictureBoxPressesArriveInItsUserScale) {
+TEST_F(FormWindowTest, ThePointerArrivesInTheScaleOfWhatItIsOverOrInTheUnitsAimedAtIt) {
     FrmTest& f = form();
     QWidget* picture = Widget<QWidget>(f.Picture1);
+    QWidget* client = Window().Client();
+    // Over the bare window the pointer is the form's, in twips.
+    Mouse(client, QEvent::MouseMove, QPoint(300, 300), Qt::NoButton);
+    Mouse(client, QEvent::MouseMove, QPoint(300, 300), Qt::NoButton, {}, client, {300.25, 299.75}, {4503.75, 4496.25});
+    EXPECT_EQ(f.log, (Log{"form move 4500 4500", "form move 4503 4496"}));
+    // A move that a control passed on to the window (Text1 is at 8, 8).
+    Mouse(client, QEvent::MouseMove, QPoint(20, 12), Qt::NoButton);
+    EXPECT_EQ(f.log.size(), 2u);
     ASSERT_EQ(picture->size(), QSize(104, 84));
     // 25 pixels right and 20 down inside the border: x 2.5, y 75 (y points up).
-    Mouse(picture, QEvent::MouseButtonPress, QPoint(2 + 25, 2 + 20), Qt::RightButton, Qt::ShiftModifier);
+    const QPoint at(2 + 25, 2 + 20);
+    Mouse(picture, QEvent::MouseButtonPress, at, Qt::RightButton, Qt::ShiftModifier);
     ASSERT_EQ(f.down.size(), 1u);
     EXPECT_EQ(f.down[0][0], kRightButton);
     EXPECT_EQ(f.down[0][1], kShiftMask);
     EXPECT_DOUBLE_EQ(f.down[0][2], 2.5);
     EXPECT_DOUBLE_EQ(f.down[0][3], 75);
-}
-
-TEST_F(FormWindowTest, ThePointerOverTheBareWindowIsTheFormsAndOverAControlNot) {
-    FrmTest& f = form();
-    qtback::SurfaceWidget* client = Client();
-    ASSERT_NE(client, nullptr);
-    Mouse(client, QEvent::MouseMove, QPoint(300, 300), Qt::NoButton);
-    EXPECT_EQ(f.log, (Log{"form move 4500 4500"}));
-    // A move that a control passed on to the window (Text1 is at 8, 8).
-    Mouse(client, QEvent::MouseMove, QPoint(20, 12), Qt::NoButton);
-    EXPECT_EQ(f.log.size(), 1u);
-}
-
-TEST_F(FormWindowTest, HidingTheMenuBarGivesItsHeightToTheInnerArea) {
-    FrmTest& f = form();
-    qtback::FormWindow& window = services.WindowOf(f);
-    services.UserEvent([&] { f.FindControl("mnuFile")->SetVisible(false); });
-    EXPECT_EQ(f.ScaleHeight(), 6000 - kFrameHeight);
-    EXPECT_EQ(window.height() * 15, f.ScaleHeight());
-    EXPECT_EQ(Client()->geometry(), window.rect());
+    // Finer units: taken when the event reaches the box within rounding of
+    // where it was aimed; aimed further off, or at another widget, not.
+    const QPointF units(2.53, 75.1);
+    Mouse(picture, QEvent::MouseButtonPress, at, Qt::LeftButton, {}, picture, QPointF(26.6, 22.4), units);
+    EXPECT_EQ(QPointF(f.down.back()[2], f.down.back()[3]), units);
+    Mouse(picture, QEvent::MouseButtonPress, at, Qt::LeftButton, {}, picture, QPointF(26.2, 22), units);
+    EXPECT_DOUBLE_EQ(f.down.back()[2], 2.5);
+    Mouse(picture, QEvent::MouseButtonPress, at, Qt::LeftButton, {}, client, QPointF(at), units);
+    EXPECT_DOUBLE_EQ(f.down.back()[2], 2.5);
 }
 
 TEST_F(FormWindowTest, AnUntrappedRunTimeErrorIsShownAndEndsTheProgram) {
@@ -141,7 +432,7 @@ TEST_F(FormWindowTest, AnUntrappedRunTimeErrorIsShownAndEndsTheProgram) {
     EXPECT_TRUE(app.Ended());
 }
 
-TEST_F(FormWindowTest, MenuItemsShowTheirStateAndRunTheirClick) {
+TEST_F(FormWindowTest, MenuItemsShowTheirStateAndRunTheirClickAndAHiddenBarGivesItsHeight) {
     FrmTest& f = form();
     services.UserEvent([&] { static_cast<Menu*>(f.FindControl("mnuOne"))->SetChecked(true); });
     QMenuBar* bar = services.WindowOf(f).findChild<QMenuBar*>();
@@ -155,9 +446,15 @@ TEST_F(FormWindowTest, MenuItemsShowTheirStateAndRunTheirClick) {
     EXPECT_FALSE(items[1]->isEnabled());
     items[0]->trigger();
     EXPECT_EQ(f.log, (Log{"menu one"}));
+    // Hiding the menu bar gives its height to the inner area.
+    qtback::FormWindow& window = services.WindowOf(f);
+    services.UserEvent([&] { f.FindControl("mnuFile")->SetVisible(false); });
+    EXPECT_EQ(f.ScaleHeight(), 6000 - kFrameHeight);
+    EXPECT_EQ(window.height() * 15, f.ScaleHeight());
+    EXPECT_EQ(window.Client()->geometry(), window.rect());
 }
 
-TEST_F(FormWindowTest, AResizeByThePersonCountsTheFrameBackIn) {
+TEST_F(FormWindowTest, AResizeByThePersonCountsTheFrameBackInAndASizeBetweenPixelsIsNone) {
     FrmTest& f = form();
     qtback::FormWindow& window = services.WindowOf(f);
     // The inner area shows exactly ScaleWidth x ScaleHeight.
@@ -168,13 +465,9 @@ TEST_F(FormWindowTest, AResizeByThePersonCountsTheFrameBackIn) {
     EXPECT_EQ(f.Width(), 400 * 15 + kFrameWidth);
     EXPECT_EQ(f.Height(), 300 * 15 + kFrameHeight + kMenuBarHeight);
     EXPECT_EQ(f.log, (Log{"resize"}));
-}
-
-TEST_F(FormWindowTest, ASizeBetweenPixelsIsNotTakenForAResize) {
-    FrmTest& f = form();
-    services.UserEvent([&] { f.SetWidth(7210); });  // not a whole number of pixels
+    // A size between pixels is not taken for a resize.
+    services.UserEvent([&] { f.SetWidth(7210); });
     f.log.clear();
-    qtback::FormWindow& window = services.WindowOf(f);
     QResizeEvent same(window.size(), window.size());
     QCoreApplication::sendEvent(&window, &same);
     EXPECT_EQ(f.Width(), 7210);
@@ -201,6 +494,4 @@ TEST_F(FormWindowTest, TheCloseButtonAsksTheFormAndAnUnloadedFormsWindowGoes) {
     EXPECT_TRUE(watch.isNull());
 }
 
-
 }  // namespace
-}  // namespace formwindowtest
