@@ -358,7 +358,9 @@ int Pixels(const QImage& image, bool (*of)(QColor)) {
     return n;
 }
 bool Red(QColor c) { return c.red() - std::max(c.green(), c.blue()) > 60; }
-bool GreyText(QColor c) { return c.red() < 160 && std::abs(c.red() - c.green()) < 10 && std::abs(c.green() - c.blue()) < 10; }
+bool GreyText(QColor c) {
+    return c.red() < 160 && std::abs(c.red() - c.green()) < 10 && std::abs(c.green() - c.blue()) < 10;
+}
 
 TEST_F(FormWindowTest, ADisabledControlIsDrawnGreyWhateverItsForeColor) {
     FrmTest& f = form();
