@@ -1,8 +1,7 @@
 // The window activation against a window system of the test's own, whose
 // reports and answers come when the test says: a report of another window
 // while a request is on its way is held back until the asked window comes or
-// the request's time is up, and the program never answers a report with a
-// request.
+// the request's time is up, and a report is never answered with a request.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -15,18 +14,37 @@ namespace {
 
 using qtback::WindowActivation;
 using Window = WindowActivation::Window;
+using Log = std::vector<std::string>;
 
 const char kMain = 'M', kConversion = 'C', kPhoto = 'P';
 const Window M = &kMain, C = &kConversion, P = &kPhoto;
 
-class FakeWindowSystem : public WindowActivation::Surroundings {
-public:
+class WindowActivationTest : public ::testing::Test, WindowActivation::Surroundings {
+protected:
     Window screen = M, program = M;  // active on the screen, and the program's own
     int busy = 0;                    // handlers running or dialogs open
-    std::vector<std::string> log;    // what the activation did, in order
+    Log log;                         // what the activation did, in order
     std::vector<std::function<void()>> timers;
-    WindowActivation* activation = nullptr;
+    WindowActivation activation{*this};
 
+    WindowActivationTest() { activation.ProgramChose(M, true); }
+
+    // The program makes `window` its active one; the sync after tells.
+    void ProgramActivates(Window window) {
+        program = window;
+        activation.ProgramChose(window, true);
+    }
+    void Report(Window window) {
+        screen = window;
+        activation.Reported();
+    }
+    void Deadline() {
+        auto due = std::move(timers);
+        for (auto& done : due) done();
+    }
+
+private:
+    static std::string Name(Window w) { return std::string(1, *static_cast<const char*>(w)); }
     Window ActiveOnScreen() const override { return screen; }
     void Raise(Window) override {}
     void RequestActive(Window window) override { log.push_back("request " + Name(window)); }
@@ -35,39 +53,9 @@ public:
     Window ProgramActive() const override { return program; }
     void Follow(Window window) override {
         log.push_back("follow " + Name(window));
-        program = window;
-        activation->ProgramChose(window, true);  // the sync that ends the user event
-    }
-
-    static std::string Name(Window w) { return std::string(1, *static_cast<const char*>(w)); }
-    void Deadline() {
-        auto due = std::move(timers);
-        for (auto& done : due) done();
+        ProgramActivates(window);  // the sync that ends the user event
     }
 };
-
-class WindowActivationTest : public ::testing::Test {
-protected:
-    // The program makes `window` its active one; the sync after tells.
-    void ProgramActivates(Window window) {
-        system.program = window;
-        activation.ProgramChose(window, true);
-    }
-    void Report(Window window) {
-        system.screen = window;
-        activation.Reported();
-    }
-
-    void SetUp() override {
-        system.activation = &activation;
-        activation.ProgramChose(M, true);
-    }
-
-    FakeWindowSystem system;
-    WindowActivation activation{system};
-};
-
-using Log = std::vector<std::string>;
 
 TEST_F(WindowActivationTest, AStaleReportBeforeTheAskedWindowIsNeverFollowed) {
     ProgramActivates(C);
@@ -75,43 +63,43 @@ TEST_F(WindowActivationTest, AStaleReportBeforeTheAskedWindowIsNeverFollowed) {
     EXPECT_TRUE(activation.Holding());
     Report(C);
     EXPECT_FALSE(activation.Holding());
-    system.Deadline();
-    EXPECT_EQ(system.program, C);
-    EXPECT_EQ(system.log, Log{"request C"});
+    Deadline();
+    EXPECT_EQ(program, C);
+    EXPECT_EQ(log, Log{"request C"});
 }
 
 // The window manager has not answered in time: the program follows the
 // screen, then the late answer, as reports, and asks for nothing.
 TEST_F(WindowActivationTest, TheAskedWindowAfterTheDeadlineIsFollowedWithoutARequest) {
     ProgramActivates(C);
-    system.Deadline();
+    Deadline();
     Report(C);
-    EXPECT_EQ(system.program, C);
-    EXPECT_EQ(system.log, (Log{"request C", "follow M", "follow C"}));
+    EXPECT_EQ(program, C);
+    EXPECT_EQ(log, (Log{"request C", "follow M", "follow C"}));
 }
 
 TEST_F(WindowActivationTest, APersonsClickDuringTheHoldIsFollowedWhenTheHoldEnds) {
     ProgramActivates(C);
     Report(P);  // the click crossed the request, which the manager declines
-    EXPECT_EQ(system.program, C);
-    system.Deadline();
-    EXPECT_EQ(system.program, P);
+    EXPECT_EQ(program, C);
+    Deadline();
+    EXPECT_EQ(program, P);
     // A click after the asked window came is followed at once.
     ProgramActivates(C);
     Report(C);
     Report(M);
-    EXPECT_EQ(system.log, (Log{"request C", "follow P", "request C", "follow M"}));
+    EXPECT_EQ(log, (Log{"request C", "follow P", "request C", "follow M"}));
 }
 
 TEST_F(WindowActivationTest, AModalDialogOpenWhenTheHoldEndsDefersToTheNextReport) {
     ProgramActivates(C);
-    ++system.busy;
+    ++busy;
     Report(P);
-    system.Deadline();
-    EXPECT_EQ(system.program, C);
-    --system.busy;
+    Deadline();
+    EXPECT_EQ(program, C);
+    --busy;
     Report(P);
-    EXPECT_EQ(system.log, (Log{"request C", "follow P"}));
+    EXPECT_EQ(log, (Log{"request C", "follow P"}));
 }
 
 // A window active already, or hidden, is not waited for; a window not shown
@@ -125,7 +113,7 @@ TEST_F(WindowActivationTest, AWindowAlreadyActiveOrHiddenIsNotWaitedFor) {
     activation.Gone(C);
     activation.ProgramChose(P, false);
     ProgramActivates(C);
-    EXPECT_EQ(system.log, (Log{"request C", "request C"}));
+    EXPECT_EQ(log, (Log{"request C", "request C"}));
 }
 
 }  // namespace
