@@ -196,7 +196,8 @@ void LayerPainter::Paint(const Primitive& p) {
         case PrimitiveKind::Box:
         case PrimitiveKind::FilledBox: {
             QRect r = Corners(map_(p.x1, p.y1), map_(p.x2, p.y2));
-            if (p.fillStyle == 0) FillInStrips(painter_, r, whole_, ToQColor(p.fillColour));
+            // Only the rows on the picture: a box far beyond it has none.
+            if (p.fillStyle == 0) FillInStrips(painter_, r & whole_, ToQColor(p.fillColour));
             // drawRect outlines one pixel beyond the size: keep the far edge on the corner.
             QRect outline = r.adjusted(0, 0, -1, -1);
             UsePen(p);
@@ -238,8 +239,7 @@ QImage Blank(QSize size, qreal ratio, forms::Colour background) {
     QImage image(size * ratio, QImage::Format_RGB32);
     image.setDevicePixelRatio(ratio);
     QPainter painter(&Owned(image));
-    const QRect whole(QPoint(0, 0), size);
-    FillInStrips(painter, whole, whole, ToQColor(background));
+    FillInStrips(painter, QRect(QPoint(0, 0), size), ToQColor(background));
     return image;
 }
 

@@ -20,14 +20,17 @@ WindowActivation::Window QtServices::ActiveOnScreen() const {
     return shown == windows_.end() ? nullptr : shown->first;
 }
 
-void QtServices::Raise(WindowActivation::Window window) {
+FormWindow* QtServices::WindowFor(WindowActivation::Window window) const {
     auto it = windows_.find(const_cast<forms::Form*>(FormOf(window)));
-    if (it != windows_.end()) it->second->raise();
+    return it == windows_.end() ? nullptr : it->second;
+}
+
+void QtServices::Raise(WindowActivation::Window window) {
+    if (FormWindow* shown = WindowFor(window)) shown->raise();
 }
 
 void QtServices::RequestActive(WindowActivation::Window window) {
-    auto it = windows_.find(const_cast<forms::Form*>(FormOf(window)));
-    if (it != windows_.end()) it->second->activateWindow();
+    if (FormWindow* shown = WindowFor(window)) shown->activateWindow();
 }
 
 void QtServices::After(int ms, std::function<void()> done) { QTimer::singleShot(ms, &clock_, std::move(done)); }

@@ -103,9 +103,10 @@ void QtServices::Sync() {
     syncing_ = true;
     for (forms::Form* form : app_->LoadedForms()) {
         if (!form->Visible()) {
-            auto it = windows_.find(form);
-            if (it != windows_.end() && !it->second->isHidden()) it->second->hide();
-            if (it != windows_.end()) activation_.Hidden(form);
+            if (FormWindow* window = WindowFor(form)) {
+                if (!window->isHidden()) window->hide();
+                activation_.Hidden(form);
+            }
             continue;
         }
         FormWindow& window = WindowOf(*form);
@@ -123,9 +124,7 @@ void QtServices::Sync() {
         window->raise();
         frontRaised_ = std::max(frontRaised_, order);
     }
-    forms::Form* active = app_->ActiveForm();
-    auto shown = windows_.find(active);
-    activation_.ProgramChose(active, shown != windows_.end() && !shown->second->isHidden());
+    activation_.ProgramChose(app_->ActiveForm(), ActiveWindow() != nullptr);
     syncing_ = false;
     ReportDrawingFault();
 }
@@ -219,9 +218,8 @@ void QtServices::FormUnloaded(forms::Form& form) {
 }
 
 QWidget* QtServices::ActiveWindow() const {
-    if (!app_ || !app_->ActiveForm()) return nullptr;
-    auto it = windows_.find(app_->ActiveForm());
-    return it == windows_.end() || it->second->isHidden() ? nullptr : it->second;
+    FormWindow* window = app_ ? WindowFor(app_->ActiveForm()) : nullptr;
+    return window && !window->isHidden() ? window : nullptr;
 }
 
 int QtServices::MessageBox(const forms::MessageRequest& request) {

@@ -118,6 +118,7 @@ private:
     bool CanFollow() const override;
     WindowActivation::Window ProgramActive() const override;
     void Follow(WindowActivation::Window window) override;
+    FormWindow* WindowFor(WindowActivation::Window window) const;
 
     struct Watched {
         SurfaceWidget* widget;

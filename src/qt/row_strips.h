@@ -13,12 +13,9 @@ namespace qtback {
 
 inline constexpr int kStripRows = 48;
 
-// The part of `r` that lies within `bounds` (the painter's image or widget,
-// in its pixels): only rows that show are counted out in strips.
-inline void FillInStrips(QPainter& painter, const QRect& r, const QRect& bounds, const QColor& colour) {
-    const QRect shown = r & bounds;
-    for (int y = shown.top(); y <= shown.bottom(); y += kStripRows)
-        painter.fillRect(QRect(shown.left(), y, shown.width(), std::min(kStripRows, shown.bottom() + 1 - y)), colour);
+inline void FillInStrips(QPainter& painter, const QRect& r, const QColor& colour) {
+    for (int y = r.top(); y <= r.bottom(); y += kStripRows)
+        painter.fillRect(QRect(r.left(), y, r.width(), std::min(kStripRows, r.bottom() + 1 - y)), colour);
 }
 
 // The part of the image (in its own pixels, at the image's own ratio) at

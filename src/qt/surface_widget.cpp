@@ -81,7 +81,7 @@ void SurfaceWidget::paintEvent(QPaintEvent* event) {
     // colour shows, as around an unpainted area; under it nothing needs filling.
     const QRect drawing(QPoint(Border(), Border()), image.deviceIndependentSize().toSize());
     if (!drawing.contains(rect().adjusted(Border(), Border(), -Border(), -Border())))
-        FillInStrips(painter, rect(), rect(), palette().window().color());
+        FillInStrips(painter, rect(), palette().window().color());
     for (const QRect& exposed : event->region())
         DrawImageInStrips(painter, drawing.topLeft(), image, (exposed & drawing).translated(-drawing.topLeft()));
     if (!sunken_) return;
