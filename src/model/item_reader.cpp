@@ -21,8 +21,6 @@ namespace {
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
-[[noreturn]] void InputPastEnd() { throw values::RuntimeError(values::kErrInputPastEnd, "Input past end of file"); }
-
 // The length of the line end at p, which is a CR or an LF: CR-LF and CR-CR-LF
 // are one line end each. The bytes after the file are NULs, never an LF.
 size_t LineEndLength(const char* p) {
@@ -276,12 +274,12 @@ void ItemReader::NulInside(size_t pos) {
     if (!guard_) return;
     // The last page of a file cut short reads as NULs after its new end
     // without a fault: the file's length tells.
-    if (!guard_->Whole() || (pos / kPage != nulPage_ && !guard_->Intact())) InputPastEnd();
+    if (!guard_->Whole() || (pos / kPage != nulPage_ && !guard_->Intact())) values::InputPastEnd();
     nulPage_ = pos / kPage;
 }
 
 void ItemReader::NotCut() const {
-    if (guard_ && !guard_->Intact()) InputPastEnd();
+    if (guard_ && !guard_->Intact()) values::InputPastEnd();
 }
 
 std::string_view ItemReader::QuotedItem(Scan& scan, size_t open) {
@@ -312,7 +310,7 @@ std::string_view ItemReader::QuotedItem(Scan& scan, size_t open) {
 }
 
 std::string_view ItemReader::Item() {
-    if (at_.pos >= size_ && !at_.itemFollows) InputPastEnd();
+    if (at_.pos >= size_ && !at_.itemFollows) values::InputPastEnd();
     Scan scan(*this);
     const char* data = scan.data;
     // Blanks are no separators: the mask holds for the first character after them.

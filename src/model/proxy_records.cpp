@@ -118,7 +118,7 @@ std::optional<int32_t> ReadRestSideBySide(const ItemReader& file, const ProxySid
             Placement placement(side);
             long i = rows + cut->before[k];
             const long last = rows + cut->before[k + 1];
-            while (!items.AtEnd() && i < last) ReadRecord(items, placement, side.PlacedPlane(), p, ++i);
+            while (i < last && !items.AtEnd()) ReadRecord(items, placement, side.PlacedPlane(), p, ++i);
             read[k] = i == last && items.AtEnd();
         } catch (...) {
             // One reader meets the same fault again and reports it.
@@ -160,7 +160,7 @@ void ReadProxyRecords(ItemReader& file, ProxyItems& records, const ProxySide& si
             }
     }
     // An open quote took the rest of the file into one item: records were lost.
-    if (file.QuoteLeftOpen()) throw values::RuntimeError(values::kErrInputPastEnd, "Input past end of file");
+    if (file.QuoteLeftOpen()) values::InputPastEnd();
     p.gProxyRows = rows;
     p.gProxyY.ShrinkToFit();
     p.gProxyValue.ShrinkToFit();

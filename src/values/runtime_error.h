@@ -37,4 +37,7 @@ private:
 // Memory that ran out where the program asked for it: error 7.
 [[noreturn]] inline void OutOfMemory() { throw RuntimeError(kErrOutOfMemory, "Out of memory"); }
 
+// A read beyond what a file holds: error 62.
+[[noreturn]] inline void InputPastEnd() { throw RuntimeError(kErrInputPastEnd, "Input past end of file"); }
+
 }  // namespace values
