@@ -122,7 +122,7 @@ void BM_QtTypedPSP(benchmark::State& state, bool inDuo, const char* level) {
     quillory::CoreWindow& typed = inDuo ? static_cast<quillory::CoreWindow&>(p.q.frm2Main())
                                         : static_cast<quillory::CoreWindow&>(p.q.frmMain());
     const size_t messages = p.services.messages.size();
-    bench::TypeOneLevelAgain(state, typed.Text1, level, [&] { p.Settle(); });
+    bench::TypeInTurn(state, typed.Text1, {level}, [&] { p.Settle(); });
     state.counters["messages"] =
         static_cast<double>(p.services.messages.size() - messages) / static_cast<double>(state.iterations());
     bench::TypeLevel(p.q.frmMain().Text2, "300");

@@ -29,46 +29,36 @@ inline void TypeLevel(forms::TextBox& box, const std::string& level) {
     for (char c : level) box.UserKeyChar(c);
 }
 
-// Levels typed into a window's composite-depth box in turn, a fifth and
-// seven tenths of the way down its model: each change types the last digit
-// of a level far from the one before, the keys before it with the clock
-// stopped; `after` (the windows painted, say) follows those keys with the
-// clock stopped and the last key with it running.
+// Levels typed into `box` in turn, over the whole text of the last: each
+// change types the last digit of its level, the keys before it with the
+// clock stopped; `after` (the windows painted, say) follows those keys with
+// the clock stopped and the last key with it running. The level typed last.
+inline const std::string& TypeInTurn(benchmark::State& state, forms::TextBox& box,
+                                     const std::vector<std::string>& levels, const std::function<void()>& after) {
+    box.SetFocus();
+    size_t i = levels.size() - 1;
+    for (auto _ : state) {
+        state.PauseTiming();
+        i = (i + 1) % levels.size();
+        box.UserSelectAll();
+        for (size_t k = 0; k + 1 < levels[i].size(); ++k) box.UserKeyChar(levels[i][k]);
+        if (after) after();
+        state.ResumeTiming();
+        box.UserKeyChar(levels[i].back());
+        if (after) after();
+    }
+    return levels[i];
+}
+
+// Levels typed into a window's composite-depth box in turn, seven tenths and
+// a fifth of the way down its model: each change is far from the one before.
 // True when the window took the last level.
 inline bool TypeLevelsInTurn(benchmark::State& state, quillory::CoreWindow& typed,
                              const std::function<void()>& after = {}) {
     const float bottom = typed.state.model.gDrawBottom;
-    const std::string levels[] = {values::Str(values::CLng(0.2 * bottom)), values::Str(values::CLng(0.7 * bottom))};
-    typed.Text2.SetFocus();
-    int i = 0;
-    for (auto _ : state) {
-        state.PauseTiming();
-        i ^= 1;
-        typed.Text2.UserSelectAll();
-        for (size_t k = 0; k + 1 < levels[i].size(); ++k) typed.Text2.UserKeyChar(levels[i][k]);
-        if (after) after();
-        state.ResumeTiming();
-        typed.Text2.UserKeyChar(levels[i].back());
-        if (after) after();
-    }
-    return typed.Label1(8).Caption() == levels[i];
-}
-
-// One level typed into `box` again and again, over the whole text of the
-// last: its keys before the last with the clock stopped, then the last key
-// and `after` (the windows painted, say) timed.
-inline void TypeOneLevelAgain(benchmark::State& state, forms::TextBox& box, const std::string& level,
-                              const std::function<void()>& after) {
-    box.SetFocus();
-    for (auto _ : state) {
-        state.PauseTiming();
-        box.UserSelectAll();
-        for (size_t k = 0; k + 1 < level.size(); ++k) box.UserKeyChar(level[k]);
-        after();
-        state.ResumeTiming();
-        box.UserKeyChar(level.back());
-        after();
-    }
+    const std::vector<std::string> levels{values::Str(values::CLng(0.7 * bottom)),
+                                          values::Str(values::CLng(0.2 * bottom))};
+    return typed.Label1(8).Caption() == TypeInTurn(state, typed.Text2, levels, after);
 }
 
 // Levels from 2 % to 98 % of a core `bottom` cm deep, in an order that jumps
