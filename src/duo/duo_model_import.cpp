@@ -46,7 +46,8 @@ void Frm2Main::TakeFirstLevel() {
     CoreWindow& main = Other();
     state.gDrivenBy = DrivenBy::kTyped;
     state.gRange = main.state.gRange;
-    Text2.SetText(SingleText(duo_.link.MainToDuoCD(static_cast<float>(Val(main.Text2.Text())))));
+    const float level = duo_.link.MainToDuoCD(static_cast<float>(Val(main.Text2.Text())));
+    OfferLevel([&] { Text2.SetText(SingleText(level)); });
     state.gDrivenBy = DrivenBy::kNobody;
     Touch();
 }

@@ -49,6 +49,15 @@ int Application::MsgBox(const std::string& text, int style, const std::string& t
 
 void Application::RegisterSlot(FormSlotBase* slot) { slots_.push_back(slot); }
 
+void Application::LeaveEvent() {
+    if (--eventDepth_ != 0) return;
+    for (SettledWatcher* watcher : watchers_) watcher->EventsSettled();
+}
+
+void Application::RemoveSettledWatcher(SettledWatcher* watcher) {
+    watchers_.erase(std::remove(watchers_.begin(), watchers_.end(), watcher), watchers_.end());
+}
+
 void Application::UnregisterSlot(FormSlotBase* slot) {
     slots_.erase(std::remove(slots_.begin(), slots_.end(), slot), slots_.end());
 }

@@ -15,6 +15,16 @@ namespace forms {
 class Timer;
 class Application;
 
+// Told each time the events have settled: the outermost event is over, and
+// nothing runs until the next one.
+class SettledWatcher {
+public:
+    virtual void EventsSettled() noexcept = 0;
+
+protected:
+    ~SettledWatcher() = default;
+};
+
 // Mouse pointer codes.
 enum MousePointer : int { vbDefault = 0, vbArrow = 1, vbCrosshair = 2, vbIbeam = 3, vbHourglass = 11 };
 
@@ -106,15 +116,33 @@ public:
     void EnterEvent() {
         if (++eventDepth_ > peakEventDepth_) peakEventDepth_ = eventDepth_;
     }
-    void LeaveEvent() { --eventDepth_; }
+    void LeaveEvent();
     int PeakEventDepth() const { return peakEventDepth_; }
     void ResetPeakEventDepth() { peakEventDepth_ = eventDepth_; }
+    void AddSettledWatcher(SettledWatcher* watcher) { watchers_.push_back(watcher); }
+    void RemoveSettledWatcher(SettledWatcher* watcher);
+
+    // While the program puts controls back as they were, their writes set
+    // off no handler.
+    bool EventsHeld() const { return eventsHeld_ > 0; }
+    class HeldEvents {
+    public:
+        explicit HeldEvents(Application& app) : app_(app) { ++app_.eventsHeld_; }
+        ~HeldEvents() { --app_.eventsHeld_; }
+        HeldEvents(const HeldEvents&) = delete;
+        HeldEvents& operator=(const HeldEvents&) = delete;
+
+    private:
+        Application& app_;
+    };
 
     // The End statement.
     void End();
     bool Ended() const { return ended_; }
 
 private:
+    // Before the forms, which leave it as they go.
+    std::vector<SettledWatcher*> watchers_;
     Services* services_;
     std::vector<FormSlotBase*> slots_;
     unsigned long frontOrder_ = 0;
@@ -126,6 +154,7 @@ private:
     bool ended_ = false;
     int eventDepth_ = 0;
     int peakEventDepth_ = 0;
+    int eventsHeld_ = 0;
 };
 
 }  // namespace forms

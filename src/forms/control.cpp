@@ -18,6 +18,10 @@ EventScope::EventScope(Application& app) : app_(app) {
 
 EventScope::~EventScope() { app_.LeaveEvent(); }
 
+bool EventScope::Outermost() const { return app_.EventDepth() == 1; }
+
+bool EventsAreHeld(const Application& app) { return app.EventsHeld(); }
+
 Control::Control(Form& form, ControlKind kind, std::string name, int index)
     : form_(form), kind_(kind), name_(std::move(name)), index_(index) {}
 

@@ -65,10 +65,38 @@ public:
     ~EventScope();
     EventScope(const EventScope&) = delete;
     EventScope& operator=(const EventScope&) = delete;
+    // The event that no other event runs inside: the user's input, a timer,
+    // or a write from outside every handler.
+    bool Outermost() const;
 
 private:
     Application& app_;
 };
+
+// Thrown by a handler that gives up the rest of the action it belongs to,
+// once it has put back what the action had changed (a level the program
+// refuses). The outermost event ends there, quietly.
+struct ActionWithdrawn {};
+
+// Whether the program holds the events now (application.h, EventsHeld).
+bool EventsAreHeld(const Application& app);
+
+// Runs an event handler one level deeper in the chain of nested events; none
+// while the program holds the events.
+template <class Handler, class... Args>
+void RunEvent(Application& app, const Handler& handler, Args&&... args) {
+    if (EventsAreHeld(app)) return;
+    EventScope scope(app);
+    if (!scope.Outermost()) {
+        handler(std::forward<Args>(args)...);
+        return;
+    }
+    try {
+        handler(std::forward<Args>(args)...);
+    } catch (const ActionWithdrawn&) {
+        // What the action changed is back already.
+    }
+}
 
 // Mouse buttons and shift state as the old platform passes them.
 enum MouseButton : int { kLeftButton = 1, kRightButton = 2, kMiddleButton = 4 };
@@ -160,8 +188,7 @@ protected:
     template <class Handler, class... Args>
     void Fire(const Handler& handler, Args&&... args) {
         if (!handler || FormRetired()) return;
-        EventScope scope(App());
-        handler(std::forward<Args>(args)...);
+        RunEvent(App(), handler, std::forward<Args>(args)...);
     }
     bool FormRetired() const;
     // A typed character's KeyDown, then its KeyPress when the key code is

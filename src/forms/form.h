@@ -121,8 +121,7 @@ public:
     template <class Handler, class... Args>
     void Fire(const Handler& handler, Args&&... args) {
         if (!handler || retired_) return;
-        EventScope scope(app_);
-        handler(std::forward<Args>(args)...);
+        RunEvent(app_, handler, std::forward<Args>(args)...);
     }
 
     // Called by FormSlot.

@@ -60,7 +60,7 @@ void FrmMain::TakeFirstLevel() {
     // The view opens at composite depth 240.
     state.gDrivenBy = DrivenBy::kTyped;
     shared.gActionCount.Set(ActionCount::kUserAction);
-    Text2.SetText("240");
+    OfferLevel([this] { Text2.SetText("240"); });
     state.gDrivenBy = DrivenBy::kNobody;
 }
 

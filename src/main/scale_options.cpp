@@ -13,10 +13,7 @@ void FrmMain::Option4_Click() {
         ProgressBar1.SetMin(0);
         ProgressBar1.SetMax(4.0 * m.gRowCount);
         model::RecomputeDerivedDepths(m, DuoModel());
-        if (m.gRowCount > 1) {
-            SearchCoreTop();
-            GetCompositDepth();
-        }
+        if (m.gRowCount > 1) RecentreOnTrinity();
         DrawLamina();
     }
     ProgressBar1.SetValue(0);

@@ -15,6 +15,7 @@
 #include "model/proxy_data.h"
 #include "model/running_mean.h"
 #include "side/driven_by.h"
+#include "side/shown_level.h"
 
 namespace quillory {
 
@@ -61,7 +62,8 @@ struct SideState {
     DrivenBy gDrivenBy = DrivenBy::kNobody;
     int16_t gDriveIndex = 0;
     bool gText3UserEdit = false;
-    std::string gSavedText2, gSavedText3, gSavedText4;
+    // What a refused level gives way to.
+    ShownLevel shown;
 
     // Results of GetPSP.
     float gPSP = 0;

@@ -46,17 +46,14 @@ void CoreWindow::WireHandlers() {
         state.gDriveIndex = 1;
     };
     Text2.GotFocus = [this] {
-        SaveBoxes(state.model.gEventsLoaded, state.model.gAgeModelLoaded);
         ConnectLinesTo(Text2);
         state.gDriveIndex = 2;
     };
     Text3.GotFocus = [this] {
-        SaveBoxes(true, state.model.gAgeModelLoaded);
         ConnectLinesTo(Text3);
         state.gDriveIndex = 3;
     };
     Text4.GotFocus = [this] {
-        SaveBoxes(true, true);
         ConnectLinesTo(Text4);
         state.gDriveIndex = 4;
     };

@@ -19,6 +19,9 @@ CoreWindow::CoreWindow(Application& app, const std::string& name, const CoreEnvi
     GotFocus = [this] { Form_GotFocus(); };
     Unload_ = [this](int&) { shutDown_(*this); };
     Terminate = [this] { shutDown_(*this); };
+    app.AddSettledWatcher(this);
 }
+
+CoreWindow::~CoreWindow() { App().RemoveSettledWatcher(this); }
 
 }  // namespace quillory

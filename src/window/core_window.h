@@ -47,13 +47,17 @@ struct RulerMark {
     double x1, x2, dotX, radius;
 };
 
-class CoreWindow : public SideWindow {
+class CoreWindow : public SideWindow, private forms::SettledWatcher {
 public:
     CoreWindow(forms::Application& app, const std::string& name, const CoreEnvironment& env);
+    ~CoreWindow() override;
 
     // --- level finding and read-outs ---
     void SearchCoreTop();
     void GetCompositDepth();
+    // Both, after a change of scale or model: where the position's level is
+    // refused, the view stays centred on it and the boxes keep their level.
+    void RecentreOnTrinity();
     void BoreHoleChange(int16_t b);
     // The age box and the age read-outs beside it.
     void EnableAgeReadouts(bool enabled);
@@ -260,6 +264,9 @@ protected:
     void AnnounceTieLabels();
     // Where the window's level goes once its model is read.
     virtual void TakeFirstLevel() = 0;
+    // A level a program step gives on its way: where it is refused, the level
+    // shown before the write comes back and the step goes on.
+    void OfferLevel(const std::function<void()>& write);
     // Once a list of event layers was read: its controls, the event-free
     // read-out of the current level and the redrawn columns.
     void ShowEventList();
@@ -355,11 +362,27 @@ private:
     void Text3_Change();
     void Text4_Change();
     void Label1_Change(int index);
-    void SaveBoxes(bool text3, bool text4);
-    void KeepShownLevel();
     // A composite depth that lies below every bore hole the user may reach.
     bool BelowEveryBottom(float compositeDepth);
-    bool RefuseBelowBottom(float compositeDepth, bool announce = true);
+    // Refuses a level below every bore hole (LevelRefused), unless a
+    // procedure writes the boxes itself.
+    void RefuseBelowBottom(float compositeDepth, bool announce = true);
+    // A level the windows cannot take: the message, when the box announces
+    // it, then the level shown before comes back and the action is withdrawn.
+    [[noreturn]] void RefuseLevel(bool announce = true);
+    // The number a box holds as the single a level is kept in; one beyond a
+    // single's range gives no level and is refused.
+    float LevelOf(double number, bool announce = true);
+
+    // The level shown (shown_level.cpp): kept whenever the events settle,
+    // put back in both windows when a level is refused.
+    void EventsSettled() noexcept override;
+    void KeepShownLevel();
+    void PutBackShownLevel();
+    [[noreturn]] void WithdrawLevel();
+    CoreWindow* OtherIfLoaded();
+    forms::PictureBox& ViewOf(int k);
+    std::array<forms::Label*, 6> LevelReadouts();
     void ShowAgeUnitAndError(bool withNames);
     void ShowHolyTrinity(float level);
     void CentreColumns();

@@ -14,6 +14,8 @@ public:
     virtual ~Counterpart() = default;
     // The other window; reaching it loads it, hidden, the first time.
     virtual CoreWindow& Window() = 0;
+    // The other window while it is loaded, else null.
+    virtual CoreWindow* LoadedWindow() = 0;
     // The other window's state, reached without loading its window.
     virtual SideState& State() = 0;
     // A composite depth of this window's model in the other's; 9999 when

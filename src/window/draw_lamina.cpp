@@ -175,11 +175,6 @@ void CoreWindow::DrawLamina() {
             FillView(p, p.BackColor());
         }
     }
-
-    // What the type-in road restores when it refuses a level.
-    state.gSavedText2 = Text2.Text();
-    state.gSavedText3 = Text3.Text();
-    state.gSavedText4 = Text4.Text();
 }
 
 }  // namespace quillory

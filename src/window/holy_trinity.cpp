@@ -47,28 +47,27 @@ void CoreWindow::Option2_Click() {
         if (k <= 1) DuoWindow().state.model.gVerticalScale = k;
     }
     CoreWindow& master = MasterWindow();
-    if (master.state.model.gRowCount > 1) {
-        master.SearchCoreTop();
-        master.GetCompositDepth();
-    }
+    if (master.state.model.gRowCount > 1) master.RecentreOnTrinity();
     CoreWindow& duo = DuoWindow();
-    if (shared.gDuoModelLoaded && duo.state.model.gRowCount > 1) {
-        duo.SearchCoreTop();
-        duo.GetCompositDepth();
-    }
+    if (shared.gDuoModelLoaded && duo.state.model.gRowCount > 1) duo.RecentreOnTrinity();
+}
+
+void CoreWindow::RecentreOnTrinity() {
+    SearchCoreTop();
+    OfferLevel([this] { GetCompositDepth(); });
 }
 
 void CoreWindow::SearchCoreTop() {
     const model::DepthModel& m = state.model;
     if (int16_t k = BoreHoleIndex(Combo1.Text())) state.gBH = k;
     const long top = m.gSectionTop(state.gBH, CInt(Val(Combo2.Text())));
+    const float psp = LevelOf(Val(Text1.Text()));
     float y;
     if (m.gVerticalScale != 0) {
         int16_t section = model::GetSectionNo(m, state.gBH, Combo5.Text());
-        y = TrinityLevel(
-            static_cast<float>(OwnTrinityToCD(state.gBH, section, static_cast<float>(Val(Text1.Text()))).value_or(0)));
+        y = TrinityLevel(LevelOf(OwnTrinityToCD(state.gBH, section, psp).value_or(0)));
     } else {
-        y = static_cast<float>(Val(m.gCorrTable(0, state.gBH, 2, top)) + Val(Text1.Text()));
+        y = LevelOf(Val(m.gCorrTable(0, state.gBH, 2, top)) + psp);
     }
     for (int j = 0; j <= 5; ++j) {
         BoreHole(j).Draw().Cls();
@@ -79,15 +78,15 @@ void CoreWindow::SearchCoreTop() {
 
 float CoreWindow::TrinityLevel(float compositeDepth) {
     float y = compositeDepth;
-    if (Option2(2).Value()) y = static_cast<float>(OwnCDToEFD(y));
-    if (Option2(3).Value()) y = static_cast<float>(OwnCDToAge(y));
+    if (Option2(2).Value()) y = LevelOf(OwnCDToEFD(y));
+    if (Option2(3).Value()) y = LevelOf(OwnCDToAge(y));
     return y;
 }
 
 void CoreWindow::GetCompositDepth() {
     const int16_t b = BoreHoleIndex(Combo1.Text());
     const int16_t section = CInt(Val(Combo2.Text()));
-    float c = static_cast<float>(OwnTrinityToCD(b, section, static_cast<float>(Val(Text1.Text()))).value_or(0));
+    float c = LevelOf(OwnTrinityToCD(b, section, LevelOf(Val(Text1.Text()))).value_or(0));
     c = static_cast<float>(Val(SingleText(c)));
     Label1(8).SetCaption(DepthText(c));
     Text2.SetText(Label1(8).Caption());

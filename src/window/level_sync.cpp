@@ -1,6 +1,9 @@
 // The type-in boxes and the level synchronisation: the road of a composite
 // depth and its event-free and age twins, the refusal of a level below every
 // bore hole, and the push of a user action to the Duo window.
+#include <cfloat>
+#include <cmath>
+
 #include "values/values.h"
 #include "tools/frm_divider.h"
 #include "window/core_window.h"
@@ -27,19 +30,22 @@ bool CoreWindow::BelowEveryBottom(float compositeDepth) {
     return true;
 }
 
-bool CoreWindow::RefuseBelowBottom(float compositeDepth, bool announce) {
-    if (shared.gActionCount.Get() == ActionCount::kSelfWrite) return false;
-    if (!BelowEveryBottom(compositeDepth)) return false;
+void CoreWindow::RefuseBelowBottom(float compositeDepth, bool announce) {
+    if (shared.gActionCount.Get() == ActionCount::kSelfWrite) return;
+    if (BelowEveryBottom(compositeDepth)) RefuseLevel(announce);
+}
+
+// Whatever road the level came by, both windows show again the level they
+// held before, whole, and nothing else of the action runs: no push, no view
+// of the refused level.
+void CoreWindow::RefuseLevel(bool announce) {
     if (announce) App().MsgBox("Requested horizon is below core bottom.", vbExclamation, "Error");
-    Text2.SetText(state.gSavedText2);
-    // The other two boxes only show their saved texts again: they take no
-    // road of their own, which would move the level restored just now.
-    const DrivenBy writer = state.gDrivenBy;
-    state.gDrivenBy = DrivenBy::kHolding;
-    if (state.model.gEventsLoaded) Text3.SetText(state.gSavedText3);
-    if (state.model.gAgeModelLoaded) Text4.SetText(state.gSavedText4);
-    state.gDrivenBy = writer;
-    return true;
+    WithdrawLevel();
+}
+
+float CoreWindow::LevelOf(double number, bool announce) {
+    if (!(std::fabs(number) <= FLT_MAX)) RefuseLevel(announce);
+    return static_cast<float>(number);
 }
 
 std::optional<double> CoreWindow::ScaleBoxLevel() const {
@@ -127,8 +133,8 @@ void CoreWindow::Text2_Change() {
     const LevelReleased released(state.gDrivenBy);
     float v = 0;
     try {
-        v = static_cast<float>(Val(Text2.Text()));
-        if (RefuseBelowBottom(v)) return;
+        v = LevelOf(Val(Text2.Text()));
+        RefuseBelowBottom(v);
         if (state.gDrivenBy == DrivenBy::kTyped || state.gDrivenBy == DrivenBy::kBoreHoleClick) {
             // A level beyond the slider's range still moves the view: the
             // slider stops at its end.
@@ -143,7 +149,6 @@ void CoreWindow::Text2_Change() {
                 state.gDrivenBy = DrivenBy::kNobody;
                 EvaluateBoreHoleMenus(v);
                 DisplayAge();
-                KeepShownLevel();
                 PushLevel(v);
                 return;
             }
@@ -160,13 +165,7 @@ void CoreWindow::Text2_Change() {
         // points at one depth) leaves the age read-out as it was instead of
         // ending the program on every change of level.
     }
-    KeepShownLevel();
 }
-
-// What a refusal restores: the three boxes as the road has just shown them,
-// one level. The redraw on the way saved them before the event-free depth
-// and the age had followed the level.
-void CoreWindow::KeepShownLevel() { SaveBoxes(true, true); }
 
 void CoreWindow::Text3_Change() {
     // While a writer holds the level (a typed or pushed level, a pick, the
@@ -174,8 +173,8 @@ void CoreWindow::Text3_Change() {
     // neither refuses nor moves the level it was given.
     if (state.gDrivenBy != DrivenBy::kNobody) return;
     model::DepthModel& m = state.model;
-    const float c = static_cast<float>(model::EFDToCD(m, static_cast<float>(Val(Text3.Text()))));
-    if (RefuseBelowBottom(c)) return;
+    const float c = LevelOf(model::EFDToCD(m, LevelOf(Val(Text3.Text()))));
+    RefuseBelowBottom(c);
     if (state.gDriveIndex == 4) state.gText3UserEdit = true;
     if (state.gText3UserEdit) {
         state.gDrivenBy = DrivenBy::kTyped;
@@ -187,18 +186,18 @@ void CoreWindow::Text3_Change() {
 
 void CoreWindow::Text4_Change() {
     model::DepthModel& m = state.model;
-    // The event-free box shows the conversion's own result, rounded; cut to
-    // single precision first it could round to the other side of a half.
-    const double efd = OwnAgeToEFD(static_cast<float>(Val(Text4.Text())));
+    const bool announce = AnnouncesAgeRefusal();
+    // An age beyond a single's range, or one whose event-free or composite
+    // depth lies beyond it, gives no level. The event-free box shows the
+    // conversion's own result, rounded; cut to single precision first it
+    // could round to the other side of a half.
+    const double efd = OwnAgeToEFD(LevelOf(Val(Text4.Text()), announce));
     // Only an age the user gives can be refused or move the level; one the
     // read-out writes belongs to a level already taken.
     if (state.gDriveIndex == 4 && ageBoxText_ != AgeBoxText::kShown) {
-        const float c = static_cast<float>(model::EFDToCD(m, static_cast<float>(efd)));
-        if (RefuseBelowBottom(c, AnnouncesAgeRefusal())) return;
-        {
-            const ScopedValue<AgeBoxText> typed(ageBoxText_, AgeBoxText::kTyped);
-            Text3.SetText(DepthText(efd));
-        }
+        RefuseBelowBottom(LevelOf(model::EFDToCD(m, LevelOf(efd, announce)), announce), announce);
+        const ScopedValue<AgeBoxText> typed(ageBoxText_, AgeBoxText::kTyped);
+        Text3.SetText(DepthText(efd));
     }
     ShowInterpolation();
     ShowAgeUnitAndError(AgeBoxNamesErrors());
@@ -209,12 +208,6 @@ void CoreWindow::Label1_Change(int index) {
     const float e = static_cast<float>(OwnCDToEFD(static_cast<float>(Val(Label1(8).Caption()))));
     Label1(10).SetCaption(SingleText(e));
     Text3.SetText(SingleText(e));
-}
-
-void CoreWindow::SaveBoxes(bool text3, bool text4) {
-    state.gSavedText2 = Text2.Text();
-    if (text3) state.gSavedText3 = Text3.Text();
-    if (text4) state.gSavedText4 = Text4.Text();
 }
 
 void CoreWindow::ConnectLinesTo(const TextBox& box) {

@@ -23,6 +23,7 @@ public:
           transferAgeModel_(std::move(transferAgeModel)) {}
 
     CoreWindow& Window() override { return static_cast<CoreWindow&>(window_.GetForm()); }
+    CoreWindow* LoadedWindow() override { return static_cast<CoreWindow*>(window_.LoadedForm()); }
     SideState& State() override { return state_; }
     float ToOtherCD(float depth) override { return toOtherCD_(depth); }
     const model::DuoModelLink* DuoModel() override { return duoModel_ ? duoModel_() : nullptr; }

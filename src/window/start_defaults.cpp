@@ -134,13 +134,16 @@ void CoreWindow::ShowEventList() {
     model::DepthModel& m = state.model;
     Command3.SetEnabled(false);
     for (Control* c : std::initializer_list<Control*>{&Label5, &Option3(0), &Option3(1)}) c->SetEnabled(true);
-    if (m.gEventCount == 0) {
-        Text3.SetText(Text2.Text());
-    } else {
-        const std::string efd = DepthText(OwnCDToEFD(static_cast<float>(Val(Label1(8).Caption()))));
-        Label1(10).SetCaption(efd);
-        Text3.SetText(efd);
-    }
+    // The event-free depth of the level shown.
+    OfferLevel([&] {
+        if (m.gEventCount == 0) {
+            Text3.SetText(Text2.Text());
+        } else {
+            const std::string efd = DepthText(OwnCDToEFD(static_cast<float>(Val(Label1(8).Caption()))));
+            Label1(10).SetCaption(efd);
+            Text3.SetText(efd);
+        }
+    });
     DrawLamina();
     Draw().Cls();
     Touch();

@@ -93,7 +93,7 @@ TEST_F(ColumnsTest, BoreHoleWhoseBottomIsTheDeepestGetsCoreDownToIt) {
     EXPECT_TRUE(Of(Kept(2), PrimitiveKind::FilledBox, kLightCyan).empty());
 }
 
-TEST_F(ColumnsTest, RedrawClearsPanelsAndSavesTheBoxes) {
+TEST_F(ColumnsTest, RedrawClearsPanelsAndKeepsTheLevelShown) {
     Load();
     GoTo("320");
     auto& f = Main();
@@ -104,7 +104,7 @@ TEST_F(ColumnsTest, RedrawClearsPanelsAndSavesTheBoxes) {
         EXPECT_EQ(drawn[0].colour, f.Picture1(k).BackColor());
         EXPECT_EQ(f.Picture1(k).Draw().ScaleTop(), 70);
     }
-    EXPECT_EQ(q.main.gSavedText2, "320");
+    EXPECT_EQ(q.main.shown.gSavedText2, "320");
     // Each column's finished drawing is its kept picture; nothing is left over it.
     for (int i = 0; i <= 5; ++i) EXPECT_TRUE(f.BoreHole(i).Draw().CurrentPrimitives().empty());
 }

@@ -111,6 +111,7 @@ class OffsetCounterpart : public quillory::Counterpart {
 public:
     explicit OffsetCounterpart(quillory::Quillory& q) : q_(q) {}
     CoreWindow& Window() override { return q_.frm2Main(); }
+    CoreWindow* LoadedWindow() override { return q_.frm2Main.IfLoaded(); }
     quillory::SideState& State() override { return q_.duo; }
     float ToOtherCD(float depth) override {
         asked.push_back(depth);
