@@ -190,7 +190,7 @@ void FrmDivider::LayOut(TargetRow target) {
 }
 
 float FrmDivider::RoundedDepth(double v) const {
-    return static_cast<float>(RoundHalfEven(v, shared_.precision.gDepthPrecision));
+    return values::CSng(RoundHalfEven(v, shared_.precision.gDepthPrecision));
 }
 
 bool FrmDivider::TargetBetweenLaminae() const { return d0_ <= t_ && t_ <= d1_; }
@@ -229,7 +229,8 @@ void FrmDivider::Text1_Change() {
             if (Option2.Value())
                 if (std::optional<float> psp = SampledTarget()) ShowSampledTarget(*psp);
         } catch (const RuntimeError&) {
-            // A zero divisor leaves the target and the owner as they were.
+            // A zero divisor, or a number beyond a depth's range, leaves the
+            // target and the owner as they were.
         }
     }
     state_.gDrivenBy = DrivenBy::kNobody;
@@ -240,17 +241,21 @@ void FrmDivider::Text2_Change() {
     const std::string t0 = Text1(0).Text(), t1 = Text1(1).Text();
     if (t0 != t1) {
         std::optional<float> psp;
+        double s = 0, v0 = 0, v1 = 0;
         try {
             psp = SampledTarget();
+            // By the actual scale, an empty box counting as 0.
+            s = Val(Text2.Text());
+            v0 = Val(t0);
+            v1 = Val(t1);
         } catch (const RuntimeError&) {
-            // A zero divisor ends the handler before it shows anything.
+            // A zero divisor, or a number beyond a depth's range, ends the
+            // handler before it shows anything.
             state_.gDrivenBy = DrivenBy::kNobody;
             return;
         }
         if (psp) ShowSampledTarget(*psp);
-        // By the actual scale, an empty box counting as 0.
-        const double s = Val(Text2.Text());
-        LayOut(Val(t0) > s ? TargetRow::kAbove : Val(t1) < s ? TargetRow::kBelow : TargetRow::kBetween);
+        LayOut(v0 > s ? TargetRow::kAbove : v1 < s ? TargetRow::kBelow : TargetRow::kBetween);
         TakeTargetFromCaption();
     }
     state_.gDrivenBy = DrivenBy::kNobody;

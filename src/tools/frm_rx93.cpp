@@ -1,5 +1,7 @@
 #include "tools/frm_rx93.h"
 
+#include <optional>
+
 #include "forms/application.h"
 #include "values/values.h"
 
@@ -105,16 +107,30 @@ std::string FrmRX93::Stretch() const {
     return SingleText(static_cast<float>(RoundHalfEven(percent, 1))) + " %";
 }
 
+namespace {
+
+// A typed position on the ruler; a number beyond any the ruler can hold marks
+// nothing.
+std::optional<double> RulerPosition(const std::string& text) {
+    try {
+        return values::CSng(Val(text));
+    } catch (const RuntimeError&) {
+        return std::nullopt;
+    }
+}
+
+}  // namespace
+
 void FrmRX93::DrawRX93() {
     Surface& ruler = Picture1.Draw();
     ruler.Cls();
     const double left = ruler.ScaleLeft(), right = left + ruler.ScaleWidth();
     const double focused = Val(Label4.Caption());
-    for (int i = 1; i <= kPositions; ++i) {
-        const double y = Val(Text1(i).Text());
-        ruler.Line(left, y, right, y, focused == i ? kFocusedPosition : kPosition);
-    }
-    if (!Text2.Text().empty()) ruler.Box(left, 100, right, Val(Text2.Text()), kLength);
+    for (int i = 1; i <= kPositions; ++i)
+        if (std::optional<double> y = RulerPosition(Text1(i).Text()))
+            ruler.Line(left, *y, right, *y, focused == i ? kFocusedPosition : kPosition);
+    if (!Text2.Text().empty())
+        if (std::optional<double> length = RulerPosition(Text2.Text())) ruler.Box(left, 100, right, *length, kLength);
     Label3.SetCaption(Stretch());
 }
 

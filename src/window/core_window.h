@@ -373,6 +373,7 @@ private:
     // The number a box holds as the single a level is kept in; one beyond a
     // single's range gives no level and is refused.
     float LevelOf(double number, bool announce = true);
+    float LevelOf(const std::string& text, bool announce = true);
 
     // The level shown (shown_level.cpp): kept whenever the events settle,
     // put back in both windows when a level is refused.

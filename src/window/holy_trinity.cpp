@@ -61,7 +61,7 @@ void CoreWindow::SearchCoreTop() {
     const model::DepthModel& m = state.model;
     if (int16_t k = BoreHoleIndex(Combo1.Text())) state.gBH = k;
     const long top = m.gSectionTop(state.gBH, CInt(Val(Combo2.Text())));
-    const float psp = LevelOf(Val(Text1.Text()));
+    const float psp = LevelOf(Text1.Text());
     float y;
     if (m.gVerticalScale != 0) {
         int16_t section = model::GetSectionNo(m, state.gBH, Combo5.Text());
@@ -86,7 +86,7 @@ float CoreWindow::TrinityLevel(float compositeDepth) {
 void CoreWindow::GetCompositDepth() {
     const int16_t b = BoreHoleIndex(Combo1.Text());
     const int16_t section = CInt(Val(Combo2.Text()));
-    float c = LevelOf(OwnTrinityToCD(b, section, LevelOf(Val(Text1.Text()))).value_or(0));
+    float c = LevelOf(OwnTrinityToCD(b, section, LevelOf(Text1.Text())).value_or(0));
     c = static_cast<float>(Val(SingleText(c)));
     Label1(8).SetCaption(DepthText(c));
     Text2.SetText(Label1(8).Caption());

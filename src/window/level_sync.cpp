@@ -48,6 +48,17 @@ float CoreWindow::LevelOf(double number, bool announce) {
     return static_cast<float>(number);
 }
 
+float CoreWindow::LevelOf(const std::string& text, bool announce) {
+    double number = 0;
+    try {
+        number = Val(text);
+    } catch (const RuntimeError&) {
+        // Beyond even a double's range.
+        RefuseLevel(announce);
+    }
+    return LevelOf(number, announce);
+}
+
 std::optional<double> CoreWindow::ScaleBoxLevel() const {
     const SideWindow& scale = ScaleChoice();
     if (scale.Option2(1).Value()) return Val(Text2.Text());
@@ -133,7 +144,7 @@ void CoreWindow::Text2_Change() {
     const LevelReleased released(state.gDrivenBy);
     float v = 0;
     try {
-        v = LevelOf(Val(Text2.Text()));
+        v = LevelOf(Text2.Text());
         RefuseBelowBottom(v);
         if (state.gDrivenBy == DrivenBy::kTyped || state.gDrivenBy == DrivenBy::kBoreHoleClick) {
             // A level beyond the slider's range still moves the view: the
@@ -173,7 +184,7 @@ void CoreWindow::Text3_Change() {
     // neither refuses nor moves the level it was given.
     if (state.gDrivenBy != DrivenBy::kNobody) return;
     model::DepthModel& m = state.model;
-    const float c = LevelOf(model::EFDToCD(m, LevelOf(Val(Text3.Text()))));
+    const float c = LevelOf(model::EFDToCD(m, LevelOf(Text3.Text())));
     RefuseBelowBottom(c);
     if (state.gDriveIndex == 4) state.gText3UserEdit = true;
     if (state.gText3UserEdit) {
@@ -191,7 +202,7 @@ void CoreWindow::Text4_Change() {
     // depth lies beyond it, gives no level. The event-free box shows the
     // conversion's own result, rounded; cut to single precision first it
     // could round to the other side of a half.
-    const double efd = OwnAgeToEFD(LevelOf(Val(Text4.Text()), announce));
+    const double efd = OwnAgeToEFD(LevelOf(Text4.Text(), announce));
     // Only an age the user gives can be refused or move the level; one the
     // read-out writes belongs to a level already taken.
     if (state.gDriveIndex == 4 && ageBoxText_ != AgeBoxText::kShown) {
