@@ -3,6 +3,7 @@
 // the slider, the bore-hole menu items and the view of the columns and panels.
 #include <algorithm>
 #include <new>
+#include <tuple>
 
 #include "forms/application.h"
 #include "window/core_window.h"
@@ -14,6 +15,12 @@ using namespace forms;
 namespace {
 
 constexpr int kColumns = 6, kPanels = 5;
+
+// What the position search found last, in the state and in the level kept.
+template <class T>
+auto SearchResults(T& x) {
+    return std::tie(x.gPSP, x.gTargetCD, x.gTopRow, x.gRowA, x.gRowB, x.gBH, x.gBHLetter);
+}
 
 }  // namespace
 
@@ -48,13 +55,7 @@ void CoreWindow::KeepShownLevel() {
         s.views[k] = {view.ScaleTop(), view.ScaleHeight()};
     }
     for (int b = 1; b <= 4; ++b) s.boreHoleMenus[b - 1] = mnuBH(b).Enabled();
-    s.gPSP = state.gPSP;
-    s.gTargetCD = state.gTargetCD;
-    s.gTopRow = state.gTopRow;
-    s.gRowA = state.gRowA;
-    s.gRowB = state.gRowB;
-    s.gBH = state.gBH;
-    s.gBHLetter = state.gBHLetter;
+    SearchResults(s) = SearchResults(state);
 }
 
 void CoreWindow::PutBackShownLevel() {
@@ -82,13 +83,7 @@ void CoreWindow::PutBackShownLevel() {
             moved = true;
         }
     }
-    state.gPSP = s.gPSP;
-    state.gTargetCD = s.gTargetCD;
-    state.gTopRow = s.gTopRow;
-    state.gRowA = s.gRowA;
-    state.gRowB = s.gRowB;
-    state.gBH = s.gBH;
-    state.gBHLetter = s.gBHLetter;
+    SearchResults(state) = SearchResults(s);
     // No writer holds a level that is not taken.
     state.gDrivenBy = DrivenBy::kNobody;
     state.gText3UserEdit = false;
