@@ -1,4 +1,5 @@
 // Text boxes and combo boxes: the model edits the line, the widgets show it.
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QSignalBlocker>
@@ -43,17 +44,30 @@ bool IsCaretKey(int code) {
     return code == forms::kKeyHome || code == forms::kKeyEnd || code == forms::kKeyLeft || code == forms::kKeyRight;
 }
 
+// Characters typed into the model, one keystroke each.
+std::function<void()> Typing(const QString& text, forms::TextField& field) {
+    return [&field, bytes = ToStdString(text)] {
+        for (char c : bytes) field.UserKeyChar(c);
+    };
+}
+
 // The person's key as the model's input: the characters it types, or the
 // key by its code with the Shift and Ctrl state; nothing for other keys.
 std::function<void()> KeyInput(const QKeyEvent* key, forms::TextField& field) {
-    if (IsTyped(key)) {
-        return [&field, bytes = ToStdString(key->text())] {
-            for (char c : bytes) field.UserKeyChar(c);
-        };
-    }
+    if (IsTyped(key)) return Typing(key->text(), field);
     int code = FormsKeyCode(key);
     if (code < 0) return {};
     return [&field, code, shift = ShiftCode(key->modifiers())] { field.UserKey(code, shift); };
+}
+
+// What an input method commits (a composed or full-width character, a dead
+// key's letter) is typed, as the keys that make it would have typed it;
+// nothing for an event that commits nothing. The widget is given none of the
+// event: neither the text being composed nor a replacement of the text
+// around the caret shows in a box whose text is the model's.
+std::function<void()> CommitInput(const QInputMethodEvent* event, forms::TextField& field) {
+    if (event->commitString().isEmpty()) return {};
+    return Typing(event->commitString(), field);
 }
 
 // Qt moves the focus on with Tab itself.
@@ -135,6 +149,9 @@ bool TextView::Filter(QObject* watched, QEvent* event) {
     switch (event->type()) {
         case QEvent::KeyPress:
             return Key(static_cast<QKeyEvent*>(event));
+        case QEvent::InputMethod:
+            if (auto input = CommitInput(static_cast<QInputMethodEvent*>(event), box_)) Input(input);
+            return true;
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonRelease: {
             auto* m = static_cast<QMouseEvent*>(event);
@@ -211,6 +228,10 @@ bool ComboView::Filter(QObject* watched, QEvent* event) {
             // edit is watched too in case it has the focus itself.
             if (watched == w_ || watched == w_->lineEdit()) return Key(static_cast<QKeyEvent*>(event));
             return false;
+        case QEvent::InputMethod:
+            if (watched != w_ && watched != w_->lineEdit()) return false;
+            if (auto input = CommitInput(static_cast<QInputMethodEvent*>(event), combo_)) Input(input);
+            return true;
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonRelease:
             return watched == w_->lineEdit() && static_cast<QMouseEvent*>(event)->button() == Qt::MiddleButton;
