@@ -1,6 +1,8 @@
 // Text boxes and combo boxes: the model edits the line, the widgets show it.
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QSignalBlocker>
 
 #include "forms/form.h"
 #include "qt/control_views.h"
@@ -42,17 +44,30 @@ bool IsCaretKey(int code) {
     return code == forms::kKeyHome || code == forms::kKeyEnd || code == forms::kKeyLeft || code == forms::kKeyRight;
 }
 
+// Characters typed into the model, one keystroke each.
+std::function<void()> Typing(const QString& text, forms::TextField& field) {
+    return [&field, bytes = ToStdString(text)] {
+        for (char c : bytes) field.UserKeyChar(c);
+    };
+}
+
 // The person's key as the model's input: the characters it types, or the
 // key by its code with the Shift and Ctrl state; nothing for other keys.
 std::function<void()> KeyInput(const QKeyEvent* key, forms::TextField& field) {
-    if (IsTyped(key)) {
-        return [&field, bytes = ToStdString(key->text())] {
-            for (char c : bytes) field.UserKeyChar(c);
-        };
-    }
+    if (IsTyped(key)) return Typing(key->text(), field);
     int code = FormsKeyCode(key);
     if (code < 0) return {};
     return [&field, code, shift = ShiftCode(key->modifiers())] { field.UserKey(code, shift); };
+}
+
+// What an input method commits (a composed or full-width character, a dead
+// key's letter) is typed, as the keys that make it would have typed it;
+// nothing for an event that commits nothing. The widget is given none of the
+// event: neither the text being composed nor a replacement of the text
+// around the caret shows in a box whose text is the model's.
+std::function<void()> CommitInput(const QInputMethodEvent* event, forms::TextField& field) {
+    if (event->commitString().isEmpty()) return {};
+    return Typing(event->commitString(), field);
 }
 
 // Qt moves the focus on with Tab itself.
@@ -61,6 +76,23 @@ bool Consumed(const QKeyEvent* key) { return key->key() != Qt::Key_Tab && key->k
 // Byte offsets of the model's UTF-8 text and character offsets of Qt's.
 int Bytes(const QString& text, int chars) { return static_cast<int>(text.left(chars).toUtf8().size()); }
 int Chars(const std::string& text, int bytes) { return static_cast<int>(ToQString(text.substr(0, bytes)).size()); }
+
+// Qt's editable combo box takes its text for a pick from the list (activated)
+// when it loses the focus with the text of an item it does not show as
+// picked: the program's text of an item it did not pick (a list filled after
+// the text was written) would be picked whenever the person left the box, or
+// opened its list or a menu. Leaving a box picks nothing: the widget may
+// still take that item for its current one, which shows the same text.
+class ComboWidget : public QComboBox {
+public:
+    using QComboBox::QComboBox;
+
+protected:
+    void focusOutEvent(QFocusEvent* event) override {
+        QSignalBlocker quiet(this);
+        QComboBox::focusOutEvent(event);
+    }
+};
 
 }  // namespace
 
@@ -117,6 +149,9 @@ bool TextView::Filter(QObject* watched, QEvent* event) {
     switch (event->type()) {
         case QEvent::KeyPress:
             return Key(static_cast<QKeyEvent*>(event));
+        case QEvent::InputMethod:
+            if (auto input = CommitInput(static_cast<QInputMethodEvent*>(event), box_)) Input(input);
+            return true;
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonRelease: {
             auto* m = static_cast<QMouseEvent*>(event);
@@ -143,7 +178,7 @@ bool TextView::Key(QKeyEvent* key) {
 // ---- ComboBox ----
 
 ComboView::ComboView(forms::ComboBox& combo, QWidget* parent, FormWindow& window)
-    : ControlView(combo, new QComboBox(parent), window), combo_(combo), w_(static_cast<QComboBox*>(widget_)) {
+    : ControlView(combo, new ComboWidget(parent), window), combo_(combo), w_(static_cast<QComboBox*>(widget_)) {
     w_->setInsertPolicy(QComboBox::NoInsert);
     QObject::connect(w_, &QComboBox::activated, this, [this](int index) {
         Input([this, index] { combo_.UserChoose(index); });
@@ -193,6 +228,10 @@ bool ComboView::Filter(QObject* watched, QEvent* event) {
             // edit is watched too in case it has the focus itself.
             if (watched == w_ || watched == w_->lineEdit()) return Key(static_cast<QKeyEvent*>(event));
             return false;
+        case QEvent::InputMethod:
+            if (watched != w_ && watched != w_->lineEdit()) return false;
+            if (auto input = CommitInput(static_cast<QInputMethodEvent*>(event), combo_)) Input(input);
+            return true;
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonRelease:
             return watched == w_->lineEdit() && static_cast<QMouseEvent*>(event)->button() == Qt::MiddleButton;

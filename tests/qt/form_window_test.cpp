@@ -10,6 +10,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -138,6 +139,11 @@ protected:
         QKeyEvent press(QEvent::KeyPress, key, mods, text);
         QCoreApplication::sendEvent(w, &press);
     }
+    static void InputMethod(QWidget* w, const QString& composing, const QString& commit) {
+        QInputMethodEvent event(composing, {});
+        event.setCommitString(commit);
+        QCoreApplication::sendEvent(w, &event);
+    }
     // A click on the left end, where a radio button has its indicator.
     static void Click(QWidget* w) {
         QPoint at(5, w->height() / 2);
@@ -235,6 +241,23 @@ TEST_F(FormWindowTest, TheBoxAndTheComboBoxSelectAndCutAlikeAndAPickIsAChoice) {
     Key(combo, Qt::Key_S, "s");
     EXPECT_EQ(f.log, (Log{"combo change betas"}));
     EXPECT_EQ(combo->currentText(), "betas");
+}
+
+// An input method's text is typed with the handlers of its keys (the box's
+// KeyPress refuses the x); what it is composing does not show.
+TEST_F(FormWindowTest, WhatAnInputMethodCommitsIsTypedAndNothingElseShows) {
+    FrmTest& f = form();
+    QLineEdit* box = Widget<QLineEdit>(f.Text1);
+    QComboBox* combo = Widget<QComboBox>(f.Combo1);
+    for (auto [w, edit] : {std::pair<QWidget*, QLineEdit*>{box, box}, {combo, combo->lineEdit()}}) {
+        QRect caret = edit->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+        InputMethod(w, "MMMM", {});
+        EXPECT_EQ(edit->inputMethodQuery(Qt::ImCursorRectangle).toRect(), caret);
+        InputMethod(w, {}, "xé");
+    }
+    EXPECT_EQ(f.log, (Log{"keypress 120", "keypress 195", "change \xC3", "keypress 169", "change é", "combo change x",
+                          "combo change x\xC3", "combo change xé"}));
+    EXPECT_EQ(box->text() + "|" + combo->currentText(), "é|xé");
 }
 
 TEST_F(FormWindowTest, ClickingTheSelectedOptionKeepsItSelected) {
