@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "forms/application.h"
+#include "forms/tab_order.h"
 #include "values/runtime_error.h"
 #include "values/values.h"
 
@@ -129,6 +130,10 @@ void Form::UserActivate() {
     if (!loaded_ || !visible_) return;
     front_ = app_.NextFrontOrder();
     app_.ActivateForm(*this);
+}
+
+void Form::UserTab(bool backwards) {
+    if (Control* next = NextTabStop(*this, activeControl_, backwards)) SetActiveControl(next);
 }
 
 void Form::UserResize(double width, double height) {

@@ -77,6 +77,9 @@ public:
     void Unload();          // as the Unload statement; a Cancel in the handlers keeps it
     void UserClose();       // the close button: QueryUnload with mode 0, then Unload
     void UserActivate();    // the user brings the window to the front
+    // The Tab key (Shift+Tab: backwards): the focus moves on in tab order
+    // (tab_order.h).
+    void UserTab(bool backwards);
     void UserResize(double width, double height);
     void UserMove(double left, double top);
     void UserClick();
@@ -140,6 +143,8 @@ public:
     T& Add(const std::string& name, int index = -1, Control* container = nullptr) {
         auto c = std::make_unique<T>(*this, name, index);
         T& ref = *c;
+        // A new control comes last in the tab order.
+        ref.TabIndex = static_cast<int>(controls_.size());
         if (container) ref.SetContainer(container);
         controls_.push_back(std::move(c));
         return ref;
