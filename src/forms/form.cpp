@@ -61,6 +61,13 @@ void Form::Move(double left, double top, double width, double height) {
 
 void Form::SetWindowState(int v) {
     if (v == windowState_) return;
+    if (windowState_ == 0) normal_ = {left_, top_, width_, height_};
+    else if (v == 0) {
+        left_ = normal_.left;
+        top_ = normal_.top;
+        width_ = normal_.width;
+        height_ = normal_.height;
+    }
     windowState_ = v;
     FireResize();
 }

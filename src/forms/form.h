@@ -57,6 +57,11 @@ public:
     // What the outer height has beyond ScaleHeight: caption bar, borders and
     // a visible menu bar.
     double FrameHeight() const { return kFrameHeight + (HasMenuBar() ? kMenuBarHeight : 0); }
+    // 0 normal, 1 minimised, 2 maximised. While it is not normal, Left,
+    // Top, Width and Height are what the window system shows (a maximised
+    // window reports its maximised size); restored, the window takes back
+    // the place and size it had before, whatever the window system
+    // reported meanwhile and in whichever order.
     int WindowState() const { return windowState_; }
     void SetWindowState(int v);
     bool Enabled() const { return enabled_; }
@@ -166,8 +171,13 @@ private:
     Application& app_;
     std::string name_;
     std::string caption_;
+    struct Bounds {
+        double left, top, width, height;
+    };
     double left_ = 0, top_ = 0, width_ = 4800, height_ = 3600;
     int windowState_ = 0;
+    // The normal place and size, kept while the window is not normal.
+    Bounds normal_{};
     bool enabled_ = true, visible_ = false, loaded_ = false, everShown_ = false, retired_ = false;
     unsigned long front_ = 0;
     Surface surface_;
