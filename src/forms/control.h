@@ -164,6 +164,7 @@ public:
     virtual void SetFontSize(double v) { fontSize_ = v; Touch(); }
     bool FontBold() const { return fontBold_; }
     void SetFontBold(bool v) { fontBold_ = v; Touch(); }
+    // The control's place in the Tab key's order (tab_order.h).
     int TabIndex = 0;
 
     // Property access by name ("Text", "Caption", "Value", "List(3)"...).

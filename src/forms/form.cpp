@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "forms/application.h"
+#include "forms/tab_order.h"
 #include "values/runtime_error.h"
 #include "values/values.h"
 
@@ -60,6 +61,13 @@ void Form::Move(double left, double top, double width, double height) {
 
 void Form::SetWindowState(int v) {
     if (v == windowState_) return;
+    if (windowState_ == 0) normal_ = {left_, top_, width_, height_};
+    else if (v == 0) {
+        left_ = normal_.left;
+        top_ = normal_.top;
+        width_ = normal_.width;
+        height_ = normal_.height;
+    }
     windowState_ = v;
     FireResize();
 }
@@ -129,6 +137,10 @@ void Form::UserActivate() {
     if (!loaded_ || !visible_) return;
     front_ = app_.NextFrontOrder();
     app_.ActivateForm(*this);
+}
+
+void Form::UserTab(bool backwards) {
+    if (Control* next = NextTabStop(*this, activeControl_, backwards)) SetActiveControl(next);
 }
 
 void Form::UserResize(double width, double height) {

@@ -57,6 +57,11 @@ public:
     // What the outer height has beyond ScaleHeight: caption bar, borders and
     // a visible menu bar.
     double FrameHeight() const { return kFrameHeight + (HasMenuBar() ? kMenuBarHeight : 0); }
+    // 0 normal, 1 minimised, 2 maximised. While it is not normal, Left,
+    // Top, Width and Height are what the window system shows (a maximised
+    // window reports its maximised size); restored, the window takes back
+    // the place and size it had before, whatever the window system
+    // reported meanwhile and in whichever order.
     int WindowState() const { return windowState_; }
     void SetWindowState(int v);
     bool Enabled() const { return enabled_; }
@@ -77,6 +82,9 @@ public:
     void Unload();          // as the Unload statement; a Cancel in the handlers keeps it
     void UserClose();       // the close button: QueryUnload with mode 0, then Unload
     void UserActivate();    // the user brings the window to the front
+    // The Tab key (Shift+Tab: backwards): the focus moves on in tab order
+    // (tab_order.h).
+    void UserTab(bool backwards);
     void UserResize(double width, double height);
     void UserMove(double left, double top);
     void UserClick();
@@ -139,6 +147,8 @@ public:
     T& Add(const std::string& name, int index = -1, Control* container = nullptr) {
         auto c = std::make_unique<T>(*this, name, index);
         T& ref = *c;
+        // A new control comes last in the tab order.
+        ref.TabIndex = static_cast<int>(controls_.size());
         if (container) ref.SetContainer(container);
         controls_.push_back(std::move(c));
         return ref;
@@ -160,8 +170,13 @@ private:
     Application& app_;
     std::string name_;
     std::string caption_;
+    struct Bounds {
+        double left, top, width, height;
+    };
     double left_ = 0, top_ = 0, width_ = 4800, height_ = 3600;
     int windowState_ = 0;
+    // The normal place and size, kept while the window is not normal.
+    Bounds normal_{};
     bool enabled_ = true, visible_ = false, loaded_ = false, everShown_ = false, retired_ = false;
     unsigned long front_ = 0;
     Surface surface_;

@@ -86,7 +86,7 @@ void TextBox::UserKey(int keyCode, int shift) {
     int code = keyCode;
     Fire(KeyDown, code, shift);
     if (FormRetired() || code == 0 || !PressAndErase(KeyPress, code)) return;
-    if (code == kKeyTab) form_.SetActiveControl(nullptr);
+    if (code == kKeyTab) form_.UserTab(shift & kShiftMask);
     Fire(KeyUp, code, shift);
 }
 
@@ -198,6 +198,7 @@ void ComboBox::UserKey(int keyCode, int shift) {
     int code = keyCode;
     Fire(KeyDown, code, shift);
     if (FormRetired() || !PressAndErase(KeyPress, code)) return;
+    if (code == kKeyTab) form_.UserTab(shift & kShiftMask);
     if ((code == kKeyDown || code == kKeyUp) && ListCount() > 0) {
         int next = std::clamp(listIndex_ + (code == kKeyDown ? 1 : -1), 0, ListCount() - 1);
         if (next != listIndex_) UserChoose(next);

@@ -195,6 +195,16 @@ bool FormWindow::event(QEvent* event) {
     return QWidget::event(event);
 }
 
+// Tab and Shift+Tab on a control whose view leaves them to Qt: the model
+// moves the focus (Form::UserTab), which the sync hands to the widget.
+// Moves Qt makes by itself, as the focused widget is hidden or disabled
+// during a sync, stay Qt's.
+bool FormWindow::focusNextPrevChild(bool next) {
+    if (!InputOpen()) return QWidget::focusNextPrevChild(next);
+    UserEvent([this, next] { form_.UserTab(!next); });
+    return true;
+}
+
 bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == client_ && InputOpen()) {
         switch (event->type()) {

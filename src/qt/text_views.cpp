@@ -57,7 +57,8 @@ std::function<void()> KeyInput(const QKeyEvent* key, forms::TextField& field) {
     if (IsTyped(key)) return Typing(key->text(), field);
     int code = FormsKeyCode(key);
     if (code < 0) return {};
-    return [&field, code, shift = ShiftCode(key->modifiers())] { field.UserKey(code, shift); };
+    int shift = ShiftCode(key->modifiers()) | (key->key() == Qt::Key_Backtab ? forms::kShiftMask : 0);
+    return [&field, code, shift] { field.UserKey(code, shift); };
 }
 
 // What an input method commits (a composed or full-width character, a dead
@@ -69,9 +70,6 @@ std::function<void()> CommitInput(const QInputMethodEvent* event, forms::TextFie
     if (event->commitString().isEmpty()) return {};
     return Typing(event->commitString(), field);
 }
-
-// Qt moves the focus on with Tab itself.
-bool Consumed(const QKeyEvent* key) { return key->key() != Qt::Key_Tab && key->key() != Qt::Key_Backtab; }
 
 // Byte offsets of the model's UTF-8 text and character offsets of Qt's.
 int Bytes(const QString& text, int chars) { return static_cast<int>(text.left(chars).toUtf8().size()); }
@@ -171,8 +169,9 @@ bool TextView::Key(QKeyEvent* key) {
     // While input is closed the widget changes nothing either.
     if (!InputOpen()) return true;
     shown_.Push(w_, box_);
+    // Tab too: the model moves the focus on (Form::UserTab).
     if (auto input = KeyInput(key, box_)) Input(input);
-    return Consumed(key);
+    return true;
 }
 
 // ---- ComboBox ----
@@ -254,7 +253,7 @@ bool ComboView::Key(QKeyEvent* key) {
         return false;
     }
     if (auto input = KeyInput(key, combo_)) Input(input);
-    return Consumed(key);
+    return true;
 }
 
 }  // namespace qtback

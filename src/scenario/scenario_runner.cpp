@@ -246,6 +246,10 @@ void ScenarioRun::Execute(const std::string& line) {
         Form& f = FormNamed(values::Trim(rest));
         if (!f.Visible()) return Fail(NotShown(cmd, f));
         Act([&] { return backend_->Input().Activate(f); });
+    } else if (cmd == "maximise" || cmd == "restore") {
+        Form& f = FormNamed(values::Trim(rest));
+        if (!f.Visible()) return Fail(NotShown(cmd, f));
+        Act([&] { return backend_->Input().Maximise(f, cmd == "maximise"); });
     } else if (cmd == "close") {
         // Also a window loaded by a script's reference and never shown: a
         // script unloads it so.

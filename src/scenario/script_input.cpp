@@ -1,5 +1,6 @@
 #include "scenario/script_input.h"
 
+#include "forms/application.h"
 #include "forms/controls.h"
 #include "forms/form.h"
 #include "forms/menu.h"
@@ -87,6 +88,16 @@ std::string DirectInput::Activate(Form& form) {
 }
 std::string DirectInput::Close(Form& form) {
     form.UserClose();
+    return {};
+}
+
+// With no window system, a maximised window covers the screen.
+std::string DirectInput::Maximise(Form& form, bool maximised) {
+    form.SetWindowState(maximised ? 2 : 0);
+    if (maximised) {
+        form.UserMove(0, 0);
+        form.UserResize(form.App().ScreenWidth, form.App().ScreenHeight);
+    }
     return {};
 }
 

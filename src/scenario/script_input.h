@@ -43,6 +43,9 @@ public:
     virtual std::string Move(forms::Form& form, double left, double top) = 0;
     virtual std::string Activate(forms::Form& form) = 0;
     virtual std::string Close(forms::Form& form) = 0;
+    // The window's maximise button, or its restore button (maximised false),
+    // as the window manager handles them.
+    virtual std::string Maximise(forms::Form& form, bool maximised) = 0;
 };
 
 // Straight into the forms layer, as the headless back end delivers input.
@@ -60,6 +63,7 @@ public:
     std::string Move(forms::Form& form, double left, double top) override;
     std::string Activate(forms::Form& form) override;
     std::string Close(forms::Form& form) override;
+    std::string Maximise(forms::Form& form, bool maximised) override;
 };
 
 }  // namespace scenario

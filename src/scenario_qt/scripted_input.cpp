@@ -28,6 +28,7 @@
 #include "qt/qt_units.h"
 #include "qt/surface_widget.h"
 #include "scenario_qt/aimed_pointer.h"
+#include "scenario_qt/scripted_window_system.h"
 #include "scenario_qt/window_system_wait.h"
 
 namespace scenario_qt {
@@ -468,6 +469,21 @@ std::string ScriptedQtInput::Close(forms::Form& form) {
     FormWindow& window = services_.WindowOf(form);
     if (QWindow* handle = window.windowHandle()) handle->close();
     QCoreApplication::processEvents();
+    return {};
+}
+
+// On X the window manager is asked as its own buttons ask it, and the
+// program hears of the change from the window system; elsewhere Qt's
+// platform changes the state itself; in either, as on a busy machine.
+std::string ScriptedQtInput::Maximise(forms::Form& form, bool maximised) {
+    LetGo();
+    FormWindow& window = services_.WindowOf(form);
+    Answered resized(window, QEvent::Resize);
+    HeldUpOnStateChange busy(window, 300);
+    if (UnderWindowManager()) AskWindowManagerToMaximise(window, maximised);
+    else window.setWindowState(maximised ? Qt::WindowMaximized : Qt::WindowNoState);
+    if (!WaitForWindowSystem([&] { return window.isMaximized() == maximised && (resized() || busy.Held()); }))
+        return std::string("the window system did not ") + (maximised ? "maximise " : "restore ") + form.Name();
     return {};
 }
 

@@ -31,6 +31,7 @@ public:
     std::string Move(forms::Form& form, double left, double top) override;
     std::string Activate(forms::Form& form) override;
     std::string Close(forms::Form& form) override;
+    std::string Maximise(forms::Form& form, bool maximised) override;
 
 private:
     std::string Focus(forms::Control& control);

@@ -4,9 +4,11 @@
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QEvent>
+#include <QThread>
 #include <QTimer>
 #include <QWidget>
 #include <cstdlib>
+#include <cstring>
 
 #include "qt/form_window.h"
 #include "scenario_qt/window_system_wait.h"
@@ -59,6 +61,31 @@ xcb_window_t OnRoot(xcb_connection_t* connection, xcb_window_t window) {
     }
 }
 
+void AskWindowManagerToMaximise(QWidget& window, bool maximised) {
+    xcb_connection_t* connection = XConnection();
+    auto atom = [connection](const char* name) {
+        xcb_intern_atom_reply_t* reply =
+            xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, std::strlen(name), name), nullptr);
+        xcb_atom_t value = XCB_ATOM_NONE;
+        if (reply) value = reply->atom;
+        std::free(reply);
+        return value;
+    };
+    xcb_client_message_event_t message{};
+    message.response_type = XCB_CLIENT_MESSAGE;
+    message.format = 32;
+    message.window = static_cast<xcb_window_t>(window.winId());
+    message.type = atom("_NET_WM_STATE");
+    message.data.data32[0] = maximised ? 1 : 0;  // add or remove
+    message.data.data32[1] = atom("_NET_WM_STATE_MAXIMIZED_VERT");
+    message.data.data32[2] = atom("_NET_WM_STATE_MAXIMIZED_HORZ");
+    message.data.data32[3] = 2;  // from a pager, as a person's request
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+    xcb_send_event(connection, 0, root, XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                   reinterpret_cast<const char*>(&message));
+    xcb_flush(connection);
+}
+
 void ShowAnsweredDialog(QWidget* parent) {
     QDialog dialog(parent);
     dialog.setWindowTitle("Answered");
@@ -72,6 +99,27 @@ void ShowAnsweredDialog(QWidget* parent) {
     });
     poll.start(10);
     dialog.exec();
+}
+
+HeldUpOnStateChange::HeldUpOnStateChange(QWidget& window, int ms) : window_(window), ms_(ms) {
+    qApp->installNativeEventFilter(this);
+}
+
+HeldUpOnStateChange::~HeldUpOnStateChange() { qApp->removeNativeEventFilter(this); }
+
+bool HeldUpOnStateChange::nativeEventFilter(const QByteArray& type, void* message, qintptr*) {
+    if (held_ || type != "xcb_generic_event_t") return false;
+    auto* event = static_cast<xcb_configure_notify_event_t*>(message);
+    if ((event->response_type & 0x7f) != XCB_CONFIGURE_NOTIFY || event->window != window_.winId()) return false;
+    held_ = true;
+    QCoreApplication::processEvents();
+    xcb_connection_t* connection = XConnection();
+    xcb_flush(connection);
+    QThread::msleep(static_cast<unsigned long>(ms_));
+    xcb_get_geometry_reply_t* now = xcb_get_geometry_reply(connection, xcb_get_geometry(connection, event->window), nullptr);
+    const bool overtaken = now && (now->width != event->width || now->height != event->height);
+    std::free(now);
+    return overtaken;
 }
 
 ActivationCounter::ActivationCounter() : onX_(XConnection() != nullptr) {

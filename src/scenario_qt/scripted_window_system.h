@@ -22,6 +22,30 @@ bool UnderWindowManager();
 // frame a window manager put it in.
 xcb_window_t OnRoot(xcb_connection_t* connection, xcb_window_t window);
 
+// Asks the window manager to maximise window, or to restore it, as a
+// pager or the window's own title bar asks it.
+void AskWindowManagerToMaximise(QWidget& window, bool maximised);
+
+// A busy machine, as the window system meets it when window changes its
+// state: the program hears of the new state only as the window's first new
+// geometry comes, answers it, and is then held up for ms, so that the window
+// system's answers to its requests arrive meanwhile. Qt takes only the last
+// of a window's geometry changes that wait together: the first is dropped
+// when the window's geometry is another by then.
+class HeldUpOnStateChange : public QAbstractNativeEventFilter {
+public:
+    HeldUpOnStateChange(QWidget& window, int ms);
+    ~HeldUpOnStateChange() override;
+    bool nativeEventFilter(const QByteArray& type, void* message, qintptr* result) override;
+    // Whether the window's first new geometry has come.
+    bool Held() const { return held_; }
+
+private:
+    QWidget& window_;
+    const int ms_;
+    bool held_ = false;
+};
+
 // A modal window over parent, shown until the window system gives it the
 // keyboard (as a person's answer needs it to; at most the window system's
 // deadline), then closed: the window manager hands the focus back as after

@@ -251,6 +251,26 @@ TEST_F(FiringRules, DisabledOrHiddenControlsRefuseUserInputButNotProgramWrites) 
     EXPECT_THROW(f().Text1.SetFocus(), RuntimeError);
 }
 
+// From a box, Tab (Shift+Tab) as a key in it, then five times more. A
+// control whose index the program leaves goes where it was created; an
+// option group is one stop, its selected button (else the first); labels,
+// frames and what the user cannot reach are none.
+TEST_F(FiringRules, TabAndShiftTabFollowTheTabIndexesRoundTheWindow) {
+    auto round = [this](int shift) {
+        f().Text1.SetFocus();
+        f().Text1.UserKey(kKeyTab, shift);
+        std::string way = f().ActiveControl()->QualifiedName();
+        for (int i = 0; i < 5; ++i) f().UserTab(shift != 0), way += " " + f().ActiveControl()->QualifiedName();
+        return way;
+    };
+    f().Combo1.TabIndex = 0;
+    EXPECT_EQ(round(0), "Combo1 Text2 Slider1 Opt(0) Opt(2) Text1");
+    f().Opt(3).SetValue(true);
+    f().Slider1.SetEnabled(false);
+    f().Text2.SetVisible(false);
+    EXPECT_EQ(round(kShiftMask), "Opt(3) Opt(0) Combo1 Text1 Opt(3) Opt(0)");
+}
+
 using FormLife = Fixture;
 
 TEST_F(FormLife, ReferenceLoadsHiddenAndUnloadGivesAFreshForm) {

@@ -1,5 +1,6 @@
 // The main window in real widgets, as a person meets it with the example
-// files: the depth slider under the hand and the look of disabled choices.
+// files: the depth slider under the hand, the look of disabled choices and
+// the Tab key in the conversion window it opens.
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
@@ -8,6 +9,7 @@
 #include <QSlider>
 #include <QStyle>
 #include <QStyleOptionSlider>
+#include <QTest>
 #include <deque>
 #include <string>
 
@@ -16,6 +18,7 @@
 #include "qt/form_window.h"
 #include "qt/qt_services.h"
 #include "qt_test_app.h"
+#include "tools/frm_conversion.h"
 
 namespace {
 
@@ -108,6 +111,32 @@ TEST_F(MainWindowWidgetsTest, TheDisabledScaleOptionsHaveGreyCaptions) {
     EXPECT_LT(darkest(main.Option2(1)), 40);
     EXPECT_GT(darkest(main.Option2(2)), 80);
     EXPECT_GT(darkest(main.Option2(3)), 80);
+}
+
+// Tab and Shift+Tab go round the conversion window by its tab indexes:
+// Convert, the "to" boxes that can be ticked, the chosen "from" option.
+TEST_F(MainWindowWidgetsTest, TabGoesRoundTheConversionWindowByItsTabIndexes) {
+    ImportCorrelationModel();
+    quillory::FrmMain& main = q.frmMain();
+    for (auto [button, file] : {std::pair{&main.Command3, "event_layers_20240212"}, {&main.Command4, "age_model_20240215"},
+                                {&main.Command2, "samples_composite_depth"}}) {
+        services.files.push_back(QUILLORY_SOURCE_DIR "/examples/QL22_" + std::string(file) + ".csv");
+        services.UserEvent([button] { button->UserClick(); });
+    }
+    quillory::FrmConversion& conversion = q.frmConversion();
+    qtback::FormWindow& window = services.WindowOf(conversion);
+    services.UserEvent([&] { conversion.Command1.SetFocus(); });
+    auto round = [&](Qt::KeyboardModifiers shift) {
+        std::string way;
+        for (int i = 0; i < 4; ++i) {
+            QTest::keyClick(window.windowHandle(), Qt::Key_Tab, shift);
+            const forms::Control& at = *conversion.ActiveControl();
+            way += (window.focusWidget() == window.WidgetOf(at) ? " " : " !") + at.QualifiedName();
+        }
+        return way;
+    };
+    EXPECT_EQ(round(Qt::NoModifier), " Check1(4) Check1(8) Option1(2) Command1");
+    EXPECT_EQ(round(Qt::ShiftModifier), " Option1(2) Check1(8) Check1(4) Command1");
 }
 
 }  // namespace
