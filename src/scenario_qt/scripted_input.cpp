@@ -258,6 +258,8 @@ std::string ScriptedQtInput::Focus(forms::Control& c) {
     // A box under another control is reached with the Tab key.
     if (Uncovered(*field, at)) ClickAt(window, InTop(*field, at));
     else field->setFocus(Qt::TabFocusReason);
+    // The keys that follow would reach another control.
+    if (window.focusWidget() != field) return c.QualifiedName() + " did not take the focus";
     return {};
 }
 
