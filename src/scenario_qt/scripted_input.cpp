@@ -11,6 +11,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QResizeEvent>
 #include <QSlider>
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
@@ -417,7 +418,9 @@ std::string ScriptedQtInput::Mouse(MouseAction action, forms::Form& form, forms:
 // moved as a window manager does it, and the model hears of it from Qt. A
 // script's twips are finer than the pixels the window takes: where it took
 // the pixels asked for, the model then takes the script's own value, as it
-// takes a person's.
+// takes a person's. A window takes them when the window system's answer
+// carries them, even if its Resize handler then changes its size: the
+// handler runs again on the script's twips, as it ran on them headless.
 std::string ScriptedQtInput::Resize(forms::Form& form, double width, double height) {
     LetGo();
     FormWindow& window = services_.WindowOf(form);
@@ -432,11 +435,13 @@ std::string ScriptedQtInput::Resize(forms::Form& form, double width, double heig
         return "resize refused: " + form.Name() + " cannot be " + QString::number(width).toStdString() + " x " +
                QString::number(height).toStdString() + " twips";
     const QSize wanted(Pixels(inside.x()), Pixels(inside.y()) + bar);
-    Answered resized(window, QEvent::Resize);
+    Answered resized(window, QEvent::Resize,
+                     [&](const QEvent& e) { return static_cast<const QResizeEvent&>(e).size() == wanted; });
     window.resize(wanted);
     if (!WaitForWindowSystem([&] { return resized() || window.size() == wanted; }))
         return "the window system did not give " + form.Name() + " its new size";
-    if (window.size() == wanted && !window.isMinimized() && (form.Width() != width || form.Height() != height))
+    const bool took = resized.Granted() || window.size() == wanted;
+    if (took && !window.isMinimized() && (form.Width() != width || form.Height() != height))
         window.UserEvent([&] { form.UserResize(width, height); });
     return {};
 }
