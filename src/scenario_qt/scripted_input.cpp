@@ -18,6 +18,7 @@
 #include <QStyleOptionSlider>
 #include <QTest>
 #include <QWindow>
+#include <cmath>
 #include <optional>
 #include <vector>
 
@@ -396,12 +397,19 @@ std::string ScriptedQtInput::Mouse(MouseAction action, forms::Form& form, forms:
     } else {
         local = QPointF(x / Twips(1.0), y / Twips(1.0));
     }
+    const std::string name = c ? c->QualifiedName() : form.Name();
+    // No screen reaches farther than Qt's largest window does.
+    const QPointF inTop = local + QPointF(InTop(*w, QPoint()));
+    if (!(std::abs(inTop.x()) <= QWIDGETSIZE_MAX && std::abs(inTop.y()) <= QWIDGETSIZE_MAX)) {
+        const char* verb = action == MouseAction::Move ? "mouse-move" : action == MouseAction::Down ? "mouse-down" : "mouse-up";
+        return verb + std::string(" refused: the point of ") + name + " lies on no screen";
+    }
     QPoint at = InTop(*w, local.toPoint());
     // A person presses only where the control can be seen; moves and
     // releases may stray, as a held button carries them to the control.
     QRegion shown = c ? w->visibleRegion() : QRegion(w->rect());
     if (action == MouseAction::Down && !shown.contains(local.toPoint()))
-        return "mouse-down refused: the point lies outside what shows of " + (c ? c->QualifiedName() : form.Name());
+        return "mouse-down refused: the point lies outside what shows of " + name;
     // Over the bare window means over no control.
     if (!c && action != MouseAction::Up && w->childAt(local.toPoint()))
         return "the point of " + form.Name() + " lies under a control";
