@@ -29,7 +29,7 @@ std::string Label::GetProperty(const std::string& p) const {
 
 bool Label::SetProperty(const std::string& p, const std::string& v) {
     if (p == "Caption") SetCaption(v);
-    else if (p == "Alignment") Alignment = static_cast<int>(Val(v));
+    else if (p == "Alignment") Alignment = CInt(Val(v));
     else return Control::SetProperty(p, v);
     return true;
 }
@@ -122,7 +122,7 @@ std::string CheckBox::GetProperty(const std::string& p) const {
 
 bool CheckBox::SetProperty(const std::string& p, const std::string& v) {
     if (p == "Caption") SetCaption(v);
-    else if (p == "Value") SetValue(static_cast<int>(Val(v)));
+    else if (p == "Value") SetValue(CInt(Val(v)));
     else return Control::SetProperty(p, v);
     return true;
 }

@@ -113,12 +113,12 @@ bool Control::SetProperty(const std::string& p, const std::string& v) {
     else if (p == "Height") SetHeight(Val(v));
     else if (p == "Enabled") SetEnabled(BoolFromText(v));
     else if (p == "Visible") SetVisible(BoolFromText(v));
-    else if (p == "ForeColor") SetForeColor(static_cast<Colour>(Val(v)));
-    else if (p == "BackColor") SetBackColor(static_cast<Colour>(Val(v)));
+    else if (p == "ForeColor") SetForeColor(ColourOf(v));
+    else if (p == "BackColor") SetBackColor(ColourOf(v));
     else if (p == "FontSize") SetFontSize(Val(v));
     else if (p == "FontBold") SetFontBold(BoolFromText(v));
     else if (p == "ToolTipText") ToolTipText = v;
-    else if (p == "MousePointer") SetMousePointer(static_cast<int>(Val(v)));
+    else if (p == "MousePointer") SetMousePointer(CInt(Val(v)));
     else return false;
     return true;
 }

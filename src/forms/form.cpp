@@ -229,15 +229,14 @@ std::string Form::GetProperty(const std::string& p) const {
 }
 
 bool Form::SetProperty(const std::string& p, const std::string& v) {
-    int n = static_cast<int>(Val(v));
     if (p == "Caption") SetCaption(v);
     else if (p == "Left") SetLeft(Val(v));
     else if (p == "Top") SetTop(Val(v));
     else if (p == "Width") SetWidth(Val(v));
     else if (p == "Height") SetHeight(Val(v));
     else if (p == "Enabled") SetEnabled(BoolFromText(v));
-    else if (p == "WindowState") SetWindowState(n);
-    else if (p == "BackColor") SetBackColor(static_cast<Colour>(n));
+    else if (p == "WindowState") SetWindowState(CInt(Val(v)));
+    else if (p == "BackColor") SetBackColor(ColourOf(v));
     else if (p == "Visible") {
         if (BoolFromText(v)) Show();
         else Hide();

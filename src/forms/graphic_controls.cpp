@@ -20,9 +20,9 @@ std::string Shape::GetProperty(const std::string& p) const {
 }
 
 bool Shape::SetProperty(const std::string& p, const std::string& v) {
-    if (p == "BorderColor") BorderColor = static_cast<Colour>(Val(v));
-    else if (p == "FillColor") FillColor = static_cast<Colour>(Val(v));
-    else if (p == "Shape") ShapeType = static_cast<int>(Val(v));
+    if (p == "BorderColor") BorderColor = ColourOf(v);
+    else if (p == "FillColor") FillColor = ColourOf(v);
+    else if (p == "Shape") ShapeType = CInt(Val(v));
     else return Control::SetProperty(p, v);
     Touch();
     return true;
@@ -38,12 +38,11 @@ std::string LineControl::GetProperty(const std::string& p) const {
 }
 
 bool LineControl::SetProperty(const std::string& p, const std::string& v) {
-    int n = static_cast<int>(Val(v));
-    if (p == "X1") X1 = n;
-    else if (p == "Y1") Y1 = n;
-    else if (p == "X2") X2 = n;
-    else if (p == "Y2") Y2 = n;
-    else if (p == "BorderColor") BorderColor = static_cast<Colour>(n);
+    if (p == "X1") X1 = CLng(Val(v));
+    else if (p == "Y1") Y1 = CLng(Val(v));
+    else if (p == "X2") X2 = CLng(Val(v));
+    else if (p == "Y2") Y2 = CLng(Val(v));
+    else if (p == "BorderColor") BorderColor = ColourOf(v);
     else return Control::SetProperty(p, v);
     Touch();
     return true;
@@ -124,10 +123,10 @@ bool PictureBox::SetProperty(const std::string& p, const std::string& v) {
     else if (p == "ScaleTop") surface_.SetScaleTop(d);
     else if (p == "ScaleWidth") surface_.SetScaleWidth(d);
     else if (p == "ScaleHeight") surface_.SetScaleHeight(d);
-    else if (p == "ForeColor") surface_.ForeColor = static_cast<Colour>(d);
-    else if (p == "FillColor") surface_.FillColor = static_cast<Colour>(d);
-    else if (p == "FillStyle") surface_.FillStyle = static_cast<int>(d);
-    else if (p == "DrawWidth") surface_.DrawWidth = static_cast<int>(d);
+    else if (p == "ForeColor") surface_.ForeColor = ColourOf(v);
+    else if (p == "FillColor") surface_.FillColor = ColourOf(v);
+    else if (p == "FillStyle") surface_.FillStyle = CInt(d);
+    else if (p == "DrawWidth") surface_.DrawWidth = CInt(d);
     else return Control::SetProperty(p, v);
     Touch();
     return true;

@@ -12,7 +12,7 @@ namespace forms {
 
 namespace {
 
-long ParseLong(const std::string& v) { return static_cast<long>(Val(v)); }
+long ParseLong(const std::string& v) { return CLng(Val(v)); }
 
 }  // namespace
 

@@ -18,7 +18,7 @@ namespace {
 // "List(3)" -> 3; -1 when the property is not an indexed List.
 int ListPropertyIndex(const std::string& p) {
     if (p.rfind("List(", 0) != 0 || p.back() != ')') return -1;
-    return static_cast<int>(Val(p.substr(5, p.size() - 6)));
+    return CInt(Val(p.substr(5, p.size() - 6)));
 }
 
 // Key code the old platform reports in KeyDown for a typed character.
@@ -215,7 +215,7 @@ std::string ComboBox::GetProperty(const std::string& p) const {
 
 bool ComboBox::SetProperty(const std::string& p, const std::string& v) {
     if (p != "ListIndex") return TextField::SetProperty(p, v);
-    SetListIndex(static_cast<int>(Val(v)));
+    SetListIndex(CInt(Val(v)));
     return true;
 }
 

@@ -155,8 +155,8 @@ std::string TextField::GetProperty(const std::string& p) const {
 
 bool TextField::SetProperty(const std::string& p, const std::string& v) {
     if (p == "Text") SetText(v);
-    else if (p == "SelStart") SetSelStart(static_cast<int>(Val(v)));
-    else if (p == "SelLength") SetSelLength(static_cast<int>(Val(v)));
+    else if (p == "SelStart") SetSelStart(CLng(Val(v)));
+    else if (p == "SelLength") SetSelLength(CLng(Val(v)));
     else return Control::SetProperty(p, v);
     return true;
 }

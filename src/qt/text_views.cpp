@@ -1,6 +1,7 @@
 // Text boxes and combo boxes: the model edits the line, the widgets show it.
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QSignalBlocker>
 
@@ -193,6 +194,10 @@ void ComboView::SyncContent() {
             w_->lineEdit()->setContextMenuPolicy(Qt::NoContextMenu);
             w_->lineEdit()->setAcceptDrops(false);
             w_->lineEdit()->installEventFilter(this);
+            // Qt's box chooses the item its text names when its line loses
+            // the focus; the model's box chooses only what the user picks,
+            // and a text set by the program names no chosen item.
+            QObject::disconnect(w_->lineEdit(), &QLineEdit::editingFinished, w_, nullptr);
         }
     }
     if (combo_.Items() != items_) {

@@ -11,12 +11,14 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QResizeEvent>
 #include <QSlider>
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
 #include <QStyleOptionSlider>
 #include <QTest>
 #include <QWindow>
+#include <cmath>
 #include <optional>
 #include <vector>
 
@@ -259,6 +261,8 @@ std::string ScriptedQtInput::Focus(forms::Control& c) {
     // A box under another control is reached with the Tab key.
     if (Uncovered(*field, at)) ClickAt(window, InTop(*field, at));
     else field->setFocus(Qt::TabFocusReason);
+    // The keys that follow would reach another control.
+    if (window.focusWidget() != field) return c.QualifiedName() + " did not take the focus";
     return {};
 }
 
@@ -394,12 +398,21 @@ std::string ScriptedQtInput::Mouse(MouseAction action, forms::Form& form, forms:
     } else {
         local = QPointF(x / Twips(1.0), y / Twips(1.0));
     }
+    const std::string name = c ? c->QualifiedName() : form.Name();
+    // No screen reaches farther than Qt's largest window does.
+    const QPointF inTop = local + QPointF(InTop(*w, QPoint()));
+    if (!(std::abs(inTop.x()) <= QWIDGETSIZE_MAX && std::abs(inTop.y()) <= QWIDGETSIZE_MAX)) {
+        const char* verb = action == MouseAction::Move   ? "mouse-move"
+                           : action == MouseAction::Down ? "mouse-down"
+                                                         : "mouse-up";
+        return verb + std::string(" refused: the point of ") + name + " lies on no screen";
+    }
     QPoint at = InTop(*w, local.toPoint());
     // A person presses only where the control can be seen; moves and
     // releases may stray, as a held button carries them to the control.
     QRegion shown = c ? w->visibleRegion() : QRegion(w->rect());
     if (action == MouseAction::Down && !shown.contains(local.toPoint()))
-        return "mouse-down refused: the point lies outside what shows of " + (c ? c->QualifiedName() : form.Name());
+        return "mouse-down refused: the point lies outside what shows of " + name;
     // Over the bare window means over no control.
     if (!c && action != MouseAction::Up && w->childAt(local.toPoint()))
         return "the point of " + form.Name() + " lies under a control";
@@ -416,7 +429,9 @@ std::string ScriptedQtInput::Mouse(MouseAction action, forms::Form& form, forms:
 // moved as a window manager does it, and the model hears of it from Qt. A
 // script's twips are finer than the pixels the window takes: where it took
 // the pixels asked for, the model then takes the script's own value, as it
-// takes a person's.
+// takes a person's. A window takes them when the window system's answer
+// carries them, even if its Resize handler then changes its size: the
+// handler runs again on the script's twips, as it ran on them headless.
 std::string ScriptedQtInput::Resize(forms::Form& form, double width, double height) {
     LetGo();
     FormWindow& window = services_.WindowOf(form);
@@ -431,11 +446,13 @@ std::string ScriptedQtInput::Resize(forms::Form& form, double width, double heig
         return "resize refused: " + form.Name() + " cannot be " + QString::number(width).toStdString() + " x " +
                QString::number(height).toStdString() + " twips";
     const QSize wanted(Pixels(inside.x()), Pixels(inside.y()) + bar);
-    Answered resized(window, QEvent::Resize);
+    Answered resized(window, QEvent::Resize,
+                     [&](const QEvent& e) { return static_cast<const QResizeEvent&>(e).size() == wanted; });
     window.resize(wanted);
     if (!WaitForWindowSystem([&] { return resized() || window.size() == wanted; }))
         return "the window system did not give " + form.Name() + " its new size";
-    if (window.size() == wanted && !window.isMinimized() && (form.Width() != width || form.Height() != height))
+    const bool took = resized.Granted() || window.size() == wanted;
+    if (took && !window.isMinimized() && (form.Width() != width || form.Height() != height))
         window.UserEvent([&] { form.UserResize(width, height); });
     return {};
 }

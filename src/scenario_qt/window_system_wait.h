@@ -8,6 +8,7 @@
 #include <QObject>
 #include <QWindow>
 #include <QTest>
+#include <functional>
 #include <string>
 #include <utility>
 
@@ -22,21 +23,32 @@ bool WaitForWindowSystem(Ready&& ready) {
 
 // Whether an event of one type reached an object since this was made: the
 // window system's answer to a request, whatever it answered (a window the
-// program gives back its smallest size is resized all the same).
+// program gives back its smallest size is resized all the same); and, given
+// a test of what was asked, whether an answer granted it, whatever the
+// program made of it after.
 class Answered : public QObject {
 public:
-    Answered(QObject& target, QEvent::Type type) : target_(target), type_(type) { target.installEventFilter(this); }
+    using Grants = std::function<bool(const QEvent&)>;
+    Answered(QObject& target, QEvent::Type type, Grants grants = {})
+        : target_(target), type_(type), grants_(std::move(grants)) {
+        target.installEventFilter(this);
+    }
     ~Answered() override { target_.removeEventFilter(this); }
     bool operator()() const { return answered_; }
+    bool Granted() const { return granted_; }
     bool eventFilter(QObject*, QEvent* event) override {
-        answered_ = answered_ || event->type() == type_;
+        if (event->type() != type_) return false;
+        answered_ = true;
+        granted_ = granted_ || (grants_ && grants_(*event));
         return false;
     }
 
 private:
     QObject& target_;
     QEvent::Type type_;
+    Grants grants_;
     bool answered_ = false;
+    bool granted_ = false;
 };
 
 // Waits until no change of the focus is on its way: every shown window is

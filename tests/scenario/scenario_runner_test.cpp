@@ -114,6 +114,12 @@ TEST_P(ScenarioRunnerTest, AClosedOrHiddenWindowOfTheProgramTakesNoInput) {
     EXPECT_EQ(run.result.passed, 6);
 }
 
+TEST_P(ScenarioRunnerTest, AWriteBeyondAPropertysTypeIsOverflow) {
+    ScriptRun run = RunScript("program demo\nset frmDemo.Text1.SelStart 1e10\nset frmDemo.Slider1.Max -1e300\n");
+    EXPECT_EQ(run.failures, (std::vector<std::string>{"FAIL 2: run-time error 6: Overflow",
+                                                      "FAIL 3: run-time error 6: Overflow"}));
+}
+
 INSTANTIATE_TEST_SUITE_P(BothBackEnds, ScenarioRunnerTest, ::testing::Values(false, true),
                          [](const ::testing::TestParamInfo<bool>& info) { return info.param ? "Qt" : "Headless"; });
 

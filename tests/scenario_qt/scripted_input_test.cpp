@@ -95,6 +95,9 @@ TEST_F(ScriptedInputTest, APressWhereNoPersonCouldPressIsRefused) {
     // Outside the box's scale, and on the bare window where the box lies.
     EXPECT_NE(input.Mouse(MouseAction::Down, f, &f.Box, kLeftButton, 0, 150, 25), "");
     EXPECT_NE(input.Mouse(MouseAction::Down, f, nullptr, kLeftButton, 0, 1000, 1000), "");
+    // A point on no screen, nor any pixel Qt could route to.
+    for (MouseAction action : {MouseAction::Move, MouseAction::Down, MouseAction::Up})
+        EXPECT_NE(input.Mouse(action, f, &f.Box, kLeftButton, 0, -1e12, 25), "");
     EXPECT_TRUE(f.log.empty());
 }
 
