@@ -17,9 +17,13 @@ Frm2Main::Frm2Main(Application& app, const CoreEnvironment& env, DuoSide& duoSid
 }
 
 void Frm2Main::BuildDesign() {
-    // The ruler stands right of the fourth bore hole, the slider right of the
+    // The slider stands left of the ruler, as the main window's does, with
+    // its thumb clear of the ruler (the thumb's middle lies 60 to 90 twips
+    // into the slider) and the bare window right of the composite column as
+    // wide as the main window's. The ruler stands a little right of the
+    // fourth bore hole to make room, its age axis still clear of the
     // composite column.
-    BuildCoreDesign({{3120, 4260, 5400, 6555}, 9300, 7560, 8280, 9600});
+    BuildCoreDesign({{3120, 4260, 5400, 6555}, 7515, 7605, 8280, 9600});
     SetCaption(" QuilloryDuo ");
     Move(0, 0, 11730, 11055);
     // The Duo's scale frame takes the main window's place of the scale frame,

@@ -51,7 +51,6 @@ protected:
     void ShowSectionOfLevel(const std::string& fromDivider) override;
     bool AnnouncesAgeRefusal() const override { return false; }
     bool AgeBoxNamesErrors() const override { return true; }
-    bool SliderActsFirst() const override { return false; }
     bool ListPickShowsSection() const override { return false; }
     bool SectionPickFreesLevel() const override { return false; }
     // Its age-depth and varve-count readers (duo_age_readers.cpp).

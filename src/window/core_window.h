@@ -216,9 +216,6 @@ protected:
     virtual bool AnnouncesAgeRefusal() const { return true; }
     // The age box's error read-out names the two errors.
     virtual bool AgeBoxNamesErrors() const { return false; }
-    // The slider's move is a new user action before it writes the level
-    // (otherwise only after it).
-    virtual bool SliderActsFirst() const { return true; }
     // A bore hole picked from the list shows its section name afterwards
     // (otherwise one typed or written into the list does).
     virtual bool ListPickShowsSection() const { return true; }

@@ -217,15 +217,16 @@ void CoreWindow::Text1_Change() {
     });
 }
 
+// A slider move is a new user action in either window, counted before the
+// level is written, so the other window follows it.
 void CoreWindow::Slider1_Change() {
     state.gDrivenBy = DrivenBy::kTyped;
-    if (SliderActsFirst()) shared.gActionCount.Set(ActionCount::kUserAction);
+    shared.gActionCount.Set(ActionCount::kUserAction);
     Text2.SetText(Str(Slider1.Value()));
     Option1(1).SetValue(true);
     Option2(1).SetValue(true);
     state.gDrivenBy = DrivenBy::kNobody;
     state.gDriveIndex = 6;
-    if (!SliderActsFirst()) shared.gActionCount.Set(ActionCount::kUserAction);
 }
 
 }  // namespace quillory

@@ -306,16 +306,24 @@ TEST_F(DuoColumnsTest, FoldingByTheRulerAndTheBackgroundAndTheHeightsOfBothWindo
     LoadAll();
     quillory::Frm2Main& d = Duo();
     EXPECT_EQ(d.Width(), d.Picture1(0).Left() + 120);
-    // The slider stands clear of the columns and the panels.
-    EXPECT_GT(d.Slider1.Left(), d.BoreHole(0).Left() + d.BoreHole(0).Width());
-    EXPECT_LT(d.Slider1.Left() + d.Slider1.Width(), d.Picture1(0).Left());
-    EXPECT_LT(d.BoreHole(4).Left() + d.BoreHole(4).Width(), d.BoreHole(5).Left());
+    // The slider leaves the bare window right of the composite column to the
+    // press that shows the panels: it stands left of the ruler, as the main
+    // one's, with as much of it in view, over the fourth bore hole's
+    // outermost pixel at most, and the ruler's age axis clear of the
+    // composite column.
+    const double sliderRight = d.Slider1.Left() + d.Slider1.Width();
+    EXPECT_LT(sliderRight, d.BoreHole(0).Left());
+    EXPECT_EQ(d.BoreHole(5).Left() - d.Slider1.Left(), Main().BoreHole(5).Left() - Main().Slider1.Left());
+    EXPECT_LE(d.BoreHole(4).Left() + d.BoreHole(4).Width() - d.Slider1.Left(), 15);
+    EXPECT_LT(d.BoreHole(5).Left() + 0.9 * d.BoreHole(5).Width(), d.BoreHole(0).Left());
     d.BoreHole(5).UserMouseDown(1, 0, 5, 600);
     EXPECT_EQ(d.Width(), 8130);
     EXPECT_FALSE(d.BoreHole(5).Visible());
     EXPECT_FALSE(q.duo.gFolded);
-    // A press right of the fourth bore hole shows the composite column again.
-    d.UserMouseDown(1, 0, d.BoreHole(4).Left() + d.BoreHole(4).Width() + 100, 3000);
+    // A press right of the fourth bore hole and the slider shows the
+    // composite column again.
+    EXPECT_LT(sliderRight, d.ScaleWidth());
+    d.UserMouseDown(1, 0, sliderRight + 60, 3000);
     EXPECT_EQ(d.Width(), d.Picture1(0).Left() + 120);
     EXPECT_TRUE(d.BoreHole(5).Visible());
     d.UserMouseDown(1, 0, d.BoreHole(3).Left() + d.BoreHole(3).Width() + 50, 3000);

@@ -195,11 +195,7 @@ void Walk::OneAction(Figures& f) {
         if (!w.Slider1.AcceptsUserInput()) return;
         ++f.byKind["slider moved"];
         const long value = w.Slider1.Min() + Pick(static_cast<int>(w.Slider1.Max() - w.Slider1.Min() + 1));
-        // The Duo slider pushes only when no push of the last action is
-        // still counted.
-        const bool pushes = !duo || q_.shared.gActionCount.Get() == quillory::ActionCount::kUserAction;
-        Checked(f, at + "Slider1 moved to " + std::to_string(value), pushes ? Road::kPushes : Road::kDoesNotPush,
-                [&] { w.Slider1.UserMove(value); });
+        Checked(f, at + "Slider1 moved to " + std::to_string(value), Road::kPushes, [&] { w.Slider1.UserMove(value); });
     } else if (kind < 90) {
         const int column = kind < 82 ? 0 : 1 + Pick(4);
         forms::PictureBox& box = w.BoreHole(column);
