@@ -3,7 +3,6 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <QSignalBlocker>
 
 #include "forms/form.h"
 #include "qt/control_views.h"
@@ -75,23 +74,6 @@ std::function<void()> CommitInput(const QInputMethodEvent* event, forms::TextFie
 // Byte offsets of the model's UTF-8 text and character offsets of Qt's.
 int Bytes(const QString& text, int chars) { return static_cast<int>(text.left(chars).toUtf8().size()); }
 int Chars(const std::string& text, int bytes) { return static_cast<int>(ToQString(text.substr(0, bytes)).size()); }
-
-// Qt's editable combo box takes its text for a pick from the list (activated)
-// when it loses the focus with the text of an item it does not show as
-// picked: the program's text of an item it did not pick (a list filled after
-// the text was written) would be picked whenever the person left the box, or
-// opened its list or a menu. Leaving a box picks nothing: the widget may
-// still take that item for its current one, which shows the same text.
-class ComboWidget : public QComboBox {
-public:
-    using QComboBox::QComboBox;
-
-protected:
-    void focusOutEvent(QFocusEvent* event) override {
-        QSignalBlocker quiet(this);
-        QComboBox::focusOutEvent(event);
-    }
-};
 
 }  // namespace
 
@@ -178,7 +160,7 @@ bool TextView::Key(QKeyEvent* key) {
 // ---- ComboBox ----
 
 ComboView::ComboView(forms::ComboBox& combo, QWidget* parent, FormWindow& window)
-    : ControlView(combo, new ComboWidget(parent), window), combo_(combo), w_(static_cast<QComboBox*>(widget_)) {
+    : ControlView(combo, new QComboBox(parent), window), combo_(combo), w_(static_cast<QComboBox*>(widget_)) {
     w_->setInsertPolicy(QComboBox::NoInsert);
     QObject::connect(w_, &QComboBox::activated, this, [this](int index) {
         Input([this, index] { combo_.UserChoose(index); });
