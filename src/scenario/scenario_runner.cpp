@@ -1,7 +1,10 @@
 #include "scenario/scenario_runner.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <fstream>
+#include <limits>
+#include <optional>
 #include <sstream>
 #include <vector>
 
@@ -49,6 +52,18 @@ private:
     long activations_ = 0;
 };
 
+// The count a line gives (repeats, milliseconds): a number from 0 to the
+// largest a long of the old platform holds, else none.
+std::optional<long> ScriptCount(const std::string& text) {
+    try {
+        const double n = values::Val(text);
+        if (n >= 0 && n <= std::numeric_limits<int32_t>::max()) return static_cast<long>(n);
+    } catch (const values::RuntimeError&) {
+        // Beyond a double's range.
+    }
+    return std::nullopt;
+}
+
 // The script's lines from at on, each "repeat N" ... "end" block written out
 // N times (blocks may nest); every line keeps its own number. Within a block,
 // the lines up to its "end".
@@ -59,13 +74,14 @@ NumberedLines Unrolled(const std::vector<std::string>& lines, size_t& at, bool i
         const size_t n = at++;
         const std::string text = values::Trim(lines[n]);
         if (inBlock && text == "end") break;
-        if (text.rfind("repeat ", 0) != 0) {
+        // A repeat without a count stays a line of its own, which fails.
+        const std::optional<long> count = text.rfind("repeat ", 0) == 0 ? ScriptCount(text.substr(7)) : std::nullopt;
+        if (!count) {
             out.emplace_back(static_cast<int>(n + 1), lines[n]);
             continue;
         }
         const NumberedLines body = Unrolled(lines, at, true);
-        for (long k = static_cast<long>(values::Val(text.substr(7))); k > 0; --k)
-            out.insert(out.end(), body.begin(), body.end());
+        for (long k = *count; k > 0; --k) out.insert(out.end(), body.begin(), body.end());
     }
     return out;
 }
@@ -255,10 +271,11 @@ void ScenarioRun::Execute(const std::string& line) {
         // script unloads it so.
         Form& f = FormNamed(values::Trim(rest));
         Act([&] { return backend_->Input().Close(f); });
-    } else if (cmd == "wait") {
-        backend_->Wait(static_cast<int>(values::Val(rest)));
-    } else if (cmd == "tick") {
-        Act([&] { app_->AdvanceClock(static_cast<long>(values::Val(rest))); });
+    } else if (cmd == "wait" || cmd == "tick" || cmd == "repeat") {
+        const std::optional<long> count = ScriptCount(rest);
+        if (!count || cmd == "repeat") return Fail(cmd + " needs a count from 0 to 2147483647");
+        if (cmd == "wait") backend_->Wait(static_cast<int>(*count));
+        else Act([&] { app_->AdvanceClock(*count); });
     } else if (cmd == "copy-file") {
         auto eq = rest.find(" = ");
         if (eq == std::string::npos) return Fail("copy-file needs PATH = PATH");

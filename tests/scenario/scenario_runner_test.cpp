@@ -120,6 +120,13 @@ TEST_P(ScenarioRunnerTest, AWriteBeyondAPropertysTypeIsOverflow) {
                                                       "FAIL 3: run-time error 6: Overflow"}));
 }
 
+TEST_P(ScenarioRunnerTest, ACountBeyondALongFailsItsLine) {
+    ScriptRun run = RunScript("program demo\ntick 1e300\nwait -5\nrepeat 1e309\n");
+    EXPECT_EQ(run.failures, (std::vector<std::string>{"FAIL 2: tick needs a count from 0 to 2147483647",
+                                                      "FAIL 3: wait needs a count from 0 to 2147483647",
+                                                      "FAIL 4: repeat needs a count from 0 to 2147483647"}));
+}
+
 INSTANTIATE_TEST_SUITE_P(BothBackEnds, ScenarioRunnerTest, ::testing::Values(false, true),
                          [](const ::testing::TestParamInfo<bool>& info) { return info.param ? "Qt" : "Headless"; });
 
