@@ -67,6 +67,27 @@ TEST_F(LevelRoadTest, LevelBelowEveryBottomIsRefusedAndTheBoxesRestored) {
     EXPECT_EQ(f.Label1(8).Caption(), "800");
 }
 
+// Cores that end at composite depth 200, above the first level an import
+// opens at.
+std::string ShortModel() {
+    return Record({"Lamina name", "Bore hole (A)", "PSP", "Depth", "Bore hole (B)", "PSP", "Depth", "Bore hole (C)",
+                   "PSP", "Depth", "Bore hole (D)", "PSP", "Depth", "Composite depth"}) +
+           TieRow("0", "A-01-top", "0", "*", "*") + TieRow("100", "A-01-a", "100", "B-01-top", "0") +
+           TieRow("200", "A-01-Bot", "200", "B-01-Bot", "100");
+}
+
+TEST_F(MainWindowTest, AStepThatGivesALevelGoesOnWhereItIsRefused) {
+    quillory::FrmMain& f = Main();
+    Import(f.Command1, "short_20240209.csv", ShortModel());
+    ASSERT_EQ(services.messages.size(), 1u);
+    // The import went on to its end at the level shown before.
+    EXPECT_TRUE(f.Command3.Enabled());
+    EXPECT_EQ(f.Text2.Text(), "---");
+    Type(f.Text2, "150");
+    EXPECT_EQ(services.messages.size(), 1u);
+    EXPECT_EQ(f.Text1.Text(), "150");
+}
+
 TEST_F(LevelRoadTest, SelfWrittenLevelSkipsTheBottomTest) {
     q.shared.gActionCount.Set(9999);
     q.main.gDrivenBy = quillory::DrivenBy::kTyped;
