@@ -401,12 +401,8 @@ std::string ScriptedQtInput::Mouse(MouseAction action, forms::Form& form, forms:
     const std::string name = c ? c->QualifiedName() : form.Name();
     // No screen reaches farther than Qt's largest window does.
     const QPointF inTop = local + QPointF(InTop(*w, QPoint()));
-    if (!(std::abs(inTop.x()) <= QWIDGETSIZE_MAX && std::abs(inTop.y()) <= QWIDGETSIZE_MAX)) {
-        const char* verb = action == MouseAction::Move   ? "mouse-move"
-                           : action == MouseAction::Down ? "mouse-down"
-                                                         : "mouse-up";
-        return verb + std::string(" refused: the point of ") + name + " lies on no screen";
-    }
+    if (!(std::abs(inTop.x()) <= QWIDGETSIZE_MAX && std::abs(inTop.y()) <= QWIDGETSIZE_MAX))
+        return "the point of " + name + " lies on no screen";
     QPoint at = InTop(*w, local.toPoint());
     // A person presses only where the control can be seen; moves and
     // releases may stray, as a held button carries them to the control.

@@ -19,21 +19,29 @@ using qtback::FormWindow;
 
 namespace {
 
+// The X atom of a name; XCB_ATOM_NONE where the server has none and
+// `existing` asks for no new one.
+xcb_atom_t Atom(xcb_connection_t* connection, const char* name, bool existing) {
+    xcb_intern_atom_reply_t* reply =
+        xcb_intern_atom_reply(connection, xcb_intern_atom(connection, existing, std::strlen(name), name), nullptr);
+    const xcb_atom_t atom = reply ? reply->atom : static_cast<xcb_atom_t>(XCB_ATOM_NONE);
+    std::free(reply);
+    return atom;
+}
+
+xcb_window_t Root(xcb_connection_t* connection) {
+    return xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+}
+
 bool AskRootForWindowManager() {
     xcb_connection_t* connection = XConnection();
     if (!connection) return false;
-    static const char kName[] = "_NET_SUPPORTING_WM_CHECK";
-    xcb_intern_atom_reply_t* atom =
-        xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 1, sizeof kName - 1, kName), nullptr);
-    bool managed = false;
-    if (atom && atom->atom != XCB_ATOM_NONE) {
-        xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
-        xcb_get_property_reply_t* property = xcb_get_property_reply(
-            connection, xcb_get_property(connection, 0, root, atom->atom, XCB_ATOM_WINDOW, 0, 1), nullptr);
-        managed = property && xcb_get_property_value_length(property) > 0;
-        std::free(property);
-    }
-    std::free(atom);
+    const xcb_atom_t atom = Atom(connection, "_NET_SUPPORTING_WM_CHECK", true);
+    if (atom == XCB_ATOM_NONE) return false;
+    xcb_get_property_reply_t* property = xcb_get_property_reply(
+        connection, xcb_get_property(connection, 0, Root(connection), atom, XCB_ATOM_WINDOW, 0, 1), nullptr);
+    const bool managed = property && xcb_get_property_value_length(property) > 0;
+    std::free(property);
     return managed;
 }
 
@@ -63,14 +71,7 @@ xcb_window_t OnRoot(xcb_connection_t* connection, xcb_window_t window) {
 
 void AskWindowManagerToMaximise(QWidget& window, bool maximised) {
     xcb_connection_t* connection = XConnection();
-    auto atom = [connection](const char* name) {
-        xcb_intern_atom_reply_t* reply =
-            xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, std::strlen(name), name), nullptr);
-        xcb_atom_t value = XCB_ATOM_NONE;
-        if (reply) value = reply->atom;
-        std::free(reply);
-        return value;
-    };
+    auto atom = [connection](const char* name) { return Atom(connection, name, false); };
     xcb_client_message_event_t message{};
     message.response_type = XCB_CLIENT_MESSAGE;
     message.format = 32;
@@ -80,8 +81,7 @@ void AskWindowManagerToMaximise(QWidget& window, bool maximised) {
     message.data.data32[1] = atom("_NET_WM_STATE_MAXIMIZED_VERT");
     message.data.data32[2] = atom("_NET_WM_STATE_MAXIMIZED_HORZ");
     message.data.data32[3] = 2;  // from a pager, as a person's request
-    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
-    xcb_send_event(connection, 0, root, XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+    xcb_send_event(connection, 0, Root(connection), XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
                    reinterpret_cast<const char*>(&message));
     xcb_flush(connection);
 }

@@ -9,10 +9,10 @@
 namespace quillory {
 
 struct ShownLevel {
-    // The type-in boxes: PSP, composite depth, event-free depth and age.
-    std::string psp, gSavedText2, gSavedText3, gSavedText4;
-    // Bore hole, section number and section name.
-    std::string boreHole, sectionNumber, sectionName;
+    // The type-in boxes and the holy trinity's lists: PSP, composite depth,
+    // event-free depth and age (the saved texts the refusal gives back),
+    // bore hole, section number and section name.
+    std::array<std::string, 7> texts;
     // The read-outs: composite and event-free depth (Label1(8), Label1(10)),
     // the rows last searched (Label4), age unit, age error, interpolation
     // (Label7, Label8, Label9).

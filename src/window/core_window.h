@@ -361,7 +361,7 @@ private:
     void Label1_Change(int index);
     // A composite depth that lies below every bore hole the user may reach.
     bool BelowEveryBottom(float compositeDepth);
-    // Refuses a level below every bore hole (LevelRefused), unless a
+    // Refuses a level below every bore hole (RefuseLevel), unless a
     // procedure writes the boxes itself.
     void RefuseBelowBottom(float compositeDepth, bool announce = true);
     // A level the windows cannot take: the message, when the box announces
@@ -380,6 +380,7 @@ private:
     [[noreturn]] void WithdrawLevel();
     CoreWindow* OtherIfLoaded();
     forms::PictureBox& ViewOf(int k);
+    std::array<forms::TextField*, 7> LevelTexts();
     std::array<forms::Label*, 6> LevelReadouts();
     void ShowAgeUnitAndError(bool withNames);
     void ShowHolyTrinity(float level);

@@ -1,9 +1,6 @@
 // The type-in boxes and the level synchronisation: the road of a composite
 // depth and its event-free and age twins, the refusal of a level below every
 // bore hole, and the push of a user action to the Duo window.
-#include <cfloat>
-#include <cmath>
-
 #include "values/values.h"
 #include "tools/frm_divider.h"
 #include "window/core_window.h"
@@ -44,19 +41,20 @@ void CoreWindow::RefuseLevel(bool announce) {
 }
 
 float CoreWindow::LevelOf(double number, bool announce) {
-    if (!(std::fabs(number) <= FLT_MAX)) RefuseLevel(announce);
-    return static_cast<float>(number);
+    try {
+        return CSng(number);
+    } catch (const RuntimeError&) {
+        RefuseLevel(announce);
+    }
 }
 
 float CoreWindow::LevelOf(const std::string& text, bool announce) {
-    double number = 0;
     try {
-        number = Val(text);
+        return CSng(Val(text));
     } catch (const RuntimeError&) {
-        // Beyond even a double's range.
+        // Beyond a single's range, or even a double's.
         RefuseLevel(announce);
     }
-    return LevelOf(number, announce);
 }
 
 std::optional<double> CoreWindow::ScaleBoxLevel() const {

@@ -26,6 +26,8 @@ auto SearchResults(T& x) {
 
 PictureBox& CoreWindow::ViewOf(int k) { return k < kColumns ? BoreHole(k) : Picture1(k - kColumns); }
 
+std::array<TextField*, 7> CoreWindow::LevelTexts() { return {&Text1, &Text2, &Text3, &Text4, &Combo1, &Combo2, &Combo5}; }
+
 std::array<Label*, 6> CoreWindow::LevelReadouts() { return {&Label1(8), &Label1(10), &Label4, &Label7, &Label8, &Label9}; }
 
 void CoreWindow::EventsSettled() noexcept {
@@ -40,13 +42,8 @@ void CoreWindow::EventsSettled() noexcept {
 
 void CoreWindow::KeepShownLevel() {
     ShownLevel& s = state.shown;
-    s.psp = Text1.Text();
-    s.gSavedText2 = Text2.Text();
-    s.gSavedText3 = Text3.Text();
-    s.gSavedText4 = Text4.Text();
-    s.boreHole = Combo1.Text();
-    s.sectionNumber = Combo2.Text();
-    s.sectionName = Combo5.Text();
+    const std::array<TextField*, 7> texts = LevelTexts();
+    for (size_t i = 0; i < texts.size(); ++i) s.texts[i] = texts[i]->Text();
     const std::array<Label*, 6> readouts = LevelReadouts();
     for (size_t i = 0; i < readouts.size(); ++i) s.readouts[i] = readouts[i]->Caption();
     s.slider = Slider1.Value();
@@ -64,13 +61,8 @@ void CoreWindow::PutBackShownLevel() {
     {
         // Put back as they were, the controls set off no road of their own.
         const Application::HeldEvents held(App());
-        Text1.SetText(s.psp);
-        Text2.SetText(s.gSavedText2);
-        Text3.SetText(s.gSavedText3);
-        Text4.SetText(s.gSavedText4);
-        Combo1.SetText(s.boreHole);
-        Combo2.SetText(s.sectionNumber);
-        Combo5.SetText(s.sectionName);
+        const std::array<TextField*, 7> texts = LevelTexts();
+        for (size_t i = 0; i < texts.size(); ++i) texts[i]->SetText(s.texts[i]);
         const std::array<Label*, 6> readouts = LevelReadouts();
         for (size_t i = 0; i < readouts.size(); ++i) readouts[i]->SetCaption(s.readouts[i]);
         Slider1.SetValue(std::clamp(s.slider, Slider1.Min(), Slider1.Max()));

@@ -104,7 +104,7 @@ TEST_F(ColumnsTest, RedrawClearsPanelsAndKeepsTheLevelShown) {
         EXPECT_EQ(drawn[0].colour, f.Picture1(k).BackColor());
         EXPECT_EQ(f.Picture1(k).Draw().ScaleTop(), 70);
     }
-    EXPECT_EQ(q.main.shown.gSavedText2, "320");
+    EXPECT_EQ(q.main.shown.texts[1], "320");
     // Each column's finished drawing is its kept picture; nothing is left over it.
     for (int i = 0; i <= 5; ++i) EXPECT_TRUE(f.BoreHole(i).Draw().CurrentPrimitives().empty());
 }
