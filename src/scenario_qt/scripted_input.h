@@ -3,6 +3,9 @@
 // events delivered to a top-level window at the control's place, so that Qt
 // decides which widget receives them, keeps the implicit grab of a press,
 // opens and closes its pop-up menus and moves the focus, as for a person.
+// What is done to whole windows (resize, move, activate, close, maximise)
+// is asked of the window system as a window manager does it
+// (scripted_window_actions.cpp).
 #include "scenario/script_input.h"
 
 namespace forms {
