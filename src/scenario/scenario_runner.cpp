@@ -234,6 +234,17 @@ void ScenarioRun::Execute(const std::string& line) {
         auto sp2 = rest.find(' ');
         Target t = ParseProperty(rest.substr(0, sp2));
         std::string value = sp2 == std::string::npos ? std::string() : rest.substr(sp2 + 1);
+        if (!t.form) {
+            // Of the screen, the program and the clipboard, a script writes
+            // the clipboard's text alone, as another program on the desktop
+            // would; it reads the others.
+            if (t.property != "Clipboard.Text") {
+                Read(t);
+                return Fail(t.property + " is read-only");
+            }
+            backend_->Platform().ClipboardSetText(value);
+            return;
+        }
         bool ok = t.control ? t.control->SetProperty(t.property, value) : t.form->SetProperty(t.property, value);
         if (!ok) Fail("cannot set " + t.property);
     } else if (cmd == "menu") {

@@ -127,6 +127,18 @@ TEST_P(ScenarioRunnerTest, ACountBeyondALongFailsItsLine) {
                                                       "FAIL 4: repeat needs a count from 0 to 2147483647"}));
 }
 
+// The clipboard's text, as another program puts it there, is what a paste
+// then takes; what a script only reads fails the write.
+TEST_P(ScenarioRunnerTest, AScriptWritesTheClipboardsTextAndNothingElseOfTheScreenOrTheProgram) {
+    ScriptRun run = RunScript("program demo\nset Clipboard.Text 12.5\nkey frmDemo.Text1 Ctrl+V\n"
+                              "expect frmDemo.Text1.Text = 12.5\nset Screen.Width 1\nset Program.Ended 1\n"
+                              "set Screen.Depth 1\nexpect Screen.Width = 28800\nexpect Program.Ended = False\n");
+    EXPECT_EQ(run.failures, (std::vector<std::string>{"FAIL 5: Screen.Width is read-only",
+                                                      "FAIL 6: Program.Ended is read-only",
+                                                      "FAIL 7: no property Screen.Depth"}));
+    EXPECT_EQ(run.result.passed, 3);
+}
+
 INSTANTIATE_TEST_SUITE_P(BothBackEnds, ScenarioRunnerTest, ::testing::Values(false, true),
                          [](const ::testing::TestParamInfo<bool>& info) { return info.param ? "Qt" : "Headless"; });
 
