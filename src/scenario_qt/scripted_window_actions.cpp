@@ -90,6 +90,10 @@ std::string ScriptedQtInput::Close(forms::Form& form) {
 std::string ScriptedQtInput::Maximise(forms::Form& form, bool maximised) {
     LetGo();
     FormWindow& window = services_.WindowOf(form);
+    // A window already in that state has no such button to press: it stays
+    // as it is, and no change comes to wait for.
+    const Qt::WindowStates wanted = maximised ? Qt::WindowMaximized : Qt::WindowNoState;
+    if ((window.windowState() & ~Qt::WindowActive) == wanted) return {};
     Answered resized(window, QEvent::Resize);
     HeldUpOnStateChange busy(window, 300);
     if (UnderWindowManager()) AskWindowManagerToMaximise(window, maximised);
