@@ -3,11 +3,22 @@
 
 #include "forms/control_focus.h"
 #include "forms/form.h"
+#include "forms/tab_order.h"
 #include "values/values.h"
 
 using namespace values;
 
 namespace forms {
+
+namespace {
+
+template <class Button>
+void PressWithSpace(Button& button, int keyCode, int shift) {
+    if (!button.AcceptsUserInput() || KeyMovesFocus(button, keyCode, shift)) return;
+    if (keyCode == kKeySpace) button.UserClick();
+}
+
+}  // namespace
 
 // ---- Label ----
 
@@ -47,6 +58,8 @@ void CommandButton::UserClick() {
     Fire(Click);
 }
 
+void CommandButton::UserKey(int keyCode, int shift) { PressWithSpace(*this, keyCode, shift); }
+
 void CommandButton::Press() { Fire(Click); }
 
 std::string CommandButton::GetProperty(const std::string& p) const {
@@ -85,6 +98,8 @@ void OptionButton::UserClick() {
     SetValue(true);
 }
 
+void OptionButton::UserKey(int keyCode, int shift) { PressWithSpace(*this, keyCode, shift); }
+
 std::string OptionButton::GetProperty(const std::string& p) const {
     if (p == "Caption") return caption_;
     if (p == "Value") return BoolText(value_);
@@ -113,6 +128,8 @@ void CheckBox::UserClick() {
     form_.SetActiveControl(this);
     SetValue(value_ == 1 ? 0 : 1);
 }
+
+void CheckBox::UserKey(int keyCode, int shift) { PressWithSpace(*this, keyCode, shift); }
 
 std::string CheckBox::GetProperty(const std::string& p) const {
     if (p == "Caption") return caption_;

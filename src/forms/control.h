@@ -45,8 +45,8 @@ enum class ControlKind {
 
 // Key codes of the old platform's key events.
 enum KeyCode : int {
-    kKeyBack = 8, kKeyTab = 9, kKeyReturn = 13, kKeyEscape = 27, kKeyEnd = 35, kKeyHome = 36,
-    kKeyLeft = 37, kKeyUp = 38, kKeyRight = 39, kKeyDown = 40, kKeyInsert = 45, kKeyDelete = 46
+    kKeyBack = 8, kKeyTab = 9, kKeyReturn = 13, kKeyEscape = 27, kKeySpace = 32, kKeyPageUp = 33,
+    kKeyPageDown = 34, kKeyEnd = 35, kKeyHome = 36, kKeyLeft = 37, kKeyUp = 38, kKeyRight = 39, kKeyDown = 40, kKeyInsert = 45, kKeyDelete = 46
 };
 
 // Handlers nest: a write inside a handler runs the written control's handler

@@ -137,6 +137,8 @@ public:
     std::function<void()> Click;
     void SetFocus();
     void UserClick();
+    // A key on the button (see OptionButton::UserKey).
+    void UserKey(int keyCode, int shift = 0);
     // Value = True: the program presses the button.
     void Press();
     std::string GetProperty(const std::string& p) const override;
@@ -197,6 +199,10 @@ public:
     void SetValue(bool v);
     std::function<void()> Click;
     void UserClick();
+    // The keys of the old platform's buttons, check boxes and option
+    // buttons: Space presses the control as a click does, Tab moves the
+    // focus on; the others do nothing to it.
+    void UserKey(int keyCode, int shift = 0);
     std::string GetProperty(const std::string& p) const override;
     bool SetProperty(const std::string& p, const std::string& v) override;
     std::string DumpValue() const override { return BoolText(value_); }
@@ -215,6 +221,8 @@ public:
     void SetValue(int v);
     std::function<void()> Click;
     void UserClick();
+    // A key on the check box (see OptionButton::UserKey).
+    void UserKey(int keyCode, int shift = 0);
     std::string GetProperty(const std::string& p) const override;
     bool SetProperty(const std::string& p, const std::string& v) override;
     std::string DumpValue() const override { return std::to_string(value_); }
@@ -314,6 +322,12 @@ public:
     std::function<void()> Change, Scroll;
     // The user drags the thumb (Scroll) and lets it go (Change).
     void UserMove(long value);
+    // A key on the slider moves the thumb as a drag does, the same way in
+    // either orientation (a vertical slider has Min at the top): Left and Up
+    // by SmallChange towards Min, Right and Down towards Max, Page Up and
+    // Page Down by LargeChange, Home and End to Min and Max. Tab moves the
+    // focus on.
+    void UserKey(int keyCode, int shift = 0);
     std::string GetProperty(const std::string& p) const override;
     bool SetProperty(const std::string& p, const std::string& v) override;
     std::string DumpValue() const override { return std::to_string(value_); }

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "forms/tab_order.h"
 #include "values/runtime_error.h"
 #include "values/values.h"
 
@@ -45,6 +46,21 @@ void Slider::UserMove(long v) {
     Touch();
     Fire(Scroll);
     Fire(Change);
+}
+
+void Slider::UserKey(int keyCode, int shift) {
+    if (!AcceptsUserInput() || KeyMovesFocus(*this, keyCode, shift)) return;
+    switch (keyCode) {
+        case kKeyLeft:
+        case kKeyUp: return UserMove(value_ - SmallChange);
+        case kKeyRight:
+        case kKeyDown: return UserMove(value_ + SmallChange);
+        case kKeyPageUp: return UserMove(value_ - LargeChange);
+        case kKeyPageDown: return UserMove(value_ + LargeChange);
+        case kKeyHome: return UserMove(min_);
+        case kKeyEnd: return UserMove(max_);
+        default: return;
+    }
 }
 
 std::string Slider::GetProperty(const std::string& p) const {

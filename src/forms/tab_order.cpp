@@ -83,4 +83,12 @@ Control* NextTabStop(const Form& form, const Control* from, bool backwards) {
     return next->control;
 }
 
+bool KeyMovesFocus(Control& control, int keyCode, int shift) {
+    Form& form = control.Parent();
+    form.SetActiveControl(&control);
+    if (keyCode != kKeyTab) return false;
+    form.UserTab(shift & kShiftMask);
+    return true;
+}
+
 }  // namespace forms

@@ -13,4 +13,9 @@ class Form;
 // first in tab order when none is). nullptr when the window has no stop.
 Control* NextTabStop(const Form& form, const Control* from, bool backwards);
 
+// A key pressed on a button or a slider, which have no text to edit: the
+// control has the focus, and Tab (Shift+Tab) moves it on. True when the key
+// was Tab.
+bool KeyMovesFocus(Control& control, int keyCode, int shift);
+
 }  // namespace forms

@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QSignalBlocker>
 
@@ -173,6 +174,30 @@ int ShiftCode(Qt::KeyboardModifiers modifiers) {
     if (modifiers & Qt::ControlModifier) code |= forms::kCtrlMask;
     if (modifiers & Qt::AltModifier) code |= forms::kAltMask;
     return code;
+}
+
+int FormsKeyCode(const QKeyEvent* key) {
+    const int k = key->key();
+    if (k >= Qt::Key_A && k <= Qt::Key_Z) return key->modifiers() & Qt::ControlModifier ? 'A' + (k - Qt::Key_A) : -1;
+    switch (k) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter: return forms::kKeyReturn;
+        case Qt::Key_Escape: return forms::kKeyEscape;
+        case Qt::Key_Backspace: return forms::kKeyBack;
+        case Qt::Key_Delete: return forms::kKeyDelete;
+        case Qt::Key_Insert: return forms::kKeyInsert;
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab: return forms::kKeyTab;
+        case Qt::Key_Up: return forms::kKeyUp;
+        case Qt::Key_Down: return forms::kKeyDown;
+        case Qt::Key_Home: return forms::kKeyHome;
+        case Qt::Key_End: return forms::kKeyEnd;
+        case Qt::Key_Left: return forms::kKeyLeft;
+        case Qt::Key_Right: return forms::kKeyRight;
+        case Qt::Key_PageUp: return forms::kKeyPageUp;
+        case Qt::Key_PageDown: return forms::kKeyPageDown;
+        default: return -1;
+    }
 }
 
 }  // namespace qtback

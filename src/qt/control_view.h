@@ -7,6 +7,7 @@
 #include <QPointF>
 #include <QWidget>
 
+class QKeyEvent;
 class QMouseEvent;
 #include <functional>
 #include <string>
@@ -80,5 +81,8 @@ bool LeftButton(const QEvent* event, QEvent::Type type);
 // Mouse buttons and modifier keys as the old platform codes them.
 int ButtonCode(Qt::MouseButtons buttons);
 int ShiftCode(Qt::KeyboardModifiers modifiers);
+// Keys the model knows by code; letters only with Ctrl, as typed they are
+// characters. -1 for the others.
+int FormsKeyCode(const QKeyEvent* key);
 
 }  // namespace qtback

@@ -184,6 +184,7 @@ public:
 protected:
     void SyncContent() override;
     void SyncAlways() override;
+    bool Filter(QObject* watched, QEvent* event) override;
 
 private:
     forms::Slider& slider_;

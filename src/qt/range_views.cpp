@@ -1,4 +1,5 @@
 // Sliders and progress bars.
+#include <QKeyEvent>
 #include <algorithm>
 #include <climits>
 
@@ -14,8 +15,8 @@ int ToInt(long v) { return static_cast<int>(std::clamp<long>(v, INT_MIN, INT_MAX
 SliderView::SliderView(forms::Slider& slider, QWidget* parent, FormWindow& window)
     : ControlView(slider, new QSlider(parent), window), slider_(slider), w_(static_cast<QSlider*>(widget_)) {
     w_->setTickPosition(QSlider::TicksBelow);
-    // A drag reaches the model when the thumb is let go; a step from the
-    // keyboard or a click on the track at once.
+    // A drag reaches the model when the thumb is let go; a step of a click
+    // on the track or of the wheel at once (keys: Filter).
     QObject::connect(w_, &QSlider::valueChanged, this, [this](int v) {
         if (!w_->isSliderDown()) Input([this, v] { slider_.UserMove(v); });
     });
@@ -23,6 +24,19 @@ SliderView::SliderView(forms::Slider& slider, QWidget* parent, FormWindow& windo
         long v = w_->value();
         Input([this, v] { slider_.UserMove(v); });
     });
+}
+
+// The keys that move the thumb reach the model, which moves it as the old
+// platform's slider does (Qt's own steps would turn Left and Right about on
+// a vertical slider with its minimum at the top); Tab is left to the window.
+bool SliderView::Filter(QObject* watched, QEvent* event) {
+    if (watched != w_ || event->type() != QEvent::KeyPress) return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const int code = FormsKeyCode(key);
+    if (code < 0 || code == forms::kKeyTab) return false;
+    const int shift = ShiftCode(key->modifiers());
+    Input([this, code, shift] { slider_.UserKey(code, shift); });
+    return true;
 }
 
 void SliderView::SyncContent() {

@@ -16,30 +16,6 @@ bool IsTyped(const QKeyEvent* key) {
     return !text.isEmpty() && text.at(0).isPrint() && !(key->modifiers() & (Qt::ControlModifier | Qt::MetaModifier));
 }
 
-// Keys the model knows by code; letters only with Ctrl, as typed they are
-// characters. -1 for the others.
-int FormsKeyCode(const QKeyEvent* key) {
-    const int k = key->key();
-    if (k >= Qt::Key_A && k <= Qt::Key_Z) return key->modifiers() & Qt::ControlModifier ? 'A' + (k - Qt::Key_A) : -1;
-    switch (k) {
-        case Qt::Key_Return:
-        case Qt::Key_Enter: return forms::kKeyReturn;
-        case Qt::Key_Escape: return forms::kKeyEscape;
-        case Qt::Key_Backspace: return forms::kKeyBack;
-        case Qt::Key_Delete: return forms::kKeyDelete;
-        case Qt::Key_Insert: return forms::kKeyInsert;
-        case Qt::Key_Tab:
-        case Qt::Key_Backtab: return forms::kKeyTab;
-        case Qt::Key_Up: return forms::kKeyUp;
-        case Qt::Key_Down: return forms::kKeyDown;
-        case Qt::Key_Home: return forms::kKeyHome;
-        case Qt::Key_End: return forms::kKeyEnd;
-        case Qt::Key_Left: return forms::kKeyLeft;
-        case Qt::Key_Right: return forms::kKeyRight;
-        default: return -1;
-    }
-}
-
 bool IsCaretKey(int code) {
     return code == forms::kKeyHome || code == forms::kKeyEnd || code == forms::kKeyLeft || code == forms::kKeyRight;
 }

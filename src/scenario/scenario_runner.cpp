@@ -86,6 +86,29 @@ NumberedLines Unrolled(const std::vector<std::string>& lines, size_t& at, bool i
     return out;
 }
 
+bool TakesText(const Control& c) {
+    return c.Kind() == forms::ControlKind::TextBox || c.Kind() == forms::ControlKind::ComboBox;
+}
+
+// Why a script's named key does not reach the control, alike on both back
+// ends; empty when it does. A box takes every key; a slider the keys that
+// move its thumb, a button, check box or option button Space; each of them
+// Tab.
+std::string KeyRefusal(const Control& c, int code) {
+    using K = forms::ControlKind;
+    if (TakesText(c) || code == forms::kKeyTab) return {};
+    const std::string refused = "key refused: " + c.QualifiedName() + " takes ";
+    if (c.Kind() == K::Slider) {
+        static const int thumb[] = {forms::kKeyLeft,   forms::kKeyUp,     forms::kKeyRight, forms::kKeyDown,
+                                    forms::kKeyPageUp, forms::kKeyPageDown, forms::kKeyHome, forms::kKeyEnd};
+        if (std::find(std::begin(thumb), std::end(thumb), code) != std::end(thumb)) return {};
+        return refused + "the arrows, PageUp, PageDown, Home, End and Tab";
+    }
+    if (c.Kind() == K::CommandButton || c.Kind() == K::CheckBox || c.Kind() == K::OptionButton)
+        return code == forms::kKeySpace ? std::string() : refused + "Space and Tab";
+    return "cannot send keys to " + c.QualifiedName();
+}
+
 }  // namespace
 
 ScenarioRun::ScenarioRun(const std::string& path, const BackendFactory& factory, std::ostream& out)
@@ -315,8 +338,11 @@ void ScenarioRun::Key(const Target& t, const std::string& key) {
     int code = KeyCodeByName(key, shift);
     if (code < 0 && key.size() != 1) return Fail("unknown key " + key);
     if (std::string why = Refusal("key", *t.control); !why.empty()) return Fail(why);
-    if (code < 0) Act([&] { return backend_->Input().Type(*t.control, key, false); });
-    else Act([&] { return backend_->Input().Key(*t.control, code, shift); });
+    // In a box, Space types a blank.
+    const bool blank = code == forms::kKeySpace && TakesText(*t.control);
+    if (code < 0 || blank) return Act([&] { return backend_->Input().Type(*t.control, blank ? " " : key, false); });
+    if (std::string why = KeyRefusal(*t.control, code); !why.empty()) return Fail(why);
+    Act([&] { return backend_->Input().Key(*t.control, code, shift); });
 }
 
 void ScenarioRun::Mouse(const std::string& cmd, std::istringstream& args) {

@@ -45,6 +45,9 @@ int KeyCodeByName(std::string k, int& shift) {
     if (k == "Delete") return forms::kKeyDelete;
     if (k == "Insert") return forms::kKeyInsert;
     if (k == "Tab") return forms::kKeyTab;
+    if (k == "Space") return forms::kKeySpace;
+    if (k == "PageUp") return forms::kKeyPageUp;
+    if (k == "PageDown") return forms::kKeyPageDown;
     if (k == "Up") return forms::kKeyUp;
     if (k == "Down") return forms::kKeyDown;
     if (k == "Home") return forms::kKeyHome;

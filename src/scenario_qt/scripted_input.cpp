@@ -247,7 +247,9 @@ std::string ScriptedQtInput::Click(forms::Control& c, bool twice) {
     return {};
 }
 
-// A person clicks into a box that does not have the focus yet.
+// A person clicks into a box that does not have the focus yet. A box under
+// another control, and a slider or a button, which a click would move or
+// press, are reached with the Tab key.
 std::string ScriptedQtInput::Focus(forms::Control& c) {
     FormWindow& window = services_.WindowOf(c.Parent());
     QWidget* w = window.WidgetOf(c);
@@ -256,8 +258,8 @@ std::string ScriptedQtInput::Focus(forms::Control& c) {
     if (window.focusWidget() == field) return {};
     QPoint at = field->rect().center();
     if (!Reachable(*field, at)) return c.QualifiedName() + " lies outside its window";
-    // A box under another control is reached with the Tab key.
-    if (Uncovered(*field, at)) ClickAt(window, InTop(*field, at));
+    const bool box = c.Kind() == forms::ControlKind::TextBox || c.Kind() == forms::ControlKind::ComboBox;
+    if (box && Uncovered(*field, at)) ClickAt(window, InTop(*field, at));
     else field->setFocus(Qt::TabFocusReason);
     // The keys that follow would reach another control.
     if (window.focusWidget() != field) return c.QualifiedName() + " did not take the focus";
@@ -279,8 +281,6 @@ std::string ScriptedQtInput::Type(forms::Control& c, const std::string& text, bo
 }
 
 std::string ScriptedQtInput::Key(forms::Control& c, int keyCode, int shift) {
-    if (c.Kind() != forms::ControlKind::TextBox && c.Kind() != forms::ControlKind::ComboBox)
-        return "cannot send keys to " + c.QualifiedName();
     Qt::Key key = Qt::Key_unknown;
     switch (keyCode) {
         case forms::kKeyReturn: key = Qt::Key_Return; break;
@@ -295,6 +295,9 @@ std::string ScriptedQtInput::Key(forms::Control& c, int keyCode, int shift) {
         case forms::kKeyEnd: key = Qt::Key_End; break;
         case forms::kKeyLeft: key = Qt::Key_Left; break;
         case forms::kKeyRight: key = Qt::Key_Right; break;
+        case forms::kKeySpace: key = Qt::Key_Space; break;
+        case forms::kKeyPageUp: key = Qt::Key_PageUp; break;
+        case forms::kKeyPageDown: key = Qt::Key_PageDown; break;
         default:
             if (keyCode >= 'A' && keyCode <= 'Z') key = static_cast<Qt::Key>(Qt::Key_A + (keyCode - 'A'));
             else return "no key " + std::to_string(keyCode);

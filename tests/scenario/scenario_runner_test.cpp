@@ -139,6 +139,21 @@ TEST_P(ScenarioRunnerTest, AScriptWritesTheClipboardsTextAndNothingElseOfTheScre
     EXPECT_EQ(run.result.passed, 3);
 }
 
+// Space presses a button, a check box or an option button as a click does,
+// and types a blank in a box; a key the control does not take fails its line.
+TEST_P(ScenarioRunnerTest, SpacePressesAButtonAndAKeyAControlDoesNotTakeIsRefused) {
+    ScriptRun run = RunScript("program demo\nkey frmDemo.Check1 Space\nexpect frmDemo.Label2.Caption = check 1\n"
+                              "key frmDemo.Option1(1) Space\nexpect frmDemo.Option1(1).Value = True\nanswer No\n"
+                              "key frmDemo.Command1 Space\nexpect-message Demo | Start the timer?\n"
+                              "key frmDemo.Command1 Down\nkey frmDemo.Slider1 Space\nkey frmDemo.Label1 Space\n"
+                              "key frmDemo.Text1 Space\nexpect frmDemo.Text1.Text =  \n");
+    EXPECT_EQ(run.failures,
+              (std::vector<std::string>{"FAIL 9: key refused: Command1 takes Space and Tab",
+                                        "FAIL 10: key refused: Slider1 takes the arrows, PageUp, PageDown, Home, End and Tab",
+                                        "FAIL 11: cannot send keys to Label1"}));
+    EXPECT_EQ(run.result.passed, 4);
+}
+
 INSTANTIATE_TEST_SUITE_P(BothBackEnds, ScenarioRunnerTest, ::testing::Values(false, true),
                          [](const ::testing::TestParamInfo<bool>& info) { return info.param ? "Qt" : "Headless"; });
 
