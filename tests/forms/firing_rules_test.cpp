@@ -216,23 +216,18 @@ TEST_F(FiringRules, SliderFiresOnlyForTheUserAndRefusesOutOfRangeWrites) {
     EXPECT_EQ(f().Bar.Value(), 2);
 }
 
-// By the slider's own steps, within its range, each key that moves it as a
-// drag does; one at an end moves nothing, and Tab moves the focus on.
+// By the slider's own steps, within its range, as a drag moves it; Tab
+// moves the focus on.
 TEST_F(FiringRules, SliderKeysMoveTheThumbAsADragDoes) {
     auto& s = f().Slider1;
-    s.SetMax(20);
     s.SmallChange = 2;
-    s.LargeChange = 7;
     s.Scroll = [this] { log().push_back("Scroll"); };
     s.Change = [this] { log().push_back(std::to_string(f().Slider1.Value())); };
     log().clear();
-    for (int key : {kKeyDown, kKeyRight, kKeyPageDown, kKeyEnd, kKeyEnd, kKeyUp, kKeyLeft, kKeyPageUp, kKeyHome})
-        s.UserKey(key);
-    EXPECT_EQ(log(), (std::vector<std::string>{"Scroll", "2", "Scroll", "4", "Scroll", "11", "Scroll", "20", "Scroll",
-                                               "18", "Scroll", "16", "Scroll", "9", "Scroll", "0"}));
-    s.UserKey(kKeyTab);
+    for (int key : {kKeyDown, kKeyPageDown, kKeyEnd, kKeyEnd, kKeyLeft, kKeyPageUp, kKeyHome, kKeyTab}) s.UserKey(key);
+    EXPECT_EQ(log(), (std::vector<std::string>{"Scroll", "2", "Scroll", "7", "Scroll", "10", "Scroll", "8", "Scroll",
+                                               "3", "Scroll", "0"}));
     EXPECT_EQ(f().ActiveControl(), &f().Opt(0));
-    EXPECT_EQ(s.Value(), 0);
 }
 
 TEST_F(FiringRules, AHandlerThatKeepsSettingOffItselfRunsOutOfStackAsATrappableError) {
