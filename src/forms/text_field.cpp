@@ -14,13 +14,15 @@ using namespace values;
 namespace forms {
 namespace {
 
-// The caret steps over whole characters of the UTF-8 text.
+// The caret steps over whole characters of the UTF-8 text, or over single
+// bytes of a text in the old platform's code page (read from its files).
 bool InsideCharacter(const std::string& text, int i) {
     return i > 0 && i < static_cast<int>(text.size()) && (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80;
 }
 
 int CharacterBefore(const std::string& text, int i) {
     if (i <= 0) return 0;
+    if (!IsUtf8(text)) return i - 1;
     do --i;
     while (InsideCharacter(text, i));
     return i;
@@ -29,6 +31,7 @@ int CharacterBefore(const std::string& text, int i) {
 int CharacterAfter(const std::string& text, int i) {
     const int size = static_cast<int>(text.size());
     if (i >= size) return size;
+    if (!IsUtf8(text)) return i + 1;
     do ++i;
     while (InsideCharacter(text, i));
     return i;
