@@ -309,9 +309,8 @@ TEST_F(DuoRoadTest, ARefusedLevelLeavesBothWindowsInStep) {
     EXPECT_EQ(q.duo.gDrivenBy, DrivenBy::kNobody);
 }
 
-// Pasted into any level box of either window, by Ctrl+V or Shift+Insert, a
-// text gives what typing it gives, and a cut by Ctrl+X or Shift+Delete what
-// Delete gives: every control and the core columns of both windows alike.
+// In every level box of either window a paste (Ctrl+V, Shift+Insert) gives what typing
+// its text gives, a cut (Ctrl+X, Shift+Delete) what Delete gives: both windows whole.
 TEST_F(DuoRoadTest, APasteIsTypingAndACutIsDeleteInEveryLevelBox) {
     LoadAll(true);
     const std::initializer_list<quillory::CoreWindow*> both{&Main(), &Duo()};
@@ -326,14 +325,13 @@ TEST_F(DuoRoadTest, APasteIsTypingAndACutIsDeleteInEveryLevelBox) {
         }
         return out.str();
     };
-    using forms::kCtrlMask, forms::kShiftMask, forms::kKeyDelete;
     for (quillory::CoreWindow* w : both)
         for (auto [box, text] : {std::pair{&w->Text2, "300"}, {&w->Text3, "286.5"}, {&w->Text4, "3000"}, {&w->Text1, "20"}}) {
             services.clipboardText = text;
-            EXPECT_EQ(from500(*box, "", 'V', kCtrlMask), from500(*box, text)) << box->Name();
-            EXPECT_EQ(from500(*box, "", forms::kKeyInsert, kShiftMask), from500(*box, text)) << box->Name();
-            EXPECT_EQ(from500(*box, "", 'X', kCtrlMask), from500(*box, "", kKeyDelete)) << box->Name();
-            EXPECT_EQ(from500(*box, "", kKeyDelete, kShiftMask), from500(*box, "", kKeyDelete)) << box->Name();
+            EXPECT_EQ(from500(*box, "", 'V', forms::kCtrlMask), from500(*box, text)) << box->Name();
+            EXPECT_EQ(from500(*box, "", forms::kKeyInsert, forms::kShiftMask), from500(*box, text)) << box->Name();
+            EXPECT_EQ(from500(*box, "", 'X', forms::kCtrlMask), from500(*box, "", forms::kKeyDelete)) << box->Name();
+            EXPECT_EQ(from500(*box, "", forms::kKeyDelete, forms::kShiftMask), from500(*box, "", forms::kKeyDelete)) << box->Name();
         }
 }
 
