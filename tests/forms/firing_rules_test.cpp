@@ -127,8 +127,8 @@ TEST_F(FiringRules, BoxAndComboEditWhereTheCaretIs) {
 }
 
 // Shift with Home, End and the arrows selects (with Ctrl by words), Ctrl+C,
-// Ctrl+X and Ctrl+V use the program's clipboard, a paste its first line: one
-// Change for each cut or paste, which its character set to 0 in KeyPress cancels.
+// Ctrl+X and Ctrl+V use the program's clipboard, a paste its first line: no
+// more than one Change for each cut or paste, none when KeyPress refuses it.
 TEST_F(FiringRules, BoxAndComboSelectCutCopyAndPasteAlike) {
     for (TextField* field : std::vector<TextField*>{&f().Text1, &f().Combo1}) {
         f().Text1.Change = f().Combo1.Change = [this, field] { log().push_back(field->Text()); };
