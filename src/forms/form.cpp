@@ -140,6 +140,7 @@ void Form::UserActivate() {
 }
 
 void Form::UserTab(bool backwards) {
+    focusMarked_ = true;
     if (Control* next = NextTabStop(*this, activeControl_, backwards)) SetActiveControl(next);
 }
 
