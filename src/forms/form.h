@@ -49,7 +49,9 @@ public:
     double Height() const { return height_; }
     void SetLeft(double v);
     void SetTop(double v);
-    void SetWidth(double v);   // runs Resize at once when the size changes
+    // Each runs Resize at once when the size changes; a size beyond the
+    // largest screen's (surface.h) is held to it, as is a user's.
+    void SetWidth(double v);
     void SetHeight(double v);
     void Move(double left, double top, double width, double height);
     double ScaleWidth() const;

@@ -127,6 +127,10 @@ void FormWindow::SyncWindow() {
     client_->setEnabled(form_.Enabled());
     menuBar_->setEnabled(form_.Enabled());
     menuBar_->setVisible(bar);
+    // The window system holds a drag, or a maximised window, where the form
+    // holds a size.
+    setMaximumSize(Pixels(forms::kLargestScreenWidthTwips - forms::kFrameWidth),
+                   Pixels(forms::kLargestScreenHeightTwips - form_.FrameHeight()) + MenuBarHeight());
     int state = form_.WindowState();
     if (state == 0 && !restoring_) SyncPlace();
     Qt::WindowStates wanted = state == 1 ? Qt::WindowMinimized : state == 2 ? Qt::WindowMaximized : Qt::WindowNoState;

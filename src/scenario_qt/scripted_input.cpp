@@ -441,7 +441,7 @@ std::string ScriptedQtInput::Resize(forms::Form& form, double width, double heig
     if (!QRectF(QPointF(Twips(1), Twips(1)), QPointF(most, most)).contains(inside))
         return "resize refused: " + form.Name() + " cannot be " + QString::number(width).toStdString() + " x " +
                QString::number(height).toStdString() + " twips";
-    const QSize wanted(Pixels(inside.x()), Pixels(inside.y()) + bar);
+    const QSize wanted = QSize(Pixels(inside.x()), Pixels(inside.y()) + bar).boundedTo(window.maximumSize());
     Answered resized(window, QEvent::Resize,
                      [&](const QEvent& e) { return static_cast<const QResizeEvent&>(e).size() == wanted; });
     window.resize(wanted);
