@@ -10,7 +10,8 @@
 //     - Label: a program write that changes Caption fires Change.
 //     - TextBox: a program write of Text fires Change. A keystroke fires
 //       KeyDown, then KeyPress (which may swallow the key by setting it to 0),
-//       then the text changes and Change fires.
+//       then the text changes and Change fires, then KeyUp; a paste or a cut
+//       too, by whichever key (TextField::UserKey).
 //     - ComboBox: a user's pick from the list fires only Click; typing, or a
 //       program write of Text, fires Change; a program write of ListIndex fires
 //       Click; AddItem, RemoveItem and Clear fire nothing.
@@ -192,15 +193,6 @@ protected:
         RunEvent(App(), handler, std::forward<Args>(args)...);
     }
     bool FormRetired() const;
-    // A typed character's KeyDown, then its KeyPress when the key code is
-    // left; false once the form is gone.
-    template <class Down, class Press>
-    bool FireTyped(const Down& down, const Press& press, int& code, int& ascii) {
-        Fire(down, code, 0);
-        if (FormRetired()) return false;
-        if (code != 0) Fire(press, ascii);
-        return !FormRetired();
-    }
 
     Form& form_;
 

@@ -34,8 +34,8 @@ private:
 };
 
 // What a text box and an editable combo box share: one line of text with
-// the caret, or a selection, in it (byte offsets), and the whole editing of
-// that line by the person's keys.
+// the caret, or a selection, in it (byte offsets), the whole editing of that
+// line by the person's keys, and the key events of those keys.
 class TextField : public Control {
 public:
     const std::string& Text() const { return text_; }
@@ -53,10 +53,22 @@ public:
     // selects it.
     void Select(int anchor, int caret);
     void UserSelectAll();
-    // User input: a typed character, or a key by its code (Enter,
-    // Backspace, Home, a letter with Ctrl...) with the Shift and Ctrl state.
-    virtual void UserKeyChar(char c) = 0;
-    virtual void UserKey(int keyCode, int shift = 0) = 0;
+    // Every key the person presses raises KeyDown before what it does and
+    // KeyUp after; a key code set to 0 in KeyDown, or a character set to 0
+    // in KeyPress, cancels what it does. A typed character, and Enter,
+    // Escape, Backspace and Ctrl with a letter, also raise KeyPress between
+    // them, with the character the edit then acts on: Ctrl+A (1) selects
+    // all, Ctrl+C (3) copies, Ctrl+V (22) pastes and Ctrl+X (24) cuts.
+    // Ctrl+Insert copies, Shift+Insert pastes, Shift+Delete cuts; Home, End,
+    // Left and Right move the caret (Shift extends the selection, Ctrl steps
+    // by words). A paste or a cut is one Change, between KeyDown and KeyUp.
+    void UserKeyChar(char c);
+    void UserKey(int keyCode, int shift = 0);
+    // While the Change of the person's own edit runs, with all it sets off:
+    // the box is the one the person is typing in.
+    bool UserEditing() const { return userEditing_; }
+    std::function<void(int& keyAscii)> KeyPress;
+    std::function<void(int& keyCode, int shift)> KeyDown, KeyUp;
     std::string GetProperty(const std::string& p) const override;
     bool SetProperty(const std::string& p, const std::string& v) override;
     std::string DumpValue() const override { return text_; }
@@ -65,34 +77,12 @@ protected:
     using Control::Control;
     // Whether the person's keys may change the text now.
     virtual bool Editable() const = 0;
+    // Whether typed characters reach the box at all.
+    virtual bool TakesCharacters() const { return true; }
     // The person's edit: the text becomes next, the caret goes to caret.
     virtual void TakeEdit(const std::string& next, int caret) = 0;
-    // A typed character in place of the selection.
-    void TypeAtCaret(char c);
-    // Backspace and Delete: the selection, else the character before or
-    // after the caret.
-    void EraseAtCaret(bool forward);
-    // The keys that edit the line by themselves and reach no handler, as
-    // keys that type nothing: Home, End, Left and Right move the caret (Shift
-    // extends the selection, Ctrl steps by words), Ctrl+A selects all, Ctrl+C
-    // (Ctrl+Insert) copies, Ctrl+X (Shift+Delete) cuts and Ctrl+V
-    // (Shift+Insert) pastes; Ctrl with another letter does nothing. False for
-    // every other key.
-    bool EditingKey(int keyCode, int shift);
-    // After a key's KeyDown: the KeyPress of Enter, Escape and Backspace and
-    // the edit of Backspace and Delete; false once the form is gone.
-    template <class Press>
-    bool PressAndErase(const Press& press, int code) {
-        if (code == kKeyReturn || code == kKeyEscape || code == kKeyBack) {
-            int ascii = code;
-            Fire(press, ascii);
-            if (FormRetired()) return false;
-            if (ascii == kKeyBack) EraseAtCaret(false);
-        } else if (code == kKeyDelete) {
-            EraseAtCaret(true);
-        }
-        return true;
-    }
+    // What Up and Down do after their KeyDown: nothing in a text box.
+    virtual void StepList(int /*keyCode*/) {}
 
     std::string text_;
     int selStart_ = 0, selLength_ = 0;
@@ -100,10 +90,23 @@ protected:
     bool caretFirst_ = false;
 
 private:
-    bool MoveCaret(int keyCode, int shift);
+    // After KeyDown: the key's KeyPress and its edit; false once the form
+    // is gone.
+    bool PressAndEdit(int keyCode, int shift);
+    // What the edit does with a character that KeyPress left.
+    void EditByCharacter(int ascii);
+    // Backspace and Delete: the selection, else the character before or
+    // after the caret.
+    void EraseAtCaret(bool forward);
+    // The person's edit taken, UserEditing meanwhile.
+    void Edit(const std::string& next, int caret);
+    // Home, End, Left and Right; nothing for other keys.
+    void MoveCaret(int keyCode, int shift);
     void ReplaceSelection(const std::string& s);
     void Copy();
+    void Cut();
     void Paste();
+    bool userEditing_ = false;
 };
 
 class TextBox : public TextField {
@@ -114,12 +117,7 @@ public:
     bool Locked = false;
     int MaxLength = 0;
     std::function<void()> Change, GotFocus, LostFocus, Click;
-    std::function<void(int& keyAscii)> KeyPress;
-    std::function<void(int& keyCode, int shift)> KeyDown, KeyUp;
     void SetFocus();
-
-    void UserKeyChar(char c) override;
-    void UserKey(int keyCode, int shift = 0) override;
     void UserClick();
     std::string GetProperty(const std::string& p) const override;
     bool SetProperty(const std::string& p, const std::string& v) override;
@@ -164,21 +162,20 @@ public:
     void Clear();
     int Style = 0;  // 0 drop-down combo, 2 drop-down list
     std::function<void()> Change, Click, GotFocus, LostFocus;
-    std::function<void(int& keyAscii)> KeyPress;
-    std::function<void(int& keyCode, int shift)> KeyDown;
     void SetFocus();
-    // A user's pick from the list; typing into the box.
+    // A user's pick from the list.
     void UserChoose(int index);
     bool UserChoose(const std::string& item);
-    void UserKeyChar(char c) override;
-    void UserKey(int keyCode, int shift = 0) override;
     std::string GetProperty(const std::string& p) const override;
     bool SetProperty(const std::string& p, const std::string& v) override;
     const std::vector<std::string>& Items() const { return list_; }
 
 protected:
     bool Editable() const override { return Style != 2; }
+    bool TakesCharacters() const override { return Style != 2; }
     void TakeEdit(const std::string& next, int caret) override;
+    // Up and Down choose the item before or after.
+    void StepList(int keyCode) override;
 
 private:
     // The caret goes to caret; a new text v takes the list item it names as

@@ -41,12 +41,14 @@ void Form::SetLeft(double v) { if (v != left_) { left_ = v; Touch(); } }
 void Form::SetTop(double v) { if (v != top_) { top_ = v; Touch(); } }
 
 void Form::SetWidth(double v) {
+    v = std::min(v, static_cast<double>(kLargestScreenWidthTwips));
     if (v == width_) return;
     width_ = v;
     FireResize();
 }
 
 void Form::SetHeight(double v) {
+    v = std::min(v, static_cast<double>(kLargestScreenHeightTwips));
     if (v == height_) return;
     height_ = v;
     FireResize();
@@ -140,10 +142,13 @@ void Form::UserActivate() {
 }
 
 void Form::UserTab(bool backwards) {
+    focusMarked_ = true;
     if (Control* next = NextTabStop(*this, activeControl_, backwards)) SetActiveControl(next);
 }
 
 void Form::UserResize(double width, double height) {
+    width = std::min(width, static_cast<double>(kLargestScreenWidthTwips));
+    height = std::min(height, static_cast<double>(kLargestScreenHeightTwips));
     // One resize event for a drag of both edges, as the platform sends it.
     if (width == width_ && height == height_) return;
     width_ = width;

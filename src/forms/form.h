@@ -49,7 +49,9 @@ public:
     double Height() const { return height_; }
     void SetLeft(double v);
     void SetTop(double v);
-    void SetWidth(double v);   // runs Resize at once when the size changes
+    // Each runs Resize at once when the size changes; a size beyond the
+    // largest screen's (surface.h) is held to it, as is a user's.
+    void SetWidth(double v);
     void SetHeight(double v);
     void Move(double left, double top, double width, double height);
     double ScaleWidth() const;
@@ -85,6 +87,9 @@ public:
     // The Tab key (Shift+Tab: backwards): the focus moves on in tab order
     // (tab_order.h).
     void UserTab(bool backwards);
+    // Once the keyboard has moved the focus in the window, the control that
+    // has it shows a focus mark, as the old platform draws one.
+    bool FocusMarked() const { return focusMarked_; }
     void UserResize(double width, double height);
     void UserMove(double left, double top);
     void UserClick();
@@ -178,6 +183,7 @@ private:
     // The normal place and size, kept while the window is not normal.
     Bounds normal_{};
     bool enabled_ = true, visible_ = false, loaded_ = false, everShown_ = false, retired_ = false;
+    bool focusMarked_ = false;
     unsigned long front_ = 0;
     Surface surface_;
     std::vector<std::unique_ptr<Control>> controls_;

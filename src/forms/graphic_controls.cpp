@@ -67,8 +67,10 @@ PictureBox::PictureBox(Form& f, std::string name, int index)
 
 void PictureBox::UpdateInnerSize() {
     double border = borderStyle_ ? kPictureBorder : 0;
-    auto inner = [border](double outer) { return static_cast<int>(std::lround(std::max(0.0, outer - border))); };
-    surface_.SetInnerSize(inner(Width()), inner(Height()));
+    auto inner = [border](double outer, int most) {
+        return static_cast<int>(std::lround(std::clamp(outer - border, 0.0, static_cast<double>(most))));
+    };
+    surface_.SetInnerSize(inner(Width(), kLargestScreenWidthTwips), inner(Height(), kLargestScreenHeightTwips));
 }
 
 void PictureBox::SetWidth(double v) {

@@ -23,6 +23,11 @@ namespace forms {
 
 struct LoadedPicture;  // a decoded image, owned by the back end
 
+// The largest screens made show 7680 x 4320 pixels, here in twips: a window
+// is held to that size, as a window system holds a window to what its
+// screens show, and a picture box keeps a picture of no more of itself.
+inline constexpr int kLargestScreenWidthTwips = 7680 * 15, kLargestScreenHeightTwips = 4320 * 15;
+
 // The user scale, in single precision as the old platform keeps ScaleLeft,
 // ScaleTop, ScaleWidth and ScaleHeight: the drawing compares single-precision
 // table values with these edges, and a level on an edge must equal it.

@@ -2,7 +2,6 @@
 #include "forms/controls.h"
 
 #include <algorithm>
-#include <cctype>
 
 #include "forms/control_focus.h"
 #include "forms/form.h"
@@ -19,16 +18,6 @@ namespace {
 int ListPropertyIndex(const std::string& p) {
     if (p.rfind("List(", 0) != 0 || p.back() != ')') return -1;
     return CInt(Val(p.substr(5, p.size() - 6)));
-}
-
-// Key code the old platform reports in KeyDown for a typed character.
-int KeyCodeOf(char c) {
-    unsigned char u = static_cast<unsigned char>(c);
-    if (std::isalpha(u)) return std::toupper(u);
-    if (c == '.') return 190;
-    if (c == ',') return 188;
-    if (c == '-') return 189;
-    return u;
 }
 
 }  // namespace
@@ -67,27 +56,6 @@ void TextBox::TakeEdit(const std::string& next, int caret) {
     text_ = next;
     Touch();
     Fire(Change);
-}
-
-void TextBox::UserKeyChar(char c) {
-    if (!AcceptsUserInput()) return;
-    form_.SetActiveControl(this);
-    int code = KeyCodeOf(c), ascii = static_cast<unsigned char>(c);
-    if (!FireTyped(KeyDown, KeyPress, code, ascii)) return;
-    if (code != 0 && ascii != 0) TypeAtCaret(static_cast<char>(ascii));
-    int up = code;
-    Fire(KeyUp, up, 0);
-}
-
-void TextBox::UserKey(int keyCode, int shift) {
-    if (!AcceptsUserInput()) return;
-    form_.SetActiveControl(this);
-    if (EditingKey(keyCode, shift)) return;
-    int code = keyCode;
-    Fire(KeyDown, code, shift);
-    if (FormRetired() || code == 0 || !PressAndErase(KeyPress, code)) return;
-    if (code == kKeyTab) form_.UserTab(shift & kShiftMask);
-    Fire(KeyUp, code, shift);
 }
 
 std::string TextBox::GetProperty(const std::string& p) const {
@@ -183,26 +151,10 @@ bool ComboBox::UserChoose(const std::string& item) {
     return true;
 }
 
-void ComboBox::UserKeyChar(char c) {
-    if (!AcceptsUserInput() || Style == 2) return;
-    form_.SetActiveControl(this);
-    int code = KeyCodeOf(c), ascii = static_cast<unsigned char>(c);
-    if (!FireTyped(KeyDown, KeyPress, code, ascii)) return;
-    if (code != 0 && ascii != 0) TypeAtCaret(static_cast<char>(ascii));
-}
-
-void ComboBox::UserKey(int keyCode, int shift) {
-    if (!AcceptsUserInput()) return;
-    form_.SetActiveControl(this);
-    if (EditingKey(keyCode, shift)) return;
-    int code = keyCode;
-    Fire(KeyDown, code, shift);
-    if (FormRetired() || !PressAndErase(KeyPress, code)) return;
-    if (code == kKeyTab) form_.UserTab(shift & kShiftMask);
-    if ((code == kKeyDown || code == kKeyUp) && ListCount() > 0) {
-        int next = std::clamp(listIndex_ + (code == kKeyDown ? 1 : -1), 0, ListCount() - 1);
-        if (next != listIndex_) UserChoose(next);
-    }
+void ComboBox::StepList(int keyCode) {
+    if (ListCount() == 0) return;
+    int next = std::clamp(listIndex_ + (keyCode == kKeyDown ? 1 : -1), 0, ListCount() - 1);
+    if (next != listIndex_) UserChoose(next);
 }
 
 std::string ComboBox::GetProperty(const std::string& p) const {

@@ -1,6 +1,7 @@
 // The caret and the selection of text boxes and combo boxes, and the edits
 // that the person's keys make there.
 #include <algorithm>
+#include <cctype>
 #include <cstdlib>
 
 #include "forms/application.h"
@@ -14,13 +15,15 @@ using namespace values;
 namespace forms {
 namespace {
 
-// The caret steps over whole characters of the UTF-8 text.
+// The caret steps over whole characters of the UTF-8 text, or over single
+// bytes of a text in the old platform's code page (read from its files).
 bool InsideCharacter(const std::string& text, int i) {
     return i > 0 && i < static_cast<int>(text.size()) && (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80;
 }
 
 int CharacterBefore(const std::string& text, int i) {
     if (i <= 0) return 0;
+    if (!IsUtf8(text)) return i - 1;
     do --i;
     while (InsideCharacter(text, i));
     return i;
@@ -29,6 +32,7 @@ int CharacterBefore(const std::string& text, int i) {
 int CharacterAfter(const std::string& text, int i) {
     const int size = static_cast<int>(text.size());
     if (i >= size) return size;
+    if (!IsUtf8(text)) return i + 1;
     do ++i;
     while (InsideCharacter(text, i));
     return i;
@@ -48,6 +52,19 @@ int WordAfter(const std::string& text, int i) {
     while (i < size && text[i] == ' ') ++i;
     return i;
 }
+
+// Key code the old platform reports in KeyDown for a typed character.
+int KeyCodeOf(char c) {
+    unsigned char u = static_cast<unsigned char>(c);
+    if (std::isalpha(u)) return std::toupper(u);
+    if (c == '.') return 190;
+    if (c == ',') return 188;
+    if (c == '-') return 189;
+    return u;
+}
+
+// The characters that Ctrl with a letter types, which the edit acts on.
+enum ControlCharacter : int { kCtrlA = 1, kCtrlC = 3, kCtrlV = 22, kCtrlX = 24 };
 
 }  // namespace
 
@@ -73,8 +90,62 @@ void TextField::UserSelectAll() {
     Select(0, static_cast<int>(text_.size()));
 }
 
-void TextField::TypeAtCaret(char c) {
-    if (Editable()) ReplaceSelection(std::string(1, c));
+void TextField::UserKeyChar(char c) {
+    if (!AcceptsUserInput() || !TakesCharacters()) return;
+    form_.SetActiveControl(this);
+    int code = KeyCodeOf(c), ascii = static_cast<unsigned char>(c);
+    Fire(KeyDown, code, 0);
+    if (FormRetired()) return;
+    if (code != 0) {
+        Fire(KeyPress, ascii);
+        if (FormRetired()) return;
+        if (ascii != 0 && Editable()) ReplaceSelection(std::string(1, static_cast<char>(ascii)));
+    }
+    int up = code;
+    Fire(KeyUp, up, 0);
+}
+
+void TextField::UserKey(int keyCode, int shift) {
+    if (!AcceptsUserInput()) return;
+    form_.SetActiveControl(this);
+    int code = keyCode;
+    Fire(KeyDown, code, shift);
+    if (FormRetired() || code == 0 || !PressAndEdit(code, shift)) return;
+    if (code == kKeyTab) form_.UserTab(shift & kShiftMask);
+    if (code == kKeyDown || code == kKeyUp) StepList(code);
+    Fire(KeyUp, code, shift);
+}
+
+bool TextField::PressAndEdit(int code, int shift) {
+    const bool ctrl = shift & kCtrlMask, shifted = shift & kShiftMask;
+    int ascii = 0;
+    if (code == kKeyReturn || code == kKeyEscape || code == kKeyBack) ascii = code;
+    else if (ctrl && code >= 'A' && code <= 'Z') ascii = code - 'A' + 1;
+    if (ascii != 0) {
+        Fire(KeyPress, ascii);
+        if (FormRetired()) return false;
+        EditByCharacter(ascii);
+    } else if (code == kKeyInsert) {
+        if (ctrl) Copy();
+        else if (shifted) Paste();
+    } else if (code == kKeyDelete) {
+        if (shifted) Cut();
+        else EraseAtCaret(true);
+    } else {
+        MoveCaret(code, shift);
+    }
+    return true;
+}
+
+void TextField::EditByCharacter(int ascii) {
+    switch (ascii) {
+        case kKeyBack: EraseAtCaret(false); break;
+        case kCtrlA: Select(0, static_cast<int>(text_.size())); break;
+        case kCtrlC: Copy(); break;
+        case kCtrlV: Paste(); break;
+        case kCtrlX: Cut(); break;
+        default: break;
+    }
 }
 
 void TextField::EraseAtCaret(bool forward) {
@@ -84,30 +155,10 @@ void TextField::EraseAtCaret(bool forward) {
         if (forward) to = CharacterAfter(text_, to);
         else from = CharacterBefore(text_, from);
     }
-    TakeEdit(text_.substr(0, from) + text_.substr(to), from);
+    Edit(text_.substr(0, from) + text_.substr(to), from);
 }
 
-bool TextField::EditingKey(int keyCode, int shift) {
-    const bool ctrl = shift & kCtrlMask, shifted = shift & kShiftMask;
-    if (MoveCaret(keyCode, shift)) return true;
-    if (ctrl && (keyCode == 'C' || keyCode == kKeyInsert)) {
-        Copy();
-    } else if ((ctrl && keyCode == 'X') || (shifted && keyCode == kKeyDelete)) {
-        // Nothing is cut where the text may not change.
-        if (!Editable()) return true;
-        Copy();
-        ReplaceSelection("");
-    } else if ((ctrl && keyCode == 'V') || (shifted && keyCode == kKeyInsert)) {
-        Paste();
-    } else if (ctrl && keyCode == 'A') {
-        Select(0, static_cast<int>(text_.size()));
-    } else {
-        return ctrl && keyCode >= 'A' && keyCode <= 'Z';
-    }
-    return true;
-}
-
-bool TextField::MoveCaret(int keyCode, int shift) {
+void TextField::MoveCaret(int keyCode, int shift) {
     const bool words = shift & kCtrlMask, extend = shift & kShiftMask;
     int caret = Caret();
     switch (keyCode) {
@@ -121,20 +172,36 @@ bool TextField::MoveCaret(int keyCode, int shift) {
             if (words) caret = WordAfter(text_, caret);
             else caret = selLength_ > 0 && !extend ? selStart_ + selLength_ : CharacterAfter(text_, caret);
             break;
-        default: return false;
+        default: return;
     }
     Select(extend ? Anchor() : caret, caret);
-    return true;
+}
+
+void TextField::Edit(const std::string& next, int caret) {
+    // Ends with the edit however its Change ends; edits do not nest.
+    struct Editing {
+        bool& flag;
+        explicit Editing(bool& f) : flag(f) { flag = true; }
+        ~Editing() { flag = false; }
+    } editing(userEditing_);
+    TakeEdit(next, caret);
 }
 
 // s in place of the selection at once, the caret after it: a paste or a cut
-// is one Change and no key events.
+// is one Change.
 void TextField::ReplaceSelection(const std::string& s) {
-    TakeEdit(text_.substr(0, selStart_) + s + text_.substr(selStart_ + selLength_), selStart_ + static_cast<int>(s.size()));
+    Edit(text_.substr(0, selStart_) + s + text_.substr(selStart_ + selLength_), selStart_ + static_cast<int>(s.size()));
 }
 
 void TextField::Copy() {
     if (selLength_ > 0) App().Platform().ClipboardSetText(text_.substr(selStart_, selLength_));
+}
+
+// Nothing is cut where the text may not change.
+void TextField::Cut() {
+    if (!Editable()) return;
+    Copy();
+    ReplaceSelection("");
 }
 
 // The clipboard's text up to its first line break: the boxes hold one line.

@@ -26,6 +26,8 @@ FormWindow::FormWindow(forms::Form& form, QtServices& services) : form_(form), s
     client_ = new SurfaceWidget(this, services);
     client_->installEventFilter(this);
     services.Watch(form.Draw(), *client_, *this, [&form] { return form.Visible(); });
+    restoreDeadline_.setSingleShot(true);
+    connect(&restoreDeadline_, &QTimer::timeout, this, [this] { EndRestore(); });
 }
 
 FormWindow::~FormWindow() {
@@ -125,17 +127,54 @@ void FormWindow::SyncWindow() {
     client_->setEnabled(form_.Enabled());
     menuBar_->setEnabled(form_.Enabled());
     menuBar_->setVisible(bar);
+    // The window system holds a drag, or a maximised window, where the form
+    // holds a size.
+    setMaximumSize(Pixels(forms::kLargestScreenWidthTwips - forms::kFrameWidth),
+                   Pixels(forms::kLargestScreenHeightTwips - form_.FrameHeight()) + MenuBarHeight());
     int state = form_.WindowState();
-    if (state == 0) {
-        resize(Pixels(form_.ScaleWidth()), Pixels(form_.ScaleHeight()) + MenuBarHeight());
-        move(Pixels(form_.Left()), Pixels(form_.Top()));
-    }
+    if (state == 0 && !restoring_) SyncPlace();
     Qt::WindowStates wanted = state == 1 ? Qt::WindowMinimized : state == 2 ? Qt::WindowMaximized : Qt::WindowNoState;
     if (windowState() != wanted) setWindowState(wanted);
     LayOut();
 }
 
+// Once the window has a place and size of its own, only what differs is
+// asked of the window system: a request for the place the window has would
+// send it back to one it merely passed.
+void FormWindow::SyncPlace() {
+    const QSize size(Pixels(form_.ScaleWidth()), Pixels(form_.ScaleHeight()) + MenuBarHeight());
+    const QPoint at(Pixels(form_.Left()), Pixels(form_.Top()));
+    if (!testAttribute(Qt::WA_Resized) || this->size() != size) resize(size);
+    if (!testAttribute(Qt::WA_Moved) || pos() != at) move(at);
+}
+
+// A window manager that restores a maximised window gives back its place and
+// size, then its frame, in its own time: a place asked for meanwhile is
+// reckoned from the frame of the maximised window and lands a pixel or more
+// off, and what the window system reports meanwhile is no place the person
+// chose. Once the frame is back (or after a second, for a window manager
+// that changes it for good), the window goes where the form has it.
+bool FormWindow::Restoring() {
+    if (restoring_ && windowState() == Qt::WindowNoState && FrameMargins() == margins_) {
+        EndRestore();
+        return true;
+    }
+    return restoring_;
+}
+
+void FormWindow::EndRestore() {
+    if (!restoring_) return;
+    restoring_ = false;
+    restoreDeadline_.stop();
+    if (!detached_ && form_.WindowState() == 0) SyncPlace();
+}
+
+QPoint FormWindow::FrameMargins() const { return geometry().topLeft() - pos(); }
+
+// Qt's style draws the focus frame of a button, check box or option button
+// only in a window whose focus the keyboard moved, which this attribute says.
 void FormWindow::SyncFocus() {
+    if (form_.FocusMarked() && !testAttribute(Qt::WA_KeyboardFocusChange)) setAttribute(Qt::WA_KeyboardFocusChange);
     const forms::Control* active = form_.ActiveControl();
     if (active == focus_) return;
     focus_ = active;
@@ -158,7 +197,7 @@ void FormWindow::closeEvent(QCloseEvent* event) {
 
 void FormWindow::resizeEvent(QResizeEvent*) {
     LayOut();
-    if (!InputOpen() || isMinimized()) return;
+    if (Restoring() || !InputOpen() || isMinimized()) return;
     int w = client_->width(), h = client_->height();
     // The size the model already has, as this window shows it: no change.
     if (w == Pixels(form_.ScaleWidth()) && h == Pixels(form_.ScaleHeight())) return;
@@ -168,7 +207,7 @@ void FormWindow::resizeEvent(QResizeEvent*) {
 }
 
 void FormWindow::moveEvent(QMoveEvent*) {
-    if (!InputOpen() || windowState() != Qt::WindowNoState) return;
+    if (Restoring() || !InputOpen() || windowState() != Qt::WindowNoState) return;
     QPoint at = pos();
     if (at.x() == Pixels(form_.Left()) && at.y() == Pixels(form_.Top())) return;
     UserEvent([this, at] { form_.UserMove(Twips(at.x()), Twips(at.y())); });
@@ -176,7 +215,12 @@ void FormWindow::moveEvent(QMoveEvent*) {
 
 void FormWindow::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
-    if (event->type() != QEvent::WindowStateChange || !InputOpen()) return;
+    if (event->type() != QEvent::WindowStateChange) return;
+    const Qt::WindowStates before = static_cast<QWindowStateChangeEvent*>(event)->oldState();
+    if (before == Qt::WindowNoState) margins_ = FrameMargins();
+    restoring_ = (before & Qt::WindowMaximized) && windowState() == Qt::WindowNoState;
+    if (restoring_) restoreDeadline_.start(1000);
+    if (!InputOpen()) return;
     int state = isMinimized() ? 1 : isMaximized() ? 2 : 0;
     if (state != form_.WindowState()) UserEvent([this, state] { form_.SetWindowState(state); });
 }

@@ -2,6 +2,7 @@
 // The top-level window of one form: its menu bar, its bare surface as the
 // background of the client area (exactly ScaleWidth x ScaleHeight), and a
 // view for each control.
+#include <QTimer>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -65,6 +66,10 @@ private:
     void AddViews();
     void Restack();
     void SyncWindow();
+    void SyncPlace();
+    bool Restoring();
+    void EndRestore();
+    QPoint FrameMargins() const;
     void SyncFocus();
     void LayOut();
     int MenuBarHeight() const;
@@ -83,6 +88,12 @@ private:
     const forms::Control* focus_ = nullptr;
     bool detached_ = false;
     bool holding_ = false;
+    // Restored from maximised, the window waits for the window manager to
+    // put back the frame it had (margins_, those of the normal state) before
+    // it takes a place or goes to one: see Restoring.
+    bool restoring_ = false;
+    QPoint margins_;
+    QTimer restoreDeadline_;
 };
 
 }  // namespace qtback

@@ -27,7 +27,13 @@ Qt::CursorShape CursorShape(int code);
 // the same on every screen and in every image (a point is 4/3 pixel).
 QFont FontFor(double points, bool bold);
 
+// The model's texts are UTF-8, but those read from files of the old platform
+// are in its Windows code page: each shows as it was written.
 QString ToQString(const std::string& s);
 std::string ToStdString(const QString& s);
+// Positions in a text: the characters shown for the model's first bytes,
+// and the model's bytes for the first characters shown.
+int ShownChars(const std::string& text, int bytes);
+int TextBytes(const std::string& text, const QString& shown, int chars);
 
 }  // namespace qtback

@@ -47,10 +47,6 @@ std::function<void()> CommitInput(const QInputMethodEvent* event, forms::TextFie
     return Typing(event->commitString(), field);
 }
 
-// Byte offsets of the model's UTF-8 text and character offsets of Qt's.
-int Bytes(const QString& text, int chars) { return static_cast<int>(text.left(chars).toUtf8().size()); }
-int Chars(const std::string& text, int bytes) { return static_cast<int>(ToQString(text.substr(0, bytes)).size()); }
-
 }  // namespace
 
 // Setting a line edit's text leaves its caret at the end, and a text longer
@@ -60,7 +56,7 @@ void ShownSelection::Show(QLineEdit* edit, const forms::TextField& field) {
     if (field.Anchor() == anchor_ && field.Caret() == caret_) return;
     anchor_ = field.Anchor();
     caret_ = field.Caret();
-    int anchor = Chars(field.Text(), anchor_), caret = Chars(field.Text(), caret_);
+    int anchor = ShownChars(field.Text(), anchor_), caret = ShownChars(field.Text(), caret_);
     if (anchor != caret) edit->setSelection(anchor, caret - anchor);
     else edit->setCursorPosition(caret);
 }
@@ -69,10 +65,10 @@ void ShownSelection::Show(QLineEdit* edit, const forms::TextField& field) {
 // with the mouse.
 void ShownSelection::Push(QLineEdit* edit, forms::TextField& field) {
     QString text = edit->text();
-    if (ToStdString(text) != field.Text()) return;
+    if (text != ToQString(field.Text())) return;
     int caret = edit->cursorPosition(), anchor = caret;
     if (edit->hasSelectedText()) anchor = edit->selectionStart() == caret ? edit->selectionEnd() : edit->selectionStart();
-    field.Select(Bytes(text, anchor), Bytes(text, caret));
+    field.Select(TextBytes(field.Text(), text, anchor), TextBytes(field.Text(), text, caret));
     anchor_ = field.Anchor();
     caret_ = field.Caret();
 }

@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
+#include <locale>
 #include <sstream>
 
 #include "scenario/scenario_output.h"
@@ -80,6 +81,7 @@ void ScenarioRun::ExpectMessage(const std::string& rest) {
 
 bool ScenarioRun::Observe(const std::string& cmd, const std::string& rest) {
     std::istringstream args(rest);
+    args.imbue(std::locale::classic());  // a script's numbers have a point in every locale
     auto& answers = backend_->Answers();
     if (cmd == "expect") {
         Expect(rest);

@@ -1,6 +1,6 @@
 #include "scenario/scenario_output.h"
 
-#include <cstdio>
+#include <charconv>
 #include <filesystem>
 #include <ostream>
 
@@ -49,9 +49,9 @@ void WriteLayer(std::ostream& out, const char* title, const forms::DrawingLayer&
 }  // namespace
 
 std::string Num(double v) {
+    // Six significant digits with a point, whatever the locale says.
     char buf[32];
-    std::snprintf(buf, sizeof buf, "%.6g", v);
-    return buf;
+    return std::string(buf, std::to_chars(buf, buf + sizeof buf, v, std::chars_format::general, 6).ptr);
 }
 
 void WriteSnapshot(std::ostream& out, const forms::Snapshot& s) {

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <fstream>
 #include <limits>
+#include <locale>
 #include <optional>
 #include <sstream>
 #include <vector>
@@ -208,6 +209,7 @@ void ScenarioRun::Execute(const std::string& line) {
     cmd = line.substr(0, sp);
     rest = sp == std::string::npos ? std::string() : line.substr(sp + 1);
     std::istringstream args(rest);
+    args.imbue(std::locale::classic());  // a script's numbers have a point in every locale
     auto& answers = backend_->Answers();
 
     if (cmd == "open-file" || cmd == "save-file") {

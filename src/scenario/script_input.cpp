@@ -34,7 +34,8 @@ std::string DirectInput::Click(Control& c, bool twice) {
 std::string DirectInput::Type(Control& c, const std::string& text, bool selectAll) {
     auto* field = dynamic_cast<TextField*>(&c);
     if (!field) return "cannot type into " + c.QualifiedName();
-    if (selectAll) field->UserSelectAll();
+    // Ctrl+A, as the keyboard selects all on the Qt back end.
+    if (selectAll) field->UserKey('A', kCtrlMask);
     for (char ch : text) field->UserKeyChar(ch);
     return {};
 }

@@ -40,7 +40,7 @@ std::string ScriptedQtInput::Resize(forms::Form& form, double width, double heig
     if (!QRectF(QPointF(Twips(1), Twips(1)), QPointF(most, most)).contains(inside))
         return "resize refused: " + form.Name() + " cannot be " + QString::number(width).toStdString() + " x " +
                QString::number(height).toStdString() + " twips";
-    const QSize wanted(Pixels(inside.x()), Pixels(inside.y()) + bar);
+    const QSize wanted = QSize(Pixels(inside.x()), Pixels(inside.y()) + bar).boundedTo(window.maximumSize());
     Answered resized(window, QEvent::Resize,
                      [&](const QEvent& e) { return static_cast<const QResizeEvent&>(e).size() == wanted; });
     window.resize(wanted);
@@ -84,8 +84,8 @@ std::string ScriptedQtInput::Close(forms::Form& form) {
     return {};
 }
 
-// On X the window manager is asked as its own buttons ask it, and the
-// program hears of the change from the window system; elsewhere Qt's
+// On X the window manager is asked as its own buttons ask it, and a window
+// restored is back where its form has it, to the pixel; elsewhere Qt's
 // platform changes the state itself; in either, as on a busy machine.
 std::string ScriptedQtInput::Maximise(forms::Form& form, bool maximised) {
     LetGo();
@@ -98,7 +98,8 @@ std::string ScriptedQtInput::Maximise(forms::Form& form, bool maximised) {
     HeldUpOnStateChange busy(window, 300);
     if (UnderWindowManager()) AskWindowManagerToMaximise(window, maximised);
     else window.setWindowState(maximised ? Qt::WindowMaximized : Qt::WindowNoState);
-    if (!WaitForWindowSystem([&] { return window.isMaximized() == maximised && (resized() || busy.Held()); }))
+    if (!WaitForWindowSystem([&] { return window.isMaximized() == maximised && (resized() || busy.Held()) &&
+                                           (maximised || FramedAt(window, Pixels(form.Left()), Pixels(form.Top()))); }))
         return std::string("the window system did not ") + (maximised ? "maximise " : "restore ") + form.Name();
     return {};
 }

@@ -86,6 +86,16 @@ void AskWindowManagerToMaximise(QWidget& window, bool maximised) {
     xcb_flush(connection);
 }
 
+bool FramedAt(QWidget& window, int left, int top) {
+    if (!UnderWindowManager()) return true;
+    xcb_connection_t* connection = XConnection();
+    const xcb_window_t frame = OnRoot(connection, static_cast<xcb_window_t>(window.winId()));
+    xcb_get_geometry_reply_t* geometry = xcb_get_geometry_reply(connection, xcb_get_geometry(connection, frame), nullptr);
+    const bool there = geometry && geometry->x == left && geometry->y == top;
+    std::free(geometry);
+    return there;
+}
+
 void ShowAnsweredDialog(QWidget* parent) {
     QDialog dialog(parent);
     dialog.setWindowTitle("Answered");

@@ -26,6 +26,11 @@ xcb_window_t OnRoot(xcb_connection_t* connection, xcb_window_t window);
 // pager or the window's own title bar asks it.
 void AskWindowManagerToMaximise(QWidget& window, bool maximised);
 
+// Whether the window manager shows window's frame with its top left corner
+// at (left, top) of the screen, as a restored window's place is; true where
+// no window manager frames it.
+bool FramedAt(QWidget& window, int left, int top);
+
 // A busy machine, as the window system meets it when window changes its
 // state: the program hears of the new state only as the window's first new
 // geometry comes, answers it, and is then held up for ms, so that the window

@@ -1,11 +1,10 @@
 #include "values/values.h"
 
-#include <cfloat>
-#include <cmath>
-#include <cstdio>
-#include <cstdlib>
-#include <cctype>
 #include <algorithm>
+#include <cctype>
+#include <cfloat>
+#include <charconv>
+#include <cmath>
 #include <limits>
 
 namespace values {
@@ -16,6 +15,45 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 [[noreturn]] void TypeMismatch() { throw RuntimeError(kErrTypeMismatch, "Type mismatch"); }
 [[noreturn]] void Overflow() { throw RuntimeError(kErrOverflow, "Overflow"); }
+
+// Whether a number too far from 1 for a double lies beyond the largest one
+// rather than below the smallest: its first digit's place and its exponent.
+bool BeyondLargest(std::string_view number) {
+    const size_t e = number.find('e');
+    const std::string_view mantissa = number.substr(0, e);
+    long long exponent = 0;
+    if (e != std::string_view::npos) {
+        std::string_view digits = number.substr(e + 1);
+        const bool negative = !digits.empty() && digits[0] == '-';
+        if (!digits.empty() && (digits[0] == '+' || digits[0] == '-')) digits.remove_prefix(1);
+        if (std::from_chars(digits.data(), digits.data() + digits.size(), exponent).ec != std::errc())
+            exponent = std::numeric_limits<int>::max();
+        if (negative) exponent = -exponent;
+    }
+    const size_t point = std::min(mantissa.find('.'), mantissa.size());
+    const size_t first = mantissa.find_first_of("123456789");
+    const long long place = first < point ? static_cast<long long>(point - first)
+                                          : 1 - static_cast<long long>(first - point);
+    return place + exponent > 0;
+}
+
+// The number's text as the program writes it, read with a point as the
+// decimal mark whatever the process's locale says: every file, box and
+// caption of the program uses one. A number below the smallest double reads
+// as zero, one beyond the largest as infinity.
+double ReadNumber(const std::string& number) {
+    const char* first = number.data();
+    if (*first == '+') ++first;
+    double out = 0.0;
+    const auto [end, ec] = std::from_chars(first, number.data() + number.size(), out);
+    (void)end;
+    if (ec == std::errc::result_out_of_range) {
+        const bool negative = number[0] == '-';
+        out = BeyondLargest(number) ? std::numeric_limits<double>::infinity() : 0.0;
+        if (negative) out = -out;
+    }
+    return out;
+}
 
 // Parses a whole-text number (blanks allowed around it); false when the text
 // is not entirely one number.
@@ -44,7 +82,7 @@ bool ParseWhole(std::string_view text, double& out) {
         if (!expDigits) return false;
     }
     if (i != end) return false;
-    out = std::strtod(buf.c_str(), nullptr);
+    out = ReadNumber(buf);
     return std::isfinite(out);
 }
 
@@ -60,7 +98,8 @@ double Val(std::string_view text) {
         i += 2;
         long long v = 0;
         while (i < n && std::isxdigit(static_cast<unsigned char>(text[i])) && v < (1LL << 40)) {
-            v = v * 16 + std::stoi(std::string(1, text[i]), nullptr, 16);
+            const char c = static_cast<char>(std::tolower(static_cast<unsigned char>(text[i])));
+            v = v * 16 + (IsDigit(c) ? c - '0' : c - 'a' + 10);
             ++i;
         }
         return static_cast<double>(v);
@@ -92,7 +131,7 @@ double Val(std::string_view text) {
         }
         if (expDigits) buf += exp;
     }
-    double v = std::strtod(buf.c_str(), nullptr);
+    double v = ReadNumber(buf);
     if (!std::isfinite(v)) Overflow();
     return v;
 }
@@ -166,13 +205,14 @@ std::string SignificantText(double value, int digits) {
     if (value == 0.0) return "0";
     // The old platform's numbers are never infinite: a sum that got there overflowed.
     if (!std::isfinite(value)) Overflow();
+    // [-]d.dddddde[+-]XX, with a point whatever the locale says.
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.*e", digits - 1, value);
-    // buf: [-]d.dddddde[+-]XX
-    std::string s(buf);
+    char* end = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, digits - 1).ptr;
+    std::string s(buf, end);
     size_t e = s.find('e');
     std::string mant = s.substr(0, e);
-    int exp = std::atoi(s.c_str() + e + 1);
+    int exp = 0;
+    std::from_chars(s.data() + e + (s[e + 1] == '+' ? 2 : 1), s.data() + s.size(), exp);
     bool neg = mant[0] == '-';
     if (neg) mant.erase(0, 1);
     std::string dig;
@@ -182,9 +222,10 @@ std::string SignificantText(double value, int digits) {
     if (exp >= digits || exp < -4) {
         out = dig.substr(0, 1);
         if (dig.size() > 1) out.append(".").append(dig, 1);
-        char eb[16];
-        std::snprintf(eb, sizeof eb, "E%c%02d", exp < 0 ? '-' : '+', exp < 0 ? -exp : exp);
-        out += eb;
+        const int size = exp < 0 ? -exp : exp;
+        out += exp < 0 ? "E-" : "E+";
+        if (size < 10) out += '0';
+        out += std::to_string(size);
     } else if (exp >= 0) {
         if (static_cast<int>(dig.size()) <= exp + 1) {
             out = dig + std::string(exp + 1 - dig.size(), '0');
@@ -253,6 +294,38 @@ long InStrRev(std::string_view haystack, std::string_view needle, long start) {
 }
 
 long Len(std::string_view s) { return static_cast<long>(s.size()); }
+
+bool IsUtf8(std::string_view s) {
+    const auto byte = [&](size_t i) { return static_cast<unsigned char>(s[i]); };
+    for (size_t i = 0; i < s.size();) {
+        const unsigned char lead = byte(i);
+        size_t length = 1;
+        // The second byte's range rules out overlong forms, surrogates and
+        // code points beyond U+10FFFF.
+        unsigned char low = 0x80, high = 0xBF;
+        if (lead < 0x80) {
+            ++i;
+            continue;
+        } else if (lead >= 0xC2 && lead <= 0xDF) {
+            length = 2;
+        } else if (lead >= 0xE0 && lead <= 0xEF) {
+            length = 3;
+            if (lead == 0xE0) low = 0xA0;
+            if (lead == 0xED) high = 0x9F;
+        } else if (lead >= 0xF0 && lead <= 0xF4) {
+            length = 4;
+            if (lead == 0xF0) low = 0x90;
+            if (lead == 0xF4) high = 0x8F;
+        } else {
+            return false;
+        }
+        if (i + length > s.size() || byte(i + 1) < low || byte(i + 1) > high) return false;
+        for (size_t k = 2; k < length; ++k)
+            if ((byte(i + k) & 0xC0) != 0x80) return false;
+        i += length;
+    }
+    return true;
+}
 
 std::string Str(long value) { return std::to_string(value); }
 

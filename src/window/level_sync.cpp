@@ -216,7 +216,10 @@ void CoreWindow::Label1_Change(int index) {
     if (index != 8 || !state.model.gEventsLoaded) return;
     const float e = static_cast<float>(OwnCDToEFD(static_cast<float>(Val(Label1(8).Caption()))));
     Label1(10).SetCaption(SingleText(e));
-    Text3.SetText(SingleText(e));
+    // The box the person is typing in keeps their text while the level
+    // follows it: a first "-" or "." reads as 0, and the event-free depth of
+    // 0 written back would take the place of what they typed.
+    if (!Text3.UserEditing()) Text3.SetText(SingleText(e));
 }
 
 void CoreWindow::ConnectLinesTo(const TextBox& box) {

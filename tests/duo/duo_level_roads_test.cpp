@@ -3,11 +3,13 @@
 // holy trinity on its own depth and fitted to the master core, and the faults
 // of the roads that are mended.
 #include <cmath>
+#include <sstream>
 
 #include "duo_window_fixture.h"
 #include "model/age_conversion.h"
 #include "model/correlation_lookup.h"
 #include "model/duo_conversion.h"
+#include "scenario/scenario_output.h"
 
 namespace duo_test {
 namespace {
@@ -305,6 +307,32 @@ TEST_F(DuoRoadTest, ARefusedLevelLeavesBothWindowsInStep) {
     EXPECT_NE(d.Text2.Text(), "5000");
     EXPECT_EQ(Main().Text2.Text(), values::SingleText(DuoToMain(Level(d.Text2))));
     EXPECT_EQ(q.duo.gDrivenBy, DrivenBy::kNobody);
+}
+
+// In every level box of either window a paste (Ctrl+V, Shift+Insert) gives what typing
+// its text gives, a cut (Ctrl+X, Shift+Delete) what Delete gives: both windows whole.
+TEST_F(DuoRoadTest, APasteIsTypingAndACutIsDeleteInEveryLevelBox) {
+    LoadAll(true);
+    const std::initializer_list<quillory::CoreWindow*> both{&Main(), &Duo()};
+    auto from500 = [&](forms::TextBox& box, const std::string& typed, int key = 0, int shift = 0) {
+        Type(Main().Text2, "500");
+        Type(box, typed);
+        if (key != 0) box.UserKey(key, shift);
+        std::ostringstream out;
+        for (quillory::CoreWindow* w : both) {
+            scenario::WriteDump(out, *w);
+            scenario::WriteSnapshot(out, w->BoreHole(1).Draw().TakeSnapshot());
+        }
+        return out.str();
+    };
+    for (quillory::CoreWindow* w : both)
+        for (auto [box, text] : {std::pair{&w->Text2, "300"}, {&w->Text3, "286.5"}, {&w->Text4, "3000"}, {&w->Text1, "20"}}) {
+            services.clipboardText = text;
+            EXPECT_EQ(from500(*box, "", 'V', forms::kCtrlMask), from500(*box, text)) << box->Name();
+            EXPECT_EQ(from500(*box, "", forms::kKeyInsert, forms::kShiftMask), from500(*box, text)) << box->Name();
+            EXPECT_EQ(from500(*box, "", 'X', forms::kCtrlMask), from500(*box, "", forms::kKeyDelete)) << box->Name();
+            EXPECT_EQ(from500(*box, "", forms::kKeyDelete, forms::kShiftMask), from500(*box, "", forms::kKeyDelete)) << box->Name();
+        }
 }
 
 }  // namespace

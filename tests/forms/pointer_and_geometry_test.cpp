@@ -71,4 +71,11 @@ TEST_F(PointerTest, PositionsAndSizesKeepTheirFractions) {
     EXPECT_EQ(form.Image1.GetProperty("Left"), "7300.8");
 }
 
+// A picture box beyond every screen keeps a picture no larger than one shows.
+TEST_F(PointerTest, APictureBoxBeyondEveryScreenKeepsAPictureAScreenShows) {
+    PictureBox& box = form.Add<PictureBox>("Picture1");
+    box.SetHeight(3e9);
+    EXPECT_EQ(box.Draw().InnerHeightTwips(), kLargestScreenHeightTwips);
+}
+
 }  // namespace
