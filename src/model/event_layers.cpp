@@ -54,36 +54,38 @@ float LayerEnd(const DepthModel& m, long i, LayerPlace place, int pspColumn, Sid
 // first of equal tops; none when no top there lies below 999999) trades
 // places with it. The order of equal tops this gives is kept, since it
 // decides which of two layers with one top absorbs the other. A tree over
-// the slots holds the winner of every range of them, so that each turn costs
+// the slots holds the winner of each group of them, so that each turn costs
 // a path through it instead of a walk over the rest of the list.
 void SortByTop(DepthModel& m) {
-    const long count = m.gEventCount;
+    const int32_t count = m.gEventCount;
     if (count < 2) return;
     // The tops, kept beside the table while they move, are what the tree reads.
     std::vector<float> tops(static_cast<size_t>(count) + 1);
-    for (long slot = 1; slot <= count; ++slot) tops[static_cast<size_t>(slot)] = m.gEventTop(1, slot);
+    for (int32_t slot = 1; slot <= count; ++slot) tops[static_cast<size_t>(slot)] = m.gEventTop(1, slot);
     const auto top = [&tops](int32_t slot) { return tops[static_cast<size_t>(slot)]; };
     // Slot 0 stands for none: a slot taken already, or a top that cannot win.
     // The winner is the smallest top, the first slot among equal ones: a
-    // minimum, so that the tree's shape does not change which slot wins.
+    // minimum, so that the shape of the tree does not change which slot wins.
     const auto winner = [&top](int32_t a, int32_t b) {
         if (a == 0 || b == 0) return a + b;
         return top(b) < top(a) || (!(top(a) < top(b)) && b < a) ? b : a;
     };
-    // Leaves count to 2 count - 1 (slot s at count + s - 1), node k above 2k
-    // and 2k + 1: every leaf lies below the root.
+    // Slot s is leaf count + s - 1, and node k holds the winner of nodes 2k
+    // and 2k + 1, so that the root, node 1, holds the winner of every leaf.
     const size_t leaves = static_cast<size_t>(count);
     std::vector<int32_t> tree(2 * leaves, 0);
-    const auto place = [&](long slot, bool taken) {
-        size_t node = leaves + static_cast<size_t>(slot - 1);
-        tree[node] = !taken && top(static_cast<int32_t>(slot)) < 999999 ? static_cast<int32_t>(slot) : 0;
-        for (node /= 2; node >= 1; node /= 2) tree[node] = winner(tree[2 * node], tree[2 * node + 1]);
+    const auto leaf = [&](int32_t slot, bool taken) {
+        tree[leaves + static_cast<size_t>(slot - 1)] = !taken && top(slot) < 999999 ? slot : 0;
     };
-    for (long slot = 1; slot <= count; ++slot)
-        tree[leaves + static_cast<size_t>(slot - 1)] = top(static_cast<int32_t>(slot)) < 999999 ? static_cast<int32_t>(slot) : 0;
+    const auto place = [&](int32_t slot, bool taken) {
+        leaf(slot, taken);
+        for (size_t node = (leaves + static_cast<size_t>(slot - 1)) / 2; node >= 1; node /= 2)
+            tree[node] = winner(tree[2 * node], tree[2 * node + 1]);
+    };
+    for (int32_t slot = 1; slot <= count; ++slot) leaf(slot, false);
     for (size_t node = leaves - 1; node >= 1; --node) tree[node] = winner(tree[2 * node], tree[2 * node + 1]);
-    for (long i = 1; i <= count; ++i) {
-        const long smallest = tree[1];
+    for (int32_t i = 1; i <= count; ++i) {
+        const int32_t smallest = tree[1];
         if (smallest == 0) break;  // no top left that can win: nothing moves any more
         std::swap(tops[static_cast<size_t>(i)], tops[static_cast<size_t>(smallest)]);
         for (Table2<float>* t : {&m.gEventTop, &m.gEventBottom}) {
