@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <stdexcept>
 #include <unistd.h>
 
@@ -87,6 +88,17 @@ const std::string& LongEventListPath() {
 const std::string& DuoLongEventListPath() {
     static const std::string path =
         Write(TheFolder(), "duo_event_layers_1000000.csv", EventListFile(DuoLayout(), 1000000, 18));
+    return path;
+}
+
+const std::string& OneLineEventListPath(long bytes) {
+    static std::map<long, std::string> paths;
+    std::string& path = paths[bytes];
+    if (path.empty()) {
+        std::string text(static_cast<size_t>(bytes), ',');
+        for (size_t i = 0; i < text.size(); i += 2) text[i] = '7';
+        path = Write(TheFolder(), "one_line_events_" + std::to_string(bytes) + ".csv", text);
+    }
     return path;
 }
 

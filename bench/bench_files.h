@@ -30,6 +30,9 @@ const std::string& DuoProxyPath();
 // Duo cores E to H, about 30 MB each: written on first use only.
 const std::string& LongEventListPath();
 const std::string& DuoLongEventListPath();
+// An event list of one line, the item "7," over and over to `bytes` bytes
+// (no header, no line end): written on first use of each size only.
+const std::string& OneLineEventListPath(long bytes);
 
 // 400,000 records of 59 numbers, about 150 MB: written on first use only.
 const std::string& NumericPath();

@@ -1,7 +1,8 @@
 // A list of 1,000,000 event layers read through each main window's "List of
 // event layers" button, as a user reads it: the reading, the combination of
 // the layers, the event-free depths of the model and the redraw. Each run
-// reads into a program that has read nothing of the list before.
+// reads into a program that has read nothing of the list before. Beside it,
+// a list of one line, the item "7," over and over, which no model can place.
 #include <benchmark/benchmark.h>
 
 #include <memory>
@@ -9,6 +10,7 @@
 #include <string>
 
 #include "bench/bench_files.h"
+#include "bench/memory_use.h"
 #include "forms/application.h"
 #include "forms/headless.h"
 #include "main/quillory.h"
@@ -80,7 +82,56 @@ void BM_DuoWindowReadsAMillionEventLayers(benchmark::State& state) {
         bench::DuoLongEventListPath(), [](Program& p) { return p.q.duo.model.gMergedEventCount > 0; });
 }
 
+// The one-line list of state.range(0) bytes: 5 items a record, so a size of
+// 10 bytes a record reads whole (its records less the header are layers, none
+// placed) and 2 bytes more leave a record cut short ("File format error.").
+template <class Ready, class Button>
+void ReadOneLineList(benchmark::State& state, Ready ready, Button button, const model::DepthModel& (*model)(Program&)) {
+    const long bytes = state.range(0);
+    const std::string& path = bench::OneLineEventListPath(bytes);
+    const bool refused = bytes % 10 != 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        std::unique_ptr<Program> p = ready();
+        const bench::MemoryUse use;
+        state.ResumeTiming();
+        p->Import(button(*p), path);
+        state.PauseTiming();
+        use.Report(state);
+        const std::vector<forms::RecordedMessage>& messages = p->services.messages;
+        const long layers = model(*p).gEventCount;
+        if (refused ? messages.size() != 1 || messages[0].request.text != "File format error." || layers != -9999
+                    : !messages.empty() || layers != bytes / 10 - 1)
+            state.SkipWithError("not the outcome the file has");
+        state.counters["layers"] = static_cast<double>(layers);
+        p.reset();
+        state.ResumeTiming();
+    }
+    state.counters["MB"] = static_cast<double>(bytes) / 1e6;
+    state.counters["MB/s"] = benchmark::Counter(static_cast<double>(bytes) / 1e6,
+                                                benchmark::Counter::kIsIterationInvariantRate);
+}
+
+void BM_MainWindowReadsAOneLineList(benchmark::State& state) {
+    ReadOneLineList(
+        state, MainReady, [](Program& p) -> forms::CommandButton& { return p.q.frmMain().Command3; },
+        [](Program& p) -> const model::DepthModel& { return p.q.main.model; });
+}
+
+void BM_DuoWindowReadsAOneLineList(benchmark::State& state) {
+    ReadOneLineList(
+        state, DuoReady, [](Program& p) -> forms::CommandButton& { return p.q.frm2Main().Command3; },
+        [](Program& p) -> const model::DepthModel& { return p.q.duo.model; });
+}
+
 BENCHMARK(BM_MainWindowReadsAMillionEventLayers)->Unit(benchmark::kSecond)->Iterations(3)->UseRealTime();
 BENCHMARK(BM_DuoWindowReadsAMillionEventLayers)->Unit(benchmark::kSecond)->Iterations(3)->UseRealTime();
+// 12.5, 25 and 50 MB read whole, and 50 MB with a record cut short at its end.
+BENCHMARK(BM_MainWindowReadsAOneLineList)
+    ->Arg(12500000)->Arg(25000000)->Arg(50000000)->Arg(50000002)
+    ->Unit(benchmark::kSecond)->Iterations(1)->UseRealTime();
+BENCHMARK(BM_DuoWindowReadsAOneLineList)
+    ->Arg(12500000)->Arg(25000000)->Arg(50000000)->Arg(50000002)
+    ->Unit(benchmark::kSecond)->Iterations(1)->UseRealTime();
 
 }  // namespace

@@ -52,11 +52,20 @@ void IndexedColumn::Read(const Table2<std::string>& table, long column) {
     for (size_t r = 0; r < cells.size(); ++r) facts_[r] = model::Read(cells[r], values_[r]);
 }
 
+void IndexedColumn::Read(const TextColumns& table, long column) {
+    values_.resize(static_cast<size_t>(table.Rows()));
+    facts_.resize(static_cast<size_t>(table.Rows()));
+    table.EachCell(column, [this](long r, std::string_view text) {
+        facts_[static_cast<size_t>(r)] = model::Read(text, values_[static_cast<size_t>(r)]);
+    });
+}
+
 void IndexedColumn::Overflow() { throw values::RuntimeError(values::kErrOverflow, "Overflow"); }
 
 void IndexedColumn::TypeMismatch() { throw values::RuntimeError(values::kErrTypeMismatch, "Type mismatch"); }
 
-const IndexedColumn& CellIndex::Column(const Table2<std::string>& table, long column) const {
+template <class Table>
+const IndexedColumn& CellIndex::Read(const Table& table, long column) const {
     if (column < 0 || column >= table.Columns()) SubscriptOutOfRange();
     if (columns_.size() != static_cast<size_t>(table.Columns())) {
         columns_.clear();
@@ -70,6 +79,12 @@ const IndexedColumn& CellIndex::Column(const Table2<std::string>& table, long co
     }
     return slot.cells;
 }
+
+const IndexedColumn& CellIndex::Column(const Table2<std::string>& table, long column) const {
+    return Read(table, column);
+}
+
+const IndexedColumn& CellIndex::Column(const TextColumns& table, long column) const { return Read(table, column); }
 
 size_t CellIndex::Bytes() const {
     size_t bytes = columns_.capacity() * sizeof(Slot);

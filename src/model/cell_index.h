@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "model/tables.h"
+#include "model/text_columns.h"
 
 namespace model {
 
@@ -51,6 +52,7 @@ public:
 
     // Reads rows 0 to Rows() - 1 of a column of the table.
     void Read(const Table2<std::string>& table, long column);
+    void Read(const TextColumns& table, long column);
     size_t Bytes() const { return values_.capacity() * sizeof(double) + facts_.capacity(); }
 
 private:
@@ -79,10 +81,13 @@ public:
     // (or is another table) since it was read. A column outside the table is
     // run-time error 9.
     const IndexedColumn& Column(const Table2<std::string>& table, long column) const;
+    const IndexedColumn& Column(const TextColumns& table, long column) const;
     // The heap the read columns take.
     size_t Bytes() const;
 
 private:
+    template <class Table>
+    const IndexedColumn& Read(const Table& table, long column) const;
     struct Slot {
         TableStamp stamp;
         bool read = false;

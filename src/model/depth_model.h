@@ -15,6 +15,7 @@
 #include "model/cell_index.h"
 #include "model/section_search.h"
 #include "model/tables.h"
+#include "model/text_columns.h"
 
 namespace model {
 
@@ -87,7 +88,7 @@ struct DepthModel {
 
     // EventTable: columns 1 bore hole, 2 section, 3 top PSP, 4 bottom PSP,
     // 5 type, 6 and 7 composite depth of top and bottom, 8 EFD of the top.
-    Table2<std::string> gEventList{10, 0};
+    TextColumns gEventList{10};
     int32_t gEventCount = kNotLoaded;
     bool gEventsLoaded = false;
     std::string gVerEvents;

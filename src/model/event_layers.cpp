@@ -1,6 +1,7 @@
 #include "model/event_layers.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <utility>
 #include <vector>
 
@@ -15,10 +16,13 @@ void ReadEventRecords(DepthModel& m, ItemReader& file) {
     m.gEventList.Redim(10, 0);
     long rows = 0;
     while (!file.AtEnd()) {
-        m.gEventList.ResizeRows(rows + 1);
+        m.gEventList.AddRow();
         for (int c = 1; c <= 5; ++c) m.gEventList(c, rows) = file.Item();
         ++rows;
     }
+    // The records' texts are the list's own now: the file's bytes go before
+    // the layers are placed.
+    file.Close();
     if (rows == 0) SubscriptOutOfRange();  // not even a header: no table to make
     m.gEventCount = static_cast<int32_t>(rows - 1);
     m.gEventTop.Redim(4, rows);
@@ -33,7 +37,7 @@ struct LayerPlace {
     int16_t boreHole, section;
 };
 LayerPlace PlaceOf(const DepthModel& m, long i, Side side) {
-    const std::string& name = m.gEventList(1, i);
+    const std::string_view name = m.gEventList(1, i);
     return {side == Side::kMain ? BHNo(m, name) : GetBH(m, name), GetSectionNo(m, GetBH(m, name), m.gEventList(2, i))};
 }
 
@@ -50,33 +54,38 @@ float LayerEnd(const DepthModel& m, long i, LayerPlace place, int pspColumn, Sid
 // first of equal tops; none when no top there lies below 999999) trades
 // places with it. The order of equal tops this gives is kept, since it
 // decides which of two layers with one top absorbs the other. A tree over
-// the slots holds the winner of every range of them, so that each turn costs
+// the slots holds the winner of each group of them, so that each turn costs
 // a path through it instead of a walk over the rest of the list.
 void SortByTop(DepthModel& m) {
-    const long count = m.gEventCount;
+    const int32_t count = m.gEventCount;
     if (count < 2) return;
     // The tops, kept beside the table while they move, are what the tree reads.
     std::vector<float> tops(static_cast<size_t>(count) + 1);
-    for (long slot = 1; slot <= count; ++slot) tops[static_cast<size_t>(slot)] = m.gEventTop(1, slot);
-    const auto top = [&tops](long slot) { return tops[static_cast<size_t>(slot)]; };
+    for (int32_t slot = 1; slot <= count; ++slot) tops[static_cast<size_t>(slot)] = m.gEventTop(1, slot);
+    const auto top = [&tops](int32_t slot) { return tops[static_cast<size_t>(slot)]; };
     // Slot 0 stands for none: a slot taken already, or a top that cannot win.
-    const auto winner = [&top](long a, long b) {
+    // The winner is the smallest top, the first slot among equal ones: a
+    // minimum, so that the shape of the tree does not change which slot wins.
+    const auto winner = [&top](int32_t a, int32_t b) {
         if (a == 0 || b == 0) return a + b;
         return top(b) < top(a) || (!(top(a) < top(b)) && b < a) ? b : a;
     };
-    size_t leaves = 1;
-    while (leaves < static_cast<size_t>(count)) leaves *= 2;
-    std::vector<long> tree(2 * leaves, 0);
-    const auto place = [&](long slot, bool taken) {
-        size_t node = leaves + static_cast<size_t>(slot - 1);
-        tree[node] = !taken && top(slot) < 999999 ? slot : 0;
-        for (node /= 2; node >= 1; node /= 2) tree[node] = winner(tree[2 * node], tree[2 * node + 1]);
+    // Slot s is leaf count + s - 1, and node k holds the winner of nodes 2k
+    // and 2k + 1, so that the root, node 1, holds the winner of every leaf.
+    const size_t leaves = static_cast<size_t>(count);
+    std::vector<int32_t> tree(2 * leaves, 0);
+    const auto leaf = [&](int32_t slot, bool taken) {
+        tree[leaves + static_cast<size_t>(slot - 1)] = !taken && top(slot) < 999999 ? slot : 0;
     };
-    for (long slot = 1; slot <= count; ++slot)
-        tree[leaves + static_cast<size_t>(slot - 1)] = top(slot) < 999999 ? slot : 0;
+    const auto place = [&](int32_t slot, bool taken) {
+        leaf(slot, taken);
+        for (size_t node = (leaves + static_cast<size_t>(slot - 1)) / 2; node >= 1; node /= 2)
+            tree[node] = winner(tree[2 * node], tree[2 * node + 1]);
+    };
+    for (int32_t slot = 1; slot <= count; ++slot) leaf(slot, false);
     for (size_t node = leaves - 1; node >= 1; --node) tree[node] = winner(tree[2 * node], tree[2 * node + 1]);
-    for (long i = 1; i <= count; ++i) {
-        const long smallest = tree[1];
+    for (int32_t i = 1; i <= count; ++i) {
+        const int32_t smallest = tree[1];
         if (smallest == 0) break;  // no top left that can win: nothing moves any more
         std::swap(tops[static_cast<size_t>(i)], tops[static_cast<size_t>(smallest)]);
         for (Table2<float>* t : {&m.gEventTop, &m.gEventBottom}) {

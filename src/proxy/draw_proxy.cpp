@@ -144,7 +144,7 @@ void DrawUnderlay(SideWindow& w, int16_t k) {
         const float lb = static_cast<float>(bottoms.Val(i));
         const bool visible = (t0 < lt && lt < b0) || (t0 < lb && lb < b0) || (lt < t0 && lb > b0);
         if (!visible) continue;
-        const std::string& type = m.gEventList(5, i);
+        const std::string_view type = m.gEventList(5, i);
         if (model::IsTephra(type)) tephras.push_back({lt, lb});
         else if (model::IsVoid(type)) voids.push_back({lt, lb});
         else s.FilledBox(x.left, lt, x.right, lb, kOtherLayer);

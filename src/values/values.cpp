@@ -200,42 +200,60 @@ double Divide(double numerator, double denominator) {
 namespace {
 
 // Seven significant digits, trailing zeros dropped, E notation outside the
-// range the old platform prints in fixed form.
+// range the old platform prints in fixed form. The digits are printf's %e
+// (std::to_chars with a precision rounds alike, exactly, ties to even),
+// laid out in place: lists of millions of layers write several a layer.
 std::string SignificantText(double value, int digits) {
     if (value == 0.0) return "0";
     // The old platform's numbers are never infinite: a sum that got there overflowed.
     if (!std::isfinite(value)) Overflow();
-    // [-]d.dddddde[+-]XX, with a point whatever the locale says.
-    char buf[64];
-    char* end = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, digits - 1).ptr;
-    std::string s(buf, end);
-    size_t e = s.find('e');
-    std::string mant = s.substr(0, e);
+    char sci[64];  // [-]d.dddddde[+-]XX
+    const char* const sciEnd =
+        std::to_chars(sci, sci + sizeof sci, value, std::chars_format::scientific, digits - 1).ptr;
+    const char* at = sci;
+    const bool neg = *at == '-';
+    if (neg) ++at;
+    char dig[32];
+    int n = 0;
+    for (; *at != 'e'; ++at)
+        if (*at != '.') dig[n++] = *at;
     int exp = 0;
-    std::from_chars(s.data() + e + (s[e + 1] == '+' ? 2 : 1), s.data() + s.size(), exp);
-    bool neg = mant[0] == '-';
-    if (neg) mant.erase(0, 1);
-    std::string dig;
-    for (char c : mant) if (c != '.') dig.push_back(c);
-    while (dig.size() > 1 && dig.back() == '0') dig.pop_back();
-    std::string out;
+    for (const char* e = at + 2; e < sciEnd; ++e) exp = 10 * exp + (*e - '0');
+    if (at[1] == '-') exp = -exp;
+    while (n > 1 && dig[n - 1] == '0') --n;
+
+    char out[64];
+    char* o = out;
+    if (neg) *o++ = '-';
+    const auto digitsFrom = [&](int from, int to) {
+        for (int i = from; i < to; ++i) *o++ = dig[i];
+    };
     if (exp >= digits || exp < -4) {
-        out = dig.substr(0, 1);
-        if (dig.size() > 1) out.append(".").append(dig, 1);
-        const int size = exp < 0 ? -exp : exp;
-        out += exp < 0 ? "E-" : "E+";
-        if (size < 10) out += '0';
-        out += std::to_string(size);
+        *o++ = dig[0];
+        if (n > 1) {
+            *o++ = '.';
+            digitsFrom(1, n);
+        }
+        *o++ = 'E';
+        *o++ = exp < 0 ? '-' : '+';
+        const int magnitude = exp < 0 ? -exp : exp;
+        if (magnitude >= 100) *o++ = static_cast<char>('0' + magnitude / 100);
+        *o++ = static_cast<char>('0' + magnitude / 10 % 10);
+        *o++ = static_cast<char>('0' + magnitude % 10);
     } else if (exp >= 0) {
-        if (static_cast<int>(dig.size()) <= exp + 1) {
-            out = dig + std::string(exp + 1 - dig.size(), '0');
-        } else {
-            out = dig.substr(0, exp + 1) + "." + dig.substr(exp + 1);
+        digitsFrom(0, std::min(n, exp + 1));
+        for (int i = n; i < exp + 1; ++i) *o++ = '0';
+        if (n > exp + 1) {
+            *o++ = '.';
+            digitsFrom(exp + 1, n);
         }
     } else {
-        out = "0." + std::string(-exp - 1, '0') + dig;
+        *o++ = '0';
+        *o++ = '.';
+        for (int i = 0; i < -exp - 1; ++i) *o++ = '0';
+        digitsFrom(0, n);
     }
-    return neg ? "-" + out : out;
+    return std::string(out, o);
 }
 
 }  // namespace

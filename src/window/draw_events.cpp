@@ -54,7 +54,7 @@ void CoreWindow::DrawEvents() {
         const int k = model::BHNo(m, m.gEventList(1, i));
         if (k < 1 || k > 4) continue;
         const Layer layer{k, t, b, i};
-        const std::string& type = m.gEventList(5, i);
+        const std::string_view type = m.gEventList(5, i);
         if (model::IsTephra(type)) {
             tephras.push_back(layer);
         } else if (model::IsVoid(type)) {

@@ -46,12 +46,13 @@ Reading Take(const std::function<double()>& read) {
 bool Prefixed(const std::string& text, const char* a, const char* b) { return text.starts_with(a) || text.starts_with(b); }
 
 // Every cell of every column of the table against what its text gives.
-void ExpectAgrees(const Table2<std::string>& table, const CellIndex& index, const std::string& what) {
+template <class Table>
+void ExpectAgrees(const Table& table, const CellIndex& index, const std::string& what) {
     for (long c = 0; c < table.Columns(); ++c) {
         const IndexedColumn& cells = index.Column(table, c);
         ASSERT_EQ(cells.Rows(), table.Rows()) << what << " column " << c;
         for (long r = 0; r < table.Rows(); ++r) {
-            const std::string& text = table(c, r);
+            const std::string text(table(c, r));
             const std::string where = what + " column " + std::to_string(c) + " row " + std::to_string(r) + " \"" + text + "\"";
             const Reading val = Take([&] { return values::Val(text); });
             EXPECT_EQ(Take([&] { return cells.Val(r); }), val) << where;

@@ -61,6 +61,10 @@ TEST(Text, SingleTextIsShortWithNoLeadingBlank) {
     EXPECT_EQ(SingleText(0.0001f), "0.0001");
     EXPECT_EQ(SingleText(0.00001f), "1E-05");
     EXPECT_EQ(SingleText(0.0f), "0");
+    // An exact half goes to the even digit, as printf's; exponents of three digits.
+    EXPECT_EQ(SingleText(12345665.0f), "1.234566E+07");
+    EXPECT_EQ(DoubleText(-1.5e-300), "-1.5E-300");
+    EXPECT_EQ(DoubleText(4.9406564584124654e-324), "4.94065645841247E-324");
     EXPECT_EQ(DoubleText(1.0 / 3.0), "0.333333333333333");
     // No old number is infinite: one that got there is an overflow, not a text.
     EXPECT_THROW(DoubleText(HUGE_VAL), RuntimeError);
