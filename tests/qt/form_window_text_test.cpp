@@ -1,5 +1,7 @@
 // Typing, pasting and selecting in the text and combo boxes of a Qt window:
 // the model edits the text, the widget shows it with the model's caret.
+#include <QLabel>
+
 #include "form_window_fixture.h"
 
 using namespace formwindow;
@@ -127,6 +129,29 @@ TEST_F(FormWindowTest, AComboBoxShowsTheStartOfAProgramsLongTextAndTheCaretOfThe
     EXPECT_EQ(f.Combo1.Text(), long_text + " (%)");
     EXPECT_EQ(edit->cursorPosition(), length + 4);
     EXPECT_GT(ShownCaret(edit), edit->width() / 2);
+}
+
+// A file of the old platform, in its Windows code page: its texts show as
+// written, and the person edits them a character, a byte, at a time.
+TEST_F(FormWindowTest, TextsOfTheOldCodePageShowAsWrittenAndAreEditedByCharacter) {
+    FrmTest& f = form();
+    QLineEdit* edit = Widget<QLineEdit>(f.Text1);
+    services.UserEvent([&] {
+        f.Label1.SetCaption("Bohrkern S\xFC" "d, 12 \xB0" "C \x80");
+        f.Combo1.AddItem("\x93" "Tephra\x94");
+        f.Combo1.SetListIndex(2);
+        f.Text1.SetText("(\xB5\xB0)\x89");
+    });
+    EXPECT_EQ(Widget<QLabel>(f.Label1)->text(), QString::fromUtf8("Bohrkern Süd, 12 °C €"));
+    EXPECT_EQ(Widget<QComboBox>(f.Combo1)->currentText(), QString::fromUtf8("“Tephra”"));
+    EXPECT_EQ(edit->text(), QString::fromUtf8("(µ°)‰"));
+    services.UserEvent([&] { f.Text1.UserSelectAll(); });
+    for (int key : {Qt::Key_End, Qt::Key_Left, Qt::Key_Left, Qt::Key_Backspace}) Key(edit, key);
+    EXPECT_EQ(edit->text(), QString::fromUtf8("(µ)‰"));
+    // A selection the person made with the mouse is the model's too.
+    edit->setSelection(1, 2);
+    Key(edit, Qt::Key_Delete);
+    EXPECT_EQ(f.Text1.Text(), "(\x89");
 }
 
 }  // namespace
