@@ -176,6 +176,9 @@ public:
     virtual bool SetProperty(const std::string& property, const std::string& value);
     // The value column of a dump line: text, caption or value.
     virtual std::string DumpValue() const { return {}; }
+    // A key the person presses on the control, by its code with the Shift
+    // and Ctrl state; a control that takes no keys lets it go.
+    virtual void UserKey(int /*keyCode*/, int /*shift*/) {}
 
     // Raised by every change the back end may need to show. A change of a
     // control whose form was unloaded would go to a window no one sees: it

@@ -63,7 +63,7 @@ public:
     // Left and Right move the caret (Shift extends the selection, Ctrl steps
     // by words). A paste or a cut is one Change, between KeyDown and KeyUp.
     void UserKeyChar(char c);
-    void UserKey(int keyCode, int shift = 0);
+    void UserKey(int keyCode, int shift = 0) override;
     // While the Change of the person's own edit runs, with all it sets off:
     // the box is the one the person is typing in.
     bool UserEditing() const { return userEditing_; }
@@ -136,7 +136,7 @@ public:
     void SetFocus();
     void UserClick();
     // A key on the button (see OptionButton::UserKey).
-    void UserKey(int keyCode, int shift = 0);
+    void UserKey(int keyCode, int shift = 0) override;
     // Value = True: the program presses the button.
     void Press();
     std::string GetProperty(const std::string& p) const override;
@@ -199,7 +199,7 @@ public:
     // The keys of the old platform's buttons, check boxes and option
     // buttons: Space presses the control as a click does, Tab moves the
     // focus on; the others do nothing to it.
-    void UserKey(int keyCode, int shift = 0);
+    void UserKey(int keyCode, int shift = 0) override;
     std::string GetProperty(const std::string& p) const override;
     bool SetProperty(const std::string& p, const std::string& v) override;
     std::string DumpValue() const override { return BoolText(value_); }
@@ -219,7 +219,7 @@ public:
     std::function<void()> Click;
     void UserClick();
     // A key on the check box (see OptionButton::UserKey).
-    void UserKey(int keyCode, int shift = 0);
+    void UserKey(int keyCode, int shift = 0) override;
     std::string GetProperty(const std::string& p) const override;
     bool SetProperty(const std::string& p, const std::string& v) override;
     std::string DumpValue() const override { return std::to_string(value_); }
@@ -324,7 +324,7 @@ public:
     // by SmallChange towards Min, Right and Down towards Max, Page Up and
     // Page Down by LargeChange, Home and End to Min and Max. Tab moves the
     // focus on.
-    void UserKey(int keyCode, int shift = 0);
+    void UserKey(int keyCode, int shift = 0) override;
     std::string GetProperty(const std::string& p) const override;
     bool SetProperty(const std::string& p, const std::string& v) override;
     std::string DumpValue() const override { return std::to_string(value_); }

@@ -41,12 +41,7 @@ std::string DirectInput::Type(Control& c, const std::string& text, bool selectAl
 }
 
 std::string DirectInput::Key(Control& c, int keyCode, int shift) {
-    if (auto* field = dynamic_cast<TextField*>(&c)) field->UserKey(keyCode, shift);
-    else if (auto* s = dynamic_cast<Slider*>(&c)) s->UserKey(keyCode, shift);
-    else if (auto* b = dynamic_cast<CommandButton*>(&c)) b->UserKey(keyCode, shift);
-    else if (auto* o = dynamic_cast<OptionButton*>(&c)) o->UserKey(keyCode, shift);
-    else if (auto* x = dynamic_cast<CheckBox*>(&c)) x->UserKey(keyCode, shift);
-    else return "cannot send keys to " + c.QualifiedName();
+    c.UserKey(keyCode, shift);
     return {};
 }
 
