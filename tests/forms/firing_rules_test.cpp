@@ -123,6 +123,10 @@ TEST_F(FiringRules, BoxAndComboEditWhereTheCaretIs) {
         field->SetSelLength(3);
         field->UserKeyChar('x');
         EXPECT_EQ(field->Text(), "ax");
+        // A text of the old code page, no UTF-8, is a character a byte.
+        field->SetText("(\xB5\xB0)");
+        for (int key : {kKeyEnd, kKeyLeft, kKeyBack}) field->UserKey(key);
+        EXPECT_EQ(field->Text(), "(\xB5)");
     }
 }
 
