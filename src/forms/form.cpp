@@ -12,6 +12,14 @@ using namespace values;
 
 namespace forms {
 
+namespace {
+
+// A size held to the largest screen's, as a window system holds a window.
+double HeldWidth(double v) { return std::min(v, static_cast<double>(kLargestScreenWidthTwips)); }
+double HeldHeight(double v) { return std::min(v, static_cast<double>(kLargestScreenHeightTwips)); }
+
+}  // namespace
+
 Form::Form(Application& app, std::string name) : app_(app), name_(std::move(name)), surface_(app.Metrics(), this) {
     surface_.SetBackColor(kButtonFace);
     surface_.Cls();  // the bare surface starts in the window's colour, not the surface's white
@@ -41,14 +49,14 @@ void Form::SetLeft(double v) { if (v != left_) { left_ = v; Touch(); } }
 void Form::SetTop(double v) { if (v != top_) { top_ = v; Touch(); } }
 
 void Form::SetWidth(double v) {
-    v = std::min(v, static_cast<double>(kLargestScreenWidthTwips));
+    v = HeldWidth(v);
     if (v == width_) return;
     width_ = v;
     FireResize();
 }
 
 void Form::SetHeight(double v) {
-    v = std::min(v, static_cast<double>(kLargestScreenHeightTwips));
+    v = HeldHeight(v);
     if (v == height_) return;
     height_ = v;
     FireResize();
@@ -147,8 +155,8 @@ void Form::UserTab(bool backwards) {
 }
 
 void Form::UserResize(double width, double height) {
-    width = std::min(width, static_cast<double>(kLargestScreenWidthTwips));
-    height = std::min(height, static_cast<double>(kLargestScreenHeightTwips));
+    width = HeldWidth(width);
+    height = HeldHeight(height);
     // One resize event for a drag of both edges, as the platform sends it.
     if (width == width_ && height == height_) return;
     width_ = width;
