@@ -6,6 +6,7 @@
 #include "forms/control_focus.h"
 #include "forms/form.h"
 #include "values/runtime_error.h"
+#include "values/shown_text.h"
 #include "values/values.h"
 
 using namespace values;
@@ -82,7 +83,8 @@ void ComboBox::ChangeText(const std::string& v, int caret) {
     selLength_ = 0;
     if (v == text_) return;
     text_ = v;
-    auto it = std::find(list_.begin(), list_.end(), v);
+    // A typed name is the item that shows as it.
+    auto it = std::find_if(list_.begin(), list_.end(), [&v](const std::string& item) { return SameShownText(item, v); });
     listIndex_ = it == list_.end() ? -1 : static_cast<int>(it - list_.begin());
     Touch();
     Fire(Change);
@@ -145,7 +147,7 @@ void ComboBox::UserChoose(int index) {
 }
 
 bool ComboBox::UserChoose(const std::string& item) {
-    auto it = std::find(list_.begin(), list_.end(), item);
+    auto it = std::find_if(list_.begin(), list_.end(), [&item](const std::string& i) { return SameShownText(i, item); });
     if (it == list_.end() || !AcceptsUserInput()) return false;
     UserChoose(static_cast<int>(it - list_.begin()));
     return true;

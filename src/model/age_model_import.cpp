@@ -7,6 +7,7 @@
 #include "model/depth_conversion.h"
 #include "model/duo_conversion.h"
 #include "model/file_names.h"
+#include "values/shown_text.h"
 #include "values/values.h"
 
 namespace model {
@@ -40,10 +41,10 @@ std::string ErrorName(const std::string& title) {
 int AgePointBoreHole(const DepthModel& m, const std::string& name, const DuoModelLink* duo) {
     int b = 9999;
     for (int k = 1; k <= 4; ++k)
-        if (name == m.gBoreHoleName[k]) b = k;
+        if (values::SameShownText(name, m.gBoreHoleName[k])) b = k;
     if (duo)
         for (int k = 1; k <= 4; ++k)
-            if (name == duo->BoreHoleName(k)) b = k + 4;
+            if (values::SameShownText(name, duo->BoreHoleName(k))) b = k + 4;
     return b;
 }
 

@@ -15,6 +15,7 @@
 #include "model/side_by_side.h"
 #include "model/trinity_index.h"
 #include "values/runtime_error.h"
+#include "values/shown_text.h"
 #include "values/values.h"
 
 namespace model {
@@ -82,7 +83,7 @@ private:
         if (lastBoreHole_ != 0 && name == lastBoreHoleName_) return lastBoreHole_;
         int16_t found = 9999;
         for (int k = 1; k <= boreHoles_ && found == 9999; ++k)
-            if (name == names_[k] || name == longNames_[k]) found = static_cast<int16_t>(k);
+            if (values::SameShownText(name, names_[k]) || values::SameShownText(name, longNames_[k])) found = static_cast<int16_t>(k);
         lastBoreHoleName_ = name;
         return lastBoreHole_ = found;
     }

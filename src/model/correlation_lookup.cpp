@@ -4,6 +4,7 @@
 #include <array>
 #include <string>
 
+#include "values/shown_text.h"
 #include "values/values.h"
 
 namespace model {
@@ -40,7 +41,7 @@ int16_t GetSectionNo(const DepthModel& m, int16_t boreHole, std::string_view nam
     try {
         for (int16_t i = 1;; ++i) {
             const std::string& section = m.gSectionName(boreHole, i);
-            if (section == name || LastThreeDigits(section) == padded) return i;
+            if (values::SameShownText(section, name) || LastThreeDigits(section) == padded) return i;
             if (i >= m.gSectionCount[boreHole]) return 9999;
         }
     } catch (const values::RuntimeError&) {
@@ -69,14 +70,14 @@ SectionEnds GetSectionEnds(const DepthModel& m, int16_t boreHole, int16_t sectio
 
 int16_t BHNo(const DepthModel& m, std::string_view name) {
     for (int16_t k = 1; k <= 4; ++k)
-        if (m.gBoreHoleName[k] == name) return k;
+        if (values::SameShownText(m.gBoreHoleName[k], name)) return k;
     return -9999;
 }
 
 int16_t GetBH(const DepthModel& m, std::string_view name) {
     int16_t found = 9999;
     for (int16_t k = 1; k <= 4; ++k)
-        if (m.gBoreHoleName[k] == name) found = k;
+        if (values::SameShownText(m.gBoreHoleName[k], name)) found = k;
     return found;
 }
 

@@ -5,6 +5,7 @@
 #include "model/age_model_import.h"
 #include "model/correlation_lookup.h"
 #include "model/duo_conversion.h"
+#include "values/shown_text.h"
 #include "values/values.h"
 
 namespace model {
@@ -24,7 +25,7 @@ int16_t PointBoreHole(const DepthModel& duo, const std::string& name) {
     static constexpr const char* kLower[] = {"", "a", "b", "c", "d"};
     int16_t b = 0;
     for (int16_t k = 1; k <= 4; ++k)
-        if (name == duo.gBoreHoleName[k] || name == kLetters[k] || name == kLower[k]) b = k;
+        if (values::SameShownText(name, duo.gBoreHoleName[k]) || name == kLetters[k] || name == kLower[k]) b = k;
     return b;
 }
 

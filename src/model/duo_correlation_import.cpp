@@ -7,6 +7,7 @@
 #include "model/depth_conversion.h"
 #include "model/duo_master_link.h"
 #include "model/file_names.h"
+#include "values/shown_text.h"
 #include "values/values.h"
 
 namespace model {
@@ -55,7 +56,7 @@ void PlaceMasterPositions(const DepthModel& duo, DuoMasterCore& master, const De
         master.gMasterRow(0, r) = fields(0, r);
         int16_t b = 9999;
         for (int16_t k = 4; k >= 1; --k)
-            if (fields(1, r) == main.gBoreHoleName[k]) b = k;
+            if (values::SameShownText(fields(1, r), main.gBoreHoleName[k])) b = k;
         const int16_t section = GetSectionNo(main, b, fields(2, r));
         const float psp = values::CSng(FastVal(fields(3, r)));
         const TrinityDepth depth = TrinityToCD(main, b, section, psp);

@@ -6,6 +6,7 @@
 #include "model/correlation_lookup.h"
 #include "model/depth_conversion.h"
 #include "model/item_reader.h"
+#include "values/shown_text.h"
 #include "values/values.h"
 
 namespace model {
@@ -38,10 +39,10 @@ int AgePointBoreHole(const DepthModel& m, const std::string& name, const DuoMode
     static constexpr const char* kLower[] = {"", "a", "b", "c", "d"};
     int b = 0;
     for (int k = 1; k <= 4; ++k)
-        if (name == kLetters[k] || name == kLower[k] || name == m.gBoreHoleName[k]) b = k;
+        if (name == kLetters[k] || name == kLower[k] || values::SameShownText(name, m.gBoreHoleName[k])) b = k;
     if (b == 0 && duo)
         for (int k = 1; k <= 4; ++k)
-            if (name == duo->BoreHoleName(k)) b = k + 4;
+            if (values::SameShownText(name, duo->BoreHoleName(k))) b = k + 4;
     return b;
 }
 

@@ -1,5 +1,6 @@
 #include "model/proxy_layout.h"
 
+#include "values/shown_text.h"
 #include "values/values.h"
 
 namespace model {
@@ -27,7 +28,7 @@ bool HeaderNamesDrillingPosition(const ProxyHeader& h) {
 
 bool IsBoreHoleName(const ProxySide& side, std::string_view s) {
     for (int k = 1; k <= 4; ++k)
-        if (s == side.BoreHoleName(k)) return true;
+        if (values::SameShownText(s, side.BoreHoleName(k))) return true;
     return false;
 }
 

@@ -2,6 +2,7 @@
 
 #include "model/correlation_lookup.h"
 #include "model/depth_conversion.h"
+#include "values/shown_text.h"
 
 namespace model {
 
@@ -21,7 +22,7 @@ std::string DuoProxySide::BoreHoleName(int k) const { return duo_.BoreHoleName(k
 std::array<int16_t, 2> DuoProxySide::Locate(std::string_view boreHole, std::string_view section) const {
     int16_t b = -9999;  // BHNo2: the first Duo bore hole of that name
     for (int16_t k = 4; k >= 1; --k)
-        if (boreHole == duo_.BoreHoleName(k)) b = k;
+        if (values::SameShownText(boreHole, duo_.BoreHoleName(k))) b = k;
     return {b, duo_.GetSectionNo2(b, section)};
 }
 

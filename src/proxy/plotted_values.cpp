@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "values/shown_text.h"
 #include "values/values.h"
 
 namespace quillory {
@@ -10,7 +11,7 @@ int16_t ChosenColumn(const model::ProxyPanelData& panel, std::string_view shown,
     if (panel.gProxyCols < 2) return 1;
     int16_t chosen = previous;
     for (int16_t c = 1; c <= panel.gProxyCols; ++c)
-        if (panel.gProxyColName(c) == shown) chosen = c;
+        if (values::SameShownText(panel.gProxyColName(c), shown)) chosen = c;
     return chosen;
 }
 

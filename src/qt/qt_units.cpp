@@ -6,7 +6,7 @@
 
 #include "forms/application.h"
 #include "forms/form.h"
-#include "values/values.h"
+#include "values/shown_text.h"
 
 namespace qtback {
 
@@ -42,27 +42,10 @@ QFont FontFor(double points, bool bold) {
     return font;
 }
 
-namespace {
-
-// Windows code page 1252 from 0x80 to 0x9F; its five unassigned bytes keep
-// their control characters, as Windows maps them. From 0xA0 up it is Latin-1.
-constexpr char16_t kWindows1252High[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
-QString FromWindows1252(const std::string& s) {
-    QString out(static_cast<qsizetype>(s.size()), Qt::Uninitialized);
-    for (size_t i = 0; i < s.size(); ++i) {
-        const unsigned char b = static_cast<unsigned char>(s[i]);
-        out[static_cast<qsizetype>(i)] = QChar(b >= 0x80 && b < 0xA0 ? kWindows1252High[b - 0x80] : char16_t{b});
-    }
-    return out;
+QString ToQString(const std::string& s) {
+    if (values::IsUtf8(s)) return QString::fromStdString(s);
+    return QString::fromStdString(values::Utf8FromWindows1252(s));
 }
-
-}  // namespace
-
-QString ToQString(const std::string& s) { return values::IsUtf8(s) ? QString::fromStdString(s) : FromWindows1252(s); }
 
 int ShownChars(const std::string& text, int bytes) {
     if (!values::IsUtf8(text)) return bytes;

@@ -2,6 +2,7 @@
 
 #include "forms/application.h"
 #include "model/correlation_lookup.h"
+#include "values/shown_text.h"
 #include "values/values.h"
 
 namespace quillory {
@@ -289,7 +290,7 @@ void FrmDivider::Combo1_Click(int index) {
     else Text1(index).SetFocus();
     LookUpLamina(index);
     Divide();
-    if (Combo1(0).Text() == Combo1(1).Text()) {
+    if (SameShownText(Combo1(0).Text(), Combo1(1).Text())) {
         Label1.SetVisible(false);
         Label2(index).SetVisible(false);
     } else {
@@ -304,7 +305,7 @@ void FrmDivider::LookUpLamina(int index) {
     const std::string chosen = Combo1(index).Text();
     const std::vector<SectionLamina>& rows = state_.gSectionLaminae;
     for (size_t r = 1; r < rows.size() && !rows[r].label.empty(); ++r) {
-        if (rows[r].label != chosen) continue;
+        if (!SameShownText(rows[r].label, chosen)) continue;
         (index == 0 ? state_.gDivLamina0Depth : state_.gDivLamina1Depth) = static_cast<float>(Val(rows[r].psp));
         (index == 0 ? state_.gDivLamina0Label : state_.gDivLamina1Label) = rows[r].label;
     }

@@ -313,38 +313,6 @@ long InStrRev(std::string_view haystack, std::string_view needle, long start) {
 
 long Len(std::string_view s) { return static_cast<long>(s.size()); }
 
-bool IsUtf8(std::string_view s) {
-    const auto byte = [&](size_t i) { return static_cast<unsigned char>(s[i]); };
-    for (size_t i = 0; i < s.size();) {
-        const unsigned char lead = byte(i);
-        size_t length = 1;
-        // The second byte's range rules out overlong forms, surrogates and
-        // code points beyond U+10FFFF.
-        unsigned char low = 0x80, high = 0xBF;
-        if (lead < 0x80) {
-            ++i;
-            continue;
-        } else if (lead >= 0xC2 && lead <= 0xDF) {
-            length = 2;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            length = 3;
-            if (lead == 0xE0) low = 0xA0;
-            if (lead == 0xED) high = 0x9F;
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            length = 4;
-            if (lead == 0xF0) low = 0x90;
-            if (lead == 0xF4) high = 0x8F;
-        } else {
-            return false;
-        }
-        if (i + length > s.size() || byte(i + 1) < low || byte(i + 1) > high) return false;
-        for (size_t k = 2; k < length; ++k)
-            if ((byte(i + k) & 0xC0) != 0x80) return false;
-        i += length;
-    }
-    return true;
-}
-
 std::string Str(long value) { return std::to_string(value); }
 
 }  // namespace values

@@ -48,11 +48,6 @@ long InStr(std::string_view haystack, std::string_view needle, long start = 1);
 // Backwards search from position start (one-based), 0 when absent.
 long InStrRev(std::string_view haystack, std::string_view needle, long start = -1);
 long Len(std::string_view s);
-// Whether a text is well-formed UTF-8. Files of the old platform hold its
-// Windows code page (1252) instead, a byte a character: a text that is not
-// UTF-8 is shown as one of those.
-bool IsUtf8(std::string_view s);
-
 std::string Str(long value);  // decimal text, no leading blank
 
 }  // namespace values

@@ -4,6 +4,7 @@
 #include <optional>
 #include <utility>
 
+#include "values/shown_text.h"
 #include "values/values.h"
 #include "window/column_drawing.h"
 #include "window/core_window.h"
@@ -54,7 +55,7 @@ std::pair<long, long> AgeWindow(long rows, const View& v, Position position) {
 int BoreHoleOfRow(const model::DepthModel& m, const std::string& cell, int previous, bool keeps) {
     if (cell == "---") return 0;
     for (int k = 1; k <= 4; ++k)
-        if (cell == m.gBoreHoleName[k]) return k;
+        if (values::SameShownText(cell, m.gBoreHoleName[k])) return k;
     return keeps ? previous : 0;
 }
 

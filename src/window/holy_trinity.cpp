@@ -1,5 +1,6 @@
 // Holy-trinity navigation: bore hole, section number, section name and PSP
 // give a level; the slider gives a composite depth.
+#include "values/shown_text.h"
 #include "values/values.h"
 #include "tools/frm_divider.h"
 #include "window/core_window.h"
@@ -15,7 +16,7 @@ using namespace values;
 
 int16_t CoreWindow::BoreHoleIndex(const std::string& name) const {
     for (int16_t k = 1; k <= 4; ++k)
-        if (state.model.gBoreHoleName[k] == name) return k;
+        if (SameShownText(state.model.gBoreHoleName[k], name)) return k;
     return 0;
 }
 
@@ -132,7 +133,7 @@ void CoreWindow::BoreHoleChange(int16_t b) {
 
 void CoreWindow::ChangeBoreHoleByName() {
     for (int16_t k = 1; k <= 4; ++k)
-        if (Combo1.Text() == state.model.gBoreHoleName[k]) BoreHoleChange(k);
+        if (SameShownText(Combo1.Text(), state.model.gBoreHoleName[k])) BoreHoleChange(k);
 }
 
 void CoreWindow::ShowSectionName() {
@@ -192,7 +193,7 @@ void CoreWindow::SelectSectionByName(bool userPick) {
         state.gBHLetter = Str(b);
         if (b < 0 || b > 4) throw RuntimeError(kErrSubscriptOutOfRange, "Subscript out of range");
         for (int16_t s = 1; s <= m.gSectionCount[b]; ++s) {
-            if (m.gSectionName(b, s) != Combo5.Text()) continue;
+            if (!SameShownText(m.gSectionName(b, s), Combo5.Text())) continue;
             // A section picked by name is a new user action.
             if (userPick) {
                 shared.gActionCount.Set(ActionCount::kUserAction);

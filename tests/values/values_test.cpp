@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "values/shown_text.h"
 #include "values/values.h"
 
 using namespace values;
