@@ -103,6 +103,7 @@ private:
     // Home, End, Left and Right; nothing for other keys.
     void MoveCaret(int keyCode, int shift);
     void ReplaceSelection(const std::string& s);
+    void HoldAsUtf8Before(const std::string& added);
     void Copy();
     void Cut();
     void Paste();

@@ -8,6 +8,7 @@
 #include "forms/controls.h"
 #include "forms/form.h"
 #include "forms/services.h"
+#include "values/shown_text.h"
 #include "values/values.h"
 
 using namespace values;
@@ -187,9 +188,26 @@ void TextField::Edit(const std::string& next, int caret) {
     TakeEdit(next, caret);
 }
 
+// A person types and pastes UTF-8. A text of the old code page that takes a
+// character beyond ASCII is first held as the UTF-8 it shows, with the
+// selection where it was: mixed, neither encoding would show it. A typed
+// character comes a byte a keystroke, so its first byte decides.
+void TextField::HoldAsUtf8Before(const std::string& added) {
+    const bool startsCharacter =
+        std::any_of(added.begin(), added.end(), [](char c) { return static_cast<unsigned char>(c) >= 0xC0; });
+    if (!startsCharacter || IsUtf8(text_)) return;
+    const auto shownAt = [this](int i) {
+        return static_cast<int>(Utf8FromWindows1252(std::string_view(text_).substr(0, static_cast<size_t>(i))).size());
+    };
+    const int anchor = shownAt(Anchor()), caret = shownAt(Caret());
+    text_ = Utf8FromWindows1252(text_);
+    Select(anchor, caret);
+}
+
 // s in place of the selection at once, the caret after it: a paste or a cut
 // is one Change.
 void TextField::ReplaceSelection(const std::string& s) {
+    HoldAsUtf8Before(s);
     Edit(text_.substr(0, selStart_) + s + text_.substr(selStart_ + selLength_), selStart_ + static_cast<int>(s.size()));
 }
 
