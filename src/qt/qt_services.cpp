@@ -38,6 +38,7 @@ QtServices::QtServices(RenderPool::Options drawing) : pool_(std::move(drawing)) 
 
 QtServices::~QtServices() {
     for (auto& [form, window] : windows_) delete window;
+    for (const QPointer<FormWindow>& window : unloaded_) delete window.data();
 }
 
 void QtServices::Attach(forms::Application& application) { app_ = &application; }
@@ -214,6 +215,8 @@ void QtServices::FormUnloaded(forms::Form& form) {
     if (it == windows_.end()) return;
     std::erase_if(watched_, [window = it->second](const auto& entry) { return entry.second.window == window; });
     it->second->Detach();
+    std::erase_if(unloaded_, [](const QPointer<FormWindow>& window) { return window.isNull(); });
+    unloaded_.emplace_back(it->second);
     windows_.erase(it);
 }
 

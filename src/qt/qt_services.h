@@ -9,6 +9,7 @@
 #include <QElapsedTimer>
 #include <QTimer>
 #include <QPointF>
+#include <QPointer>
 #include <exception>
 #include <functional>
 #include <map>
@@ -129,6 +130,9 @@ private:
     std::optional<QPoint> lastPointer_;
     forms::Application* app_ = nullptr;
     std::map<forms::Form*, FormWindow*> windows_;
+    // Windows of unloaded forms that the event loop has yet to delete: they
+    // go with the services, which their events would reach.
+    std::vector<QPointer<FormWindow>> unloaded_;
     std::vector<SurfaceWidget*> prepared_;
     std::optional<std::string> drawingFault_;
     RenderPool pool_;
