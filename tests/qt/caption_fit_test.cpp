@@ -28,38 +28,15 @@
 #include "main/quillory.h"
 #include "qt/form_window.h"
 #include "qt/qt_services.h"
+#include "answered_services.h"
 #include "qt_test_app.h"
 
 namespace {
 
+using qttest::AnsweredServices;
 using forms::Control;
 using forms::ControlKind;
 using forms::Form;
-
-// Real windows whose dialogs answer from queues: files as queued, message
-// boxes with Yes (or OK), pop-up menus with the queued item or none.
-class AnsweredServices : public qtback::QtServices {
-public:
-    std::deque<std::string> files;
-    std::deque<forms::Menu*> popups;
-    std::optional<std::string> FileDialog(const forms::FileRequest&) override {
-        if (files.empty()) return std::nullopt;
-        std::string path = files.front();
-        files.pop_front();
-        return path;
-    }
-    std::vector<std::string> messages;
-    int MessageBox(const forms::MessageRequest& request) override {
-        messages.push_back(request.text);
-        return forms::vbYes;
-    }
-    forms::Menu* ChoosePopupItem(Form&, forms::Menu&) override {
-        if (popups.empty()) return nullptr;
-        forms::Menu* item = popups.front();
-        popups.pop_front();
-        return item;
-    }
-};
 
 std::string Example(const std::string& name) { return QUILLORY_SOURCE_DIR "/examples/" + name; }
 std::string ScenarioData(const std::string& name) { return QUILLORY_SOURCE_DIR "/scenarios/data/" + name; }

@@ -26,6 +26,7 @@
 #include "qt/shaped_texts.h"
 #include "qt/snapshot_renderer.h"
 #include "qt/surface_widget.h"
+#include "answered_services.h"
 #include "gate.h"
 #include "painted_region.h"
 #include "qt_test_app.h"
@@ -34,32 +35,9 @@ using namespace forms;
 
 namespace {
 
-const std::string kExamples = QUILLORY_SOURCE_DIR "/examples/";
+using qttest::AnsweredServices;
 
-// Real windows whose dialogs answer from queues; the drawing threads as the
-// options say.
-class AnsweredServices : public qtback::QtServices {
-public:
-    explicit AnsweredServices(qtback::RenderPool::Options drawing) : QtServices(std::move(drawing)) {
-        qttest::EnsureQtApplication();
-    }
-    std::deque<std::string> files;
-    std::deque<int> answers;
-    std::vector<std::string> messages;
-    std::optional<std::string> FileDialog(const FileRequest&) override {
-        if (files.empty()) return std::nullopt;
-        std::string path = files.front();
-        files.pop_front();
-        return path;
-    }
-    int MessageBox(const MessageRequest& request) override {
-        messages.push_back(request.text);
-        if (answers.empty()) return DefaultAnswer(request.style);
-        const int answer = answers.front();
-        answers.pop_front();
-        return answer;
-    }
-};
+const std::string kExamples = QUILLORY_SOURCE_DIR "/examples/";
 
 qtback::RenderPool::Options Threads(int n) {
     qtback::RenderPool::Options options;

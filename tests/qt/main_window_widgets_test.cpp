@@ -17,27 +17,13 @@
 #include "main/quillory.h"
 #include "qt/form_window.h"
 #include "qt/qt_services.h"
+#include "answered_services.h"
 #include "qt_test_app.h"
 #include "tools/frm_conversion.h"
 
 namespace {
 
-// Real windows whose file dialogs and message boxes a test answers.
-class AnsweredServices : public qtback::QtServices {
-public:
-    std::deque<std::string> files;
-    std::vector<std::string> messages;
-    std::optional<std::string> FileDialog(const forms::FileRequest&) override {
-        if (files.empty()) return std::nullopt;
-        std::string path = files.front();
-        files.pop_front();
-        return path;
-    }
-    int MessageBox(const forms::MessageRequest& request) override {
-        messages.push_back(request.text);
-        return forms::vbOK;
-    }
-};
+using qttest::AnsweredServices;
 
 class MainWindowWidgetsTest : public ::testing::Test {
 protected:
