@@ -6,6 +6,7 @@
 
 #include "scenario/scenario_output.h"
 #include "scenario/scenario_run.h"
+#include "values/shown_text.h"
 #include "values/values.h"
 
 namespace scenario {
@@ -47,9 +48,10 @@ void ScenarioRun::Expect(const std::string& rest) {
     if (eq == std::string::npos) return Fail("expect needs FORM.CONTROL.PROP = TEXT");
     std::string address = values::Trim(rest.substr(0, eq));
     std::string want = rest.size() > eq + 3 ? rest.substr(eq + 3) : std::string();
-    std::string got = Read(ParseProperty(address));
-    if (got == want) Pass(address + " = " + got);
-    else Fail(address + " = \"" + got + "\", expected \"" + want + "\"");
+    // A text of the old code page is the text it shows, in the script's UTF-8.
+    const std::string got = Read(ParseProperty(address)), shown = values::ShownUtf8(got);
+    if (values::SameShownText(got, want)) Pass(address + " = " + shown);
+    else Fail(address + " = \"" + shown + "\", expected \"" + want + "\"");
 }
 
 void ScenarioRun::ExpectDrawn(const std::string& rest, bool wanted) {
@@ -134,7 +136,7 @@ bool ScenarioRun::Observe(const std::string& cmd, const std::string& rest) {
         }
         const auto& drawn = surface->CurrentPrimitives();
         bool found = std::any_of(drawn.begin(), drawn.end(), [&](const forms::Primitive& p) {
-            return p.kind == forms::PrimitiveKind::Text && p.text == want;
+            return p.kind == forms::PrimitiveKind::Text && values::SameShownText(p.text, want);
         });
         if (found) Pass(address + " shows \"" + want + "\"");
         else Fail(address + " does not show \"" + want + "\"");

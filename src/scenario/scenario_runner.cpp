@@ -14,6 +14,7 @@
 #include "scenario/scenario_run.h"
 #include "scenario/scenario_words.h"
 #include "values/runtime_error.h"
+#include "values/shown_text.h"
 #include "values/values.h"
 
 namespace scenario {
@@ -243,7 +244,9 @@ void ScenarioRun::Execute(const std::string& line) {
         if (!combo) return Fail("choose needs a combo box");
         if (std::string why = Refusal("choose", *combo); !why.empty()) return Fail(why);
         const auto& items = combo->Items();
-        auto found = std::find(items.begin(), items.end(), item);
+        // A person picks the item that shows as the script's text.
+        auto found = std::find_if(items.begin(), items.end(),
+                                  [&item](const std::string& shown) { return values::SameShownText(shown, item); });
         int index = static_cast<int>(found - items.begin());
         if (found == items.end()) return Fail("no item \"" + item + "\" in " + combo->QualifiedName());
         Act([&] { return backend_->Input().Choose(*combo, index); });
@@ -338,7 +341,7 @@ void ScenarioRun::Type(const Target& t, const std::string& text) {
 void ScenarioRun::Key(const Target& t, const std::string& key) {
     int shift = 0;
     int code = KeyCodeByName(key, shift);
-    if (code < 0 && key.size() != 1) return Fail("unknown key " + key);
+    if (code < 0 && !IsOneCharacter(key)) return Fail("unknown key " + key);
     if (std::string why = Refusal("key", *t.control); !why.empty()) return Fail(why);
     // In a box, Space types a blank.
     const bool blank = code == forms::kKeySpace && TakesText(*t.control);

@@ -1,10 +1,12 @@
 #include "scenario/scenario_words.h"
 
+#include <algorithm>
 #include <cctype>
 #include <utility>
 
 #include "forms/control.h"
 #include "forms/services.h"
+#include "values/shown_text.h"
 
 namespace scenario {
 
@@ -55,6 +57,11 @@ int KeyCodeByName(std::string k, int& shift) {
     if (k == "Left") return forms::kKeyLeft;
     if (k == "Right") return forms::kKeyRight;
     return -1;
+}
+
+bool IsOneCharacter(const std::string& k) {
+    const auto starts = [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; };
+    return values::IsUtf8(k) && std::count_if(k.begin(), k.end(), starts) == 1;
 }
 
 }  // namespace scenario

@@ -12,5 +12,7 @@ int ButtonCode(const std::string& b);
 // A key by its name ("Enter", "Backspace"...), after "Shift+" and "Ctrl+"
 // (also before a letter: "Ctrl+X"), which give shift; -1 when unknown.
 int KeyCodeByName(std::string k, int& shift);
+// Whether a key's name is one character that the key types (in UTF-8).
+bool IsOneCharacter(const std::string& k);
 
 }  // namespace scenario
