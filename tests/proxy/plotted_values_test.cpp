@@ -28,10 +28,13 @@ model::ProxyPanelData Panel(std::vector<float> a, std::vector<float> b) {
     return p;
 }
 
-TEST(PlottedValues, TheColumnIsTheLastOfEqualNamesOrStaysWithoutOne) {
+TEST(PlottedValues, TheColumnIsTheLastOfNamesThatShowAlikeOrStaysWithoutOne) {
     model::ProxyPanelData p = Panel({1}, {1});
     EXPECT_EQ(quillory::ChosenColumn(p, "Fe", 1), 2);
     EXPECT_EQ(quillory::ChosenColumn(p, "fe", 1), 1);
+    // A name of the old code page is the one typed as it shows.
+    p.gProxyColName(1) = "Grain size (\xB5m)";
+    EXPECT_EQ(quillory::ChosenColumn(p, "Grain size (\xC2\xB5m)", 2), 1);
     p.gProxyColName(1) = "Fe";
     EXPECT_EQ(quillory::ChosenColumn(p, "Fe", 0), 2);
     p.gProxyCols = 1;

@@ -87,11 +87,20 @@ TEST(Text, CharacterWindowsAreOneBasedAndClamped) {
     EXPECT_EQ(Trim("  a b  "), "a b");
 }
 
-TEST(Text, OnlyWellFormedUtf8IsTakenForUtf8) {
+TEST(Text, WhatIsNotWellFormedUtf8ShowsAsTheOldCodePage) {
     EXPECT_TRUE(IsUtf8("S\xC3\xBC" "d \xE2\x80\xB0 \xF0\x9F\x8C\x8B"));
     // A code-page ü, a lone continuation, cut short, overlong, a surrogate, beyond U+10FFFF.
     for (const char* text : {"S\xFC" "d", "\xB5", "\xC3", "\xC0\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80"})
         EXPECT_FALSE(IsUtf8(text)) << text;
+    // Latin-1 above 0x9F, the code page's own letters and signs below, and
+    // the bytes it leaves unassigned as their control characters.
+    EXPECT_EQ(ShownUtf8("S\xFC\xDF \x80 \x89 \x9F \x81"), "S\xC3\xBC\xC3\x9F \xE2\x82\xAC \xE2\x80\xB0 \xC5\xB8 \xC2\x81");
+    EXPECT_EQ(ShownUtf8("S\xC3\xBC\xC3\x9F"), "S\xC3\xBC\xC3\x9F");
+    EXPECT_TRUE(SameShownText("Core S\xFC\xDF", "Core S\xC3\xBC\xC3\x9F"));
+    EXPECT_TRUE(SameShownText("Core S\xC3\xBC\xC3\x9F", "Core S\xFC\xDF"));
+    EXPECT_FALSE(SameShownText("Core S\xFC\xDF", "Core S\xFC"));
+    EXPECT_FALSE(SameShownText("Core S\xFC", "Core S\xC3\xA4"));
+    EXPECT_FALSE(SameShownText("A", "a"));
 }
 
 TEST(Arithmetic, DivisionByZeroIsAnError) {
