@@ -8,6 +8,7 @@
 #include "forms/picture_file.h"
 #include "values/regular_file.h"
 #include "values/runtime_error.h"
+#include "values/shown_text.h"
 
 using namespace values;
 
@@ -102,7 +103,7 @@ std::shared_ptr<const LoadedPicture> HeadlessServices::LoadPicture(const std::st
 // Fixed metrics: a character is 0.55 of the point size wide (0.6 in bold),
 // a line 1.2 of it high; one point is 20 twips.
 double HeadlessServices::TextWidthTwips(const std::string& text, double fontSize, bool bold) const {
-    return static_cast<double>(text.size()) * fontSize * (bold ? 0.6 : 0.55) * 20.0;
+    return static_cast<double>(values::ShownCharacters(text)) * fontSize * (bold ? 0.6 : 0.55) * 20.0;
 }
 
 double HeadlessServices::TextHeightTwips(double fontSize, bool) const { return fontSize * 1.2 * 20.0; }

@@ -1,6 +1,5 @@
 #include "scenario/scenario_words.h"
 
-#include <algorithm>
 #include <cctype>
 #include <utility>
 
@@ -59,9 +58,6 @@ int KeyCodeByName(std::string k, int& shift) {
     return -1;
 }
 
-bool IsOneCharacter(const std::string& k) {
-    const auto starts = [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; };
-    return values::IsUtf8(k) && std::count_if(k.begin(), k.end(), starts) == 1;
-}
+bool IsOneCharacter(const std::string& k) { return values::IsUtf8(k) && values::ShownCharacters(k) == 1; }
 
 }  // namespace scenario

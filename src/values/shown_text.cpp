@@ -73,6 +73,12 @@ std::string Utf8FromWindows1252(std::string_view s) {
 
 std::string ShownUtf8(std::string_view s) { return IsUtf8(s) ? std::string(s) : Utf8FromWindows1252(s); }
 
+long ShownCharacters(std::string_view s) {
+    if (!IsUtf8(s)) return static_cast<long>(s.size());
+    return static_cast<long>(
+        std::count_if(s.begin(), s.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+}
+
 bool SameShownText(std::string_view a, std::string_view b) {
     if (a == b) return true;
     // Texts that differ show alike only when one is UTF-8 and the other is

@@ -19,6 +19,9 @@ std::string Utf8FromWindows1252(std::string_view s);
 // code page 1252.
 std::string ShownUtf8(std::string_view s);
 
+// How many characters the text shows.
+long ShownCharacters(std::string_view s);
+
 // Whether two texts show alike, each in the encoding it is taken for: a name
 // typed, or read from a UTF-8 file, is the same name in a file of the old
 // code page.

@@ -101,6 +101,8 @@ TEST(Text, WhatIsNotWellFormedUtf8ShowsAsTheOldCodePage) {
     EXPECT_FALSE(SameShownText("Core S\xFC\xDF", "Core S\xFC"));
     EXPECT_FALSE(SameShownText("Core S\xFC", "Core S\xC3\xA4"));
     EXPECT_FALSE(SameShownText("A", "a"));
+    EXPECT_EQ(ShownCharacters("S\xC3\xBC\xC3\x9F"), 3);
+    EXPECT_EQ(ShownCharacters("S\xFC\xDF"), 3);
 }
 
 TEST(Arithmetic, DivisionByZeroIsAnError) {
