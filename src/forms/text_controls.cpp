@@ -84,7 +84,8 @@ void ComboBox::ChangeText(const std::string& v, int caret) {
     if (v == text_) return;
     text_ = v;
     // A typed name is the item that shows as it.
-    auto it = std::find_if(list_.begin(), list_.end(), [&v](const std::string& item) { return SameShownText(item, v); });
+    auto it = std::find_if(list_.begin(), list_.end(),
+                           [&v](const std::string& item) { return SameShownText(item, v); });
     listIndex_ = it == list_.end() ? -1 : static_cast<int>(it - list_.begin());
     Touch();
     Fire(Change);
@@ -147,7 +148,8 @@ void ComboBox::UserChoose(int index) {
 }
 
 bool ComboBox::UserChoose(const std::string& item) {
-    auto it = std::find_if(list_.begin(), list_.end(), [&item](const std::string& i) { return SameShownText(i, item); });
+    auto it = std::find_if(list_.begin(), list_.end(),
+                           [&item](const std::string& i) { return SameShownText(i, item); });
     if (it == list_.end() || !AcceptsUserInput()) return false;
     UserChoose(static_cast<int>(it - list_.begin()));
     return true;

@@ -83,7 +83,8 @@ private:
         if (lastBoreHole_ != 0 && name == lastBoreHoleName_) return lastBoreHole_;
         int16_t found = 9999;
         for (int k = 1; k <= boreHoles_ && found == 9999; ++k)
-            if (values::SameShownText(name, names_[k]) || values::SameShownText(name, longNames_[k])) found = static_cast<int16_t>(k);
+            if (values::SameShownText(name, names_[k]) || values::SameShownText(name, longNames_[k]))
+                found = static_cast<int16_t>(k);
         lastBoreHoleName_ = name;
         return lastBoreHole_ = found;
     }

@@ -92,17 +92,11 @@ TEST(Text, WhatIsNotWellFormedUtf8ShowsAsTheOldCodePage) {
     // A code-page ü, a lone continuation, cut short, overlong, a surrogate, beyond U+10FFFF.
     for (const char* text : {"S\xFC" "d", "\xB5", "\xC3", "\xC0\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80"})
         EXPECT_FALSE(IsUtf8(text)) << text;
-    // Latin-1 above 0x9F, the code page's own letters and signs below, and
-    // the bytes it leaves unassigned as their control characters.
-    EXPECT_EQ(ShownUtf8("S\xFC\xDF \x80 \x89 \x9F \x81"), "S\xC3\xBC\xC3\x9F \xE2\x82\xAC \xE2\x80\xB0 \xC5\xB8 \xC2\x81");
-    EXPECT_EQ(ShownUtf8("S\xC3\xBC\xC3\x9F"), "S\xC3\xBC\xC3\x9F");
-    EXPECT_TRUE(SameShownText("Core S\xFC\xDF", "Core S\xC3\xBC\xC3\x9F"));
-    EXPECT_TRUE(SameShownText("Core S\xC3\xBC\xC3\x9F", "Core S\xFC\xDF"));
-    EXPECT_FALSE(SameShownText("Core S\xFC\xDF", "Core S\xFC"));
-    EXPECT_FALSE(SameShownText("Core S\xFC", "Core S\xC3\xA4"));
-    EXPECT_FALSE(SameShownText("A", "a"));
-    EXPECT_EQ(ShownCharacters("S\xC3\xBC\xC3\x9F"), 3);
-    EXPECT_EQ(ShownCharacters("S\xFC\xDF"), 3);
+    // Latin-1 above 0x9F, the code page's own signs below, its unassigned bytes as control characters.
+    EXPECT_EQ(ShownUtf8("S\xFC\xDF \x80\x89\x9F\x81"), "S\xC3\xBC\xC3\x9F \xE2\x82\xAC\xE2\x80\xB0\xC5\xB8\xC2\x81");
+    EXPECT_TRUE(SameShownText("S\xC3\xBC\xC3\x9F", "S\xFC\xDF") && SameShownText("S\xFC\xDF", "S\xC3\xBC\xC3\x9F"));
+    EXPECT_FALSE(SameShownText("S\xFC", "S\xC3\xA4") || SameShownText("S\xFC\xDF", "S\xFC"));
+    EXPECT_EQ(ShownCharacters("S\xC3\xBC\xC3\x9F"), ShownCharacters("S\xFC\xDF"));
 }
 
 TEST(Arithmetic, DivisionByZeroIsAnError) {
