@@ -65,7 +65,8 @@ std::vector<QImage> Shown(bool utf8) {
 TEST(OldCodePage, NamesAreDrawnAsInUtf8InBothWindowsAndTheProxyPreview) {
     const std::vector<QImage> codePage = Shown(false), utf8 = Shown(true);
     ASSERT_EQ(codePage.size(), 3u);
-    for (size_t i = 0; i < 3; ++i) EXPECT_TRUE(codePage[i] == utf8[i]) << "main window, proxy preview, Duo window: " << i;
+    for (size_t i = 0; i < 3; ++i)
+        EXPECT_TRUE(codePage[i] == utf8[i]) << "main window, proxy preview, Duo window: " << i;
 }
 
 }  // namespace
