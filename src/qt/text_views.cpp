@@ -158,6 +158,7 @@ void ComboView::SyncContent() {
         items_ = combo_.Items();
         w_->clear();
         for (const auto& item : items_) w_->addItem(ToQString(item));
+        shown_.Forget();  // the first item added writes the line edit's text
     }
     // Setting the current index writes the line edit's text, even to the
     // index it has, and every write of it moves the caret: the model's text

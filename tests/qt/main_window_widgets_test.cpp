@@ -3,8 +3,10 @@
 // the Tab key in the conversion window it opens.
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QImage>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QSlider>
 #include <QStyle>
@@ -97,6 +99,17 @@ TEST_F(MainWindowWidgetsTest, TheDisabledScaleOptionsHaveGreyCaptions) {
     EXPECT_LT(darkest(main.Option2(1)), 40);
     EXPECT_GT(darkest(main.Option2(2)), 80);
     EXPECT_GT(darkest(main.Option2(3)), 80);
+}
+
+// A panel's column box that its import fills shows the start of the column's
+// name, where the program left the caret, not the end Qt's list put it at.
+TEST_F(MainWindowWidgetsTest, APanelsColumnBoxShowsTheStartOfItsName) {
+    ImportCorrelationModel();
+    services.files.push_back(QUILLORY_SOURCE_DIR "/examples/QL22_XRF_scan_for_QY.csv");
+    services.UserEvent([this] { q.frmMain().Command6(0).UserClick(); });
+    auto* combo = dynamic_cast<QComboBox*>(WidgetOf(q.frmMain().Combo3(0)));
+    ASSERT_TRUE(combo && !combo->currentText().isEmpty());
+    EXPECT_EQ(combo->lineEdit()->cursorPosition(), 0);
 }
 
 // Tab and Shift+Tab go round the conversion window by its tab indexes:
